@@ -1,0 +1,26 @@
+#include "common/Fields.h"
+
+std::vector<std::string> SplitFields(std::string_view text) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t colon = text.find(':', start);
+        if (colon == std::string_view::npos) {
+            fields.emplace_back(text.substr(start));
+            return fields;
+        }
+        fields.emplace_back(text.substr(start, colon - start));
+        start = colon + 1;
+    }
+}
+
+std::string JoinFields(const std::vector<std::string>& fields) {
+    std::string text;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) {
+            text += ':';
+        }
+        text += fields[i];
+    }
+    return text;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Splits at every ":"; empty fields count, so the field count is the number of ":" plus one.
+std::vector<std::string> SplitFields(std::string_view text);
+
+// Joins fields with ":" between them.
+std::string JoinFields(const std::vector<std::string>& fields);

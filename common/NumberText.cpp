@@ -1,0 +1,96 @@
+#include "common/NumberText.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the decimal number at the start of text (sign, digits, point, digits, exponent), or 0
+// when the text does not start with one.
+std::size_t NumberLength(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    std::size_t digits = 0;
+    while (i < text.size() && IsDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && IsDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return 0;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            ++j;
+        }
+        if (j < text.size() && IsDigit(text[j])) {
+            while (j < text.size() && IsDigit(text[j])) {
+                ++j;
+            }
+            i = j;
+        }
+    }
+    return i;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+double ParseNumber(std::string_view number) {
+    const std::string copy(number);
+    return std::strtod(copy.c_str(), nullptr);
+}
+
+std::string Format(double value, int digits) {
+    if (value == 0.0 || std::isnan(value)) {
+        return " 0";
+    }
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*G", digits, value);
+    std::string text(buffer);
+    // "E+05" is written "E+05" as is; only the mantissa loses its leading zero.
+    const bool negative = text.front() == '-';
+    std::string body = negative ? text.substr(1) : text;
+    if (body.size() > 1 && body[0] == '0' && body[1] == '.') {
+        body.erase(0, 1);
+    }
+    return (negative ? "-" : " ") + body;
+}
+
+} // namespace
+
+std::string NumberText(double value) { return Format(value, 15); }
+
+std::string NumberTextSingle(float value) { return Format(static_cast<double>(value), 7); }
+
+double ReadNumber(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    const std::size_t length = NumberLength(text);
+    return length == 0 ? 0.0 : ParseNumber(text.substr(0, length));
+}
+
+bool IsNumeric(std::string_view text) {
+    text = TrimBlanks(text);
+    return !text.empty() && NumberLength(text) == text.size();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The one form in which numbers are written into texts: the shortest decimal form, a leading
+// blank for zero or more and "-" for negatives, no zero before the point (" .5", "-.25") and no
+// point for whole values (" 80"). Doubles keep at most 15 significant digits, singles 7.
+std::string NumberText(double value);
+std::string NumberTextSingle(float value);
+
+// Lenient reader: skips leading blanks and takes the number at the start of the text; a text that
+// does not start with a number (blank text included) reads as 0.
+double ReadNumber(std::string_view text);
+
+// True when the text, leading and trailing blanks aside, is a decimal number: optional sign,
+// digits, optional fraction, optional exponent. " 3", "3" and "-.5" are numeric; "inf", "-", "L"
+// and "" are not.
+bool IsNumeric(std::string_view text);

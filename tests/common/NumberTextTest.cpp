@@ -1,0 +1,104 @@
+#include "common/Fields.h"
+#include "common/Letters.h"
+#include "common/NumberText.h"
+#include "common/SeededRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+struct NumberCase {
+    double value;
+    const char* text;
+};
+
+class NumberTextForm : public testing::TestWithParam<NumberCase> {};
+
+TEST_P(NumberTextForm, WritesShortestSignedForm) {
+    EXPECT_EQ(NumberText(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, NumberTextForm,
+                         testing::Values(NumberCase{80, " 80"}, NumberCase{-15, "-15"},
+                                         NumberCase{0.5, " .5"}, NumberCase{-0.25, "-.25"},
+                                         NumberCase{0, " 0"}, NumberCase{-0.0, " 0"},
+                                         NumberCase{12, " 12"}, NumberCase{1.0 / 3, " .333333333333333"},
+                                         NumberCase{2.0 / 3, " .666666666666667"},
+                                         NumberCase{123456789012345678.0, " 1.23456789012346E+17"},
+                                         NumberCase{-1e-5, "-1E-05"}));
+
+TEST(NumberText, SinglePrecisionKeepsSevenDigits) {
+    EXPECT_EQ(NumberTextSingle(45.0f), " 45");
+    EXPECT_EQ(NumberTextSingle(-15.0f), "-15");
+    EXPECT_EQ(NumberTextSingle(1.0f / 3.0f), " .3333333");
+    EXPECT_EQ(NumberTextSingle(-35.0f / 24.0f), "-1.458333");
+}
+
+TEST(NumberText, ReaderIsLenient) {
+    EXPECT_EQ(ReadNumber(" 80"), 80);
+    EXPECT_EQ(ReadNumber("-15"), -15);
+    EXPECT_EQ(ReadNumber(" .5"), 0.5);
+    EXPECT_EQ(ReadNumber("-.25"), -0.25);
+    EXPECT_EQ(ReadNumber("  7abc"), 7);
+    EXPECT_EQ(ReadNumber(""), 0);
+    EXPECT_EQ(ReadNumber("   "), 0);
+    EXPECT_EQ(ReadNumber("inf"), 0);
+    EXPECT_EQ(ReadNumber("nan"), 0);
+    EXPECT_EQ(ReadNumber("0x10"), 0);
+    EXPECT_EQ(ReadNumber("-"), 0);
+    EXPECT_EQ(ReadNumber("1E+20"), 1e20);
+    EXPECT_EQ(ReadNumber("3e"), 3);
+}
+
+TEST(NumberText, EveryWrittenNumberReadsBackAndIsNumeric) {
+    for (double v : {0.0, 1.0, -1.0, 0.5, -0.25, 1e20, 1e-5, 123456.789, -9.0 / 7}) {
+        const std::string text = NumberText(v);
+        EXPECT_TRUE(IsNumeric(text)) << text;
+        EXPECT_NEAR(ReadNumber(text), v, std::abs(v) * 1e-14) << text;
+    }
+}
+
+TEST(NumberText, NumericTest) {
+    for (const char* yes : {" 3", "3", "0", "-2", "+2", " .5", "5.", "1.25 ", "1E+05"}) {
+        EXPECT_TRUE(IsNumeric(yes)) << yes;
+    }
+    for (const char* no : {"inf", "-", "L", "", "  ", ".", "3x", "x3", "1 2", "nan", "0x1"}) {
+        EXPECT_FALSE(IsNumeric(no)) << no;
+    }
+}
+
+TEST(Fields, SplitKeepsEmptyFieldsAndJoinRestores) {
+    EXPECT_EQ(SplitFields(""), std::vector<std::string>{""});
+    EXPECT_EQ(SplitFields("Q:"), (std::vector<std::string>{"Q", ""}));
+    EXPECT_EQ(SplitFields("R:0:A: 4:inf"), (std::vector<std::string>{"R", "0", "A", " 4", "inf"}));
+    EXPECT_EQ(SplitFields("::").size(), 3u);
+    for (const char* text : {"", ":", "a::b:", "0:T:B:B:A: 80: 10"}) {
+        EXPECT_EQ(JoinFields(SplitFields(text)), text);
+    }
+}
+
+TEST(Letters, RouterAndNetworkLetters) {
+    EXPECT_EQ(RouterLetter(0), "A");
+    EXPECT_EQ(RouterLetter(5), "F");
+    EXPECT_EQ(NetworkLetter(2), "c");
+    EXPECT_EQ(RouterIndex("C"), 2);
+    EXPECT_EQ(RouterIndex("Fx"), 5);
+    EXPECT_EQ(RouterIndex("L"), -1);
+    EXPECT_EQ(RouterIndex("a"), -1);
+    EXPECT_EQ(RouterIndex(""), -1);
+}
+
+TEST(SeededRandom, SameSeedSameSequenceWithinUnitInterval) {
+    SeededRandom a(42);
+    SeededRandom b(42);
+    SeededRandom c(43);
+    bool differs = false;
+    for (int i = 0; i < 1000; ++i) {
+        const double x = a.Next();
+        EXPECT_EQ(x, b.Next());
+        EXPECT_GE(x, 0.0);
+        EXPECT_LT(x, 1.0);
+        differs = differs || x != c.Next();
+    }
+    EXPECT_TRUE(differs);
+}
