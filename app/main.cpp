@@ -1,11 +1,20 @@
+#include "app/MainForm.h"
+#include "app/MainWindow.h"
+#include "app/QtPlatform.h"
+#include "common/SeededRandom.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <QStyleFactory>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Pelko's Hopscape Demo"));
-    window.resize(822, 583);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QtPlatform platform;
+    SeededRandom random;
+    MainForm form(platform, random);
+    form.Form_Load();
+    MainWindow window(form);
+    platform.SetParent(&window);
     window.show();
     return QApplication::exec();
 }

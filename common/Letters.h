@@ -7,7 +7,9 @@
 // carry the upper-case letter.
 inline constexpr int kRouterCount = 6;
 
-inline std::string RouterLetter(int index) { return std::string(1, static_cast<char>('A' + index)); }
+inline std::string RouterLetter(int index) {
+    return std::string(1, static_cast<char>('A' + index));
+}
 
 inline std::string NetworkLetter(int index) {
     return std::string(1, static_cast<char>('a' + index));

@@ -6,7 +6,9 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the decimal number at the start of text (sign, digits, point, digits, exponent), or 0
 // when the text does not start with one.
@@ -78,9 +80,13 @@ std::string Format(double value, int digits) {
 
 } // namespace
 
-std::string NumberText(double value) { return Format(value, 15); }
+std::string NumberText(double value) {
+    return Format(value, 15);
+}
 
-std::string NumberTextSingle(float value) { return Format(static_cast<double>(value), 7); }
+std::string NumberTextSingle(float value) {
+    return Format(static_cast<double>(value), 7);
+}
 
 double ReadNumber(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {

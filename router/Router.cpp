@@ -13,7 +13,9 @@ int FirstChar(std::string_view text) {
     return text.empty() ? -1 : static_cast<unsigned char>(text.front());
 }
 
-std::string RowReply(const RouteRow& row) { return row.nextHop + ":" + row.cost; }
+std::string RowReply(const RouteRow& row) {
+    return row.nextHop + ":" + row.cost;
+}
 
 } // namespace
 

@@ -9,7 +9,7 @@ class RandomSource;
 
 // One route row: the network it stands for is fixed by its position (row k is network k).
 struct RouteRow {
-    std::string cost = "inf"; // a number text or "inf" (or whatever text a message brought)
+    std::string cost = "inf";  // a number text or "inf" (or whatever text a message brought)
     std::string nextHop = "-"; // "L", "-" or a router letter
     bool shown = true;
 };

@@ -11,21 +11,27 @@ RouterTable::RouterTable(RouterPanel& panel, QWidget* parent) : QWidget(parent),
     Refresh();
 }
 
-QString RouterTable::Table() const { return QString::fromStdString(panel_.Table()); }
+QString RouterTable::Table() const {
+    return QString::fromStdString(panel_.Table());
+}
 
 void RouterTable::SetTable(const QString& message) {
     panel_.SetTable(message.toStdString());
     Refresh();
 }
 
-int RouterTable::Background() const { return panel_.Background(); }
+int RouterTable::Background() const {
+    return panel_.Background();
+}
 
 void RouterTable::SetBackground(int colour) {
     panel_.SetBackground(colour);
     update();
 }
 
-QString RouterTable::Title() const { return QString::fromStdString(panel_.Title()); }
+QString RouterTable::Title() const {
+    return QString::fromStdString(panel_.Title());
+}
 
 void RouterTable::SetTitle(const QString& title) {
     panel_.SetTitle(title.toStdString());

@@ -1,6 +1,6 @@
+#include "common/NumberText.h"
 #include "common/Fields.h"
 #include "common/Letters.h"
-#include "common/NumberText.h"
 #include "common/SeededRandom.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, NumberTextForm,
                          testing::Values(NumberCase{80, " 80"}, NumberCase{-15, "-15"},
                                          NumberCase{0.5, " .5"}, NumberCase{-0.25, "-.25"},
                                          NumberCase{0, " 0"}, NumberCase{-0.0, " 0"},
-                                         NumberCase{12, " 12"}, NumberCase{1.0 / 3, " .333333333333333"},
+                                         NumberCase{12, " 12"},
+                                         NumberCase{1.0 / 3, " .333333333333333"},
                                          NumberCase{2.0 / 3, " .666666666666667"},
                                          NumberCase{123456789012345678.0, " 1.23456789012346E+17"},
                                          NumberCase{-1e-5, "-1E-05"}));

@@ -1,6 +1,6 @@
-#include "common/ScriptedRandom.h"
-#include "common/Fields.h"
 #include "router/Router.h"
+#include "common/Fields.h"
+#include "common/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 

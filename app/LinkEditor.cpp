@@ -1,0 +1,33 @@
+#include "app/LinkEditor.h"
+
+#include "app/FormState.h"
+#include "app/Layout.h"
+#include "app/Topology.h"
+#include "common/Letters.h"
+#include "common/NumberText.h"
+
+void LinkEditor::cmdBreak_Click(int index) {
+    const int link = Topology::LinkOfBreak(index);
+    LineControl& line = form_.lne[link];
+    if (line.colour == Layout::kGrey) {
+        const auto [lower, higher] = Topology::LinkRouters(link);
+        form_.WriteTable(lower, "B:" + RouterLetter(higher));
+        form_.WriteTable(higher, "B:" + RouterLetter(lower));
+        line.colour = Layout::kRed;
+    } else {
+        line.colour = Layout::kGrey;
+    }
+}
+
+void LinkEditor::lblCost_MouseDown(int index, int button) {
+    LabelControl& label = form_.lblCost[index];
+    const double value = ReadNumber(label.caption);
+    if (button == kLeftButton) {
+        if (value < 9) {
+            label.caption = NumberText(value + 1);
+            form_.Label2.caption = label.caption;
+        }
+    } else if (value > 0) {
+        label.caption = NumberText(value - 1);
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+class FormState;
+
+// Breaking and mending links, and stepping link costs with the mouse.
+class LinkEditor {
+public:
+    static constexpr int kLeftButton = 1;
+
+    explicit LinkEditor(FormState& form) : form_(form) {}
+
+    // An up link breaks: both routers are told (the lower first) and the line turns red. A broken
+    // link mends: the line turns grey and nobody is told.
+    void cmdBreak_Click(int index);
+    // Left button steps the cost up to 9 and shows it on the status line; any other button steps
+    // it down to 0.
+    void lblCost_MouseDown(int index, int button);
+
+private:
+    FormState& form_;
+};

@@ -1,0 +1,34 @@
+#include "app/MainForm.h"
+
+#include "app/Layout.h"
+#include "app/LinkGeometry.h"
+#include "app/Platform.h"
+#include "app/Topology.h"
+#include "common/Letters.h"
+#include "common/RandomSource.h"
+
+MainForm::MainForm(Platform& platform, RandomSource& random)
+    : platform_(platform), random_(random), form_(random), scenarios_(form_), links_(form_) {}
+
+void MainForm::Form_Load() {
+    for (int i = 0; i < kRouterCount; ++i) {
+        form_.RouterColour[i] = Layout::kRouters[i].colour;
+    }
+    form_.ManyMode = false;
+    random_.Seed(platform_.ClockSeed());
+    for (int i = 0; i < kRouterCount; ++i) {
+        form_.RouterTable[i].SetBackground(form_.RouterColour[i]);
+        form_.RouterTable[i].SetTitle("Table " + RouterLetter(i));
+    }
+    for (ShapeControl& packet : form_.shpPacket) {
+        packet.visible = false;
+    }
+    ComputeLinkGeometry(form_);
+    // Every usable line, and lneDE although it stays hidden, starts up (grey).
+    for (const char* name : {"AB", "AC", "AD", "BC", "BD", "BE", "BF", "CD", "DE", "DF", "EF"}) {
+        form_.lne[Topology::LinkIndex(name[0] - 'A', name[1] - 'A')].colour = Layout::kGrey;
+    }
+    scenarios_.Command5_Click();
+    form_.SplitHorizon = false;
+    scenarios_.FillScenarioList();
+}

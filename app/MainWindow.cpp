@@ -1,0 +1,204 @@
+#include "app/MainWindow.h"
+
+#include "app/FormPainter.h"
+#include "app/Layout.h"
+#include "app/MainForm.h"
+#include "router/RouterTable.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Mouse buttons as the cost labels' handler numbers them: left 1, right 2, middle 4.
+int ButtonNumber(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 8;
+    }
+}
+
+} // namespace
+
+MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_(form) {
+    FormState& state = form_.State();
+    setWindowTitle(QString::fromStdString(state.Caption));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    for (int i = 0; i < 6; ++i) {
+        AddButton(state.btnRouter[i], "btnRouter" + QString::number(i));
+    }
+    for (int i = 0; i < 6; ++i) {
+        AddButton(state.btnNetwork[i], "btnNetwork" + QString::number(i));
+    }
+    for (int i = 0; i < 10; ++i) {
+        QPushButton* breakButton = AddButton(state.cmdBreak[i], "cmdBreak" + QString::number(i));
+        connect(breakButton, &QPushButton::clicked, this, [this, i] {
+            form_.cmdBreak_Click(i);
+            Sync();
+        });
+    }
+    AddButton(state.Command1, QStringLiteral("Command1"));
+    AddButton(state.Command2, QStringLiteral("Command2"));
+    AddButton(state.Command3, QStringLiteral("Command3"));
+    AddButton(state.Command7, QStringLiteral("Command7"));
+    QPushButton* reset = AddButton(state.Command5, QStringLiteral("Command5"));
+    connect(reset, &QPushButton::clicked, this, [this] {
+        form_.Command5_Click();
+        Sync();
+    });
+    AddButton(state.Command4, QStringLiteral("Command4"));
+
+    split_ = new QCheckBox(QString::fromStdString(state.chkSplit.caption), this);
+    split_->setObjectName(QStringLiteral("chkSplit"));
+    connect(split_, &QCheckBox::clicked, this, [this] {
+        form_.State().chkSplit.value = split_->checkState() == Qt::Checked ? 1 : 0;
+        form_.chkSplit_Click();
+        Sync();
+    });
+    scenarios_ = new QComboBox(this);
+    scenarios_->setObjectName(QStringLiteral("cmbSims"));
+    connect(scenarios_, &QComboBox::activated, this, [this](int index) {
+        form_.State().cmbSims.text = scenarios_->itemText(index).toStdString();
+        form_.cmbSims_Click();
+        Sync();
+    });
+    for (int i = 0; i < 6; ++i) {
+        panels_[i] = new RouterTable(state.RouterTable[i], this);
+        panels_[i]->setObjectName("RouterTable" + QString::number(i));
+    }
+
+    const double base = BaseScale();
+    resize(static_cast<int>(std::lround(state.ClientWidth * base)),
+           static_cast<int>(std::lround(state.ClientHeight * base)));
+    Place();
+    Sync();
+}
+
+double MainWindow::BaseScale() const {
+    return logicalDpiX() / TwipsTransform::kTwipsPerInch;
+}
+
+QPushButton* MainWindow::AddButton(const ButtonControl& control, const QString& name) {
+    auto* button = new QPushButton(this);
+    button->setObjectName(name);
+    button->setFocusPolicy(Qt::TabFocus);
+    buttons_.push_back({button, &control});
+    return button;
+}
+
+void MainWindow::Place() {
+    const FormState& state = form_.State();
+    const double base = BaseScale();
+    const double fit =
+        std::min(width() / (state.ClientWidth * base), height() / (state.ClientHeight * base));
+    const double scale = base * fit;
+    const QPointF offset((width() - state.ClientWidth * scale) / 2,
+                         (height() - state.ClientHeight * scale) / 2);
+    transform_ = TwipsTransform(scale, offset);
+
+    for (const BoundButton& b : buttons_) {
+        const Box& box = b.control->box;
+        b.widget->setGeometry(transform_.Rect(box.left, box.top, box.width, box.height));
+        b.widget->setFont(transform_.Font(b.control->fontPoints, b.control->bold));
+    }
+    const Box& check = state.chkSplit.box;
+    split_->setGeometry(transform_.Rect(check.left, check.top, check.width, check.height));
+    // The caption must fit its box: where this font runs wider than the layout's, narrow it.
+    const int tick = static_cast<int>(std::lround(transform_.PenWidth(13)));
+    split_->setStyleSheet(
+        QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(tick));
+    QFont checkFont = transform_.Font(state.chkSplit.fontPoints, false);
+    split_->setFont(checkFont);
+    const int room = split_->width();
+    const int needed = split_->sizeHint().width();
+    if (needed > room && needed > 0) {
+        checkFont.setStretch(std::max(70, 100 * room / needed));
+        split_->setFont(checkFont);
+    }
+    const Box& list = state.cmbSims.box;
+    scenarios_->setFont(transform_.Font(state.cmbSims.fontPoints, false));
+    const QRect listRect = transform_.Rect(list.left, list.top, list.width, 0);
+    scenarios_->setGeometry(listRect.x(), listRect.y(), listRect.width(),
+                            scenarios_->sizeHint().height());
+    for (int i = 0; i < 6; ++i) {
+        const Layout::RouterPlace& place = Layout::kRouters[i];
+        panels_[i]->Place(place.panelLeft, place.panelTop, transform_);
+    }
+    update();
+}
+
+void MainWindow::SyncButton(const BoundButton& b) {
+    const ButtonControl& control = *b.control;
+    const QString caption = QString::fromStdString(control.caption);
+    if (b.widget->text() != caption) {
+        b.widget->setText(caption);
+    }
+    // Router and network buttons show their router's colour exactly, flat, as packets use it.
+    if (control.backColour != ButtonControl{}.backColour) {
+        const QString sheet =
+            QStringLiteral("QPushButton { background-color: %1; border: 1px solid "
+                           "#808080; border-radius: 2px; }"
+                           "QPushButton:pressed { background-color: %2; }")
+                .arg(ToQColor(control.backColour).name(),
+                     ToQColor(control.backColour).darker(115).name());
+        if (b.widget->styleSheet() != sheet) {
+            b.widget->setStyleSheet(sheet);
+        }
+    }
+    b.widget->setVisible(control.visible);
+}
+
+void MainWindow::Sync() {
+    const FormState& state = form_.State();
+    for (const BoundButton& b : buttons_) {
+        SyncButton(b);
+    }
+    split_->setCheckState(state.chkSplit.value == 1   ? Qt::Checked
+                          : state.chkSplit.value == 2 ? Qt::PartiallyChecked
+                                                      : Qt::Unchecked);
+    if (scenarios_->count() != static_cast<int>(state.cmbSims.items.size())) {
+        scenarios_->clear();
+        for (const std::string& item : state.cmbSims.items) {
+            scenarios_->addItem(QString::fromStdString(item));
+        }
+    }
+    scenarios_->setCurrentIndex(scenarios_->findText(QString::fromStdString(state.cmbSims.text)));
+    for (RouterTable* panel : panels_) {
+        panel->Refresh();
+    }
+    update();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    FormPainter(form_.State(), transform_).Paint(painter, event->rect());
+}
+
+void MainWindow::resizeEvent(QResizeEvent*) {
+    Place();
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    const QPointF pixel = event->position();
+    const QPointF origin = transform_.Point(0, 0);
+    const int x = static_cast<int>(std::floor((pixel.x() - origin.x()) / transform_.Scale()));
+    const int y = static_cast<int>(std::floor((pixel.y() - origin.y()) / transform_.Scale()));
+    const int label = form_.State().CostLabelAt(x, y);
+    if (label >= 0) {
+        form_.lblCost_MouseDown(label, ButtonNumber(event->button()));
+        Sync();
+    }
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/MainForm.h"
+#include "app/Platform.h"
+#include "common/SeededRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// Records the messages the window shows and hands out a fixed clock seed.
+class FakePlatform : public Platform {
+public:
+    void ShowMessage(const std::string& text) override {
+        messages.push_back(text);
+        if (onMessage) {
+            onMessage();
+        }
+    }
+    std::uint64_t ClockSeed() override { return 12345; }
+
+    std::vector<std::string> messages;
+    std::function<void()> onMessage;
+};
+
+// A started main window whose router messages are recorded as "router letter|message".
+struct FormFixture : testing::Test {
+    FakePlatform platform;
+    SeededRandom random{99};
+    MainForm form{platform, random};
+    FormState& state = form.State();
+    std::vector<std::string> sent;
+
+    FormFixture() {
+        state.routerMessageObserver = [this](int router, std::string_view message) {
+            sent.push_back(std::string(1, static_cast<char>('A' + router)) + "|" +
+                           std::string(message));
+        };
+        form.Form_Load();
+        sent.clear();
+    }
+
+    void Choose(const std::string& scenario) {
+        state.cmbSims.text = scenario;
+        form.cmbSims_Click();
+    }
+    std::vector<std::string> Costs() const {
+        std::vector<std::string> texts;
+        for (const auto& label : state.lblCost) {
+            texts.push_back(label.caption);
+        }
+        return texts;
+    }
+    const RouteRow& Row(int router, int network) const {
+        return state.RouterTable[router].Engine().Rows()[network];
+    }
+};

@@ -1,0 +1,120 @@
+#include "../app/FormFixture.h"
+
+#include "app/FormPainter.h"
+#include "app/Layout.h"
+#include "app/MainWindow.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace {
+
+struct WindowView : FormFixture {
+    MainWindow window{form};
+
+    WindowView() { window.show(); }
+
+    QImage Picture() { return window.grab().toImage(); }
+    // The pixel under a point given in twips.
+    QColor At(const QImage& image, double x, double y) {
+        const QPointF p = window.Transform().Point(x, y);
+        return image.pixelColor(static_cast<int>(p.x()), static_cast<int>(p.y()));
+    }
+    template <typename T> T* Child(const char* name) {
+        T* child = window.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+};
+
+} // namespace
+
+TEST_F(WindowView, OpensAtTheLayoutsClientSize) {
+    const double base = window.BaseScale();
+    EXPECT_EQ(window.width(), std::lround(12330 * base));
+    EXPECT_EQ(window.height(), std::lround(8745 * base));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Pelko's Hopscape Demo"));
+    EXPECT_EQ(Child<QComboBox>("cmbSims")->currentText(), QStringLiteral("Random 1"));
+    EXPECT_EQ(Child<QComboBox>("cmbSims")->count(), 7);
+}
+
+TEST_F(WindowView, RoutersShowTheirColours) {
+    const QImage image = Picture();
+    for (int i = 0; i < 6; ++i) {
+        const auto& r = Layout::kRouters[i];
+        // A quarter in from the left edge: the button's face, clear of its letter.
+        EXPECT_EQ(At(image, r.left + 270, r.top + 300), ToQColor(r.colour)) << i;
+    }
+}
+
+TEST_F(WindowView, ClickedBreakButtonTurnsItsLinkRed) {
+    Choose("Example 1");
+    window.Sync();
+    sent.clear();
+    EXPECT_EQ(At(Picture(), 3400, 5160), ToQColor(Layout::kGrey));
+    Child<QPushButton>("cmdBreak7")->click();
+    EXPECT_EQ(At(Picture(), 3400, 5160), QColor(255, 0, 0));
+    EXPECT_EQ(sent, (std::vector<std::string>{"C|B:D", "D|B:C"}));
+}
+
+TEST_F(WindowView, ThreeRoutersLeavesDEFUndrawn) {
+    Choose("Three Routers");
+    window.Sync();
+    const QImage image = Picture();
+    const QColor form = ToQColor(FormPainter::kFormColour);
+    for (int i = 3; i < 6; ++i) {
+        const auto& r = Layout::kRouters[i];
+        EXPECT_EQ(At(image, r.left + 270, r.top + 300), form) << i;
+        EXPECT_FALSE(Child<QWidget>(("RouterTable" + std::to_string(i)).c_str())->isVisible());
+    }
+    EXPECT_EQ(At(image, 2228 + 270, 3120 + 300), ToQColor(Layout::kRouters[0].colour));
+}
+
+TEST_F(WindowView, WholeDrawingScalesWithTheWindow) {
+    const QRect router = Child<QPushButton>("btnRouter0")->geometry();
+    const QPointF centre = window.Transform().Point(2228, 3428);
+    window.resize(window.width() * 2, window.height() * 2);
+    const QRect twice = Child<QPushButton>("btnRouter0")->geometry();
+    EXPECT_NEAR(twice.center().x(), 2 * router.center().x(), 2);
+    EXPECT_NEAR(twice.center().y(), 2 * router.center().y(), 2);
+    EXPECT_NEAR(window.Transform().Point(2228, 3428).x(), 2 * centre.x(), 0.01);
+    EXPECT_NEAR(window.Transform().Point(2228, 3428).y(), 2 * centre.y(), 0.01);
+    EXPECT_EQ(At(Picture(), 2228 - 270, 3428), ToQColor(Layout::kRouters[0].colour));
+    // A wider window keeps the aspect ratio and centres the drawing.
+    window.resize(window.height() * 3, window.height());
+    EXPECT_GT(window.Transform().Point(0, 0).x(), 0);
+    EXPECT_NEAR(window.Transform().Point(0, 0).y(), 0, 0.01);
+}
+
+TEST_F(WindowView, PressOnCostLabelStepsItWithTheButtonUsed) {
+    Choose("Example 1");
+    window.Sync();
+    const QPointF p = window.Transform().Point(2760 + 200, 4560 + 180); // lblCost(4), "2"
+    QMouseEvent left(QEvent::MouseButtonPress, p, window.mapToGlobal(p), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &left);
+    EXPECT_EQ(state.lblCost[4].caption, " 3");
+    QMouseEvent right(QEvent::MouseButtonPress, p, window.mapToGlobal(p), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &right);
+    QCoreApplication::sendEvent(&window, &right);
+    EXPECT_EQ(state.lblCost[4].caption, " 1");
+    EXPECT_EQ(state.Label2.caption, " 3");
+}
+
+TEST_F(WindowView, ScenarioListAndResetReachTheirHandlers) {
+    QComboBox* list = Child<QComboBox>("cmbSims");
+    list->setCurrentIndex(4);
+    emit list->activated(4);
+    EXPECT_EQ(state.cmbSims.text, "Three Routers");
+    EXPECT_FALSE(state.btnRouter[3].visible);
+    state.Command3.caption = "Resume";
+    Child<QPushButton>("Command5")->click();
+    EXPECT_EQ(state.Command3.caption, "Pause");
+    EXPECT_EQ(Child<QPushButton>("Command3")->text(), QStringLiteral("Pause"));
+}
