@@ -44,7 +44,11 @@ void DrawLabel(QPainter& painter, const TwipsTransform& t, const LabelControl& l
     painter.setPen(Qt::black);
     painter.setFont(t.Font(label.fontPoints, false));
     const Qt::Alignment align = (label.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
-    painter.drawText(box, align | Qt::TextDontClip, QString::fromStdString(label.caption));
+    // A label shows only what fits its box.
+    painter.save();
+    painter.setClipRect(box, Qt::IntersectClip);
+    painter.drawText(box, align, QString::fromStdString(label.caption));
+    painter.restore();
 }
 
 } // namespace

@@ -8,7 +8,22 @@
 #include "common/RandomSource.h"
 
 MainForm::MainForm(Platform& platform, RandomSource& random)
-    : platform_(platform), random_(random), form_(random), scenarios_(form_), links_(form_) {}
+    : platform_(platform), random_(random), form_(random), scenarios_(form_), links_(form_),
+      launcher_(form_, platform_), arrival_(form_, launcher_, random_),
+      motion_(form_, launcher_, arrival_, random_), commands_(form_, launcher_) {}
+
+bool MainForm::MoveTimer_Timer() {
+    if (form_.TickRunning || form_.MessageOpen || !form_.MoveTimer.enabled) {
+        return false;
+    }
+    form_.TickRunning = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{form_.TickRunning};
+    motion_.MoveTimer_Timer();
+    return true;
+}
 
 void MainForm::Form_Load() {
     for (int i = 0; i < kRouterCount; ++i) {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "app/Commands.h"
 #include "app/FormState.h"
 #include "app/LinkEditor.h"
 #include "app/Scenarios.h"
+#include "packets/PacketArrival.h"
+#include "packets/PacketLauncher.h"
+#include "packets/PacketMotion.h"
 
 class Platform;
 class RandomSource;
@@ -22,6 +26,20 @@ public:
     void chkSplit_Click() { scenarios_.chkSplit_Click(); }
     void cmdBreak_Click(int index) { links_.cmdBreak_Click(index); }
     void lblCost_MouseDown(int index, int button) { links_.lblCost_MouseDown(index, button); }
+    void Command1_Click() { commands_.Command1_Click(); }
+    void Command2_Click() { commands_.Command2_Click(); }
+    void Command3_Click() { commands_.Command3_Click(); }
+    void Command4_Click() { commands_.Command4_Click(); }
+    void Command7_Click() { commands_.Command7_Click(); }
+    void btnRouter_Click(int index) { commands_.btnRouter_Click(index); }
+    void btnNetwork_Click(int index) { commands_.btnNetwork_Click(index); }
+
+    // The 40 ms tick. Skipped while another tick runs or the out-of-packets message is open
+    // (its loop keeps the timer firing), so no tick ever starts inside another. Returns whether
+    // the tick ran.
+    bool MoveTimer_Timer();
+
+    PacketLauncher& Launcher() { return launcher_; }
 
     FormState& State() { return form_; }
     const FormState& State() const { return form_; }
@@ -32,4 +50,8 @@ private:
     FormState form_;
     Scenarios scenarios_;
     LinkEditor links_;
+    PacketLauncher launcher_;
+    PacketArrival arrival_;
+    PacketMotion motion_;
+    Commands commands_;
 };

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -38,28 +39,29 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     for (int i = 0; i < 6; ++i) {
-        AddButton(state.btnRouter[i], "btnRouter" + QString::number(i));
+        OnClick(AddButton(state.btnRouter[i], "btnRouter" + QString::number(i)),
+                [this, i] { form_.btnRouter_Click(i); });
     }
     for (int i = 0; i < 6; ++i) {
-        AddButton(state.btnNetwork[i], "btnNetwork" + QString::number(i));
+        OnClick(AddButton(state.btnNetwork[i], "btnNetwork" + QString::number(i)),
+                [this, i] { form_.btnNetwork_Click(i); });
     }
     for (int i = 0; i < 10; ++i) {
-        QPushButton* breakButton = AddButton(state.cmdBreak[i], "cmdBreak" + QString::number(i));
-        connect(breakButton, &QPushButton::clicked, this, [this, i] {
-            form_.cmdBreak_Click(i);
-            Sync();
-        });
+        OnClick(AddButton(state.cmdBreak[i], "cmdBreak" + QString::number(i)),
+                [this, i] { form_.cmdBreak_Click(i); });
     }
-    AddButton(state.Command1, QStringLiteral("Command1"));
-    AddButton(state.Command2, QStringLiteral("Command2"));
-    AddButton(state.Command3, QStringLiteral("Command3"));
-    AddButton(state.Command7, QStringLiteral("Command7"));
-    QPushButton* reset = AddButton(state.Command5, QStringLiteral("Command5"));
-    connect(reset, &QPushButton::clicked, this, [this] {
-        form_.Command5_Click();
-        Sync();
-    });
-    AddButton(state.Command4, QStringLiteral("Command4"));
+    OnClick(AddButton(state.Command1, QStringLiteral("Command1")),
+            [this] { form_.Command1_Click(); });
+    OnClick(AddButton(state.Command2, QStringLiteral("Command2")),
+            [this] { form_.Command2_Click(); });
+    OnClick(AddButton(state.Command3, QStringLiteral("Command3")),
+            [this] { form_.Command3_Click(); });
+    OnClick(AddButton(state.Command7, QStringLiteral("Command7")),
+            [this] { form_.Command7_Click(); });
+    OnClick(AddButton(state.Command5, QStringLiteral("Command5")),
+            [this] { form_.Command5_Click(); });
+    OnClick(AddButton(state.Command4, QStringLiteral("Command4")),
+            [this] { form_.Command4_Click(); });
 
     split_ = new QCheckBox(QString::fromStdString(state.chkSplit.caption), this);
     split_->setObjectName(QStringLiteral("chkSplit"));
@@ -75,6 +77,11 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_
         form_.cmbSims_Click();
         Sync();
     });
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("MoveTimer"));
+    timer_->setTimerType(Qt::PreciseTimer);
+    timer_->setInterval(state.MoveTimer.interval);
+    connect(timer_, &QTimer::timeout, this, &MainWindow::Tick);
     for (int i = 0; i < 6; ++i) {
         panels_[i] = new RouterTable(state.RouterTable[i], this);
         panels_[i]->setObjectName("RouterTable" + QString::number(i));
@@ -89,6 +96,47 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_
 
 double MainWindow::BaseScale() const {
     return logicalDpiX() / TwipsTransform::kTwipsPerInch;
+}
+
+void MainWindow::OnClick(QPushButton* button, std::function<void()> handler) {
+    connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
+        handler();
+        Sync();
+    });
+}
+
+void MainWindow::Tick() {
+    if (form_.MoveTimer_Timer()) {
+        SyncPackets();
+    }
+}
+
+void MainWindow::SyncPackets() {
+    const FormState& state = form_.State();
+    const FormPainter painter(state, transform_);
+    for (std::size_t i = 0; i < state.shpPacket.size(); ++i) {
+        const ShapeControl& packet = state.shpPacket[i];
+        DrawnPacket now{packet.visible, packet.visible ? painter.PacketArea(packet) : QRect(),
+                        packet.borderColour, packet.fillColour, packet.borderWidth};
+        DrawnPacket& was = drawn_[i];
+        if (now.visible != was.visible || now.area != was.area || now.border != was.border ||
+            now.fill != was.fill || now.width != was.width) {
+            update(was.area);
+            update(now.area);
+            was = now;
+        }
+    }
+    if (state.Label2.caption != drawnStatus_) {
+        drawnStatus_ = state.Label2.caption;
+        const Box& b = state.Label2.box;
+        update(transform_.Rect(b.left, b.top, b.width, b.height).adjusted(-1, -1, 1, 1));
+    }
+    for (RouterTable* panel : panels_) {
+        panel->Refresh();
+    }
+    if (state.MoveTimer.enabled != timer_->isActive()) {
+        state.MoveTimer.enabled ? timer_->start() : timer_->stop();
+    }
 }
 
 QPushButton* MainWindow::AddButton(const ButtonControl& control, const QString& name) {
@@ -176,9 +224,7 @@ void MainWindow::Sync() {
         }
     }
     scenarios_->setCurrentIndex(scenarios_->findText(QString::fromStdString(state.cmbSims.text)));
-    for (RouterTable* panel : panels_) {
-        panel->Refresh();
-    }
+    SyncPackets();
     update();
 }
 

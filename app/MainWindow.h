@@ -5,6 +5,8 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <string>
 #include <vector>
 
 class MainForm;
@@ -29,6 +31,8 @@ public:
     const TwipsTransform& Transform() const { return transform_; }
     // Brings every widget and the drawing up to date with the form's state.
     void Sync();
+    // What MoveTimer calls every 40 ms: one tick of the form, then a repaint of what it changed.
+    void Tick();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,7 +44,18 @@ private:
         QPushButton* widget;
         const ButtonControl* control;
     };
+    // What was last drawn of a packet marker, to repaint only the markers that changed.
+    struct DrawnPacket {
+        bool visible = false;
+        QRect area;
+        int border = 0;
+        int fill = 0;
+        int width = 0;
+    };
     QPushButton* AddButton(const ButtonControl& control, const QString& name);
+    void OnClick(QPushButton* button, std::function<void()> handler);
+    // Repaints what a tick can change: packets, the status line and the router panels.
+    void SyncPackets();
     void Place();
     void SyncButton(const BoundButton& button);
 
@@ -50,4 +65,7 @@ private:
     std::array<RouterTable*, 6> panels_{};
     QCheckBox* split_ = nullptr;
     QComboBox* scenarios_ = nullptr;
+    QTimer* timer_ = nullptr;
+    std::array<DrawnPacket, 51> drawn_{};
+    std::string drawnStatus_;
 };

@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 RouterTable::RouterTable(RouterPanel& panel, QWidget* parent) : QWidget(parent), panel_(panel) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     Refresh();
@@ -49,9 +51,24 @@ void RouterTable::Refresh() {
     const QRect box = transform_.Rect(left_, top_, PanelLayout::kWidth, panel_.Height());
     if (box != geometry()) {
         setGeometry(box);
+        update();
     }
-    setVisible(panel_.visible);
-    update();
+    if (isHidden() == panel_.visible) {
+        setVisible(panel_.visible);
+    }
+    const auto& rows = panel_.Engine().Rows();
+    const bool same =
+        shownBackground_ == panel_.Background() && shownTitle_ == panel_.Title() &&
+        std::equal(rows.begin(), rows.end(), shownRows_.begin(),
+                   [](const RouteRow& a, const RouteRow& b) {
+                       return a.cost == b.cost && a.nextHop == b.nextHop && a.shown == b.shown;
+                   });
+    if (!same) {
+        shownRows_ = rows;
+        shownTitle_ = panel_.Title();
+        shownBackground_ = panel_.Background();
+        update();
+    }
 }
 
 void RouterTable::paintEvent(QPaintEvent*) {

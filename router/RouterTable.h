@@ -5,6 +5,11 @@
 #include <QString>
 #include <QWidget>
 
+#include "router/Router.h"
+
+#include <array>
+#include <string>
+
 class RouterPanel;
 
 // The routing-table panel on screen: title, then one row per network (letter, cost, arrow, next
@@ -28,7 +33,8 @@ public:
 
     // Places the panel: its top left corner in the container's twips and the transform in use.
     void Place(int left, int top, const TwipsTransform& transform);
-    // Re-reads the panel data: visibility, height and rows.
+    // Re-reads the panel data (visibility, height, colours, title and rows) and repaints only
+    // when something changed.
     void Refresh();
 
 protected:
@@ -39,4 +45,8 @@ private:
     TwipsTransform transform_;
     int left_ = 0;
     int top_ = 0;
+    // What the last paint showed.
+    std::array<RouteRow, 6> shownRows_{};
+    std::string shownTitle_;
+    int shownBackground_ = -1;
 };

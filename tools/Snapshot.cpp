@@ -1,4 +1,6 @@
-// Renders the main window offscreen to a PNG: hopscape_snapshot FILE [SCENARIO] [ZOOM]
+// Renders the main window offscreen to a PNG:
+//   hopscape_snapshot FILE [SCENARIO] [ZOOM] [ACTIONS...]
+// ACTIONS, in order: "update", "ticks:N", "router:I", "network:I", "many", "break:I".
 #include "app/MainForm.h"
 #include "app/MainWindow.h"
 #include "app/Platform.h"
@@ -9,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -25,7 +28,7 @@ public:
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s FILE.png [SCENARIO] [ZOOM]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s FILE.png [SCENARIO] [ZOOM] [ACTIONS...]\n", argv[0]);
         return 2;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -44,6 +47,30 @@ int main(int argc, char* argv[]) {
         const double zoom = std::atof(argv[3]);
         window.resize(static_cast<int>(window.width() * zoom),
                       static_cast<int>(window.height() * zoom));
+    }
+    for (int a = 4; a < argc; ++a) {
+        const std::string action = argv[a];
+        const auto colon = action.find(':');
+        const int n = colon == std::string::npos ? 0 : std::atoi(action.c_str() + colon + 1);
+        const std::string verb = action.substr(0, colon);
+        if (verb == "update") {
+            form.Command4_Click();
+        } else if (verb == "ticks") {
+            for (int t = 0; t < n; ++t) {
+                window.Tick();
+            }
+        } else if (verb == "router") {
+            form.btnRouter_Click(n);
+        } else if (verb == "network") {
+            form.btnNetwork_Click(n);
+        } else if (verb == "many") {
+            form.Command2_Click();
+        } else if (verb == "break") {
+            form.cmdBreak_Click(n);
+        } else {
+            std::fprintf(stderr, "unknown action: %s\n", action.c_str());
+            return 2;
+        }
     }
     window.Sync();
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;

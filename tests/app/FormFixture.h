@@ -2,7 +2,7 @@
 
 #include "app/MainForm.h"
 #include "app/Platform.h"
-#include "common/SeededRandom.h"
+#include "common/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -28,12 +28,13 @@ public:
 // A started main window whose router messages are recorded as "router letter|message".
 struct FormFixture : testing::Test {
     FakePlatform platform;
-    SeededRandom random{99};
+    ScriptedRandom random;
     MainForm form{platform, random};
     FormState& state = form.State();
     std::vector<std::string> sent;
 
     FormFixture() {
+        random.GoOnWhenDry();
         state.routerMessageObserver = [this](int router, std::string_view message) {
             sent.push_back(std::string(1, static_cast<char>('A' + router)) + "|" +
                            std::string(message));
@@ -55,5 +56,23 @@ struct FormFixture : testing::Test {
     }
     const RouteRow& Row(int router, int network) const {
         return state.RouterTable[router].Engine().Rows()[network];
+    }
+    ShapeControl& Slot(int i) { return state.shpPacket[i]; }
+    void Ticks(int n) {
+        for (int t = 0; t < n; ++t) {
+            ASSERT_TRUE(form.MoveTimer_Timer());
+        }
+    }
+    int Busy() const {
+        int busy = 0;
+        for (const auto& packet : state.shpPacket) {
+            busy += packet.visible ? 1 : 0;
+        }
+        return busy;
+    }
+    // Puts a packet in a slot by hand, `ticks` into its hop.
+    void Place(int slot, const std::string& record) {
+        Slot(slot).visible = true;
+        Slot(slot).tag = record;
     }
 };

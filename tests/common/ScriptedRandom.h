@@ -1,19 +1,28 @@
 #pragma once
 
 #include "common/RandomSource.h"
+#include "common/SeededRandom.h"
 
 #include <deque>
 #include <stdexcept>
 
-// Hands out the numbers a test scripts, in order, and fails the test loudly when it runs dry.
+// Hands out the numbers a test scripts, in order. When the script runs dry it fails the test
+// loudly, unless it was told to go on with a seeded sequence.
 class ScriptedRandom : public RandomSource {
 public:
     ScriptedRandom() = default;
     ScriptedRandom(std::initializer_list<double> values) : values_(values) {}
     void Push(double value) { values_.push_back(value); }
-    void Seed(std::uint64_t seed) override { seeds.push_back(seed); }
+    void GoOnWhenDry() { goOn_ = true; }
+    void Seed(std::uint64_t seed) override {
+        seeds.push_back(seed);
+        fallback_.Seed(seed);
+    }
     double Next() override {
         if (values_.empty()) {
+            if (goOn_) {
+                return fallback_.Next();
+            }
             throw std::logic_error("the test scripted no more random numbers");
         }
         const double value = values_.front();
@@ -25,4 +34,6 @@ public:
 
 private:
     std::deque<double> values_;
+    SeededRandom fallback_;
+    bool goOn_ = false;
 };

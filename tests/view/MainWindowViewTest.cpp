@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cmath>
 
@@ -117,4 +118,32 @@ TEST_F(WindowView, ScenarioListAndResetReachTheirHandlers) {
     Child<QPushButton>("Command5")->click();
     EXPECT_EQ(state.Command3.caption, "Pause");
     EXPECT_EQ(Child<QPushButton>("Command3")->text(), QStringLiteral("Pause"));
+}
+
+TEST_F(WindowView, TablePacketSlidesAlongItsLinkAfterUpdate) {
+    Choose("Example 1");
+    window.Sync();
+    Child<QPushButton>("Command4")->click();
+    for (int t = 0; t < 5; ++t) {
+        window.Tick();
+    }
+    const QImage image = Picture();
+    // E's table to F: starts at (9240, 3960) and moves (-15, 60) a tick.
+    EXPECT_EQ(At(image, 9240 - 5 * 15, 3960 + 5 * 60), QColor(255, 255, 255)) << "white fill";
+    EXPECT_EQ(At(image, 9240 - 5 * 15 - 230, 3960 + 5 * 60), ToQColor(Layout::kRouters[5].colour))
+        << "border in the receiving router's colour";
+    EXPECT_EQ(At(image, 9240, 3960 + 20), ToQColor(Layout::kGrey)) << "the start is left behind";
+}
+
+TEST_F(WindowView, PauseButtonStopsTheTimerAndSaysResume) {
+    QPushButton* pause = Child<QPushButton>("Command3");
+    QTimer* timer = Child<QTimer>("MoveTimer");
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 40);
+    pause->click();
+    EXPECT_EQ(pause->text(), QStringLiteral("Resume"));
+    EXPECT_FALSE(timer->isActive());
+    Child<QPushButton>("Command1")->click();
+    EXPECT_EQ(pause->text(), QStringLiteral("Pause"));
+    EXPECT_TRUE(timer->isActive());
 }

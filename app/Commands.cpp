@@ -1,0 +1,105 @@
+#include "app/Commands.h"
+
+#include "app/FormState.h"
+#include "app/Layout.h"
+#include "app/Topology.h"
+#include "common/Letters.h"
+#include "common/NumberText.h"
+#include "packets/PacketLauncher.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Update walks the links in this order, each first from its lower router.
+constexpr std::array<const char*, 10> kUpdateOrder{"EF", "DF", "CD", "BF", "BE",
+                                                   "BD", "BC", "AD", "AC", "AB"};
+
+} // namespace
+
+bool Commands::LinkUp(int a, int b) const {
+    if (Topology::CostLabel(a, b) < 0) {
+        return false;
+    }
+    const LineControl& line = form_.Link(a, b);
+    return line.visible && line.colour == Layout::kGrey;
+}
+
+std::int16_t Commands::Cost(int sender, int receiver) const {
+    const double value =
+        std::nearbyint(ReadNumber(form_.lblCost[Topology::CostLabel(sender, receiver)].caption));
+    constexpr double lo = std::numeric_limits<std::int16_t>::min();
+    constexpr double hi = std::numeric_limits<std::int16_t>::max();
+    return static_cast<std::int16_t>(std::clamp(value, lo, hi));
+}
+
+void Commands::SendTable(int sender, int receiver) {
+    launcher_.SendTablePacket(sender, receiver, Cost(sender, receiver));
+}
+
+void Commands::Command4_Click() {
+    for (const char* link : kUpdateOrder) {
+        const int lo = link[0] - 'A';
+        const int hi = link[1] - 'A';
+        if (LinkUp(lo, hi)) {
+            SendTable(lo, hi);
+            SendTable(hi, lo);
+        }
+    }
+}
+
+void Commands::btnRouter_Click(int index) {
+    if (!form_.RouterStartChosen) {
+        form_.Label2.caption = "Start from " + RouterLetter(index);
+        form_.StartIndex = static_cast<std::int16_t>(index);
+        form_.RouterStartChosen = true;
+        return;
+    }
+    form_.Label2.caption =
+        "Start from " + RouterLetter(form_.StartIndex) + "; end at " + RouterLetter(index);
+    form_.EndIndex = static_cast<std::int16_t>(index);
+    form_.RouterStartChosen = false;
+    if (LinkUp(form_.StartIndex, index)) {
+        SendTable(form_.StartIndex, index);
+    }
+}
+
+void Commands::btnNetwork_Click(int index) {
+    if (!form_.NetworkStartChosen) {
+        form_.Label2.caption = "Start from " + RouterLetter(index);
+        form_.StartIndex = static_cast<std::int16_t>(index);
+        form_.NetworkStartChosen = true;
+        return;
+    }
+    form_.Label2.caption =
+        "Start from " + RouterLetter(form_.StartIndex) + "; end at " + RouterLetter(index);
+    form_.EndIndex = static_cast<std::int16_t>(index);
+    form_.NetworkStartChosen = false;
+    launcher_.SendDataPacket(form_.StartIndex, form_.EndIndex);
+}
+
+void Commands::Command1_Click() {
+    form_.Command3.caption = "Pause";
+    form_.MoveTimer.enabled = true;
+    launcher_.SendDataPacket(form_.StartIndex, form_.EndIndex);
+}
+
+void Commands::Command2_Click() {
+    form_.ManyMode = !form_.ManyMode;
+    form_.Command2.caption = form_.ManyMode ? "Stop" : "Many";
+}
+
+void Commands::Command3_Click() {
+    const bool pause = form_.Command3.caption == "Pause";
+    form_.Command3.caption = pause ? "Resume" : "Pause";
+    form_.MoveTimer.enabled = !pause;
+}
+
+void Commands::Command7_Click() {
+    for (ShapeControl& packet : form_.shpPacket) {
+        packet.visible = false;
+    }
+}

@@ -1,0 +1,150 @@
+#include "FormFixture.h"
+
+#include "app/Topology.h"
+#include "common/NumberText.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+struct WholeRun : FormFixture {
+    // One round: every router sends its table over every up link and the packets arrive.
+    void UpdateRound() {
+        form.Command4_Click();
+        Ticks(26);
+        ASSERT_EQ(Busy(), 0);
+    }
+    std::string Costs(int network) const {
+        std::string costs;
+        for (int r = 0; r < 6; ++r) {
+            costs += Row(r, network).cost + "|";
+        }
+        return costs;
+    }
+    // Largest numeric cost to a network among the routers shown, or -1 when none is numeric.
+    double WorstKnown(int network, int routers) const {
+        double worst = -1;
+        for (int r = 0; r < routers; ++r) {
+            if (IsNumeric(Row(r, network).cost)) {
+                worst = std::max(worst, ReadNumber(Row(r, network).cost));
+            }
+        }
+        return worst;
+    }
+};
+
+// Shortest paths over the links shown, a hop s -> r costing what a table from s to r is charged.
+std::array<std::array<long, 6>, 6> ShortestPaths(const FormState& state) {
+    constexpr long kInf = std::numeric_limits<long>::max() / 4;
+    std::array<std::array<long, 6>, 6> d{};
+    for (int s = 0; s < 6; ++s) {
+        for (int r = 0; r < 6; ++r) {
+            const int label = Topology::CostLabel(s, r);
+            d[s][r] = s == r ? 0
+                      : label >= 0 && state.Link(s, r).visible
+                          ? static_cast<long>(ReadNumber(state.lblCost[label].caption))
+                          : kInf;
+        }
+    }
+    for (int k = 0; k < 6; ++k) {
+        for (int i = 0; i < 6; ++i) {
+            for (int j = 0; j < 6; ++j) {
+                d[i][j] = std::min(d[i][j], d[i][k] + d[k][j]);
+            }
+        }
+    }
+    return d;
+}
+
+} // namespace
+
+TEST_F(WholeRun, ExampleOneConvergesAndDataFollowsTheTables) {
+    Choose("Example 1");
+    for (int round = 0; round < 8; ++round) {
+        UpdateRound();
+    }
+    const auto d = ShortestPaths(state);
+    for (int r = 0; r < 6; ++r) {
+        for (int n = 0; n < 6; ++n) {
+            EXPECT_EQ(Row(r, n).cost, NumberText(1.0 + static_cast<double>(d[n][r])))
+                << "router " << r << " network " << n;
+        }
+    }
+    // A data packet from a to f hops along the converged next hops and is delivered.
+    form.btnNetwork_Click(0);
+    form.btnNetwork_Click(5);
+    std::string at = "A";
+    std::string path = "A";
+    for (int tick = 0; tick < 26 * 10 && Busy() > 0; ++tick) {
+        Ticks(1);
+        const std::string& tag = Slot(0).tag;
+        if (Slot(0).visible && tag.rfind("0:R:F:", 0) == 0 && tag.substr(8, 1) == at) {
+            EXPECT_EQ(tag.substr(6, 1), Row(at[0] - 'A', 5).nextHop);
+            at = tag.substr(6, 1);
+            path += at;
+        }
+    }
+    EXPECT_EQ(path, "ABEF") << "A reaches f via B (3) and E (1) then F (1)";
+    EXPECT_EQ(Busy(), 0);
+    EXPECT_EQ(state.Label2.caption, "0:D:F:F:F: 0: 35");
+}
+
+TEST_F(WholeRun, ThreeRoutersCountToInfinityAndSplitHorizonCuresIt) {
+    Choose("Three Routers");
+    for (int round = 0; round < 4; ++round) {
+        UpdateRound();
+    }
+    EXPECT_EQ(Costs(0).substr(0, 9), " 1| 3| 2|");
+    form.cmdBreak_Click(0);
+    form.cmdBreak_Click(1);
+    double last = 0;
+    for (int round = 0; round < 30; ++round) {
+        UpdateRound();
+        const double worst = WorstKnown(0, 3);
+        EXPECT_GT(worst, last) << "round " << round << ": " << Costs(0);
+        last = worst;
+    }
+    EXPECT_GT(last, 30) << "the costs climb without bound";
+
+    // Mend both links, start again with split horizon on, and cut A off once more.
+    form.cmdBreak_Click(0);
+    form.cmdBreak_Click(1);
+    Choose("Three Routers");
+    state.chkSplit.value = 1;
+    form.chkSplit_Click();
+    for (int round = 0; round < 4; ++round) {
+        UpdateRound();
+    }
+    form.cmdBreak_Click(0);
+    form.cmdBreak_Click(1);
+    UpdateRound();
+    EXPECT_EQ(Row(1, 0).cost, "inf");
+    EXPECT_EQ(Row(2, 0).cost, "inf");
+    for (int round = 0; round < 10; ++round) {
+        UpdateRound();
+        EXPECT_EQ(WorstKnown(0, 3), 1) << "only A itself knows network a";
+    }
+}
+
+TEST_F(WholeRun, LoopsOfThreeCountToInfinityEvenWithSplitHorizon) {
+    Choose("Example 1");
+    state.chkSplit.value = 1;
+    form.chkSplit_Click();
+    for (int round = 0; round < 8; ++round) {
+        UpdateRound();
+    }
+    const double converged = WorstKnown(4, 6);
+    form.cmdBreak_Click(5);
+    form.cmdBreak_Click(9);
+    for (int round = 0; round < 60; ++round) {
+        UpdateRound();
+    }
+    double worst = -1;
+    for (int r : {0, 1, 2, 3, 5}) {
+        if (IsNumeric(Row(r, 4).cost)) {
+            worst = std::max(worst, ReadNumber(Row(r, 4).cost));
+        }
+    }
+    EXPECT_GT(worst, converged + 20) << Costs(4);
+}
