@@ -51,34 +51,30 @@ void Commands::Command4_Click() {
     }
 }
 
-void Commands::btnRouter_Click(int index) {
-    if (!form_.RouterStartChosen) {
+bool Commands::Pick(int index, bool& startChosen) {
+    if (!startChosen) {
         form_.Label2.caption = "Start from " + RouterLetter(index);
         form_.StartIndex = static_cast<std::int16_t>(index);
-        form_.RouterStartChosen = true;
-        return;
+        startChosen = true;
+        return false;
     }
     form_.Label2.caption =
         "Start from " + RouterLetter(form_.StartIndex) + "; end at " + RouterLetter(index);
     form_.EndIndex = static_cast<std::int16_t>(index);
-    form_.RouterStartChosen = false;
-    if (LinkUp(form_.StartIndex, index)) {
+    startChosen = false;
+    return true;
+}
+
+void Commands::btnRouter_Click(int index) {
+    if (Pick(index, form_.RouterStartChosen) && LinkUp(form_.StartIndex, index)) {
         SendTable(form_.StartIndex, index);
     }
 }
 
 void Commands::btnNetwork_Click(int index) {
-    if (!form_.NetworkStartChosen) {
-        form_.Label2.caption = "Start from " + RouterLetter(index);
-        form_.StartIndex = static_cast<std::int16_t>(index);
-        form_.NetworkStartChosen = true;
-        return;
+    if (Pick(index, form_.NetworkStartChosen)) {
+        launcher_.SendDataPacket(form_.StartIndex, form_.EndIndex);
     }
-    form_.Label2.caption =
-        "Start from " + RouterLetter(form_.StartIndex) + "; end at " + RouterLetter(index);
-    form_.EndIndex = static_cast<std::int16_t>(index);
-    form_.NetworkStartChosen = false;
-    launcher_.SendDataPacket(form_.StartIndex, form_.EndIndex);
 }
 
 void Commands::Command1_Click() {

@@ -30,6 +30,9 @@ public:
     std::int16_t Cost(int sender, int receiver) const;
 
 private:
+    // Records a router or network pick in the shared StartIndex / EndIndex and shows it; true
+    // when it completes a pair. Each kind of pick has its own flag.
+    bool Pick(int index, bool& startChosen);
     void SendTable(int sender, int receiver);
     FormState& form_;
     PacketLauncher& launcher_;
