@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -57,9 +58,15 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
+// Values beyond the double range saturate at the largest finite value, so every number the
+// program reads or writes stays a number ("1E999" is huge, not infinite).
+double Saturate(double value) {
+    return std::isinf(value) ? std::copysign(std::numeric_limits<double>::max(), value) : value;
+}
+
 double ParseNumber(std::string_view number) {
     const std::string copy(number);
-    return std::strtod(copy.c_str(), nullptr);
+    return Saturate(std::strtod(copy.c_str(), nullptr));
 }
 
 std::string Format(double value, int digits) {
@@ -67,7 +74,7 @@ std::string Format(double value, int digits) {
         return " 0";
     }
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*G", digits, value);
+    std::snprintf(buffer, sizeof buffer, "%.*G", digits, Saturate(value));
     std::string text(buffer);
     // "E+05" is written "E+05" as is; only the mantissa loses its leading zero.
     const bool negative = text.front() == '-';

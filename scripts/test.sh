@@ -15,3 +15,25 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHOPSCAPE_WERROR=ON 
       -DHOPSCAPE_SANITIZE=ON -DHOPSCAPE_BENCHMARKS=OFF
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# Fuzzing: both harnesses, built with clang and the sanitizers, for a bounded time each, on
+# copies of the seed corpora kept in the repository.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DHOPSCAPE_WERROR=ON -DHOPSCAPE_FUZZ=ON
+cmake --build build-fuzz -j "$jobs"
+root=$PWD
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for harness in router window; do
+    mkdir -p "$work/$harness"
+    cp fuzz/corpus/"$harness"/* "$work/$harness/"
+    echo "Fuzzing the $harness harness for ${FUZZ_SECONDS:-60} s"
+    if ! (cd "$work" && "$root/build-fuzz/fuzz/${harness}_fuzz" -max_total_time="${FUZZ_SECONDS:-60}" \
+            -print_final_stats=1 "$harness" >"$harness.log" 2>&1); then
+        tail -n 40 "$work/$harness.log"
+        echo "FAILED: the $harness fuzz harness found a fault"
+        exit 1
+    fi
+    grep -E '^(Done|stat::number_of_executed_units)' "$work/$harness.log"
+done
+echo "fuzz: 2 passed, 0 failed"

@@ -59,6 +59,17 @@ TEST(NumberText, EveryWrittenNumberReadsBackAndIsNumeric) {
     }
 }
 
+TEST(NumberText, HugeValuesSaturateInsteadOfBecomingInfinite) {
+    const double max = std::numeric_limits<double>::max();
+    EXPECT_EQ(ReadNumber("1E999"), max);
+    EXPECT_EQ(ReadNumber("-1E999"), -max);
+    EXPECT_EQ(NumberText(max + max), " 1.79769313486232E+308");
+    EXPECT_EQ(NumberText(-max * 2), "-1.79769313486232E+308");
+    EXPECT_EQ(NumberTextSingle(1e38f * 10), " 1.797693E+308");
+    EXPECT_TRUE(IsNumeric(NumberText(max + max)));
+    EXPECT_EQ(NumberText(std::numeric_limits<double>::quiet_NaN()), " 0");
+}
+
 TEST(NumberText, NumericTest) {
     for (const char* yes : {" 3", "3", "0", "-2", "+2", " .5", "5.", "1.25 ", "1E+05"}) {
         EXPECT_TRUE(IsNumeric(yes)) << yes;

@@ -1,0 +1,28 @@
+// Turns its bytes, two at a time, into user actions on the whole window (every click on every
+// control, both mouse buttons on cost labels, scenario choices, the check box, ticks) and checks
+// the window's invariants after each one.
+#include "app/MainForm.h"
+#include "common/FormInvariants.h"
+#include "common/SeededRandom.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    CheckingPlatform platform;
+    SeededRandom random;
+    MainForm form(platform, random);
+    platform.Attach(form);
+    form.Form_Load();
+    for (std::size_t i = 0; i + 1 < size; i += 2) {
+        ApplyUserAction(form, data[i], data[i + 1]);
+        const std::string fault = CheckFormInvariants(form.State());
+        if (!fault.empty() || !platform.faults.empty()) {
+            std::fprintf(stderr, "after action %zu: %s%s\n", i / 2, fault.c_str(),
+                         platform.faults.empty() ? "" : platform.faults.front().c_str());
+            std::abort();
+        }
+    }
+    return 0;
+}

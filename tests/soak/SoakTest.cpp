@@ -1,0 +1,59 @@
+#include "app/MainForm.h"
+#include "app/Scenarios.h"
+#include "common/FormInvariants.h"
+#include "common/SeededRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#ifndef HOPSCAPE_SOAK_TICKS
+#define HOPSCAPE_SOAK_TICKS 1000000
+#endif
+
+// Many ticks over every scenario, with Many on, flooding and pool exhaustion, and random user
+// actions between ticks; the window must stay sound after every single tick.
+TEST(Soak, TheWindowStaysSoundTickAfterTick) {
+    constexpr long kTicks = HOPSCAPE_SOAK_TICKS;
+    constexpr long kPhase = kTicks / 28 + 1;
+    CheckingPlatform platform;
+    SeededRandom random(2026);
+    MainForm form(platform, random);
+    platform.Attach(form);
+    form.Form_Load();
+    FormState& state = form.State();
+    SeededRandom user(7);
+
+    long ran = 0;
+    long phase = -1;
+    for (long tick = 0; tick < kTicks; ++tick) {
+        if (tick / kPhase != phase) {
+            phase = tick / kPhase;
+            state.cmbSims.text = Scenarios::kNames[phase % 7];
+            form.cmbSims_Click();
+            if (!state.ManyMode) {
+                form.Command2_Click();
+            }
+        }
+        if (tick % 5000 == 4999) {
+            // Three quick Updates: in the larger scenarios the pool runs out.
+            form.Command4_Click();
+            form.Command4_Click();
+            form.Command4_Click();
+        }
+        const double chance = user.Next();
+        if (chance < 0.01) {
+            const auto op = static_cast<std::uint8_t>(user.Next() * 12);
+            ApplyUserAction(form, op, static_cast<std::uint8_t>(user.Next() * 256));
+        } else if (chance < 0.012 && state.Command3.caption == "Resume") {
+            form.Command3_Click();
+        }
+        ran += form.MoveTimer_Timer() ? 1 : 0;
+        const std::string fault = CheckFormInvariants(state);
+        ASSERT_EQ(fault, "") << "after tick " << tick;
+        ASSERT_TRUE(platform.faults.empty()) << platform.faults.front() << " at tick " << tick;
+    }
+    std::printf("ticks run: %ld of %ld; out-of-packets messages: %d\n", ran, kTicks, platform.messages);
+    EXPECT_GT(ran, kTicks / 2) << "the animation ran most of the time";
+    EXPECT_GT(platform.messages, 0) << "the pool ran out at least once";
+}
