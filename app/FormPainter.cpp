@@ -3,11 +3,17 @@
 #include "app/FormState.h"
 
 #include <QPainter>
+#include <QRegion>
 
 namespace {
 
-void DrawLine(QPainter& painter, const TwipsTransform& t, const LineControl& line) {
-    if (!line.visible) {
+void DrawLine(QPainter& painter, const TwipsTransform& t, const LineControl& line,
+              const QRegion& region) {
+    const QRect bounds = QRectF(t.Point(line.x1, line.y1), t.Point(line.x2, line.y2))
+                             .normalized()
+                             .toAlignedRect()
+                             .adjusted(-8, -8, 8, 8);
+    if (!line.visible || !region.intersects(bounds)) {
         return;
     }
     QPen pen(ToQColor(line.colour), t.PenWidth(line.width));
@@ -17,12 +23,13 @@ void DrawLine(QPainter& painter, const TwipsTransform& t, const LineControl& lin
 }
 
 // Shapes keep their border inside their bounds, as the layout sizes them.
-void DrawShape(QPainter& painter, const TwipsTransform& t, const ShapeControl& shape, bool round) {
-    if (!shape.visible) {
+void DrawShape(QPainter& painter, const TwipsTransform& t, const ShapeControl& shape, bool round,
+               const QRegion& region) {
+    const QRectF bounds = t.RectF(shape.left, shape.top, shape.width, shape.height);
+    if (!shape.visible || !region.intersects(bounds.toAlignedRect().adjusted(-2, -2, 2, 2))) {
         return;
     }
     const double pen = t.PenWidth(shape.borderWidth);
-    const QRectF bounds = t.RectF(shape.left, shape.top, shape.width, shape.height);
     const QRectF inner = bounds.adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
     painter.setPen(QPen(ToQColor(shape.borderColour), pen));
     painter.setBrush(ToQColor(shape.fillColour));
@@ -33,11 +40,12 @@ void DrawShape(QPainter& painter, const TwipsTransform& t, const ShapeControl& s
     }
 }
 
-void DrawLabel(QPainter& painter, const TwipsTransform& t, const LabelControl& label) {
-    if (!label.visible) {
+void DrawLabel(QPainter& painter, const TwipsTransform& t, const LabelControl& label,
+               const QRegion& region) {
+    const QRectF box = t.RectF(label.box.left, label.box.top, label.box.width, label.box.height);
+    if (!label.visible || !region.intersects(box.toAlignedRect())) {
         return;
     }
-    const QRectF box = t.RectF(label.box.left, label.box.top, label.box.width, label.box.height);
     if (!label.transparent) {
         painter.fillRect(box, ToQColor(FormPainter::kFormColour));
     }
@@ -53,49 +61,49 @@ void DrawLabel(QPainter& painter, const TwipsTransform& t, const LabelControl& l
 
 } // namespace
 
-void FormPainter::Paint(QPainter& painter, const QRect& area) const {
+void FormPainter::Paint(QPainter& painter, const QRegion& region) const {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.fillRect(area, ToQColor(kFormColour));
-    PaintLines(painter);
-    PaintShapes(painter);
-    PaintLabels(painter);
-    PaintPackets(painter, area);
+    for (const QRect& r : region) {
+        painter.fillRect(r, ToQColor(kFormColour));
+    }
+    PaintLines(painter, region);
+    PaintShapes(painter, region);
+    PaintLabels(painter, region);
+    PaintPackets(painter, region);
 }
 
-void FormPainter::PaintLines(QPainter& painter) const {
+void FormPainter::PaintLines(QPainter& painter, const QRegion& region) const {
     for (const LineControl& line : form_.lne) {
-        DrawLine(painter, transform_, line);
+        DrawLine(painter, transform_, line, region);
     }
     for (const LineControl& line : form_.drop) {
-        DrawLine(painter, transform_, line);
+        DrawLine(painter, transform_, line, region);
     }
 }
 
-void FormPainter::PaintShapes(QPainter& painter) const {
+void FormPainter::PaintShapes(QPainter& painter, const QRegion& region) const {
     for (const ShapeControl& shape : form_.Shape1) {
-        DrawShape(painter, transform_, shape, false);
+        DrawShape(painter, transform_, shape, false, region);
     }
     for (const ShapeControl& shape : form_.Shape2) {
-        DrawShape(painter, transform_, shape, false);
+        DrawShape(painter, transform_, shape, false, region);
     }
 }
 
-void FormPainter::PaintLabels(QPainter& painter) const {
+void FormPainter::PaintLabels(QPainter& painter, const QRegion& region) const {
     for (const LabelControl& label : form_.lblNet) {
-        DrawLabel(painter, transform_, label);
+        DrawLabel(painter, transform_, label, region);
     }
     for (const LabelControl& label : form_.lblCost) {
-        DrawLabel(painter, transform_, label);
+        DrawLabel(painter, transform_, label, region);
     }
-    DrawLabel(painter, transform_, form_.Label2);
+    DrawLabel(painter, transform_, form_.Label2, region);
 }
 
-void FormPainter::PaintPackets(QPainter& painter, const QRect& area) const {
+void FormPainter::PaintPackets(QPainter& painter, const QRegion& region) const {
     for (const ShapeControl& packet : form_.shpPacket) {
-        if (packet.visible && PacketArea(packet).intersects(area)) {
-            DrawShape(painter, transform_, packet, true);
-        }
+        DrawShape(painter, transform_, packet, true, region);
     }
 }
 

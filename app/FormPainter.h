@@ -4,6 +4,7 @@
 
 class FormState;
 class QPainter;
+class QRegion;
 struct ShapeControl;
 
 // Draws the window's graphical controls, bottom to top: link and drop lines, router rectangles,
@@ -16,15 +17,16 @@ public:
     FormPainter(const FormState& form, const TwipsTransform& transform)
         : form_(form), transform_(transform) {}
 
-    void Paint(QPainter& painter, const QRect& area) const;
+    // Paints what lies in the region; items wholly outside it are skipped.
+    void Paint(QPainter& painter, const QRegion& region) const;
     // The pixels a packet marker covers, border included, for repainting just that much.
     QRect PacketArea(const ShapeControl& packet) const;
 
 private:
-    void PaintLines(QPainter& painter) const;
-    void PaintShapes(QPainter& painter) const;
-    void PaintLabels(QPainter& painter) const;
-    void PaintPackets(QPainter& painter, const QRect& area) const;
+    void PaintLines(QPainter& painter, const QRegion& region) const;
+    void PaintShapes(QPainter& painter, const QRegion& region) const;
+    void PaintLabels(QPainter& painter, const QRegion& region) const;
+    void PaintPackets(QPainter& painter, const QRegion& region) const;
 
     const FormState& form_;
     const TwipsTransform& transform_;

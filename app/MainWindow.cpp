@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/ColourButton.h"
 #include "app/FormPainter.h"
 #include "app/Layout.h"
 #include "app/MainForm.h"
@@ -10,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 
 #include <algorithm>
@@ -140,7 +142,7 @@ void MainWindow::SyncPackets() {
 }
 
 QPushButton* MainWindow::AddButton(const ButtonControl& control, const QString& name) {
-    auto* button = new QPushButton(this);
+    auto* button = new ColourButton(this);
     button->setObjectName(name);
     button->setFocusPolicy(Qt::TabFocus);
     buttons_.push_back({button, &control});
@@ -165,9 +167,13 @@ void MainWindow::Place() {
     const Box& check = state.chkSplit.box;
     split_->setGeometry(transform_.Rect(check.left, check.top, check.width, check.height));
     // The caption must fit its box: where this font runs wider than the layout's, narrow it.
+    // The tick box grows with the drawing; at the style's own size no style sheet is needed.
     const int tick = static_cast<int>(std::lround(transform_.PenWidth(13)));
-    split_->setStyleSheet(
-        QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(tick));
+    if (tick != split_->style()->pixelMetric(QStyle::PM_IndicatorWidth) ||
+        !split_->styleSheet().isEmpty()) {
+        split_->setStyleSheet(
+            QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(tick));
+    }
     QFont checkFont = transform_.Font(state.chkSplit.fontPoints, false);
     split_->setFont(checkFont);
     const int room = split_->width();
@@ -230,7 +236,7 @@ void MainWindow::Sync() {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    FormPainter(form_.State(), transform_).Paint(painter, event->rect());
+    FormPainter(form_.State(), transform_).Paint(painter, event->region());
 }
 
 void MainWindow::resizeEvent(QResizeEvent*) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 class MainForm;
+class ColourButton;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
@@ -41,7 +42,7 @@ protected:
 
 private:
     struct BoundButton {
-        QPushButton* widget;
+        ColourButton* widget;
         const ButtonControl* control;
     };
     // What was last drawn of a packet marker, to repaint only the markers that changed.

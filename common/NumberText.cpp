@@ -1,5 +1,6 @@
 #include "common/NumberText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -64,14 +65,32 @@ double Saturate(double value) {
     return std::isinf(value) ? std::copysign(std::numeric_limits<double>::max(), value) : value;
 }
 
+// `number` is a complete decimal number as NumberLength found it.
 double ParseNumber(std::string_view number) {
-    const std::string copy(number);
-    return Saturate(std::strtod(copy.c_str(), nullptr));
+    const bool negative = number.front() == '-';
+    if (number.front() == '+' || negative) {
+        number.remove_prefix(1);
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Rare: let the C library tell overflow (saturated below) from underflow (zero).
+        value = std::strtod(std::string(number).c_str(), nullptr);
+    }
+    return Saturate(negative ? -value : value);
 }
 
 std::string Format(double value, int digits) {
     if (value == 0.0 || std::isnan(value)) {
         return " 0";
+    }
+    // Whole values that fit the digits are written digit for digit, as the general form would.
+    if (digits == 15 && std::abs(value) < 1e15 && value == std::trunc(value)) {
+        char buffer[24];
+        buffer[0] = value < 0 ? '-' : ' ';
+        const auto whole = static_cast<long long>(std::abs(value));
+        const auto [end, error] = std::to_chars(buffer + 1, buffer + sizeof buffer, whole);
+        return std::string(buffer, end);
     }
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*G", digits, Saturate(value));

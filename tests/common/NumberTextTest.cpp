@@ -63,6 +63,8 @@ TEST(NumberText, HugeValuesSaturateInsteadOfBecomingInfinite) {
     const double max = std::numeric_limits<double>::max();
     EXPECT_EQ(ReadNumber("1E999"), max);
     EXPECT_EQ(ReadNumber("-1E999"), -max);
+    EXPECT_EQ(ReadNumber(std::string(400, '9')), max);
+    EXPECT_EQ(ReadNumber("1E-999"), 0);
     EXPECT_EQ(NumberText(max + max), " 1.79769313486232E+308");
     EXPECT_EQ(NumberText(-max * 2), "-1.79769313486232E+308");
     EXPECT_EQ(NumberTextSingle(1e38f * 10), " 1.797693E+308");

@@ -7,14 +7,10 @@
 
 #include <cstdio>
 
-#ifndef HOPSCAPE_SOAK_TICKS
-#define HOPSCAPE_SOAK_TICKS 1000000
-#endif
-
 // Many ticks over every scenario, with Many on, flooding and pool exhaustion, and random user
 // actions between ticks; the window must stay sound after every single tick.
 TEST(Soak, TheWindowStaysSoundTickAfterTick) {
-    constexpr long kTicks = HOPSCAPE_SOAK_TICKS;
+    constexpr long kTicks = 1000000;
     constexpr long kPhase = kTicks / 28 + 1;
     CheckingPlatform platform;
     SeededRandom random(2026);
@@ -53,7 +49,8 @@ TEST(Soak, TheWindowStaysSoundTickAfterTick) {
         ASSERT_EQ(fault, "") << "after tick " << tick;
         ASSERT_TRUE(platform.faults.empty()) << platform.faults.front() << " at tick " << tick;
     }
-    std::printf("ticks run: %ld of %ld; out-of-packets messages: %d\n", ran, kTicks, platform.messages);
+    std::printf("ticks run: %ld of %ld; out-of-packets messages: %d\n", ran, kTicks,
+                platform.messages);
     EXPECT_GT(ran, kTicks / 2) << "the animation ran most of the time";
     EXPECT_GT(platform.messages, 0) << "the pool ran out at least once";
 }

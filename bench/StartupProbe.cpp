@@ -1,0 +1,60 @@
+// Starts a window and exits as soon as its first frame is painted:
+//   startup_probe hopscape   the program's main window, as the program opens it
+//   startup_probe minimal    a bare Qt window, for comparison
+//   startup_probe label      a bare Qt window with one line of text: it pays for the font
+//                            database, as every window that shows text does
+#include "app/MainForm.h"
+#include "app/MainWindow.h"
+#include "app/QtPlatform.h"
+#include "common/SeededRandom.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// Quits the application once the watched window has handled its first paint.
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            QTimer::singleShot(0, qApp, &QApplication::quit);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const bool minimal = argc > 1 && std::strcmp(argv[1], "minimal") == 0;
+    const bool label = argc > 1 && std::strcmp(argv[1], "label") == 0;
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    FirstPaint watcher;
+    if (minimal || label) {
+        QWidget window;
+        if (label) {
+            new QLabel(QStringLiteral("Pelko's Hopscape Demo"), &window);
+        }
+        window.installEventFilter(&watcher);
+        window.resize(822, 583);
+        window.show();
+        return QApplication::exec();
+    }
+    QtPlatform platform;
+    SeededRandom random;
+    MainForm form(platform, random);
+    form.Form_Load();
+    MainWindow window(form);
+    platform.SetParent(&window);
+    window.installEventFilter(&watcher);
+    window.show();
+    return QApplication::exec();
+}

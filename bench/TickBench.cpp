@@ -1,0 +1,50 @@
+#include "BenchSupport.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <chrono>
+
+namespace {
+
+// One tick of "Flooding 1" with all 51 slots busy: the packets move and the one that arrives
+// floods, runs out of slots and empties the pool. The state is restored before every tick and the
+// restoring is not timed.
+void BusyFloodingTick(benchmark::State& state) {
+    BenchForm bench;
+    bench.Choose("Flooding 1");
+    constexpr std::array<std::array<int, 2>, 8> hops{
+        {{0, 1}, {1, 4}, {4, 5}, {5, 3}, {3, 2}, {2, 0}, {0, 3}, {1, 3}}};
+    for (int slot = 0; slot < 51; ++slot) {
+        const auto& hop = hops[slot % hops.size()];
+        bench.PlaceOnHop(slot, "R", (slot * 5) % 6, hop[0], hop[1], slot % 26);
+    }
+    // The packet in slot 25 arrives at D from A: its copy to B takes the slot it frees, the
+    // copies to C and F find none.
+    bench.PlaceOnHop(25, "R", 5, 0, 3, 25);
+    const FormState snapshot = bench.form.State();
+    for (auto _ : state) {
+        bench.form.State() = snapshot;
+        const auto start = std::chrono::steady_clock::now();
+        bench.form.MoveTimer_Timer();
+        const auto end = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    }
+    state.counters["out_of_packets"] =
+        benchmark::Counter(bench.platform.messages, benchmark::Counter::kAvgIterations);
+}
+
+// One tick with 51 data packets circling in a routing loop: every packet moves, one or two arrive
+// and are re-routed. This is the steady state of a busy screen.
+void BusyLoopTick(benchmark::State& state) {
+    BenchForm bench;
+    bench.FillWithLoopingPackets();
+    for (auto _ : state) {
+        bench.form.MoveTimer_Timer();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BusyFloodingTick)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BusyLoopTick)->Unit(benchmark::kMicrosecond);
