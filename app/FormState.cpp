@@ -100,17 +100,6 @@ bool FormState::WriteTable(int router, std::string_view message) {
     return RouterTable[router].SetTable(message);
 }
 
-int FormState::CostLabelAt(int x, int y) const {
-    for (int c = Topology::kCostLabelCount - 1; c >= 0; --c) {
-        const Box& b = lblCost[c].box;
-        if (lblCost[c].visible && x >= b.left && x < b.left + b.width && y >= b.top &&
-            y < b.top + b.height) {
-            return c;
-        }
-    }
-    return -1;
-}
-
 LineControl& FormState::Link(int a, int b) {
     return lne[Topology::LinkIndex(a, b)];
 }

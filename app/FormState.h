@@ -26,8 +26,6 @@ public:
     // Observer of every router message, for tracing; unset in normal use.
     std::function<void(int router, std::string_view message)> routerMessageObserver;
 
-    // The topmost shown cost label under a point in twips, or -1.
-    int CostLabelAt(int x, int y) const;
     // The line of the link between two routers (any order).
     LineControl& Link(int a, int b);
     const LineControl& Link(int a, int b) const;

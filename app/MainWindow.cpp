@@ -1,14 +1,16 @@
 #include "app/MainWindow.h"
 
 #include "app/ColourButton.h"
+#include "app/AccessibleText.h"
 #include "app/FormPainter.h"
+#include "app/LabelSpot.h"
 #include "app/Layout.h"
 #include "app/MainForm.h"
 #include "router/RouterTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
@@ -33,6 +35,8 @@ int ButtonNumber(Qt::MouseButton button) {
     }
 }
 
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
 } // namespace
 
 MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_(form) {
@@ -40,16 +44,33 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_
     setWindowTitle(QString::fromStdString(state.Caption));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
+    // Painted labels get their stand-ins first, so that every button stays above them.
+    for (int i = 0; i < 20; ++i) {
+        costSpots_[i] = new LabelSpot(this, [this, i](Qt::MouseButton button) {
+            form_.lblCost_MouseDown(i, ButtonNumber(button));
+            Sync();
+        });
+        costSpots_[i]->setObjectName("lblCost" + QString::number(i));
+        costSpots_[i]->setAccessibleName(Q(AccessibleText::CostName(i)));
+        costSpots_[i]->setToolTip(Q(AccessibleText::CostTip(i)));
+    }
+    statusSpot_ = new LabelSpot(this);
+    statusSpot_->setObjectName(QStringLiteral("Label2"));
+    statusSpot_->setAccessibleName(QString::fromLatin1(AccessibleText::kStatusLine));
+
     for (int i = 0; i < 6; ++i) {
-        OnClick(AddButton(state.btnRouter[i], "btnRouter" + QString::number(i)),
+        OnClick(AddButton(state.btnRouter[i], "btnRouter" + QString::number(i),
+                          AccessibleText::RouterName(i)),
                 [this, i] { form_.btnRouter_Click(i); });
     }
     for (int i = 0; i < 6; ++i) {
-        OnClick(AddButton(state.btnNetwork[i], "btnNetwork" + QString::number(i)),
+        OnClick(AddButton(state.btnNetwork[i], "btnNetwork" + QString::number(i),
+                          AccessibleText::NetworkName(i)),
                 [this, i] { form_.btnNetwork_Click(i); });
     }
     for (int i = 0; i < 10; ++i) {
-        OnClick(AddButton(state.cmdBreak[i], "cmdBreak" + QString::number(i)),
+        OnClick(AddButton(state.cmdBreak[i], "cmdBreak" + QString::number(i),
+                          AccessibleText::BreakName(i), AccessibleText::BreakTip(i)),
                 [this, i] { form_.cmdBreak_Click(i); });
     }
     OnClick(AddButton(state.Command1, QStringLiteral("Command1")),
@@ -74,6 +95,7 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_
     });
     scenarios_ = new QComboBox(this);
     scenarios_->setObjectName(QStringLiteral("cmbSims"));
+    scenarios_->setAccessibleName(QString::fromLatin1(AccessibleText::kScenarioList));
     connect(scenarios_, &QComboBox::activated, this, [this](int index) {
         form_.State().cmbSims.text = scenarios_->itemText(index).toStdString();
         form_.cmbSims_Click();
@@ -87,6 +109,7 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_
     for (int i = 0; i < 6; ++i) {
         panels_[i] = new RouterTable(state.RouterTable[i], this);
         panels_[i]->setObjectName("RouterTable" + QString::number(i));
+        panels_[i]->setAccessibleName(Q(AccessibleText::PanelName(i)));
     }
 
     const double base = BaseScale();
@@ -130,6 +153,7 @@ void MainWindow::SyncPackets() {
     }
     if (state.Label2.caption != drawnStatus_) {
         drawnStatus_ = state.Label2.caption;
+        statusSpot_->setAccessibleDescription(Q(drawnStatus_));
         const Box& b = state.Label2.box;
         update(transform_.Rect(b.left, b.top, b.width, b.height).adjusted(-1, -1, 1, 1));
     }
@@ -141,15 +165,22 @@ void MainWindow::SyncPackets() {
     }
 }
 
-QPushButton* MainWindow::AddButton(const ButtonControl& control, const QString& name) {
+QPushButton* MainWindow::AddButton(const ButtonControl& control, const QString& name,
+                                   const std::string& accessibleName, const std::string& tip) {
     auto* button = new ColourButton(this);
     button->setObjectName(name);
     button->setFocusPolicy(Qt::TabFocus);
-    buttons_.push_back({button, &control});
+    button->setAccessibleName(Q(accessibleName));
+    button->setToolTip(Q(tip));
+    buttons_.push_back({button, &control, accessibleName.empty()});
     return button;
 }
 
 void MainWindow::Place() {
+    if (size() == placedSize_) {
+        return;
+    }
+    placedSize_ = size();
     const FormState& state = form_.State();
     const double base = BaseScale();
     const double fit =
@@ -191,14 +222,25 @@ void MainWindow::Place() {
         const Layout::RouterPlace& place = Layout::kRouters[i];
         panels_[i]->Place(place.panelLeft, place.panelTop, transform_);
     }
+    for (int i = 0; i < 20; ++i) {
+        const Box& b = state.lblCost[i].box;
+        costSpots_[i]->setGeometry(transform_.Rect(b.left, b.top, b.width, b.height));
+    }
+    const Box& status = state.Label2.box;
+    statusSpot_->setGeometry(transform_.Rect(status.left, status.top, status.width, status.height));
     update();
 }
 
 void MainWindow::SyncButton(const BoundButton& b) {
     const ButtonControl& control = *b.control;
-    const QString caption = QString::fromStdString(control.caption);
+    // A blank caption (the break buttons' " ") shows nothing, so nothing is drawn for it.
+    const bool blank = control.caption.find_first_not_of(' ') == std::string::npos;
+    const QString caption = blank ? QString() : QString::fromStdString(control.caption);
     if (b.widget->text() != caption) {
         b.widget->setText(caption);
+        if (b.namedByCaption) {
+            b.widget->setAccessibleName(caption);
+        }
     }
     // Router and network buttons show their router's colour exactly, flat, as packets use it.
     if (control.backColour != ButtonControl{}.backColour) {
@@ -230,6 +272,10 @@ void MainWindow::Sync() {
         }
     }
     scenarios_->setCurrentIndex(scenarios_->findText(QString::fromStdString(state.cmbSims.text)));
+    for (int i = 0; i < 20; ++i) {
+        costSpots_[i]->setVisible(state.lblCost[i].visible);
+        costSpots_[i]->setAccessibleDescription(Q(state.lblCost[i].caption));
+    }
     SyncPackets();
     update();
 }
@@ -241,16 +287,4 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent*) {
     Place();
-}
-
-void MainWindow::mousePressEvent(QMouseEvent* event) {
-    const QPointF pixel = event->position();
-    const QPointF origin = transform_.Point(0, 0);
-    const int x = static_cast<int>(std::floor((pixel.x() - origin.x()) / transform_.Scale()));
-    const int y = static_cast<int>(std::floor((pixel.y() - origin.y()) / transform_.Scale()));
-    const int label = form_.State().CostLabelAt(x, y);
-    if (label >= 0) {
-        form_.lblCost_MouseDown(label, ButtonNumber(event->button()));
-        Sync();
-    }
 }

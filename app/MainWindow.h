@@ -11,6 +11,7 @@
 
 class MainForm;
 class ColourButton;
+class LabelSpot;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
@@ -38,12 +39,12 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     struct BoundButton {
         ColourButton* widget;
         const ButtonControl* control;
+        bool namedByCaption; // command buttons: a screen reader says their current caption
     };
     // What was last drawn of a packet marker, to repaint only the markers that changed.
     struct DrawnPacket {
@@ -53,7 +54,8 @@ private:
         int fill = 0;
         int width = 0;
     };
-    QPushButton* AddButton(const ButtonControl& control, const QString& name);
+    QPushButton* AddButton(const ButtonControl& control, const QString& name,
+                           const std::string& accessibleName = {}, const std::string& tip = {});
     void OnClick(QPushButton* button, std::function<void()> handler);
     // Repaints what a tick can change: packets, the status line and the router panels.
     void SyncPackets();
@@ -62,8 +64,11 @@ private:
 
     MainForm& form_;
     TwipsTransform transform_;
+    QSize placedSize_; // the window size the widgets were last placed for
     std::vector<BoundButton> buttons_;
     std::array<RouterTable*, 6> panels_{};
+    std::array<LabelSpot*, 20> costSpots_{};
+    LabelSpot* statusSpot_ = nullptr;
     QCheckBox* split_ = nullptr;
     QComboBox* scenarios_ = nullptr;
     QTimer* timer_ = nullptr;

@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev googletest
-          libgtest-dev libbenchmark-dev librapidcheck-dev fonts-dejavu-core fonts-liberation2)
+          libgtest-dev libbenchmark-dev librapidcheck-dev fonts-dejavu-core fonts-liberation2
+          appstream desktop-file-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -11,6 +11,23 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHOPSCAPE_WERROR
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+# The installed program, menu entry, icon and catalogue entry, in a temporary prefix.
+prefix=$(mktemp -d)
+cmake --install build --prefix "$prefix" >/dev/null
+for f in bin/hopscape share/applications/org.hopscape.Hopscape.desktop \
+         share/icons/hicolor/scalable/apps/org.hopscape.Hopscape.svg \
+         share/metainfo/org.hopscape.Hopscape.metainfo.xml; do
+    [ -f "$prefix/$f" ] || { echo "FAILED: cmake --install did not install $f"; exit 1; }
+done
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$prefix/share/applications/org.hopscape.Hopscape.desktop"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$prefix/share/metainfo/org.hopscape.Hopscape.metainfo.xml"
+fi
+rm -rf "$prefix"
+echo "install: 4 passed, 0 failed"
+
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHOPSCAPE_WERROR=ON \
       -DHOPSCAPE_SANITIZE=ON -DHOPSCAPE_BENCHMARKS=OFF
 cmake --build build-asan -j "$jobs"

@@ -77,12 +77,3 @@ TEST_F(CostEditing, LimitsAndBlankLabels) {
     EXPECT_EQ(state.lblCost[2].caption, " 9");
     EXPECT_EQ(state.Label2.caption, " 9");
 }
-
-TEST_F(CostEditing, HitTestFindsOnlyShownLabels) {
-    Choose("Example 1");
-    EXPECT_EQ(state.CostLabelAt(4200 + 10, 3240 + 10), 0);
-    EXPECT_EQ(state.CostLabelAt(9240 + 404, 4080 + 374), 19);
-    EXPECT_EQ(state.CostLabelAt(9240 + 405, 4080), -1);
-    EXPECT_EQ(state.CostLabelAt(7920 + 10, 5040 + 10), -1) << "label 7 is hidden in Example 1";
-    EXPECT_EQ(state.CostLabelAt(100, 100), -1);
-}

@@ -95,17 +95,45 @@ TEST_F(WindowView, WholeDrawingScalesWithTheWindow) {
 TEST_F(WindowView, PressOnCostLabelStepsItWithTheButtonUsed) {
     Choose("Example 1");
     window.Sync();
-    const QPointF p = window.Transform().Point(2760 + 200, 4560 + 180); // lblCost(4), "2"
-    QMouseEvent left(QEvent::MouseButtonPress, p, window.mapToGlobal(p), Qt::LeftButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &left);
+    // Whatever widget lies at the label's place takes the press, as under a real mouse.
+    const auto press = [&](double x, double y, Qt::MouseButton button) {
+        const QPoint p = window.Transform().Point(x, y).toPoint();
+        QWidget* target = window.childAt(p);
+        target = target != nullptr ? target : &window;
+        const QPointF local = target->mapFrom(&window, QPointF(p));
+        QMouseEvent event(QEvent::MouseButtonPress, local, window.mapToGlobal(QPointF(p)), button,
+                          button, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &event);
+    };
+    press(2760 + 200, 4560 + 180, Qt::LeftButton); // lblCost(4), "2"
     EXPECT_EQ(state.lblCost[4].caption, " 3");
-    QMouseEvent right(QEvent::MouseButtonPress, p, window.mapToGlobal(p), Qt::RightButton,
-                      Qt::RightButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &right);
-    QCoreApplication::sendEvent(&window, &right);
+    press(2760 + 200, 4560 + 180, Qt::RightButton);
+    press(2760 + 200, 4560 + 180, Qt::RightButton);
     EXPECT_EQ(state.lblCost[4].caption, " 1");
     EXPECT_EQ(state.Label2.caption, " 3");
+    press(7920 + 200, 5040 + 180, Qt::LeftButton); // lblCost(7), hidden in Example 1
+    EXPECT_EQ(state.lblCost[7].caption, "2");
+}
+
+TEST_F(WindowView, ControlsHaveAccessibleNamesAndTips) {
+    EXPECT_EQ(Child<QWidget>("btnRouter0")->accessibleName(), QStringLiteral("Router A"));
+    EXPECT_EQ(Child<QWidget>("btnNetwork2")->accessibleName(), QStringLiteral("Network c"));
+    EXPECT_EQ(Child<QWidget>("cmdBreak0")->accessibleName(), QStringLiteral("Break link A-B"));
+    EXPECT_EQ(Child<QWidget>("cmdBreak9")->accessibleName(), QStringLiteral("Break link E-F"));
+    EXPECT_FALSE(Child<QWidget>("cmdBreak9")->toolTip().isEmpty());
+    EXPECT_EQ(Child<QWidget>("lblCost0")->accessibleName(), QStringLiteral("Cost from A to B"));
+    EXPECT_EQ(Child<QWidget>("lblCost3")->accessibleName(), QStringLiteral("Cost from B to A"));
+    EXPECT_EQ(Child<QWidget>("lblCost1")->accessibleName(), QStringLiteral("Cost from A to D"));
+    EXPECT_TRUE(Child<QWidget>("lblCost19")->toolTip().contains(QStringLiteral("left click")));
+    EXPECT_EQ(Child<QWidget>("RouterTable4")->accessibleName(), QStringLiteral("Table E"));
+    EXPECT_EQ(Child<QWidget>("cmbSims")->accessibleName(), QStringLiteral("Scenario"));
+    QPushButton* many = Child<QPushButton>("Command2");
+    EXPECT_EQ(many->accessibleName(), QStringLiteral("Many"));
+    many->click();
+    EXPECT_EQ(many->accessibleName(), QStringLiteral("Stop")) << "the name follows the caption";
+    form.btnRouter_Click(2);
+    window.Sync();
+    EXPECT_EQ(Child<QWidget>("Label2")->accessibleDescription(), QStringLiteral("Start from C"));
 }
 
 TEST_F(WindowView, ScenarioListAndResetReachTheirHandlers) {
