@@ -29,11 +29,17 @@ std::pair<int, int> Direction(int costLabel) {
 
 } // namespace
 
-std::string RouterName(int router) { return "Router " + RouterLetter(router); }
+std::string RouterName(int router) {
+    return "Router " + RouterLetter(router);
+}
 
-std::string NetworkName(int network) { return "Network " + NetworkLetter(network); }
+std::string NetworkName(int network) {
+    return "Network " + NetworkLetter(network);
+}
 
-std::string BreakName(int breakButton) { return "Break link " + LinkText(breakButton); }
+std::string BreakName(int breakButton) {
+    return "Break link " + LinkText(breakButton);
+}
 
 std::string BreakTip(int breakButton) {
     return "Breaks link " + LinkText(breakButton) +
@@ -50,6 +56,8 @@ std::string CostTip(int costLabel) {
            ": a left click raises it (up to 9), a right click lowers it (down to 0)";
 }
 
-std::string PanelName(int router) { return "Table " + RouterLetter(router); }
+std::string PanelName(int router) {
+    return "Table " + RouterLetter(router);
+}
 
 } // namespace AccessibleText

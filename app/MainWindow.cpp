@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 
-#include "app/ColourButton.h"
 #include "app/AccessibleText.h"
+#include "app/ColourButton.h"
 #include "app/FormPainter.h"
 #include "app/LabelSpot.h"
 #include "app/Layout.h"
@@ -35,7 +35,9 @@ int ButtonNumber(Qt::MouseButton button) {
     }
 }
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 } // namespace
 

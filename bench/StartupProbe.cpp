@@ -15,8 +15,8 @@
 #include <QTimer>
 
 #include <cstring>
-#include <unistd.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 

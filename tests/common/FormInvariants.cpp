@@ -9,7 +9,9 @@
 
 namespace {
 
-bool IsLetter(const std::string& field) { return field.size() == 1 && RouterIndex(field) >= 0; }
+bool IsLetter(const std::string& field) {
+    return field.size() == 1 && RouterIndex(field) >= 0;
+}
 
 std::string CheckRecord(const std::string& record) {
     const std::vector<std::string> f = SplitFields(record);
