@@ -5,7 +5,8 @@
 #include <chrono>
 
 void QtPlatform::ShowMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(text), QMessageBox::Ok,
+    const QString title = parent_ != nullptr ? parent_->windowTitle() : QString();
+    QMessageBox box(QMessageBox::NoIcon, title, QString::fromStdString(text), QMessageBox::Ok,
                     parent_);
     box.exec();
 }
