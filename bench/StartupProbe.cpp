@@ -3,15 +3,11 @@
 //   startup_probe minimal    a bare Qt window, for comparison
 //   startup_probe label      a bare Qt window with one line of text: it pays for the font
 //                            database, as every window that shows text does
-#include "app/MainForm.h"
-#include "app/MainWindow.h"
-#include "app/QtPlatform.h"
-#include "common/SeededRandom.h"
+#include "app/Program.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
-#include <QStyleFactory>
 #include <QTimer>
 
 #include <cstring>
@@ -38,7 +34,7 @@ int main(int argc, char* argv[]) {
     const bool minimal = argc > 1 && std::strcmp(argv[1], "minimal") == 0;
     const bool label = argc > 1 && std::strcmp(argv[1], "label") == 0;
     QApplication application(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    Program::SetUpApplication();
     FirstPaint watcher;
     if (minimal || label) {
         QWidget window;
@@ -50,13 +46,8 @@ int main(int argc, char* argv[]) {
         window.show();
         return QApplication::exec();
     }
-    QtPlatform platform;
-    SeededRandom random;
-    MainForm form(platform, random);
-    form.Form_Load();
-    MainWindow window(form);
-    platform.SetParent(&window);
-    window.installEventFilter(&watcher);
-    window.show();
+    Program program;
+    program.Window().installEventFilter(&watcher);
+    program.Window().show();
     return QApplication::exec();
 }
