@@ -64,7 +64,7 @@ void PacketArrival::Arrive(int slot, const std::vector<std::string>& fields) {
         return;
     }
     if (fields[2] == fields[3]) {
-        Deliver(slot, fields, destination);
+        Deliver(slot, destination);
         return;
     }
     marker.borderWidth = 6;
@@ -79,15 +79,16 @@ void PacketArrival::Arrive(int slot, const std::vector<std::string>& fields) {
     }
 }
 
-void PacketArrival::Deliver(int slot, const std::vector<std::string>& fields, int destination) {
+void PacketArrival::Deliver(int slot, int destination) {
     ShapeControl& marker = form_.shpPacket[slot];
     const LineControl& drop = form_.drop[destination];
     marker.borderWidth = 1;
     marker.height = 450;
     marker.width = 450;
-    marker.tag = "0:D:" + fields[2] + ":" + fields[2] + ":" + fields[2] + ":" +
-                 NumberTextSingle(static_cast<float>(drop.x1 - drop.x2) / 24.0f) + ":" +
-                 NumberTextSingle(static_cast<float>(drop.y1 - drop.y2) / 24.0f);
+    marker.tag =
+        PacketLauncher::Record("D", destination, destination, destination,
+                               NumberTextSingle(static_cast<float>(drop.x1 - drop.x2) / 24.0f),
+                               NumberTextSingle(static_cast<float>(drop.y1 - drop.y2) / 24.0f));
     marker.left = static_cast<float>(drop.x2) - marker.width / 2;
     marker.top = static_cast<float>(drop.y2) - marker.height / 2;
     marker.borderColour = form_.RouterColour[destination];
@@ -152,9 +153,10 @@ void PacketArrival::Flood(int slot, const std::vector<std::string>& fields, int 
 
 void PacketArrival::Reroute(int slot, const std::vector<std::string>& fields, int here, int next) {
     ShapeControl& marker = form_.shpPacket[slot];
-    marker.tag = "0:R:" + fields[2] + ":" + RouterLetter(next) + ":" + fields[3] + ":" +
-                 NumberText((form_.XE[here][next] - form_.XS[here][next]) / 24.0) + ":" +
-                 NumberText((form_.YE[here][next] - form_.YS[here][next]) / 24.0);
+    marker.tag =
+        PacketLauncher::Record("R", RouterIndex(fields[2]), next, here,
+                               NumberText((form_.XE[here][next] - form_.XS[here][next]) / 24.0),
+                               NumberText((form_.YE[here][next] - form_.YS[here][next]) / 24.0));
     marker.left = form_.XS[here][next] - marker.width / 2;
     marker.top = form_.YS[here][next] - marker.height / 2;
     marker.borderColour = form_.RouterColour[next];

@@ -21,7 +21,7 @@ public:
     void Arrive(int slot, const std::vector<std::string>& fields);
 
 private:
-    void Deliver(int slot, const std::vector<std::string>& fields, int destination);
+    void Deliver(int slot, int destination);
     void RouteByTable(int slot, const std::vector<std::string>& fields, int here);
     void RouteAtRandom(int slot, const std::vector<std::string>& fields, int here);
     void Flood(int slot, const std::vector<std::string>& fields, int here, int destination);

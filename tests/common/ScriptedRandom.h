@@ -14,10 +14,7 @@ public:
     ScriptedRandom(std::initializer_list<double> values) : values_(values) {}
     void Push(double value) { values_.push_back(value); }
     void GoOnWhenDry() { goOn_ = true; }
-    void Seed(std::uint64_t seed) override {
-        seeds.push_back(seed);
-        fallback_.Seed(seed);
-    }
+    void Seed(std::uint64_t seed) override { fallback_.Seed(seed); }
     double Next() override {
         if (values_.empty()) {
             if (goOn_) {
@@ -30,7 +27,6 @@ public:
         return value;
     }
     std::size_t Left() const { return values_.size(); }
-    std::deque<std::uint64_t> seeds;
 
 private:
     std::deque<double> values_;
