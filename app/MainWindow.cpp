@@ -78,18 +78,17 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_
     const struct {
         const ButtonControl& control;
         const char* name;
-        void (MainForm::*handler)();
+        std::function<void()> handler;
     } commands[] = {
-        {state.Command1, "Command1", &MainForm::Command1_Click},
-        {state.Command2, "Command2", &MainForm::Command2_Click},
-        {state.Command3, "Command3", &MainForm::Command3_Click},
-        {state.Command7, "Command7", &MainForm::Command7_Click},
-        {state.Command5, "Command5", &MainForm::Command5_Click},
-        {state.Command4, "Command4", &MainForm::Command4_Click},
+        {state.Command1, "Command1", [this] { form_.Command1_Click(); }},
+        {state.Command2, "Command2", [this] { form_.Command2_Click(); }},
+        {state.Command3, "Command3", [this] { form_.Command3_Click(); }},
+        {state.Command7, "Command7", [this] { form_.Command7_Click(); }},
+        {state.Command5, "Command5", [this] { form_.Command5_Click(); }},
+        {state.Command4, "Command4", [this] { form_.Command4_Click(); }},
     };
     for (const auto& command : commands) {
-        OnClick(AddButton(command.control, QString::fromLatin1(command.name)),
-                [this, handler = command.handler] { (form_.*handler)(); });
+        OnClick(AddButton(command.control, QString::fromLatin1(command.name)), command.handler);
     }
 
     split_ = new QCheckBox(QString::fromStdString(state.chkSplit.caption), this);
