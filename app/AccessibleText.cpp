@@ -1,7 +1,7 @@
 #include "app/AccessibleText.h"
 
-#include "app/Layout.h"
-#include "app/Topology.h"
+#include "app/form/Layout.h"
+#include "app/form/Topology.h"
 #include "common/Letters.h"
 
 namespace AccessibleText {

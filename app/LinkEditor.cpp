@@ -1,8 +1,8 @@
 #include "app/LinkEditor.h"
 
-#include "app/FormState.h"
-#include "app/Layout.h"
-#include "app/Topology.h"
+#include "app/form/FormState.h"
+#include "app/form/Layout.h"
+#include "app/form/Topology.h"
 #include "common/Letters.h"
 #include "common/NumberText.h"
 

@@ -1,9 +1,9 @@
 #include "app/MainForm.h"
 
-#include "app/Layout.h"
-#include "app/LinkGeometry.h"
-#include "app/Platform.h"
-#include "app/Topology.h"
+#include "app/form/Layout.h"
+#include "app/form/LinkGeometry.h"
+#include "app/form/Platform.h"
+#include "app/form/Topology.h"
 #include "common/Letters.h"
 #include "common/RandomSource.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/Commands.h"
-#include "app/FormState.h"
 #include "app/LinkEditor.h"
 #include "app/Scenarios.h"
+#include "app/form/FormState.h"
 #include "packets/PacketArrival.h"
 #include "packets/PacketLauncher.h"
 #include "packets/PacketMotion.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MainForm.h"
-#include "app/Platform.h"
+#include "app/form/Platform.h"
 #include "common/SeededRandom.h"
 
 #include <string>

@@ -3,7 +3,7 @@
 //   startup_probe minimal    a bare Qt window, for comparison
 //   startup_probe label      a bare Qt window with one line of text: it pays for the font
 //                            database, as every window that shows text does
-#include "app/Program.h"
+#include "app/view/Program.h"
 
 #include <QApplication>
 #include <QEvent>

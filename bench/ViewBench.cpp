@@ -1,6 +1,6 @@
 #include "BenchSupport.h"
 
-#include "app/MainWindow.h"
+#include "app/view/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,25 +2,27 @@
 // control, both mouse buttons on cost labels, scenario choices, the check box, ticks) and checks
 // the window's invariants after each one.
 #include "app/MainForm.h"
-#include "common/FormInvariants.h"
 #include "common/SeededRandom.h"
+#include "support/FakePlatform.h"
+#include "support/FormInvariants.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    CheckingPlatform platform;
+    FakePlatform platform(7);
     SeededRandom random;
     MainForm form(platform, random);
-    platform.Attach(form);
+    std::vector<std::string> faults;
+    WatchOutOfPackets(platform, form, faults);
     form.Form_Load();
     for (std::size_t i = 0; i + 1 < size; i += 2) {
         ApplyUserAction(form, data[i], data[i + 1]);
         const std::string fault = CheckFormInvariants(form.State());
-        if (!fault.empty() || !platform.faults.empty()) {
+        if (!fault.empty() || !faults.empty()) {
             std::fprintf(stderr, "after action %zu: %s%s\n", i / 2, fault.c_str(),
-                         platform.faults.empty() ? "" : platform.faults.front().c_str());
+                         faults.empty() ? "" : faults.front().c_str());
             std::abort();
         }
     }

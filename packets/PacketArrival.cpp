@@ -1,7 +1,7 @@
 #include "packets/PacketArrival.h"
 
-#include "app/FormState.h"
-#include "app/Layout.h"
+#include "app/form/FormState.h"
+#include "app/form/Layout.h"
 #include "common/Fields.h"
 #include "common/Letters.h"
 #include "common/NumberText.h"

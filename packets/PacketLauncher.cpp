@@ -1,8 +1,8 @@
 #include "packets/PacketLauncher.h"
 
-#include "app/FormState.h"
-#include "app/Layout.h"
-#include "app/Platform.h"
+#include "app/form/FormState.h"
+#include "app/form/Layout.h"
+#include "app/form/Platform.h"
 #include "common/Letters.h"
 #include "common/NumberText.h"
 

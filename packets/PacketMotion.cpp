@@ -1,6 +1,6 @@
 #include "packets/PacketMotion.h"
 
-#include "app/FormState.h"
+#include "app/form/FormState.h"
 #include "common/Fields.h"
 #include "common/NumberText.h"
 #include "common/RandomSource.h"

@@ -2,8 +2,8 @@
 //   hopscape_snapshot FILE [SCENARIO] [ZOOM] [ACTIONS...]
 // ACTIONS, in order: "update", "ticks:N", "router:I", "network:I", "many", "break:I".
 #include "app/MainForm.h"
-#include "app/MainWindow.h"
-#include "app/Platform.h"
+#include "app/form/Platform.h"
+#include "app/view/MainWindow.h"
 #include "common/SeededRandom.h"
 
 #include <QApplication>

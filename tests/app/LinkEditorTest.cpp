@@ -1,6 +1,6 @@
-#include "FormFixture.h"
+#include "support/FormFixture.h"
 
-#include "app/Layout.h"
+#include "app/form/Layout.h"
 
 using LinkBreaking = FormFixture;
 

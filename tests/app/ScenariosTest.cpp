@@ -1,7 +1,7 @@
-#include "FormFixture.h"
+#include "support/FormFixture.h"
 
-#include "app/Layout.h"
-#include "app/Topology.h"
+#include "app/form/Layout.h"
+#include "app/form/Topology.h"
 
 namespace {
 

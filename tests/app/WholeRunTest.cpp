@@ -1,6 +1,6 @@
-#include "FormFixture.h"
+#include "support/FormFixture.h"
 
-#include "app/Topology.h"
+#include "app/form/Topology.h"
 #include "common/NumberText.h"
 
 #include <algorithm>

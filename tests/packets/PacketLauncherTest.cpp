@@ -1,6 +1,6 @@
-#include "../app/FormFixture.h"
+#include "support/FormFixture.h"
 
-#include "app/Layout.h"
+#include "app/form/Layout.h"
 
 namespace {
 

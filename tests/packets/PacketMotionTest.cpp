@@ -1,4 +1,4 @@
-#include "../app/FormFixture.h"
+#include "support/FormFixture.h"
 
 using Motion = FormFixture;
 

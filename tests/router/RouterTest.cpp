@@ -1,6 +1,6 @@
 #include "router/Router.h"
 #include "common/Fields.h"
-#include "common/ScriptedRandom.h"
+#include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,109 @@
+#include "app/form/FormState.h"
+
+#include "app/form/Layout.h"
+#include "app/form/Topology.h"
+#include "common/Letters.h"
+
+namespace {
+
+ButtonControl Command(Box box, const char* caption) {
+    ButtonControl button;
+    button.box = box;
+    button.caption = caption;
+    button.fontPoints = Layout::kCommandPoints;
+    return button;
+}
+
+} // namespace
+
+FormState::FormState(RandomSource& random)
+    : Caption(Layout::kCaption), ClientWidth(Layout::kClientWidth),
+      ClientHeight(Layout::kClientHeight), RouterTable{RouterPanel(random), RouterPanel(random),
+                                                       RouterPanel(random), RouterPanel(random),
+                                                       RouterPanel(random), RouterPanel(random)},
+      Command1(Command(Layout::kCommand1, "One")), Command2(Command(Layout::kCommand2, "Many")),
+      Command3(Command(Layout::kCommand3, "Pause")), Command4(Command(Layout::kCommand4, "Update")),
+      Command5(Command(Layout::kCommand5, "Reset")), Command7(Command(Layout::kCommand7, "Kill")) {
+    using namespace Layout;
+    for (int i = 0; i < kRouterCount; ++i) {
+        const RouterPlace& r = kRouters[i];
+        btnRouter[i] = {{r.left, r.top, kRouterWidth, kRouterHeight},
+                        RouterLetter(i),
+                        r.colour,
+                        kLargePoints,
+                        true,
+                        true};
+        ShapeControl& shape = Shape1[i];
+        shape.left = static_cast<float>(r.left);
+        shape.top = static_cast<float>(r.top);
+        shape.width = kRouterWidth;
+        shape.height = kRouterHeight;
+        shape.borderColour = kGrey;
+        shape.borderWidth = 8;
+        shape.fillColour = r.colour;
+
+        const NetworkPlace& n = kNetworks[i];
+        btnNetwork[i] = {n.button, "", r.colour, 8.25, false, true};
+        drop[i] = {n.x1, n.y1, n.x2, n.y2, kGrey, 4, true};
+
+        const NetLabelPlace& l = kNetLabels[i];
+        lblNet[i] = {
+            {l.left, l.top, l.width, kNetLabelHeight}, l.caption, kLargePoints, false, true, true};
+    }
+    for (int m = 0; m < 12; ++m) {
+        const bool flat = m < 6;
+        ShapeControl& marker = Shape2[m];
+        marker.left = static_cast<float>(kMarkers[m][0]);
+        marker.top = static_cast<float>(kMarkers[m][1]);
+        marker.width = flat ? 375.0f : 135.0f;
+        marker.height = flat ? 135.0f : 375.0f;
+        marker.fillColour = kMarkerGreen;
+    }
+    for (int k = 0; k < Topology::kLinkCount; ++k) {
+        const LinkPlace& link = kLinks[k];
+        // Lines that are never shown have no colour or width of their own.
+        lne[k] = link.usable
+                     ? LineControl{link.x1, link.y1, link.x2, link.y2, kGrey, kLinkWidth, true}
+                     : LineControl{link.x1, link.y1, link.x2, link.y2, 0x000000, 1, false};
+    }
+    for (int c = 0; c < Topology::kCostLabelCount; ++c) {
+        const CostLabelPlace& p = kCostLabels[c];
+        lblCost[c] = {{p.left, p.top, kCostLabelWidth, kCostLabelHeight},
+                      p.designText,
+                      kLargePoints,
+                      true,
+                      true,
+                      true};
+    }
+    for (int b = 0; b < Topology::kBreakCount; ++b) {
+        cmdBreak[b].box = {kBreakButtons[b][0], kBreakButtons[b][1], kBreakWidth, kBreakHeight};
+        cmdBreak[b].caption = " ";
+    }
+    for (ShapeControl& packet : shpPacket) {
+        packet.left = static_cast<float>(kPacketPark.left);
+        packet.top = static_cast<float>(kPacketPark.top);
+        packet.width = static_cast<float>(kPacketPark.width);
+        packet.height = static_cast<float>(kPacketPark.height);
+        packet.borderWidth = kPacketBorderWidth;
+        packet.fillColour = kRed;
+    }
+    chkSplit = {kSplitBox, "Split Horizons", kCommandPoints, 0};
+    cmbSims.box = kScenarioList;
+    cmbSims.fontPoints = kLargePoints;
+    Label2 = {kStatusLine, "Label2", kCommandPoints, false, false, true};
+}
+
+bool FormState::WriteTable(int router, std::string_view message) {
+    if (routerMessageObserver) {
+        routerMessageObserver(router, message);
+    }
+    return RouterTable[router].SetTable(message);
+}
+
+LineControl& FormState::Link(int a, int b) {
+    return lne[Topology::LinkIndex(a, b)];
+}
+
+const LineControl& FormState::Link(int a, int b) const {
+    return lne[Topology::LinkIndex(a, b)];
+}

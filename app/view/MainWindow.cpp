@@ -1,0 +1,295 @@
+#include "app/view/MainWindow.h"
+
+#include "app/AccessibleText.h"
+#include "app/MainForm.h"
+#include "app/form/Layout.h"
+#include "app/view/ColourButton.h"
+#include "app/view/FormPainter.h"
+#include "app/view/LabelSpot.h"
+#include "router/view/RouterTable.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Mouse buttons as the cost labels' handler numbers them: left 1, right 2, middle 4.
+int ButtonNumber(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 8;
+    }
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_(form) {
+    FormState& state = form_.State();
+    setWindowTitle(QString::fromStdString(state.Caption));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    // Painted labels get their stand-ins first, so that every button stays above them.
+    for (int i = 0; i < 20; ++i) {
+        costSpots_[i] = new LabelSpot(this, [this, i](Qt::MouseButton button) {
+            form_.lblCost_MouseDown(i, ButtonNumber(button));
+            Sync();
+        });
+        costSpots_[i]->setObjectName("lblCost" + QString::number(i));
+        costSpots_[i]->setAccessibleName(Q(AccessibleText::CostName(i)));
+        costSpots_[i]->setToolTip(Q(AccessibleText::CostTip(i)));
+    }
+    statusSpot_ = new LabelSpot(this);
+    statusSpot_->setObjectName(QStringLiteral("Label2"));
+    statusSpot_->setAccessibleName(QString::fromLatin1(AccessibleText::kStatusLine));
+
+    for (int i = 0; i < 6; ++i) {
+        OnClick(AddButton(state.btnRouter[i], "btnRouter" + QString::number(i),
+                          AccessibleText::RouterName(i)),
+                [this, i] { form_.btnRouter_Click(i); });
+    }
+    for (int i = 0; i < 6; ++i) {
+        OnClick(AddButton(state.btnNetwork[i], "btnNetwork" + QString::number(i),
+                          AccessibleText::NetworkName(i)),
+                [this, i] { form_.btnNetwork_Click(i); });
+    }
+    for (int i = 0; i < 10; ++i) {
+        OnClick(AddButton(state.cmdBreak[i], "cmdBreak" + QString::number(i),
+                          AccessibleText::BreakName(i), AccessibleText::BreakTip(i)),
+                [this, i] { form_.cmdBreak_Click(i); });
+    }
+    const struct {
+        const ButtonControl& control;
+        const char* name;
+        std::function<void()> handler;
+    } commands[] = {
+        {state.Command1, "Command1", [this] { form_.Command1_Click(); }},
+        {state.Command2, "Command2", [this] { form_.Command2_Click(); }},
+        {state.Command3, "Command3", [this] { form_.Command3_Click(); }},
+        {state.Command7, "Command7", [this] { form_.Command7_Click(); }},
+        {state.Command5, "Command5", [this] { form_.Command5_Click(); }},
+        {state.Command4, "Command4", [this] { form_.Command4_Click(); }},
+    };
+    for (const auto& command : commands) {
+        OnClick(AddButton(command.control, QString::fromLatin1(command.name)), command.handler);
+    }
+
+    split_ = new QCheckBox(QString::fromStdString(state.chkSplit.caption), this);
+    split_->setObjectName(QStringLiteral("chkSplit"));
+    connect(split_, &QCheckBox::clicked, this, [this] {
+        form_.State().chkSplit.value = split_->checkState() == Qt::Checked ? 1 : 0;
+        form_.chkSplit_Click();
+        Sync();
+    });
+    scenarios_ = new QComboBox(this);
+    scenarios_->setObjectName(QStringLiteral("cmbSims"));
+    scenarios_->setAccessibleName(QString::fromLatin1(AccessibleText::kScenarioList));
+    connect(scenarios_, &QComboBox::activated, this, [this](int index) {
+        form_.State().cmbSims.text = scenarios_->itemText(index).toStdString();
+        form_.cmbSims_Click();
+        Sync();
+    });
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("MoveTimer"));
+    timer_->setTimerType(Qt::PreciseTimer);
+    timer_->setInterval(state.MoveTimer.interval);
+    connect(timer_, &QTimer::timeout, this, &MainWindow::Tick);
+    for (int i = 0; i < 6; ++i) {
+        panels_[i] = new RouterTable(state.RouterTable[i], this);
+        panels_[i]->setObjectName("RouterTable" + QString::number(i));
+        panels_[i]->setAccessibleName(Q(AccessibleText::PanelName(i)));
+    }
+
+    const double base = BaseScale();
+    resize(static_cast<int>(std::lround(state.ClientWidth * base)),
+           static_cast<int>(std::lround(state.ClientHeight * base)));
+    Place();
+    Sync();
+}
+
+double MainWindow::BaseScale() const {
+    return logicalDpiX() / TwipsTransform::kTwipsPerInch;
+}
+
+void MainWindow::OnClick(QPushButton* button, std::function<void()> handler) {
+    connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
+        handler();
+        Sync();
+    });
+}
+
+void MainWindow::Tick() {
+    if (form_.MoveTimer_Timer()) {
+        SyncPackets();
+    }
+}
+
+void MainWindow::SyncPackets() {
+    const FormState& state = form_.State();
+    const FormPainter painter(state, transform_);
+    for (std::size_t i = 0; i < state.shpPacket.size(); ++i) {
+        const ShapeControl& packet = state.shpPacket[i];
+        DrawnPacket now{packet.visible, packet.visible ? painter.PacketArea(packet) : QRect(),
+                        packet.borderColour, packet.fillColour, packet.borderWidth};
+        DrawnPacket& was = drawn_[i];
+        if (now.visible != was.visible || now.area != was.area || now.border != was.border ||
+            now.fill != was.fill || now.width != was.width) {
+            update(was.area);
+            update(now.area);
+            was = now;
+        }
+    }
+    if (state.Label2.caption != drawnStatus_) {
+        drawnStatus_ = state.Label2.caption;
+        statusSpot_->setAccessibleDescription(Q(drawnStatus_));
+        const Box& b = state.Label2.box;
+        update(transform_.Rect(b.left, b.top, b.width, b.height).adjusted(-1, -1, 1, 1));
+    }
+    for (RouterTable* panel : panels_) {
+        panel->Refresh();
+    }
+    if (state.MoveTimer.enabled != timer_->isActive()) {
+        state.MoveTimer.enabled ? timer_->start() : timer_->stop();
+    }
+}
+
+QPushButton* MainWindow::AddButton(const ButtonControl& control, const QString& name,
+                                   const std::string& accessibleName, const std::string& tip) {
+    auto* button = new ColourButton(this);
+    button->setObjectName(name);
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAccessibleName(Q(accessibleName));
+    button->setToolTip(Q(tip));
+    buttons_.push_back({button, &control, accessibleName.empty()});
+    return button;
+}
+
+void MainWindow::Place() {
+    if (size() == placedSize_) {
+        return;
+    }
+    placedSize_ = size();
+    const FormState& state = form_.State();
+    const double base = BaseScale();
+    const double fit =
+        std::min(width() / (state.ClientWidth * base), height() / (state.ClientHeight * base));
+    const double scale = base * fit;
+    const QPointF offset((width() - state.ClientWidth * scale) / 2,
+                         (height() - state.ClientHeight * scale) / 2);
+    transform_ = TwipsTransform(scale, offset);
+
+    for (const BoundButton& b : buttons_) {
+        const Box& box = b.control->box;
+        b.widget->setGeometry(transform_.Rect(box.left, box.top, box.width, box.height));
+        b.widget->setFont(transform_.Font(b.control->fontPoints, b.control->bold));
+    }
+    const Box& check = state.chkSplit.box;
+    split_->setGeometry(transform_.Rect(check.left, check.top, check.width, check.height));
+    // The caption must fit its box: where this font runs wider than the layout's, narrow it.
+    // The tick box grows with the drawing; at the style's own size no style sheet is needed.
+    const int tick = static_cast<int>(std::lround(transform_.PenWidth(13)));
+    if (tick != split_->style()->pixelMetric(QStyle::PM_IndicatorWidth) ||
+        !split_->styleSheet().isEmpty()) {
+        split_->setStyleSheet(
+            QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(tick));
+    }
+    QFont checkFont = transform_.Font(state.chkSplit.fontPoints, false);
+    split_->setFont(checkFont);
+    const int room = split_->width();
+    const int needed = split_->sizeHint().width();
+    if (needed > room && needed > 0) {
+        checkFont.setStretch(std::max(70, 100 * room / needed));
+        split_->setFont(checkFont);
+    }
+    const Box& list = state.cmbSims.box;
+    scenarios_->setFont(transform_.Font(state.cmbSims.fontPoints, false));
+    const QRect listRect = transform_.Rect(list.left, list.top, list.width, 0);
+    scenarios_->setGeometry(listRect.x(), listRect.y(), listRect.width(),
+                            scenarios_->sizeHint().height());
+    for (int i = 0; i < 6; ++i) {
+        const Layout::RouterPlace& place = Layout::kRouters[i];
+        panels_[i]->Place(place.panelLeft, place.panelTop, transform_);
+    }
+    for (int i = 0; i < 20; ++i) {
+        const Box& b = state.lblCost[i].box;
+        costSpots_[i]->setGeometry(transform_.Rect(b.left, b.top, b.width, b.height));
+    }
+    const Box& status = state.Label2.box;
+    statusSpot_->setGeometry(transform_.Rect(status.left, status.top, status.width, status.height));
+    update();
+}
+
+void MainWindow::SyncButton(const BoundButton& b) {
+    const ButtonControl& control = *b.control;
+    // A blank caption (the break buttons' " ") shows nothing, so nothing is drawn for it.
+    const bool blank = control.caption.find_first_not_of(' ') == std::string::npos;
+    const QString caption = blank ? QString() : QString::fromStdString(control.caption);
+    if (b.widget->text() != caption) {
+        b.widget->setText(caption);
+        if (b.namedByCaption) {
+            b.widget->setAccessibleName(caption);
+        }
+    }
+    // Router and network buttons show their router's colour exactly, flat, as packets use it.
+    if (control.backColour != ButtonControl{}.backColour) {
+        const QString sheet =
+            QStringLiteral("QPushButton { background-color: %1; border: 1px solid "
+                           "#808080; border-radius: 2px; }"
+                           "QPushButton:pressed { background-color: %2; }")
+                .arg(ToQColor(control.backColour).name(),
+                     ToQColor(control.backColour).darker(115).name());
+        if (b.widget->styleSheet() != sheet) {
+            b.widget->setStyleSheet(sheet);
+        }
+    }
+    b.widget->setVisible(control.visible);
+}
+
+void MainWindow::Sync() {
+    const FormState& state = form_.State();
+    for (const BoundButton& b : buttons_) {
+        SyncButton(b);
+    }
+    split_->setCheckState(state.chkSplit.value == 1   ? Qt::Checked
+                          : state.chkSplit.value == 2 ? Qt::PartiallyChecked
+                                                      : Qt::Unchecked);
+    if (scenarios_->count() != static_cast<int>(state.cmbSims.items.size())) {
+        scenarios_->clear();
+        for (const std::string& item : state.cmbSims.items) {
+            scenarios_->addItem(QString::fromStdString(item));
+        }
+    }
+    scenarios_->setCurrentIndex(scenarios_->findText(QString::fromStdString(state.cmbSims.text)));
+    for (int i = 0; i < 20; ++i) {
+        costSpots_[i]->setVisible(state.lblCost[i].visible);
+        costSpots_[i]->setAccessibleDescription(Q(state.lblCost[i].caption));
+    }
+    SyncPackets();
+    update();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    FormPainter(form_.State(), transform_).Paint(painter, event->region());
+}
+
+void MainWindow::resizeEvent(QResizeEvent*) {
+    Place();
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "common/view/TwipsTransform.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class MainForm;
+class ColourButton;
+class LabelSpot;
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+class QTimer;
+class RouterTable;
+struct ButtonControl;
+
+// The main window on screen. It draws the form's state, one twips-to-pixels transform for
+// everything, and forwards each click and timer tick to the handler of the same name. Resizing
+// scales the whole drawing uniformly.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(MainForm& form, QWidget* parent = nullptr);
+
+    // Pixels per twip at the window's opening size (1440 twips per logical inch).
+    double BaseScale() const;
+    const TwipsTransform& Transform() const { return transform_; }
+    // Brings every widget and the drawing up to date with the form's state.
+    void Sync();
+    // What MoveTimer calls every 40 ms: one tick of the form, then a repaint of what it changed.
+    void Tick();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct BoundButton {
+        ColourButton* widget;
+        const ButtonControl* control;
+        bool namedByCaption; // command buttons: a screen reader says their current caption
+    };
+    // What was last drawn of a packet marker, to repaint only the markers that changed.
+    struct DrawnPacket {
+        bool visible = false;
+        QRect area;
+        int border = 0;
+        int fill = 0;
+        int width = 0;
+    };
+    QPushButton* AddButton(const ButtonControl& control, const QString& name,
+                           const std::string& accessibleName = {}, const std::string& tip = {});
+    void OnClick(QPushButton* button, std::function<void()> handler);
+    // Repaints what a tick can change: packets, the status line and the router panels.
+    void SyncPackets();
+    void Place();
+    void SyncButton(const BoundButton& button);
+
+    MainForm& form_;
+    TwipsTransform transform_;
+    QSize placedSize_; // the window size the widgets were last placed for
+    std::vector<BoundButton> buttons_;
+    std::array<RouterTable*, 6> panels_{};
+    std::array<LabelSpot*, 20> costSpots_{};
+    LabelSpot* statusSpot_ = nullptr;
+    QCheckBox* split_ = nullptr;
+    QComboBox* scenarios_ = nullptr;
+    QTimer* timer_ = nullptr;
+    std::array<DrawnPacket, 51> drawn_{};
+    std::string drawnStatus_;
+};

@@ -1,0 +1,108 @@
+#include "router/view/RouterTable.h"
+
+#include "common/Letters.h"
+#include "router/PanelLayout.h"
+#include "router/RouterPanel.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+RouterTable::RouterTable(RouterPanel& panel, QWidget* parent) : QWidget(parent), panel_(panel) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    Refresh();
+}
+
+QString RouterTable::Table() const {
+    return QString::fromStdString(panel_.Table());
+}
+
+void RouterTable::SetTable(const QString& message) {
+    panel_.SetTable(message.toStdString());
+    Refresh();
+}
+
+int RouterTable::Background() const {
+    return panel_.Background();
+}
+
+void RouterTable::SetBackground(int colour) {
+    panel_.SetBackground(colour);
+    update();
+}
+
+QString RouterTable::Title() const {
+    return QString::fromStdString(panel_.Title());
+}
+
+void RouterTable::SetTitle(const QString& title) {
+    panel_.SetTitle(title.toStdString());
+    update();
+}
+
+void RouterTable::Place(int left, int top, const TwipsTransform& transform) {
+    left_ = left;
+    top_ = top;
+    transform_ = transform;
+    Refresh();
+}
+
+void RouterTable::Refresh() {
+    const QRect box = transform_.Rect(left_, top_, PanelLayout::kWidth, panel_.Height());
+    if (box != geometry()) {
+        setGeometry(box);
+        update();
+    }
+    if (isHidden() == panel_.visible) {
+        setVisible(panel_.visible);
+    }
+    const auto& rows = panel_.Engine().Rows();
+    const bool same =
+        shownBackground_ == panel_.Background() && shownTitle_ == panel_.Title() &&
+        std::equal(rows.begin(), rows.end(), shownRows_.begin(),
+                   [](const RouteRow& a, const RouteRow& b) {
+                       return a.cost == b.cost && a.nextHop == b.nextHop && a.shown == b.shown;
+                   });
+    if (!same) {
+        shownRows_ = rows;
+        shownTitle_ = panel_.Title();
+        shownBackground_ = panel_.Background();
+        update();
+    }
+}
+
+void RouterTable::paintEvent(QPaintEvent*) {
+    using namespace PanelLayout;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    // Drawn in the panel's own twips: the same scale as the window, no offset.
+    const TwipsTransform local(transform_.Scale(), QPointF());
+    const QColor background = ToQColor(panel_.Background());
+    painter.fillRect(rect(), background);
+    painter.setFont(local.Font(kFontPoints, true));
+    painter.setPen(Qt::black);
+
+    const auto text = [&](Box box, const std::string& caption, Qt::Alignment align) {
+        painter.drawText(local.RectF(box.left, box.top, box.width, box.height),
+                         align | Qt::AlignTop | Qt::TextDontClip, QString::fromStdString(caption));
+    };
+    const auto line = [&](Segment s) {
+        painter.drawLine(local.Point(s.x1, s.y1), local.Point(s.x2, s.y2));
+    };
+    text(kTitle, panel_.Title(), Qt::AlignHCenter);
+
+    const auto& rows = panel_.Engine().Rows();
+    painter.setPen(QPen(Qt::black, std::max(1.0, local.PenWidth(1))));
+    for (int k = 0; k < Router::kRows; ++k) {
+        if (!rows[k].shown) {
+            continue;
+        }
+        line(InRow(kShaft, k));
+        line(InRow(kUpperBarb, k));
+        line(InRow(kLowerBarb, k));
+        text(InRow(kLetter, k), NetworkLetter(k), Qt::AlignLeft);
+        text(InRow(kCost, k), rows[k].cost, Qt::AlignHCenter);
+        text(InRow(kNextHop, k), rows[k].nextHop, Qt::AlignLeft);
+    }
+}

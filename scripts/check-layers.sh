@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Checks the layering of the source tree: each folder includes only itself and the folders listed
+# above it, and the std-only folders include no Qt header.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# Bottom to top; "qt" marks the folders that may use Qt.
+layers=(
+    "common std"
+    "common/view qt"
+    "router std"
+    "router/view qt"
+    "app/form std"
+    "packets std"
+    "app std"
+    "app/view qt"
+)
+
+faults=0
+allowed=()
+for entry in "${layers[@]}"; do
+    read -r folder kind <<<"$entry"
+    allowed+=("$folder")
+    for file in "$folder"/*.h "$folder"/*.cpp; do
+        [ -e "$file" ] || continue
+        while IFS= read -r include; do
+            target_folder=$(dirname "$include")
+            ok=0
+            for a in "${allowed[@]}"; do
+                [ "$target_folder" = "$a" ] && ok=1
+            done
+            if [ "$kind" = std ] && [[ "$target_folder" == */view || "$target_folder" == view ]]; then
+                ok=0
+            fi
+            if [ "$ok" -eq 0 ]; then
+                echo "FAILED: $file includes \"$include\", which lies above $folder or in a view"
+                faults=$((faults + 1))
+            fi
+        done < <(sed -n -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)".*/\1/p' "$file")
+        if [ "$kind" = std ] && grep -q -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$file"; then
+            echo "FAILED: $file is standard-library only but includes a Qt header"
+            faults=$((faults + 1))
+        fi
+    done
+done
+
+# Every source file of the program lives in one of the folders above.
+while IFS= read -r file; do
+    folder=$(dirname "$file")
+    known=0
+    for entry in "${layers[@]}"; do
+        [ "${entry% *}" = "$folder" ] && known=1
+    done
+    if [ "$known" -eq 0 ]; then
+        echo "FAILED: $file lies outside the layered folders"
+        faults=$((faults + 1))
+    fi
+done < <(find common router app packets -name '*.h' -o -name '*.cpp' | sort)
+
+if [ "$faults" -ne 0 ]; then
+    echo "layers: $faults fault(s)"
+    exit 1
+fi
+echo "layers: ${#layers[@]} folders checked, no folder includes one above it"

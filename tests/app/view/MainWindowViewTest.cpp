@@ -1,0 +1,177 @@
+#include "support/FormFixture.h"
+
+#include "app/form/Layout.h"
+#include "app/view/FormPainter.h"
+#include "app/view/MainWindow.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+struct WindowView : FormFixture {
+    MainWindow window{form};
+
+    WindowView() { window.show(); }
+
+    QImage Picture() { return window.grab().toImage(); }
+    // The pixel under a point given in twips.
+    QColor At(const QImage& image, double x, double y) {
+        const QPointF p = window.Transform().Point(x, y);
+        return image.pixelColor(static_cast<int>(p.x()), static_cast<int>(p.y()));
+    }
+    template <typename T> T* Child(const char* name) {
+        T* child = window.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+};
+
+} // namespace
+
+TEST_F(WindowView, OpensAtTheLayoutsClientSize) {
+    const double base = window.BaseScale();
+    EXPECT_EQ(window.width(), std::lround(12330 * base));
+    EXPECT_EQ(window.height(), std::lround(8745 * base));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Pelko's Hopscape Demo"));
+    EXPECT_EQ(Child<QComboBox>("cmbSims")->currentText(), QStringLiteral("Random 1"));
+    EXPECT_EQ(Child<QComboBox>("cmbSims")->count(), 7);
+}
+
+TEST_F(WindowView, RoutersShowTheirColours) {
+    const QImage image = Picture();
+    for (int i = 0; i < 6; ++i) {
+        const auto& r = Layout::kRouters[i];
+        // A quarter in from the left edge: the button's face, clear of its letter.
+        EXPECT_EQ(At(image, r.left + 270, r.top + 300), ToQColor(r.colour)) << i;
+    }
+}
+
+TEST_F(WindowView, ClickedBreakButtonTurnsItsLinkRed) {
+    Choose("Example 1");
+    window.Sync();
+    sent.clear();
+    EXPECT_EQ(At(Picture(), 3400, 5160), ToQColor(Layout::kGrey));
+    Child<QPushButton>("cmdBreak7")->click();
+    EXPECT_EQ(At(Picture(), 3400, 5160), QColor(255, 0, 0));
+    EXPECT_EQ(sent, (std::vector<std::string>{"C|B:D", "D|B:C"}));
+}
+
+TEST_F(WindowView, ThreeRoutersLeavesDEFUndrawn) {
+    Choose("Three Routers");
+    window.Sync();
+    const QImage image = Picture();
+    const QColor form = ToQColor(FormPainter::kFormColour);
+    for (int i = 3; i < 6; ++i) {
+        const auto& r = Layout::kRouters[i];
+        EXPECT_EQ(At(image, r.left + 270, r.top + 300), form) << i;
+        EXPECT_FALSE(Child<QWidget>(("RouterTable" + std::to_string(i)).c_str())->isVisible());
+    }
+    EXPECT_EQ(At(image, 2228 + 270, 3120 + 300), ToQColor(Layout::kRouters[0].colour));
+}
+
+TEST_F(WindowView, WholeDrawingScalesWithTheWindow) {
+    const QRect router = Child<QPushButton>("btnRouter0")->geometry();
+    const QPointF centre = window.Transform().Point(2228, 3428);
+    window.resize(window.width() * 2, window.height() * 2);
+    const QRect twice = Child<QPushButton>("btnRouter0")->geometry();
+    EXPECT_NEAR(twice.center().x(), 2 * router.center().x(), 2);
+    EXPECT_NEAR(twice.center().y(), 2 * router.center().y(), 2);
+    EXPECT_NEAR(window.Transform().Point(2228, 3428).x(), 2 * centre.x(), 0.01);
+    EXPECT_NEAR(window.Transform().Point(2228, 3428).y(), 2 * centre.y(), 0.01);
+    EXPECT_EQ(At(Picture(), 2228 - 270, 3428), ToQColor(Layout::kRouters[0].colour));
+    // A wider window keeps the aspect ratio and centres the drawing.
+    window.resize(window.height() * 3, window.height());
+    EXPECT_GT(window.Transform().Point(0, 0).x(), 0);
+    EXPECT_NEAR(window.Transform().Point(0, 0).y(), 0, 0.01);
+}
+
+TEST_F(WindowView, PressOnCostLabelStepsItWithTheButtonUsed) {
+    Choose("Example 1");
+    window.Sync();
+    // Whatever widget lies at the label's place takes the press, as under a real mouse.
+    const auto press = [&](double x, double y, Qt::MouseButton button) {
+        const QPoint p = window.Transform().Point(x, y).toPoint();
+        QWidget* target = window.childAt(p);
+        target = target != nullptr ? target : &window;
+        const QPointF local = target->mapFrom(&window, QPointF(p));
+        QMouseEvent event(QEvent::MouseButtonPress, local, window.mapToGlobal(QPointF(p)), button,
+                          button, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &event);
+    };
+    press(2760 + 200, 4560 + 180, Qt::LeftButton); // lblCost(4), "2"
+    EXPECT_EQ(state.lblCost[4].caption, " 3");
+    press(2760 + 200, 4560 + 180, Qt::RightButton);
+    press(2760 + 200, 4560 + 180, Qt::RightButton);
+    EXPECT_EQ(state.lblCost[4].caption, " 1");
+    EXPECT_EQ(state.Label2.caption, " 3");
+    press(7920 + 200, 5040 + 180, Qt::LeftButton); // lblCost(7), hidden in Example 1
+    EXPECT_EQ(state.lblCost[7].caption, "2");
+}
+
+TEST_F(WindowView, ControlsHaveAccessibleNamesAndTips) {
+    EXPECT_EQ(Child<QWidget>("btnRouter0")->accessibleName(), QStringLiteral("Router A"));
+    EXPECT_EQ(Child<QWidget>("btnNetwork2")->accessibleName(), QStringLiteral("Network c"));
+    EXPECT_EQ(Child<QWidget>("cmdBreak0")->accessibleName(), QStringLiteral("Break link A-B"));
+    EXPECT_EQ(Child<QWidget>("cmdBreak9")->accessibleName(), QStringLiteral("Break link E-F"));
+    EXPECT_FALSE(Child<QWidget>("cmdBreak9")->toolTip().isEmpty());
+    EXPECT_EQ(Child<QWidget>("lblCost0")->accessibleName(), QStringLiteral("Cost from A to B"));
+    EXPECT_EQ(Child<QWidget>("lblCost3")->accessibleName(), QStringLiteral("Cost from B to A"));
+    EXPECT_EQ(Child<QWidget>("lblCost1")->accessibleName(), QStringLiteral("Cost from A to D"));
+    EXPECT_TRUE(Child<QWidget>("lblCost19")->toolTip().contains(QStringLiteral("left click")));
+    EXPECT_EQ(Child<QWidget>("RouterTable4")->accessibleName(), QStringLiteral("Table E"));
+    EXPECT_EQ(Child<QWidget>("cmbSims")->accessibleName(), QStringLiteral("Scenario"));
+    QPushButton* many = Child<QPushButton>("Command2");
+    EXPECT_EQ(many->accessibleName(), QStringLiteral("Many"));
+    many->click();
+    EXPECT_EQ(many->accessibleName(), QStringLiteral("Stop")) << "the name follows the caption";
+    form.btnRouter_Click(2);
+    window.Sync();
+    EXPECT_EQ(Child<QWidget>("Label2")->accessibleDescription(), QStringLiteral("Start from C"));
+}
+
+TEST_F(WindowView, ScenarioListAndResetReachTheirHandlers) {
+    QComboBox* list = Child<QComboBox>("cmbSims");
+    list->setCurrentIndex(4);
+    emit list->activated(4);
+    EXPECT_EQ(state.cmbSims.text, "Three Routers");
+    EXPECT_FALSE(state.btnRouter[3].visible);
+    state.Command3.caption = "Resume";
+    Child<QPushButton>("Command5")->click();
+    EXPECT_EQ(state.Command3.caption, "Pause");
+    EXPECT_EQ(Child<QPushButton>("Command3")->text(), QStringLiteral("Pause"));
+}
+
+TEST_F(WindowView, TablePacketSlidesAlongItsLinkAfterUpdate) {
+    Choose("Example 1");
+    window.Sync();
+    Child<QPushButton>("Command4")->click();
+    for (int t = 0; t < 5; ++t) {
+        window.Tick();
+    }
+    const QImage image = Picture();
+    // E's table to F: starts at (9240, 3960) and moves (-15, 60) a tick.
+    EXPECT_EQ(At(image, 9240 - 5 * 15, 3960 + 5 * 60), QColor(255, 255, 255)) << "white fill";
+    EXPECT_EQ(At(image, 9240 - 5 * 15 - 230, 3960 + 5 * 60), ToQColor(Layout::kRouters[5].colour))
+        << "border in the receiving router's colour";
+    EXPECT_EQ(At(image, 9240, 3960 + 20), ToQColor(Layout::kGrey)) << "the start is left behind";
+}
+
+TEST_F(WindowView, PauseButtonStopsTheTimerAndSaysResume) {
+    QPushButton* pause = Child<QPushButton>("Command3");
+    QTimer* timer = Child<QTimer>("MoveTimer");
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 40);
+    pause->click();
+    EXPECT_EQ(pause->text(), QStringLiteral("Resume"));
+    EXPECT_FALSE(timer->isActive());
+    Child<QPushButton>("Command1")->click();
+    EXPECT_EQ(pause->text(), QStringLiteral("Pause"));
+    EXPECT_TRUE(timer->isActive());
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/MainForm.h"
+#include "support/FakePlatform.h"
+#include "support/ScriptedRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// A started main window whose router messages are recorded as "router letter|message".
+struct FormFixture : testing::Test {
+    FakePlatform platform;
+    ScriptedRandom random;
+    MainForm form{platform, random};
+    FormState& state = form.State();
+    std::vector<std::string> sent;
+
+    FormFixture() {
+        random.GoOnWhenDry();
+        state.routerMessageObserver = [this](int router, std::string_view message) {
+            sent.push_back(std::string(1, static_cast<char>('A' + router)) + "|" +
+                           std::string(message));
+        };
+        form.Form_Load();
+        sent.clear();
+    }
+
+    void Choose(const std::string& scenario) {
+        state.cmbSims.text = scenario;
+        form.cmbSims_Click();
+    }
+    std::vector<std::string> Costs() const {
+        std::vector<std::string> texts;
+        for (const auto& label : state.lblCost) {
+            texts.push_back(label.caption);
+        }
+        return texts;
+    }
+    const RouteRow& Row(int router, int network) const {
+        return state.RouterTable[router].Engine().Rows()[network];
+    }
+    ShapeControl& Slot(int i) { return state.shpPacket[i]; }
+    void Ticks(int n) {
+        for (int t = 0; t < n; ++t) {
+            ASSERT_TRUE(form.MoveTimer_Timer());
+        }
+    }
+    int Busy() const {
+        int busy = 0;
+        for (const auto& packet : state.shpPacket) {
+            busy += packet.visible ? 1 : 0;
+        }
+        return busy;
+    }
+    // Puts a packet in a slot by hand, `ticks` into its hop.
+    void Place(int slot, const std::string& record) {
+        Slot(slot).visible = true;
+        Slot(slot).tag = record;
+    }
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class FakePlatform;
+class FormState;
+class MainForm;
+
+// What must hold of the window between any two events, whatever the user did: at most 51 busy
+// slots, every busy slot's record seven fields that parse, no tick left half-run, no message box
+// left open. Returns a description of the first fault, or the empty text.
+std::string CheckFormInvariants(const FormState& form);
+
+// Makes the platform check, whenever the out-of-packets message is shown, that slots 0 to 49 were
+// all busy and that a tick falling due while the box is open does not run; faults are added to
+// `faults`.
+void WatchOutOfPackets(FakePlatform& platform, MainForm& form, std::vector<std::string>& faults);
+
+// Turns two bytes into one user action on the window: a click on any control (hidden ones
+// included), either mouse button on a cost label, a scenario choice, the check box, or a run of
+// ticks. Returns the number of ticks it ran.
+int ApplyUserAction(MainForm& form, std::uint8_t op, std::uint8_t arg);
