@@ -15,8 +15,8 @@
 namespace {
 
 // Update walks the links in this order, each first from its lower router.
-constexpr std::array<const char*, 10> kUpdateOrder{"EF", "DF", "CD", "BF", "BE",
-                                                   "BD", "BC", "AD", "AC", "AB"};
+constexpr std::array<const char*, Topology::kBreakCount> kUpdateOrder{"EF", "DF", "CD", "BF", "BE",
+                                                                      "BD", "BC", "AD", "AC", "AB"};
 
 } // namespace
 

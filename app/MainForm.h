@@ -39,8 +39,6 @@ public:
     // the tick ran.
     bool MoveTimer_Timer();
 
-    PacketLauncher& Launcher() { return launcher_; }
-
     FormState& State() { return form_; }
     const FormState& State() const { return form_; }
 

@@ -3,24 +3,24 @@
 #include "app/form/FormState.h"
 #include "app/form/Layout.h"
 #include "app/form/Topology.h"
+#include "common/Letters.h"
 
 #include <optional>
 #include <vector>
 
 namespace {
 
-using Topology::LinkNamed;
-using CostTexts = std::array<const char*, 20>;
+using CostTexts = std::array<const char*, Topology::kCostLabelCount>;
 
 enum class Routing { Table, Random, Flood };
 
-// What a scenario hides and writes, on top of the state with everything shown.
+// What a scenario hides and writes, on top of the state with everything shown. A hidden link
+// takes its cost labels and break button with it; a hidden router takes its button, rectangle,
+// network, end markers, panel and network label.
 struct ScenarioPlan {
     std::vector<const char*> names;
-    std::vector<int> hiddenCosts;
-    std::vector<int> hiddenLines;
-    std::vector<int> hiddenBreaks;
-    std::vector<int> hiddenRouters;
+    std::vector<const char*> hiddenLinks;
+    const char* hiddenRouters;
     bool hideAllPanels;
     std::optional<CostTexts> costs;
     Routing routing;
@@ -37,30 +37,18 @@ constexpr CostTexts kFourRouterCosts{"1", "1", "1", "1", "1", "9", "1", "1", "1"
 
 const std::vector<ScenarioPlan>& Plans() {
     static const std::vector<ScenarioPlan> plans{
-        {{"Example 1"}, {7, 17}, {LinkNamed("BF")}, {6}, {}, false, kDesignCosts, Routing::Table},
-        {{"Random 1 No Reverse", "Random 1"},
-         {7, 17},
-         {LinkNamed("BF")},
-         {6},
-         {},
-         true,
-         kBlankCosts,
-         Routing::Random},
-        {{"Flooding 1"}, {7, 17}, {LinkNamed("BF")}, {6}, {}, true, kBlankCosts, Routing::Flood},
+        {{"Example 1"}, {"BF"}, "", false, kDesignCosts, Routing::Table},
+        {{"Random 1 No Reverse", "Random 1"}, {"BF"}, "", true, kBlankCosts, Routing::Random},
+        {{"Flooding 1"}, {"BF"}, "", true, kBlankCosts, Routing::Flood},
         {{"Three Routers"},
-         {10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 1, 5, 6, 7},
-         {LinkNamed("AD"), LinkNamed("BD"), LinkNamed("CD"), LinkNamed("BE"), LinkNamed("BF"),
-          LinkNamed("EF"), LinkNamed("DF")},
-         {4, 5, 6, 7, 8, 9, 2},
-         {3, 4, 5},
+         {"AD", "BD", "CD", "BE", "BF", "EF", "DF"},
+         "DEF",
          false,
          kThreeRouterCosts,
          Routing::Table},
         {{"Four Routers"},
-         {14, 15, 16, 17, 18, 19, 6, 7, 1, 11},
-         {LinkNamed("AD"), LinkNamed("BE"), LinkNamed("BF"), LinkNamed("EF"), LinkNamed("DF")},
-         {2, 5, 6, 8, 9},
-         {4, 5},
+         {"AD", "BE", "BF", "EF", "DF"},
+         "EF",
          false,
          kFourRouterCosts,
          Routing::Table},
@@ -127,19 +115,25 @@ void Scenarios::HideRouter(int router) {
     form_.lblNet[router].visible = false;
 }
 
+void Scenarios::HideLink(int link) {
+    const auto [lo, hi] = Topology::LinkRouters(link);
+    form_.lne[link].visible = false;
+    form_.lblCost[Topology::CostLabel(lo, hi)].visible = false;
+    form_.lblCost[Topology::CostLabel(hi, lo)].visible = false;
+    form_.cmdBreak[Topology::BreakOfLink(link)].visible = false;
+}
+
 void Scenarios::cmbSims_Change() {
     ShowEverything();
     form_.RandomMode = false;
     form_.FloodMode = false;
     if (const ScenarioPlan* plan = PlanNamed(form_.cmbSims.text)) {
-        for (int c : plan->hiddenCosts)
-            form_.lblCost[c].visible = false;
-        for (int k : plan->hiddenLines)
-            form_.lne[k].visible = false;
-        for (int b : plan->hiddenBreaks)
-            form_.cmdBreak[b].visible = false;
-        for (int r : plan->hiddenRouters)
-            HideRouter(r);
+        for (const char* name : plan->hiddenLinks) {
+            HideLink(Topology::LinkIndex(RouterIndex(name), RouterIndex(name + 1)));
+        }
+        for (const char* r = plan->hiddenRouters; *r != 0; ++r) {
+            HideRouter(RouterIndex(r));
+        }
         if (plan->hideAllPanels) {
             for (auto& p : form_.RouterTable)
                 p.visible = false;
@@ -158,9 +152,9 @@ void Scenarios::cmbSims_Change() {
 void Scenarios::Command5_Click() {
     form_.Command3.caption = "Pause";
     form_.MoveTimer.enabled = true;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kRouterCount; ++i) {
         std::string message = "I:0:A";
-        for (int k = 0; k < 6; ++k) {
+        for (int k = 0; k < kNetworkCount; ++k) {
             message += form_.RandomMode || form_.FloodMode ? ":0" : k == i ? ":1" : ":inf";
         }
         form_.WriteTable(i, message);

@@ -27,5 +27,6 @@ public:
 private:
     void ShowEverything();
     void HideRouter(int router);
+    void HideLink(int link);
     FormState& form_;
 };

@@ -6,6 +6,7 @@
 // Routers are "A" to "F" and networks "a" to "f"; network n hangs off router n. Texts always
 // carry the upper-case letter.
 inline constexpr int kRouterCount = 6;
+inline constexpr int kNetworkCount = kRouterCount;
 
 inline std::string RouterLetter(int index) {
     return std::string(1, static_cast<char>('A' + index));

@@ -19,7 +19,7 @@ struct RandomRule {
     char next;
 };
 using RuleList = std::array<RandomRule, 4>;
-constexpr std::array<RuleList, 6> kRandomRules{{
+constexpr std::array<RuleList, kRouterCount> kRandomRules{{
     {{{65, 'B'}, {35, 'C'}, {-1, 'D'}, {-1, 0}}},
     {{{75, 'A'}, {50, 'C'}, {25, 'D'}, {-1, 'E'}}},
     {{{65, 'A'}, {35, 'B'}, {-1, 'D'}, {-1, 0}}},
@@ -27,9 +27,14 @@ constexpr std::array<RuleList, 6> kRandomRules{{
     {{{50, 'B'}, {-1, 'F'}, {-1, 0}, {-1, 0}}},
     {{{50, 'E'}, {-1, 'D'}, {-1, 0}, {-1, 0}}},
 }};
+// Each try moves the draw on by this much, wrapping from above 100 back into 1 to 100.
+constexpr int kDrawRange = 100;
+constexpr int kDrawStride = 35;
+constexpr char kNoChoice = 'Z';
 
 // Flooding: every neighbour, in this order.
-constexpr std::array<const char*, 6> kFloodNeighbours{"BCD", "ACDE", "ABD", "ABCF", "BF", "DE"};
+constexpr std::array<const char*, kRouterCount> kFloodNeighbours{"BCD",  "ACDE", "ABD",
+                                                                 "ABCF", "BF",   "DE"};
 
 // A route query's next hop: exactly one router letter, or -1.
 int NextHopRouter(const std::string& text) {
@@ -42,17 +47,19 @@ bool PacketArrival::Usable(int a, int b) const {
     return form_.Link(a, b).colour != Layout::kRed;
 }
 
-void PacketArrival::Arrive(int slot, const std::vector<std::string>& fields) {
-    ShapeControl& marker = form_.shpPacket[slot];
-    const std::string& kind = fields[1];
-    const int here = RouterIndex(fields[3]);
-    const int destination = RouterIndex(fields[2]);
-    if (kind == "D") {
-        marker.visible = false;
+void PacketArrival::Drop(int slot) {
+    form_.shpPacket[slot].visible = false;
+}
+
+void PacketArrival::Arrive(int slot, const PacketRecord& record) {
+    const int here = RouterIndex(record.hopEnd);
+    const int destination = RouterIndex(record.destination);
+    if (record.kind == PacketRecord::kDelivery) {
+        Drop(slot);
         return;
     }
-    if (kind == "T") {
-        marker.visible = false;
+    if (record.kind == PacketRecord::kTable) {
+        Drop(slot);
         if (destination >= 0) {
             form_.WriteTable(destination, form_.PacketPayload[slot]);
         }
@@ -60,87 +67,88 @@ void PacketArrival::Arrive(int slot, const std::vector<std::string>& fields) {
     }
     if (here < 0 || destination < 0) {
         // A record that names no router cannot be routed anywhere: the packet is dropped.
-        marker.visible = false;
+        Drop(slot);
         return;
     }
-    if (fields[2] == fields[3]) {
+    if (record.destination == record.hopEnd) {
         Deliver(slot, destination);
         return;
     }
-    marker.borderWidth = 6;
-    marker.height = 500;
-    marker.width = 500;
+    ShapeControl& marker = form_.shpPacket[slot];
+    marker.borderWidth = Layout::kPacketBorderWidth;
+    marker.height = Layout::kPacketSize;
+    marker.width = Layout::kPacketSize;
     if (form_.RandomMode) {
-        RouteAtRandom(slot, fields, here);
+        RouteAtRandom(slot, record, here);
     } else if (form_.FloodMode) {
-        Flood(slot, fields, here, destination);
+        Drop(slot);
+        Flood(record, here, destination);
     } else {
-        RouteByTable(slot, fields, here);
+        RouteByTable(slot, record, here);
     }
 }
 
 void PacketArrival::Deliver(int slot, int destination) {
     ShapeControl& marker = form_.shpPacket[slot];
     const LineControl& drop = form_.drop[destination];
-    marker.borderWidth = 1;
-    marker.height = 450;
-    marker.width = 450;
+    constexpr float kSteps = PacketLauncher::kStepsPerHop;
+    marker.borderWidth = Layout::kThinBorder;
+    marker.height = Layout::kSmallPacket;
+    marker.width = Layout::kSmallPacket;
     marker.tag =
-        PacketLauncher::Record("D", destination, destination, destination,
-                               NumberTextSingle(static_cast<float>(drop.x1 - drop.x2) / 24.0f),
-                               NumberTextSingle(static_cast<float>(drop.y1 - drop.y2) / 24.0f));
+        PacketRecord::Start(PacketRecord::kDelivery, destination, destination, destination,
+                            NumberTextSingle(static_cast<float>(drop.x1 - drop.x2) / kSteps),
+                            NumberTextSingle(static_cast<float>(drop.y1 - drop.y2) / kSteps))
+            .Text();
     marker.left = static_cast<float>(drop.x2) - marker.width / 2;
     marker.top = static_cast<float>(drop.y2) - marker.height / 2;
     marker.borderColour = form_.RouterColour[destination];
     form_.Label2.caption = marker.tag;
 }
 
-void PacketArrival::RouteByTable(int slot, const std::vector<std::string>& fields, int here) {
-    form_.WriteTable(here, "Q:" + fields[2]);
+void PacketArrival::RouteByTable(int slot, const PacketRecord& record, int here) {
+    form_.WriteTable(here, "Q:" + record.destination);
     const std::vector<std::string> reply = SplitFields(form_.ReadTable(here));
     const int next = reply.size() >= 2 && IsNumeric(reply[1]) ? NextHopRouter(reply[0]) : -1;
     if (next < 0) {
         // No route ("inf"), or an answer that names no neighbour: dropped silently.
-        form_.shpPacket[slot].visible = false;
+        Drop(slot);
         return;
     }
-    Reroute(slot, fields, here, next);
+    Reroute(slot, record, here, next);
 }
 
-void PacketArrival::RouteAtRandom(int slot, const std::vector<std::string>& fields, int here) {
+void PacketArrival::RouteAtRandom(int slot, const PacketRecord& record, int here) {
     const bool noReverse = form_.cmbSims.text == kNoReverse;
-    char choice = 'Z';
-    int r = static_cast<int>(100 * random_.Next());
-    for (int tries = 0; choice == 'Z' && tries < 20; ++tries) {
-        r += 35;
-        if (r > 100) {
-            r -= 100;
+    char choice = kNoChoice;
+    int r = static_cast<int>(kDrawRange * random_.Next());
+    for (int tries = 0; choice == kNoChoice && tries < kRandomTries; ++tries) {
+        r += kDrawStride;
+        if (r > kDrawRange) {
+            r -= kDrawRange;
         }
-        choice = 'Z';
         for (const RandomRule& rule : kRandomRules[here]) {
             if (rule.next != 0 && r > rule.threshold && Usable(here, rule.next - 'A')) {
                 choice = rule.next;
                 break;
             }
         }
-        if (noReverse && fields[4] == std::string(1, choice)) {
-            choice = 'Z';
+        if (noReverse && record.hopStart == std::string(1, choice)) {
+            choice = kNoChoice;
         }
     }
-    if (choice == 'Z') {
-        form_.shpPacket[slot].visible = false;
+    if (choice == kNoChoice) {
+        Drop(slot);
         return;
     }
-    Reroute(slot, fields, here, choice - 'A');
+    Reroute(slot, record, here, choice - 'A');
 }
 
-void PacketArrival::Flood(int slot, const std::vector<std::string>& fields, int here,
-                          int destination) {
-    form_.shpPacket[slot].visible = false;
+void PacketArrival::Flood(const PacketRecord& record, int here, int destination) {
     bool ranOut = false;
     for (const char* n = kFloodNeighbours[here]; *n != 0; ++n) {
         const int neighbour = *n - 'A';
-        if (fields[4] != std::string(1, *n) && Usable(here, neighbour)) {
+        if (record.hopStart != std::string(1, *n) && Usable(here, neighbour)) {
             ranOut = launcher_.ForwardPacket(here, neighbour, destination) || ranOut;
         }
     }
@@ -151,14 +159,12 @@ void PacketArrival::Flood(int slot, const std::vector<std::string>& fields, int 
     }
 }
 
-void PacketArrival::Reroute(int slot, const std::vector<std::string>& fields, int here, int next) {
+void PacketArrival::Reroute(int slot, const PacketRecord& record, int here, int next) {
     ShapeControl& marker = form_.shpPacket[slot];
     marker.tag =
-        PacketLauncher::Record("R", RouterIndex(fields[2]), next, here,
-                               NumberText((form_.XE[here][next] - form_.XS[here][next]) / 24.0),
-                               NumberText((form_.YE[here][next] - form_.YS[here][next]) / 24.0));
-    marker.left = form_.XS[here][next] - marker.width / 2;
-    marker.top = form_.YS[here][next] - marker.height / 2;
+        launcher_
+            .PlaceOnHop(marker, PacketRecord::kRouted, RouterIndex(record.destination), here, next)
+            .Text();
     marker.borderColour = form_.RouterColour[next];
     form_.Label2.caption = marker.tag;
 }

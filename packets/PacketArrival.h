@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "packets/PacketRecord.h"
 
 class FormState;
 class PacketLauncher;
@@ -13,20 +12,22 @@ class RandomSource;
 class PacketArrival {
 public:
     static constexpr const char* kNoReverse = "Random 1 No Reverse";
+    static constexpr int kRandomTries = 20; // random routing gives up after this many draws
 
     PacketArrival(FormState& form, PacketLauncher& launcher, RandomSource& random)
         : form_(form), launcher_(launcher), random_(random) {}
 
-    // The packet in `slot` has arrived; `fields` is its record split at ":" (seven fields).
-    void Arrive(int slot, const std::vector<std::string>& fields);
+    // The packet in `slot` has arrived with this record.
+    void Arrive(int slot, const PacketRecord& record);
 
 private:
     void Deliver(int slot, int destination);
-    void RouteByTable(int slot, const std::vector<std::string>& fields, int here);
-    void RouteAtRandom(int slot, const std::vector<std::string>& fields, int here);
-    void Flood(int slot, const std::vector<std::string>& fields, int here, int destination);
-    void Reroute(int slot, const std::vector<std::string>& fields, int here, int next);
+    void RouteByTable(int slot, const PacketRecord& record, int here);
+    void RouteAtRandom(int slot, const PacketRecord& record, int here);
+    void Flood(const PacketRecord& record, int here, int destination);
+    void Reroute(int slot, const PacketRecord& record, int here, int next);
     bool Usable(int a, int b) const;
+    void Drop(int slot);
 
     FormState& form_;
     PacketLauncher& launcher_;

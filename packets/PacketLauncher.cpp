@@ -6,12 +6,7 @@
 #include "common/Letters.h"
 #include "common/NumberText.h"
 
-std::string PacketLauncher::Record(const std::string& kind, int destination, int hopEnd,
-                                   int hopStart, const std::string& stepX,
-                                   const std::string& stepY) {
-    return "0:" + kind + ":" + RouterLetter(destination) + ":" + RouterLetter(hopEnd) + ":" +
-           RouterLetter(hopStart) + ":" + stepX + ":" + stepY;
-}
+static_assert(PacketLauncher::kLastSlot == kPacketSlots - 1);
 
 void PacketLauncher::ShowOutOfPackets() {
     // While the box is open no tick may start: the view's timer keeps firing inside its loop.
@@ -33,13 +28,23 @@ int PacketLauncher::TakeSlot(bool& exhausted) {
     return slot;
 }
 
+PacketRecord PacketLauncher::PlaceOnHop(ShapeControl& marker, std::string_view kind,
+                                        int destination, int from, int to) const {
+    marker.left = form_.XS[from][to] - marker.width / 2;
+    marker.top = form_.YS[from][to] - marker.height / 2;
+    return PacketRecord::Start(
+        kind, destination, to, from,
+        NumberText((form_.XE[from][to] - form_.XS[from][to]) / double{kStepsPerHop}),
+        NumberText((form_.YE[from][to] - form_.YS[from][to]) / double{kStepsPerHop}));
+}
+
 void PacketLauncher::SendTablePacket(int p, int q, std::int16_t cost) {
     bool exhausted = false;
     const int slot = TakeSlot(exhausted);
     ShapeControl& marker = form_.shpPacket[slot];
     marker.visible = true;
-    marker.left = form_.XS[p][q] - marker.width / 2;
-    marker.top = form_.YS[p][q] - marker.height / 2;
+    // A table packet keeps the size and border width its slot last had.
+    const PacketRecord record = PlaceOnHop(marker, PacketRecord::kTable, q, p, q);
     marker.borderColour = form_.RouterColour[q];
     marker.fillColour = Layout::kWhite;
     std::string request = "Z:" + NumberText(cost) + ":" + RouterLetter(p);
@@ -50,12 +55,11 @@ void PacketLauncher::SendTablePacket(int p, int q, std::int16_t cost) {
     const std::string reply = form_.ReadTable(p);
     form_.Label2.caption = reply;
     form_.PacketPayload[slot] = reply;
-    marker.tag = Record("T", q, q, p, NumberText((form_.XE[p][q] - form_.XS[p][q]) / 24.0),
-                        NumberText((form_.YE[p][q] - form_.YS[p][q]) / 24.0));
+    marker.tag = record.Text();
 }
 
 void PacketLauncher::SendDataPacket(int p, int q) {
-    if (p < 0 || q < 0 || p >= kRouterCount || q >= kRouterCount) {
+    if (p < 0 || q < 0 || p >= kNetworkCount || q >= kNetworkCount) {
         return;
     }
     bool exhausted = false;
@@ -67,12 +71,14 @@ void PacketLauncher::SendDataPacket(int p, int q) {
     marker.top = static_cast<float>(drop.y1) - marker.height / 2;
     marker.borderColour = form_.RouterColour[p];
     marker.fillColour = form_.RouterColour[q];
-    marker.tag =
-        Record("U", q, p, p, NumberTextSingle(static_cast<float>(drop.x2 - drop.x1) / 24.0f),
-               NumberTextSingle(static_cast<float>(drop.y2 - drop.y1) / 24.0f));
-    marker.borderWidth = 1;
-    marker.height = 450;
-    marker.width = 450;
+    marker.tag = PacketRecord::Start(
+                     PacketRecord::kUp, q, p, p,
+                     NumberTextSingle(static_cast<float>(drop.x2 - drop.x1) / float{kStepsPerHop}),
+                     NumberTextSingle(static_cast<float>(drop.y2 - drop.y1) / float{kStepsPerHop}))
+                     .Text();
+    marker.borderWidth = Layout::kThinBorder;
+    marker.height = Layout::kSmallPacket;
+    marker.width = Layout::kSmallPacket;
     form_.Label2.caption = marker.tag;
 }
 
@@ -80,15 +86,13 @@ bool PacketLauncher::ForwardPacket(int p, int q, int r) {
     bool exhausted = false;
     ShapeControl& marker = form_.shpPacket[TakeSlot(exhausted)];
     marker.visible = true;
-    marker.left = form_.XS[p][q] - marker.width / 2;
-    marker.top = form_.YS[p][q] - marker.height / 2;
+    const PacketRecord record = PlaceOnHop(marker, PacketRecord::kRouted, r, p, q);
     marker.borderColour = form_.RouterColour[q];
     marker.fillColour = form_.RouterColour[r];
-    marker.borderWidth = 6;
-    marker.height = 450;
-    marker.width = 450;
-    marker.tag = Record("R", r, q, p, NumberText((form_.XE[p][q] - form_.XS[p][q]) / 24.0),
-                        NumberText((form_.YE[p][q] - form_.YS[p][q]) / 24.0));
+    marker.borderWidth = Layout::kPacketBorderWidth;
+    marker.height = Layout::kSmallPacket;
+    marker.width = Layout::kSmallPacket;
+    marker.tag = record.Text();
     form_.Label2.caption = marker.tag;
     return exhausted;
 }

@@ -1,17 +1,12 @@
 #include "packets/PacketMotion.h"
 
 #include "app/form/FormState.h"
-#include "common/Fields.h"
+#include "common/Letters.h"
 #include "common/NumberText.h"
 #include "common/RandomSource.h"
 #include "packets/PacketArrival.h"
 #include "packets/PacketLauncher.h"
-
-namespace {
-
-constexpr std::size_t kRecordFields = 7;
-
-} // namespace
+#include "packets/PacketRecord.h"
 
 void PacketMotion::MoveTimer_Timer() {
     Sweep();
@@ -28,31 +23,27 @@ void PacketMotion::MoveTimer_Timer() {
 }
 
 void PacketMotion::Sweep() {
-    for (int i = 0; i < PacketLauncher::kSlots; ++i) {
+    for (std::size_t i = 0; i < form_.shpPacket.size(); ++i) {
         ShapeControl& marker = form_.shpPacket[i];
         if (!marker.visible) {
             continue;
         }
-        std::vector<std::string> fields = SplitFields(marker.tag);
-        // Records are always written with seven fields; a short one is read as if padded.
-        if (fields.size() < kRecordFields) {
-            fields.resize(kRecordFields);
-        }
-        const double count = ReadNumber(fields[0]) + 1;
-        fields[0] = NumberText(count);
+        PacketRecord record = PacketRecord::Parse(marker.tag);
+        const double count = ReadNumber(record.stepCount) + 1;
+        record.stepCount = NumberText(count);
         if (count < kArrivalTick) {
-            marker.tag = JoinFields(fields);
-            marker.top += static_cast<float>(ReadNumber(fields[6]));
-            marker.left += static_cast<float>(ReadNumber(fields[5]));
+            marker.tag = record.Text();
+            marker.top += static_cast<float>(ReadNumber(record.stepY));
+            marker.left += static_cast<float>(ReadNumber(record.stepX));
         } else {
-            arrival_.Arrive(i, fields);
+            arrival_.Arrive(static_cast<int>(i), record);
         }
     }
 }
 
 int PacketMotion::NetworksInUse() const {
     int networks = 1;
-    for (int j = 0; j < 6; ++j) {
+    for (int j = 0; j < kNetworkCount; ++j) {
         if (form_.btnNetwork[j].visible) {
             networks = j + 1;
         }

@@ -12,6 +12,9 @@ struct Segment {
 };
 
 inline constexpr int kWidth = 1815;
+// Height of a panel after a message that addresses all six rows; each row fewer takes one row
+// pitch off.
+inline constexpr int kFullHeight = 2685;
 inline constexpr int kRowPitch = 360;
 inline constexpr double kFontPoints = 13.5;
 

@@ -3,6 +3,7 @@
 #include "common/Fields.h"
 #include "common/NumberText.h"
 #include "common/RandomSource.h"
+#include "router/PanelLayout.h"
 
 #include <algorithm>
 
@@ -29,7 +30,8 @@ std::string Router::FormatCost(std::string_view offered, std::string_view added)
 bool Router::Write(std::string_view message) {
     const std::vector<std::string> fields = SplitFields(message);
     const int count = static_cast<int>(fields.size());
-    const int rowCount = count <= 9 ? count - 3 : kRows;
+    // At most kRows rows are addressed.
+    const int rowCount = count <= kLeadingFields + kRows ? count - kLeadingFields : kRows;
     const std::string& kind = fields[0];
     if (kind == "Q") {
         return Query(fields);
@@ -56,7 +58,7 @@ void Router::HideFrom(int rowCount) {
     for (int k = rowCount; k < kRows; ++k) {
         rows_[k].shown = false;
     }
-    height_ = 2685 - 360 * (kRows - rowCount);
+    height_ = PanelLayout::kFullHeight - PanelLayout::kRowPitch * (kRows - rowCount);
 }
 
 bool Router::Initialise(const std::vector<std::string>& fields, int rowCount) {
@@ -64,7 +66,7 @@ bool Router::Initialise(const std::vector<std::string>& fields, int rowCount) {
         return false;
     }
     for (int k = 0; k < rowCount; ++k) {
-        const std::string& c = fields[k + 3];
+        const std::string& c = fields[k + kLeadingFields];
         RouteRow& row = rows_[k];
         row.nextHop = "-";
         if (IsNumeric(c)) {
@@ -87,7 +89,7 @@ bool Router::Update(const std::vector<std::string>& fields, int rowCount) {
     const std::string& added = fields[1];
     const std::string& sender = fields[2];
     for (int k = 0; k < rowCount; ++k) {
-        const std::string& c = fields[k + 3];
+        const std::string& c = fields[k + kLeadingFields];
         RouteRow& row = rows_[k];
         const bool numeric = IsNumeric(c);
         // The route through the sender follows the sender's latest offer, up or down.
@@ -170,7 +172,7 @@ bool Router::RandomQuery() {
     }
     int k = 0;
     do {
-        k = std::clamp(static_cast<int>(6 * random_->Next()), 0, kRows - 1) + 1;
+        k = std::clamp(static_cast<int>(kRows * random_->Next()), 0, kRows - 1) + 1;
     } while (!rows_[k - 1].shown);
     reply_ = RowReply(rows_[k - 1]);
     return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Letters.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -19,7 +21,7 @@ struct RouteRow {
 // message left behind.
 class Router {
 public:
-    static constexpr int kRows = 6;
+    static constexpr int kRows = kNetworkCount; // one row per network
     static constexpr int kInitialHeight = 2535;
 
     explicit Router(RandomSource& random) : random_(&random) {}
@@ -47,6 +49,10 @@ private:
     bool Query(const std::vector<std::string>& fields);
     bool RandomQuery();
     void HideFrom(int rowCount);
+
+    // Initialise and table update messages carry the kind and two more fields before their
+    // cost fields, one per row.
+    static constexpr int kLeadingFields = 3;
 
     RandomSource* random_;
     std::array<RouteRow, kRows> rows_{};

@@ -2,7 +2,6 @@
 
 #include "app/form/Layout.h"
 #include "app/form/Topology.h"
-#include "common/Letters.h"
 
 namespace {
 
@@ -39,24 +38,24 @@ FormState::FormState(RandomSource& random)
         shape.width = kRouterWidth;
         shape.height = kRouterHeight;
         shape.borderColour = kGrey;
-        shape.borderWidth = 8;
+        shape.borderWidth = kRouterBorderWidth;
         shape.fillColour = r.colour;
 
         const NetworkPlace& n = kNetworks[i];
-        btnNetwork[i] = {n.button, "", r.colour, 8.25, false, true};
-        drop[i] = {n.x1, n.y1, n.x2, n.y2, kGrey, 4, true};
+        btnNetwork[i] = {n.button, "", r.colour, ButtonControl{}.fontPoints, false, true};
+        drop[i] = {n.x1, n.y1, n.x2, n.y2, kGrey, kDropWidth, true};
 
         const NetLabelPlace& l = kNetLabels[i];
         lblNet[i] = {
             {l.left, l.top, l.width, kNetLabelHeight}, l.caption, kLargePoints, false, true, true};
     }
-    for (int m = 0; m < 12; ++m) {
-        const bool flat = m < 6;
+    for (int m = 0; m < kEndMarkerCount; ++m) {
+        const bool flat = m < kFlatMarkers;
         ShapeControl& marker = Shape2[m];
         marker.left = static_cast<float>(kMarkers[m][0]);
         marker.top = static_cast<float>(kMarkers[m][1]);
-        marker.width = flat ? 375.0f : 135.0f;
-        marker.height = flat ? 135.0f : 375.0f;
+        marker.width = flat ? kMarkerLong : kMarkerShort;
+        marker.height = flat ? kMarkerShort : kMarkerLong;
         marker.fillColour = kMarkerGreen;
     }
     for (int k = 0; k < Topology::kLinkCount; ++k) {

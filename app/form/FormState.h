@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/form/Controls.h"
+#include "app/form/Layout.h"
+#include "common/Letters.h"
 #include "router/RouterPanel.h"
 
 #include <array>
@@ -10,8 +12,13 @@
 
 class RandomSource;
 
-// Link geometry: 7 x 7 whole numbers indexed (from router, to router); index 6 stays 0.
-using GeometryTable = std::array<std::array<std::int16_t, 7>, 7>;
+// The packet markers: slots of the packet pool, busy while visible.
+inline constexpr int kPacketSlots = 51;
+
+// Link geometry: whole numbers indexed (from router, to router), one index more than there are
+// routers; the last index stays 0.
+inline constexpr int kGeometrySize = kRouterCount + 1;
+using GeometryTable = std::array<std::array<std::int16_t, kGeometrySize>, kGeometrySize>;
 
 // Everything the main window holds: its controls, with their captions, colours and visibility
 // doubling as data, the six router panels and the window-level variables. Built in its design
@@ -34,17 +41,17 @@ public:
     int ClientWidth;
     int ClientHeight;
 
-    std::array<ButtonControl, 6> btnRouter;
-    std::array<ShapeControl, 6> Shape1;
-    std::array<RouterPanel, 6> RouterTable;
-    std::array<ButtonControl, 6> btnNetwork;
-    std::array<LineControl, 6> drop;
-    std::array<LabelControl, 6> lblNet;
-    std::array<ShapeControl, 12> Shape2;
-    std::array<LineControl, 15> lne; // by link index: lneAB, lneAC, ..., lneEF
-    std::array<LabelControl, 20> lblCost;
-    std::array<ButtonControl, 10> cmdBreak;
-    std::array<ShapeControl, 51> shpPacket;
+    std::array<ButtonControl, kRouterCount> btnRouter;
+    std::array<ShapeControl, kRouterCount> Shape1;
+    std::array<RouterPanel, kRouterCount> RouterTable;
+    std::array<ButtonControl, kNetworkCount> btnNetwork;
+    std::array<LineControl, kNetworkCount> drop;
+    std::array<LabelControl, kNetworkCount> lblNet;
+    std::array<ShapeControl, Layout::kEndMarkerCount> Shape2;
+    std::array<LineControl, Layout::kLinkCount> lne; // by link index: lneAB, lneAC, ..., lneEF
+    std::array<LabelControl, Layout::kCostLabelCount> lblCost;
+    std::array<ButtonControl, Layout::kBreakCount> cmdBreak;
+    std::array<ShapeControl, kPacketSlots> shpPacket;
     ButtonControl Command1;
     ButtonControl Command2;
     ButtonControl Command3;
@@ -56,7 +63,7 @@ public:
     LabelControl Label2;
     TimerControl MoveTimer;
 
-    std::array<int, 6> RouterColour{};
+    std::array<int, kRouterCount> RouterColour{};
     bool SplitHorizon = false;
     bool RandomMode = false;
     bool FloodMode = false;
@@ -66,7 +73,7 @@ public:
     GeometryTable XE{};
     GeometryTable YE{};
 
-    std::array<std::string, 51> PacketPayload;
+    std::array<std::string, kPacketSlots> PacketPayload;
     std::int16_t StartIndex = 0;
     std::int16_t EndIndex = 0;
     bool RouterStartChosen = false;

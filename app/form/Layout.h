@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/form/Controls.h"
+#include "common/Letters.h"
 
 #include <array>
 
@@ -24,7 +25,8 @@ struct RouterPlace {
 };
 inline constexpr int kRouterWidth = 1095;
 inline constexpr int kRouterHeight = 615;
-inline constexpr std::array<RouterPlace, 6> kRouters{{
+inline constexpr int kRouterBorderWidth = 8; // Shape1
+inline constexpr std::array<RouterPlace, kRouterCount> kRouters{{
     {0xFFC0C0, 1680, 3120, 840, 360},
     {0xFFFFC0, 4680, 3360, 4080, 480},
     {0xC0FFC0, 1680, 4920, 960, 5640},
@@ -33,11 +35,12 @@ inline constexpr std::array<RouterPlace, 6> kRouters{{
     {0xC0C0FF, 8280, 5400, 9600, 5280},
 }};
 
+inline constexpr int kDropWidth = 4;
 struct NetworkPlace {
     Box button;         // btnNetwork
     int x1, y1, x2, y2; // drop: network end to router end
 };
-inline constexpr std::array<NetworkPlace, 6> kNetworks{{
+inline constexpr std::array<NetworkPlace, kNetworkCount> kNetworks{{
     {{460, 3360, 195, 735}, 600, 3720, 1680, 3360},
     {{6580, 2400, 195, 735}, 6600, 2760, 5760, 3360},
     {{460, 4800, 195, 615}, 600, 5040, 1680, 5160},
@@ -52,7 +55,7 @@ struct NetLabelPlace {
     const char* caption;
 };
 inline constexpr int kNetLabelHeight = 495;
-inline constexpr std::array<NetLabelPlace, 6> kNetLabels{{
+inline constexpr std::array<NetLabelPlace, kNetworkCount> kNetLabels{{
     {720, 3600, 495, "a"},
     {720, 4680, 495, "c"},
     {6240, 2400, 615, "b"},
@@ -61,8 +64,13 @@ inline constexpr std::array<NetLabelPlace, 6> kNetLabels{{
     {8880, 2160, 495, "e"},
 }};
 
-// Shape2: green end markers; 0 to 5 lie flat (375 x 135), 6 to 11 stand upright (135 x 375).
-inline constexpr std::array<std::array<int, 2>, 12> kMarkers{{
+// Shape2: green end markers, two per network bar; the first kFlatMarkers lie flat (kMarkerLong
+// wide, kMarkerShort high), the rest stand upright.
+inline constexpr int kEndMarkerCount = 12;
+inline constexpr int kFlatMarkers = 6;
+inline constexpr int kMarkerLong = 375;
+inline constexpr int kMarkerShort = 135;
+inline constexpr std::array<std::array<int, 2>, kEndMarkerCount> kMarkers{{
     {360, 3240},
     {360, 4080},
     {360, 4680},
@@ -79,6 +87,9 @@ inline constexpr std::array<std::array<int, 2>, 12> kMarkers{{
 
 // The fifteen router pairs in alphabetical order (AB, AC, ..., EF). Usable links have a break
 // button and two cost labels: `forward` for first-to-second, `backward` for second-to-first.
+inline constexpr int kLinkCount = 15;      // every router pair
+inline constexpr int kBreakCount = 10;     // usable links, one break button each
+inline constexpr int kCostLabelCount = 20; // usable links, one cost label per direction
 struct LinkPlace {
     int x1, y1, x2, y2;
     bool usable;
@@ -86,7 +97,7 @@ struct LinkPlace {
     int forward;
     int backward;
 };
-inline constexpr std::array<LinkPlace, 15> kLinks{{
+inline constexpr std::array<LinkPlace, kLinkCount> kLinks{{
     {2760, 3360, 4680, 3600, true, 0, 0, 3},     // AB
     {2160, 3720, 2160, 4920, true, 1, 2, 8},     // AC
     {2760, 3720, 4800, 4920, true, 2, 1, 11},    // AD
@@ -111,7 +122,7 @@ struct CostLabelPlace {
 };
 inline constexpr int kCostLabelWidth = 405;
 inline constexpr int kCostLabelHeight = 375;
-inline constexpr std::array<CostLabelPlace, 20> kCostLabels{{
+inline constexpr std::array<CostLabelPlace, kCostLabelCount> kCostLabels{{
     {4200, 3240, "3"}, {4320, 4560, "5"}, {1800, 4440, "1"}, {2880, 3120, "3"}, {2760, 4560, "2"},
     {5400, 4440, "7"}, {8160, 3360, "1"}, {7920, 5040, "2"}, {2160, 3720, "1"}, {4200, 3840, "2"},
     {4320, 5160, "1"}, {2760, 3720, "5"}, {4800, 3960, "7"}, {2880, 5160, "1"}, {7800, 5520, "8"},
@@ -120,7 +131,7 @@ inline constexpr std::array<CostLabelPlace, 20> kCostLabels{{
 
 inline constexpr int kBreakWidth = 255;
 inline constexpr int kBreakHeight = 195;
-inline constexpr std::array<std::array<int, 2>, 10> kBreakButtons{{
+inline constexpr std::array<std::array<int, 2>, kBreakCount> kBreakButtons{{
     {3480, 3360},
     {2040, 4200},
     {3360, 4080},
@@ -133,9 +144,15 @@ inline constexpr std::array<std::array<int, 2>, 10> kBreakButtons{{
     {8960, 4560},
 }};
 
-inline constexpr int kPacketCount = 51;
-inline constexpr Box kPacketPark{11040, 360, 500, 500};
+// Packet markers: parked at kPacketPark while free. A table packet or a packet forwarded in its
+// own slot is kPacketSize across with a border of kPacketBorderWidth; a data packet leaving its
+// network or running down to it is kSmallPacket across with a thin border, and so is a flooding
+// copy (with the thick border).
+inline constexpr int kPacketSize = 500;
+inline constexpr int kSmallPacket = 450;
+inline constexpr Box kPacketPark{11040, 360, kPacketSize, kPacketSize};
 inline constexpr int kPacketBorderWidth = 6;
+inline constexpr int kThinBorder = 1;
 
 inline constexpr double kCommandPoints = 12;
 inline constexpr double kLargePoints = 16.5;

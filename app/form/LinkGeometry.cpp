@@ -15,8 +15,8 @@ std::int16_t Whole(float value) {
 } // namespace
 
 void ComputeLinkGeometry(FormState& form) {
-    for (int from = 0; from < 6; ++from) {
-        for (int to = 0; to < 6; ++to) {
+    for (int from = 0; from < kRouterCount; ++from) {
+        for (int to = 0; to < kRouterCount; ++to) {
             if (from == to) {
                 const ShapeControl& r = form.Shape1[from];
                 const std::int16_t x = Whole(r.left + r.width / 2);

@@ -47,7 +47,7 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     // Painted labels get their stand-ins first, so that every button stays above them.
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < Layout::kCostLabelCount; ++i) {
         costSpots_[i] = new LabelSpot(this, [this, i](Qt::MouseButton button) {
             form_.lblCost_MouseDown(i, ButtonNumber(button));
             Sync();
@@ -60,17 +60,17 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_
     statusSpot_->setObjectName(QStringLiteral("Label2"));
     statusSpot_->setAccessibleName(QString::fromLatin1(AccessibleText::kStatusLine));
 
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kRouterCount; ++i) {
         OnClick(AddButton(state.btnRouter[i], "btnRouter" + QString::number(i),
                           AccessibleText::RouterName(i)),
                 [this, i] { form_.btnRouter_Click(i); });
     }
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kNetworkCount; ++i) {
         OnClick(AddButton(state.btnNetwork[i], "btnNetwork" + QString::number(i),
                           AccessibleText::NetworkName(i)),
                 [this, i] { form_.btnNetwork_Click(i); });
     }
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < Layout::kBreakCount; ++i) {
         OnClick(AddButton(state.cmdBreak[i], "cmdBreak" + QString::number(i),
                           AccessibleText::BreakName(i), AccessibleText::BreakTip(i)),
                 [this, i] { form_.cmdBreak_Click(i); });
@@ -111,7 +111,7 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_
     timer_->setTimerType(Qt::PreciseTimer);
     timer_->setInterval(state.MoveTimer.interval);
     connect(timer_, &QTimer::timeout, this, &MainWindow::Tick);
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kRouterCount; ++i) {
         panels_[i] = new RouterTable(state.RouterTable[i], this);
         panels_[i]->setObjectName("RouterTable" + QString::number(i));
         panels_[i]->setAccessibleName(Q(AccessibleText::PanelName(i)));
@@ -223,11 +223,11 @@ void MainWindow::Place() {
     const QRect listRect = transform_.Rect(list.left, list.top, list.width, 0);
     scenarios_->setGeometry(listRect.x(), listRect.y(), listRect.width(),
                             scenarios_->sizeHint().height());
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kRouterCount; ++i) {
         const Layout::RouterPlace& place = Layout::kRouters[i];
         panels_[i]->Place(place.panelLeft, place.panelTop, transform_);
     }
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < Layout::kCostLabelCount; ++i) {
         const Box& b = state.lblCost[i].box;
         costSpots_[i]->setGeometry(transform_.Rect(b.left, b.top, b.width, b.height));
     }
@@ -277,7 +277,7 @@ void MainWindow::Sync() {
         }
     }
     scenarios_->setCurrentIndex(scenarios_->findText(QString::fromStdString(state.cmbSims.text)));
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < Layout::kCostLabelCount; ++i) {
         costSpots_[i]->setVisible(state.lblCost[i].visible);
         costSpots_[i]->setAccessibleDescription(Q(state.lblCost[i].caption));
     }

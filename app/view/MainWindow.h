@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/form/FormState.h"
 #include "common/view/TwipsTransform.h"
 
 #include <QWidget>
@@ -66,12 +67,12 @@ private:
     TwipsTransform transform_;
     QSize placedSize_; // the window size the widgets were last placed for
     std::vector<BoundButton> buttons_;
-    std::array<RouterTable*, 6> panels_{};
-    std::array<LabelSpot*, 20> costSpots_{};
+    std::array<RouterTable*, kRouterCount> panels_{};
+    std::array<LabelSpot*, Layout::kCostLabelCount> costSpots_{};
     LabelSpot* statusSpot_ = nullptr;
     QCheckBox* split_ = nullptr;
     QComboBox* scenarios_ = nullptr;
     QTimer* timer_ = nullptr;
-    std::array<DrawnPacket, 51> drawn_{};
+    std::array<DrawnPacket, kPacketSlots> drawn_{};
     std::string drawnStatus_;
 };

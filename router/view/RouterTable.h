@@ -46,7 +46,7 @@ private:
     int left_ = 0;
     int top_ = 0;
     // What the last paint showed.
-    std::array<RouteRow, 6> shownRows_{};
+    std::array<RouteRow, Router::kRows> shownRows_{};
     std::string shownTitle_;
     int shownBackground_ = -1;
 };

@@ -6,7 +6,7 @@ using Arrival = FormFixture;
 
 TEST_F(Arrival, DataForItsOwnNetworkClimbsAndRunsStraightBackDown) {
     Choose("Example 1");
-    form.Launcher().SendDataPacket(2, 2);
+    SendData(2, 2);
     Ticks(26);
     EXPECT_EQ(Slot(0).tag, "0:D:C:C:C:-45:-5");
     EXPECT_EQ(state.Label2.caption, "0:D:C:C:C:-45:-5");
@@ -23,13 +23,13 @@ TEST_F(Arrival, DataForItsOwnNetworkClimbsAndRunsStraightBackDown) {
 
 TEST_F(Arrival, TableRoutingDropsWithoutRouteAndUsesRedLinks) {
     Choose("Example 1");
-    form.Launcher().SendDataPacket(0, 1);
+    SendData(0, 1);
     Ticks(26);
     EXPECT_FALSE(Slot(0).visible) << "A has no route to b yet";
     EXPECT_EQ(state.Label2.caption, "0:U:B:A:A: 45:-15") << "a drop leaves the status line";
     form.cmdBreak_Click(0);
     state.WriteTable(0, "R:0:B:inf: 4:inf:inf:inf:inf"); // a table still in flight arrives
-    form.Launcher().SendDataPacket(0, 1);
+    SendData(0, 1);
     Ticks(26);
     ASSERT_TRUE(Slot(0).visible) << "table routing does not look at link state";
     EXPECT_EQ(Slot(0).tag, "0:R:B:B:A: 80: 10");

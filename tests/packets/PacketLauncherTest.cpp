@@ -1,11 +1,13 @@
 #include "support/FormFixture.h"
 
 #include "app/form/Layout.h"
+#include "packets/PacketLauncher.h"
 
 namespace {
 
 struct Launching : FormFixture {
-    PacketLauncher& launcher = form.Launcher();
+    // A launcher of its own on the started window's state and platform.
+    PacketLauncher launcher{state, platform};
     Launching() { Choose("Example 1"); }
     void FillSlots(int from, int to) {
         for (int i = from; i <= to; ++i) {
@@ -35,10 +37,9 @@ TEST_F(Launching, FullPoolShowsMessageOncePerLaunchAndReusesSlotFifty) {
     EXPECT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(state.PacketPayload[50], "R:0:B:inf: 8:inf:inf:inf:inf") << "payload replaced";
     EXPECT_EQ(Slot(50).tag, "0:T:A:A:B:-80:-10");
-    bool exhausted = false;
     Slot(7).visible = false;
-    EXPECT_EQ(launcher.TakeSlot(exhausted), 7);
-    EXPECT_FALSE(exhausted);
+    EXPECT_FALSE(launcher.ForwardPacket(1, 2, 2)) << "a free slot below 50 again";
+    EXPECT_EQ(Slot(7).tag, "0:R:C:C:B:-80: 40");
     EXPECT_EQ(platform.messages.size(), 2u);
 }
 

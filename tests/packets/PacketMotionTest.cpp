@@ -4,7 +4,7 @@ using Motion = FormFixture;
 
 TEST_F(Motion, HopTakesTwentySixTicksAndMovesTwentyFiveSteps) {
     Choose("Example 1");
-    form.Launcher().SendTablePacket(0, 1, 3);
+    SendTable(0, 1);
     sent.clear();
     Ticks(25);
     EXPECT_TRUE(Slot(0).visible);
@@ -61,7 +61,7 @@ TEST_F(Motion, ManyLaunchesOnTheCountdownAmongNetworksShown) {
 
 TEST_F(Motion, PauseStopsEverythingAndResumeGoesOn) {
     Choose("Example 1");
-    form.Launcher().SendTablePacket(0, 1, 3);
+    SendTable(0, 1);
     Ticks(10);
     form.Command3_Click();
     EXPECT_EQ(state.Command3.caption, "Resume");

@@ -28,6 +28,16 @@ struct FormFixture : testing::Test {
         sent.clear();
     }
 
+    // A network click pair: a data packet from network `from` to network `to`.
+    void SendData(int from, int to) {
+        form.btnNetwork_Click(from);
+        form.btnNetwork_Click(to);
+    }
+    // A router click pair: `from` sends its table to `to` if a link between them is up.
+    void SendTable(int from, int to) {
+        form.btnRouter_Click(from);
+        form.btnRouter_Click(to);
+    }
     void Choose(const std::string& scenario) {
         state.cmbSims.text = scenario;
         form.cmbSims_Click();
