@@ -1,9 +1,8 @@
 #include "common/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -65,7 +64,34 @@ double Saturate(double value) {
     return std::isinf(value) ? std::copysign(std::numeric_limits<double>::max(), value) : value;
 }
 
-// `number` is a complete decimal number as NumberLength found it.
+// Whether a decimal number too large or too small for a double is too large: its value is
+// 0.d1d2... x 10^E with d1 its first non-zero digit, and it overflows when E is positive.
+bool Overflows(std::string_view number) {
+    long long exponent = 0;
+    const std::size_t e = number.find_first_of("eE");
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        const bool negative = !digits.empty() && digits.front() == '-';
+        if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+            digits.remove_prefix(1);
+        }
+        for (char c : digits) {
+            exponent = std::min(exponent * 10 + (c - '0'), 1000000000LL);
+        }
+        exponent = negative ? -exponent : exponent;
+        number = number.substr(0, e);
+    }
+    const std::size_t point = std::min(number.find('.'), number.size());
+    const std::size_t first = number.find_first_of("123456789");
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    const long long shift = first < point ? static_cast<long long>(point - first)
+                                          : -static_cast<long long>(first - point - 1);
+    return exponent + shift > 0;
+}
+
+// `number` is a complete decimal number as NumberLength found it. Read the same in every locale.
 double ParseNumber(std::string_view number) {
     const bool negative = number.front() == '-';
     if (number.front() == '+' || negative) {
@@ -74,34 +100,32 @@ double ParseNumber(std::string_view number) {
     double value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error == std::errc::result_out_of_range) {
-        // Rare: let the C library tell overflow (saturated below) from underflow (zero).
-        value = std::strtod(std::string(number).c_str(), nullptr);
+        value = Overflows(number) ? std::numeric_limits<double>::max() : 0.0;
     }
     return Saturate(negative ? -value : value);
 }
 
+// The general form with `digits` significant digits and an upper-case exponent ("1.5E+20"),
+// written the same in every locale.
 std::string Format(double value, int digits) {
     if (value == 0.0 || std::isnan(value)) {
         return " 0";
     }
-    // Whole values that fit the digits are written digit for digit, as the general form would.
-    if (digits == 15 && std::abs(value) < 1e15 && value == std::trunc(value)) {
-        char buffer[24];
-        buffer[0] = value < 0 ? '-' : ' ';
-        const auto whole = static_cast<long long>(std::abs(value));
-        const auto [end, error] = std::to_chars(buffer + 1, buffer + sizeof buffer, whole);
-        return std::string(buffer, end);
-    }
+    const double magnitude = Saturate(std::abs(value));
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*G", digits, Saturate(value));
-    std::string text(buffer);
-    // "E+05" is written "E+05" as is; only the mantissa loses its leading zero.
-    const bool negative = text.front() == '-';
-    std::string body = negative ? text.substr(1) : text;
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                            std::chars_format::general, digits);
+    std::string body(buffer, end);
+    for (char& c : body) {
+        if (c == 'e') {
+            c = 'E';
+        }
+    }
+    // Only the mantissa loses its leading zero: " .5", "-.25".
     if (body.size() > 1 && body[0] == '0' && body[1] == '.') {
         body.erase(0, 1);
     }
-    return (negative ? "-" : " ") + body;
+    return (value < 0 ? "-" : " ") + body;
 }
 
 } // namespace

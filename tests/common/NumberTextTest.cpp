@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdio>
 #include <limits>
 
 struct NumberCase {
@@ -59,12 +61,43 @@ TEST(NumberText, EveryWrittenNumberReadsBackAndIsNumeric) {
     }
 }
 
+// Qt adopts the user's locale for the C library, so under German settings a locale-bound
+// writer gives " 0,5" and a locale-bound reader stops at the ".". Numbers must not notice.
+TEST(NumberText, SameTextsUnderAGermanLocale) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+        << "the German locale is missing; scripts/deps.sh generates it";
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 0.5);
+    EXPECT_STREQ(probe, "0,5") << "the locale is in force for the C library";
+
+    EXPECT_EQ(NumberText(0.5), " .5");
+    EXPECT_EQ(NumberText(12.5), " 12.5");
+    EXPECT_EQ(NumberText(-0.25), "-.25");
+    EXPECT_EQ(NumberText(123456789012345678.0), " 1.23456789012346E+17");
+    EXPECT_EQ(NumberTextSingle(-35.0f / 24.0f), "-1.458333");
+    EXPECT_EQ(ReadNumber(" .5"), 0.5);
+    EXPECT_EQ(ReadNumber(" 12.5"), 12.5);
+    EXPECT_EQ(ReadNumber("-1.458333"), -1.458333);
+    EXPECT_EQ(ReadNumber("1.5E+400"), std::numeric_limits<double>::max());
+    EXPECT_EQ(ReadNumber("-2.5E+400"), -std::numeric_limits<double>::max());
+    EXPECT_EQ(ReadNumber("2.5E-400"), 0);
+    EXPECT_EQ(ReadNumber("12,5"), 12) << "a comma is never a decimal point";
+    EXPECT_TRUE(IsNumeric(" 12.5"));
+    EXPECT_FALSE(IsNumeric(" 12,5"));
+    std::setlocale(LC_ALL, previous.c_str());
+}
+
 TEST(NumberText, HugeValuesSaturateInsteadOfBecomingInfinite) {
     const double max = std::numeric_limits<double>::max();
     EXPECT_EQ(ReadNumber("1E999"), max);
     EXPECT_EQ(ReadNumber("-1E999"), -max);
     EXPECT_EQ(ReadNumber(std::string(400, '9')), max);
     EXPECT_EQ(ReadNumber("1E-999"), 0);
+    EXPECT_EQ(ReadNumber("999.9E306"), max) << "past the range only through its digits";
+    EXPECT_EQ(ReadNumber("000.5E309"), max);
+    EXPECT_EQ(ReadNumber("0.0005E-400"), 0);
+    EXPECT_EQ(ReadNumber("50000E-400"), 0);
     EXPECT_EQ(NumberText(max + max), " 1.79769313486232E+308");
     EXPECT_EQ(NumberText(-max * 2), "-1.79769313486232E+308");
     EXPECT_EQ(NumberTextSingle(1e38f * 10), " 1.797693E+308");
