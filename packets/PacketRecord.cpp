@@ -19,9 +19,8 @@ PacketRecord PacketRecord::Start(std::string_view kind, int destination, int hop
 PacketRecord PacketRecord::Parse(std::string_view text) {
     std::vector<std::string> fields = SplitFields(text);
     fields.resize(kFieldCount);
-    return {std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
-            std::move(fields[3]), std::move(fields[4]), std::move(fields[5]),
-            std::move(fields[6])};
+    return {std::move(fields[0]), std::move(fields[1]), std::move(fields[2]), std::move(fields[3]),
+            std::move(fields[4]), std::move(fields[5]), std::move(fields[6])};
 }
 
 std::string PacketRecord::Text() const {

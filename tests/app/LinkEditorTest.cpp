@@ -1,3 +1,4 @@
+#include "support/DesignValues.h"
 #include "support/FormFixture.h"
 
 #include "app/form/Layout.h"
@@ -7,11 +8,11 @@ using LinkBreaking = FormFixture;
 TEST_F(LinkBreaking, BreakTellsLowerRouterFirstAndMendingSendsNothing) {
     form.cmdBreak_Click(7);
     EXPECT_EQ(sent, (std::vector<std::string>{"C|B:D", "D|B:C"}));
-    EXPECT_EQ(state.Link(2, 3).colour, Layout::kRed);
+    EXPECT_EQ(state.Link(2, 3).colour, Design::kRed);
     sent.clear();
     form.cmdBreak_Click(7);
     EXPECT_TRUE(sent.empty());
-    EXPECT_EQ(state.Link(2, 3).colour, Layout::kGrey);
+    EXPECT_EQ(state.Link(2, 3).colour, Design::kGrey);
     form.cmdBreak_Click(9);
     EXPECT_EQ(sent, (std::vector<std::string>{"E|B:F", "F|B:E"}));
     EXPECT_TRUE(state.Link(4, 5).visible) << "breaking leaves visibility alone";
@@ -26,7 +27,7 @@ TEST_F(LinkBreaking, EveryButtonBreaksItsOwnLink) {
         const char hi = links[b][1];
         EXPECT_EQ(sent, (std::vector<std::string>{std::string(1, lo) + "|B:" + hi,
                                                   std::string(1, hi) + "|B:" + lo}));
-        EXPECT_EQ(state.Link(lo - 'A', hi - 'A').colour, Layout::kRed);
+        EXPECT_EQ(state.Link(lo - 'A', hi - 'A').colour, Design::kRed);
     }
 }
 

@@ -1,4 +1,7 @@
+#include "support/DesignValues.h"
 #include "support/FormFixture.h"
+
+#include <cctype>
 
 #include "app/form/Layout.h"
 #include "app/form/Topology.h"
@@ -86,7 +89,14 @@ TEST_P(ScenarioShows, WhatItHidesAndTheModesItSets) {
     EXPECT_EQ(state.FloodMode, c.flood);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllScenarios, ScenarioShows, testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(AllScenarios, ScenarioShows, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<ScenarioCase>& info) {
+                             std::string name = info.param.name;
+                             for (char& c : name) {
+                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             }
+                             return name + "_" + std::to_string(info.index);
+                         });
 
 using ScenarioSetUp = FormFixture;
 
@@ -108,6 +118,30 @@ TEST_F(ScenarioSetUp, CostTextsPerScenario) {
     EXPECT_EQ(Costs(), V(20, ""));
     Choose("Everything");
     EXPECT_EQ(Costs(), V(20, ""));
+}
+
+TEST_F(ScenarioSetUp, EverythingAfterRandomOrFloodingRoutesByTableAgain) {
+    for (const char* before : {"Flooding 1", "Random 1", "Random 1 No Reverse"}) {
+        Choose("Example 1");
+        Choose(before);
+        EXPECT_EQ(Costs(), std::vector<std::string>(20, "")) << before << " blanks every cost";
+        EXPECT_TRUE(state.RandomMode || state.FloodMode) << before;
+        Choose("Everything");
+        EXPECT_FALSE(state.RandomMode) << before;
+        EXPECT_FALSE(state.FloodMode) << before;
+        for (int r = 0; r < 6; ++r) {
+            for (int n = 0; n < 6; ++n) {
+                EXPECT_EQ(Row(r, n).cost, r == n ? " 1" : "inf") << before << " " << r << n;
+                EXPECT_EQ(Row(r, n).nextHop, r == n ? "L" : "-") << before << " " << r << n;
+                EXPECT_EQ(Row(r, n).shown, r == n) << before << " " << r << n;
+            }
+        }
+        // Routed by table, a packet for a network A knows nothing of is dropped at A.
+        form.Command7_Click();
+        SendData(0, 3);
+        Ticks(26);
+        EXPECT_EQ(Busy(), 0) << before;
+    }
 }
 
 TEST_F(ScenarioSetUp, ThreeRoutersHidesMarkersAndLabelsOfDEF) {
@@ -152,7 +186,7 @@ TEST_F(ScenarioSetUp, BrokenLinkSplitHorizonAndCostsSurviveAsTheyShould) {
     form.chkSplit_Click();
     Choose("Three Routers");
     Choose("Everything");
-    EXPECT_EQ(state.Link(2, 3).colour, Layout::kRed) << "only the break button mends a link";
+    EXPECT_EQ(state.Link(2, 3).colour, Design::kRed) << "only the break button mends a link";
     EXPECT_TRUE(state.Link(2, 3).visible);
     EXPECT_TRUE(state.SplitHorizon);
     state.chkSplit.value = 2;
@@ -171,7 +205,7 @@ TEST_F(ScenarioSetUp, ResetRunsTheAnimationAndKeepsEverythingElse) {
     EXPECT_EQ(state.Command3.caption, "Pause");
     EXPECT_TRUE(state.MoveTimer.enabled);
     EXPECT_EQ(state.lblCost[0].caption, " 4");
-    EXPECT_EQ(state.Link(0, 1).colour, Layout::kRed);
+    EXPECT_EQ(state.Link(0, 1).colour, Design::kRed);
     EXPECT_TRUE(state.shpPacket[4].visible);
     EXPECT_EQ(Row(1, 1).cost, " 1");
     EXPECT_EQ(Row(1, 0).cost, "inf");
@@ -191,8 +225,8 @@ TEST_F(Startup, OpensInRandomOne) {
         EXPECT_FALSE(state.RouterTable[i].visible);
         EXPECT_EQ(state.RouterTable[i].Title(),
                   "Table " + std::string(1, static_cast<char>('A' + i)));
-        EXPECT_EQ(state.RouterTable[i].Background(), Layout::kRouters[i].colour);
-        EXPECT_EQ(state.RouterColour[i], Layout::kRouters[i].colour);
+        EXPECT_EQ(state.RouterTable[i].Background(), Design::kRouterColours[i]);
+        EXPECT_EQ(state.RouterColour[i], Design::kRouterColours[i]);
         EXPECT_EQ(Row(i, 3).cost, " 0") << "reset twice, the second time for Random 1";
     }
     EXPECT_FALSE(state.Link(1, 5).visible);
@@ -212,7 +246,7 @@ TEST_F(Startup, OpensInRandomOne) {
 }
 
 TEST_F(Startup, LineColoursAndSeed) {
-    EXPECT_EQ(state.Link(3, 4).colour, Layout::kGrey) << "lneDE is coloured though hidden";
+    EXPECT_EQ(state.Link(3, 4).colour, Design::kGrey) << "lneDE is coloured though hidden";
     EXPECT_FALSE(state.Link(3, 4).visible);
     for (const char* name : {"AE", "AF", "CE", "CF"}) {
         const LineControl& line = state.Link(name[0] - 'A', name[1] - 'A');

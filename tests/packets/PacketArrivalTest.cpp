@@ -1,3 +1,4 @@
+#include "support/DesignValues.h"
 #include "support/FormFixture.h"
 
 #include "app/form/Layout.h"
@@ -13,7 +14,7 @@ TEST_F(Arrival, DataForItsOwnNetworkClimbsAndRunsStraightBackDown) {
     EXPECT_EQ(Slot(0).left, 1680 - 225);
     EXPECT_EQ(Slot(0).top, 5160 - 225);
     EXPECT_EQ(Slot(0).borderWidth, 1);
-    EXPECT_EQ(Slot(0).borderColour, Layout::kRouters[2].colour);
+    EXPECT_EQ(Slot(0).borderColour, Design::kRouterColours[2]);
     Ticks(25);
     EXPECT_TRUE(Slot(0).visible);
     Ticks(1);
@@ -36,8 +37,8 @@ TEST_F(Arrival, TableRoutingDropsWithoutRouteAndUsesRedLinks) {
     EXPECT_EQ(Slot(0).width, 500);
     EXPECT_EQ(Slot(0).borderWidth, 6);
     EXPECT_EQ(Slot(0).left, 2760 - 250);
-    EXPECT_EQ(Slot(0).borderColour, Layout::kRouters[1].colour);
-    EXPECT_EQ(Slot(0).fillColour, Layout::kRouters[1].colour);
+    EXPECT_EQ(Slot(0).borderColour, Design::kRouterColours[1]);
+    EXPECT_EQ(Slot(0).fillColour, Design::kRouterColours[1]);
     Ticks(26);
     EXPECT_EQ(Slot(0).tag, "0:D:B:B:B: 35:-25");
 }
@@ -80,7 +81,7 @@ TEST_F(RandomRouting, NoReverseGoesOnFromEToF) {
     for (double draw : {0.0, 0.15, 0.16, 0.5, 0.65, 0.66, 0.99}) {
         ArriveAtE(draw);
         EXPECT_EQ(Slot(0).tag, "0:R:A:F:E:-15: 60") << draw;
-        EXPECT_EQ(Slot(0).borderColour, Layout::kRouters[5].colour);
+        EXPECT_EQ(Slot(0).borderColour, Design::kRouterColours[5]);
     }
     form.cmdBreak_Click(9);
     ArriveAtE(0.3);
@@ -122,7 +123,7 @@ TEST_F(Flooding, CopiesGoEverywhereButBack) {
     ASSERT_EQ(Busy(), 1);
     EXPECT_EQ(Slot(0).tag, "0:R:A:F:E:-15: 60") << "the copy takes the freed slot";
     EXPECT_EQ(Slot(0).width, 450);
-    EXPECT_EQ(Slot(0).fillColour, Layout::kRouters[0].colour);
+    EXPECT_EQ(Slot(0).fillColour, Design::kRouterColours[0]);
     Place(0, " 25:U:A:D:D: 0: 0");
     Slot(1).visible = false;
     Ticks(1);

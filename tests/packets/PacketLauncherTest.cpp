@@ -1,3 +1,4 @@
+#include "support/DesignValues.h"
 #include "support/FormFixture.h"
 
 #include "app/form/Layout.h"
@@ -51,8 +52,8 @@ TEST_F(Launching, TablePacketRecordRequestAndInheritedLook) {
     EXPECT_EQ(Slot(0).top, 3360 - 250);
     EXPECT_EQ(Slot(0).width, 500);
     EXPECT_EQ(Slot(0).borderWidth, 6) << "a slot never used keeps its design look";
-    EXPECT_EQ(Slot(0).borderColour, Layout::kRouters[1].colour);
-    EXPECT_EQ(Slot(0).fillColour, Layout::kWhite);
+    EXPECT_EQ(Slot(0).borderColour, Design::kRouterColours[1]);
+    EXPECT_EQ(Slot(0).fillColour, Design::kWhite);
     // A slot last used by a delivery keeps 450 x 450 and border width 1 for a table packet.
     Slot(1).width = Slot(1).height = 450;
     Slot(1).borderWidth = 1;
@@ -75,8 +76,8 @@ TEST_F(Launching, DataPacketIsPlacedBeforeItIsResized) {
     EXPECT_EQ(Slot(0).top + Slot(0).height / 2, 3720 - 25);
     EXPECT_EQ(Slot(0).width, 450);
     EXPECT_EQ(Slot(0).borderWidth, 1);
-    EXPECT_EQ(Slot(0).borderColour, Layout::kRouters[0].colour);
-    EXPECT_EQ(Slot(0).fillColour, Layout::kRouters[2].colour);
+    EXPECT_EQ(Slot(0).borderColour, Design::kRouterColours[0]);
+    EXPECT_EQ(Slot(0).fillColour, Design::kRouterColours[2]);
 }
 
 TEST_F(Launching, DataPacketStepsPerNetworkAndOutOfRange) {

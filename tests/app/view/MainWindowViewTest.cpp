@@ -1,6 +1,6 @@
+#include "support/DesignValues.h"
 #include "support/FormFixture.h"
 
-#include "app/form/Layout.h"
 #include "app/view/FormPainter.h"
 #include "app/view/MainWindow.h"
 
@@ -47,9 +47,9 @@ TEST_F(WindowView, OpensAtTheLayoutsClientSize) {
 TEST_F(WindowView, RoutersShowTheirColours) {
     const QImage image = Picture();
     for (int i = 0; i < 6; ++i) {
-        const auto& r = Layout::kRouters[i];
+        const auto [left, top] = Design::kRouterPlaces[i];
         // A quarter in from the left edge: the button's face, clear of its letter.
-        EXPECT_EQ(At(image, r.left + 270, r.top + 300), ToQColor(r.colour)) << i;
+        EXPECT_EQ(At(image, left + 270, top + 300), ToQColor(Design::kRouterColours[i])) << i;
     }
 }
 
@@ -57,7 +57,7 @@ TEST_F(WindowView, ClickedBreakButtonTurnsItsLinkRed) {
     Choose("Example 1");
     window.Sync();
     sent.clear();
-    EXPECT_EQ(At(Picture(), 3400, 5160), ToQColor(Layout::kGrey));
+    EXPECT_EQ(At(Picture(), 3400, 5160), ToQColor(Design::kGrey));
     Child<QPushButton>("cmdBreak7")->click();
     EXPECT_EQ(At(Picture(), 3400, 5160), QColor(255, 0, 0));
     EXPECT_EQ(sent, (std::vector<std::string>{"C|B:D", "D|B:C"}));
@@ -69,11 +69,11 @@ TEST_F(WindowView, ThreeRoutersLeavesDEFUndrawn) {
     const QImage image = Picture();
     const QColor form = ToQColor(FormPainter::kFormColour);
     for (int i = 3; i < 6; ++i) {
-        const auto& r = Layout::kRouters[i];
-        EXPECT_EQ(At(image, r.left + 270, r.top + 300), form) << i;
+        const auto [left, top] = Design::kRouterPlaces[i];
+        EXPECT_EQ(At(image, left + 270, top + 300), form) << i;
         EXPECT_FALSE(Child<QWidget>(("RouterTable" + std::to_string(i)).c_str())->isVisible());
     }
-    EXPECT_EQ(At(image, 2228 + 270, 3120 + 300), ToQColor(Layout::kRouters[0].colour));
+    EXPECT_EQ(At(image, 2228 + 270, 3120 + 300), ToQColor(Design::kRouterColours[0]));
 }
 
 TEST_F(WindowView, WholeDrawingScalesWithTheWindow) {
@@ -85,7 +85,7 @@ TEST_F(WindowView, WholeDrawingScalesWithTheWindow) {
     EXPECT_NEAR(twice.center().y(), 2 * router.center().y(), 2);
     EXPECT_NEAR(window.Transform().Point(2228, 3428).x(), 2 * centre.x(), 0.01);
     EXPECT_NEAR(window.Transform().Point(2228, 3428).y(), 2 * centre.y(), 0.01);
-    EXPECT_EQ(At(Picture(), 2228 - 270, 3428), ToQColor(Layout::kRouters[0].colour));
+    EXPECT_EQ(At(Picture(), 2228 - 270, 3428), ToQColor(Design::kRouterColours[0]));
     // A wider window keeps the aspect ratio and centres the drawing.
     window.resize(window.height() * 3, window.height());
     EXPECT_GT(window.Transform().Point(0, 0).x(), 0);
@@ -158,9 +158,9 @@ TEST_F(WindowView, TablePacketSlidesAlongItsLinkAfterUpdate) {
     const QImage image = Picture();
     // E's table to F: starts at (9240, 3960) and moves (-15, 60) a tick.
     EXPECT_EQ(At(image, 9240 - 5 * 15, 3960 + 5 * 60), QColor(255, 255, 255)) << "white fill";
-    EXPECT_EQ(At(image, 9240 - 5 * 15 - 230, 3960 + 5 * 60), ToQColor(Layout::kRouters[5].colour))
+    EXPECT_EQ(At(image, 9240 - 5 * 15 - 230, 3960 + 5 * 60), ToQColor(Design::kRouterColours[5]))
         << "border in the receiving router's colour";
-    EXPECT_EQ(At(image, 9240, 3960 + 20), ToQColor(Layout::kGrey)) << "the start is left behind";
+    EXPECT_EQ(At(image, 9240, 3960 + 20), ToQColor(Design::kGrey)) << "the start is left behind";
 }
 
 TEST_F(WindowView, PauseButtonStopsTheTimerAndSaysResume) {
