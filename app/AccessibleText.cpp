@@ -56,6 +56,14 @@ std::string CostTip(int costLabel) {
            ": a left click raises it (up to 9), a right click lowers it (down to 0)";
 }
 
+std::string CostValue(const std::string& caption) {
+    const std::size_t first = caption.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return "blank, counts as 0";
+    }
+    return caption.substr(first, caption.find_last_not_of(' ') - first + 1);
+}
+
 std::string PanelName(int router) {
     return "Table " + RouterLetter(router);
 }

@@ -12,6 +12,8 @@ std::string BreakTip(int breakButton);
 std::string CostName(int costLabel); // "Cost from A to B"
 std::string CostTip(int costLabel);
 std::string PanelName(int router); // "Table A"
+// What a cost label says of its value: "3", or "blank, counts as 0".
+std::string CostValue(const std::string& caption);
 
 inline constexpr const char* kScenarioList = "Scenario";
 inline constexpr const char* kStatusLine = "Status line";

@@ -22,6 +22,9 @@ public:
     const std::string& Title() const { return title_; }
 
     const Router& Engine() const { return router_; }
+    // The shown rows as a screen reader says them: "a, cost 1, next hop L; c, cost 4, next hop
+    // B"; "no rows shown" when none is.
+    std::string SpokenRows() const;
     int Height() const { return router_.Height(); }
 
     bool visible = true;

@@ -6,6 +6,7 @@
 #include "app/view/ColourButton.h"
 #include "app/view/FormPainter.h"
 #include "app/view/LabelSpot.h"
+#include "app/view/ScenarioList.h"
 #include "router/view/RouterTable.h"
 
 #include <QCheckBox>
@@ -46,7 +47,16 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_
     setWindowTitle(QString::fromStdString(state.Caption));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    // Painted labels get their stand-ins first, so that every button stays above them.
+    // The scenario list comes first, so that it is first to take the focus when the window opens.
+    scenarios_ = new ScenarioList(this);
+    scenarios_->setObjectName(QStringLiteral("cmbSims"));
+    scenarios_->setAccessibleName(QString::fromLatin1(AccessibleText::kScenarioList));
+    connect(scenarios_, &QComboBox::activated, this, [this](int index) {
+        form_.State().cmbSims.text = scenarios_->itemText(index).toStdString();
+        form_.cmbSims_Click();
+        Sync();
+    });
+    // Painted labels get their stand-ins next, so that every button stays above them.
     for (int i = 0; i < Layout::kCostLabelCount; ++i) {
         costSpots_[i] = new LabelSpot(this, [this, i](Qt::MouseButton button) {
             form_.lblCost_MouseDown(i, ButtonNumber(button));
@@ -98,14 +108,6 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_
         form_.chkSplit_Click();
         Sync();
     });
-    scenarios_ = new QComboBox(this);
-    scenarios_->setObjectName(QStringLiteral("cmbSims"));
-    scenarios_->setAccessibleName(QString::fromLatin1(AccessibleText::kScenarioList));
-    connect(scenarios_, &QComboBox::activated, this, [this](int index) {
-        form_.State().cmbSims.text = scenarios_->itemText(index).toStdString();
-        form_.cmbSims_Click();
-        Sync();
-    });
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("MoveTimer"));
     timer_->setTimerType(Qt::PreciseTimer);
@@ -117,11 +119,46 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_
         panels_[i]->setAccessibleName(Q(AccessibleText::PanelName(i)));
     }
 
-    const double base = BaseScale();
-    resize(static_cast<int>(std::lround(state.ClientWidth * base)),
-           static_cast<int>(std::lround(state.ClientHeight * base)));
+    SetTabOrder();
+    setMinimumSize(SizeAt(kMinimumScale));
+    resize(SizeAt(1.0));
     Place();
     Sync();
+}
+
+QSize MainWindow::SizeAt(double fraction) const {
+    const FormState& state = form_.State();
+    const double scale = BaseScale() * fraction;
+    return {static_cast<int>(std::lround(state.ClientWidth * scale)),
+            static_cast<int>(std::lround(state.ClientHeight * scale))};
+}
+
+QSize MainWindow::OpeningSize(const QSize& room) const {
+    const QSize full = SizeAt(1.0);
+    const double fit = std::min({1.0, static_cast<double>(room.width()) / full.width(),
+                                 static_cast<double>(room.height()) / full.height()});
+    return SizeAt(std::max(fit, kMinimumScale));
+}
+
+void MainWindow::SetTabOrder() {
+    // The scenario list first, then the commands and the check box, then the drawing's own
+    // controls: routers, networks, break buttons and cost labels.
+    std::vector<QWidget*> order{scenarios_};
+    for (const BoundButton& b : buttons_) {
+        if (b.namedByCaption) {
+            order.push_back(b.widget);
+        }
+    }
+    order.push_back(split_);
+    for (const BoundButton& b : buttons_) {
+        if (!b.namedByCaption) {
+            order.push_back(b.widget);
+        }
+    }
+    order.insert(order.end(), costSpots_.begin(), costSpots_.end());
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 double MainWindow::BaseScale() const {
@@ -249,15 +286,7 @@ void MainWindow::SyncButton(const BoundButton& b) {
     }
     // Router and network buttons show their router's colour exactly, flat, as packets use it.
     if (control.backColour != ButtonControl{}.backColour) {
-        const QString sheet =
-            QStringLiteral("QPushButton { background-color: %1; border: 1px solid "
-                           "#808080; border-radius: 2px; }"
-                           "QPushButton:pressed { background-color: %2; }")
-                .arg(ToQColor(control.backColour).name(),
-                     ToQColor(control.backColour).darker(115).name());
-        if (b.widget->styleSheet() != sheet) {
-            b.widget->setStyleSheet(sheet);
-        }
+        b.widget->SetColour(ToQColor(control.backColour));
     }
     b.widget->setVisible(control.visible);
 }
@@ -279,7 +308,8 @@ void MainWindow::Sync() {
     scenarios_->setCurrentIndex(scenarios_->findText(QString::fromStdString(state.cmbSims.text)));
     for (int i = 0; i < Layout::kCostLabelCount; ++i) {
         costSpots_[i]->setVisible(state.lblCost[i].visible);
-        costSpots_[i]->setAccessibleDescription(Q(state.lblCost[i].caption));
+        costSpots_[i]->setAccessibleDescription(
+            Q(AccessibleText::CostValue(state.lblCost[i].caption)));
     }
     SyncPackets();
     update();

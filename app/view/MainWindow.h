@@ -14,7 +14,7 @@ class MainForm;
 class ColourButton;
 class LabelSpot;
 class QCheckBox;
-class QComboBox;
+class ScenarioList;
 class QPushButton;
 class QTimer;
 class RouterTable;
@@ -29,8 +29,15 @@ class MainWindow : public QWidget {
 public:
     explicit MainWindow(MainForm& form, QWidget* parent = nullptr);
 
-    // Pixels per twip at the window's opening size (1440 twips per logical inch).
+    // The smallest the window may be made, as a fraction of its full size: below it the captions
+    // no longer fit their controls.
+    static constexpr double kMinimumScale = 0.5;
+
+    // Pixels per twip at the window's full size (1440 twips per logical inch).
     double BaseScale() const;
+    // The size to open at in a screen area of `room`: the full size where it fits, else scaled
+    // down to fit with the aspect kept, but never below the minimum size.
+    QSize OpeningSize(const QSize& room) const;
     const TwipsTransform& Transform() const { return transform_; }
     // Brings every widget and the drawing up to date with the form's state.
     void Sync();
@@ -61,6 +68,8 @@ private:
     // Repaints what a tick can change: packets, the status line and the router panels.
     void SyncPackets();
     void Place();
+    void SetTabOrder();
+    QSize SizeAt(double fraction) const;
     void SyncButton(const BoundButton& button);
 
     MainForm& form_;
@@ -71,7 +80,7 @@ private:
     std::array<LabelSpot*, Layout::kCostLabelCount> costSpots_{};
     LabelSpot* statusSpot_ = nullptr;
     QCheckBox* split_ = nullptr;
-    QComboBox* scenarios_ = nullptr;
+    ScenarioList* scenarios_ = nullptr;
     QTimer* timer_ = nullptr;
     std::array<DrawnPacket, kPacketSlots> drawn_{};
     std::string drawnStatus_;

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
+#include <QStyle>
 #include <QStyleFactory>
 
 void Program::SetUpApplication() {
@@ -23,4 +25,12 @@ MainForm& StartedUp(MainForm& form) {
 
 Program::Program() : form_(platform_, random_), window_(StartedUp(form_)) {
     platform_.SetParent(&window_);
+    // Where the screen is smaller than the window, it opens scaled down to fit, frame included.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QStyle* style = window_.style();
+        const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        const QSize room = screen->availableGeometry().size() -
+                           QSize(frame, frame + style->pixelMetric(QStyle::PM_TitleBarHeight));
+        window_.resize(window_.OpeningSize(room));
+    }
 }

@@ -67,6 +67,7 @@ void RouterTable::Refresh() {
         shownRows_ = rows;
         shownTitle_ = panel_.Title();
         shownBackground_ = panel_.Background();
+        setAccessibleDescription(QString::fromStdString(panel_.SpokenRows()));
         update();
     }
 }

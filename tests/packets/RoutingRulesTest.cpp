@@ -21,12 +21,14 @@ struct RandomCase {
 
 // Each router's rules: the neighbour above each threshold, and the last rule below the lowest.
 const RandomCase kRandomCases[] = {
-    {'A', 100, 'B'}, {'A', 66, 'B'}, {'A', 65, 'C'}, {'A', 36, 'C'}, {'A', 35, 'D'}, {'A', 1, 'D'},
-    {'B', 100, 'A'}, {'B', 76, 'A'}, {'B', 75, 'C'}, {'B', 51, 'C'}, {'B', 50, 'D'}, {'B', 26, 'D'},
-    {'B', 25, 'E'},  {'B', 1, 'E'},  {'C', 100, 'A'}, {'C', 66, 'A'}, {'C', 65, 'B'}, {'C', 36, 'B'},
-    {'C', 35, 'D'},  {'C', 1, 'D'},  {'D', 100, 'A'}, {'D', 76, 'A'}, {'D', 75, 'B'}, {'D', 51, 'B'},
-    {'D', 50, 'C'},  {'D', 26, 'C'}, {'D', 25, 'F'},  {'D', 1, 'F'},  {'E', 100, 'B'}, {'E', 51, 'B'},
-    {'E', 50, 'F'},  {'E', 1, 'F'},  {'F', 100, 'E'}, {'F', 51, 'E'}, {'F', 50, 'D'},  {'F', 1, 'D'},
+    {'A', 100, 'B'}, {'A', 66, 'B'},  {'A', 65, 'C'},  {'A', 36, 'C'},  {'A', 35, 'D'},
+    {'A', 1, 'D'},   {'B', 100, 'A'}, {'B', 76, 'A'},  {'B', 75, 'C'},  {'B', 51, 'C'},
+    {'B', 50, 'D'},  {'B', 26, 'D'},  {'B', 25, 'E'},  {'B', 1, 'E'},   {'C', 100, 'A'},
+    {'C', 66, 'A'},  {'C', 65, 'B'},  {'C', 36, 'B'},  {'C', 35, 'D'},  {'C', 1, 'D'},
+    {'D', 100, 'A'}, {'D', 76, 'A'},  {'D', 75, 'B'},  {'D', 51, 'B'},  {'D', 50, 'C'},
+    {'D', 26, 'C'},  {'D', 25, 'F'},  {'D', 1, 'F'},   {'E', 100, 'B'}, {'E', 51, 'B'},
+    {'E', 50, 'F'},  {'E', 1, 'F'},   {'F', 100, 'E'}, {'F', 51, 'E'},  {'F', 50, 'D'},
+    {'F', 1, 'D'},
 };
 
 struct Routing : FormFixture {
@@ -54,8 +56,8 @@ TEST_P(RandomRules, FirstTryPicksTheRuleAboveItsThreshold) {
     random.Push(DrawFor(c.r));
     Ticks(1);
     EXPECT_EQ(NextHop(), c.next) << c.here << " with r = " << c.r;
-    EXPECT_EQ(Slot(0).tag.substr(0, 10), std::string("0:R:") + destination + ":" + c.next + ":" +
-                                             c.here + ":");
+    EXPECT_EQ(Slot(0).tag.substr(0, 10),
+              std::string("0:R:") + destination + ":" + c.next + ":" + c.here + ":");
     EXPECT_EQ(Slot(0).borderColour, Design::kRouterColours[c.next - 'A']);
     EXPECT_EQ(random.Left(), 0u) << "one draw per arrival";
 }
@@ -93,8 +95,8 @@ TEST_F(Routing, FloodingCopiesToEveryNeighbourInOrder) {
     const struct {
         char here;
         const char* neighbours;
-    } cases[] = {{'A', "BCD"}, {'B', "ACDE"}, {'C', "ABD"},
-                 {'D', "ABCF"}, {'E', "BF"},  {'F', "DE"}};
+    } cases[] = {{'A', "BCD"},  {'B', "ACDE"}, {'C', "ABD"},
+                 {'D', "ABCF"}, {'E', "BF"},   {'F', "DE"}};
     Choose("Flooding 1");
     for (const auto& c : cases) {
         form.Command7_Click();

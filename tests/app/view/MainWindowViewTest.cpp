@@ -1,9 +1,10 @@
 #include "support/DesignValues.h"
-#include "support/FormFixture.h"
+#include "support/WindowFixture.h"
 
 #include "app/view/FormPainter.h"
 #include "app/view/MainWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QImage>
@@ -12,28 +13,6 @@
 #include <QTimer>
 
 #include <cmath>
-
-namespace {
-
-struct WindowView : FormFixture {
-    MainWindow window{form};
-
-    WindowView() { window.show(); }
-
-    QImage Picture() { return window.grab().toImage(); }
-    // The pixel under a point given in twips.
-    QColor At(const QImage& image, double x, double y) {
-        const QPointF p = window.Transform().Point(x, y);
-        return image.pixelColor(static_cast<int>(p.x()), static_cast<int>(p.y()));
-    }
-    template <typename T> T* Child(const char* name) {
-        T* child = window.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
-};
-
-} // namespace
 
 TEST_F(WindowView, OpensAtTheLayoutsClientSize) {
     const double base = window.BaseScale();
@@ -174,4 +153,60 @@ TEST_F(WindowView, PauseButtonStopsTheTimerAndSaysResume) {
     Child<QPushButton>("Command1")->click();
     EXPECT_EQ(pause->text(), QStringLiteral("Pause"));
     EXPECT_TRUE(timer->isActive());
+}
+
+TEST_F(WindowView, SplitHorizonBoxSetsTheFlag) {
+    QCheckBox* box = Child<QCheckBox>("chkSplit");
+    box->click();
+    EXPECT_TRUE(state.SplitHorizon);
+    EXPECT_EQ(state.chkSplit.value, 1);
+    box->click();
+    EXPECT_FALSE(state.SplitHorizon);
+}
+
+TEST_F(WindowView, RouterPairSendsATableAndNetworkPairData) {
+    Choose("Example 1");
+    window.Sync();
+    Child<QPushButton>("btnRouter0")->click();
+    Child<QPushButton>("btnRouter1")->click();
+    ASSERT_TRUE(Slot(0).visible);
+    EXPECT_EQ(Slot(0).tag, "0:T:B:B:A: 80: 10");
+    EXPECT_EQ(state.Label2.caption, "R:0:A: 4:inf:inf:inf:inf:inf");
+    Child<QPushButton>("btnNetwork0")->click();
+    Child<QPushButton>("btnNetwork2")->click();
+    ASSERT_TRUE(Slot(1).visible);
+    EXPECT_EQ(Slot(1).tag, "0:U:C:A:A: 45:-15");
+    EXPECT_EQ(Child<QWidget>("Label2")->accessibleDescription(),
+              QStringLiteral("0:U:C:A:A: 45:-15"));
+    // The table packet is drawn centred on the start of A-B, just right of router A: white,
+    // ringed in B's colour.
+    const QImage image = Picture();
+    EXPECT_EQ(At(image, 2760 + 100, 3360 + 12), QColor(255, 255, 255));
+    EXPECT_EQ(At(image, 2760 + 205, 3360), ToQColor(Design::kRouterColours[1]));
+}
+
+TEST_F(WindowView, KillHidesEveryPacketFromTheScreen) {
+    Choose("Example 1");
+    window.Sync();
+    Child<QPushButton>("Command4")->click();
+    EXPECT_EQ(Busy(), 18);
+    // On E-F just below router E, where E's table to F starts.
+    EXPECT_EQ(At(Picture(), 9215, 4060), QColor(255, 255, 255)) << "E's table leaving for F";
+    Child<QPushButton>("Command7")->click();
+    EXPECT_EQ(Busy(), 0);
+    EXPECT_EQ(At(Picture(), 9215, 4060), ToQColor(Design::kGrey)) << "only the link is left";
+}
+
+TEST_F(WindowView, AHiddenLinkIsNotDrawn) {
+    // A quarter of the way along B-F, clear of its break button and cost labels.
+    const double x = 5760 + (8280 - 5760) / 4.0;
+    const double y = 3960 + (5400 - 3960) / 4.0;
+    Choose("Example 1");
+    window.Sync();
+    EXPECT_EQ(At(Picture(), x, y), ToQColor(FormPainter::kFormColour));
+    EXPECT_FALSE(Child<QWidget>("cmdBreak6")->isVisible());
+    Choose("Everything");
+    window.Sync();
+    EXPECT_EQ(At(Picture(), x, y), ToQColor(Design::kGrey));
+    EXPECT_TRUE(Child<QWidget>("cmdBreak6")->isVisible());
 }

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // 96 pixels per inch: 15 twips a pixel.
@@ -70,4 +72,63 @@ TEST_F(PanelView, ScalesWithTheTransform) {
     table.Place(0, 0, TwipsTransform(2.0 / 15.0, QPointF()));
     EXPECT_EQ(table.height(), 2 * 2535 / 15);
     EXPECT_EQ(table.width(), 2 * 121);
+}
+
+TEST_F(PanelView, PanelsThatDifferInOneCostDifferOnlyInItsCostColumn) {
+    RouterPanel otherPanel{random};
+    RouterTable other{otherPanel};
+    other.Place(0, 0, kOneToOne);
+    table.SetTable("I:0:A:1:inf:inf:inf:inf:inf");
+    table.SetTable("R:0:B:inf: 4:inf:inf:inf:inf");
+    other.SetTable("I:0:A:1:inf:inf:inf:inf:inf");
+    other.SetTable("R:0:B:inf: 7:inf:inf:inf:inf");
+    const QImage one = Picture();
+    const QImage two = other.grab().toImage();
+    ASSERT_EQ(one.size(), two.size());
+    // Row b's cost: 360 to 975 twips across, 720 to 1095 down.
+    const QRect costOfB(360 / 15, 720 / 15, 615 / 15, 375 / 15);
+    int inside = 0;
+    int outside = 0;
+    for (int y = 0; y < one.height(); ++y) {
+        for (int x = 0; x < one.width(); ++x) {
+            if (one.pixel(x, y) != two.pixel(x, y)) {
+                (costOfB.contains(x, y) ? inside : outside) += 1;
+            }
+        }
+    }
+    EXPECT_GT(inside, 10) << "\" 4\" and \" 7\" look different";
+    EXPECT_EQ(outside, 0);
+}
+
+TEST_F(PanelView, EveryShownRowDrawsItsArrowWhole) {
+    table.SetBackground(0xFFFFFF);
+    table.SetTable("I:0:A:1:inf:1:inf:inf:1");
+    const QImage image = Picture();
+    // Shaft (885, 555) to (1125, 555), barbs from (1115, 560) to (1035, 480) and from
+    // (1115, 555) to (1035, 635), each 360 twips lower per row; the cost label is transparent,
+    // so the shaft's start shows through it.
+    const int segments[3][4] = {
+        {885, 555, 1125, 555}, {1115, 560, 1035, 480}, {1115, 555, 1035, 635}};
+    // Ink within half a pixel of the point (the lines are smoothed over neighbouring pixels).
+    const auto inked = [&](double x, double y) {
+        int darkest = 255;
+        for (double dx : {-0.5, 0.0, 0.5}) {
+            for (double dy : {-0.5, 0.0, 0.5}) {
+                darkest = std::min(darkest, qGray(image.pixel(static_cast<int>(x + dx),
+                                                              static_cast<int>(y + dy))));
+            }
+        }
+        return darkest < 200;
+    };
+    for (int row : {0, 2, 5}) {
+        for (const auto& s : segments) {
+            // The barbs are sampled away from the shaft, so that the shaft cannot stand in.
+            for (double t = s[1] == s[3] ? 0.05 : 0.35; t < 1.0; t += 0.1) {
+                const double x = (s[0] + t * (s[2] - s[0])) / 15.0;
+                const double y = (s[1] + t * (s[3] - s[1]) + 360 * row) / 15.0;
+                EXPECT_TRUE(inked(x, y)) << "row " << row << " at (" << x << ", " << y << ")";
+            }
+        }
+    }
+    EXPECT_EQ(Differing(image, 360 + 360, 360, QColor(255, 255, 255)), 0) << "row b is hidden";
 }
