@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "app/form/Platform.h"
 #include "app/view/MainWindow.h"
+#include "common/NumberText.h"
 #include "common/SeededRandom.h"
 
 #include <QApplication>
@@ -44,7 +45,7 @@ int main(int argc, char* argv[]) {
     }
     MainWindow window(form);
     if (argc > 3) {
-        const double zoom = std::atof(argv[3]);
+        const double zoom = ReadNumber(argv[3]); // "1.5" means the same in every locale
         window.resize(static_cast<int>(window.width() * zoom),
                       static_cast<int>(window.height() * zoom));
     }

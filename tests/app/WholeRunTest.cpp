@@ -148,3 +148,30 @@ TEST_F(WholeRun, LoopsOfThreeCountToInfinityEvenWithSplitHorizon) {
     }
     EXPECT_GT(worst, converged + 20) << Costs(4);
 }
+
+TEST_F(WholeRun, FourRoutersTakeTheCheapDetourUntilItBreaks) {
+    Choose("Four Routers");
+    for (int round = 0; round < 4; ++round) {
+        UpdateRound();
+    }
+    EXPECT_EQ(Row(3, 1).cost, " 3") << "D reaches b through C (1 + 1 + 1), not over B-D (9)";
+    EXPECT_EQ(Row(3, 1).nextHop, "C");
+    form.cmdBreak_Click(7);
+    EXPECT_EQ(Row(3, 1).cost, "inf");
+    UpdateRound();
+    EXPECT_EQ(Row(3, 1).cost, " 10") << "over B-D now";
+    EXPECT_EQ(Row(3, 1).nextHop, "B");
+}
+
+TEST_F(WholeRun, FloodingWithManyRunsOutOfPacketsAndClearsTheScreen) {
+    Choose("Flooding 1");
+    form.Command2_Click();
+    int ticks = 0;
+    while (platform.messages.empty() && ticks < 5000) {
+        Ticks(1);
+        ++ticks;
+    }
+    ASSERT_FALSE(platform.messages.empty()) << "the copies multiply until the pool runs out";
+    EXPECT_EQ(platform.messages.front(), "Silly Error - Ran Out of Packets");
+    EXPECT_LE(Busy(), 1) << "the screen is cleared (Many may launch one more at once)";
+}
