@@ -24,12 +24,12 @@ public:
     void Command3_Click();
     void Command7_Click();
 
+private:
     // A link counts as up while its line is shown and grey.
     bool LinkUp(int a, int b) const;
     // The cost a table from sender to receiver is charged: the label's number, halves to even.
     std::int16_t Cost(int sender, int receiver) const;
 
-private:
     // Records a router or network pick in the shared StartIndex / EndIndex and shows it; true
     // when it completes a pair. Each kind of pick has its own flag.
     bool Pick(int index, bool& startChosen);

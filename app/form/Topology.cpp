@@ -16,11 +16,6 @@ std::pair<int, int> LinkRouters(int link) {
     return {-1, -1};
 }
 
-std::string LinkName(int link) {
-    const auto [lo, hi] = LinkRouters(link);
-    return RouterLetter(lo) + RouterLetter(hi);
-}
-
 int LinkOfBreak(int breakButton) {
     for (int link = 0; link < kLinkCount; ++link) {
         if (Layout::kLinks[link].breakButton == breakButton) {

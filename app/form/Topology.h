@@ -2,7 +2,6 @@
 
 #include "app/form/Layout.h"
 
-#include <string>
 #include <utility>
 
 // Which controls belong to which routers, links and link directions, read from the layout.
@@ -26,8 +25,6 @@ constexpr int LinkIndex(int a, int b) {
 }
 // The two routers of a link, the lower first.
 std::pair<int, int> LinkRouters(int link);
-// "AB" for link 0.
-std::string LinkName(int link);
 // The link that break button i lies on.
 int LinkOfBreak(int breakButton);
 // The break button of a usable link, or -1 for a link that is never shown.

@@ -72,8 +72,15 @@ TEST(Topology, LinksCostLabelsAndBreakButtonsAgree) {
         EXPECT_EQ(Topology::LinkIndex(lo, hi), k);
         EXPECT_EQ(Topology::LinkIndex(hi, lo), k);
     }
-    EXPECT_EQ(Topology::LinkName(Topology::LinkOfBreak(9)), "EF");
-    EXPECT_EQ(Topology::LinkName(Topology::LinkOfBreak(6)), "BF");
+    // Break buttons 0 to 9 lie on these links, and each link's button is found again.
+    const char* const onLink[] = {"AB", "AC", "AD", "BC", "BD", "BE", "BF", "CD", "DF", "EF"};
+    for (int b = 0; b < 10; ++b) {
+        const auto [lo, hi] = Topology::LinkRouters(Topology::LinkOfBreak(b));
+        EXPECT_EQ(std::string({static_cast<char>('A' + lo), static_cast<char>('A' + hi)}),
+                  onLink[b]);
+        EXPECT_EQ(Topology::BreakOfLink(Topology::LinkOfBreak(b)), b);
+    }
+    EXPECT_EQ(Topology::BreakOfLink(Topology::LinkIndex(0, 4)), -1) << "A-E has no button";
     // The label beside B on A-B carries A to B; labels 1 and 2 break the sender order.
     EXPECT_EQ(Topology::CostLabel(0, 1), 0);
     EXPECT_EQ(Topology::CostLabel(1, 0), 3);
