@@ -2,6 +2,7 @@
 
 #include "app/form/Layout.h"
 #include "app/form/Topology.h"
+#include "common/Fields.h"
 #include "common/Letters.h"
 
 namespace AccessibleText {
@@ -57,11 +58,8 @@ std::string CostTip(int costLabel) {
 }
 
 std::string CostValue(const std::string& caption) {
-    const std::size_t first = caption.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return "blank, counts as 0";
-    }
-    return caption.substr(first, caption.find_last_not_of(' ') - first + 1);
+    const std::string_view value = TrimBlanks(caption);
+    return value.empty() ? "blank, counts as 0" : std::string(value);
 }
 
 std::string PanelName(int router) {

@@ -14,6 +14,16 @@ std::vector<std::string> SplitFields(std::string_view text) {
     }
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
 std::string JoinFields(const std::vector<std::string>& fields) {
     std::string text;
     for (std::size_t i = 0; i < fields.size(); ++i) {

@@ -9,3 +9,6 @@ std::vector<std::string> SplitFields(std::string_view text);
 
 // Joins fields with ":" between them.
 std::string JoinFields(const std::vector<std::string>& fields);
+
+// The text without its leading and trailing blanks.
+std::string_view TrimBlanks(std::string_view text);

@@ -1,5 +1,7 @@
 #include "common/NumberText.h"
 
+#include "common/Fields.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -46,16 +48,6 @@ std::size_t NumberLength(std::string_view text) {
         }
     }
     return i;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 // Values beyond the double range saturate at the largest finite value, so every number the

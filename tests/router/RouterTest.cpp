@@ -1,5 +1,6 @@
 #include "router/Router.h"
 #include "common/Fields.h"
+#include "router/RouterPanel.h"
 #include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
@@ -248,4 +249,17 @@ TEST(RouterFormatCost, SumsNumbersAndKeepsOfferWhenAddedIsNotNumeric) {
     EXPECT_EQ(Router::FormatCost("-2", "1"), "-1");
     EXPECT_EQ(Router::FormatCost(" 4", "x"), " 4");
     EXPECT_EQ(Router::FormatCost(" 4", ""), " 4");
+}
+
+TEST(RouterPanelSpoken, ShownRowsAsAScreenReaderSaysThem) {
+    ScriptedRandom random;
+    RouterPanel panel(random);
+    EXPECT_EQ(panel.SpokenRows(),
+              "a, cost inf, no next hop; b, cost inf, no next hop; c, cost inf, no next hop; "
+              "d, cost inf, no next hop; e, cost inf, no next hop; f, cost inf, no next hop");
+    panel.SetTable("I:0:A:inf:inf:1:inf:inf:inf");
+    panel.SetTable("R:0:D:inf:inf:inf: 12:inf:inf");
+    EXPECT_EQ(panel.SpokenRows(), "c, cost 1, next hop L; d, cost 12, next hop D");
+    panel.SetTable("I:0:A:inf:inf:inf:inf:inf:inf");
+    EXPECT_EQ(panel.SpokenRows(), "no rows shown");
 }
