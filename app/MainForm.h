@@ -38,6 +38,10 @@ public:
     // (its loop keeps the timer firing), so no tick ever starts inside another. Returns whether
     // the tick ran.
     bool MoveTimer_Timer();
+    // Whether a tick now would change nothing but the launch countdown (no packet on the screen,
+    // Many off), and what `count` such ticks do. Lets the view's timer sleep while idle.
+    bool TickIsIdle() const { return motion_.Idle(); }
+    void SkipIdleTicks(long count) { motion_.SkipIdleTicks(count); }
 
     FormState& State() { return form_; }
     const FormState& State() const { return form_; }

@@ -3,6 +3,8 @@
 #include "common/Letters.h"
 #include "common/NumberText.h"
 
+#include <vector>
+
 void BenchForm::PlaceOnHop(int slot, const std::string& kind, int destination, int p, int q,
                            int count) {
     FormState& s = form.State();
@@ -30,4 +32,55 @@ void BenchForm::FillWithLoopingPackets() {
         const bool there = slot % 2 == 0;
         PlaceOnHop(slot, "R", 5, there ? 0 : 1, there ? 1 : 0, slot % 26);
     }
+}
+
+namespace {
+
+// The next hop of each router (A to F) for each destination network (a to f): never the
+// destination's own router, so that a packet circles for ever; "-" for the destination itself.
+// Together the six cover all twenty directions of the ten links.
+constexpr std::array<const char*, kNetworkCount> kEndlessRoutes{"-FBFFE", "C-DAFD", "BE-BBB",
+                                                                "CAA-BB", "DDBA-D", "DCDCB-"};
+
+} // namespace
+
+void BenchForm::FillWithSpreadPackets() {
+    Choose("Everything");
+    FormState& s = form.State();
+    for (int r = 0; r < kRouterCount; ++r) {
+        s.WriteTable(r, "I:0:A:inf:inf:inf:inf:inf:inf");
+        // One table update from each neighbour that is the next hop for some networks.
+        for (int n = 0; n < kRouterCount; ++n) {
+            std::string update = "R:0:" + RouterLetter(n);
+            bool any = false;
+            for (int x = 0; x < kNetworkCount; ++x) {
+                const bool via = kEndlessRoutes[x][r] == 'A' + n;
+                update += via ? ": 1" : ":inf";
+                any = any || via;
+            }
+            if (any) {
+                s.WriteTable(r, update);
+            }
+        }
+    }
+    std::vector<std::array<int, 3>> hops; // from, to, a destination routed that way
+    for (int p = 0; p < kRouterCount; ++p) {
+        for (int q = 0; q < kRouterCount; ++q) {
+            for (int x = 0; x < kNetworkCount; ++x) {
+                if (kEndlessRoutes[x][p] == 'A' + q) {
+                    hops.push_back({p, q, x});
+                    break;
+                }
+            }
+        }
+    }
+    for (int slot = 0; slot < kPacketSlots; ++slot) {
+        const auto& [p, q, x] = hops[slot % hops.size()];
+        PlaceOnHop(slot, "R", x, p, q, (slot * 7) % 25);
+    }
+    spread_ = s.shpPacket;
+}
+
+void BenchForm::Respread() {
+    form.State().shpPacket = spread_;
 }

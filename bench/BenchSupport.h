@@ -4,6 +4,7 @@
 #include "app/form/Platform.h"
 #include "common/SeededRandom.h"
 
+#include <array>
 #include <string>
 
 // A window for measuring: messages are counted, never shown.
@@ -29,4 +30,14 @@ struct BenchForm {
     // Example 1 with routers A and B sending network f's packets to each other, and all 51
     // slots busy with data packets for f caught in that loop: they move forever.
     void FillWithLoopingPackets();
+    // "Everything" with every router's table set so that no data packet ever reaches its
+    // destination, and all 51 slots busy with data packets spread over all twenty directions of
+    // the ten links, at different points of their hops. Remembers the packets for Respread.
+    void FillWithSpreadPackets();
+    // Puts the packets back where FillWithSpreadPackets left them. Routed by table they drift
+    // into a few loops; put back every hop they stay spread over every link.
+    void Respread();
+
+private:
+    std::array<ShapeControl, kPacketSlots> spread_{};
 };

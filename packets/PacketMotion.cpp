@@ -41,6 +41,25 @@ void PacketMotion::Sweep() {
     }
 }
 
+bool PacketMotion::Idle() const {
+    if (form_.ManyMode) {
+        return false;
+    }
+    for (const ShapeControl& marker : form_.shpPacket) {
+        if (marker.visible) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void PacketMotion::SkipIdleTicks(long count) {
+    // The countdown runs 47, 46, ..., 0, 47, ...: count steps down, wrapping.
+    const long left =
+        (form_.LaunchCountdown - count % kCountdownCycle + kCountdownCycle) % kCountdownCycle;
+    form_.LaunchCountdown = static_cast<std::int16_t>(left);
+}
+
 int PacketMotion::NetworksInUse() const {
     int networks = 1;
     for (int j = 0; j < kNetworkCount; ++j) {

@@ -18,6 +18,11 @@ public:
         : form_(form), launcher_(launcher), arrival_(arrival), random_(random) {}
 
     void MoveTimer_Timer();
+    // True when a tick would change nothing but the countdown: no packet on the screen and Many
+    // off.
+    bool Idle() const;
+    // What `count` ticks do while Idle holds: the countdown runs on, nothing else changes.
+    void SkipIdleTicks(long count);
 
 private:
     void Sweep();

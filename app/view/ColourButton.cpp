@@ -10,9 +10,29 @@ void ColourButton::SetColour(const QColor& colour) {
     }
 }
 
-void ColourButton::paintEvent(QPaintEvent* event) {
+void ColourButton::PaintStyled() {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const double ratio = devicePixelRatioF();
+    // The style's drawing depends only on these; packets passing beneath repaint the button
+    // often, so the drawing is kept and copied while they stay the same.
+    const auto key =
+        std::make_tuple(option.state.toInt(), option.features.toInt(), option.rect.size(),
+                        option.text, font().key(), ratio, palette().cacheKey());
+    if (key != styledKey_ || styled_.isNull()) {
+        styled_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        styled_.setDevicePixelRatio(ratio);
+        styled_.fill(Qt::transparent);
+        QPainter painter(&styled_);
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+        styledKey_ = key;
+    }
+    QPainter(this).drawImage(QPoint(0, 0), styled_);
+}
+
+void ColourButton::paintEvent(QPaintEvent*) {
     if (!colour_.isValid()) {
-        QPushButton::paintEvent(event);
+        PaintStyled();
         return;
     }
     QStyleOption option;

@@ -1,19 +1,15 @@
 #include "app/view/FormPainter.h"
 
 #include "app/form/FormState.h"
+#include "app/view/PacketSprites.h"
 
 #include <QPainter>
 #include <QRegion>
 
 namespace {
 
-void DrawLine(QPainter& painter, const TwipsTransform& t, const LineControl& line,
-              const QRegion& region) {
-    const QRect bounds = QRectF(t.Point(line.x1, line.y1), t.Point(line.x2, line.y2))
-                             .normalized()
-                             .toAlignedRect()
-                             .adjusted(-8, -8, 8, 8);
-    if (!line.visible || !region.intersects(bounds)) {
+void DrawLine(QPainter& painter, const TwipsTransform& t, const LineControl& line) {
+    if (!line.visible) {
         return;
     }
     QPen pen(ToQColor(line.colour), t.PenWidth(line.width));
@@ -22,22 +18,16 @@ void DrawLine(QPainter& painter, const TwipsTransform& t, const LineControl& lin
     painter.drawLine(t.Point(line.x1, line.y1), t.Point(line.x2, line.y2));
 }
 
-// Shapes keep their border inside their bounds, as the layout sizes them.
-void DrawShape(QPainter& painter, const TwipsTransform& t, const ShapeControl& shape, bool round,
-               const QRegion& region) {
-    const QRectF bounds = t.RectF(shape.left, shape.top, shape.width, shape.height);
-    if (!shape.visible || !region.intersects(bounds.toAlignedRect().adjusted(-2, -2, 2, 2))) {
+// Rectangles keep their border inside their bounds, as the layout sizes them.
+void DrawRectangle(QPainter& painter, const TwipsTransform& t, const ShapeControl& shape) {
+    if (!shape.visible) {
         return;
     }
+    const QRectF bounds = t.RectF(shape.left, shape.top, shape.width, shape.height);
     const double pen = t.PenWidth(shape.borderWidth);
-    const QRectF inner = bounds.adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
     painter.setPen(QPen(ToQColor(shape.borderColour), pen));
     painter.setBrush(ToQColor(shape.fillColour));
-    if (round) {
-        painter.drawEllipse(inner);
-    } else {
-        painter.drawRect(inner);
-    }
+    painter.drawRect(bounds.adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2));
 }
 
 void DrawLabel(QPainter& painter, const TwipsTransform& t, const LabelControl& label,
@@ -61,49 +51,40 @@ void DrawLabel(QPainter& painter, const TwipsTransform& t, const LabelControl& l
 
 } // namespace
 
-void FormPainter::Paint(QPainter& painter, const QRegion& region) const {
+void FormPainter::PaintStill(QPainter& painter, const QRect& area) const {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    for (const QRect& r : region) {
-        painter.fillRect(r, ToQColor(kFormColour));
-    }
-    PaintLines(painter, region);
-    PaintShapes(painter, region);
-    PaintLabels(painter, region);
-    PaintPackets(painter, region);
-}
-
-void FormPainter::PaintLines(QPainter& painter, const QRegion& region) const {
+    const QRegion everything(area);
+    painter.fillRect(area, ToQColor(kFormColour));
     for (const LineControl& line : form_.lne) {
-        DrawLine(painter, transform_, line, region);
+        DrawLine(painter, transform_, line);
     }
     for (const LineControl& line : form_.drop) {
-        DrawLine(painter, transform_, line, region);
+        DrawLine(painter, transform_, line);
     }
-}
-
-void FormPainter::PaintShapes(QPainter& painter, const QRegion& region) const {
     for (const ShapeControl& shape : form_.Shape1) {
-        DrawShape(painter, transform_, shape, false, region);
+        DrawRectangle(painter, transform_, shape);
     }
     for (const ShapeControl& shape : form_.Shape2) {
-        DrawShape(painter, transform_, shape, false, region);
+        DrawRectangle(painter, transform_, shape);
     }
-}
-
-void FormPainter::PaintLabels(QPainter& painter, const QRegion& region) const {
     for (const LabelControl& label : form_.lblNet) {
-        DrawLabel(painter, transform_, label, region);
+        DrawLabel(painter, transform_, label, everything);
     }
     for (const LabelControl& label : form_.lblCost) {
-        DrawLabel(painter, transform_, label, region);
+        DrawLabel(painter, transform_, label, everything);
     }
-    DrawLabel(painter, transform_, form_.Label2, region);
 }
 
-void FormPainter::PaintPackets(QPainter& painter, const QRegion& region) const {
+void FormPainter::PaintMoving(QPainter& painter, const QRegion& region,
+                              PacketSprites& sprites) const {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    DrawLabel(painter, transform_, form_.Label2, region);
     for (const ShapeControl& packet : form_.shpPacket) {
-        DrawShape(painter, transform_, packet, true, region);
+        if (packet.visible && region.intersects(PacketArea(packet))) {
+            sprites.Draw(painter, transform_, packet);
+        }
     }
 }
 
@@ -111,4 +92,9 @@ QRect FormPainter::PacketArea(const ShapeControl& packet) const {
     return transform_.RectF(packet.left, packet.top, packet.width, packet.height)
         .toAlignedRect()
         .adjusted(-2, -2, 2, 2);
+}
+
+QRect FormPainter::StatusArea() const {
+    const Box& b = form_.Label2.box;
+    return transform_.Rect(b.left, b.top, b.width, b.height).adjusted(-1, -1, 1, 1);
 }

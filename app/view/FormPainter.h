@@ -3,13 +3,16 @@
 #include "common/view/TwipsTransform.h"
 
 class FormState;
+class PacketSprites;
 class QPainter;
 class QRegion;
 struct ShapeControl;
 
 // Draws the window's graphical controls, bottom to top: link and drop lines, router rectangles,
 // network end markers, labels and the packet circles. Push buttons, the check box, the list and
-// the router panels are widgets of their own and stand above all of it.
+// the router panels are widgets of their own and stand above all of it. The drawing comes in two
+// layers: the still one, which the window keeps as a picture until a click changes it, and the
+// moving one (status line and packets) painted over it.
 class FormPainter {
 public:
     static constexpr int kFormColour = 0xF0F0F0;
@@ -17,17 +20,18 @@ public:
     FormPainter(const FormState& form, const TwipsTransform& transform)
         : form_(form), transform_(transform) {}
 
-    // Paints what lies in the region; items wholly outside it are skipped.
-    void Paint(QPainter& painter, const QRegion& region) const;
+    // The drawing only clicks change, over the whole window: the form's colour, link and drop
+    // lines, router rectangles, network end markers, and network and cost labels.
+    void PaintStill(QPainter& painter, const QRect& area) const;
+    // What a tick changes, over the still drawing, within the region: the status line, then the
+    // packet circles, drawn from the sprites.
+    void PaintMoving(QPainter& painter, const QRegion& region, PacketSprites& sprites) const;
     // The pixels a packet marker covers, border included, for repainting just that much.
     QRect PacketArea(const ShapeControl& packet) const;
+    // The pixels of the status line.
+    QRect StatusArea() const;
 
 private:
-    void PaintLines(QPainter& painter, const QRegion& region) const;
-    void PaintShapes(QPainter& painter, const QRegion& region) const;
-    void PaintLabels(QPainter& painter, const QRegion& region) const;
-    void PaintPackets(QPainter& painter, const QRegion& region) const;
-
     const FormState& form_;
     const TwipsTransform& transform_;
 };

@@ -1,6 +1,7 @@
 #include "app/view/MainWindow.h"
 
 #include "app/AccessibleText.h"
+#include "app/IdleTimer.h"
 #include "app/MainForm.h"
 #include "app/form/Layout.h"
 #include "app/view/ColourButton.h"
@@ -40,9 +41,50 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The union of many rectangles, joined in pairs, then pairs of pairs: far cheaper than adding
+// them one by one to an ever more complex region.
+QRegion United(std::vector<QRect> rects) {
+    // Rectangles close together are covered by one: a region of few rectangles costs the window
+    // system less to paint than a region of many, even when it is a little larger.
+    for (bool merged = true; merged;) {
+        merged = false;
+        for (std::size_t i = 0; i < rects.size() && !merged; ++i) {
+            for (std::size_t j = i + 1; j < rects.size(); ++j) {
+                const QRect both = rects[i] | rects[j];
+                const long area = static_cast<long>(both.width()) * both.height();
+                const long apart = static_cast<long>(rects[i].width()) * rects[i].height() +
+                                   static_cast<long>(rects[j].width()) * rects[j].height();
+                if (2 * area <= 3 * apart) {
+                    rects[i] = both;
+                    rects.erase(rects.begin() + static_cast<long>(j));
+                    merged = true;
+                    break;
+                }
+            }
+        }
+    }
+    std::vector<QRegion> parts;
+    parts.reserve(rects.size());
+    for (const QRect& r : rects) {
+        if (!r.isEmpty()) {
+            parts.emplace_back(r);
+        }
+    }
+    while (parts.size() > 1) {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < parts.size(); i += 2) {
+            parts[kept++] = i + 1 < parts.size() ? parts[i].united(parts[i + 1]) : parts[i];
+        }
+        parts.resize(kept);
+    }
+    return parts.empty() ? QRegion() : parts.front();
+}
+
 } // namespace
 
-MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_(form) {
+MainWindow::MainWindow(MainForm& form, QWidget* parent)
+    : QWidget(parent), form_(form), idle_(form) {
+    clock_.start();
     FormState& state = form_.State();
     setWindowTitle(QString::fromStdString(state.Caption));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -52,15 +94,15 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_
     scenarios_->setObjectName(QStringLiteral("cmbSims"));
     scenarios_->setAccessibleName(QString::fromLatin1(AccessibleText::kScenarioList));
     connect(scenarios_, &QComboBox::activated, this, [this](int index) {
-        form_.State().cmbSims.text = scenarios_->itemText(index).toStdString();
-        form_.cmbSims_Click();
-        Sync();
+        Handle([this, index] {
+            form_.State().cmbSims.text = scenarios_->itemText(index).toStdString();
+            form_.cmbSims_Click();
+        });
     });
     // Painted labels get their stand-ins next, so that every button stays above them.
     for (int i = 0; i < Layout::kCostLabelCount; ++i) {
         costSpots_[i] = new LabelSpot(this, [this, i](Qt::MouseButton button) {
-            form_.lblCost_MouseDown(i, ButtonNumber(button));
-            Sync();
+            Handle([this, i, button] { form_.lblCost_MouseDown(i, ButtonNumber(button)); });
         });
         costSpots_[i]->setObjectName("lblCost" + QString::number(i));
         costSpots_[i]->setAccessibleName(Q(AccessibleText::CostName(i)));
@@ -104,9 +146,10 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent) : QWidget(parent), form_
     split_ = new QCheckBox(QString::fromStdString(state.chkSplit.caption), this);
     split_->setObjectName(QStringLiteral("chkSplit"));
     connect(split_, &QCheckBox::clicked, this, [this] {
-        form_.State().chkSplit.value = split_->checkState() == Qt::Checked ? 1 : 0;
-        form_.chkSplit_Click();
-        Sync();
+        Handle([this] {
+            form_.State().chkSplit.value = split_->checkState() == Qt::Checked ? 1 : 0;
+            form_.chkSplit_Click();
+        });
     });
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("MoveTimer"));
@@ -166,21 +209,39 @@ double MainWindow::BaseScale() const {
 }
 
 void MainWindow::OnClick(QPushButton* button, std::function<void()> handler) {
-    connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
-        handler();
-        Sync();
-    });
+    connect(button, &QPushButton::clicked, this,
+            [this, handler = std::move(handler)] { Handle(handler); });
+}
+
+void MainWindow::Handle(const std::function<void()>& handler) {
+    idle_.CatchUp(clock_.elapsed());
+    handler();
+    Sync();
 }
 
 void MainWindow::Tick() {
-    if (form_.MoveTimer_Timer()) {
-        SyncPackets();
+    if (!idle_.Fire(clock_.elapsed())) {
+        timer_->stop();
+    } else if (timer_->interval() != form_.State().MoveTimer.interval) {
+        // The first tick after waking came early to keep the beat; the rest keep the interval.
+        timer_->setInterval(form_.State().MoveTimer.interval);
+    }
+    SyncPackets();
+}
+
+void MainWindow::ScheduleTimer() {
+    const long next = idle_.Next(clock_.elapsed());
+    if (next < 0) {
+        timer_->stop();
+    } else if (!timer_->isActive()) {
+        timer_->start(static_cast<int>(std::max(0L, next)));
     }
 }
 
 void MainWindow::SyncPackets() {
     const FormState& state = form_.State();
     const FormPainter painter(state, transform_);
+    std::vector<QRect> changed;
     for (std::size_t i = 0; i < state.shpPacket.size(); ++i) {
         const ShapeControl& packet = state.shpPacket[i];
         DrawnPacket now{packet.visible, packet.visible ? painter.PacketArea(packet) : QRect(),
@@ -188,22 +249,39 @@ void MainWindow::SyncPackets() {
         DrawnPacket& was = drawn_[i];
         if (now.visible != was.visible || now.area != was.area || now.border != was.border ||
             now.fill != was.fill || now.width != was.width) {
-            update(was.area);
-            update(now.area);
+            // Old and new place overlap while a packet moves: one rectangle covers both.
+            if (was.area.intersects(now.area)) {
+                changed.push_back(was.area | now.area);
+            } else {
+                changed.push_back(was.area);
+                changed.push_back(now.area);
+            }
             was = now;
         }
     }
     if (state.Label2.caption != drawnStatus_) {
         drawnStatus_ = state.Label2.caption;
         statusSpot_->setAccessibleDescription(Q(drawnStatus_));
-        const Box& b = state.Label2.box;
-        update(transform_.Rect(b.left, b.top, b.width, b.height).adjusted(-1, -1, 1, 1));
+        changed.push_back(painter.StatusArea());
     }
+    QRegion dirty = United(changed);
     for (RouterTable* panel : panels_) {
         panel->Refresh();
     }
-    if (state.MoveTimer.enabled != timer_->isActive()) {
-        state.MoveTimer.enabled ? timer_->start() : timer_->stop();
+    // What lies under a router button, a network bar or a panel is hidden by it: those opaque
+    // widgets need not repaint for a packet passing beneath.
+    for (const BoundButton& b : buttons_) {
+        if (b.widget->isVisible() && b.control->backColour != ButtonControl{}.backColour) {
+            dirty -= b.widget->geometry();
+        }
+    }
+    for (RouterTable* panel : panels_) {
+        if (panel->isVisible()) {
+            dirty -= panel->geometry();
+        }
+    }
+    if (!dirty.isEmpty()) {
+        update(dirty);
     }
 }
 
@@ -270,6 +348,11 @@ void MainWindow::Place() {
     }
     const Box& status = state.Label2.box;
     statusSpot_->setGeometry(transform_.Rect(status.left, status.top, status.width, status.height));
+    stillStale_ = true;
+    sprites_.Clear();
+    for (DrawnPacket& drawn : drawn_) {
+        drawn = DrawnPacket{};
+    }
     update();
 }
 
@@ -311,13 +394,27 @@ void MainWindow::Sync() {
         costSpots_[i]->setAccessibleDescription(
             Q(AccessibleText::CostValue(state.lblCost[i].caption)));
     }
+    stillStale_ = true;
     SyncPackets();
+    ScheduleTimer();
     update();
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    FormPainter(form_.State(), transform_).Paint(painter, event->region());
+    const FormPainter painter(form_.State(), transform_);
+    const double ratio = devicePixelRatioF();
+    if (stillStale_ || still_.size() != size() * ratio) {
+        still_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        still_.setDevicePixelRatio(ratio);
+        QPainter still(&still_);
+        painter.PaintStill(still, rect());
+        stillStale_ = false;
+    }
+    QPainter window(this);
+    for (const QRect& r : event->region()) {
+        window.drawImage(r, still_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+    }
+    painter.PaintMoving(window, event->region(), sprites_);
 }
 
 void MainWindow::resizeEvent(QResizeEvent*) {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "app/IdleTimer.h"
 #include "app/form/FormState.h"
+#include "app/view/PacketSprites.h"
 #include "common/view/TwipsTransform.h"
 
+#include <QElapsedTimer>
+#include <QImage>
 #include <QWidget>
 
 #include <array>
@@ -39,9 +43,11 @@ public:
     // down to fit with the aspect kept, but never below the minimum size.
     QSize OpeningSize(const QSize& room) const;
     const TwipsTransform& Transform() const { return transform_; }
-    // Brings every widget and the drawing up to date with the form's state.
+    // Brings every widget and the drawing up to date with the form's state, and starts or stops
+    // the timer as the state asks.
     void Sync();
     // What MoveTimer calls every 40 ms: one tick of the form, then a repaint of what it changed.
+    // The timer sleeps while a tick could change nothing (see IdleTimer).
     void Tick();
 
 protected:
@@ -65,6 +71,10 @@ private:
     QPushButton* AddButton(const ButtonControl& control, const QString& name,
                            const std::string& accessibleName = {}, const std::string& tip = {});
     void OnClick(QPushButton* button, std::function<void()> handler);
+    // Runs an event's handler: the ticks the sleeping timer skipped first, then the handler, then
+    // Sync.
+    void Handle(const std::function<void()>& handler);
+    void ScheduleTimer();
     // Repaints what a tick can change: packets, the status line and the router panels.
     void SyncPackets();
     void Place();
@@ -82,6 +92,12 @@ private:
     QCheckBox* split_ = nullptr;
     ScenarioList* scenarios_ = nullptr;
     QTimer* timer_ = nullptr;
+    IdleTimer idle_;
+    QElapsedTimer clock_;
     std::array<DrawnPacket, kPacketSlots> drawn_{};
     std::string drawnStatus_;
+    // The still drawing as last rendered, and whether a click may have changed it since.
+    QImage still_;
+    bool stillStale_ = true;
+    PacketSprites sprites_;
 };

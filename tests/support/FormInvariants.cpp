@@ -9,6 +9,8 @@
 #include "common/NumberText.h"
 #include "packets/PacketLauncher.h"
 
+#include <sstream>
+
 namespace {
 
 bool IsLetter(const std::string& field) {
@@ -54,6 +56,35 @@ std::string CheckFormInvariants(const FormState& form) {
         }
     }
     return "";
+}
+
+std::string DescribeState(const FormState& form) {
+    std::ostringstream out;
+    out.precision(9);
+    for (std::size_t i = 0; i < form.shpPacket.size(); ++i) {
+        const ShapeControl& p = form.shpPacket[i];
+        out << i << (p.visible ? "+" : "-") << p.left << "," << p.top << "," << p.width << ","
+            << p.height << "," << p.borderColour << "," << p.fillColour << "," << p.borderWidth
+            << "," << p.tag << "," << form.PacketPayload[i] << "\n";
+    }
+    out << form.LaunchCountdown << form.ManyMode << form.RandomMode << form.FloodMode
+        << form.SplitHorizon << form.MoveTimer.enabled << form.StartIndex << form.EndIndex
+        << form.RouterStartChosen << form.NetworkStartChosen << "|" << form.Label2.caption << "|"
+        << form.Command2.caption << "|" << form.Command3.caption << "|" << form.cmbSims.text << "|"
+        << form.chkSplit.value << "\n";
+    for (const LineControl& line : form.lne) {
+        out << line.visible << line.colour << " ";
+    }
+    for (const LabelControl& label : form.lblCost) {
+        out << label.visible << "'" << label.caption << "' ";
+    }
+    for (const RouterPanel& panel : form.RouterTable) {
+        out << "\n" << panel.visible << panel.Table() << ":";
+        for (const RouteRow& row : panel.Engine().Rows()) {
+            out << row.cost << "/" << row.nextHop << "/" << row.shown << " ";
+        }
+    }
+    return out.str();
 }
 
 void WatchOutOfPackets(FakePlatform& platform, MainForm& form, std::vector<std::string>& faults) {

@@ -13,6 +13,10 @@ class MainForm;
 // left open. Returns a description of the first fault, or the empty text.
 std::string CheckFormInvariants(const FormState& form);
 
+// The whole state of the window as text, for comparing two windows: every packet marker, payload
+// and control that can change, the window-level variables and every router's rows and reply.
+std::string DescribeState(const FormState& form);
+
 // Makes the platform check, whenever the out-of-packets message is shown, that slots 0 to 49 were
 // all busy and that a tick falling due while the box is open does not run; faults are added to
 // `faults`.

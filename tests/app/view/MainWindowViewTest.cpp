@@ -145,6 +145,7 @@ TEST_F(WindowView, TablePacketSlidesAlongItsLinkAfterUpdate) {
 TEST_F(WindowView, PauseButtonStopsTheTimerAndSaysResume) {
     QPushButton* pause = Child<QPushButton>("Command3");
     QTimer* timer = Child<QTimer>("MoveTimer");
+    Child<QPushButton>("Command1")->click(); // a packet on the screen: the timer runs
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 40);
     pause->click();
@@ -153,6 +154,23 @@ TEST_F(WindowView, PauseButtonStopsTheTimerAndSaysResume) {
     Child<QPushButton>("Command1")->click();
     EXPECT_EQ(pause->text(), QStringLiteral("Pause"));
     EXPECT_TRUE(timer->isActive());
+}
+
+TEST_F(WindowView, TheTimerSleepsWhileNothingCanChange) {
+    QTimer* timer = Child<QTimer>("MoveTimer");
+    EXPECT_FALSE(timer->isActive()) << "nothing on the screen and Many off: no wake-ups";
+    Child<QPushButton>("Command2")->click(); // Many
+    EXPECT_TRUE(timer->isActive()) << "Many launches on the countdown";
+    Child<QPushButton>("Command2")->click(); // Stop
+    EXPECT_FALSE(timer->isActive());
+    Child<QPushButton>("btnNetwork0")->click();
+    Child<QPushButton>("btnNetwork0")->click();
+    EXPECT_TRUE(timer->isActive()) << "a packet to move";
+    for (int t = 0; t < 52 && Busy() > 0; ++t) {
+        window.Tick();
+    }
+    EXPECT_EQ(Busy(), 0) << "delivered: a to a climbs and runs back down";
+    EXPECT_FALSE(timer->isActive()) << "asleep again once the last packet is gone";
 }
 
 TEST_F(WindowView, SplitHorizonBoxSetsTheFlag) {

@@ -1,0 +1,67 @@
+#include "app/view/PacketSprites.h"
+
+#include "app/form/Controls.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+std::size_t PacketSprites::KeyHash::operator()(const Key& k) const {
+    std::size_t h = std::hash<int>()(k.border);
+    for (int v : {k.fill, k.borderWidth, k.width, k.height, k.phase}) {
+        h = h * 1000003u ^ std::hash<int>()(v);
+    }
+    return h;
+}
+
+QImage PacketSprites::Render(const TwipsTransform& transform, const ShapeControl& packet,
+                             double ratio, QPointF phase) const {
+    const double width = packet.width * transform.Scale();
+    const double height = packet.height * transform.Scale();
+    const QSize pixels(static_cast<int>(std::ceil((phase.x() + width) * ratio)) + 1,
+                       static_cast<int>(std::ceil((phase.y() + height) * ratio)) + 1);
+    QImage sprite(pixels, QImage::Format_ARGB32_Premultiplied);
+    sprite.setDevicePixelRatio(ratio);
+    sprite.fill(Qt::transparent);
+    QPainter painter(&sprite);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double pen = transform.PenWidth(packet.borderWidth);
+    painter.setPen(QPen(ToQColor(packet.borderColour), pen));
+    painter.setBrush(ToQColor(packet.fillColour));
+    painter.drawEllipse(
+        QRectF(phase.x() + pen / 2, phase.y() + pen / 2, width - pen, height - pen));
+    return sprite;
+}
+
+void PacketSprites::Draw(QPainter& painter, const TwipsTransform& transform,
+                         const ShapeControl& packet) {
+    const double ratio = painter.device()->devicePixelRatioF();
+    const QPointF corner = transform.Point(packet.left, packet.top) * ratio;
+    // The device pixel the rendering starts in, and the offset within it to a quarter pixel.
+    const auto split = [](double at, int& phase) {
+        double whole = std::floor(at);
+        phase = static_cast<int>(std::lround((at - whole) * kPhases));
+        if (phase == kPhases) {
+            whole += 1;
+            phase = 0;
+        }
+        return whole;
+    };
+    int phaseX = 0;
+    int phaseY = 0;
+    const QPointF whole(split(corner.x(), phaseX), split(corner.y(), phaseY));
+    // Sizes and widths are whole twips in practice; the key keeps them to a tenth of a twip.
+    const auto tenth = [](float v) { return static_cast<int>(std::lround(v * 10)); };
+    const Key key{packet.borderColour, packet.fillColour,    packet.borderWidth,
+                  tenth(packet.width), tenth(packet.height), phaseX * kPhases + phaseY};
+    auto found = sprites_.find(key);
+    if (found == sprites_.end()) {
+        if (sprites_.size() >= kMostSprites) {
+            sprites_.clear();
+        }
+        const QPointF phase(static_cast<double>(phaseX) / kPhases / ratio,
+                            static_cast<double>(phaseY) / kPhases / ratio);
+        found = sprites_.emplace(key, Render(transform, packet, ratio, phase)).first;
+    }
+    painter.drawImage(whole / ratio, found->second);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "common/view/TwipsTransform.h"
+
+#include <QImage>
+
+#include <unordered_map>
+
+class QPainter;
+struct ShapeControl;
+
+// Packet circles drawn once and copied after: every look a packet takes (border colour and
+// width, fill, size) is rendered at each quarter-pixel offset the first time it is needed, and
+// each frame copies the rendering instead of stroking the ring again. The copy is the drawing a
+// painter makes of the circle at that place, give or take the smoothing of its edge.
+class PacketSprites {
+public:
+    // Forgets every rendering: the scale or the pixel ratio changed.
+    void Clear() { sprites_.clear(); }
+    // Draws the packet marker as a circle inside its bounds, its border inside them too.
+    void Draw(QPainter& painter, const TwipsTransform& transform, const ShapeControl& packet);
+    std::size_t Size() const { return sprites_.size(); }
+
+private:
+    static constexpr int kPhases = 4; // offsets per pixel, across and down
+    static constexpr std::size_t kMostSprites = 4096;
+
+    // Everything that makes two renderings differ.
+    struct Key {
+        int border, fill, borderWidth, width, height, phase;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& key) const;
+    };
+
+    QImage Render(const TwipsTransform& transform, const ShapeControl& packet, double ratio,
+                  QPointF phase) const;
+    std::unordered_map<Key, QImage, KeyHash> sprites_;
+};

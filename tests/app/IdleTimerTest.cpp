@@ -1,0 +1,106 @@
+#include "app/IdleTimer.h"
+#include "app/MainForm.h"
+#include "common/SeededRandom.h"
+#include "support/FakePlatform.h"
+#include "support/FormInvariants.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// One window and the timer that drives it, on a simulated clock: the timer fires when it is due,
+// as a periodic timer that is started, stopped and restarted would.
+struct Timeline {
+    FakePlatform platform{7};
+    SeededRandom random{99};
+    MainForm form{platform, random};
+    IdleTimer timer;
+    long nextFire = -1;
+    long fired = 0;
+
+    explicit Timeline(bool mayIdle) : timer(form, mayIdle) {
+        form.Form_Load();
+        Schedule(0);
+    }
+    void Schedule(long now) {
+        const long next = timer.Next(now);
+        if (next < 0) {
+            nextFire = -1;
+        } else if (nextFire < 0) {
+            nextFire = now + next;
+        }
+    }
+    // Fires every tick due up to and including `now`.
+    void RunUntil(long now) {
+        while (nextFire >= 0 && nextFire <= now) {
+            const long at = nextFire;
+            ++fired;
+            nextFire = timer.Fire(at) ? at + form.State().MoveTimer.interval : -1;
+        }
+    }
+    // A user action at `now`, after the ticks due by then.
+    void Act(long now, std::uint8_t op, std::uint8_t arg) {
+        RunUntil(now);
+        timer.CatchUp(now);
+        ApplyUserAction(form, static_cast<std::uint8_t>(op % 12), arg);
+        Schedule(now);
+    }
+};
+
+} // namespace
+
+// The same actions at the same moments give the same window, tick for tick, whether the timer
+// sleeps while nothing can change or runs all the time.
+TEST(IdleTimer, SleepingChangesNoStateAtAnyMoment) {
+    for (std::uint64_t seed : {1u, 2u, 3u, 4u}) {
+        Timeline always(false);
+        Timeline sleeping(true);
+        SeededRandom user(seed);
+        long now = 0;
+        for (int action = 0; action < 1500; ++action) {
+            // Mostly quick clicks, now and then a long pause with nothing on the screen.
+            now += user.Next() < 0.1 ? 1000 + static_cast<long>(user.Next() * 9000)
+                                     : 1 + static_cast<long>(user.Next() * 700);
+            // Kill, Many and Pause come often, so that the window is often idle.
+            const double pick = user.Next();
+            const auto op = static_cast<std::uint8_t>(pick < 0.15   ? 10
+                                                      : pick < 0.2  ? 6
+                                                      : pick < 0.25 ? 7
+                                                                    : user.Next() * 12);
+            const auto arg = static_cast<std::uint8_t>(user.Next() * 256);
+            always.Act(now, op, arg);
+            sleeping.Act(now, op, arg);
+            ASSERT_EQ(DescribeState(sleeping.form.State()), DescribeState(always.form.State()))
+                << "seed " << seed << ", action " << action << " at " << now << " ms";
+        }
+        always.RunUntil(now + 5000);
+        sleeping.RunUntil(now + 5000);
+        sleeping.timer.CatchUp(now + 5000);
+        EXPECT_EQ(DescribeState(sleeping.form.State()), DescribeState(always.form.State()));
+        EXPECT_LT(sleeping.fired * 5, always.fired * 4) << "the sleeping timer fired less often";
+    }
+}
+
+TEST(IdleTimer, SleepsWhileNothingMovesAndWakesOnTheBeat) {
+    Timeline line(true);
+    EXPECT_FALSE(line.timer.Running()) << "at start-up nothing moves and Many is off";
+    EXPECT_EQ(line.nextFire, -1);
+    // Many on at 1001 ms: the countdown stood at 0 at start-up and would have run down 25 ticks
+    // (40 ms to 1000 ms); the timer wakes for the tick at 1040 ms.
+    line.Act(1001, 6, 0);
+    EXPECT_TRUE(line.form.State().ManyMode);
+    EXPECT_EQ(line.form.State().LaunchCountdown, 23);
+    EXPECT_EQ(line.nextFire, 1040);
+    line.RunUntil(1040 + 22 * 40);
+    EXPECT_EQ(line.form.State().LaunchCountdown, 0);
+    bool launched = false;
+    for (const auto& packet : line.form.State().shpPacket) {
+        launched = launched || packet.visible;
+    }
+    EXPECT_TRUE(launched) << "the launch falls on the tick it would have without sleeping";
+    // Pause, then Resume: the timer starts afresh one interval after the click.
+    line.Act(5003, 7, 0);
+    EXPECT_EQ(line.nextFire, -1);
+    line.Act(7010, 7, 0);
+    EXPECT_EQ(line.nextFire, 7050);
+}
