@@ -1,9 +1,13 @@
 // Starts a window and exits as soon as its first frame is painted:
 //   startup_probe hopscape   the program's main window, as the program opens it
-//   startup_probe minimal    a bare Qt window, for comparison
-//   startup_probe label      a bare Qt window with one line of text: it pays for the font
-//                            database, as every window that shows text does
+//   startup_probe fonts      a plain Qt window of the same size showing a line of text in each
+//                            of the five fonts the layout uses, for comparison: the least any
+//                            window that shows this text pays
+#include "app/form/Controls.h"
+#include "app/form/Layout.h"
 #include "app/view/Program.h"
+#include "common/view/TwipsTransform.h"
+#include "router/PanelLayout.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -31,15 +35,28 @@ public:
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const bool minimal = argc > 1 && std::strcmp(argv[1], "minimal") == 0;
-    const bool label = argc > 1 && std::strcmp(argv[1], "label") == 0;
+    const bool fonts = argc > 1 && std::strcmp(argv[1], "fonts") == 0;
     QApplication application(argc, argv);
     Program::SetUpApplication();
     FirstPaint watcher;
-    if (minimal || label) {
+    if (fonts) {
         QWidget window;
-        if (label) {
-            new QLabel(QStringLiteral("Pelko's Hopscape Demo"), &window);
+        const TwipsTransform transform;
+        const struct {
+            double points;
+            bool bold;
+        } kFonts[] = {{Layout::kCommandPoints, false},
+                      {Layout::kLargePoints, false},
+                      {Layout::kLargePoints, true},
+                      {PanelLayout::kFontPoints, true},
+                      {ButtonControl{}.fontPoints, false}};
+        int top = 0;
+        for (const auto& f : kFonts) {
+            auto* label =
+                new QLabel(QStringLiteral("Pelko's Hopscape Demo ABCDEF abcdef 0123"), &window);
+            label->setFont(transform.Font(f.points, f.bold));
+            label->move(0, top);
+            top += 40;
         }
         window.installEventFilter(&watcher);
         window.resize(822, 583);

@@ -9,3 +9,4 @@ cmake --build build-release -j "$(nproc)"
 for b in router_bench tick_bench view_bench startup_bench; do
     ./build-release/bench/$b --benchmark_counters_tabular=true
 done
+bash scripts/bench-xvfb.sh

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and tests need, only when some are missing.
+# Installs the Debian 12 packages the build and tests need, and any named on the command line,
+# only when some are missing.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev googletest
           libgtest-dev libbenchmark-dev librapidcheck-dev fonts-dejavu-core fonts-liberation2
-          appstream desktop-file-utils locales)
+          appstream desktop-file-utils locales "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -19,7 +19,15 @@ void ColourButton::PaintStyled() {
     const auto key =
         std::make_tuple(option.state.toInt(), option.features.toInt(), option.rect.size(),
                         option.text, font().key(), ratio, palette().cacheKey());
-    if (key != styledKey_ || styled_.isNull()) {
+    if (key != styledKey_) {
+        // A new look: drawn straight away, and kept only if it is asked for again.
+        styledKey_ = key;
+        styled_ = QImage();
+        QPainter painter(this);
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+        return;
+    }
+    if (styled_.isNull()) {
         styled_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
         styled_.setDevicePixelRatio(ratio);
         styled_.fill(Qt::transparent);

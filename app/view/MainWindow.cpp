@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "app/form/Layout.h"
 #include "app/view/ColourButton.h"
+#include "app/view/DirtyArea.h"
 #include "app/view/FormPainter.h"
 #include "app/view/LabelSpot.h"
 #include "app/view/ScenarioList.h"
@@ -41,48 +42,9 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The union of many rectangles, joined in pairs, then pairs of pairs: far cheaper than adding
-// them one by one to an ever more complex region.
-QRegion United(std::vector<QRect> rects) {
-    // Rectangles close together are covered by one: a region of few rectangles costs the window
-    // system less to paint than a region of many, even when it is a little larger.
-    for (bool merged = true; merged;) {
-        merged = false;
-        for (std::size_t i = 0; i < rects.size() && !merged; ++i) {
-            for (std::size_t j = i + 1; j < rects.size(); ++j) {
-                const QRect both = rects[i] | rects[j];
-                const long area = static_cast<long>(both.width()) * both.height();
-                const long apart = static_cast<long>(rects[i].width()) * rects[i].height() +
-                                   static_cast<long>(rects[j].width()) * rects[j].height();
-                if (2 * area <= 3 * apart) {
-                    rects[i] = both;
-                    rects.erase(rects.begin() + static_cast<long>(j));
-                    merged = true;
-                    break;
-                }
-            }
-        }
-    }
-    std::vector<QRegion> parts;
-    parts.reserve(rects.size());
-    for (const QRect& r : rects) {
-        if (!r.isEmpty()) {
-            parts.emplace_back(r);
-        }
-    }
-    while (parts.size() > 1) {
-        std::size_t kept = 0;
-        for (std::size_t i = 0; i < parts.size(); i += 2) {
-            parts[kept++] = i + 1 < parts.size() ? parts[i].united(parts[i + 1]) : parts[i];
-        }
-        parts.resize(kept);
-    }
-    return parts.empty() ? QRegion() : parts.front();
-}
-
 } // namespace
 
-MainWindow::MainWindow(MainForm& form, QWidget* parent)
+MainWindow::MainWindow(MainForm& form, const QSize& room, QWidget* parent)
     : QWidget(parent), form_(form), idle_(form) {
     clock_.start();
     FormState& state = form_.State();
@@ -164,7 +126,7 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
 
     SetTabOrder();
     setMinimumSize(SizeAt(kMinimumScale));
-    resize(SizeAt(1.0));
+    resize(room.isValid() ? OpeningSize(room) : SizeAt(1.0));
     Place();
     Sync();
 }
@@ -241,7 +203,7 @@ void MainWindow::ScheduleTimer() {
 void MainWindow::SyncPackets() {
     const FormState& state = form_.State();
     const FormPainter painter(state, transform_);
-    std::vector<QRect> changed;
+    DirtyArea changed;
     for (std::size_t i = 0; i < state.shpPacket.size(); ++i) {
         const ShapeControl& packet = state.shpPacket[i];
         DrawnPacket now{packet.visible, packet.visible ? painter.PacketArea(packet) : QRect(),
@@ -249,22 +211,17 @@ void MainWindow::SyncPackets() {
         DrawnPacket& was = drawn_[i];
         if (now.visible != was.visible || now.area != was.area || now.border != was.border ||
             now.fill != was.fill || now.width != was.width) {
-            // Old and new place overlap while a packet moves: one rectangle covers both.
-            if (was.area.intersects(now.area)) {
-                changed.push_back(was.area | now.area);
-            } else {
-                changed.push_back(was.area);
-                changed.push_back(now.area);
-            }
+            changed.Add(was.area);
+            changed.Add(now.area);
             was = now;
         }
     }
     if (state.Label2.caption != drawnStatus_) {
         drawnStatus_ = state.Label2.caption;
         statusSpot_->setAccessibleDescription(Q(drawnStatus_));
-        changed.push_back(painter.StatusArea());
+        changed.Add(painter.StatusArea());
     }
-    QRegion dirty = United(changed);
+    QRegion dirty = changed.Region();
     for (RouterTable* panel : panels_) {
         panel->Refresh();
     }
@@ -403,6 +360,14 @@ void MainWindow::Sync() {
 void MainWindow::paintEvent(QPaintEvent* event) {
     const FormPainter painter(form_.State(), transform_);
     const double ratio = devicePixelRatioF();
+    if (stillStale_ && event->region() == QRegion(rect())) {
+        // The whole window at once (on opening, after a click): painted straight away; the
+        // picture is made when a tick first needs part of it.
+        QPainter window(this);
+        painter.PaintStill(window, rect());
+        painter.PaintMoving(window, event->region(), sprites_);
+        return;
+    }
     if (stillStale_ || still_.size() != size() * ratio) {
         still_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
         still_.setDevicePixelRatio(ratio);

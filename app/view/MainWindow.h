@@ -31,7 +31,9 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit MainWindow(MainForm& form, QWidget* parent = nullptr);
+    // Opens at the layout's full size, or scaled down to fit where `room` (a screen area) is
+    // smaller.
+    explicit MainWindow(MainForm& form, const QSize& room = {}, QWidget* parent = nullptr);
 
     // The smallest the window may be made, as a fraction of its full size: below it the captions
     // no longer fit their controls.

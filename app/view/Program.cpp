@@ -21,16 +21,20 @@ MainForm& StartedUp(MainForm& form) {
     return form;
 }
 
+// The screen area the window may take, its frame allowed for; empty when there is no screen.
+QSize ScreenRoom() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    const QStyle* style = QApplication::style();
+    const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    return screen->availableGeometry().size() -
+           QSize(frame, frame + style->pixelMetric(QStyle::PM_TitleBarHeight));
+}
+
 } // namespace
 
-Program::Program() : form_(platform_, random_), window_(StartedUp(form_)) {
+Program::Program() : form_(platform_, random_), window_(StartedUp(form_), ScreenRoom()) {
     platform_.SetParent(&window_);
-    // Where the screen is smaller than the window, it opens scaled down to fit, frame included.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QStyle* style = window_.style();
-        const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
-        const QSize room = screen->availableGeometry().size() -
-                           QSize(frame, frame + style->pixelMetric(QStyle::PM_TitleBarHeight));
-        window_.resize(window_.OpeningSize(room));
-    }
 }
