@@ -45,36 +45,40 @@ double OtherProcessCpuSeconds(long pid) {
     return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-// The window sizes measured: 1 and 2 times the layout's size, and 0 for a 1920 x 1080 projector.
-void Size(MainWindow& window, long zoom) {
-    if (zoom == 0) {
-        window.resize(1920, 1080);
-    } else {
-        window.resize(window.width() * static_cast<int>(zoom),
-                      window.height() * static_cast<int>(zoom));
-    }
-}
+// A shown window with 51 packets spread over every link, at 1 or 2 times the layout's size, or
+// 1920 x 1080 (a projector) for 0.
+struct SpreadWindow {
+    BenchForm bench;
+    MainWindow window{bench.form};
 
-std::string SizeLabel(const MainWindow& window) {
-    return std::to_string(window.width()) + "x" + std::to_string(window.height()) + " px";
-}
+    explicit SpreadWindow(long zoom) {
+        bench.FillWithSpreadPackets();
+        if (zoom == 0) {
+            window.resize(1920, 1080);
+        } else {
+            window.resize(window.width() * static_cast<int>(zoom),
+                          window.height() * static_cast<int>(zoom));
+        }
+        window.show();
+        window.Sync();
+    }
+    std::string SizeLabel() const {
+        return std::to_string(window.width()) + "x" + std::to_string(window.height()) + " px";
+    }
+};
 
 // One tick with 51 packets spread over every link at 1x, and the repaint it asks for, painted
 // into the window's backing store as the event loop would.
 void BusyTickWithRepaint(benchmark::State& state) {
-    BenchForm bench;
-    bench.FillWithSpreadPackets();
-    MainWindow window(bench.form);
-    Size(window, state.range(0));
-    window.show();
-    window.Sync();
+    SpreadWindow spread(state.range(0));
+    MainWindow& window = spread.window;
     // Shown and exposed, as a window on screen is, so that its repaints are carried out.
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
     int ticks = 0;
     for (auto _ : state) {
         if (++ticks % 26 == 0) {
-            bench.Respread();
+            spread.bench.Respread();
         }
         const auto start = std::chrono::steady_clock::now();
         window.Tick();
@@ -83,40 +87,31 @@ void BusyTickWithRepaint(benchmark::State& state) {
         const auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
     }
-    state.SetLabel(SizeLabel(window));
+    state.SetLabel(spread.SizeLabel());
 }
 
 // One full repaint of the window, child widgets included, with 51 packets spread over the links.
 void FullRepaint(benchmark::State& state) {
-    BenchForm bench;
-    bench.FillWithSpreadPackets();
-    MainWindow window(bench.form);
-    Size(window, state.range(0));
-    window.show();
-    window.Sync();
-    QPixmap target(window.size() * window.devicePixelRatio());
+    SpreadWindow spread(state.range(0));
+    QPixmap target(spread.window.size() * spread.window.devicePixelRatio());
     for (auto _ : state) {
-        window.render(&target);
+        spread.window.render(&target);
     }
-    state.SetLabel(SizeLabel(window));
+    state.SetLabel(spread.SizeLabel());
 }
 
 // The real 40 ms timer running for ten seconds with 51 packets spread over every link: the
 // share of one core the program takes, in per cent, and the X server's share when its process id
 // is given in HOPSCAPE_XSERVER_PID (scripts/bench-xvfb.sh does).
 void AnimationCpuShare(benchmark::State& state) {
-    BenchForm bench;
-    bench.FillWithSpreadPackets();
-    MainWindow window(bench.form);
-    Size(window, state.range(0));
-    window.show();
-    window.Sync();
+    SpreadWindow spread(state.range(0));
     int ticks = 0;
-    QObject::connect(window.findChild<QTimer*>(QStringLiteral("MoveTimer")), &QTimer::timeout, [&] {
-        if (++ticks % 26 == 0) {
-            bench.Respread();
-        }
-    });
+    QObject::connect(spread.window.findChild<QTimer*>(QStringLiteral("MoveTimer")),
+                     &QTimer::timeout, [&] {
+                         if (++ticks % 26 == 0) {
+                             spread.bench.Respread();
+                         }
+                     });
     const char* server = std::getenv("HOPSCAPE_XSERVER_PID");
     const long serverPid = server != nullptr ? std::strtol(server, nullptr, 10) : 0;
     double share = 0;
@@ -143,7 +138,7 @@ void AnimationCpuShare(benchmark::State& state) {
         state.counters["total_percent"] = share + serverShare;
     }
     state.counters["ticks_per_s"] = ticks / 10.5;
-    state.SetLabel(SizeLabel(window));
+    state.SetLabel(spread.SizeLabel());
 }
 
 } // namespace
