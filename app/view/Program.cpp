@@ -16,8 +16,8 @@ void Program::SetUpApplication() {
 namespace {
 
 // Start-up runs before the window is built, as it runs before the window is shown.
-MainForm& StartedUp(MainForm& form) {
-    form.Form_Load();
+MainForm& StartedUp(MainForm& form, RandomSource& random, const StartOptions& options) {
+    options.Start(form, random);
     return form;
 }
 
@@ -35,6 +35,7 @@ QSize ScreenRoom() {
 
 } // namespace
 
-Program::Program() : form_(platform_, random_), window_(StartedUp(form_), ScreenRoom()) {
+Program::Program(const StartOptions& options)
+    : form_(platform_, random_), window_(StartedUp(form_, random_, options), ScreenRoom()) {
     platform_.SetParent(&window_);
 }

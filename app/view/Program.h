@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainForm.h"
+#include "app/StartOptions.h"
 #include "app/view/MainWindow.h"
 #include "app/view/QtPlatform.h"
 #include "common/SeededRandom.h"
@@ -12,7 +13,8 @@ public:
     // The style, desktop entry name and icon of the application; call once QApplication exists.
     static void SetUpApplication();
 
-    Program();
+    // Opens as the options ask; with none, exactly as the program always opens.
+    explicit Program(const StartOptions& options = {});
     MainWindow& Window() { return window_; }
 
 private:

@@ -1,0 +1,54 @@
+#include "app/StartOptions.h"
+
+#include "app/MainForm.h"
+#include "common/SeededRandom.h"
+#include "support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+TEST(StartOptions, SeedsAreDecimalDigitsOnly) {
+    EXPECT_EQ(StartOptions::ReadSeed("42"), 42u);
+    EXPECT_EQ(StartOptions::ReadSeed("0"), 0u);
+    EXPECT_EQ(StartOptions::ReadSeed("18446744073709551615"), 18446744073709551615u);
+    for (const char* bad :
+         {"", "-1", "+1", " 1", "1 ", "1x", "0x10", "1.5", "1,5", "18446744073709551616"}) {
+        EXPECT_FALSE(StartOptions::ReadSeed(bad).has_value()) << "'" << bad << "'";
+    }
+}
+
+TEST(StartOptions, OnlyTheSevenScenariosAreKnown) {
+    StartOptions options;
+    EXPECT_EQ(options.Problem(), "");
+    options.scenario = "Three Routers";
+    EXPECT_EQ(options.Problem(), "");
+    options.scenario = "three routers";
+    EXPECT_NE(options.Problem().find("No scenario is called \"three routers\""), std::string::npos)
+        << "names are matched exactly";
+    EXPECT_NE(options.Problem().find("\"Everything\""), std::string::npos) << "and listed";
+}
+
+TEST(StartOptions, OpenInTheScenarioWithTheSeedGiven) {
+    FakePlatform platform;
+    SeededRandom random;
+    MainForm form(platform, random);
+    StartOptions options;
+    options.scenario = "Three Routers";
+    options.seed = 2026;
+    options.Start(form, random);
+    EXPECT_EQ(form.State().cmbSims.text, "Three Routers");
+    EXPECT_FALSE(form.State().btnRouter[3].visible);
+    EXPECT_EQ(form.State().lblCost[0].caption, "9");
+    SeededRandom expected(2026);
+    EXPECT_EQ(random.Next(), expected.Next()) << "the seed replaces the clock's";
+    EXPECT_EQ(random.Next(), expected.Next());
+}
+
+TEST(StartOptions, NoOptionsOpenAsAlways) {
+    FakePlatform platform;
+    SeededRandom random;
+    MainForm form(platform, random);
+    StartOptions().Start(form, random);
+    EXPECT_EQ(form.State().cmbSims.text, "Random 1");
+    SeededRandom expected(12345); // the fake clock's seed
+    EXPECT_EQ(random.Next(), expected.Next());
+}

@@ -1,0 +1,57 @@
+#include "app/view/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CommandLine::Result Read(QStringList arguments) {
+    arguments.prepend(QStringLiteral("hopscape"));
+    return CommandLine::Read(arguments, QStringLiteral("1.0"));
+}
+
+} // namespace
+
+TEST(CommandLine, GoodOptionsOpenTheWindowAsAsked) {
+    const CommandLine::Result none = Read({});
+    EXPECT_EQ(none.exitCode, -1);
+    EXPECT_FALSE(none.options.scenario.has_value());
+    EXPECT_FALSE(none.options.seed.has_value());
+    EXPECT_FALSE(none.options.fullScreen);
+    const CommandLine::Result all =
+        Read({QStringLiteral("--scenario"), QStringLiteral("Three Routers"),
+              QStringLiteral("--seed=77"), QStringLiteral("--fullscreen")});
+    EXPECT_EQ(all.exitCode, -1);
+    EXPECT_EQ(all.options.scenario, "Three Routers");
+    EXPECT_EQ(all.options.seed, 77u);
+    EXPECT_TRUE(all.options.fullScreen);
+}
+
+TEST(CommandLine, HelpAndVersionPrintAndStop) {
+    const CommandLine::Result help = Read({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.message.contains(QStringLiteral("Usage: hopscape")));
+    EXPECT_TRUE(help.message.contains(QStringLiteral("--scenario <name>")));
+    EXPECT_TRUE(help.message.contains(QStringLiteral("--seed <n>")));
+    const CommandLine::Result version = Read({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.message, QStringLiteral("Pelko's Hopscape Demo 1.0\n"));
+}
+
+TEST(CommandLine, BadOptionsStopWithStatusTwoAndSayWhy) {
+    const struct {
+        QStringList arguments;
+        const char* says;
+    } cases[] = {
+        {{QStringLiteral("--bogus")}, "Unknown option 'bogus'"},
+        {{QStringLiteral("--scenario"), QStringLiteral("Nope")}, "No scenario is called \"Nope\""},
+        {{QStringLiteral("--scenario")}, "Missing value after '--scenario'"},
+        {{QStringLiteral("--seed"), QStringLiteral("-3")}, "The seed must be a whole number"},
+        {{QStringLiteral("stray")}, "Unexpected argument 'stray'"},
+    };
+    for (const auto& c : cases) {
+        const CommandLine::Result result = Read(c.arguments);
+        EXPECT_EQ(result.exitCode, 2) << c.says;
+        EXPECT_TRUE(result.message.contains(QString::fromUtf8(c.says)))
+            << result.message.toStdString();
+    }
+}
