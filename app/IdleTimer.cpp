@@ -7,7 +7,19 @@ bool IdleTimer::Sleeps() const {
 }
 
 long IdleTimer::Interval() const {
-    return form_.State().MoveTimer.interval;
+    return form_.State().MoveTimer.interval * static_cast<long>(Speed::Normal) /
+           static_cast<long>(speed_);
+}
+
+long IdleTimer::SetSpeed(Speed speed, long now) {
+    CatchUp(now);
+    speed_ = speed;
+    if (!running_) {
+        return -1;
+    }
+    // The next tick falls one new interval after the last, or at once if that time has passed.
+    const long next = lastTick_ + Interval() - now;
+    return next < 0 ? 0 : next;
 }
 
 bool IdleTimer::Fire(long now) {

@@ -9,6 +9,10 @@ class MainForm;
 // milliseconds on any steady clock.
 class IdleTimer {
 public:
+    // How fast the animation runs, as quarters of the normal speed. Speed changes only how often
+    // the tick runs: every hop still takes 26 ticks.
+    enum class Speed { Quarter = 1, Half = 2, Normal = 4, Double = 8 };
+
     // With `mayIdle` false the timer runs whenever it is enabled, as a plain periodic timer does.
     explicit IdleTimer(MainForm& form, bool mayIdle = true) : form_(form), mayIdle_(mayIdle) {}
 
@@ -21,14 +25,20 @@ public:
     // stays stopped (the animation is paused, or nothing can change).
     long Next(long now);
     bool Running() const { return running_; }
+    // The time between ticks at the speed chosen: MoveTimer's interval at normal speed.
+    long Interval() const;
+    Speed CurrentSpeed() const { return speed_; }
+    // From `now` on, ticks fall at the new speed's interval; the ticks due before now ran at the
+    // old one. Returns the delay until the next tick, or -1 for a stopped timer.
+    long SetSpeed(Speed speed, long now);
 
 private:
     bool Sleeps() const;
-    long Interval() const;
 
     MainForm& form_;
     bool mayIdle_;
     bool running_ = false;
     bool enabled_ = false;
     long lastTick_ = 0; // when the last tick fell due, run or slept through
+    Speed speed_ = Speed::Normal;
 };

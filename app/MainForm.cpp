@@ -16,13 +16,27 @@ bool MainForm::MoveTimer_Timer() {
     if (form_.TickRunning || form_.MessageOpen || !form_.MoveTimer.enabled) {
         return false;
     }
+    RunTick();
+    return true;
+}
+
+bool MainForm::StepTicks(int count) {
+    if (form_.Command3.caption != "Resume" || form_.TickRunning || form_.MessageOpen) {
+        return false;
+    }
+    for (int t = 0; t < count; ++t) {
+        RunTick();
+    }
+    return true;
+}
+
+void MainForm::RunTick() {
     form_.TickRunning = true;
     struct Done {
         bool& flag;
         ~Done() { flag = false; }
     } done{form_.TickRunning};
     motion_.MoveTimer_Timer();
-    return true;
 }
 
 void MainForm::Form_Load() {

@@ -42,11 +42,17 @@ public:
     // Many off), and what `count` such ticks do. Lets the view's timer sleep while idle.
     bool TickIsIdle() const { return motion_.Idle(); }
     void SkipIdleTicks(long count) { motion_.SkipIdleTicks(count); }
+    // While the animation is paused ("Resume" showing): runs `count` ticks, one by one, as the
+    // timer would, without resuming. Does nothing while the animation runs. Returns whether it
+    // stepped.
+    bool StepTicks(int count);
 
     FormState& State() { return form_; }
     const FormState& State() const { return form_; }
 
 private:
+    void RunTick();
+
     Platform& platform_;
     RandomSource& random_;
     FormState form_;

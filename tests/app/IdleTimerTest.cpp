@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // One window and the timer that drives it, on a simulated clock: the timer fires when it is due,
@@ -35,7 +37,7 @@ struct Timeline {
         while (nextFire >= 0 && nextFire <= now) {
             const long at = nextFire;
             ++fired;
-            nextFire = timer.Fire(at) ? at + form.State().MoveTimer.interval : -1;
+            nextFire = timer.Fire(at) ? at + timer.Interval() : -1;
         }
     }
     // A user action at `now`, after the ticks due by then.
@@ -103,4 +105,66 @@ TEST(IdleTimer, SleepsWhileNothingMovesAndWakesOnTheBeat) {
     EXPECT_EQ(line.nextFire, -1);
     line.Act(7010, 7, 0);
     EXPECT_EQ(line.nextFire, 7050);
+}
+
+// At every speed, and stepped while paused, the window goes through the same states tick by
+// tick: speed changes only when the ticks fall.
+TEST(IdleTimer, EverySpeedAndEveryStepGivesTheSameTicks) {
+    using Speed = IdleTimer::Speed;
+    std::vector<std::vector<std::string>> runs;
+    for (Speed speed : {Speed::Normal, Speed::Quarter, Speed::Half, Speed::Double}) {
+        Timeline line(true);
+        line.timer.SetSpeed(speed, 0);
+        const long interval = line.timer.Interval();
+        EXPECT_EQ(interval, 160 / static_cast<long>(speed));
+        std::vector<std::string> states;
+        SeededRandom user(3);
+        // An action every three and a half intervals, half-way between two ticks: the same
+        // moments counted in ticks on every clock.
+        for (int round = 1; round <= 300; ++round) {
+            line.Act(round * 7 * interval / 2, static_cast<std::uint8_t>(user.Next() * 12),
+                     static_cast<std::uint8_t>(user.Next() * 256));
+            states.push_back(DescribeState(line.form.State()));
+        }
+        runs.push_back(states);
+    }
+    for (std::size_t r = 1; r < runs.size(); ++r) {
+        EXPECT_EQ(runs[r], runs[0]) << "speed number " << r;
+    }
+}
+
+TEST(IdleTimer, StepsRunTicksOnlyWhilePausedAndAHopIsTwentySixTicks) {
+    FakePlatform platform;
+    SeededRandom random(1);
+    MainForm stepped(platform, random);
+    stepped.Form_Load();
+    SeededRandom random2(1);
+    MainForm running(platform, random2);
+    running.Form_Load();
+    for (MainForm* form : {&stepped, &running}) {
+        form->State().cmbSims.text = "Example 1";
+        form->cmbSims_Click();
+        form->Command4_Click();
+    }
+    EXPECT_FALSE(stepped.StepTicks(1)) << "not while the animation runs";
+    stepped.Command3_Click(); // Pause
+    ASSERT_TRUE(stepped.StepTicks(1));
+    running.MoveTimer_Timer();
+    for (std::size_t i = 0; i < stepped.State().shpPacket.size(); ++i) {
+        EXPECT_EQ(stepped.State().shpPacket[i].tag, running.State().shpPacket[i].tag) << i;
+        EXPECT_EQ(stepped.State().shpPacket[i].left, running.State().shpPacket[i].left) << i;
+    }
+    const std::string before = stepped.State().shpPacket[0].tag;
+    ASSERT_TRUE(stepped.StepTicks(25));
+    EXPECT_EQ(before.substr(0, 2), " 1");
+    EXPECT_FALSE(stepped.State().shpPacket[0].visible) << "one hop later every table has arrived";
+    for (int t = 0; t < 25; ++t) {
+        running.MoveTimer_Timer();
+    }
+    for (std::size_t i = 0; i < stepped.State().shpPacket.size(); ++i) {
+        EXPECT_EQ(stepped.State().shpPacket[i].visible, running.State().shpPacket[i].visible);
+    }
+    EXPECT_EQ(stepped.State().RouterTable[1].Engine().Rows()[0].cost,
+              running.State().RouterTable[1].Engine().Rows()[0].cost);
+    EXPECT_EQ(stepped.State().Command3.caption, "Resume") << "stepping does not resume";
 }
