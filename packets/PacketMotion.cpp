@@ -9,6 +9,7 @@
 #include "packets/PacketRecord.h"
 
 void PacketMotion::MoveTimer_Timer() {
+    ++form_.TickNumber;
     Sweep();
     --form_.LaunchCountdown;
     if (form_.LaunchCountdown == -1) {
@@ -58,6 +59,7 @@ void PacketMotion::SkipIdleTicks(long count) {
     const long left =
         (form_.LaunchCountdown - count % kCountdownCycle + kCountdownCycle) % kCountdownCycle;
     form_.LaunchCountdown = static_cast<std::int16_t>(left);
+    form_.TickNumber += count;
 }
 
 int PacketMotion::NetworksInUse() const {

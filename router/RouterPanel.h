@@ -28,6 +28,8 @@ public:
     int Height() const { return router_.Height(); }
 
     bool visible = true;
+    // Rows to mark as just changed (the lecturer's highlighting; none unless switched on).
+    std::array<bool, Router::kRows> highlighted{};
 
 private:
     Router router_;

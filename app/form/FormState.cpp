@@ -93,10 +93,13 @@ FormState::FormState(RandomSource& random)
 }
 
 bool FormState::WriteTable(int router, std::string_view message) {
-    if (routerMessageObserver) {
-        routerMessageObserver(router, message);
+    if (!routerMessageObserver) {
+        return RouterTable[router].SetTable(message);
     }
-    return RouterTable[router].SetTable(message);
+    const auto before = RouterTable[router].Engine().Rows();
+    const bool accepted = RouterTable[router].SetTable(message);
+    routerMessageObserver(router, message, before);
+    return accepted;
 }
 
 LineControl& FormState::Link(int a, int b) {

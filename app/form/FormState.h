@@ -30,8 +30,11 @@ public:
     // Writes a router message to panel i's Table; every part of the window reaches routers here.
     bool WriteTable(int router, std::string_view message);
     const std::string& ReadTable(int router) const { return RouterTable[router].Table(); }
-    // Observer of every router message, for tracing; unset in normal use.
-    std::function<void(int router, std::string_view message)> routerMessageObserver;
+    // Told of every router message once the router has acted on it, with the router's rows as
+    // they were before: for the message log and the highlighting of changed rows.
+    std::function<void(int router, std::string_view message,
+                       const std::array<RouteRow, Router::kRows>& before)>
+        routerMessageObserver;
 
     // The line of the link between two routers (any order).
     LineControl& Link(int a, int b);
@@ -79,6 +82,8 @@ public:
     bool RouterStartChosen = false;
     bool NetworkStartChosen = false;
     std::int16_t LaunchCountdown = 0;
+    // Ticks since start-up, run or slept through by an idle timer: the message log's clock.
+    long TickNumber = 0;
 
     // True while the modal out-of-packets message is open, and while a tick runs: no tick may
     // start inside either.

@@ -20,7 +20,7 @@ struct FormFixture : testing::Test {
 
     FormFixture() {
         random.GoOnWhenDry();
-        state.routerMessageObserver = [this](int router, std::string_view message) {
+        state.routerMessageObserver = [this](int router, std::string_view message, const auto&) {
             sent.push_back(std::string(1, static_cast<char>('A' + router)) + "|" +
                            std::string(message));
         };
