@@ -44,6 +44,20 @@ void ChangeLog::SetHighlight(Highlight mode) {
     Refresh();
 }
 
+ChangeLog::Highlight ChangeLog::Next(Highlight mode) {
+    switch (mode) {
+    case Highlight::Off:
+        return Highlight::UntilNextTick;
+    case Highlight::UntilNextTick:
+        return Highlight::ForSeconds;
+    case Highlight::ForSeconds:
+        return Highlight::UntilNextChange;
+    case Highlight::UntilNextChange:
+        break;
+    }
+    return Highlight::Off;
+}
+
 void ChangeLog::ClearMarks() {
     marks_ = {};
     Refresh();

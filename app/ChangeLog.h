@@ -33,6 +33,9 @@ public:
     ChangeLog& operator=(const ChangeLog&) = delete;
 
     void SetHighlight(Highlight mode);
+    // The next choice in turn: off, until the next tick, for three seconds, until the next
+    // change, off again.
+    static Highlight Next(Highlight mode);
     Highlight CurrentHighlight() const { return highlight_; }
     // The time, in milliseconds on a steady clock, at which what follows happens.
     void SetNow(long now) { now_ = now; }

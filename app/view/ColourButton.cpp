@@ -19,6 +19,12 @@ void ColourButton::PaintStyled() {
     const auto key =
         std::make_tuple(option.state.toInt(), option.features.toInt(), option.rect.size(),
                         option.text, font().key(), ratio, palette().cacheKey());
+    // A picture of the window for slides is drawn straight, to stay sharp at any scale.
+    if (window()->property("directPainting").toBool()) {
+        QPainter painter(this);
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+        return;
+    }
     if (key != styledKey_) {
         // A new look: drawn straight away, and kept only if it is asked for again.
         styledKey_ = key;

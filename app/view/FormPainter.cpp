@@ -77,13 +77,18 @@ void FormPainter::PaintStill(QPainter& painter, const QRect& area) const {
 }
 
 void FormPainter::PaintMoving(QPainter& painter, const QRegion& region,
-                              PacketSprites& sprites) const {
+                              PacketSprites* sprites) const {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     DrawLabel(painter, transform_, form_.Label2, region);
     for (const ShapeControl& packet : form_.shpPacket) {
-        if (packet.visible && region.intersects(PacketArea(packet))) {
-            sprites.Draw(painter, transform_, packet);
+        if (!packet.visible || !region.intersects(PacketArea(packet))) {
+            continue;
+        }
+        if (sprites != nullptr) {
+            sprites->Draw(painter, transform_, packet);
+        } else {
+            PacketSprites::DrawCircle(painter, transform_, packet, QPointF());
         }
     }
 }

@@ -25,7 +25,8 @@ public:
     void PaintStill(QPainter& painter, const QRect& area) const;
     // What a tick changes, over the still drawing, within the region: the status line, then the
     // packet circles, drawn from the sprites.
-    void PaintMoving(QPainter& painter, const QRegion& region, PacketSprites& sprites) const;
+    // Without sprites, the circles are drawn straight (for a sharp picture at any scale).
+    void PaintMoving(QPainter& painter, const QRegion& region, PacketSprites* sprites) const;
     // The pixels a packet marker covers, border included, for repainting just that much.
     QRect PacketArea(const ShapeControl& packet) const;
     // The pixels of the status line.

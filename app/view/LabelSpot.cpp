@@ -1,5 +1,6 @@
 #include "app/view/LabelSpot.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -38,6 +39,14 @@ void LabelSpot::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void LabelSpot::contextMenuEvent(QContextMenuEvent* event) {
+    if (onPress_) {
+        event->accept();
+    } else {
+        QWidget::contextMenuEvent(event);
+    }
 }
 
 void LabelSpot::paintEvent(QPaintEvent*) {

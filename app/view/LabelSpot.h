@@ -18,6 +18,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // A right click on a spot that steps a value steps it, and opens no menu.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     std::function<void(Qt::MouseButton)> onPress_;

@@ -8,11 +8,13 @@
 #include "app/view/DirtyArea.h"
 #include "app/view/FormPainter.h"
 #include "app/view/LabelSpot.h"
+#include "app/view/LectureMenu.h"
 #include "app/view/ScenarioList.h"
 #include "router/view/RouterTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -45,7 +47,7 @@ QString Q(const std::string& text) {
 } // namespace
 
 MainWindow::MainWindow(MainForm& form, const QSize& room, QWidget* parent)
-    : QWidget(parent), form_(form), idle_(form) {
+    : QWidget(parent), form_(form), idle_(form), history_(form.State()), log_(form.State()) {
     clock_.start();
     FormState& state = form_.State();
     setWindowTitle(QString::fromStdString(state.Caption));
@@ -56,7 +58,7 @@ MainWindow::MainWindow(MainForm& form, const QSize& room, QWidget* parent)
     scenarios_->setObjectName(QStringLiteral("cmbSims"));
     scenarios_->setAccessibleName(QString::fromLatin1(AccessibleText::kScenarioList));
     connect(scenarios_, &QComboBox::activated, this, [this](int index) {
-        Handle([this, index] {
+        Act([this, index] {
             form_.State().cmbSims.text = scenarios_->itemText(index).toStdString();
             form_.cmbSims_Click();
         });
@@ -64,7 +66,7 @@ MainWindow::MainWindow(MainForm& form, const QSize& room, QWidget* parent)
     // Painted labels get their stand-ins next, so that every button stays above them.
     for (int i = 0; i < Layout::kCostLabelCount; ++i) {
         costSpots_[i] = new LabelSpot(this, [this, i](Qt::MouseButton button) {
-            Handle([this, i, button] { form_.lblCost_MouseDown(i, ButtonNumber(button)); });
+            Act([this, i, button] { form_.lblCost_MouseDown(i, ButtonNumber(button)); });
         });
         costSpots_[i]->setObjectName("lblCost" + QString::number(i));
         costSpots_[i]->setAccessibleName(Q(AccessibleText::CostName(i)));
@@ -108,7 +110,7 @@ MainWindow::MainWindow(MainForm& form, const QSize& room, QWidget* parent)
     split_ = new QCheckBox(QString::fromStdString(state.chkSplit.caption), this);
     split_->setObjectName(QStringLiteral("chkSplit"));
     connect(split_, &QCheckBox::clicked, this, [this] {
-        Handle([this] {
+        Act([this] {
             form_.State().chkSplit.value = split_->checkState() == Qt::Checked ? 1 : 0;
             form_.chkSplit_Click();
         });
@@ -125,6 +127,7 @@ MainWindow::MainWindow(MainForm& form, const QSize& room, QWidget* parent)
     }
 
     SetTabOrder();
+    extras_ = new LectureMenu(*this);
     setMinimumSize(SizeAt(kMinimumScale));
     resize(room.isValid() ? OpeningSize(room) : SizeAt(1.0));
     Place();
@@ -172,23 +175,72 @@ double MainWindow::BaseScale() const {
 
 void MainWindow::OnClick(QPushButton* button, std::function<void()> handler) {
     connect(button, &QPushButton::clicked, this,
-            [this, handler = std::move(handler)] { Handle(handler); });
+            [this, handler = std::move(handler)] { Act(handler); });
 }
 
-void MainWindow::Handle(const std::function<void()>& handler) {
-    idle_.CatchUp(clock_.elapsed());
-    handler();
+void MainWindow::Act(const std::function<void()>& action) {
+    const long now = clock_.elapsed();
+    idle_.CatchUp(now);
+    log_.SetNow(now);
+    history_.BeforeAction();
+    action();
     Sync();
 }
 
-void MainWindow::Tick() {
-    if (!idle_.Fire(clock_.elapsed())) {
-        timer_->stop();
-    } else if (timer_->interval() != form_.State().MoveTimer.interval) {
-        // The first tick after waking came early to keep the beat; the rest keep the interval.
-        timer_->setInterval(form_.State().MoveTimer.interval);
+bool MainWindow::Undo() {
+    idle_.CatchUp(clock_.elapsed());
+    if (!history_.Undo()) {
+        return false;
     }
+    log_.ClearMarks();
+    Sync();
+    return true;
+}
+
+bool MainWindow::Redo() {
+    idle_.CatchUp(clock_.elapsed());
+    if (!history_.Redo()) {
+        return false;
+    }
+    log_.ClearMarks();
+    Sync();
+    return true;
+}
+
+void MainWindow::SetSpeed(IdleTimer::Speed speed) {
+    const long next = idle_.SetSpeed(speed, clock_.elapsed());
+    if (next >= 0) {
+        timer_->start(static_cast<int>(next));
+    }
+}
+
+void MainWindow::RenderSharp(QPainter& painter) {
+    sharp_ = true;
+    setProperty("directPainting", true);
+    render(&painter);
+    setProperty("directPainting", false);
+    sharp_ = false;
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (childAt(event->pos()) == nullptr) {
+        extras_->Popup(event->globalPos());
+    }
+}
+
+void MainWindow::Tick() {
+    const long now = clock_.elapsed();
+    log_.SetNow(now);
+    if (!idle_.Fire(now)) {
+        timer_->stop();
+    } else if (timer_->interval() != idle_.Interval()) {
+        // The first tick after waking or a change of speed came early or late to keep the beat;
+        // the rest keep the interval.
+        timer_->setInterval(static_cast<int>(idle_.Interval()));
+    }
+    log_.Refresh();
     SyncPackets();
+    extras_->Refresh();
 }
 
 void MainWindow::ScheduleTimer() {
@@ -352,20 +404,22 @@ void MainWindow::Sync() {
             Q(AccessibleText::CostValue(state.lblCost[i].caption)));
     }
     stillStale_ = true;
+    log_.Refresh();
     SyncPackets();
     ScheduleTimer();
     update();
+    extras_->Refresh();
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     const FormPainter painter(form_.State(), transform_);
     const double ratio = devicePixelRatioF();
-    if (stillStale_ && event->region() == QRegion(rect())) {
+    if (sharp_ || (stillStale_ && event->region() == QRegion(rect()))) {
         // The whole window at once (on opening, after a click): painted straight away; the
         // picture is made when a tick first needs part of it.
         QPainter window(this);
         painter.PaintStill(window, rect());
-        painter.PaintMoving(window, event->region(), sprites_);
+        painter.PaintMoving(window, event->region(), sharp_ ? nullptr : &sprites_);
         return;
     }
     if (stillStale_ || still_.size() != size() * ratio) {
@@ -379,7 +433,7 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     for (const QRect& r : event->region()) {
         window.drawImage(r, still_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
     }
-    painter.PaintMoving(window, event->region(), sprites_);
+    painter.PaintMoving(window, event->region(), &sprites_);
 }
 
 void MainWindow::resizeEvent(QResizeEvent*) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ChangeLog.h"
+#include "app/History.h"
 #include "app/IdleTimer.h"
 #include "app/form/FormState.h"
 #include "app/view/PacketSprites.h"
@@ -16,6 +18,7 @@
 
 class MainForm;
 class ColourButton;
+class LectureMenu;
 class LabelSpot;
 class QCheckBox;
 class ScenarioList;
@@ -52,9 +55,26 @@ public:
     // The timer sleeps while a tick could change nothing (see IdleTimer).
     void Tick();
 
+    // The lecturer's extras (LectureMenu maps keys and menu entries onto these).
+    // Runs a user action: the ticks the sleeping timer skipped first, the state kept for undo,
+    // then the action, then Sync.
+    void Act(const std::function<void()>& action);
+    bool Undo();
+    bool Redo();
+    void SetSpeed(IdleTimer::Speed speed);
+    IdleTimer::Speed Speed() const { return idle_.CurrentSpeed(); }
+    ChangeLog& Log() { return log_; }
+    MainForm& Form() { return form_; }
+    LectureMenu& Lecture() { return *extras_; }
+    // Paints the window, child widgets included, straight onto the painter without the kept
+    // pictures, so that a scaled or vector copy stays sharp.
+    void RenderSharp(QPainter& painter);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // A right click on an empty part of the window opens the menu of extras.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     struct BoundButton {
@@ -73,9 +93,6 @@ private:
     QPushButton* AddButton(const ButtonControl& control, const QString& name,
                            const std::string& accessibleName = {}, const std::string& tip = {});
     void OnClick(QPushButton* button, std::function<void()> handler);
-    // Runs an event's handler: the ticks the sleeping timer skipped first, then the handler, then
-    // Sync.
-    void Handle(const std::function<void()>& handler);
     void ScheduleTimer();
     // Repaints what a tick can change: packets, the status line and the router panels.
     void SyncPackets();
@@ -96,6 +113,10 @@ private:
     QTimer* timer_ = nullptr;
     IdleTimer idle_;
     QElapsedTimer clock_;
+    History history_;
+    ChangeLog log_;
+    LectureMenu* extras_ = nullptr;
+    bool sharp_ = false; // painting for RenderSharp
     std::array<DrawnPacket, kPacketSlots> drawn_{};
     std::string drawnStatus_;
     // The still drawing as last rendered, and whether a click may have changed it since.

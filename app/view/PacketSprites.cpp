@@ -25,12 +25,18 @@ QImage PacketSprites::Render(const TwipsTransform& transform, const ShapeControl
     sprite.fill(Qt::transparent);
     QPainter painter(&sprite);
     painter.setRenderHint(QPainter::Antialiasing);
+    DrawCircle(painter, transform, packet, phase - transform.Point(packet.left, packet.top));
+    return sprite;
+}
+
+void PacketSprites::DrawCircle(QPainter& painter, const TwipsTransform& transform,
+                               const ShapeControl& packet, QPointF offset) {
+    const QRectF bounds =
+        transform.RectF(packet.left, packet.top, packet.width, packet.height).translated(offset);
     const double pen = transform.PenWidth(packet.borderWidth);
     painter.setPen(QPen(ToQColor(packet.borderColour), pen));
     painter.setBrush(ToQColor(packet.fillColour));
-    painter.drawEllipse(
-        QRectF(phase.x() + pen / 2, phase.y() + pen / 2, width - pen, height - pen));
-    return sprite;
+    painter.drawEllipse(bounds.adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2));
 }
 
 void PacketSprites::Draw(QPainter& painter, const TwipsTransform& transform,

@@ -20,6 +20,9 @@ public:
     // Draws the packet marker as a circle inside its bounds, its border inside them too.
     void Draw(QPainter& painter, const TwipsTransform& transform, const ShapeControl& packet);
     std::size_t Size() const { return sprites_.size(); }
+    // The circle itself, drawn straight at its place moved by `offset` pixels.
+    static void DrawCircle(QPainter& painter, const TwipsTransform& transform,
+                           const ShapeControl& packet, QPointF offset);
 
 private:
     static constexpr int kPhases = 4; // offsets per pixel, across and down

@@ -59,12 +59,14 @@ void RouterTable::Refresh() {
     const auto& rows = panel_.Engine().Rows();
     const bool same =
         shownBackground_ == panel_.Background() && shownTitle_ == panel_.Title() &&
+        shownHighlight_ == panel_.highlighted &&
         std::equal(rows.begin(), rows.end(), shownRows_.begin(),
                    [](const RouteRow& a, const RouteRow& b) {
                        return a.cost == b.cost && a.nextHop == b.nextHop && a.shown == b.shown;
                    });
     if (!same) {
         shownRows_ = rows;
+        shownHighlight_ = panel_.highlighted;
         shownTitle_ = panel_.Title();
         shownBackground_ = panel_.Background();
         setAccessibleDescription(QString::fromStdString(panel_.SpokenRows()));
@@ -94,6 +96,15 @@ void RouterTable::paintEvent(QPaintEvent*) {
     text(kTitle, panel_.Title(), Qt::AlignHCenter);
 
     const auto& rows = panel_.Engine().Rows();
+    // A row the lecturer's highlighting marks as just changed gets a frame round it.
+    painter.setPen(QPen(QColor(0xD0, 0x40, 0x00), std::max(1.0, local.PenWidth(2))));
+    painter.setBrush(Qt::NoBrush);
+    for (int k = 0; k < Router::kRows; ++k) {
+        if (rows[k].shown && panel_.highlighted[k]) {
+            const Box band = InRow(kHighlight, k);
+            painter.drawRect(local.RectF(band.left, band.top, band.width, band.height));
+        }
+    }
     painter.setPen(QPen(Qt::black, std::max(1.0, local.PenWidth(1))));
     for (int k = 0; k < Router::kRows; ++k) {
         if (!rows[k].shown) {

@@ -47,6 +47,7 @@ private:
     int top_ = 0;
     // What the last paint showed.
     std::array<RouteRow, Router::kRows> shownRows_{};
+    std::array<bool, Router::kRows> shownHighlight_{};
     std::string shownTitle_;
     int shownBackground_ = -1;
 };

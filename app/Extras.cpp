@@ -1,0 +1,14 @@
+#include "app/Extras.h"
+
+namespace Extras {
+
+std::string HelpText() {
+    std::string text = "Extras for the lecture (also on a right click on an empty part of the "
+                       "window):\n\n";
+    for (const Entry& entry : kEntries) {
+        text += std::string(entry.keys) + " - " + entry.name + "\n";
+    }
+    return text;
+}
+
+} // namespace Extras

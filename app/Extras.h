@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+// The lecturer's extras, with the keys that reach them: the one list the window's context menu
+// and its help (F1) are made from. No key is one a focused control uses (Space and Return press
+// the focused button, arrows and +/- step a focused cost or move in the scenario list).
+namespace Extras {
+
+enum class Id {
+    QuarterSpeed,
+    HalfSpeed,
+    NormalSpeed,
+    DoubleSpeed,
+    StepTick,
+    StepHop,
+    Undo,
+    Redo,
+    Highlight,
+    Log,
+    CopyPicture,
+    SavePicture,
+    FullScreen,
+    Help,
+};
+
+struct Entry {
+    Id id;
+    const char* name;
+    const char* keys; // in the form QKeySequence reads ("Ctrl+Shift+Z")
+};
+
+inline constexpr std::array<Entry, 14> kEntries{{
+    {Id::QuarterSpeed, "Quarter speed", "Ctrl+1"},
+    {Id::HalfSpeed, "Half speed", "Ctrl+2"},
+    {Id::NormalSpeed, "Normal speed", "Ctrl+3"},
+    {Id::DoubleSpeed, "Double speed", "Ctrl+4"},
+    {Id::StepTick, "Step one tick (while paused)", "Ctrl+Right"},
+    {Id::StepHop, "Step one hop, 26 ticks (while paused)", "Ctrl+Shift+Right"},
+    {Id::Undo, "Undo", "Ctrl+Z"},
+    {Id::Redo, "Redo", "Ctrl+Shift+Z"},
+    {Id::Highlight,
+     "Highlight changed rows: off, until the next tick, for three seconds, "
+     "until the next change",
+     "Ctrl+H"},
+    {Id::Log, "Message log: every router message and why routes changed", "Ctrl+L"},
+    {Id::CopyPicture, "Copy the window's picture", "Ctrl+C"},
+    {Id::SavePicture, "Save the window's picture as PNG or SVG...", "Ctrl+S"},
+    {Id::FullScreen, "Full screen", "F11"},
+    {Id::Help, "This list", "F1"},
+}};
+
+// The list as the help window shows it, one extra a line: "Ctrl+1 - Quarter speed".
+std::string HelpText();
+
+} // namespace Extras
