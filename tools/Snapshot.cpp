@@ -1,6 +1,8 @@
 // Renders the main window offscreen to a PNG:
 //   hopscape_snapshot FILE [SCENARIO] [ZOOM] [ACTIONS...]
-// ACTIONS, in order: "update", "ticks:N", "router:I", "network:I", "many", "break:I".
+// ACTIONS, in order: "update", "ticks:N", "router:I", "network:I", "many", "break:I",
+// "pause", "step:N" (N ticks while paused), "highlight:N" (the highlighting's N-th choice: 1 until
+// the next tick, 2 for three seconds, 3 until the next change).
 #include "app/MainForm.h"
 #include "app/form/Platform.h"
 #include "app/view/MainWindow.h"
@@ -68,6 +70,14 @@ int main(int argc, char* argv[]) {
             form.Command2_Click();
         } else if (verb == "break") {
             form.cmdBreak_Click(n);
+        } else if (verb == "pause") {
+            form.Command3_Click();
+        } else if (verb == "step") {
+            form.StepTicks(n);
+        } else if (verb == "highlight") {
+            for (int i = 0; i < n; ++i) {
+                window.Log().SetHighlight(ChangeLog::Next(window.Log().CurrentHighlight()));
+            }
         } else {
             std::fprintf(stderr, "unknown action: %s\n", action.c_str());
             return 2;
