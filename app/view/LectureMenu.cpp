@@ -121,6 +121,10 @@ void LectureMenu::Trigger(Id id) {
         window_.Sync();
         break;
     case Id::Log:
+        if (!log_->isVisible()) {
+            // Beside the main window, so that both can be seen.
+            log_->move(window_.frameGeometry().topRight() + QPoint(8, 0));
+        }
         log_->show();
         log_->raise();
         log_->Show(window_.Log().Lines());
