@@ -5,8 +5,7 @@
 #include "app/MainForm.h"
 #include "app/form/Layout.h"
 #include "app/view/ColourButton.h"
-#include "app/view/DirtyArea.h"
-#include "app/view/FormPainter.h"
+#include "app/view/FormCanvas.h"
 #include "app/view/LabelSpot.h"
 #include "app/view/LectureMenu.h"
 #include "app/view/ScenarioList.h"
@@ -47,7 +46,8 @@ QString Q(const std::string& text) {
 } // namespace
 
 MainWindow::MainWindow(MainForm& form, const QSize& room, QWidget* parent)
-    : QWidget(parent), form_(form), idle_(form), history_(form.State()), log_(form.State()) {
+    : QWidget(parent), form_(form), idle_(form), history_(form.State()), log_(form.State()),
+      canvas_(form.State(), transform_) {
     clock_.start();
     FormState& state = form_.State();
     setWindowTitle(QString::fromStdString(state.Caption));
@@ -253,27 +253,11 @@ void MainWindow::ScheduleTimer() {
 }
 
 void MainWindow::SyncPackets() {
-    const FormState& state = form_.State();
-    const FormPainter painter(state, transform_);
-    DirtyArea changed;
-    for (std::size_t i = 0; i < state.shpPacket.size(); ++i) {
-        const ShapeControl& packet = state.shpPacket[i];
-        DrawnPacket now{packet.visible, packet.visible ? painter.PacketArea(packet) : QRect(),
-                        packet.borderColour, packet.fillColour, packet.borderWidth};
-        DrawnPacket& was = drawn_[i];
-        if (now.visible != was.visible || now.area != was.area || now.border != was.border ||
-            now.fill != was.fill || now.width != was.width) {
-            changed.Add(was.area);
-            changed.Add(now.area);
-            was = now;
-        }
+    bool statusChanged = false;
+    QRegion dirty = canvas_.Changed(statusChanged);
+    if (statusChanged) {
+        statusSpot_->setAccessibleDescription(Q(form_.State().Label2.caption));
     }
-    if (state.Label2.caption != drawnStatus_) {
-        drawnStatus_ = state.Label2.caption;
-        statusSpot_->setAccessibleDescription(Q(drawnStatus_));
-        changed.Add(painter.StatusArea());
-    }
-    QRegion dirty = changed.Region();
     for (RouterTable* panel : panels_) {
         panel->Refresh();
     }
@@ -357,11 +341,7 @@ void MainWindow::Place() {
     }
     const Box& status = state.Label2.box;
     statusSpot_->setGeometry(transform_.Rect(status.left, status.top, status.width, status.height));
-    stillStale_ = true;
-    sprites_.Clear();
-    for (DrawnPacket& drawn : drawn_) {
-        drawn = DrawnPacket{};
-    }
+    canvas_.Invalidate(true);
     update();
 }
 
@@ -403,7 +383,7 @@ void MainWindow::Sync() {
         costSpots_[i]->setAccessibleDescription(
             Q(AccessibleText::CostValue(state.lblCost[i].caption)));
     }
-    stillStale_ = true;
+    canvas_.Invalidate(false);
     log_.Refresh();
     SyncPackets();
     ScheduleTimer();
@@ -412,28 +392,7 @@ void MainWindow::Sync() {
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
-    const FormPainter painter(form_.State(), transform_);
-    const double ratio = devicePixelRatioF();
-    if (sharp_ || (stillStale_ && event->region() == QRegion(rect()))) {
-        // The whole window at once (on opening, after a click): painted straight away; the
-        // picture is made when a tick first needs part of it.
-        QPainter window(this);
-        painter.PaintStill(window, rect());
-        painter.PaintMoving(window, event->region(), sharp_ ? nullptr : &sprites_);
-        return;
-    }
-    if (stillStale_ || still_.size() != size() * ratio) {
-        still_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        still_.setDevicePixelRatio(ratio);
-        QPainter still(&still_);
-        painter.PaintStill(still, rect());
-        stillStale_ = false;
-    }
-    QPainter window(this);
-    for (const QRect& r : event->region()) {
-        window.drawImage(r, still_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
-    }
-    painter.PaintMoving(window, event->region(), &sprites_);
+    canvas_.Paint(*this, event->region(), sharp_);
 }
 
 void MainWindow::resizeEvent(QResizeEvent*) {

@@ -4,7 +4,7 @@
 #include "app/History.h"
 #include "app/IdleTimer.h"
 #include "app/form/FormState.h"
-#include "app/view/PacketSprites.h"
+#include "app/view/FormCanvas.h"
 #include "common/view/TwipsTransform.h"
 
 #include <QElapsedTimer>
@@ -82,14 +82,6 @@ private:
         const ButtonControl* control;
         bool namedByCaption; // command buttons: a screen reader says their current caption
     };
-    // What was last drawn of a packet marker, to repaint only the markers that changed.
-    struct DrawnPacket {
-        bool visible = false;
-        QRect area;
-        int border = 0;
-        int fill = 0;
-        int width = 0;
-    };
     QPushButton* AddButton(const ButtonControl& control, const QString& name,
                            const std::string& accessibleName = {}, const std::string& tip = {});
     void OnClick(QPushButton* button, std::function<void()> handler);
@@ -116,11 +108,6 @@ private:
     History history_;
     ChangeLog log_;
     LectureMenu* extras_ = nullptr;
+    FormCanvas canvas_;
     bool sharp_ = false; // painting for RenderSharp
-    std::array<DrawnPacket, kPacketSlots> drawn_{};
-    std::string drawnStatus_;
-    // The still drawing as last rendered, and whether a click may have changed it since.
-    QImage still_;
-    bool stillStale_ = true;
-    PacketSprites sprites_;
 };

@@ -1,0 +1,63 @@
+#include "app/view/FormCanvas.h"
+
+#include "app/view/DirtyArea.h"
+#include "app/view/FormPainter.h"
+
+#include <QPainter>
+#include <QWidget>
+
+void FormCanvas::Invalidate(bool resized) {
+    stillStale_ = true;
+    if (resized) {
+        sprites_.Clear();
+        drawn_ = {};
+    }
+}
+
+QRegion FormCanvas::Changed(bool& statusChanged) {
+    const FormPainter painter(form_, transform_);
+    DirtyArea changed;
+    for (std::size_t i = 0; i < form_.shpPacket.size(); ++i) {
+        const ShapeControl& packet = form_.shpPacket[i];
+        const DrawnPacket now{packet.visible, packet.visible ? painter.PacketArea(packet) : QRect(),
+                              packet.borderColour, packet.fillColour, packet.borderWidth};
+        DrawnPacket& was = drawn_[i];
+        if (!(now == was)) {
+            changed.Add(was.area);
+            changed.Add(now.area);
+            was = now;
+        }
+    }
+    statusChanged = form_.Label2.caption != drawnStatus_;
+    if (statusChanged) {
+        drawnStatus_ = form_.Label2.caption;
+        changed.Add(painter.StatusArea());
+    }
+    return changed.Region();
+}
+
+void FormCanvas::Paint(QWidget& widget, const QRegion& region, bool sharp) {
+    const FormPainter painter(form_, transform_);
+    const double ratio = widget.devicePixelRatioF();
+    const QRect all = widget.rect();
+    if (sharp || (stillStale_ && region == QRegion(all))) {
+        // The whole window at once (on opening, after a click): painted straight away; the
+        // picture is made when a tick first needs part of it.
+        QPainter direct(&widget);
+        painter.PaintStill(direct, all);
+        painter.PaintMoving(direct, region, sharp ? nullptr : &sprites_);
+        return;
+    }
+    if (stillStale_ || still_.size() != all.size() * ratio) {
+        still_ = QImage(all.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        still_.setDevicePixelRatio(ratio);
+        QPainter still(&still_);
+        painter.PaintStill(still, all);
+        stillStale_ = false;
+    }
+    QPainter window(&widget);
+    for (const QRect& r : region) {
+        window.drawImage(r, still_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+    }
+    painter.PaintMoving(window, region, &sprites_);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/form/FormState.h"
+#include "app/view/PacketSprites.h"
+#include "common/view/TwipsTransform.h"
+
+#include <QImage>
+#include <QRegion>
+
+#include <array>
+#include <string>
+
+class QWidget;
+
+// What the window paints under its widgets, and what a tick asks it to repaint. The still drawing
+// (lines, rectangles, labels) is kept as a picture until a click changes it; the status line and
+// the packets, drawn from sprites, go over it.
+class FormCanvas {
+public:
+    FormCanvas(const FormState& form, const TwipsTransform& transform)
+        : form_(form), transform_(transform) {}
+
+    // A click may have changed the still drawing; with `resized`, the transform changed too.
+    void Invalidate(bool resized);
+    // The pixels to repaint for what changed since the last call: packets that moved, appeared,
+    // went or changed their look, and the status line. `statusChanged` tells about the latter.
+    QRegion Changed(bool& statusChanged);
+    // Paints the region onto the widget; `sharp` paints everything straight, for a picture at
+    // another scale.
+    void Paint(QWidget& widget, const QRegion& region, bool sharp);
+
+private:
+    // What was last drawn of a packet marker, to repaint only the markers that changed.
+    struct DrawnPacket {
+        bool visible = false;
+        QRect area;
+        int border = 0;
+        int fill = 0;
+        int width = 0;
+        bool operator==(const DrawnPacket&) const = default;
+    };
+
+    const FormState& form_;
+    const TwipsTransform& transform_;
+    QImage still_;
+    bool stillStale_ = true;
+    PacketSprites sprites_;
+    std::array<DrawnPacket, kPacketSlots> drawn_{};
+    std::string drawnStatus_;
+};
