@@ -1,6 +1,8 @@
 // Turns its bytes, two at a time, into user actions on the whole window (every click on every
-// control, both mouse buttons on cost labels, scenario choices, the check box, ticks) and checks
-// the window's invariants after each one.
+// control, both mouse buttons on cost labels, scenario choices, the check box, ticks, and the
+// lecturer's undo, redo, steps and highlighting) and checks the window's invariants after each.
+#include "app/ChangeLog.h"
+#include "app/History.h"
 #include "app/MainForm.h"
 #include "common/SeededRandom.h"
 #include "support/FakePlatform.h"
@@ -17,8 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> faults;
     WatchOutOfPackets(platform, form, faults);
     form.Form_Load();
+    History history(form.State());
+    ChangeLog log(form.State());
     for (std::size_t i = 0; i + 1 < size; i += 2) {
-        ApplyUserAction(form, data[i], data[i + 1]);
+        ApplyLectureAction(form, history, log, data[i], data[i + 1]);
         const std::string fault = CheckFormInvariants(form.State());
         if (!fault.empty() || !faults.empty()) {
             std::fprintf(stderr, "after action %zu: %s%s\n", i / 2, fault.c_str(),

@@ -1,3 +1,5 @@
+#include "app/ChangeLog.h"
+#include "app/History.h"
 #include "app/MainForm.h"
 #include "app/Scenarios.h"
 #include "common/SeededRandom.h"
@@ -24,6 +26,8 @@ TEST(Soak, TheWindowStaysSoundTickAfterTick) {
     FormState& state = form.State();
     SeededRandom user(7);
     PacketProgress progress;
+    History history(state);
+    ChangeLog log(state);
 
     long ran = 0;
     long phase = -1;
@@ -44,8 +48,11 @@ TEST(Soak, TheWindowStaysSoundTickAfterTick) {
         }
         const double chance = user.Next();
         if (chance < 0.01) {
-            const auto op = static_cast<std::uint8_t>(user.Next() * 12);
-            ApplyUserAction(form, op, static_cast<std::uint8_t>(user.Next() * 256));
+            // User actions and, now and then, the lecturer's undo, redo, steps and highlighting.
+            const auto op = static_cast<std::uint8_t>(user.Next() < 0.8 ? user.Next() * 12
+                                                                        : 14 + user.Next() * 4);
+            ApplyLectureAction(form, history, log, op,
+                               static_cast<std::uint8_t>(user.Next() * 256));
         } else if (chance < 0.012 && state.Command3.caption == "Resume") {
             form.Command3_Click();
         }

@@ -2,12 +2,15 @@
 
 #include "support/FakePlatform.h"
 
+#include "app/ChangeLog.h"
+#include "app/History.h"
 #include "app/MainForm.h"
 #include "app/Scenarios.h"
 #include "common/Fields.h"
 #include "common/Letters.h"
 #include "common/NumberText.h"
 #include "packets/PacketLauncher.h"
+#include "packets/PacketMotion.h"
 
 #include <sstream>
 
@@ -103,6 +106,32 @@ void WatchOutOfPackets(FakePlatform& platform, MainForm& form, std::vector<std::
             faults.push_back("a tick ran while the message was open");
         }
     };
+}
+
+int ApplyLectureAction(MainForm& form, History& history, ChangeLog& log, std::uint8_t op,
+                       std::uint8_t arg) {
+    switch (op % 20) {
+    case 14:
+        history.Undo();
+        log.ClearMarks();
+        return 0;
+    case 15:
+        history.Redo();
+        log.ClearMarks();
+        return 0;
+    case 16:
+        history.BeforeAction();
+        form.StepTicks(arg % 2 == 0 ? 1 : PacketMotion::kArrivalTick);
+        return 0;
+    case 17:
+        log.SetHighlight(ChangeLog::Next(log.CurrentHighlight()));
+        return 0;
+    default:
+        if (op % 20 < 12) {
+            history.BeforeAction();
+        }
+        return ApplyUserAction(form, op, arg);
+    }
 }
 
 int ApplyUserAction(MainForm& form, std::uint8_t op, std::uint8_t arg) {

@@ -6,6 +6,8 @@
 
 class FakePlatform;
 class FormState;
+class ChangeLog;
+class History;
 class MainForm;
 
 // What must hold of the window between any two events, whatever the user did: at most 51 busy
@@ -26,3 +28,8 @@ void WatchOutOfPackets(FakePlatform& platform, MainForm& form, std::vector<std::
 // included), either mouse button on a cost label, a scenario choice, the check box, or a run of
 // ticks. Returns the number of ticks it ran.
 int ApplyUserAction(MainForm& form, std::uint8_t op, std::uint8_t arg);
+
+// The same with the lecturer's extras besides: each action is kept for undo first, and some
+// bytes undo, redo, step while paused or change the highlighting.
+int ApplyLectureAction(MainForm& form, History& history, ChangeLog& log, std::uint8_t op,
+                       std::uint8_t arg);
