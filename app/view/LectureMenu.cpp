@@ -50,8 +50,6 @@ const char* ModeName(ChangeLog::Highlight mode) {
 } // namespace
 
 LectureMenu::LectureMenu(MainWindow& window) : QObject(&window), window_(window) {
-    menu_ = new QMenu(&window);
-    menu_->setObjectName(QStringLiteral("ExtrasMenu"));
     auto* speeds = new QActionGroup(this);
     for (const Extras::Entry& entry : Extras::kEntries) {
         auto* action = new QAction(QString::fromUtf8(entry.name), &window);
@@ -65,33 +63,56 @@ LectureMenu::LectureMenu(MainWindow& window) : QObject(&window), window_(window)
             action->setChecked(entry.id == Id::NormalSpeed);
             speeds->addAction(action);
         }
-        menu_->addAction(action);
-        if (entry.id == Id::DoubleSpeed || entry.id == Id::StepHop || entry.id == Id::Redo ||
-            entry.id == Id::Log || entry.id == Id::SavePicture) {
-            menu_->addSeparator();
+    }
+    Refresh();
+}
+
+QMenu* LectureMenu::Menu() {
+    // Made when first wanted: the window opens no faster for a menu it does not show.
+    if (menu_ == nullptr) {
+        menu_ = new QMenu(&window_);
+        menu_->setObjectName(QStringLiteral("ExtrasMenu"));
+        for (const Extras::Entry& entry : Extras::kEntries) {
+            menu_->addAction(actions_.at(entry.id));
+            if (entry.id == Id::DoubleSpeed || entry.id == Id::StepHop || entry.id == Id::Redo ||
+                entry.id == Id::Log || entry.id == Id::SavePicture) {
+                menu_->addSeparator();
+            }
         }
     }
-    log_ = new LogWindow(&window);
-    help_ = new QWidget(&window, Qt::Window);
-    help_->setObjectName(QStringLiteral("HelpWindow"));
-    help_->setWindowTitle(QStringLiteral("Pelko's Hopscape Demo - extras for the lecture"));
-    auto* text = new QLabel(QString::fromStdString(Extras::HelpText()), help_);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    text->setMargin(12);
-    (new QVBoxLayout(help_))->addWidget(text);
-    Refresh();
+    return menu_;
+}
+
+LogWindow* LectureMenu::Log() {
+    if (log_ == nullptr) {
+        log_ = new LogWindow(&window_);
+    }
+    return log_;
+}
+
+QWidget* LectureMenu::Help() {
+    if (help_ == nullptr) {
+        help_ = new QWidget(&window_, Qt::Window);
+        help_->setObjectName(QStringLiteral("HelpWindow"));
+        help_->setWindowTitle(QStringLiteral("Pelko's Hopscape Demo - extras for the lecture"));
+        auto* text = new QLabel(QString::fromStdString(Extras::HelpText()), help_);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        text->setMargin(12);
+        (new QVBoxLayout(help_))->addWidget(text);
+    }
+    return help_;
 }
 
 void LectureMenu::Popup(const QPoint& globalPosition) {
     Refresh();
-    menu_->popup(globalPosition);
+    Menu()->popup(globalPosition);
 }
 
 void LectureMenu::Refresh() {
     actions_.at(Id::Highlight)
         ->setText(QStringLiteral("Highlight changed rows (now %1)")
                       .arg(QString::fromLatin1(ModeName(window_.Log().CurrentHighlight()))));
-    if (log_->isVisible()) {
+    if (log_ != nullptr && log_->isVisible()) {
         log_->Show(window_.Log().Lines());
     }
 }
@@ -121,7 +142,7 @@ void LectureMenu::Trigger(Id id) {
         window_.Sync();
         break;
     case Id::Log:
-        if (!log_->isVisible()) {
+        if (!Log()->isVisible()) {
             // Beside the main window, so that both can be seen.
             log_->move(window_.frameGeometry().topRight() + QPoint(8, 0));
         }
@@ -140,7 +161,7 @@ void LectureMenu::Trigger(Id id) {
         window_.isFullScreen() ? window_.showNormal() : window_.showFullScreen();
         break;
     case Id::Help:
-        help_->show();
+        Help()->show();
         help_->raise();
         break;
     }

@@ -26,10 +26,11 @@ public:
     // Keeps what the extras show up to date: the log window's lines and the highlight entry.
     void Refresh();
 
-    QMenu* Menu() const { return menu_; }
+    // The menu, the log window and the help window are made when first wanted.
+    QMenu* Menu();
     QAction* Action(Extras::Id id) const { return actions_.at(id); }
-    LogWindow* Log() const { return log_; }
-    QWidget* Help() const { return help_; }
+    LogWindow* Log();
+    QWidget* Help();
     // What Save picture does once it has a file name and a scale (the dialogs ask for both).
     bool SavePicture(const QString& file, double scale);
 
