@@ -38,6 +38,7 @@ void ColourButton::PaintStyled() {
         styled_.setDevicePixelRatio(ratio);
         styled_.fill(Qt::transparent);
         QPainter painter(&styled_);
+        painter.setFont(font()); // a painter on a widget starts with its font, on an image not
         style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
         styledKey_ = key;
     }

@@ -230,3 +230,23 @@ TEST_F(WindowView, AHiddenLinkIsNotDrawn) {
     EXPECT_EQ(At(Picture(), x, y), ToQColor(Design::kGrey));
     EXPECT_TRUE(Child<QWidget>("cmdBreak6")->isVisible());
 }
+
+TEST_F(WindowView, AButtonCopiedFromTheStylesDrawingLooksTheSame) {
+    QPushButton* update = Child<QPushButton>("Command4");
+    const QImage drawn = update->grab().toImage();  // drawn by the style
+    const QImage copied = update->grab().toImage(); // the same look again: copied
+    ASSERT_EQ(drawn.size(), copied.size());
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor a = drawn.pixelColor(x, y);
+            const QColor b = copied.pixelColor(x, y);
+            differing += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                                     std::abs(a.blue() - b.blue()) >
+                                 48
+                             ? 1
+                             : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0) << "caption, font and frame as the style draws them";
+}
