@@ -9,22 +9,20 @@ void History::BeforeAction() {
 }
 
 bool History::Undo() {
-    if (undo_.empty()) {
-        return false;
-    }
-    redo_.push_back(form_);
-    Restore(std::move(undo_.back()));
-    undo_.pop_back();
-    return true;
+    return Move(undo_, redo_);
 }
 
 bool History::Redo() {
-    if (redo_.empty()) {
+    return Move(redo_, undo_);
+}
+
+bool History::Move(std::deque<FormState>& from, std::deque<FormState>& to) {
+    if (from.empty()) {
         return false;
     }
-    undo_.push_back(form_);
-    Restore(std::move(redo_.back()));
-    redo_.pop_back();
+    to.push_back(form_);
+    Restore(std::move(from.back()));
+    from.pop_back();
     return true;
 }
 

@@ -24,6 +24,8 @@ public:
     bool CanRedo() const { return !redo_.empty(); }
 
 private:
+    // Puts back the newest state of `from`, keeping the one it replaces in `to`.
+    bool Move(std::deque<FormState>& from, std::deque<FormState>& to);
     // Replaces the window state, keeping what belongs to the running program, not to the state.
     void Restore(FormState&& state);
 

@@ -188,18 +188,16 @@ void MainWindow::Act(const std::function<void()>& action) {
 }
 
 bool MainWindow::Undo() {
-    idle_.CatchUp(clock_.elapsed());
-    if (!history_.Undo()) {
-        return false;
-    }
-    log_.ClearMarks();
-    Sync();
-    return true;
+    return Travel([this] { return history_.Undo(); });
 }
 
 bool MainWindow::Redo() {
+    return Travel([this] { return history_.Redo(); });
+}
+
+bool MainWindow::Travel(const std::function<bool()>& step) {
     idle_.CatchUp(clock_.elapsed());
-    if (!history_.Redo()) {
+    if (!step()) {
         return false;
     }
     log_.ClearMarks();

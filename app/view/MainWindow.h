@@ -86,6 +86,8 @@ private:
                            const std::string& accessibleName = {}, const std::string& tip = {});
     void OnClick(QPushButton* button, std::function<void()> handler);
     void ScheduleTimer();
+    // Undo or redo: the skipped ticks first, then the step through the history, then Sync.
+    bool Travel(const std::function<bool()>& step);
     // Repaints what a tick can change: packets, the status line and the router panels.
     void SyncPackets();
     void Place();
