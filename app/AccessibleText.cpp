@@ -1,9 +1,9 @@
 #include "app/AccessibleText.h"
 
-#include "app/form/Layout.h"
-#include "app/form/Topology.h"
 #include "common/Fields.h"
 #include "common/Letters.h"
+#include "form/Layout.h"
+#include "form/Topology.h"
 
 namespace AccessibleText {
 

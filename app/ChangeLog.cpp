@@ -1,10 +1,10 @@
 #include "app/ChangeLog.h"
 
-#include "app/form/FormState.h"
-#include "app/form/Topology.h"
 #include "common/Fields.h"
 #include "common/Letters.h"
 #include "common/NumberText.h"
+#include "form/FormState.h"
+#include "form/Topology.h"
 
 #include <cmath>
 

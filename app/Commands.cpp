@@ -1,10 +1,10 @@
 #include "app/Commands.h"
 
-#include "app/form/FormState.h"
-#include "app/form/Layout.h"
-#include "app/form/Topology.h"
 #include "common/Letters.h"
 #include "common/NumberText.h"
+#include "form/FormState.h"
+#include "form/Layout.h"
+#include "form/Topology.h"
 #include "packets/PacketLauncher.h"
 
 #include <algorithm>

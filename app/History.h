@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form/FormState.h"
+#include "form/FormState.h"
 
 #include <cstddef>
 #include <deque>

@@ -1,10 +1,10 @@
 #include "app/LinkEditor.h"
 
-#include "app/form/FormState.h"
-#include "app/form/Layout.h"
-#include "app/form/Topology.h"
 #include "common/Letters.h"
 #include "common/NumberText.h"
+#include "form/FormState.h"
+#include "form/Layout.h"
+#include "form/Topology.h"
 
 void LinkEditor::cmdBreak_Click(int index) {
     const int link = Topology::LinkOfBreak(index);

@@ -1,11 +1,11 @@
 #include "app/MainForm.h"
 
-#include "app/form/Layout.h"
-#include "app/form/LinkGeometry.h"
-#include "app/form/Platform.h"
-#include "app/form/Topology.h"
 #include "common/Letters.h"
 #include "common/RandomSource.h"
+#include "form/Layout.h"
+#include "form/LinkGeometry.h"
+#include "form/Platform.h"
+#include "form/Topology.h"
 
 MainForm::MainForm(Platform& platform, RandomSource& random)
     : platform_(platform), random_(random), form_(random), scenarios_(form_), links_(form_),

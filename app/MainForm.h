@@ -3,7 +3,7 @@
 #include "app/Commands.h"
 #include "app/LinkEditor.h"
 #include "app/Scenarios.h"
-#include "app/form/FormState.h"
+#include "form/FormState.h"
 #include "packets/PacketArrival.h"
 #include "packets/PacketLauncher.h"
 #include "packets/PacketMotion.h"

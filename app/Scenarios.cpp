@@ -1,9 +1,9 @@
 #include "app/Scenarios.h"
 
-#include "app/form/FormState.h"
-#include "app/form/Layout.h"
-#include "app/form/Topology.h"
 #include "common/Letters.h"
+#include "form/FormState.h"
+#include "form/Layout.h"
+#include "form/Topology.h"
 
 #include <optional>
 #include <vector>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/MainForm.h"
-#include "app/form/Platform.h"
 #include "common/SeededRandom.h"
+#include "form/Platform.h"
 
 #include <array>
 #include <string>

@@ -3,10 +3,10 @@
 //   startup_probe fonts      a plain Qt window of the same size showing a line of text in each
 //                            of the five fonts the layout uses, for comparison: the least any
 //                            window that shows this text pays
-#include "app/form/Controls.h"
-#include "app/form/Layout.h"
 #include "app/view/Program.h"
 #include "common/view/TwipsTransform.h"
+#include "form/Controls.h"
+#include "form/Layout.h"
 #include "router/PanelLayout.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "packets/PacketArrival.h"
 
-#include "app/form/FormState.h"
-#include "app/form/Layout.h"
 #include "common/Fields.h"
 #include "common/Letters.h"
 #include "common/NumberText.h"
 #include "common/RandomSource.h"
+#include "form/FormState.h"
+#include "form/Layout.h"
 #include "packets/PacketLauncher.h"
 
 #include <array>

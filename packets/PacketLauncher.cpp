@@ -1,10 +1,10 @@
 #include "packets/PacketLauncher.h"
 
-#include "app/form/FormState.h"
-#include "app/form/Layout.h"
-#include "app/form/Platform.h"
 #include "common/Letters.h"
 #include "common/NumberText.h"
+#include "form/FormState.h"
+#include "form/Layout.h"
+#include "form/Platform.h"
 
 static_assert(PacketLauncher::kLastSlot == kPacketSlots - 1);
 

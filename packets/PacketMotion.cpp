@@ -1,9 +1,9 @@
 #include "packets/PacketMotion.h"
 
-#include "app/form/FormState.h"
 #include "common/Letters.h"
 #include "common/NumberText.h"
 #include "common/RandomSource.h"
+#include "form/FormState.h"
 #include "packets/PacketArrival.h"
 #include "packets/PacketLauncher.h"
 #include "packets/PacketRecord.h"

@@ -4,10 +4,10 @@
 // "pause", "step:N" (N ticks while paused), "highlight:N" (the highlighting's N-th choice: 1 until
 // the next tick, 2 for three seconds, 3 until the next change).
 #include "app/MainForm.h"
-#include "app/form/Platform.h"
 #include "app/view/MainWindow.h"
 #include "common/NumberText.h"
 #include "common/SeededRandom.h"
+#include "form/Platform.h"
 
 #include <QApplication>
 #include <QStyleFactory>

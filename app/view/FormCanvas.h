@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/form/FormState.h"
 #include "app/view/PacketSprites.h"
 #include "common/view/TwipsTransform.h"
+#include "form/FormState.h"
 
 #include <QImage>
 #include <QRegion>

@@ -1,7 +1,7 @@
 #include "app/view/FormPainter.h"
 
-#include "app/form/FormState.h"
 #include "app/view/PacketSprites.h"
+#include "form/FormState.h"
 
 #include <QPainter>
 #include <QRegion>

@@ -3,12 +3,12 @@
 #include "app/AccessibleText.h"
 #include "app/IdleTimer.h"
 #include "app/MainForm.h"
-#include "app/form/Layout.h"
 #include "app/view/ColourButton.h"
 #include "app/view/FormCanvas.h"
 #include "app/view/LabelSpot.h"
 #include "app/view/LectureMenu.h"
 #include "app/view/ScenarioList.h"
+#include "form/Layout.h"
 #include "router/view/RouterTable.h"
 
 #include <QCheckBox>

@@ -3,9 +3,9 @@
 #include "app/ChangeLog.h"
 #include "app/History.h"
 #include "app/IdleTimer.h"
-#include "app/form/FormState.h"
 #include "app/view/FormCanvas.h"
 #include "common/view/TwipsTransform.h"
+#include "form/FormState.h"
 
 #include <QElapsedTimer>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "app/view/PacketSprites.h"
 
-#include "app/form/Controls.h"
+#include "form/Controls.h"
 
 #include <QPainter>
 

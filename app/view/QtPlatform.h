@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form/Platform.h"
+#include "form/Platform.h"
 
 class QWidget;
 

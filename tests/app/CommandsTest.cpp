@@ -1,6 +1,6 @@
 #include "support/FormFixture.h"
 
-#include "app/form/Layout.h"
+#include "form/Layout.h"
 
 namespace {
 

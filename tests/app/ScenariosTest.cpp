@@ -3,8 +3,8 @@
 
 #include <cctype>
 
-#include "app/form/Layout.h"
-#include "app/form/Topology.h"
+#include "form/Layout.h"
+#include "form/Topology.h"
 
 namespace {
 

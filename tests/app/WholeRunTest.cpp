@@ -1,7 +1,7 @@
 #include "support/FormFixture.h"
 
-#include "app/form/Topology.h"
 #include "common/NumberText.h"
+#include "form/Topology.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,7 +1,7 @@
 #include "support/DesignValues.h"
 #include "support/FormFixture.h"
 
-#include "app/form/Layout.h"
+#include "form/Layout.h"
 #include "packets/PacketLauncher.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "support/PacketProgress.h"
 
-#include "app/form/FormState.h"
+#include "form/FormState.h"
 #include "packets/PacketMotion.h"
 
 std::string PacketProgress::AfterTick(const FormState& form, bool ran) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/form/Controls.h"
-#include "app/form/Layout.h"
 #include "common/Letters.h"
+#include "form/Controls.h"
+#include "form/Layout.h"
 #include "router/RouterPanel.h"
 
 #include <array>

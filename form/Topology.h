@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form/Layout.h"
+#include "form/Layout.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #include "support/DesignValues.h"
 #include "support/ScriptedRandom.h"
 
-#include "app/form/FormState.h"
+#include "form/FormState.h"
 
 #include <gtest/gtest.h>
 

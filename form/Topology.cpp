@@ -1,7 +1,7 @@
-#include "app/form/Topology.h"
+#include "form/Topology.h"
 
-#include "app/form/Layout.h"
 #include "common/Letters.h"
+#include "form/Layout.h"
 
 namespace Topology {
 

@@ -1,7 +1,7 @@
-#include "app/form/LinkGeometry.h"
+#include "form/LinkGeometry.h"
 
-#include "app/form/FormState.h"
-#include "app/form/Topology.h"
+#include "form/FormState.h"
+#include "form/Topology.h"
 
 #include <cmath>
 

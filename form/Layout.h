@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form/Controls.h"
 #include "common/Letters.h"
+#include "form/Controls.h"
 
 #include <array>
 

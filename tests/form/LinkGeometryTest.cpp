@@ -1,6 +1,6 @@
 #include "support/FormFixture.h"
 
-#include "app/form/Topology.h"
+#include "form/Topology.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "app/form/FormState.h"
+#include "form/FormState.h"
 
-#include "app/form/Layout.h"
-#include "app/form/Topology.h"
+#include "form/Layout.h"
+#include "form/Topology.h"
 
 namespace {
 
