@@ -11,6 +11,16 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHOPSCAPE_WERROR
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+# The README's run command, as a user types it: it builds, finds the program and passes the
+# arguments on.
+expected="Pelko's Hopscape Demo $(sed -n -E 's/^project\(hopscape VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)"
+printed=$(bash scripts/run.sh --version 2>/dev/null) || true
+if [ "$printed" != "$expected" ]; then
+    echo "FAILED: 'bash scripts/run.sh --version' printed '$printed', not '$expected'"
+    exit 1
+fi
+echo "run: 1 passed, 0 failed"
+
 # The installed program, menu entry, icon and catalogue entry, in a temporary prefix.
 prefix=$(mktemp -d)
 cmake --install build --prefix "$prefix" >/dev/null
