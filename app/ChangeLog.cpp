@@ -3,16 +3,13 @@
 #include "common/Fields.h"
 #include "common/Letters.h"
 #include "common/NumberText.h"
+#include "form/FormRuntime.h"
 #include "form/FormState.h"
-#include "form/Topology.h"
+#include "packets/PacketMotion.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
-
-bool SameRow(const RouteRow& a, const RouteRow& b) {
-    return a.cost == b.cost && a.nextHop == b.nextHop && a.shown == b.shown;
-}
 
 // A number as a sentence says it: "3", not " 3".
 std::string Said(double value) {
@@ -25,15 +22,15 @@ std::string Said(const std::string& cost) {
 
 } // namespace
 
-ChangeLog::ChangeLog(FormState& form) : form_(form) {
+ChangeLog::ChangeLog(FormState& form, FormRuntime& runtime) : form_(form), runtime_(runtime) {
     // Whoever watched the messages before goes on being told, first.
-    form_.routerMessageObserver = [this, earlier = std::move(form_.routerMessageObserver)](
-                                      int router, std::string_view message, const Rows& before) {
-        if (earlier) {
-            earlier(router, message, before);
-        }
-        OnMessage(router, message, before);
-    };
+    runtime_.routerMessageObserver =
+        [this, earlier = std::move(runtime_.routerMessageObserver)](const RouterMessage& message) {
+            if (earlier) {
+                earlier(message);
+            }
+            OnMessage(message);
+        };
 }
 
 void ChangeLog::SetHighlight(Highlight mode) {
@@ -58,19 +55,60 @@ ChangeLog::Highlight ChangeLog::Next(Highlight mode) {
     return Highlight::Off;
 }
 
+const char* ChangeLog::Name(Highlight mode) {
+    switch (mode) {
+    case Highlight::UntilNextTick:
+        return "until the next tick";
+    case Highlight::ForSeconds:
+        return "for three seconds";
+    case Highlight::UntilNextChange:
+        return "until the next change";
+    case Highlight::Off:
+        break;
+    }
+    return "off";
+}
+
 void ChangeLog::ClearMarks() {
     marks_ = {};
+    momentTick_ = -1;
     Refresh();
+}
+
+bool ChangeLog::HasMarks() const {
+    for (const auto& router : marks_) {
+        for (const std::optional<Mark>& mark : router) {
+            if (mark) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+std::optional<long> ChangeLog::MarksRunOutAt() const {
+    if (highlight_ != Highlight::ForSeconds) {
+        return std::nullopt;
+    }
+    std::optional<long> first;
+    for (const auto& router : marks_) {
+        for (const std::optional<Mark>& mark : router) {
+            if (mark && (!first || mark->time < *first)) {
+                first = mark->time;
+            }
+        }
+    }
+    return first ? std::optional<long>(*first + kHighlightMilliseconds) : std::nullopt;
 }
 
 bool ChangeLog::Alive(const Mark& mark) const {
     switch (highlight_) {
     case Highlight::UntilNextTick:
-        return mark.tick == form_.TickNumber;
+        return mark.tick == runtime_.TickNumber;
     case Highlight::ForSeconds:
         return now_ - mark.time < kHighlightMilliseconds;
     case Highlight::UntilNextChange:
-        return true; // a new change clears the older marks itself
+        return true; // a new moment of change clears the older marks itself
     case Highlight::Off:
         break;
     }
@@ -92,27 +130,30 @@ void ChangeLog::Refresh() {
 void ChangeLog::Add(std::string text) {
     if (lines_.size() >= kMostLines) {
         lines_.erase(lines_.begin(), lines_.begin() + kMostLines / 10);
+        dropped_ += kMostLines / 10;
     }
-    lines_.push_back({form_.TickNumber, std::move(text)});
+    lines_.push_back({runtime_.TickNumber, std::move(text)});
 }
 
-void ChangeLog::OnMessage(int router, std::string_view message, const Rows& before) {
-    const std::vector<std::string> fields = SplitFields(message);
+void ChangeLog::OnMessage(const RouterMessage& message) {
+    const std::vector<std::string> fields = SplitFields(message.text);
+    const int router = message.router;
+    const Rows& before = message.before;
     const Rows& after = form_.RouterTable[router].Engine().Rows();
     const std::string me = RouterLetter(router);
-    Add(me + " <- " + std::string(message));
+    Add(me + " <- " + std::string(message.text));
     const std::string& kind = fields[0];
     if (kind == "R") {
-        TellUpdate(router, fields, before);
+        TellUpdate(message, fields);
     } else if (kind == "Z" || kind == "Q" || kind == "Y") {
-        Add(me + " answers " + form_.ReadTable(router));
+        Add(me + " answers " + runtime_.ReadTable(router));
         if (kind == "Z") {
             TellRequest(router, fields);
         }
     } else if (kind == "B" && fields.size() > 1) {
         std::string lost;
         for (int k = 0; k < Router::kRows; ++k) {
-            if (!SameRow(before[k], after[k])) {
+            if (before[k] != after[k]) {
                 lost += (lost.empty() ? "" : ", ") + NetworkLetter(k);
             }
         }
@@ -121,40 +162,48 @@ void ChangeLog::OnMessage(int router, std::string_view message, const Rows& befo
     } else if (kind == "I") {
         Add(me + ": table reset");
     }
+    if (before != after && highlight_ != Highlight::Off) {
+        MarkChanges(message);
+    }
+}
 
-    bool changed = false;
-    for (int k = 0; k < Router::kRows; ++k) {
-        changed = changed || !SameRow(before[k], after[k]);
-    }
-    if (!changed || highlight_ == Highlight::Off) {
-        return;
-    }
+void ChangeLog::MarkChanges(const RouterMessage& message) {
+    const long tick = runtime_.TickNumber;
     if (highlight_ == Highlight::UntilNextChange) {
-        marks_ = {};
+        // A table that arrives was sent one hop earlier; a click acts on its own tick. What was
+        // already under way when the moment began, or happens on its tick, belongs to it.
+        const long sent = message.linkCost ? tick - PacketMotion::kArrivalTick : tick;
+        const bool sameMoment = momentTick_ >= 0 && (tick == momentTick_ || sent < momentTick_);
+        if (!sameMoment) {
+            marks_ = {};
+            momentTick_ = tick;
+        }
     }
+    const Rows& after = form_.RouterTable[message.router].Engine().Rows();
     for (int k = 0; k < Router::kRows; ++k) {
-        if (!SameRow(before[k], after[k])) {
-            marks_[router][k] = Mark{form_.TickNumber, now_};
+        if (message.before[k] != after[k]) {
+            marks_[message.router][k] = Mark{tick, now_};
         }
     }
     Refresh();
 }
 
-void ChangeLog::TellUpdate(int router, const std::vector<std::string>& fields, const Rows& before) {
+void ChangeLog::TellUpdate(const RouterMessage& message, const std::vector<std::string>& fields) {
     if (fields.size() < 3) {
         return;
     }
+    const int router = message.router;
+    const Rows& before = message.before;
     const Rows& after = form_.RouterTable[router].Engine().Rows();
     const std::string me = RouterLetter(router);
     const std::string& sender = fields[2];
-    const int from = RouterIndex(sender);
-    // The cost the sender's table was charged on the way: the label of that direction, now.
-    const int label = from >= 0 ? Topology::CostLabel(from, router) : -1;
-    const double link = label >= 0 ? std::nearbyint(ReadNumber(form_.lblCost[label].caption)) : 0.0;
+    // The table's packet knows the link cost it was charged when it was sent: what the sender
+    // offered is the cost it carries less that.
     const auto offer = [&](const std::string& cost) {
-        if (label < 0) {
+        if (!message.linkCost) {
             return sender + " offers " + Said(cost);
         }
+        const double link = *message.linkCost;
         return sender + " offers " + Said(ReadNumber(cost) - link) + ", link " + sender + "-" + me +
                " adds " + Said(link);
     };
@@ -164,7 +213,7 @@ void ChangeLog::TellUpdate(int router, const std::vector<std::string>& fields, c
         const RouteRow& was = before[k];
         const RouteRow& now = after[k];
         const std::string network = NetworkLetter(k);
-        if (SameRow(was, now)) {
+        if (was == now) {
             if (IsNumeric(c) && IsNumeric(was.cost) && was.nextHop != sender &&
                 ReadNumber(c) == ReadNumber(was.cost)) {
                 Add(me + ": route to " + network + " kept at cost " + Said(was.cost) + " via " +

@@ -8,13 +8,15 @@
 #include <string_view>
 #include <vector>
 
+class FormRuntime;
 class FormState;
+struct RouterMessage;
 
 // The lecturer's view of what the routers do: every router message and its effect, in order and
 // with the tick, told in plain sentences ("B: route to e now cost 3 via C (C offers 2, link C-B
 // adds 1)"), and the table rows a message changed marked on their panels for as long as the
-// lecturer chooses. It watches the messages through the window state's router observer and
-// changes nothing the routers do.
+// lecturer chooses. It watches the messages through the runtime's router observer and changes
+// nothing the routers do.
 class ChangeLog {
 public:
     enum class Highlight { Off, UntilNextTick, ForSeconds, UntilNextChange };
@@ -27,8 +29,8 @@ public:
     };
     using Rows = std::array<RouteRow, Router::kRows>;
 
-    // Watches the window's router messages from now on; must outlive that window state's use.
-    explicit ChangeLog(FormState& form);
+    // Watches the window's router messages from now on; must outlive the runtime's use.
+    ChangeLog(FormState& form, FormRuntime& runtime);
     ChangeLog(const ChangeLog&) = delete;
     ChangeLog& operator=(const ChangeLog&) = delete;
 
@@ -37,13 +39,24 @@ public:
     // change, off again.
     static Highlight Next(Highlight mode);
     Highlight CurrentHighlight() const { return highlight_; }
+    // What the choice is called in the menu: "off", "until the next tick", ...
+    static const char* Name(Highlight mode);
     // The time, in milliseconds on a steady clock, at which what follows happens.
     void SetNow(long now) { now_ = now; }
     // Brings the panels' row marks up to date: marks whose time is over go.
     void Refresh();
     // Forgets every mark (after an undo, say).
     void ClearMarks();
+    bool HasMarks() const;
+    // When the marks kept for three seconds next run out, or none while no such mark stands.
+    std::optional<long> MarksRunOutAt() const;
+    // Adds a line of the lecturer's own doing ("Undone: Update").
+    void Note(std::string text) { Add(std::move(text)); }
+    // The lines kept: the newest kMostLines at most, older ones are dropped in blocks.
     const std::vector<Line>& Lines() const { return lines_; }
+    // How many lines have been dropped from the front so far: Lines()[0] is line Dropped() of
+    // all the lines ever written, counting from 0.
+    std::size_t Dropped() const { return dropped_; }
 
 private:
     struct Mark {
@@ -51,15 +64,20 @@ private:
         long time;
     };
 
-    void OnMessage(int router, std::string_view message, const Rows& before);
-    void TellUpdate(int router, const std::vector<std::string>& fields, const Rows& before);
+    void OnMessage(const RouterMessage& message);
+    void TellUpdate(const RouterMessage& message, const std::vector<std::string>& fields);
     void TellRequest(int router, const std::vector<std::string>& fields);
+    void MarkChanges(const RouterMessage& message);
     void Add(std::string text);
     bool Alive(const Mark& mark) const;
 
     FormState& form_;
+    FormRuntime& runtime_;
     Highlight highlight_ = Highlight::Off;
     long now_ = 0;
     std::array<std::array<std::optional<Mark>, Router::kRows>, Router::kRows> marks_{};
+    // Until the next change: the tick on which the moment of change now framed began, or -1.
+    long momentTick_ = -1;
     std::vector<Line> lines_;
+    std::size_t dropped_ = 0;
 };

@@ -78,7 +78,7 @@ void Commands::btnNetwork_Click(int index) {
 }
 
 void Commands::Command1_Click() {
-    form_.Command3.caption = "Pause";
+    form_.Command3.caption = Layout::kPause;
     form_.MoveTimer.enabled = true;
     launcher_.SendDataPacket(form_.StartIndex, form_.EndIndex);
 }
@@ -89,8 +89,8 @@ void Commands::Command2_Click() {
 }
 
 void Commands::Command3_Click() {
-    const bool pause = form_.Command3.caption == "Pause";
-    form_.Command3.caption = pause ? "Resume" : "Pause";
+    const bool pause = form_.Command3.caption == Layout::kPause;
+    form_.Command3.caption = pause ? Layout::kResume : Layout::kPause;
     form_.MoveTimer.enabled = !pause;
 }
 

@@ -1,35 +1,28 @@
 #include "app/History.h"
 
-void History::BeforeAction() {
-    undo_.push_back(form_);
+void History::BeforeAction(std::string what) {
+    undo_.push_back({form_, std::move(what)});
     if (undo_.size() > kLevels) {
         undo_.pop_front();
     }
     redo_.clear();
 }
 
-bool History::Undo() {
+std::optional<std::string> History::Undo() {
     return Move(undo_, redo_);
 }
 
-bool History::Redo() {
+std::optional<std::string> History::Redo() {
     return Move(redo_, undo_);
 }
 
-bool History::Move(std::deque<FormState>& from, std::deque<FormState>& to) {
+std::optional<std::string> History::Move(std::deque<Level>& from, std::deque<Level>& to) {
     if (from.empty()) {
-        return false;
+        return std::nullopt;
     }
-    to.push_back(form_);
-    Restore(std::move(from.back()));
+    Level level = std::move(from.back());
     from.pop_back();
-    return true;
-}
-
-void History::Restore(FormState&& state) {
-    auto observer = std::move(form_.routerMessageObserver);
-    form_ = std::move(state);
-    form_.routerMessageObserver = std::move(observer);
-    form_.TickRunning = false;
-    form_.MessageOpen = false;
+    to.push_back({form_, level.what});
+    form_ = std::move(level.state);
+    return level.what;
 }

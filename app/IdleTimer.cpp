@@ -22,6 +22,13 @@ long IdleTimer::SetSpeed(Speed speed, long now) {
     return next < 0 ? 0 : next;
 }
 
+std::optional<long> IdleTimer::NextSleptTick() const {
+    if (running_ || !enabled_) {
+        return std::nullopt;
+    }
+    return lastTick_ + Interval();
+}
+
 bool IdleTimer::Fire(long now) {
     form_.MoveTimer_Timer();
     lastTick_ = now;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 class MainForm;
 
 // Decides when the window's MoveTimer runs. While a tick could change nothing but the launch
@@ -25,6 +27,9 @@ public:
     // stays stopped (the animation is paused, or nothing can change).
     long Next(long now);
     bool Running() const { return running_; }
+    // While the timer sleeps with the animation running: when the next tick it sleeps through
+    // falls due. None while it runs or the animation is paused.
+    std::optional<long> NextSleptTick() const;
     // The time between ticks at the speed chosen: MoveTimer's interval at normal speed.
     long Interval() const;
     Speed CurrentSpeed() const { return speed_; }

@@ -2,6 +2,7 @@
 
 #include "common/Letters.h"
 #include "common/NumberText.h"
+#include "form/FormRuntime.h"
 #include "form/FormState.h"
 #include "form/Layout.h"
 #include "form/Topology.h"
@@ -11,8 +12,8 @@ void LinkEditor::cmdBreak_Click(int index) {
     LineControl& line = form_.lne[link];
     if (line.colour == Layout::kGrey) {
         const auto [lower, higher] = Topology::LinkRouters(link);
-        form_.WriteTable(lower, "B:" + RouterLetter(higher));
-        form_.WriteTable(higher, "B:" + RouterLetter(lower));
+        runtime_.WriteTable(lower, "B:" + RouterLetter(higher));
+        runtime_.WriteTable(higher, "B:" + RouterLetter(lower));
         line.colour = Layout::kRed;
     } else {
         line.colour = Layout::kGrey;

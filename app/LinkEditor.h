@@ -1,5 +1,6 @@
 #pragma once
 
+class FormRuntime;
 class FormState;
 
 // Breaking and mending links, and stepping link costs with the mouse.
@@ -7,7 +8,7 @@ class LinkEditor {
 public:
     static constexpr int kLeftButton = 1;
 
-    explicit LinkEditor(FormState& form) : form_(form) {}
+    LinkEditor(FormState& form, FormRuntime& runtime) : form_(form), runtime_(runtime) {}
 
     // An up link breaks: both routers are told (the lower first) and the line turns red. A broken
     // link mends: the line turns grey and nobody is told.
@@ -18,4 +19,5 @@ public:
 
 private:
     FormState& form_;
+    FormRuntime& runtime_;
 };

@@ -8,20 +8,26 @@
 #include "form/Topology.h"
 
 MainForm::MainForm(Platform& platform, RandomSource& random)
-    : platform_(platform), random_(random), form_(random), scenarios_(form_), links_(form_),
-      launcher_(form_, platform_), arrival_(form_, launcher_, random_),
-      motion_(form_, launcher_, arrival_, random_), commands_(form_, launcher_) {}
+    : platform_(platform), random_(random), form_(random), runtime_(form_),
+      scenarios_(form_, runtime_), links_(form_, runtime_), launcher_(form_, runtime_, platform_),
+      arrival_(form_, runtime_, launcher_, random_),
+      motion_(form_, runtime_, launcher_, arrival_, random_), commands_(form_, launcher_) {}
 
 bool MainForm::MoveTimer_Timer() {
-    if (form_.TickRunning || form_.MessageOpen || !form_.MoveTimer.enabled) {
+    if (runtime_.TickRunning || runtime_.MessageOpen || !form_.MoveTimer.enabled) {
         return false;
     }
     RunTick();
     return true;
 }
 
+bool MainForm::CanStep() const {
+    return form_.Command3.caption == Layout::kResume && !runtime_.TickRunning &&
+           !runtime_.MessageOpen;
+}
+
 bool MainForm::StepTicks(int count) {
-    if (form_.Command3.caption != "Resume" || form_.TickRunning || form_.MessageOpen) {
+    if (!CanStep()) {
         return false;
     }
     for (int t = 0; t < count; ++t) {
@@ -31,11 +37,11 @@ bool MainForm::StepTicks(int count) {
 }
 
 void MainForm::RunTick() {
-    form_.TickRunning = true;
+    runtime_.TickRunning = true;
     struct Done {
         bool& flag;
         ~Done() { flag = false; }
-    } done{form_.TickRunning};
+    } done{runtime_.TickRunning};
     motion_.MoveTimer_Timer();
 }
 

@@ -3,6 +3,7 @@
 #include "app/Commands.h"
 #include "app/LinkEditor.h"
 #include "app/Scenarios.h"
+#include "form/FormRuntime.h"
 #include "form/FormState.h"
 #include "packets/PacketArrival.h"
 #include "packets/PacketLauncher.h"
@@ -46,9 +47,13 @@ public:
     // timer would, without resuming. Does nothing while the animation runs. Returns whether it
     // stepped.
     bool StepTicks(int count);
+    // Whether StepTicks would step now.
+    bool CanStep() const;
 
     FormState& State() { return form_; }
     const FormState& State() const { return form_; }
+    FormRuntime& Runtime() { return runtime_; }
+    const FormRuntime& Runtime() const { return runtime_; }
 
 private:
     void RunTick();
@@ -56,6 +61,7 @@ private:
     Platform& platform_;
     RandomSource& random_;
     FormState form_;
+    FormRuntime runtime_;
     Scenarios scenarios_;
     LinkEditor links_;
     PacketLauncher launcher_;

@@ -1,6 +1,7 @@
 #include "app/Scenarios.h"
 
 #include "common/Letters.h"
+#include "form/FormRuntime.h"
 #include "form/FormState.h"
 #include "form/Layout.h"
 #include "form/Topology.h"
@@ -38,7 +39,7 @@ constexpr CostTexts kFourRouterCosts{"1", "1", "1", "1", "1", "9", "1", "1", "1"
 const std::vector<ScenarioPlan>& Plans() {
     static const std::vector<ScenarioPlan> plans{
         {{"Example 1"}, {"BF"}, "", false, kDesignCosts, Routing::Table},
-        {{"Random 1 No Reverse", "Random 1"}, {"BF"}, "", true, kBlankCosts, Routing::Random},
+        {{Layout::kNoReverseScenario, "Random 1"}, {"BF"}, "", true, kBlankCosts, Routing::Random},
         {{"Flooding 1"}, {"BF"}, "", true, kBlankCosts, Routing::Flood},
         {{"Three Routers"},
          {"AD", "BD", "CD", "BE", "BF", "EF", "DF"},
@@ -150,14 +151,14 @@ void Scenarios::cmbSims_Change() {
 }
 
 void Scenarios::Command5_Click() {
-    form_.Command3.caption = "Pause";
+    form_.Command3.caption = Layout::kPause;
     form_.MoveTimer.enabled = true;
     for (int i = 0; i < kRouterCount; ++i) {
         std::string message = "I:0:A";
         for (int k = 0; k < kNetworkCount; ++k) {
             message += form_.RandomMode || form_.FloodMode ? ":0" : k == i ? ":1" : ":inf";
         }
-        form_.WriteTable(i, message);
+        runtime_.WriteTable(i, message);
     }
 }
 

@@ -1,18 +1,19 @@
 #pragma once
 
+#include "form/Layout.h"
+
 #include <array>
 #include <string>
 
+class FormRuntime;
 class FormState;
 
 // The scenario list, the scenario set-up, Reset and the split-horizon box.
 class Scenarios {
 public:
-    static constexpr std::array<const char*, 7> kNames{
-        "Random 1",      "Random 1 No Reverse", "Flooding 1", "Example 1",
-        "Three Routers", "Four Routers",        "Everything"};
+    static constexpr auto kNames = Layout::kScenarioNames;
 
-    explicit Scenarios(FormState& form) : form_(form) {}
+    Scenarios(FormState& form, FormRuntime& runtime) : form_(form), runtime_(runtime) {}
 
     // Adds the seven names, selects "Random 1" and sets that scenario up.
     void FillScenarioList();
@@ -29,4 +30,5 @@ private:
     void HideRouter(int router);
     void HideLink(int link);
     FormState& form_;
+    FormRuntime& runtime_;
 };

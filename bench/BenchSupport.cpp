@@ -25,9 +25,8 @@ void BenchForm::PlaceOnHop(int slot, const std::string& kind, int destination, i
 
 void BenchForm::FillWithLoopingPackets() {
     Choose("Example 1");
-    FormState& s = form.State();
-    s.WriteTable(0, "R:0:B:inf:inf:inf:inf:inf: 2");
-    s.WriteTable(1, "R:0:A:inf:inf:inf:inf:inf: 2");
+    form.Runtime().WriteTable(0, "R:0:B:inf:inf:inf:inf:inf: 2");
+    form.Runtime().WriteTable(1, "R:0:A:inf:inf:inf:inf:inf: 2");
     for (int slot = 0; slot < 51; ++slot) {
         const bool there = slot % 2 == 0;
         PlaceOnHop(slot, "R", 5, there ? 0 : 1, there ? 1 : 0, slot % 26);
@@ -48,7 +47,7 @@ void BenchForm::FillWithSpreadPackets() {
     Choose("Everything");
     FormState& s = form.State();
     for (int r = 0; r < kRouterCount; ++r) {
-        s.WriteTable(r, "I:0:A:inf:inf:inf:inf:inf:inf");
+        form.Runtime().WriteTable(r, "I:0:A:inf:inf:inf:inf:inf:inf");
         // One table update from each neighbour that is the next hop for some networks.
         for (int n = 0; n < kRouterCount; ++n) {
             std::string update = "R:0:" + RouterLetter(n);
@@ -59,7 +58,7 @@ void BenchForm::FillWithSpreadPackets() {
                 any = any || via;
             }
             if (any) {
-                s.WriteTable(r, update);
+                form.Runtime().WriteTable(r, update);
             }
         }
     }

@@ -2,6 +2,7 @@
 // the share of a core the running animation takes, with 51 packets spread over every link.
 #include "BenchSupport.h"
 
+#include "app/Lesson.h"
 #include "app/view/MainWindow.h"
 
 #include <QApplication>
@@ -49,7 +50,8 @@ double OtherProcessCpuSeconds(long pid) {
 // 1920 x 1080 (a projector) for 0.
 struct SpreadWindow {
     BenchForm bench;
-    MainWindow window{bench.form};
+    Lesson lesson{bench.form};
+    MainWindow window{lesson};
 
     explicit SpreadWindow(long zoom) {
         bench.FillWithSpreadPackets();

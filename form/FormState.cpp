@@ -21,8 +21,9 @@ FormState::FormState(RandomSource& random)
                                                        RouterPanel(random), RouterPanel(random),
                                                        RouterPanel(random), RouterPanel(random)},
       Command1(Command(Layout::kCommand1, "One")), Command2(Command(Layout::kCommand2, "Many")),
-      Command3(Command(Layout::kCommand3, "Pause")), Command4(Command(Layout::kCommand4, "Update")),
-      Command5(Command(Layout::kCommand5, "Reset")), Command7(Command(Layout::kCommand7, "Kill")) {
+      Command3(Command(Layout::kCommand3, Layout::kPause)),
+      Command4(Command(Layout::kCommand4, "Update")), Command5(Command(Layout::kCommand5, "Reset")),
+      Command7(Command(Layout::kCommand7, "Kill")) {
     using namespace Layout;
     for (int i = 0; i < kRouterCount; ++i) {
         const RouterPlace& r = kRouters[i];
@@ -90,16 +91,6 @@ FormState::FormState(RandomSource& random)
     cmbSims.box = kScenarioList;
     cmbSims.fontPoints = kLargePoints;
     Label2 = {kStatusLine, "Label2", kCommandPoints, false, false, true};
-}
-
-bool FormState::WriteTable(int router, std::string_view message) {
-    if (!routerMessageObserver) {
-        return RouterTable[router].SetTable(message);
-    }
-    const auto before = RouterTable[router].Engine().Rows();
-    const bool accepted = RouterTable[router].SetTable(message);
-    routerMessageObserver(router, message, before);
-    return accepted;
 }
 
 LineControl& FormState::Link(int a, int b) {

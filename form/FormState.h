@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 class RandomSource;
@@ -22,19 +21,11 @@ using GeometryTable = std::array<std::array<std::int16_t, kGeometrySize>, kGeome
 
 // Everything the main window holds: its controls, with their captions, colours and visibility
 // doubling as data, the six router panels and the window-level variables. Built in its design
-// state; start-up brings it into its first running state.
+// state; start-up brings it into its first running state. Plain data: a copy is a snapshot of
+// the whole window, packets in flight included (see FormRuntime for what is not).
 class FormState {
 public:
     explicit FormState(RandomSource& random);
-
-    // Writes a router message to panel i's Table; every part of the window reaches routers here.
-    bool WriteTable(int router, std::string_view message);
-    const std::string& ReadTable(int router) const { return RouterTable[router].Table(); }
-    // Told of every router message once the router has acted on it, with the router's rows as
-    // they were before: for the message log and the highlighting of changed rows.
-    std::function<void(int router, std::string_view message,
-                       const std::array<RouteRow, Router::kRows>& before)>
-        routerMessageObserver;
 
     // The line of the link between two routers (any order).
     LineControl& Link(int a, int b);
@@ -82,11 +73,6 @@ public:
     bool RouterStartChosen = false;
     bool NetworkStartChosen = false;
     std::int16_t LaunchCountdown = 0;
-    // Ticks since start-up, run or slept through by an idle timer: the message log's clock.
-    long TickNumber = 0;
-
-    // True while the modal out-of-packets message is open, and while a tick runs: no tick may
-    // start inside either.
-    bool MessageOpen = false;
-    bool TickRunning = false;
+    // The link cost each table packet was charged when it was sent, for telling what it carried.
+    std::array<std::int16_t, kPacketSlots> PacketLinkCost{};
 };

@@ -13,6 +13,17 @@ inline constexpr int kClientWidth = 12330;
 inline constexpr int kClientHeight = 8745;
 inline constexpr const char* kCaption = "Pelko's Hopscape Demo";
 
+// Command3's captions: the caption is the only record of whether the animation is paused.
+inline constexpr const char* kPause = "Pause";
+inline constexpr const char* kResume = "Resume";
+
+// The scenario list's items, in order. The second is the random scenario that never sends a
+// packet straight back where it came from.
+inline constexpr std::array<const char*, 7> kScenarioNames{
+    "Random 1",      "Random 1 No Reverse", "Flooding 1", "Example 1",
+    "Three Routers", "Four Routers",        "Everything"};
+inline constexpr const char* kNoReverseScenario = kScenarioNames[1];
+
 inline constexpr int kGrey = 0x808080;
 inline constexpr int kRed = 0x0000FF;
 inline constexpr int kWhite = 0xFFFFFF;

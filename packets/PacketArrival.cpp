@@ -4,6 +4,7 @@
 #include "common/Letters.h"
 #include "common/NumberText.h"
 #include "common/RandomSource.h"
+#include "form/FormRuntime.h"
 #include "form/FormState.h"
 #include "form/Layout.h"
 #include "packets/PacketLauncher.h"
@@ -61,7 +62,7 @@ void PacketArrival::Arrive(int slot, const PacketRecord& record) {
     if (record.kind == PacketRecord::kTable) {
         Drop(slot);
         if (destination >= 0) {
-            form_.WriteTable(destination, form_.PacketPayload[slot]);
+            runtime_.WriteTable(destination, form_.PacketPayload[slot], form_.PacketLinkCost[slot]);
         }
         return;
     }
@@ -107,8 +108,8 @@ void PacketArrival::Deliver(int slot, int destination) {
 }
 
 void PacketArrival::RouteByTable(int slot, const PacketRecord& record, int here) {
-    form_.WriteTable(here, "Q:" + record.destination);
-    const std::vector<std::string> reply = SplitFields(form_.ReadTable(here));
+    runtime_.WriteTable(here, "Q:" + record.destination);
+    const std::vector<std::string> reply = SplitFields(runtime_.ReadTable(here));
     const int next = reply.size() >= 2 && IsNumeric(reply[1]) ? NextHopRouter(reply[0]) : -1;
     if (next < 0) {
         // No route ("inf"), or an answer that names no neighbour: dropped silently.
@@ -119,7 +120,7 @@ void PacketArrival::RouteByTable(int slot, const PacketRecord& record, int here)
 }
 
 void PacketArrival::RouteAtRandom(int slot, const PacketRecord& record, int here) {
-    const bool noReverse = form_.cmbSims.text == kNoReverse;
+    const bool noReverse = form_.cmbSims.text == Layout::kNoReverseScenario;
     char choice = kNoChoice;
     int r = static_cast<int>(kDrawRange * random_.Next());
     for (int tries = 0; choice == kNoChoice && tries < kRandomTries; ++tries) {

@@ -2,6 +2,7 @@
 
 #include "packets/PacketRecord.h"
 
+class FormRuntime;
 class FormState;
 class PacketLauncher;
 class RandomSource;
@@ -11,11 +12,11 @@ class RandomSource;
 // forwarded by table lookup, at random or by flooding, as the scenario says.
 class PacketArrival {
 public:
-    static constexpr const char* kNoReverse = "Random 1 No Reverse";
     static constexpr int kRandomTries = 20; // random routing gives up after this many draws
 
-    PacketArrival(FormState& form, PacketLauncher& launcher, RandomSource& random)
-        : form_(form), launcher_(launcher), random_(random) {}
+    PacketArrival(FormState& form, FormRuntime& runtime, PacketLauncher& launcher,
+                  RandomSource& random)
+        : form_(form), runtime_(runtime), launcher_(launcher), random_(random) {}
 
     // The packet in `slot` has arrived with this record.
     void Arrive(int slot, const PacketRecord& record);
@@ -30,6 +31,7 @@ private:
     void Drop(int slot);
 
     FormState& form_;
+    FormRuntime& runtime_;
     PacketLauncher& launcher_;
     RandomSource& random_;
 };

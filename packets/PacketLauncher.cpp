@@ -2,6 +2,7 @@
 
 #include "common/Letters.h"
 #include "common/NumberText.h"
+#include "form/FormRuntime.h"
 #include "form/FormState.h"
 #include "form/Layout.h"
 #include "form/Platform.h"
@@ -10,10 +11,10 @@ static_assert(PacketLauncher::kLastSlot == kPacketSlots - 1);
 
 void PacketLauncher::ShowOutOfPackets() {
     // While the box is open no tick may start: the view's timer keeps firing inside its loop.
-    const bool wasOpen = form_.MessageOpen;
-    form_.MessageOpen = true;
+    const bool wasOpen = runtime_.MessageOpen;
+    runtime_.MessageOpen = true;
     platform_.ShowMessage(kOutOfPackets);
-    form_.MessageOpen = wasOpen;
+    runtime_.MessageOpen = wasOpen;
 }
 
 int PacketLauncher::TakeSlot(bool& exhausted) {
@@ -51,10 +52,11 @@ void PacketLauncher::SendTablePacket(int p, int q, std::int16_t cost) {
     if (form_.SplitHorizon) {
         request += ":" + RouterLetter(q);
     }
-    form_.WriteTable(p, request);
-    const std::string reply = form_.ReadTable(p);
+    runtime_.WriteTable(p, request);
+    const std::string reply = runtime_.ReadTable(p);
     form_.Label2.caption = reply;
     form_.PacketPayload[slot] = reply;
+    form_.PacketLinkCost[slot] = cost;
     marker.tag = record.Text();
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+class FormRuntime;
 class FormState;
 class Platform;
 struct ShapeControl;
@@ -19,7 +20,8 @@ public:
     static constexpr int kStepsPerHop = 24; // a hop's steps are this fraction of its extent
     static constexpr const char* kOutOfPackets = "Silly Error - Ran Out of Packets";
 
-    PacketLauncher(FormState& form, Platform& platform) : form_(form), platform_(platform) {}
+    PacketLauncher(FormState& form, FormRuntime& runtime, Platform& platform)
+        : form_(form), runtime_(runtime), platform_(platform) {}
 
     // Router p asks its router for the table it offers q over a link of the given cost, shows
     // the reply on the status line and sends it as a table packet.
@@ -42,5 +44,6 @@ private:
     int TakeSlot(bool& exhausted);
     void ShowOutOfPackets();
     FormState& form_;
+    FormRuntime& runtime_;
     Platform& platform_;
 };

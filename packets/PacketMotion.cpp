@@ -3,13 +3,14 @@
 #include "common/Letters.h"
 #include "common/NumberText.h"
 #include "common/RandomSource.h"
+#include "form/FormRuntime.h"
 #include "form/FormState.h"
 #include "packets/PacketArrival.h"
 #include "packets/PacketLauncher.h"
 #include "packets/PacketRecord.h"
 
 void PacketMotion::MoveTimer_Timer() {
-    ++form_.TickNumber;
+    ++runtime_.TickNumber;
     Sweep();
     --form_.LaunchCountdown;
     if (form_.LaunchCountdown == -1) {
@@ -59,7 +60,7 @@ void PacketMotion::SkipIdleTicks(long count) {
     const long left =
         (form_.LaunchCountdown - count % kCountdownCycle + kCountdownCycle) % kCountdownCycle;
     form_.LaunchCountdown = static_cast<std::int16_t>(left);
-    form_.TickNumber += count;
+    runtime_.TickNumber += count;
 }
 
 int PacketMotion::NetworksInUse() const {

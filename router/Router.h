@@ -14,6 +14,7 @@ struct RouteRow {
     std::string cost = "inf";  // a number text or "inf" (or whatever text a message brought)
     std::string nextHop = "-"; // "L", "-" or a router letter
     bool shown = true;
+    bool operator==(const RouteRow&) const = default;
 };
 
 // A router's distance-vector logic, driven only by colon-separated text messages (kinds I, R, B,

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the layering of the source tree: each folder includes only itself and the folders listed
-# above it, the std-only folders include no Qt header.
+# above it, the std-only folders include no Qt header, and no two classes include each other,
+# directly or round a longer circle (a class is its .h and .cpp together).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -61,8 +62,17 @@ while IFS= read -r file; do
     fi
 done < <(find common router form packets app -name '*.h' -o -name '*.cpp' | sort)
 
+# tsort orders the classes so that each comes after every class it includes; it names the
+# classes of any circle it meets.
+if ! sort -u "$edges" | tsort >/dev/null 2>"$edges.loops"; then
+    echo "FAILED: classes include each other:"
+    grep -v '^tsort: -: input contains a loop:' "$edges.loops" | sed 's/^tsort: /    /'
+    faults=$((faults + 1))
+fi
+rm -f "$edges.loops"
+
 if [ "$faults" -ne 0 ]; then
     echo "layers: $faults fault(s)"
     exit 1
 fi
-echo "layers: ${#layers[@]} folders checked, no folder includes one above it"
+echo "layers: ${#layers[@]} folders checked, no folder includes one above it, no include circle"

@@ -3,14 +3,14 @@
 // ACTIONS, in order: "update", "ticks:N", "router:I", "network:I", "many", "break:I",
 // "pause", "step:N" (N ticks while paused), "highlight:N" (the highlighting's N-th choice: 1 until
 // the next tick, 2 for three seconds, 3 until the next change).
-#include "app/MainForm.h"
+#include "app/Lesson.h"
+#include "app/StartOptions.h"
 #include "app/view/MainWindow.h"
+#include "app/view/Program.h"
 #include "common/NumberText.h"
-#include "common/SeededRandom.h"
 #include "form/Platform.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +27,42 @@ public:
     std::uint64_t ClockSeed() override { return 1; }
 };
 
+// Runs one action; false for an action it does not know.
+bool Run(MainWindow& window, const std::string& verb, int n) {
+    Lesson& lesson = window.Demonstration();
+    using Control = Action::Control;
+    const auto click = [&](Control control, int index = 0) {
+        lesson.Act(Action::Click(control, index), window.Now());
+    };
+    if (verb == "update") {
+        click(Control::Update);
+    } else if (verb == "ticks") {
+        for (int t = 0; t < n; ++t) {
+            window.Tick();
+        }
+    } else if (verb == "router") {
+        click(Control::Router, n);
+    } else if (verb == "network") {
+        click(Control::Network, n);
+    } else if (verb == "many") {
+        click(Control::Many);
+    } else if (verb == "break") {
+        click(Control::Break, n);
+    } else if (verb == "pause") {
+        click(Control::Pause);
+    } else if (verb == "step") {
+        lesson.Step(n, window.Now());
+    } else if (verb == "highlight") {
+        for (int i = 0; i < n; ++i) {
+            lesson.CycleHighlight(window.Now());
+        }
+    } else {
+        return false;
+    }
+    window.Sync();
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -36,16 +72,19 @@ int main(int argc, char* argv[]) {
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    ConsolePlatform platform;
-    SeededRandom random(1);
-    MainForm form(platform, random);
-    form.Form_Load();
+    Program::SetUpApplication();
+    StartOptions options;
+    options.seed = 1;
     if (argc > 2) {
-        form.State().cmbSims.text = argv[2];
-        form.cmbSims_Change();
+        options.scenario = argv[2];
     }
-    MainWindow window(form);
+    if (const std::string problem = options.Problem(); !problem.empty()) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
+        return 2;
+    }
+    ConsolePlatform console;
+    Program program(options, QSize(), &console);
+    MainWindow& window = program.Window();
     if (argc > 3) {
         const double zoom = ReadNumber(argv[3]); // "1.5" means the same in every locale
         window.resize(static_cast<int>(window.width() * zoom),
@@ -55,30 +94,7 @@ int main(int argc, char* argv[]) {
         const std::string action = argv[a];
         const auto colon = action.find(':');
         const int n = colon == std::string::npos ? 0 : std::atoi(action.c_str() + colon + 1);
-        const std::string verb = action.substr(0, colon);
-        if (verb == "update") {
-            form.Command4_Click();
-        } else if (verb == "ticks") {
-            for (int t = 0; t < n; ++t) {
-                window.Tick();
-            }
-        } else if (verb == "router") {
-            form.btnRouter_Click(n);
-        } else if (verb == "network") {
-            form.btnNetwork_Click(n);
-        } else if (verb == "many") {
-            form.Command2_Click();
-        } else if (verb == "break") {
-            form.cmdBreak_Click(n);
-        } else if (verb == "pause") {
-            form.Command3_Click();
-        } else if (verb == "step") {
-            form.StepTicks(n);
-        } else if (verb == "highlight") {
-            for (int i = 0; i < n; ++i) {
-                window.Log().SetHighlight(ChangeLog::Next(window.Log().CurrentHighlight()));
-            }
-        } else {
+        if (!Run(window, action.substr(0, colon), n)) {
             std::fprintf(stderr, "unknown action: %s\n", action.c_str());
             return 2;
         }

@@ -1,5 +1,6 @@
 #include "app/view/ColourButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOption>
 
@@ -45,9 +46,39 @@ void ColourButton::PaintStyled() {
     QPainter(this).drawImage(QPoint(0, 0), styled_);
 }
 
+void ColourButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        event->ignore();
+        return;
+    default:
+        QPushButton::keyPressEvent(event);
+    }
+}
+
+void ColourButton::PaintVector() {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.setBrush(palette().color(QPalette::Button));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    if (!text().isEmpty()) {
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.setFont(font());
+        painter.drawText(rect(), Qt::AlignCenter, text());
+    }
+}
+
 void ColourButton::paintEvent(QPaintEvent*) {
     if (!colour_.isValid()) {
-        PaintStyled();
+        if (window()->property("vectorPainting").toBool()) {
+            PaintVector();
+        } else {
+            PaintStyled();
+        }
         return;
     }
     QStyleOption option;

@@ -9,7 +9,8 @@
 // A push button that, once given a colour, is drawn flat in exactly that colour (router and
 // network buttons, whose colour the packets repeat), with the style's focus mark when it has the
 // keyboard focus; without a colour it looks like any other button, drawn by the style once for
-// each look it takes and copied after.
+// each look it takes and copied after. For a vector picture it is drawn as shapes and text only.
+// The arrow keys pass over it to the window (they do not move the focus to the next button).
 class ColourButton : public QPushButton {
     Q_OBJECT
 
@@ -19,10 +20,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Draws the button as the style does, from a copy of the style's last drawing.
     void PaintStyled();
+    // A plain button of the style's colours in shapes and text, for a vector picture, where the
+    // style's own drawing would come out as a bitmap.
+    void PaintVector();
 
     QColor colour_;
     QImage styled_;

@@ -6,11 +6,21 @@
 #include <QPainter>
 #include <QWidget>
 
+FormCanvas::DrawnPacket FormCanvas::Drawn(const FormPainter& painter, const ShapeControl& packet) {
+    return {packet.visible, packet.visible ? painter.PacketArea(packet) : QRect(),
+            packet.borderColour, packet.fillColour, packet.borderWidth};
+}
+
 void FormCanvas::Invalidate(bool resized) {
     stillStale_ = true;
     if (resized) {
         sprites_.Clear();
-        drawn_ = {};
+        // The whole window repaints at the new scale, every packet where the new transform puts
+        // it: that is where the next tick must wipe it from.
+        const FormPainter painter(form_, transform_);
+        for (std::size_t i = 0; i < form_.shpPacket.size(); ++i) {
+            drawn_[i] = Drawn(painter, form_.shpPacket[i]);
+        }
     }
 }
 
@@ -18,9 +28,7 @@ QRegion FormCanvas::Changed(bool& statusChanged) {
     const FormPainter painter(form_, transform_);
     DirtyArea changed;
     for (std::size_t i = 0; i < form_.shpPacket.size(); ++i) {
-        const ShapeControl& packet = form_.shpPacket[i];
-        const DrawnPacket now{packet.visible, packet.visible ? painter.PacketArea(packet) : QRect(),
-                              packet.borderColour, packet.fillColour, packet.borderWidth};
+        const DrawnPacket now = Drawn(painter, form_.shpPacket[i]);
         DrawnPacket& was = drawn_[i];
         if (!(now == was)) {
             changed.Add(was.area);

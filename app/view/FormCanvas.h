@@ -10,6 +10,7 @@
 #include <array>
 #include <string>
 
+class FormPainter;
 class QWidget;
 
 // What the window paints under its widgets, and what a tick asks it to repaint. The still drawing
@@ -39,6 +40,8 @@ private:
         int width = 0;
         bool operator==(const DrawnPacket&) const = default;
     };
+
+    static DrawnPacket Drawn(const FormPainter& painter, const ShapeControl& packet);
 
     const FormState& form_;
     const TwipsTransform& transform_;

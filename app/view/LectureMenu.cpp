@@ -1,20 +1,25 @@
 #include "app/view/LectureMenu.h"
 
-#include "app/MainForm.h"
+#include "app/Lesson.h"
+#include "app/WindowPlacement.h"
 #include "app/view/LogWindow.h"
-#include "app/view/MainWindow.h"
 #include "app/view/Picture.h"
 #include "packets/PacketMotion.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
+#include <QWidget>
 
 namespace {
 
@@ -33,32 +38,42 @@ IdleTimer::Speed SpeedOf(Id id) {
     }
 }
 
-const char* ModeName(ChangeLog::Highlight mode) {
-    switch (mode) {
-    case ChangeLog::Highlight::UntilNextTick:
-        return "until the next tick";
-    case ChangeLog::Highlight::ForSeconds:
-        return "for three seconds";
-    case ChangeLog::Highlight::UntilNextChange:
-        return "until the next change";
-    case ChangeLog::Highlight::Off:
-        break;
-    }
-    return "off";
+bool IsSpeed(Id id) {
+    return id == Id::QuarterSpeed || id == Id::HalfSpeed || id == Id::NormalSpeed ||
+           id == Id::DoubleSpeed;
+}
+
+// The entries after which the menu draws a separator.
+bool EndsGroup(Id id) {
+    return id == Id::DoubleSpeed || id == Id::StepHop || id == Id::Redo || id == Id::Log ||
+           id == Id::SavePicture;
+}
+
+Box ToBox(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+// Esc closes a second window.
+void CloseOnEscape(QWidget& second) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &second);
+    escape->setContext(Qt::WindowShortcut);
+    QObject::connect(escape, &QShortcut::activated, &second, &QWidget::close);
 }
 
 } // namespace
 
-LectureMenu::LectureMenu(MainWindow& window) : QObject(&window), window_(window) {
+LectureMenu::LectureMenu(Lesson& lesson, QWidget& window, const QElapsedTimer& clock)
+    : QObject(&window), lesson_(lesson), window_(window), clock_(clock) {
     auto* speeds = new QActionGroup(this);
     for (const Extras::Entry& entry : Extras::kEntries) {
         auto* action = new QAction(QString::fromUtf8(entry.name), &window);
         action->setShortcut(QKeySequence(QString::fromLatin1(entry.keys)));
-        action->setShortcutContext(Qt::WindowShortcut);
+        // The keys act from the log and help windows too.
+        action->setShortcutContext(Qt::ApplicationShortcut);
         window.addAction(action);
         connect(action, &QAction::triggered, this, [this, id = entry.id] { Trigger(id); });
         actions_[entry.id] = action;
-        if (SpeedOf(entry.id) != IdleTimer::Speed::Normal || entry.id == Id::NormalSpeed) {
+        if (IsSpeed(entry.id)) {
             action->setCheckable(true);
             action->setChecked(entry.id == Id::NormalSpeed);
             speeds->addAction(action);
@@ -74,8 +89,7 @@ QMenu* LectureMenu::Menu() {
         menu_->setObjectName(QStringLiteral("ExtrasMenu"));
         for (const Extras::Entry& entry : Extras::kEntries) {
             menu_->addAction(actions_.at(entry.id));
-            if (entry.id == Id::DoubleSpeed || entry.id == Id::StepHop || entry.id == Id::Redo ||
-                entry.id == Id::Log || entry.id == Id::SavePicture) {
+            if (EndsGroup(entry.id)) {
                 menu_->addSeparator();
             }
         }
@@ -86,6 +100,7 @@ QMenu* LectureMenu::Menu() {
 LogWindow* LectureMenu::Log() {
     if (log_ == nullptr) {
         log_ = new LogWindow(&window_);
+        CloseOnEscape(*log_);
     }
     return log_;
 }
@@ -99,6 +114,7 @@ QWidget* LectureMenu::Help() {
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         text->setMargin(12);
         (new QVBoxLayout(help_))->addWidget(text);
+        CloseOnEscape(*help_);
     }
     return help_;
 }
@@ -111,44 +127,69 @@ void LectureMenu::Popup(const QPoint& globalPosition) {
 void LectureMenu::Refresh() {
     actions_.at(Id::Highlight)
         ->setText(QStringLiteral("Highlight changed rows (now %1)")
-                      .arg(QString::fromLatin1(ModeName(window_.Log().CurrentHighlight()))));
+                      .arg(QString::fromLatin1(ChangeLog::Name(lesson_.CurrentHighlight()))));
+    actions_.at(Id::Undo)->setEnabled(lesson_.CanUndo());
+    actions_.at(Id::Redo)->setEnabled(lesson_.CanRedo());
     if (log_ != nullptr && log_->isVisible()) {
-        log_->Show(window_.Log().Lines());
+        log_->Show(lesson_.LogLines(), lesson_.LogLinesDropped());
     }
 }
 
+void LectureMenu::ShowBeside(QWidget& second) {
+    if (!second.isVisible()) {
+        const QScreen* screen = window_.screen();
+        // The frame the window system puts round a window, as round the main window.
+        const QMargins frame(window_.geometry().left() - window_.frameGeometry().left(),
+                             window_.geometry().top() - window_.frameGeometry().top(),
+                             window_.frameGeometry().right() - window_.geometry().right(),
+                             window_.frameGeometry().bottom() - window_.geometry().bottom());
+        const QSize framed = second.size().grownBy(frame);
+        const Box place = WindowPlacement::Beside(ToBox(screen->availableGeometry()),
+                                                  ToBox(window_.frameGeometry()), framed.width(),
+                                                  framed.height());
+        second.resize(QSize(place.width, place.height).shrunkBy(frame));
+        second.move(place.left, place.top);
+    }
+    second.show();
+    second.raise();
+    second.activateWindow();
+}
+
+void LectureMenu::ToggleLog() {
+    if (Log()->isVisible()) {
+        log_->close();
+        return;
+    }
+    ShowBeside(*log_);
+    log_->Show(lesson_.LogLines(), lesson_.LogLinesDropped());
+}
+
 void LectureMenu::Trigger(Id id) {
+    const long now = clock_.elapsed();
     switch (id) {
     case Id::QuarterSpeed:
     case Id::HalfSpeed:
     case Id::NormalSpeed:
     case Id::DoubleSpeed:
-        window_.SetSpeed(SpeedOf(id));
+        lesson_.SetSpeed(SpeedOf(id), now);
         break;
     case Id::StepTick:
-        window_.Act([this] { window_.Form().StepTicks(1); });
+        lesson_.Step(1, now);
         break;
     case Id::StepHop:
-        window_.Act([this] { window_.Form().StepTicks(PacketMotion::kArrivalTick); });
+        lesson_.Step(PacketMotion::kArrivalTick, now);
         break;
     case Id::Undo:
-        window_.Undo();
+        lesson_.Undo(now);
         break;
     case Id::Redo:
-        window_.Redo();
+        lesson_.Redo(now);
         break;
     case Id::Highlight:
-        window_.Log().SetHighlight(ChangeLog::Next(window_.Log().CurrentHighlight()));
-        window_.Sync();
+        lesson_.CycleHighlight(now);
         break;
     case Id::Log:
-        if (!Log()->isVisible()) {
-            // Beside the main window, so that both can be seen.
-            log_->move(window_.frameGeometry().topRight() + QPoint(8, 0));
-        }
-        log_->show();
-        log_->raise();
-        log_->Show(window_.Log().Lines());
+        ToggleLog();
         break;
     case Id::CopyPicture:
         // Twice the window's size: sharp on a slide.
@@ -161,23 +202,35 @@ void LectureMenu::Trigger(Id id) {
         window_.isFullScreen() ? window_.showNormal() : window_.showFullScreen();
         break;
     case Id::Help:
-        Help()->show();
-        help_->raise();
+        ShowBeside(*Help());
         break;
     }
+    emit Changed();
     Refresh();
 }
 
-bool LectureMenu::SavePicture(const QString& file, double scale) {
-    return file.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
-               ? Picture::SaveSvg(window_, file, scale)
-               : Picture::SavePng(window_, file, scale);
+bool LectureMenu::SavePicture(const QString& typed, PictureFile::Format format, double scale) {
+    const QString file =
+        QString::fromStdString(PictureFile::WithExtension(typed.toStdString(), format));
+    const QString problem = Picture::Save(window_, file, format, scale);
+    if (problem.isEmpty()) {
+        return true;
+    }
+    QMessageBox box(
+        QMessageBox::Warning, window_.windowTitle(),
+        QString::fromStdString(PictureFile::SaveFailed(file.toStdString(), problem.toStdString())),
+        QMessageBox::Ok, &window_);
+    box.setObjectName(QStringLiteral("PictureNotSaved"));
+    box.exec();
+    return false;
 }
 
 void LectureMenu::AskAndSavePicture() {
+    const QString png = QStringLiteral("PNG picture (*.png)");
+    QString chosen;
     const QString file = QFileDialog::getSaveFileName(
         &window_, QStringLiteral("Save the picture"), QStringLiteral("hopscape.png"),
-        QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg)"));
+        png + QStringLiteral(";;SVG drawing (*.svg)"), &chosen);
     if (file.isEmpty()) {
         return;
     }
@@ -186,6 +239,7 @@ void LectureMenu::AskAndSavePicture() {
         &window_, QStringLiteral("Save the picture"),
         QStringLiteral("Scale (1 is the window's size on the screen):"), 2.0, 0.25, 8.0, 2, &ok);
     if (ok) {
-        SavePicture(file, scale);
+        SavePicture(file, chosen == png ? PictureFile::Format::Png : PictureFile::Format::Svg,
+                    scale);
     }
 }

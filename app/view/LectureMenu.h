@@ -1,29 +1,34 @@
 #pragma once
 
 #include "app/Extras.h"
+#include "app/PictureFile.h"
 
 #include <QObject>
 #include <QPoint>
 
 #include <map>
 
+class Lesson;
 class LogWindow;
-class MainWindow;
 class QAction;
+class QElapsedTimer;
 class QMenu;
 class QWidget;
 
-// The lecturer's extras on the window: one action per extra with its keys, the context menu that
-// lists them all, the help window (F1) with the same list, and the log window. It maps keys and
-// menu entries onto the window's extras; their rules live in the core.
+// The lecturer's extras on the screen: one action per extra with its keys, which act from every
+// window of the program; the context menu that lists them all; the help window (F1) with the
+// same list; and the log window. It maps keys and menu entries onto the lesson, whose rules they
+// are, and says when the lesson changed. Esc closes the log and help windows.
 class LectureMenu : public QObject {
     Q_OBJECT
 
 public:
-    explicit LectureMenu(MainWindow& window);
+    // `window` is the main window; `clock` tells the time handed to the lesson.
+    LectureMenu(Lesson& lesson, QWidget& window, const QElapsedTimer& clock);
 
     void Popup(const QPoint& globalPosition);
-    // Keeps what the extras show up to date: the log window's lines and the highlight entry.
+    // Keeps what the extras show up to date: the log window's lines, the highlight entry and
+    // whether undo and redo can be chosen.
     void Refresh();
 
     // The menu, the log window and the help window are made when first wanted.
@@ -31,14 +36,24 @@ public:
     QAction* Action(Extras::Id id) const { return actions_.at(id); }
     LogWindow* Log();
     QWidget* Help();
-    // What Save picture does once it has a file name and a scale (the dialogs ask for both).
-    bool SavePicture(const QString& file, double scale);
+    // Saves the picture in the format chosen, adding its extension; says in a message box when
+    // it could not. Returns whether it was saved.
+    bool SavePicture(const QString& typed, PictureFile::Format format, double scale);
+
+signals:
+    // The lesson changed: the window shows it anew and sets its timer.
+    void Changed();
 
 private:
     void Trigger(Extras::Id id);
     void AskAndSavePicture();
+    // Opens a second window wholly on the main window's screen, beside it where there is room.
+    void ShowBeside(QWidget& second);
+    void ToggleLog();
 
-    MainWindow& window_;
+    Lesson& lesson_;
+    QWidget& window_;
+    const QElapsedTimer& clock_;
     QMenu* menu_ = nullptr;
     std::map<Extras::Id, QAction*> actions_;
     LogWindow* log_ = nullptr;

@@ -1,5 +1,6 @@
 #include "app/view/LogWindow.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -17,24 +18,28 @@ LogWindow::LogWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(640, 420);
 }
 
-void LogWindow::Show(const std::vector<ChangeLog::Line>& lines) {
-    // The log drops its oldest lines when it grows long: then it is shown afresh.
-    const bool sameStart =
-        shown_ <= lines.size() && (shown_ == 0 || (lines[shown_ - 1].tick == lastTick_ &&
-                                                   lines[shown_ - 1].text == lastText_));
-    if (!sameStart) {
+bool LogWindow::event(QEvent* event) {
+    // Ctrl+C copies the selected lines: the text takes the key before the program's shortcuts.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void LogWindow::Show(const std::vector<ChangeLog::Line>& lines, std::size_t dropped) {
+    if (shown_ < dropped) {
+        // Lines dropped before they were shown: the log is shown afresh from its oldest line.
         text_->clear();
-        shown_ = 0;
+        shown_ = dropped;
     }
-    for (; shown_ < lines.size(); ++shown_) {
+    for (std::size_t i = shown_ - dropped; i < lines.size(); ++i) {
         text_->appendPlainText(QStringLiteral("tick %1  %2")
-                                   .arg(lines[shown_].tick)
-                                   .arg(QString::fromStdString(lines[shown_].text)));
+                                   .arg(lines[i].tick)
+                                   .arg(QString::fromStdString(lines[i].text)));
     }
-    if (!lines.empty()) {
-        lastTick_ = lines.back().tick;
-        lastText_ = lines.back().text;
-    }
+    shown_ = dropped + lines.size();
 }
 
 QString LogWindow::Text() const {

@@ -7,19 +7,22 @@
 class QPlainTextEdit;
 
 // The message log in a window of its own, beside the main window: every router message and what
-// it did, one line each with its tick, as plain text that can be selected and copied.
+// it did, one line each with its tick, as plain text that can be selected and copied (Ctrl+C
+// here copies the text selected, not the window's picture).
 class LogWindow : public QWidget {
     Q_OBJECT
 
 public:
     explicit LogWindow(QWidget* parent = nullptr);
-    // Shows the lines the log holds, appending only those not shown yet.
-    void Show(const std::vector<ChangeLog::Line>& lines);
+    // Shows the lines the log holds, the first of them line `dropped` of all it ever held:
+    // appends those not shown yet, each once.
+    void Show(const std::vector<ChangeLog::Line>& lines, std::size_t dropped);
     QString Text() const;
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     QPlainTextEdit* text_ = nullptr;
-    std::size_t shown_ = 0;
-    long lastTick_ = -1;
-    std::string lastText_;
+    std::size_t shown_ = 0; // lines shown so far, counted over all the log ever held
 };

@@ -1,42 +1,28 @@
 #pragma once
 
-#include "app/ChangeLog.h"
-#include "app/History.h"
-#include "app/IdleTimer.h"
 #include "app/view/FormCanvas.h"
+#include "app/view/FormWidgets.h"
 #include "common/view/TwipsTransform.h"
-#include "form/FormState.h"
 
 #include <QElapsedTimer>
-#include <QImage>
 #include <QWidget>
 
-#include <array>
-#include <functional>
-#include <string>
-#include <vector>
-
-class MainForm;
-class ColourButton;
 class LectureMenu;
-class LabelSpot;
-class QCheckBox;
-class ScenarioList;
-class QPushButton;
+class Lesson;
 class QTimer;
-class RouterTable;
-struct ButtonControl;
+struct Action;
 
-// The main window on screen. It draws the form's state, one twips-to-pixels transform for
-// everything, and forwards each click and timer tick to the handler of the same name. Resizing
-// scales the whole drawing uniformly.
+// The main window on screen: the form's drawing (FormCanvas) under its widgets (FormWidgets),
+// one twips-to-pixels transform for all of it, scaled uniformly with the window. It hands every
+// click to the lesson with the time, fires the lesson's ticks with MoveTimer and repaints only
+// what a tick changed; a second timer clears framed rows on time while MoveTimer sleeps.
 class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
     // Opens at the layout's full size, or scaled down to fit where `room` (a screen area) is
     // smaller.
-    explicit MainWindow(MainForm& form, const QSize& room = {}, QWidget* parent = nullptr);
+    explicit MainWindow(Lesson& lesson, const QSize& room = {}, QWidget* parent = nullptr);
 
     // The smallest the window may be made, as a fraction of its full size: below it the captions
     // no longer fit their controls.
@@ -48,68 +34,41 @@ public:
     // down to fit with the aspect kept, but never below the minimum size.
     QSize OpeningSize(const QSize& room) const;
     const TwipsTransform& Transform() const { return transform_; }
-    // Brings every widget and the drawing up to date with the form's state, and starts or stops
-    // the timer as the state asks.
+    // Brings every widget and the drawing up to date with the lesson, and sets the timers.
     void Sync();
-    // What MoveTimer calls every 40 ms: one tick of the form, then a repaint of what it changed.
-    // The timer sleeps while a tick could change nothing (see IdleTimer).
+    // What MoveTimer calls: one tick of the lesson, then a repaint of what it changed.
     void Tick();
-
-    // The lecturer's extras (LectureMenu maps keys and menu entries onto these).
-    // Runs a user action: the ticks the sleeping timer skipped first, the state kept for undo,
-    // then the action, then Sync.
-    void Act(const std::function<void()>& action);
-    bool Undo();
-    bool Redo();
-    void SetSpeed(IdleTimer::Speed speed);
-    IdleTimer::Speed Speed() const { return idle_.CurrentSpeed(); }
-    ChangeLog& Log() { return log_; }
-    MainForm& Form() { return form_; }
+    Lesson& Demonstration() { return lesson_; }
     LectureMenu& Lecture() { return *extras_; }
-    // Paints the window, child widgets included, straight onto the painter without the kept
-    // pictures, so that a scaled or vector copy stays sharp.
-    void RenderSharp(QPainter& painter);
+    // Milliseconds since the window was made: the time handed to the lesson.
+    long Now() const { return clock_.elapsed(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     // A right click on an empty part of the window opens the menu of extras.
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Esc leaves full screen.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    struct BoundButton {
-        ColourButton* widget;
-        const ButtonControl* control;
-        bool namedByCaption; // command buttons: a screen reader says their current caption
-    };
-    QPushButton* AddButton(const ButtonControl& control, const QString& name,
-                           const std::string& accessibleName = {}, const std::string& tip = {});
-    void OnClick(QPushButton* button, std::function<void()> handler);
-    void ScheduleTimer();
-    // Undo or redo: the skipped ticks first, then the step through the history, then Sync.
-    bool Travel(const std::function<bool()>& step);
+    void Act(const Action& action);
+    // Starts or stops MoveTimer and the frame timer as the lesson asks.
+    void Schedule();
+    void ScheduleFrames();
+    void RefreshFrames();
     // Repaints what a tick can change: packets, the status line and the router panels.
     void SyncPackets();
     void Place();
-    void SetTabOrder();
     QSize SizeAt(double fraction) const;
-    void SyncButton(const BoundButton& button);
 
-    MainForm& form_;
+    Lesson& lesson_;
+    QElapsedTimer clock_;
     TwipsTransform transform_;
     QSize placedSize_; // the window size the widgets were last placed for
-    std::vector<BoundButton> buttons_;
-    std::array<RouterTable*, kRouterCount> panels_{};
-    std::array<LabelSpot*, Layout::kCostLabelCount> costSpots_{};
-    LabelSpot* statusSpot_ = nullptr;
-    QCheckBox* split_ = nullptr;
-    ScenarioList* scenarios_ = nullptr;
-    QTimer* timer_ = nullptr;
-    IdleTimer idle_;
-    QElapsedTimer clock_;
-    History history_;
-    ChangeLog log_;
-    LectureMenu* extras_ = nullptr;
+    FormWidgets widgets_;
     FormCanvas canvas_;
-    bool sharp_ = false; // painting for RenderSharp
+    QTimer* timer_ = nullptr;
+    QTimer* frameTimer_ = nullptr;
+    LectureMenu* extras_ = nullptr;
 };

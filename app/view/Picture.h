@@ -1,15 +1,21 @@
 #pragma once
 
+#include "app/PictureFile.h"
+
 #include <QImage>
 #include <QString>
 
-class MainWindow;
+class QWidget;
 
-// The window's picture for slides: drawn straight at the scale asked for, so that it stays sharp,
-// as a bitmap (PNG, clipboard) or as vector drawing (SVG).
+// The window's picture for slides, drawn straight at the scale asked for so that it stays
+// sharp: as a bitmap (PNG, clipboard) or as a vector drawing (SVG) of shapes and text only. The
+// window draws itself so while its "directPainting" property is set, and without the style's
+// bitmaps while "vectorPainting" is.
 class Picture {
 public:
-    static QImage Bitmap(MainWindow& window, double scale);
-    static bool SavePng(MainWindow& window, const QString& file, double scale);
-    static bool SaveSvg(MainWindow& window, const QString& file, double scale);
+    static QImage Bitmap(QWidget& window, double scale);
+    // Writes the picture whole or not at all. Returns the empty text, or why it could not be
+    // written ("Permission denied").
+    static QString Save(QWidget& window, const QString& file, PictureFile::Format format,
+                        double scale);
 };

@@ -21,8 +21,9 @@ MainForm& StartedUp(MainForm& form, RandomSource& random, const StartOptions& op
     return form;
 }
 
-// The screen area the window may take, its frame allowed for; empty when there is no screen.
-QSize ScreenRoom() {
+} // namespace
+
+QSize Program::ScreenRoom() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return {};
@@ -33,9 +34,8 @@ QSize ScreenRoom() {
            QSize(frame, frame + style->pixelMetric(QStyle::PM_TitleBarHeight));
 }
 
-} // namespace
-
-Program::Program(const StartOptions& options)
-    : form_(platform_, random_), window_(StartedUp(form_, random_, options), ScreenRoom()) {
-    platform_.SetParent(&window_);
+Program::Program(const StartOptions& options, const QSize& room, Platform* platform)
+    : platform_(platform != nullptr ? *platform : desktop_), form_(platform_, random_),
+      lesson_(StartedUp(form_, random_, options)), window_(lesson_, room) {
+    desktop_.SetParent(&window_);
 }

@@ -2,28 +2,61 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionComboBox>
 #include <QWheelEvent>
 
 namespace {
 
-// What a screen reader is told of the list: its own name ("Scenario") and, as its value, the
-// scenario shown. The toolkit's own combo box interface gives the shown text as the name too.
-class ScenarioListAccessible : public QAccessibleWidget {
+// What a screen reader is told of the list: its own name ("Scenario") and, as its value and as
+// its text, the scenario chosen. The toolkit's own combo box interface gives the chosen text as
+// the name, and screen readers on Linux read a combo box's value from its text.
+class ScenarioListAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ScenarioListAccessible(QWidget* widget)
         : QAccessibleWidget(widget, QAccessible::ComboBox) {}
 
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
     QString text(QAccessible::Text kind) const override {
-        const auto* list = static_cast<const QComboBox*>(widget());
         switch (kind) {
         case QAccessible::Name:
-            return list->accessibleName();
+            return List()->accessibleName();
         case QAccessible::Value:
-            return list->currentText();
+            return Chosen();
         default:
             return QAccessibleWidget::text(kind);
         }
     }
+
+    // The text interface: the chosen scenario, read only.
+    QString text(int start, int end) const override { return Chosen().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(Chosen().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = *end = 0;
+        return {};
+    }
+
+private:
+    const QComboBox* List() const { return static_cast<const QComboBox*>(widget()); }
+    QString Chosen() const { return List()->currentText(); }
 };
 
 QAccessibleInterface* ScenarioListInterface(const QString& className, QObject* object) {
@@ -31,6 +64,16 @@ QAccessibleInterface* ScenarioListInterface(const QString& className, QObject* o
         return new ScenarioListAccessible(static_cast<QWidget*>(object));
     }
     return nullptr;
+}
+
+bool ByUser(Qt::FocusReason reason) {
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::MouseFocusReason;
+}
+
+// The list's own popup and a window that comes back to the front leave the focus where it was.
+bool Passing(Qt::FocusReason reason) {
+    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
 }
 
 } // namespace
@@ -43,12 +86,75 @@ ScenarioList::ScenarioList(QWidget* parent) : QComboBox(parent) {
     (void)installed;
     // Focus comes from a click or Tab only, never from the wheel.
     setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QComboBox::currentIndexChanged, this, &ScenarioList::AnnounceValue);
+}
+
+void ScenarioList::Show(const std::vector<std::string>& items, const std::string& chosen) {
+    if (count() != static_cast<int>(items.size())) {
+        clear();
+        for (const std::string& item : items) {
+            addItem(QString::fromStdString(item));
+        }
+    }
+    setCurrentIndex(findText(QString::fromStdString(chosen)));
+}
+
+void ScenarioList::AnnounceValue() {
+    QAccessibleValueChangeEvent value(this, currentText());
+    QAccessible::updateAccessibility(&value);
+    QAccessibleTextUpdateEvent text(this, 0, QString(), currentText());
+    QAccessible::updateAccessibility(&text);
 }
 
 void ScenarioList::wheelEvent(QWheelEvent* event) {
-    if (!hasFocus()) {
+    event->ignore();
+}
+
+void ScenarioList::keyPressEvent(QKeyEvent* event) {
+    const bool paging = event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown;
+    if (paging || !chosenByUser_) {
+        // Passed on to the window, which may have a use for it.
         event->ignore();
         return;
     }
-    QComboBox::wheelEvent(event);
+    QComboBox::keyPressEvent(event);
+}
+
+void ScenarioList::focusInEvent(QFocusEvent* event) {
+    if (!Passing(event->reason())) {
+        chosenByUser_ = ByUser(event->reason());
+    }
+    QComboBox::focusInEvent(event);
+}
+
+void ScenarioList::focusOutEvent(QFocusEvent* event) {
+    if (!Passing(event->reason())) {
+        chosenByUser_ = false;
+    }
+    QComboBox::focusOutEvent(event);
+}
+
+void ScenarioList::paintEvent(QPaintEvent* event) {
+    if (!window()->property("vectorPainting").toBool()) {
+        QComboBox::paintEvent(event);
+        return;
+    }
+    // For a vector picture: the style keeps its drawing of a list as a bitmap, so the frame,
+    // the chosen text and the arrow are drawn here as lines and text.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.setBrush(palette().color(QPalette::Button));
+    painter.drawRoundedRect(frame, 2, 2);
+    const int arrowWidth = height();
+    const QRectF text = QRectF(rect()).adjusted(height() / 4.0, 0, -arrowWidth, 0);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.setFont(font());
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, currentText());
+    const QPointF tip(width() - arrowWidth / 2.0, height() * 0.62);
+    const double half = height() / 6.0;
+    painter.setBrush(palette().color(QPalette::ButtonText));
+    painter.setPen(Qt::NoPen);
+    painter.drawPolygon(QPolygonF{tip, tip + QPointF(-half, -half), tip + QPointF(half, -half)});
 }

@@ -5,11 +5,15 @@
 #include "router/RouterPanel.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
 RouterTable::RouterTable(RouterPanel& panel, QWidget* parent) : QWidget(parent), panel_(panel) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // On the Tab path, so that a screen reader can be taken to each table and read its rows.
+    setFocusPolicy(Qt::StrongFocus);
     Refresh();
 }
 
@@ -57,13 +61,8 @@ void RouterTable::Refresh() {
         setVisible(panel_.visible);
     }
     const auto& rows = panel_.Engine().Rows();
-    const bool same =
-        shownBackground_ == panel_.Background() && shownTitle_ == panel_.Title() &&
-        shownHighlight_ == panel_.highlighted &&
-        std::equal(rows.begin(), rows.end(), shownRows_.begin(),
-                   [](const RouteRow& a, const RouteRow& b) {
-                       return a.cost == b.cost && a.nextHop == b.nextHop && a.shown == b.shown;
-                   });
+    const bool same = shownBackground_ == panel_.Background() && shownTitle_ == panel_.Title() &&
+                      shownHighlight_ == panel_.highlighted && rows == shownRows_;
     if (!same) {
         shownRows_ = rows;
         shownHighlight_ = panel_.highlighted;
@@ -116,5 +115,11 @@ void RouterTable::paintEvent(QPaintEvent*) {
         text(InRow(kLetter, k), NetworkLetter(k), Qt::AlignLeft);
         text(InRow(kCost, k), rows[k].cost, Qt::AlignHCenter);
         text(InRow(kNextHop, k), rows[k].nextHop, Qt::AlignLeft);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }

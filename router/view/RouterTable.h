@@ -14,7 +14,8 @@ class RouterPanel;
 
 // The routing-table panel on screen: title, then one row per network (letter, cost, arrow, next
 // hop), drawn from the panel data it is given. Table, Background and Title go straight to that
-// data; the widget keeps no state of its own besides the scale its container sets.
+// data. The widget keeps only the place and scale its container sets and a copy of what its last
+// paint showed, so that it repaints when, and only when, the data changed.
 class RouterTable : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString Table READ Table WRITE SetTable)

@@ -1,13 +1,18 @@
 #include "app/ChangeLog.h"
+#include "app/Lesson.h"
 
 #include "support/FormFixture.h"
+#include "support/FormInvariants.h"
+
+#include "common/NumberText.h"
 
 #include <algorithm>
+#include <regex>
 
 namespace {
 
 struct Log : FormFixture {
-    ChangeLog log{state};
+    ChangeLog log{state, runtime};
     Log() {
         Choose("Example 1");
         log.SetHighlight(ChangeLog::Highlight::UntilNextChange);
@@ -23,71 +28,136 @@ struct Log : FormFixture {
         }
         return rows;
     }
+    // A table arriving in a packet, charged `cost` for its link when it was sent.
+    void Arrive(int router, const std::string& table, std::int16_t cost) {
+        runtime.WriteTable(router, table, cost);
+    }
 };
 
 } // namespace
 
 TEST_F(Log, MarksExactlyTheRowsAMessageChanged) {
-    state.WriteTable(1, "R:0:C:inf:inf: 2:inf: 3:inf"); // B learns c and e through C
+    runtime.WriteTable(1, "R:0:C:inf:inf: 2:inf: 3:inf"); // B learns c and e through C
     EXPECT_EQ(Marked(1), "..c.e.");
-    state.WriteTable(1, "R:0:C:inf:inf: 2:inf: 3:inf"); // the same table again
+    runtime.WriteTable(1, "R:0:C:inf:inf: 2:inf: 3:inf"); // the same table again
     EXPECT_EQ(Marked(1), "..c.e.") << "nothing changed: the marks stay as they were";
-    state.WriteTable(1, "Z: 1:B"); // a table request changes no row
+    runtime.WriteTable(1, "Z: 1:B"); // a table request changes no row
     EXPECT_EQ(Marked(1), "..c.e.");
-    state.WriteTable(0, "R:0:C:inf:inf:inf: 9:inf:inf"); // A learns d: a new change
-    EXPECT_EQ(Marked(0), "...d..");
-    EXPECT_EQ(Marked(1), "......") << "until the next change";
     log.SetHighlight(ChangeLog::Highlight::Off);
-    EXPECT_EQ(Marked(0), "......");
-    state.WriteTable(0, "R:0:C:inf:inf:inf:inf: 5:inf");
+    EXPECT_EQ(Marked(1), "......");
+    runtime.WriteTable(0, "R:0:C:inf:inf:inf:inf: 5:inf");
     EXPECT_EQ(Marked(0), "......") << "off: nothing is marked";
+}
+
+// Until the next change, every row changed in the latest moment of change stays framed: all a
+// round of Update changed, on the tick its tables arrive and while the tables already in flight
+// come in; a table sent after the moment began starts the next one.
+TEST_F(Log, UntilTheNextChangeFramesAWholeRound) {
+    form.Command4_Click();
+    Ticks(26);
+    int framed = 0;
+    for (int r = 0; r < 6; ++r) {
+        const std::string marked = Marked(r);
+        framed += static_cast<int>(6 - std::count(marked.begin(), marked.end(), '.'));
+    }
+    // Each router learns the network of each neighbour: twice the nine links of Example 1.
+    EXPECT_EQ(framed, 18);
+    EXPECT_EQ(Marked(1), "a.cde.");
+
+    SendTable(1, 0); // B tells A, sent after the moment began
+    Ticks(5);
+    Arrive(0, "R:0:D:inf:inf:inf: 2:inf:inf", 1); // a table sent before it: the same moment
+    EXPECT_EQ(Marked(0), ".bcd..") << "A keeps its frames and adds d";
+    Ticks(21);
+    EXPECT_EQ(Marked(0), "....e.") << "B's table starts the next moment: A learns e";
+    EXPECT_EQ(Marked(1), "......");
 }
 
 TEST_F(Log, MarksLastUntilTheNextTickOrForThreeSeconds) {
     log.SetHighlight(ChangeLog::Highlight::UntilNextTick);
-    state.WriteTable(1, "R:0:C:inf:inf: 2:inf:inf:inf");
+    runtime.WriteTable(1, "R:0:C:inf:inf: 2:inf:inf:inf");
     EXPECT_EQ(Marked(1), "..c...");
     form.MoveTimer_Timer();
     log.Refresh();
     EXPECT_EQ(Marked(1), "......");
     log.SetHighlight(ChangeLog::Highlight::ForSeconds);
     log.SetNow(10000);
-    state.WriteTable(1, "R:0:C:inf:inf: 2: 4:inf:inf"); // c as before, d new
+    runtime.WriteTable(1, "R:0:C:inf:inf: 2: 4:inf:inf"); // c as before, d new
+    EXPECT_EQ(log.MarksRunOutAt(), 13000);
     log.SetNow(12999);
     log.Refresh();
     EXPECT_EQ(Marked(1), "...d..");
     log.SetNow(13000);
     log.Refresh();
     EXPECT_EQ(Marked(1), "......");
+    EXPECT_FALSE(log.MarksRunOutAt().has_value());
 }
 
 TEST_F(Log, TellsWhyEachRouteChanged) {
     // C's table reaches B over C-B (cost 2): a better route.
-    state.WriteTable(1, "R:0:C:inf:inf: 3:inf: 4:inf");
+    Arrive(1, "R:0:C:inf:inf: 3:inf: 4:inf", 2);
     EXPECT_TRUE(Says("B: route to c now cost 3 via C (C offers 1, link C-B adds 2)"));
     EXPECT_TRUE(Says("B: route to e now cost 4 via C (C offers 2, link C-B adds 2)"));
     // A offers e at the same cost: B keeps C.
-    state.WriteTable(1, "R:0:A:inf:inf:inf:inf: 4:inf");
+    Arrive(1, "R:0:A:inf:inf:inf:inf: 4:inf", 3);
     EXPECT_TRUE(Says("B: route to e kept at cost 4 via C (A offers the same)"));
     // C, B's next hop to e, now offers more: B follows it up.
-    state.WriteTable(1, "R:0:C:inf:inf: 3:inf: 9:inf");
+    Arrive(1, "R:0:C:inf:inf: 3:inf: 9:inf", 2);
     EXPECT_TRUE(Says("B: route to e now cost 9 via C, following its next hop up (C offers 7, "
                      "link C-B adds 2)"));
     // And then no route at all.
-    state.WriteTable(1, "R:0:C:inf:inf: 3:inf:inf:inf");
+    Arrive(1, "R:0:C:inf:inf: 3:inf:inf:inf", 2);
     EXPECT_TRUE(Says("B: route to e now inf (next hop C offers inf)"));
     // With split horizon B tells C that routes through C are unreachable.
-    state.WriteTable(1, "Z: 2:B:C");
+    runtime.WriteTable(1, "Z: 2:B:C");
     EXPECT_TRUE(Says("B -> C: poisoned reverse, c, e sent as inf"));
     EXPECT_TRUE(Says("B <- Z: 2:B:C"));
     EXPECT_TRUE(Says("B answers R:0:B:inf: 3:inf:inf:inf:inf"));
+}
+
+// A sentence tells what the table carried: a cost changed while it was in flight, or a scenario
+// chosen meanwhile, changes nothing of it.
+TEST_F(Log, TellsWhatTheTableCarriedWhateverChangedInFlight) {
+    SendTable(0, 1); // A-B costs 3
+    Ticks(10);
+    form.lblCost_MouseDown(0, 1); // A-B now 4, while the table flies
+    Ticks(16);
+    EXPECT_TRUE(Says("B: route to a now cost 4 via A (A offers 1, link A-B adds 3)"));
+
+    // The property: in the scenarios routed by table, whatever happens in flight, every router
+    // offers a cost of at least 1 (its own network's) and every link adds its cost of 0 to 9.
+    const char* const tableScenarios[] = {"Example 1", "Three Routers", "Four Routers",
+                                          "Everything"};
+    Lesson lesson(form);
+    SeededRandom user(21);
+    for (int step = 0; step < 3000; ++step) {
+        const auto op = static_cast<std::uint8_t>(user.Next() < 0.3 ? 8 : user.Next() * 20);
+        const auto arg = static_cast<std::uint8_t>(user.Next() * 256);
+        if (op % 20 == 4) {
+            lesson.Act(Action::Choose(tableScenarios[arg % 4]), 0);
+        } else {
+            ApplyLectureAction(lesson, op, arg);
+        }
+    }
+    const std::regex offer(R"(offers (-?[0-9.]+), link [A-F]-[A-F] adds (-?[0-9.]+)\))");
+    int told = 0;
+    for (const auto& line : lesson.LogLines()) {
+        std::smatch m;
+        if (std::regex_search(line.text, m, offer)) {
+            ++told;
+            EXPECT_GE(ReadNumber(m[1].str()), 1) << line.text;
+            EXPECT_GE(ReadNumber(m[2].str()), 0) << line.text;
+            EXPECT_LE(ReadNumber(m[2].str()), 9) << line.text;
+        }
+    }
+    EXPECT_GT(told, 100);
 }
 
 TEST_F(Log, LinesCarryTheTickAndTheBreaksAndResets) {
     for (int t = 0; t < 5; ++t) {
         form.MoveTimer_Timer();
     }
-    state.WriteTable(1, "R:0:A: 4:inf:inf:inf:inf:inf");
+    runtime.WriteTable(1, "R:0:A: 4:inf:inf:inf:inf:inf");
     form.cmdBreak_Click(0); // A-B
     EXPECT_TRUE(Says("B: link to A broken; routes to a now inf"));
     EXPECT_TRUE(Says("A: link to B broken"));

@@ -32,7 +32,7 @@ TEST(History, EveryActionUndoesAndRedoesExactly) {
                 w.form.MoveTimer_Timer();
             }
             const std::string before = w.Now();
-            w.history.BeforeAction();
+            w.history.BeforeAction("an action");
             ApplyUserAction(w.form, static_cast<std::uint8_t>(user.Next() * 12),
                             static_cast<std::uint8_t>(user.Next() * 256));
             const std::string after = w.Now();
@@ -51,7 +51,7 @@ TEST(History, UndoesManyLevelsInTurnAndANewActionClearsRedo) {
     w.form.cmbSims_Click();
     std::vector<std::string> states{w.Now()};
     for (int i = 0; i < 120; ++i) {
-        w.history.BeforeAction();
+        w.history.BeforeAction("a cost");
         w.form.lblCost_MouseDown(i % 20, i % 3 == 0 ? 2 : 1);
         w.form.MoveTimer_Timer();
         states.push_back(w.Now());
@@ -65,7 +65,7 @@ TEST(History, UndoesManyLevelsInTurnAndANewActionClearsRedo) {
     EXPECT_EQ(w.Now(), states[20]);
     ASSERT_TRUE(w.history.Redo());
     EXPECT_EQ(w.Now(), states[21]);
-    w.history.BeforeAction();
+    w.history.BeforeAction("break of link A-B");
     w.form.cmdBreak_Click(0);
     EXPECT_FALSE(w.history.CanRedo()) << "a new action forgets what could be redone";
     EXPECT_FALSE(w.history.Redo());
@@ -82,7 +82,7 @@ TEST(History, UndoingABreakMendsTheLinkAndBringsTheRoutesBack) {
         }
     }
     const std::string converged = w.Now();
-    w.history.BeforeAction();
+    w.history.BeforeAction("break of link A-B");
     w.form.cmdBreak_Click(0);
     EXPECT_EQ(w.form.State().Link(0, 1).colour, 0x0000FF);
     EXPECT_EQ(w.form.State().RouterTable[1].Engine().Rows()[0].cost, " 3") << "through C";

@@ -33,7 +33,7 @@ TEST_F(LinkBreaking, EveryButtonBreaksItsOwnLink) {
 
 TEST_F(LinkBreaking, BreakForgetsRoutesAtBothEnds) {
     Choose("Example 1");
-    state.WriteTable(2, "R:0:D:inf:inf:inf: 2:inf: 9");
+    runtime.WriteTable(2, "R:0:D:inf:inf:inf: 2:inf: 9");
     form.cmdBreak_Click(7);
     EXPECT_EQ(Row(2, 3).cost, "inf");
     EXPECT_EQ(Row(2, 3).nextHop, "-");

@@ -29,7 +29,7 @@ TEST_F(Arrival, TableRoutingDropsWithoutRouteAndUsesRedLinks) {
     EXPECT_FALSE(Slot(0).visible) << "A has no route to b yet";
     EXPECT_EQ(state.Label2.caption, "0:U:B:A:A: 45:-15") << "a drop leaves the status line";
     form.cmdBreak_Click(0);
-    state.WriteTable(0, "R:0:B:inf: 4:inf:inf:inf:inf"); // a table still in flight arrives
+    runtime.WriteTable(0, "R:0:B:inf: 4:inf:inf:inf:inf"); // a table still in flight arrives
     SendData(0, 1);
     Ticks(26);
     ASSERT_TRUE(Slot(0).visible) << "table routing does not look at link state";
@@ -45,11 +45,11 @@ TEST_F(Arrival, TableRoutingDropsWithoutRouteAndUsesRedLinks) {
 
 TEST_F(Arrival, RouteQueryAnswersThatNameNoNeighbourDropThePacket) {
     Choose("Example 1");
-    state.WriteTable(0, "I:0:A:1:1:1:1:1:1");
+    runtime.WriteTable(0, "I:0:A:1:1:1:1:1:1");
     Place(0, " 25:U:B:A:A: 0: 0");
     Ticks(1);
     EXPECT_FALSE(Slot(0).visible) << "\"L: 1\" for another router's network";
-    state.WriteTable(0, "R:0:Bx:inf: 0:inf:inf:inf:inf");
+    runtime.WriteTable(0, "R:0:Bx:inf: 0:inf:inf:inf:inf");
     Place(0, " 25:U:B:A:A: 0: 0");
     Ticks(1);
     EXPECT_FALSE(Slot(0).visible) << "\"Bx\" is not a router letter";

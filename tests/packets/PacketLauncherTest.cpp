@@ -8,7 +8,7 @@ namespace {
 
 struct Launching : FormFixture {
     // A launcher of its own on the started window's state and platform.
-    PacketLauncher launcher{state, platform};
+    PacketLauncher launcher{state, runtime, platform};
     Launching() { Choose("Example 1"); }
     void FillSlots(int from, int to) {
         for (int i = from; i <= to; ++i) {

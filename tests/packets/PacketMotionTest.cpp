@@ -91,6 +91,6 @@ TEST_F(Motion, NoTickStartsInsideAnother) {
     EXPECT_EQ(nested, 3) << "D floods to A, B, C, F: A takes slot 0, the others find no slot";
     EXPECT_EQ(ran, 0) << "ticks that fall due while the message is open are skipped";
     EXPECT_EQ(Busy(), 0) << "running out while flooding empties the screen";
-    EXPECT_FALSE(state.MessageOpen);
-    EXPECT_FALSE(state.TickRunning);
+    EXPECT_FALSE(runtime.MessageOpen);
+    EXPECT_FALSE(runtime.TickRunning);
 }

@@ -123,18 +123,18 @@ TEST_F(Routing, FloodingCopiesToEveryNeighbourInOrder) {
 TEST_F(Routing, TableRoutingDropsAPacketWhoseRouteCostIsNoNumber) {
     Choose("Example 1");
     // A learns network b through B, then B offers it as "inf": the row keeps B as next hop.
-    state.WriteTable(0, "R:0:B:inf: 4:inf:inf:inf:inf");
+    runtime.WriteTable(0, "R:0:B:inf: 4:inf:inf:inf:inf");
     Arrive('B', 'A', 'C');
     Ticks(1);
     ASSERT_EQ(NextHop(), 'B') << "a numeric route through B is followed";
-    state.WriteTable(0, "R:0:B:inf:inf:inf:inf:inf:inf");
+    runtime.WriteTable(0, "R:0:B:inf:inf:inf:inf:inf:inf");
     ASSERT_EQ(state.RouterTable[0].Engine().Rows()[1].nextHop, "B");
     state.Label2.caption = "kept";
     Arrive('B', 'A', 'C');
     Ticks(1);
     EXPECT_EQ(NextHop(), '-') << "\"B:inf\" is no route";
     EXPECT_EQ(state.Label2.caption, "kept");
-    state.WriteTable(0, "R:0:B:inf:x:inf:inf:inf:inf");
+    runtime.WriteTable(0, "R:0:B:inf:x:inf:inf:inf:inf");
     Arrive('B', 'A', 'C');
     Ticks(1);
     EXPECT_EQ(NextHop(), '-') << "\"B:x\" is no route either";
@@ -156,7 +156,7 @@ TEST_F(Routing, SlotFiftyMovesAndArrivesLikeAnyOther) {
 
 TEST_F(Routing, DeliveryAfterARouterHopIsSmallWithAThinBorder) {
     Choose("Example 1");
-    state.WriteTable(0, "R:0:B:inf: 4:inf:inf:inf:inf");
+    runtime.WriteTable(0, "R:0:B:inf: 4:inf:inf:inf:inf");
     SendData(0, 1);
     Ticks(26);
     ASSERT_EQ(Slot(0).tag, "0:R:B:B:A: 80: 10");

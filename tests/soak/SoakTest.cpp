@@ -1,5 +1,4 @@
-#include "app/ChangeLog.h"
-#include "app/History.h"
+#include "app/Lesson.h"
 #include "app/MainForm.h"
 #include "app/Scenarios.h"
 #include "common/SeededRandom.h"
@@ -26,8 +25,7 @@ TEST(Soak, TheWindowStaysSoundTickAfterTick) {
     FormState& state = form.State();
     SeededRandom user(7);
     PacketProgress progress;
-    History history(state);
-    ChangeLog log(state);
+    Lesson lesson(form);
 
     long ran = 0;
     long phase = -1;
@@ -51,14 +49,13 @@ TEST(Soak, TheWindowStaysSoundTickAfterTick) {
             // User actions and, now and then, the lecturer's undo, redo, steps and highlighting.
             const auto op = static_cast<std::uint8_t>(user.Next() < 0.8 ? user.Next() * 12
                                                                         : 14 + user.Next() * 4);
-            ApplyLectureAction(form, history, log, op,
-                               static_cast<std::uint8_t>(user.Next() * 256));
+            ApplyLectureAction(lesson, op, static_cast<std::uint8_t>(user.Next() * 256));
         } else if (chance < 0.012 && state.Command3.caption == "Resume") {
             form.Command3_Click();
         }
         const bool tickRan = form.MoveTimer_Timer();
         ran += tickRan ? 1 : 0;
-        ASSERT_EQ(CheckFormInvariants(state), "") << "after tick " << tick;
+        ASSERT_EQ(CheckFormInvariants(form), "") << "after tick " << tick;
         ASSERT_EQ(progress.AfterTick(state, tickRan), "") << "after tick " << tick;
         ASSERT_TRUE(faults.empty()) << faults.front() << " at tick " << tick;
     }

@@ -16,13 +16,14 @@ struct FormFixture : testing::Test {
     ScriptedRandom random;
     MainForm form{platform, random};
     FormState& state = form.State();
+    FormRuntime& runtime = form.Runtime();
     std::vector<std::string> sent;
 
     FormFixture() {
         random.GoOnWhenDry();
-        state.routerMessageObserver = [this](int router, std::string_view message, const auto&) {
-            sent.push_back(std::string(1, static_cast<char>('A' + router)) + "|" +
-                           std::string(message));
+        runtime.routerMessageObserver = [this](const RouterMessage& message) {
+            sent.push_back(std::string(1, static_cast<char>('A' + message.router)) + "|" +
+                           std::string(message.text));
         };
         form.Form_Load();
         sent.clear();

@@ -2,8 +2,7 @@
 
 #include "support/FakePlatform.h"
 
-#include "app/ChangeLog.h"
-#include "app/History.h"
+#include "app/Lesson.h"
 #include "app/MainForm.h"
 #include "app/Scenarios.h"
 #include "common/Fields.h"
@@ -43,11 +42,12 @@ std::string CheckRecord(const std::string& record) {
 
 } // namespace
 
-std::string CheckFormInvariants(const FormState& form) {
-    if (form.TickRunning) {
+std::string CheckFormInvariants(const MainForm& main) {
+    const FormState& form = main.State();
+    if (main.Runtime().TickRunning) {
         return "a tick was left running";
     }
-    if (form.MessageOpen) {
+    if (main.Runtime().MessageOpen) {
         return "the message box was left open";
     }
     for (std::size_t i = 0; i < form.shpPacket.size(); ++i) {
@@ -68,7 +68,8 @@ std::string DescribeState(const FormState& form) {
         const ShapeControl& p = form.shpPacket[i];
         out << i << (p.visible ? "+" : "-") << p.left << "," << p.top << "," << p.width << ","
             << p.height << "," << p.borderColour << "," << p.fillColour << "," << p.borderWidth
-            << "," << p.tag << "," << form.PacketPayload[i] << "\n";
+            << "," << p.tag << "," << form.PacketPayload[i] << "," << form.PacketLinkCost[i]
+            << "\n";
     }
     out << form.LaunchCountdown << form.ManyMode << form.RandomMode << form.FloodMode
         << form.SplitHorizon << form.MoveTimer.enabled << form.StartIndex << form.EndIndex
@@ -108,79 +109,77 @@ void WatchOutOfPackets(FakePlatform& platform, MainForm& form, std::vector<std::
     };
 }
 
-int ApplyLectureAction(MainForm& form, History& history, ChangeLog& log, std::uint8_t op,
-                       std::uint8_t arg) {
+namespace {
+
+int RunTicks(MainForm& form, std::uint8_t arg) {
+    const int ticks = arg % 40 + 1;
+    for (int t = 0; t < ticks; ++t) {
+        form.MoveTimer_Timer();
+    }
+    return ticks;
+}
+
+} // namespace
+
+int ApplyLectureAction(Lesson& lesson, std::uint8_t op, std::uint8_t arg, long now) {
     switch (op % 20) {
     case 14:
-        history.Undo();
-        log.ClearMarks();
+        lesson.Undo(now);
         return 0;
     case 15:
-        history.Redo();
-        log.ClearMarks();
+        lesson.Redo(now);
         return 0;
     case 16:
-        history.BeforeAction();
-        form.StepTicks(arg % 2 == 0 ? 1 : PacketMotion::kArrivalTick);
+        lesson.Step(arg % 2 == 0 ? 1 : PacketMotion::kArrivalTick, now);
         return 0;
     case 17:
-        log.SetHighlight(ChangeLog::Next(log.CurrentHighlight()));
+        lesson.CycleHighlight(now);
         return 0;
     default:
-        if (op % 20 < 12) {
-            history.BeforeAction();
+        if (const std::optional<Action> action = UserAction(op % 20, arg); action && op % 20 < 12) {
+            lesson.Act(*action, now);
+            return 0;
         }
-        return ApplyUserAction(form, op, arg);
+        return RunTicks(lesson.Form(), arg);
+    }
+}
+
+std::optional<Action> UserAction(std::uint8_t op, std::uint8_t arg) {
+    using Control = Action::Control;
+    switch (op % 14) {
+    case 0:
+        return Action::Click(Control::Router, arg % 6);
+    case 1:
+        return Action::Click(Control::Network, arg % 6);
+    case 2:
+        return Action::Click(Control::Break, arg % 10);
+    case 3:
+        return Action::CostPress(arg % 20, (arg / 20) % 3 == 0 ? 2 : (arg / 20) % 3 == 1 ? 1 : 4);
+    case 4:
+        return Action::Choose(arg % 8 < 7 ? Scenarios::kNames[arg % 8] : "no such scenario");
+    case 5:
+        return Action::Click(Control::One);
+    case 6:
+        return Action::Click(Control::Many);
+    case 7:
+        return Action::Click(Control::Pause);
+    case 8:
+        return Action::Click(Control::Update);
+    case 9:
+        return Action::Click(Control::Reset);
+    case 10:
+        return Action::Click(Control::Kill);
+    case 11:
+        return Action::Split(arg % 2 == 1);
+    default:
+        return std::nullopt;
     }
 }
 
 int ApplyUserAction(MainForm& form, std::uint8_t op, std::uint8_t arg) {
-    FormState& state = form.State();
-    switch (op % 14) {
-    case 0:
-        form.btnRouter_Click(arg % 6);
+    if (const std::optional<Action> action = UserAction(op, arg)) {
+        action->Perform(form);
         return 0;
-    case 1:
-        form.btnNetwork_Click(arg % 6);
-        return 0;
-    case 2:
-        form.cmdBreak_Click(arg % 10);
-        return 0;
-    case 3:
-        form.lblCost_MouseDown(arg % 20, (arg / 20) % 3 == 0 ? 2 : (arg / 20) % 3 == 1 ? 1 : 4);
-        return 0;
-    case 4:
-        state.cmbSims.text = arg % 8 < 7 ? Scenarios::kNames[arg % 8] : "no such scenario";
-        form.cmbSims_Click();
-        return 0;
-    case 5:
-        form.Command1_Click();
-        return 0;
-    case 6:
-        form.Command2_Click();
-        return 0;
-    case 7:
-        form.Command3_Click();
-        return 0;
-    case 8:
-        form.Command4_Click();
-        return 0;
-    case 9:
-        form.Command5_Click();
-        return 0;
-    case 10:
-        form.Command7_Click();
-        return 0;
-    case 11:
-        state.chkSplit.value = arg % 3;
-        form.chkSplit_Click();
-        return 0;
-    default: {
-        const int ticks = arg % 40 + 1;
-        for (int t = 0; t < ticks; ++t) {
-            form.MoveTimer_Timer();
-        }
-        return ticks;
     }
-    }
+    return RunTicks(form, arg);
 }

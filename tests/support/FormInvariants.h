@@ -4,16 +4,19 @@
 #include <string>
 #include <vector>
 
+#include "app/Action.h"
+
+#include <optional>
+
 class FakePlatform;
 class FormState;
-class ChangeLog;
-class History;
+class Lesson;
 class MainForm;
 
 // What must hold of the window between any two events, whatever the user did: at most 51 busy
 // slots, every busy slot's record seven fields that parse, no tick left half-run, no message box
 // left open. Returns a description of the first fault, or the empty text.
-std::string CheckFormInvariants(const FormState& form);
+std::string CheckFormInvariants(const MainForm& form);
 
 // The whole state of the window as text, for comparing two windows: every packet marker, payload
 // and control that can change, the window-level variables and every router's rows and reply.
@@ -25,11 +28,13 @@ std::string DescribeState(const FormState& form);
 void WatchOutOfPackets(FakePlatform& platform, MainForm& form, std::vector<std::string>& faults);
 
 // Turns two bytes into one user action on the window: a click on any control (hidden ones
-// included), either mouse button on a cost label, a scenario choice, the check box, or a run of
-// ticks. Returns the number of ticks it ran.
+// included), either mouse button on a cost label, a scenario choice or the check box; none for
+// the bytes that mean a run of ticks.
+std::optional<Action> UserAction(std::uint8_t op, std::uint8_t arg);
+
+// Performs the user action two bytes mean, or runs their ticks. Returns the number of ticks run.
 int ApplyUserAction(MainForm& form, std::uint8_t op, std::uint8_t arg);
 
-// The same with the lecturer's extras besides: each action is kept for undo first, and some
-// bytes undo, redo, step while paused or change the highlighting.
-int ApplyLectureAction(MainForm& form, History& history, ChangeLog& log, std::uint8_t op,
-                       std::uint8_t arg);
+// The same through the lesson, with the lecturer's extras besides: each action is kept for undo,
+// and some bytes undo, redo, step while paused or change the highlighting. `now` is the time.
+int ApplyLectureAction(Lesson& lesson, std::uint8_t op, std::uint8_t arg, long now = 0);

@@ -2,6 +2,7 @@
 
 #include "support/FormFixture.h"
 
+#include "app/Lesson.h"
 #include "app/view/MainWindow.h"
 
 #include <QColor>
@@ -11,7 +12,8 @@
 // A started main window shown offscreen, with helpers to look at its picture and reach its
 // child widgets by name.
 struct WindowView : FormFixture {
-    MainWindow window{form};
+    Lesson lesson{form};
+    MainWindow window{lesson};
 
     WindowView() { window.show(); }
 

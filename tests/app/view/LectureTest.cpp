@@ -44,7 +44,7 @@ TEST_F(Lecture, TheMenuListsEveryExtraWithItsKeys) {
     for (QAction* action : menu.Menu()->actions()) {
         if (!action->isSeparator()) {
             shown << action->shortcut().toString();
-            EXPECT_EQ(action->shortcutContext(), Qt::WindowShortcut);
+            EXPECT_EQ(action->shortcutContext(), Qt::ApplicationShortcut);
         }
     }
     EXPECT_EQ(shown, keys);
@@ -80,7 +80,7 @@ TEST_F(Lecture, SpeedChangesHowOftenTheTimerFires) {
     QTimer* timer = Child<QTimer>("MoveTimer");
     ASSERT_TRUE(timer->isActive());
     Press(QKeySequence(QStringLiteral("Ctrl+1")));
-    EXPECT_EQ(window.Speed(), IdleTimer::Speed::Quarter);
+    EXPECT_EQ(lesson.CurrentSpeed(), IdleTimer::Speed::Quarter);
     EXPECT_TRUE(menu.Action(Id::QuarterSpeed)->isChecked());
     window.Tick();
     EXPECT_EQ(timer->interval(), 160);
@@ -116,11 +116,12 @@ TEST_F(Lecture, UndoTakesBackABreakAndRedoBreaksAgain) {
 
 TEST_F(Lecture, ChangedRowsAreFramedAndTheLogSaysWhy) {
     Press(QKeySequence(QStringLiteral("Ctrl+H"))); // until the next tick
-    EXPECT_EQ(window.Log().CurrentHighlight(), ChangeLog::Highlight::UntilNextTick);
+    EXPECT_EQ(lesson.CurrentHighlight(), ChangeLog::Highlight::UntilNextTick);
     Child<QPushButton>("btnRouter0")->click();
     Child<QPushButton>("btnRouter1")->click();
     Child<QPushButton>("Command3")->click(); // Pause, then step the hop
-    window.Act([this] { form.StepTicks(26); });
+    lesson.Step(26, window.Now());
+    window.Sync();
     EXPECT_TRUE(state.RouterTable[1].highlighted[0]) << "B's row a changed";
     EXPECT_FALSE(state.RouterTable[1].highlighted[1]);
     // The frame is drawn round row a of B's panel, in the highlight colour.
@@ -143,7 +144,7 @@ TEST_F(Lecture, ChangedRowsAreFramedAndTheLogSaysWhy) {
 TEST_F(Lecture, PicturesForSlides) {
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("window.png"));
-    ASSERT_TRUE(menu.SavePicture(png, 2.0));
+    ASSERT_TRUE(menu.SavePicture(png, PictureFile::Format::Png, 2.0));
     const QImage saved(png);
     EXPECT_EQ(saved.size(), window.size() * 2);
     EXPECT_EQ(saved.pixelColor(window.Transform().Point(2228 - 300, 3428).toPoint() * 2),
@@ -151,7 +152,7 @@ TEST_F(Lecture, PicturesForSlides) {
         << "router A's face at twice the size";
 
     const QString svg = dir.filePath(QStringLiteral("window.svg"));
-    ASSERT_TRUE(menu.SavePicture(svg, 1.5));
+    ASSERT_TRUE(menu.SavePicture(svg, PictureFile::Format::Svg, 1.5));
     QFile file(svg);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "app/Action.h"
+#include "app/ChangeLog.h"
+#include "app/History.h"
+#include "app/IdleTimer.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class FormState;
+class MainForm;
+
+// The running demonstration as any front end sees it: the window's behaviour (MainForm) with the
+// lecturer's extras round it, the undo history, the message log with its framed rows, and the
+// timer that sleeps while nothing moves. A front end hands in what the lecturer does and when
+// (milliseconds on any steady clock: time is handed in, never read), draws State(), and fires its
+// timer and its frame timer after the delays it is given.
+class Lesson {
+public:
+    using Speed = IdleTimer::Speed;
+    using Highlight = ChangeLog::Highlight;
+
+    explicit Lesson(MainForm& form);
+    Lesson(const Lesson&) = delete;
+    Lesson& operator=(const Lesson&) = delete;
+
+    MainForm& Form() { return form_; }
+    FormState& State();
+    const FormState& State() const;
+
+    // A click at `now`: the ticks the sleeping timer skipped first, then the window as it stands
+    // is kept for undo, then the control's handler runs. A changed cost is written to the log.
+    void Act(const Action& action, long now);
+    // Each says on the status line and in the log what it undid or redid ("Undone: Update") and
+    // clears the frames; false, changing nothing, when there is nothing to undo or redo.
+    bool Undo(long now);
+    bool Redo(long now);
+    bool CanUndo() const { return history_.CanUndo(); }
+    bool CanRedo() const { return history_.CanRedo(); }
+    // While the animation is paused: `ticks` ticks as one undoable action. While it runs, changes
+    // nothing (and takes no undo level) and returns false.
+    bool Step(int ticks, long now);
+
+    // The timer fired at `now`: one tick. Returns the delay until it should fire next, or none
+    // for a timer that stops (paused, or nothing left that a tick could change).
+    std::optional<long> Tick(long now);
+    // After any other event at `now`: the delay until the timer should fire, or none.
+    std::optional<long> NextTick(long now);
+    // Ticks fall at the new speed from `now` on; returns the delay until the next one, or none.
+    std::optional<long> SetSpeed(Speed speed, long now);
+    Speed CurrentSpeed() const { return timer_.CurrentSpeed(); }
+    // Milliseconds between ticks at the speed chosen.
+    long Interval() const { return timer_.Interval(); }
+
+    // The highlighting's next choice in turn (off, until the next tick, for three seconds, until
+    // the next change).
+    void CycleHighlight(long now);
+    Highlight CurrentHighlight() const { return log_.CurrentHighlight(); }
+    // When frames on changed rows run out while no tick will come to clear them (three seconds
+    // over, or a tick the sleeping timer skips): the delay from `now`, or none.
+    std::optional<long> NextFrameChange(long now) const;
+    // Brings the frames up to date at `now`.
+    void RefreshFrames(long now);
+    const std::vector<ChangeLog::Line>& LogLines() const { return log_.Lines(); }
+    std::size_t LogLinesDropped() const { return log_.Dropped(); }
+
+private:
+    // Every event first makes up the ticks slept through and sets the log's clock.
+    void Begin(long now);
+    bool Travel(bool undo, long now);
+
+    MainForm& form_;
+    History history_;
+    ChangeLog log_;
+    IdleTimer timer_;
+};
