@@ -19,10 +19,15 @@ inline constexpr int kRowPitch = 360;
 inline constexpr double kFontPoints = 13.5;
 
 inline constexpr Box kTitle{0, 30, 1725, 375};
-inline constexpr Box kLetter{120, 360, 255, 375};    // opaque, left-aligned
-inline constexpr Box kCost{360, 360, 615, 375};      // transparent, centred
-inline constexpr Box kNextHop{1200, 360, 255, 375};  // opaque, left-aligned
-inline constexpr Box kHighlight{60, 375, 1695, 345}; // frame of a row marked as just changed
+inline constexpr Box kLetter{120, 360, 255, 375};   // opaque, left-aligned
+inline constexpr Box kCost{360, 360, 615, 375};     // transparent, centred
+inline constexpr Box kNextHop{1200, 360, 255, 375}; // opaque, left-aligned
+// The frame round a row marked as just changed: drawn on the edge of this box, kHighlightWidth
+// design pixels wide, in a colour (0xBBGGRR) that stands out 3:1 or more against every router's
+// colour.
+inline constexpr Box kHighlight{60, 375, 1695, 345};
+inline constexpr int kHighlightWidth = 3;
+inline constexpr int kHighlightColour = 0x0030B0;
 inline constexpr Segment kShaft{885, 555, 1125, 555};
 inline constexpr Segment kUpperBarb{1115, 560, 1035, 480};
 inline constexpr Segment kLowerBarb{1115, 555, 1035, 635};

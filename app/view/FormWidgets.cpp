@@ -1,14 +1,12 @@
 #include "app/view/FormWidgets.h"
 
 #include "app/AccessibleText.h"
+#include "app/view/CheckBox.h"
 #include "app/view/ColourButton.h"
 #include "app/view/LabelSpot.h"
 #include "app/view/ScenarioList.h"
 #include "form/FormState.h"
 #include "router/view/RouterTable.h"
-
-#include <QCheckBox>
-#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -33,8 +31,8 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The narrowest a caption's font is made to fit its box, in percent of its width.
-constexpr int kNarrowestStretch = 70;
+// The check box's tick box, in design pixels.
+constexpr int kTickBox = 13;
 
 } // namespace
 
@@ -70,7 +68,7 @@ FormWidgets::FormWidgets(QWidget& window, FormState& form, std::function<void(co
     AddButton(form_.Command5, QStringLiteral("Command5"), Action::Click(Control::Reset));
     AddButton(form_.Command4, QStringLiteral("Command4"), Action::Click(Control::Update));
 
-    split_ = new QCheckBox(Q(form_.chkSplit.caption), &window_);
+    split_ = new CheckBox(Q(form_.chkSplit.caption), &window_);
     split_->setObjectName(QStringLiteral("chkSplit"));
     QObject::connect(split_, &QCheckBox::clicked, &window_,
                      [this] { act_(Action::Split(split_->checkState() == Qt::Checked)); });
@@ -137,7 +135,11 @@ void FormWidgets::Place(const TwipsTransform& transform) {
         b.widget->setGeometry(transform.Rect(box.left, box.top, box.width, box.height));
         b.widget->setFont(transform.Font(b.control->fontPoints, b.control->bold));
     }
-    PlaceCheckBox(transform);
+    const Box& check = form_.chkSplit.box;
+    split_->setGeometry(transform.Rect(check.left, check.top, check.width, check.height));
+    // The tick box grows with the drawing: 13 design pixels.
+    split_->Fit(transform.Font(form_.chkSplit.fontPoints, false),
+                static_cast<int>(std::lround(transform.PenWidth(kTickBox))));
     const Box& list = form_.cmbSims.box;
     list_->setFont(transform.Font(form_.cmbSims.fontPoints, false));
     const QRect listRect = transform.Rect(list.left, list.top, list.width, 0);
@@ -152,27 +154,6 @@ void FormWidgets::Place(const TwipsTransform& transform) {
     }
     const Box& status = form_.Label2.box;
     statusSpot_->setGeometry(transform.Rect(status.left, status.top, status.width, status.height));
-}
-
-void FormWidgets::PlaceCheckBox(const TwipsTransform& transform) {
-    const Box& check = form_.chkSplit.box;
-    split_->setGeometry(transform.Rect(check.left, check.top, check.width, check.height));
-    // The tick box grows with the drawing; at the style's own size no style sheet is needed.
-    const int tick = static_cast<int>(std::lround(transform.PenWidth(13)));
-    if (tick != split_->style()->pixelMetric(QStyle::PM_IndicatorWidth) ||
-        !split_->styleSheet().isEmpty()) {
-        split_->setStyleSheet(
-            QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(tick));
-    }
-    // The caption must fit its box: where this font runs wider than the layout's, narrow it.
-    QFont font = transform.Font(form_.chkSplit.fontPoints, false);
-    split_->setFont(font);
-    const int room = split_->width();
-    const int needed = split_->sizeHint().width();
-    if (needed > room && needed > 0) {
-        font.setStretch(std::max(kNarrowestStretch, 100 * room / needed));
-        split_->setFont(font);
-    }
 }
 
 void FormWidgets::SyncButton(const BoundButton& b) {

@@ -15,7 +15,7 @@
 class ColourButton;
 class FormState;
 class LabelSpot;
-class QCheckBox;
+class CheckBox;
 class QWidget;
 class RouterTable;
 class ScenarioList;
@@ -53,7 +53,6 @@ private:
                    const std::string& accessibleName = {}, const std::string& tip = {});
     void MakeStandIns();
     void SetTabOrder();
-    void PlaceCheckBox(const TwipsTransform& transform);
     void SyncButton(const BoundButton& button);
 
     QWidget& window_;
@@ -63,6 +62,6 @@ private:
     std::array<RouterTable*, kRouterCount> panels_{};
     std::array<LabelSpot*, Layout::kCostLabelCount> costSpots_{};
     LabelSpot* statusSpot_ = nullptr;
-    QCheckBox* split_ = nullptr;
+    CheckBox* split_ = nullptr;
     ScenarioList* list_ = nullptr;
 };

@@ -114,6 +114,8 @@ QWidget* LectureMenu::Help() {
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         text->setMargin(12);
         (new QVBoxLayout(help_))->addWidget(text);
+        // Its size is known before it is placed.
+        help_->adjustSize();
         CloseOnEscape(*help_);
     }
     return help_;

@@ -9,6 +9,7 @@
 #include <QStyleOptionFocusRect>
 
 #include <algorithm>
+#include <cmath>
 
 RouterTable::RouterTable(RouterPanel& panel, QWidget* parent) : QWidget(parent), panel_(panel) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -95,13 +96,21 @@ void RouterTable::paintEvent(QPaintEvent*) {
     text(kTitle, panel_.Title(), Qt::AlignHCenter);
 
     const auto& rows = panel_.Engine().Rows();
-    // A row the lecturer's highlighting marks as just changed gets a frame round it.
-    painter.setPen(QPen(QColor(0xD0, 0x40, 0x00), std::max(1.0, local.PenWidth(2))));
-    painter.setBrush(Qt::NoBrush);
+    // A row the lecturer's highlighting marks as just changed gets a frame round it, on the
+    // edge of its band (clear of the row's letters), in whole pixels so that it stays crisp.
+    const double frame = local.PenWidth(kHighlightWidth);
+    const int width = std::max(1, static_cast<int>(std::lround(frame)));
     for (int k = 0; k < Router::kRows; ++k) {
         if (rows[k].shown && panel_.highlighted[k]) {
             const Box band = InRow(kHighlight, k);
-            painter.drawRect(local.RectF(band.left, band.top, band.width, band.height));
+            const QRect outer = local.RectF(band.left, band.top, band.width, band.height)
+                                    .adjusted(-frame / 2, -frame / 2, frame / 2, frame / 2)
+                                    .toRect();
+            const QColor colour = ToQColor(kHighlightColour);
+            painter.fillRect(outer.x(), outer.y(), outer.width(), width, colour);
+            painter.fillRect(outer.x(), outer.bottom() + 1 - width, outer.width(), width, colour);
+            painter.fillRect(outer.x(), outer.y(), width, outer.height(), colour);
+            painter.fillRect(outer.right() + 1 - width, outer.y(), width, outer.height(), colour);
         }
     }
     painter.setPen(QPen(Qt::black, std::max(1.0, local.PenWidth(1))));

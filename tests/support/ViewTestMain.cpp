@@ -1,12 +1,20 @@
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 
 int main(int argc, char* argv[]) {
-    // The view tests never need a display.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The view tests never need a display: the offscreen platform, with a lecturer's two screens
+    // side by side, a 1366 x 768 laptop and a 1920 x 1080 projector.
+    QTemporaryDir dir;
+    const std::string config = dir.filePath(QStringLiteral("screens.json")).toStdString();
+    std::ofstream(config)
+        << R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768},)"
+        << R"( {"name": "projector", "x": 1366, "y": 0, "width": 1920, "height": 1080}]})";
+    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
     QApplication application(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     testing::InitGoogleTest(&argc, argv);

@@ -1,10 +1,11 @@
-// The lecturer's extras on the window: the menu and its keys, speed, steps, undo, highlighting,
-// the log window and pictures for slides.
+// The lecturer's extras on the window, driven through their keys, menu and second windows: the
+// menu, speed, steps, undo, highlighting, the log and help windows and pictures for slides.
 #include "support/DesignValues.h"
 #include "support/WindowFixture.h"
 
 #include "app/view/LectureMenu.h"
 #include "app/view/LogWindow.h"
+#include "app/view/Picture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,11 +14,18 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QXmlStreamReader>
+
+#include <set>
 
 namespace {
 
@@ -31,12 +39,46 @@ struct Lecture : WindowView {
         Choose("Example 1");
         window.Sync();
     }
-    void Press(const QKeySequence& keys) { QTest::keySequence(&window, keys); }
+    void Press(const QKeySequence& keys, QWidget* where = nullptr) {
+        QTest::keySequence(where != nullptr ? where : &window, keys);
+    }
+    void Press(const char* keys, QWidget* where = nullptr) {
+        Press(QKeySequence(QString::fromLatin1(keys)), where);
+    }
+    bool AnyFramed() const {
+        for (const RouterPanel& panel : state.RouterTable) {
+            for (bool marked : panel.highlighted) {
+                if (marked) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+    // Opens the context menu as a right click at a point of the window (in twips) would.
+    bool MenuOpensAt(double x, double y) {
+        const QPoint at = window.Transform().Point(x, y).toPoint();
+        QWidget* target = window.childAt(at) != nullptr ? window.childAt(at) : &window;
+        const QPoint local = target->mapFrom(&window, at);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, local, target->mapToGlobal(local));
+        QApplication::sendEvent(target, &event);
+        const bool open = menu.Menu()->isVisible();
+        menu.Menu()->hide();
+        return open;
+    }
+    Box Frame(const QWidget& w) const {
+        const QRect r = w.frameGeometry();
+        return {r.x(), r.y(), r.width(), r.height()};
+    }
 };
+
+bool Inside(const QRect& outer, const QRect& inner) {
+    return outer.contains(inner);
+}
 
 } // namespace
 
-TEST_F(Lecture, TheMenuListsEveryExtraWithItsKeys) {
+TEST_F(Lecture, TheMenuListsEveryExtraWithItsKeysAndOpensOnlyOverEmptySpace) {
     const QStringList keys{"Ctrl+1",           "Ctrl+2", "Ctrl+3",       "Ctrl+4", "Ctrl+Right",
                            "Ctrl+Shift+Right", "Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+H", "Ctrl+L",
                            "Ctrl+C",           "Ctrl+S", "F11",          "F1"};
@@ -44,101 +86,220 @@ TEST_F(Lecture, TheMenuListsEveryExtraWithItsKeys) {
     for (QAction* action : menu.Menu()->actions()) {
         if (!action->isSeparator()) {
             shown << action->shortcut().toString();
-            EXPECT_EQ(action->shortcutContext(), Qt::ApplicationShortcut);
         }
     }
     EXPECT_EQ(shown, keys);
     // None takes a key a focused control uses.
-    for (const char* taken : {"Space", "Return", "Up", "Down", "+", "-", "Left", "Right", "Tab"}) {
+    for (const char* taken : {"Space", "Return", "Up", "Down", "+", "-", "Left", "Right", "Tab",
+                              "PgDown", "PgUp", "Esc"}) {
         EXPECT_FALSE(shown.contains(QString::fromLatin1(taken))) << taken;
     }
     const QString help = menu.Help()->findChild<QLabel*>()->text();
     EXPECT_TRUE(help.contains(QStringLiteral("Ctrl+Shift+Z - Redo")));
     EXPECT_TRUE(help.contains(QStringLiteral("F11 - Full screen")));
-    Press(QKeySequence(Qt::Key_F1));
-    EXPECT_TRUE(menu.Help()->isVisible());
+
+    EXPECT_TRUE(MenuOpensAt(600, 7800)) << "an empty corner";
+    EXPECT_FALSE(MenuOpensAt(6480 + 600, 960 + 250)) << "over the One button";
+    EXPECT_FALSE(MenuOpensAt(2228, 3428)) << "over router A";
+    EXPECT_FALSE(MenuOpensAt(2760 + 200, 4560 + 180)) << "over a cost";
 }
 
-TEST_F(Lecture, ARightClickOnAnEmptyPartOpensTheMenuButOnACostStepsIt) {
-    const QPoint empty = window.Transform().Point(600, 7800).toPoint();
-    ASSERT_EQ(window.childAt(empty), nullptr);
-    QContextMenuEvent onEmpty(QContextMenuEvent::Mouse, empty, window.mapToGlobal(empty));
-    QApplication::sendEvent(&window, &onEmpty);
-    EXPECT_TRUE(menu.Menu()->isVisible());
-    menu.Menu()->hide();
-    QWidget* cost = Child<QWidget>("lblCost4");
-    QTest::mouseClick(cost, Qt::RightButton);
-    QContextMenuEvent onCost(QContextMenuEvent::Mouse, QPoint(2, 2),
-                             cost->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(cost, &onCost);
-    EXPECT_FALSE(menu.Menu()->isVisible());
-    EXPECT_EQ(state.lblCost[4].caption, " 1") << "the right button stepped the cost down";
-}
-
-TEST_F(Lecture, SpeedChangesHowOftenTheTimerFires) {
+TEST_F(Lecture, EachSpeedsIntervalAndTheHighlightingsChoices) {
     Child<QPushButton>("Command4")->click(); // packets: the timer runs
     QTimer* timer = Child<QTimer>("MoveTimer");
     ASSERT_TRUE(timer->isActive());
-    Press(QKeySequence(QStringLiteral("Ctrl+1")));
-    EXPECT_EQ(lesson.CurrentSpeed(), IdleTimer::Speed::Quarter);
-    EXPECT_TRUE(menu.Action(Id::QuarterSpeed)->isChecked());
-    window.Tick();
-    EXPECT_EQ(timer->interval(), 160);
-    Press(QKeySequence(QStringLiteral("Ctrl+4")));
-    window.Tick();
-    EXPECT_EQ(timer->interval(), 20);
-    EXPECT_TRUE(menu.Action(Id::DoubleSpeed)->isChecked());
-    EXPECT_FALSE(menu.Action(Id::QuarterSpeed)->isChecked());
+    const struct {
+        const char* keys;
+        int interval;
+        Id id;
+    } speeds[] = {{"Ctrl+1", 160, Id::QuarterSpeed},
+                  {"Ctrl+2", 80, Id::HalfSpeed},
+                  {"Ctrl+4", 20, Id::DoubleSpeed},
+                  {"Ctrl+3", 40, Id::NormalSpeed}};
+    for (const auto& speed : speeds) {
+        Press(speed.keys);
+        window.Tick();
+        EXPECT_EQ(timer->interval(), speed.interval) << speed.keys;
+        EXPECT_TRUE(menu.Action(speed.id)->isChecked()) << speed.keys;
+    }
+    const char* choices[] = {"until the next tick", "for three seconds", "until the next change",
+                             "off"};
+    for (const char* choice : choices) {
+        Press("Ctrl+H");
+        EXPECT_EQ(
+            menu.Action(Id::Highlight)->text(),
+            QStringLiteral("Highlight changed rows (now %1)").arg(QString::fromLatin1(choice)));
+    }
 }
 
-TEST_F(Lecture, StepsMoveThePausedAnimationTickByTickAndHopByHop) {
-    Child<QPushButton>("Command4")->click();
+// A hop is 26 ticks: a packet from network a to itself climbs for 26 ticks, then starts running
+// down, its step count back at 0.
+TEST_F(Lecture, StepsMoveOnlyThePausedAnimationTickByTickAndHopByHop) {
+    Child<QPushButton>("btnNetwork0")->click();
+    Child<QPushButton>("btnNetwork0")->click();
+    Press("Ctrl+Right");
+    Press("Ctrl+Shift+Right");
+    EXPECT_EQ(Slot(0).tag.substr(0, 2), "0:") << "running: the step keys do nothing";
+    Press("Ctrl+Z");
+    EXPECT_EQ(state.Label2.caption, "Undone: click on network a") << "and take no undo level";
+    Press("Ctrl+Shift+Z");
     Child<QPushButton>("Command3")->click(); // Pause
-    Press(QKeySequence(QStringLiteral("Ctrl+Right")));
-    EXPECT_EQ(Slot(0).tag.substr(0, 3), " 1:");
-    Press(QKeySequence(QStringLiteral("Ctrl+Shift+Right")));
-    EXPECT_EQ(Busy(), 0) << "one hop (26 ticks) later every table has arrived";
-    EXPECT_EQ(Row(5, 4).cost, " 2") << "F learned e from E";
+    Press("Ctrl+Right");
+    EXPECT_EQ(Slot(0).tag.substr(0, 4), " 1:U");
+    Press("Ctrl+Z");
+    Press("Ctrl+Shift+Right");
+    EXPECT_EQ(Slot(0).tag.substr(0, 4), "0:D:") << "26 ticks: at network a's router, turned down";
     EXPECT_EQ(state.Command3.caption, "Resume") << "still paused";
     EXPECT_FALSE(Child<QTimer>("MoveTimer")->isActive());
 }
 
-TEST_F(Lecture, UndoTakesBackABreakAndRedoBreaksAgain) {
+TEST_F(Lecture, UndoTakesBackABreakSaysSoAndClearsTheFrames) {
+    EXPECT_FALSE(menu.Action(Id::Undo)->isEnabled());
+    EXPECT_FALSE(menu.Action(Id::Redo)->isEnabled());
+    Press("Ctrl+H"); // until the next tick
+    Child<QPushButton>("Command4")->click();
+    for (int t = 0; t < 26; ++t) {
+        window.Tick();
+    }
     Child<QPushButton>("cmdBreak7")->click();
     EXPECT_EQ(state.Link(2, 3).colour, Design::kRed);
-    Press(QKeySequence(QStringLiteral("Ctrl+Z")));
+    ASSERT_TRUE(AnyFramed());
+    Press("Ctrl+Z");
     EXPECT_EQ(state.Link(2, 3).colour, Design::kGrey);
+    EXPECT_FALSE(AnyFramed());
+    EXPECT_EQ(state.Label2.caption, "Undone: break of link C-D");
     EXPECT_EQ(At(Picture(), 3400, 5160), ToQColor(Design::kGrey));
-    Press(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    EXPECT_TRUE(menu.Action(Id::Redo)->isEnabled());
+    Press("Ctrl+Shift+Z");
     EXPECT_EQ(state.Link(2, 3).colour, Design::kRed);
     EXPECT_EQ(At(Picture(), 3400, 5160), QColor(255, 0, 0));
+    EXPECT_FALSE(menu.Action(Id::Redo)->isEnabled());
 }
 
-TEST_F(Lecture, ChangedRowsAreFramedAndTheLogSaysWhy) {
-    Press(QKeySequence(QStringLiteral("Ctrl+H"))); // until the next tick
-    EXPECT_EQ(lesson.CurrentHighlight(), ChangeLog::Highlight::UntilNextTick);
+TEST_F(Lecture, ChangedRowsAreFramedUntilTheSleepingTimersNextTickAndTheLogSaysWhy) {
+    Press("Ctrl+H"); // until the next tick
     Child<QPushButton>("btnRouter0")->click();
     Child<QPushButton>("btnRouter1")->click();
-    Child<QPushButton>("Command3")->click(); // Pause, then step the hop
-    lesson.Step(26, window.Now());
-    window.Sync();
+    for (int t = 0; t < 26; ++t) {
+        window.Tick();
+    }
     EXPECT_TRUE(state.RouterTable[1].highlighted[0]) << "B's row a changed";
     EXPECT_FALSE(state.RouterTable[1].highlighted[1]);
-    // The frame is drawn round row a of B's panel, in the highlight colour.
     const QImage panel = Child<QWidget>("RouterTable1")->grab().toImage();
-    const QColor frame(0xD0, 0x40, 0x00);
-    bool framed = false;
-    for (int x = 0; x < panel.width(); ++x) {
-        framed = framed || panel.pixelColor(x, (375 + 2) * panel.height() / 2685) == frame;
-    }
-    EXPECT_TRUE(framed);
-    Press(QKeySequence(QStringLiteral("Ctrl+L")));
+    EXPECT_NE(panel.pixelColor(panel.width() / 2, 375 * panel.height() / 2685),
+              ToQColor(Design::kRouterColours[1]))
+        << "the frame's top edge";
+    // Nothing moves: MoveTimer sleeps, and the frame timer clears the frame on the next tick.
+    EXPECT_FALSE(Child<QTimer>("MoveTimer")->isActive());
+    EXPECT_TRUE(Child<QTimer>("FrameTimer")->isActive());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !AnyFramed(); }, 500));
+
+    Press("Ctrl+L");
     LogWindow* log = menu.Log();
     ASSERT_TRUE(log->isVisible());
     EXPECT_TRUE(log->Text().contains(QStringLiteral("A <- Z: 3:A")));
     EXPECT_TRUE(log->Text().contains(
         QStringLiteral("B: route to a now cost 4 via A (A offers 1, link A-B adds 3)")));
-    EXPECT_TRUE(log->Text().contains(QStringLiteral("tick 26  B <- R:0:A: 4:inf:inf:inf:inf:inf")));
+}
+
+// The extras' keys act from the log and help windows too; Ctrl+C in the log copies its text;
+// Esc closes those windows and leaves full screen; Ctrl+L opens and closes the log.
+TEST_F(Lecture, TheExtrasKeysActFromEveryWindowAndEscCloses) {
+    Press("Ctrl+L");
+    LogWindow* log = menu.Log();
+    ASSERT_TRUE(log->isVisible());
+    QApplication::setActiveWindow(log);
+    auto* text = log->findChild<QPlainTextEdit*>();
+    text->setFocus();
+    Press("Ctrl+H", text);
+    EXPECT_EQ(lesson.CurrentHighlight(), ChangeLog::Highlight::UntilNextTick);
+    Press("Ctrl+4", text);
+    EXPECT_EQ(lesson.CurrentSpeed(), IdleTimer::Speed::Double);
+    text->selectAll();
+    Press(QKeySequence::Copy, text);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), text->toPlainText()) << "the log's own text";
+    Press("F1", text);
+    ASSERT_TRUE(menu.Help()->isVisible());
+    QApplication::setActiveWindow(menu.Help());
+    Press("Ctrl+2", menu.Help());
+    EXPECT_EQ(lesson.CurrentSpeed(), IdleTimer::Speed::Half);
+    Press("Esc", menu.Help());
+    EXPECT_FALSE(menu.Help()->isVisible());
+    QApplication::setActiveWindow(log);
+    Press("Esc", text);
+    EXPECT_FALSE(log->isVisible());
+
+    QApplication::setActiveWindow(&window);
+    Press("Ctrl+L");
+    EXPECT_TRUE(log->isVisible());
+    Press("Ctrl+L");
+    EXPECT_FALSE(log->isVisible());
+    Press("F11");
+    EXPECT_TRUE(window.isFullScreen());
+    Press("Esc");
+    EXPECT_FALSE(window.isFullScreen());
+}
+
+// The log and help windows open wholly on the screen that shows the main window: beside it where
+// there is room, else over its right part.
+TEST_F(Lecture, SecondWindowsOpenWhollyOnTheMainWindowsScreen) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens.size(), 2);
+    const QRect laptop = screens[0]->availableGeometry();
+    const QRect projector = screens[1]->availableGeometry();
+    const struct {
+        QPoint at;
+        const QRect& screen;
+        bool beside;
+    } places[] = {{{0, 0}, laptop, false},
+                  {{laptop.width() - window.width() - 100, 100}, laptop, false},
+                  {{projector.x() + 20, 40}, projector, true},
+                  {{projector.right() - 900, 200}, projector, true}};
+    for (const auto& place : places) {
+        window.move(place.at);
+        for (QWidget* second : {static_cast<QWidget*>(menu.Log()), menu.Help()}) {
+            second->hide();
+            Press(second == menu.Help() ? "F1" : "Ctrl+L");
+            ASSERT_TRUE(second->isVisible());
+            EXPECT_TRUE(Inside(place.screen, second->frameGeometry()))
+                << second->objectName().toStdString() << " at " << place.at.x() << ": "
+                << second->frameGeometry().x() << "," << second->frameGeometry().y() << " "
+                << second->frameGeometry().width() << "x" << second->frameGeometry().height();
+            EXPECT_EQ(second->frameGeometry().intersects(window.frameGeometry()), !place.beside)
+                << second->objectName().toStdString() << " at " << place.at.x();
+            second->hide();
+        }
+    }
+    window.showFullScreen();
+    Press("Ctrl+L");
+    EXPECT_TRUE(Inside(window.screen()->availableGeometry(), menu.Log()->frameGeometry()));
+    window.showNormal();
+}
+
+// The open log shows every new line once, also after it drops its oldest lines.
+TEST_F(Lecture, TheOpenLogShowsEachLineOnceAfterDroppingTheOldest) {
+    Press("Ctrl+L");
+    for (int round = 0; round < 400; ++round) {
+        Child<QPushButton>("Command4")->click();
+        for (int t = 0; t < 26; ++t) {
+            window.Tick();
+        }
+    }
+    const std::size_t all = lesson.LogLinesDropped() + lesson.LogLines().size();
+    ASSERT_GT(all, ChangeLog::kMostLines) << "the log dropped its oldest lines";
+    const QStringList shown = menu.Log()->Text().split(QLatin1Char('\n'));
+    EXPECT_EQ(static_cast<std::size_t>(shown.size()), ChangeLog::kMostLines);
+    // The lines the log still holds are the last ones shown, in order, each once.
+    const auto& lines = lesson.LogLines();
+    const qsizetype first = shown.size() - static_cast<qsizetype>(lines.size());
+    ASSERT_GE(first, 0);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        ASSERT_EQ(shown[first + static_cast<qsizetype>(i)],
+                  QStringLiteral("tick %1  %2")
+                      .arg(lines[i].tick)
+                      .arg(QString::fromStdString(lines[i].text)))
+            << i;
+    }
 }
 
 TEST_F(Lecture, PicturesForSlides) {
@@ -151,23 +312,79 @@ TEST_F(Lecture, PicturesForSlides) {
               ToQColor(Design::kRouterColours[0]))
         << "router A's face at twice the size";
 
-    const QString svg = dir.filePath(QStringLiteral("window.svg"));
-    ASSERT_TRUE(menu.SavePicture(svg, PictureFile::Format::Svg, 1.5));
-    QFile file(svg);
+    // SVG chosen, a name typed without its extension: an SVG drawing, named so.
+    ASSERT_TRUE(
+        menu.SavePicture(dir.filePath(QStringLiteral("slide")), PictureFile::Format::Svg, 2.0));
+    QFile file(dir.filePath(QStringLiteral("slide.svg")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
     QStringList texts;
+    int bitmaps = 0;
     while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement &&
-            xml.name() == QLatin1String("text")) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("image")) {
+            ++bitmaps;
+        } else if (xml.name() == QLatin1String("text")) {
             texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
         }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    for (const char* letter : {"A", "B", "C", "D", "E", "F", "Table A", "Table F"}) {
-        EXPECT_TRUE(texts.contains(QString::fromLatin1(letter))) << letter;
+    EXPECT_EQ(bitmaps, 0) << "shapes and text only, the buttons too";
+    for (const char* text :
+         {"A", "F", "Table A", "Table F", "Split Horizons", "Update", "Example 1"}) {
+        EXPECT_TRUE(texts.contains(QString::fromLatin1(text))) << text;
     }
+    // Rendered back, the drawing is whole: router F's face at its place, at twice the size.
+    QSvgRenderer renderer(file.fileName());
+    QImage back(window.size() * 2, QImage::Format_ARGB32);
+    back.fill(Qt::white);
+    QPainter painter(&back);
+    renderer.render(&painter);
+    painter.end();
+    EXPECT_EQ(back.pixelColor(window.Transform().Point(8280 + 200, 5400 + 300).toPoint() * 2),
+              ToQColor(Design::kRouterColours[5]));
+    // "Split Horizons" is drawn as on the screen, narrowed to fit its box, not cut off: the
+    // caption's dark pixels, counted column by column, nearly match the bitmap's.
+    const QRect box = Child<QWidget>("chkSplit")->geometry();
+    const auto columns = [&box](const QImage& image) {
+        std::vector<int> dark(static_cast<std::size_t>(box.width() * 2));
+        for (int y = box.top() * 2; y < box.bottom() * 2; ++y) {
+            for (int x = 0; x < box.width() * 2 && box.left() * 2 + x < image.width(); ++x) {
+                dark[static_cast<std::size_t>(x)] +=
+                    qGray(image.pixel(box.left() * 2 + x, y)) < 96 ? 1 : 0;
+            }
+        }
+        return dark;
+    };
+    const std::vector<int> svgColumns = columns(back);
+    const std::vector<int> pngColumns = columns(Picture::Bitmap(window, 2.0));
+    int apart = 0;
+    int all = 0;
+    for (std::size_t x = 0; x < svgColumns.size(); ++x) {
+        apart += std::abs(svgColumns[x] - pngColumns[x]);
+        all += svgColumns[x] + pngColumns[x];
+    }
+    EXPECT_LT(apart, all / 5) << apart << " of " << all;
 
-    Press(QKeySequence(QStringLiteral("Ctrl+C")));
+    Press("Ctrl+C");
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), window.size() * 2);
+}
+
+TEST_F(Lecture, APictureThatCannotBeSavedSaysWhereAndWhy) {
+    QString said;
+    QTimer::singleShot(0, [&said] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box != nullptr) {
+            said = box->text();
+            box->accept();
+        }
+    });
+    EXPECT_FALSE(
+        menu.SavePicture(QStringLiteral("/no/such/folder/slide"), PictureFile::Format::Png, 1.0));
+    EXPECT_TRUE(said.startsWith(
+        QStringLiteral("The picture could not be saved to /no/such/folder/slide.png: ")))
+        << said.toStdString();
+    EXPECT_GT(said.size(), 60) << "and the reason";
 }

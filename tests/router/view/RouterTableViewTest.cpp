@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -131,4 +132,55 @@ TEST_F(PanelView, EveryShownRowDrawsItsArrowWhole) {
         }
     }
     EXPECT_EQ(Differing(image, 360 + 360, 360, QColor(255, 255, 255)), 0) << "row b is hidden";
+}
+
+namespace {
+
+// Relative luminance and contrast ratio, as the web's accessibility guidelines define them.
+double Luminance(const QColor& c) {
+    const auto linear = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+// A changed row's frame is seen from the back of a hall: at least 3 pixels at the layout's size
+// and twice that at twice the size, and 3:1 or more against every router's colour.
+TEST_F(PanelView, AChangedRowsFrameIsThickAndStandsOutOnEveryPanel) {
+    const int routerColours[] = {0xFFC0C0, 0xFFFFC0, 0xC0FFC0, 0xC0E0FF, 0xFFC0FF, 0xC0C0FF};
+    table.SetTable("I:0:A:1:inf:inf:inf:inf:inf");
+    panel.highlighted[0] = true;
+    for (double zoom : {1.0, 2.0}) {
+        table.Place(0, 0, TwipsTransform(zoom / 15.0, QPointF()));
+        for (int colour : routerColours) {
+            table.SetBackground(colour);
+            const QImage image = table.grab().toImage();
+            const QColor background = ToQColor(colour);
+            // Down the panel left of the row's letter, from below the title: the first pixels not
+            // of the panel's colour are the frame's top edge.
+            const int x = static_cast<int>(100 * zoom / 15);
+            int y = static_cast<int>(300 * zoom / 15);
+            while (y < image.height() && image.pixelColor(x, y) == background) {
+                ++y;
+            }
+            const QColor frame = image.pixelColor(x, y);
+            int thickness = 0;
+            while (y < image.height() && image.pixelColor(x, y) == frame) {
+                ++thickness;
+                ++y;
+            }
+            EXPECT_GE(thickness, 3 * zoom) << "zoom " << zoom;
+            EXPECT_GE(Contrast(frame, background), 3.0)
+                << frame.name().toStdString() << " on " << background.name().toStdString();
+        }
+    }
 }
