@@ -15,6 +15,9 @@ int main(int argc, char* argv[]) {
         << R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768},)"
         << R"( {"name": "projector", "x": 1366, "y": 0, "width": 1920, "height": 1080}]})";
     setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
+    // A repaint asked for reaches the window as soon as the events are processed, so that a
+    // test can look at what is on the screen right after a tick.
+    setenv("QT_QPA_UPDATE_IDLE_TIME", "0", 1);
     QApplication application(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     testing::InitGoogleTest(&argc, argv);

@@ -1,4 +1,5 @@
 #include "support/DesignValues.h"
+#include "support/FormInvariants.h"
 #include "support/WindowFixture.h"
 
 #include "app/view/FormPainter.h"
@@ -10,8 +11,10 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 TEST_F(WindowView, OpensAtTheLayoutsClientSize) {
@@ -249,4 +252,77 @@ TEST_F(WindowView, AButtonCopiedFromTheStylesDrawingLooksTheSame) {
         }
     }
     EXPECT_EQ(differing, 0) << "caption, font and frame as the style draws them";
+}
+
+// What is on the screen is what a fresh full repaint draws, tick after tick, across clicks,
+// scenario changes and resizes: every repaint region a tick asks for covers all that changed.
+TEST_F(WindowView, TheScreenIsAlwaysWhatAFullRepaintDraws) {
+    const auto screen = [this] {
+        // The repaint asked for, delivered and painted.
+        for (int pass = 0; pass < 3; ++pass) {
+            QCoreApplication::processEvents();
+        }
+        return window.screen()
+            ->grabWindow(window.winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    // Pixels that differ by more than a quarter of a channel: anti-aliased edges of a circle
+    // copied from its sprite may differ a little from one drawn straight, a stale one does not.
+    const auto stale = [](const QImage& a, const QImage& b) {
+        int count = 0;
+        for (int y = 0; y < a.height(); ++y) {
+            const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+            const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+            for (int x = 0; x < a.width(); ++x) {
+                count += std::max({std::abs(qRed(p[x]) - qRed(q[x])),
+                                   std::abs(qGreen(p[x]) - qGreen(q[x])),
+                                   std::abs(qBlue(p[x]) - qBlue(q[x]))}) > 64
+                             ? 1
+                             : 0;
+            }
+        }
+        return count;
+    };
+    const QSize full = window.size();
+    using Control = Action::Control;
+    const auto act = [this](const Action& action) { lesson.Act(action, window.Now()); };
+    // Tables that route, and data on the move: the status line changes during ticks too, away
+    // from any packet.
+    act(Action::Choose("Three Routers"));
+    for (int round = 0; round < 3; ++round) {
+        act(Action::Click(Control::Update));
+        for (int t = 0; t < 26; ++t) {
+            form.MoveTimer_Timer();
+        }
+    }
+    act(Action::Click(Control::Many));
+    SeededRandom user(17);
+    for (int step = 0; step < 40; ++step) {
+        const double pick = user.Next();
+        if (pick < 0.15) {
+            const double zoom = 0.6 + user.Next();
+            window.resize(static_cast<int>(full.width() * zoom),
+                          static_cast<int>(full.height() * zoom));
+        } else if (pick < 0.3) {
+            act(Action::Click(Control::Update));
+        } else if (pick < 0.6) {
+            act(Action::Click(Control::Network, static_cast<int>(user.Next() * 6)));
+            act(Action::Click(Control::Network, static_cast<int>(user.Next() * 6)));
+        } else if (const auto action = UserAction(static_cast<std::uint8_t>(user.Next() * 12),
+                                                  static_cast<std::uint8_t>(user.Next() * 256))) {
+            act(*action);
+        }
+        window.Sync();
+        // The action's own repaint, then each tick's.
+        for (int t = static_cast<int>(user.Next() * 30); t >= -1; --t) {
+            if (t >= 0) {
+                window.Tick();
+            }
+            const QImage shown = screen();
+            const QImage fresh = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(shown.size(), fresh.size());
+            ASSERT_EQ(stale(shown, fresh), 0) << "step " << step << ", tick " << t;
+        }
+    }
 }

@@ -1,0 +1,35 @@
+#include "app/WindowPlacement.h"
+
+#include <gtest/gtest.h>
+
+// The log window (640 x 420 with its frame) opens beside the main window (822 x 583) where the
+// screen has room, and otherwise over the main window's right part, always wholly on the screen.
+TEST(WindowPlacement, BesideWhereThereIsRoomElseOverTheRightPart) {
+    const Box fullHd{0, 0, 1920, 1080};
+    const Box laptop{0, 0, 1366, 768};
+    const Box projector{1366, 0, 1920, 1080};
+    const struct {
+        Box screen;
+        Box main;
+        Box placed;
+    } cases[] = {
+        {fullHd, {100, 50, 822, 583}, {930, 50, 640, 420}},        // right of it
+        {fullHd, {1000, 50, 822, 583}, {352, 50, 640, 420}},       // no room right: left of it
+        {laptop, {0, 0, 822, 583}, {182, 0, 640, 420}},            // neither: over its right part
+        {laptop, {300, 500, 822, 583}, {482, 348, 640, 420}},      // ... raised onto the screen
+        {laptop, {0, 0, 1366, 768}, {726, 0, 640, 420}},           // full screen
+        {projector, {1400, 100, 822, 583}, {2230, 100, 640, 420}}, // a second screen
+        {projector, {2800, 100, 822, 583}, {2152, 100, 640, 420}}, // partly off it: left
+    };
+    for (const auto& c : cases) {
+        const Box placed = WindowPlacement::Beside(c.screen, c.main, 640, 420);
+        EXPECT_EQ(placed.left, c.placed.left) << c.main.left << "," << c.main.top;
+        EXPECT_EQ(placed.top, c.placed.top) << c.main.left << "," << c.main.top;
+        EXPECT_EQ(placed.width, 640);
+        EXPECT_EQ(placed.height, 420);
+    }
+    const Box tiny = WindowPlacement::Beside({0, 0, 600, 400}, {0, 0, 600, 400}, 640, 420);
+    EXPECT_EQ(tiny.width, 600) << "a screen smaller than the window: made to fit";
+    EXPECT_EQ(tiny.height, 400);
+    EXPECT_EQ(tiny.left, 0);
+}
