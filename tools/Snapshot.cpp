@@ -12,6 +12,7 @@
 
 #include <QApplication>
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -93,7 +94,10 @@ int main(int argc, char* argv[]) {
     for (int a = 4; a < argc; ++a) {
         const std::string action = argv[a];
         const auto colon = action.find(':');
-        const int n = colon == std::string::npos ? 0 : std::atoi(action.c_str() + colon + 1);
+        int n = 0;
+        if (colon != std::string::npos) {
+            std::from_chars(action.data() + colon + 1, action.data() + action.size(), n);
+        }
         if (!Run(window, action.substr(0, colon), n)) {
             std::fprintf(stderr, "unknown action: %s\n", action.c_str());
             return 2;

@@ -74,6 +74,29 @@ void RouterTable::Refresh() {
     }
 }
 
+void RouterTable::PaintFrames(QPainter& painter, const TwipsTransform& local) const {
+    using namespace PanelLayout;
+    // A row the lecturer's highlighting marks as just changed gets a frame round it, on the
+    // edge of its band (clear of the row's letters), in whole pixels so that it stays crisp.
+    const double frame = local.PenWidth(kHighlightWidth);
+    const int width = std::max(1, static_cast<int>(std::lround(frame)));
+    const QColor colour = ToQColor(kHighlightColour);
+    const auto& rows = panel_.Engine().Rows();
+    for (int k = 0; k < Router::kRows; ++k) {
+        if (!rows[k].shown || !panel_.highlighted[k]) {
+            continue;
+        }
+        const Box band = InRow(kHighlight, k);
+        const QRect outer = local.RectF(band.left, band.top, band.width, band.height)
+                                .adjusted(-frame / 2, -frame / 2, frame / 2, frame / 2)
+                                .toRect();
+        painter.fillRect(outer.x(), outer.y(), outer.width(), width, colour);
+        painter.fillRect(outer.x(), outer.bottom() + 1 - width, outer.width(), width, colour);
+        painter.fillRect(outer.x(), outer.y(), width, outer.height(), colour);
+        painter.fillRect(outer.right() + 1 - width, outer.y(), width, outer.height(), colour);
+    }
+}
+
 void RouterTable::paintEvent(QPaintEvent*) {
     using namespace PanelLayout;
     QPainter painter(this);
@@ -96,23 +119,7 @@ void RouterTable::paintEvent(QPaintEvent*) {
     text(kTitle, panel_.Title(), Qt::AlignHCenter);
 
     const auto& rows = panel_.Engine().Rows();
-    // A row the lecturer's highlighting marks as just changed gets a frame round it, on the
-    // edge of its band (clear of the row's letters), in whole pixels so that it stays crisp.
-    const double frame = local.PenWidth(kHighlightWidth);
-    const int width = std::max(1, static_cast<int>(std::lround(frame)));
-    for (int k = 0; k < Router::kRows; ++k) {
-        if (rows[k].shown && panel_.highlighted[k]) {
-            const Box band = InRow(kHighlight, k);
-            const QRect outer = local.RectF(band.left, band.top, band.width, band.height)
-                                    .adjusted(-frame / 2, -frame / 2, frame / 2, frame / 2)
-                                    .toRect();
-            const QColor colour = ToQColor(kHighlightColour);
-            painter.fillRect(outer.x(), outer.y(), outer.width(), width, colour);
-            painter.fillRect(outer.x(), outer.bottom() + 1 - width, outer.width(), width, colour);
-            painter.fillRect(outer.x(), outer.y(), width, outer.height(), colour);
-            painter.fillRect(outer.right() + 1 - width, outer.y(), width, outer.height(), colour);
-        }
-    }
+    PaintFrames(painter, local);
     painter.setPen(QPen(Qt::black, std::max(1.0, local.PenWidth(1))));
     for (int k = 0; k < Router::kRows; ++k) {
         if (!rows[k].shown) {

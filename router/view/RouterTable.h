@@ -10,6 +10,7 @@
 #include <array>
 #include <string>
 
+class QPainter;
 class RouterPanel;
 
 // The routing-table panel on screen: title, then one row per network (letter, cost, arrow, next
@@ -42,6 +43,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Frames the rows marked as just changed.
+    void PaintFrames(QPainter& painter, const TwipsTransform& local) const;
+
     RouterPanel& panel_;
     TwipsTransform transform_;
     int left_ = 0;

@@ -55,3 +55,13 @@ TEST(CommandLine, BadOptionsStopWithStatusTwoAndSayWhy) {
             << result.message.toStdString();
     }
 }
+
+TEST(CommandLine, EveryScenarioCanBeOpened) {
+    for (const char* name : {"Random 1", "Random 1 No Reverse", "Flooding 1", "Example 1",
+                             "Three Routers", "Four Routers", "Everything"}) {
+        const CommandLine::Result result =
+            Read({QStringLiteral("--scenario"), QString::fromLatin1(name)});
+        EXPECT_EQ(result.exitCode, -1) << name << ": " << result.message.toStdString();
+        EXPECT_EQ(result.options.scenario, name);
+    }
+}

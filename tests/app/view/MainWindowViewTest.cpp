@@ -326,3 +326,38 @@ TEST_F(WindowView, TheScreenIsAlwaysWhatAFullRepaintDraws) {
         }
     }
 }
+
+// A data packet is a circle filled in its destination's colour, and it grows with the window; a
+// cost label lets the link beneath show through.
+TEST_F(WindowView, PacketsAreRoundInTheirDestinationsColourAndCostsAreTransparent) {
+    Choose("Example 1");
+    window.Sync();
+    EXPECT_EQ(At(Picture(), 2160, 3720 + 340), ToQColor(Design::kGrey))
+        << "link A-C under the cost label of C to A";
+    SendData(0, 2); // network a to network c
+    for (int t = 0; t < 12; ++t) {
+        window.Tick();
+    }
+    // The packet's extent across its centre, in pixels of the packet's fill.
+    const auto measure = [this](int& across) {
+        const ShapeControl& packet = Slot(0);
+        const QImage image = Picture();
+        const QPointF centre = window.Transform().Point(packet.left + packet.width / 2,
+                                                        packet.top + packet.height / 2);
+        const QColor fill = image.pixelColor(centre.toPoint());
+        across = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            across += image.pixelColor(x, static_cast<int>(centre.y())) == fill ? 1 : 0;
+        }
+        const QPointF corner = window.Transform().Point(packet.left + 20, packet.top + 20);
+        EXPECT_NE(image.pixelColor(corner.toPoint()), fill) << "round: its corner is not filled";
+        return fill;
+    };
+    int across = 0;
+    EXPECT_EQ(measure(across), ToQColor(Design::kRouterColours[2])) << "network c's router C";
+    window.resize(window.size() * 2);
+    window.Sync();
+    int twice = 0;
+    EXPECT_EQ(measure(twice), ToQColor(Design::kRouterColours[2]));
+    EXPECT_NEAR(twice, 2 * across, 3) << "the circle grew with the window";
+}
