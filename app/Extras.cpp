@@ -8,7 +8,8 @@ std::string HelpText() {
     for (const Entry& entry : kEntries) {
         text += std::string(entry.keys) + " - " + entry.name + "\n";
     }
-    return text;
+    return text + "Esc - Close this list or the log; leave full screen\n\n"
+                  "The keys work from this list and the log too.\n";
 }
 
 } // namespace Extras

@@ -44,7 +44,7 @@ inline constexpr std::array<Entry, 14> kEntries{{
      "Highlight changed rows: off, until the next tick, for three seconds, "
      "until the next change",
      "Ctrl+H"},
-    {Id::Log, "Message log: every router message and why routes changed", "Ctrl+L"},
+    {Id::Log, "Message log (open or close): every router message and why routes changed", "Ctrl+L"},
     {Id::CopyPicture, "Copy the window's picture", "Ctrl+C"},
     {Id::SavePicture, "Save the window's picture as PNG or SVG...", "Ctrl+S"},
     {Id::FullScreen, "Full screen", "F11"},

@@ -14,8 +14,9 @@ Box Beside(const Box& screen, const Box& main, int width, int height) {
     if (left + w > screenRight) {
         left = main.left - kGap - w;
         if (left < screen.left) {
-            // No room on either side: over the main window's right part, on the screen.
-            left = std::clamp(std::min(mainRight, screenRight) - w, screen.left, screenRight - w);
+            // No room on either side: at the screen's right edge, over as little of the main
+            // window as the screen allows, its right part.
+            left = screenRight - w;
         }
     }
     return {left, top, w, h};

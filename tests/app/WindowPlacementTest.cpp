@@ -15,8 +15,8 @@ TEST(WindowPlacement, BesideWhereThereIsRoomElseOverTheRightPart) {
     } cases[] = {
         {fullHd, {100, 50, 822, 583}, {930, 50, 640, 420}},        // right of it
         {fullHd, {1000, 50, 822, 583}, {352, 50, 640, 420}},       // no room right: left of it
-        {laptop, {0, 0, 822, 583}, {182, 0, 640, 420}},            // neither: over its right part
-        {laptop, {300, 500, 822, 583}, {482, 348, 640, 420}},      // ... raised onto the screen
+        {laptop, {0, 0, 822, 583}, {726, 0, 640, 420}},            // neither: over its right part
+        {laptop, {300, 500, 822, 583}, {726, 348, 640, 420}},      // ... raised onto the screen
         {laptop, {0, 0, 1366, 768}, {726, 0, 640, 420}},           // full screen
         {projector, {1400, 100, 822, 583}, {2230, 100, 640, 420}}, // a second screen
         {projector, {2800, 100, 822, 583}, {2152, 100, 640, 420}}, // partly off it: left
