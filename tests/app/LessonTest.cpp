@@ -25,16 +25,6 @@ struct Demonstration : FormFixture {
         return std::any_of(lines.begin(), lines.end(),
                            [&](const ChangeLog::Line& line) { return line.text == text; });
     }
-    bool AnyFramed() const {
-        for (const RouterPanel& panel : state.RouterTable) {
-            for (bool marked : panel.highlighted) {
-                if (marked) {
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
 };
 
 } // namespace

@@ -54,6 +54,17 @@ struct FormFixture : testing::Test {
         return state.RouterTable[router].Engine().Rows()[network];
     }
     ShapeControl& Slot(int i) { return state.shpPacket[i]; }
+    // Whether any panel frames a row as just changed.
+    bool AnyFramed() const {
+        for (const RouterPanel& panel : state.RouterTable) {
+            for (bool marked : panel.highlighted) {
+                if (marked) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
     void Ticks(int n) {
         for (int t = 0; t < n; ++t) {
             ASSERT_TRUE(form.MoveTimer_Timer());

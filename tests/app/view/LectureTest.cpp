@@ -45,16 +45,6 @@ struct Lecture : WindowView {
     void Press(const char* keys, QWidget* where = nullptr) {
         Press(QKeySequence(QString::fromLatin1(keys)), where);
     }
-    bool AnyFramed() const {
-        for (const RouterPanel& panel : state.RouterTable) {
-            for (bool marked : panel.highlighted) {
-                if (marked) {
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
     // Opens the context menu as a right click at a point of the window (in twips) would.
     bool MenuOpensAt(double x, double y) {
         const QPoint at = window.Transform().Point(x, y).toPoint();
