@@ -46,6 +46,16 @@ void Action::Perform(MainForm& form) const {
     case Control::Kill:
         form.Command7_Click();
         break;
+    case Control::Rule:
+        for (const RipControl::RuleName& rule : RipControl::kRules) {
+            if (index == kAllRules || index == static_cast<int>(rule.rule)) {
+                form.Rip().Set(rule.rule, checked);
+            }
+        }
+        break;
+    case Control::HoldDownTime:
+        form.Rip().SetHoldDownSeconds(value);
+        break;
     }
 }
 
@@ -83,6 +93,17 @@ std::string Action::Describe(const FormState& before) const {
         return before.Command5.caption;
     case Control::Kill:
         return before.Command7.caption;
+    case Control::Rule: {
+        const std::string state = checked ? " on" : " off";
+        for (const RipControl::RuleName& rule : RipControl::kRules) {
+            if (index == static_cast<int>(rule.rule)) {
+                return rule.name + state;
+            }
+        }
+        return "all of RIP" + state;
+    }
+    case Control::HoldDownTime:
+        return "hold-down of " + std::to_string(value) + " s";
     }
     return {};
 }

@@ -31,6 +31,13 @@ ChangeLog::ChangeLog(FormState& form, FormRuntime& runtime) : form_(form), runti
             }
             OnMessage(message);
         };
+    runtime_.routerEventObserver = [this, earlier = std::move(runtime_.routerEventObserver)](
+                                       int router, const std::string& what) {
+        if (earlier) {
+            earlier(router, what);
+        }
+        Add(what);
+    };
 }
 
 void ChangeLog::SetHighlight(Highlight mode) {
@@ -145,9 +152,9 @@ void ChangeLog::OnMessage(const RouterMessage& message) {
     const std::string& kind = fields[0];
     if (kind == "R") {
         TellUpdate(message, fields);
-    } else if (kind == "Z" || kind == "Q" || kind == "Y") {
+    } else if (kind == "Z" || kind == "W" || kind == "Q" || kind == "Y") {
         Add(me + " answers " + runtime_.ReadTable(router));
-        if (kind == "Z") {
+        if (kind == "Z" || kind == "W") {
             TellRequest(router, fields);
         }
     } else if (kind == "B" && fields.size() > 1) {
@@ -207,21 +214,32 @@ void ChangeLog::TellUpdate(const RouterMessage& message, const std::vector<std::
         return sender + " offers " + Said(ReadNumber(cost) - link) + ", link " + sender + "-" + me +
                " adds " + Said(link);
     };
+    const Router& engine = form_.RouterTable[router].Engine();
     const int rows = std::min<int>(Router::kRows, static_cast<int>(fields.size()) - 3);
     for (int k = 0; k < rows; ++k) {
         const std::string& c = fields[k + 3];
         const RouteRow& was = before[k];
         const RouteRow& now = after[k];
         const std::string network = NetworkLetter(k);
+        if (c.empty()) {
+            continue; // left out of the table
+        }
         if (was == now) {
-            if (IsNumeric(c) && IsNumeric(was.cost) && was.nextHop != sender &&
-                ReadNumber(c) == ReadNumber(was.cost)) {
+            if (IsNumeric(c) && engine.Held(k)) {
+                const long left = engine.Clocks()[k].heldUntil - engine.Clock();
+                Add(me + ": route to " + network + " held down, " + sender + "'s offer refused (" +
+                    offer(c) + "); " + std::to_string(RipRules::Seconds(left)) + " s more");
+            } else if (IsNumeric(c) && IsNumeric(was.cost) && was.nextHop != sender &&
+                       ReadNumber(c) == ReadNumber(was.cost)) {
                 Add(me + ": route to " + network + " kept at cost " + Said(was.cost) + " via " +
                     was.nextHop + " (" + sender + " offers the same)");
             }
             continue;
         }
-        if (!IsNumeric(now.cost)) {
+        if (!IsNumeric(now.cost) && IsNumeric(c)) {
+            Add(me + ": route to " + network + " now inf, " + std::to_string(RipRules::kInfinity) +
+                " being unreachable (" + offer(c) + ")");
+        } else if (!IsNumeric(now.cost)) {
             Add(me + ": route to " + network + " now " + Said(now.cost) + " (next hop " + sender +
                 " offers " + Said(c) + ")");
         } else if (was.nextHop == sender && IsNumeric(was.cost) &&
@@ -236,18 +254,27 @@ void ChangeLog::TellUpdate(const RouterMessage& message, const std::vector<std::
 }
 
 void ChangeLog::TellRequest(int router, const std::vector<std::string>& fields) {
-    if (fields.size() < 4) {
+    // A plain table request with a fourth field poisons; RIP's says how, and which rows go.
+    constexpr std::size_t kRipFields = 6;
+    const bool rip = fields[0] == "W";
+    if (fields.size() < (rip ? kRipFields : 4)) {
         return;
     }
-    std::string poisoned;
+    const std::string split = rip ? fields[5] : "P";
+    if (split != "P" && split != "S") {
+        return;
+    }
+    std::string through;
     const Rows& rows = form_.RouterTable[router].Engine().Rows();
     for (int k = 0; k < Router::kRows; ++k) {
-        if (rows[k].nextHop == fields[3]) {
-            poisoned += (poisoned.empty() ? "" : ", ") + NetworkLetter(k);
+        const bool sent = !rip || (static_cast<int>(fields[4].size()) > k && fields[4][k] == '1');
+        if (sent && rows[k].nextHop == fields[3]) {
+            through += (through.empty() ? "" : ", ") + NetworkLetter(k);
         }
     }
-    if (!poisoned.empty()) {
-        Add(RouterLetter(router) + " -> " + fields[3] + ": poisoned reverse, " + poisoned +
-            " sent as inf");
+    if (!through.empty()) {
+        Add(RouterLetter(router) + " -> " + fields[3] +
+            (split == "P" ? ": poisoned reverse, " + through + " sent as inf"
+                          : ": split horizon, " + through + " left out"));
     }
 }

@@ -1,16 +1,13 @@
 #include "app/Commands.h"
 
+#include "app/RipControl.h"
 #include "common/Letters.h"
-#include "common/NumberText.h"
 #include "form/FormState.h"
 #include "form/Layout.h"
 #include "form/Topology.h"
 #include "packets/PacketLauncher.h"
 
-#include <algorithm>
 #include <array>
-#include <cmath>
-#include <limits>
 
 namespace {
 
@@ -20,31 +17,20 @@ constexpr std::array<const char*, Topology::kBreakCount> kUpdateOrder{"EF", "DF"
 
 } // namespace
 
-bool Commands::LinkUp(int a, int b) const {
-    if (Topology::CostLabel(a, b) < 0) {
-        return false;
-    }
-    const LineControl& line = form_.Link(a, b);
-    return line.visible && line.colour == Layout::kGrey;
-}
-
-std::int16_t Commands::Cost(int sender, int receiver) const {
-    const double value =
-        std::nearbyint(ReadNumber(form_.lblCost[Topology::CostLabel(sender, receiver)].caption));
-    constexpr double lo = std::numeric_limits<std::int16_t>::min();
-    constexpr double hi = std::numeric_limits<std::int16_t>::max();
-    return static_cast<std::int16_t>(std::clamp(value, lo, hi));
-}
-
 void Commands::SendTable(int sender, int receiver) {
-    launcher_.SendTablePacket(sender, receiver, Cost(sender, receiver));
+    if (rip_.Active()) {
+        rip_.RequestTable(sender, receiver);
+        rip_.LaunchQueued();
+        return;
+    }
+    launcher_.SendTablePacket(sender, receiver, form_.CostOf(sender, receiver));
 }
 
 void Commands::Command4_Click() {
     for (const char* link : kUpdateOrder) {
         const int lo = link[0] - 'A';
         const int hi = link[1] - 'A';
-        if (LinkUp(lo, hi)) {
+        if (form_.LinkUp(lo, hi)) {
             SendTable(lo, hi);
             SendTable(hi, lo);
         }
@@ -66,7 +52,7 @@ bool Commands::Pick(int index, bool& startChosen) {
 }
 
 void Commands::btnRouter_Click(int index) {
-    if (Pick(index, form_.RouterStartChosen) && LinkUp(form_.StartIndex, index)) {
+    if (Pick(index, form_.RouterStartChosen) && form_.LinkUp(form_.StartIndex, index)) {
         SendTable(form_.StartIndex, index);
     }
 }

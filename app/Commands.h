@@ -4,12 +4,14 @@
 
 class FormState;
 class PacketLauncher;
+class RipControl;
 
 // The user's commands: Update, router and network click pairs, One, Many/Stop, Pause/Resume
 // and Kill.
 class Commands {
 public:
-    Commands(FormState& form, PacketLauncher& launcher) : form_(form), launcher_(launcher) {}
+    Commands(FormState& form, PacketLauncher& launcher, RipControl& rip)
+        : form_(form), launcher_(launcher), rip_(rip) {}
 
     // Every router sends its table over every link that is up, in a fixed order, E-F first.
     void Command4_Click();
@@ -25,15 +27,12 @@ public:
     void Command7_Click();
 
 private:
-    // A link counts as up while its line is shown and grey.
-    bool LinkUp(int a, int b) const;
-    // The cost a table from sender to receiver is charged: the label's number, halves to even.
-    std::int16_t Cost(int sender, int receiver) const;
-
     // Records a router or network pick in the shared StartIndex / EndIndex and shows it; true
     // when it completes a pair. Each kind of pick has its own flag.
     bool Pick(int index, bool& startChosen);
+    // A table packet as the rules in force send it: straight away, or through RIP's queue.
     void SendTable(int sender, int receiver);
     FormState& form_;
     PacketLauncher& launcher_;
+    RipControl& rip_;
 };

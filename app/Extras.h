@@ -19,6 +19,17 @@ enum class Id {
     Redo,
     Highlight,
     Log,
+    ShortestPaths,
+    AllOfRip,
+    Infinity16,
+    PeriodicUpdates,
+    TriggeredUpdates,
+    HoldDown,
+    SimpleSplit,
+    TimeoutOnly,
+    HoldDownTime,
+    ThreeRouterLoop,
+    HoldDownDemo,
     CopyPicture,
     SavePicture,
     FullScreen,
@@ -28,10 +39,10 @@ enum class Id {
 struct Entry {
     Id id;
     const char* name;
-    const char* keys; // in the form QKeySequence reads ("Ctrl+Shift+Z")
+    const char* keys; // in the form QKeySequence reads ("Ctrl+Shift+Z"); empty for none
 };
 
-inline constexpr std::array<Entry, 14> kEntries{{
+inline constexpr std::array<Entry, 25> kEntries{{
     {Id::QuarterSpeed, "Quarter speed", "Ctrl+1"},
     {Id::HalfSpeed, "Half speed", "Ctrl+2"},
     {Id::NormalSpeed, "Normal speed", "Ctrl+3"},
@@ -45,6 +56,18 @@ inline constexpr std::array<Entry, 14> kEntries{{
      "until the next change",
      "Ctrl+H"},
     {Id::Log, "Message log (open or close): every router message and why routes changed", "Ctrl+L"},
+    {Id::ShortestPaths, "Shortest paths beside the tables, and whether they have converged",
+     "Ctrl+G"},
+    {Id::AllOfRip, "All of RIP's rules", "Ctrl+R"},
+    {Id::Infinity16, "RIP: infinity is 16", "Ctrl+I"},
+    {Id::PeriodicUpdates, "RIP: periodic updates every 30 s, routes time out", "Ctrl+P"},
+    {Id::TriggeredUpdates, "RIP: triggered updates", "Ctrl+T"},
+    {Id::HoldDown, "RIP: hold-down", "Ctrl+D"},
+    {Id::SimpleSplit, "RIP: simple split horizon instead of poisoned reverse", "Ctrl+J"},
+    {Id::TimeoutOnly, "RIP: a break is found only by timeout", "Ctrl+E"},
+    {Id::HoldDownTime, "RIP: hold-down time...", ""},
+    {Id::ThreeRouterLoop, "Demonstration: Three-Router Loop", ""},
+    {Id::HoldDownDemo, "Demonstration: Hold-Down Delays Good News", ""},
     {Id::CopyPicture, "Copy the window's picture", "Ctrl+C"},
     {Id::SavePicture, "Save the window's picture as PNG or SVG...", "Ctrl+S"},
     {Id::FullScreen, "Full screen", "F11"},

@@ -6,7 +6,38 @@
 #include <algorithm>
 
 Lesson::Lesson(MainForm& form)
-    : form_(form), history_(form.State()), log_(form.State(), form.Runtime()), timer_(form) {}
+    : form_(form), history_(form.State()), log_(form.State(), form.Runtime()),
+      convergence_(form.State(), form.Runtime()), timer_(form) {}
+
+void Lesson::Refresh() {
+    log_.Refresh();
+    convergence_.Refresh();
+}
+
+void Lesson::SetRule(RipControl::Rule rule, bool on, long now) {
+    Act(Action::Rule(static_cast<int>(rule), on), now);
+}
+
+void Lesson::SetAllRules(bool on, long now) {
+    Act(Action::Rule(Action::kAllRules, on), now);
+}
+
+void Lesson::SetHoldDownSeconds(int seconds, long now) {
+    Act(Action::HoldDown(seconds), now);
+}
+
+bool Lesson::RuleOn(RipControl::Rule rule) const {
+    return RipControl::IsOn(State().Rip.on, rule);
+}
+
+int Lesson::HoldDownSeconds() const {
+    return State().Rip.on.holdDownSeconds;
+}
+
+void Lesson::ShowShortestPaths(bool on, long now) {
+    Begin(now);
+    convergence_.Show(on);
+}
 
 FormState& Lesson::State() {
     return form_.State();
@@ -32,7 +63,7 @@ void Lesson::Act(const Action& action, long now) {
                   (action.button == 1 ? " raised to " : " lowered to ") +
                   AccessibleText::CostValue(State().lblCost[action.index].caption));
     }
-    log_.Refresh();
+    Refresh();
 }
 
 bool Lesson::Undo(long now) {
@@ -53,6 +84,7 @@ bool Lesson::Travel(bool undo, long now) {
     State().Label2.caption = said;
     log_.Note(said);
     log_.ClearMarks();
+    convergence_.Refresh();
     return true;
 }
 
@@ -64,14 +96,14 @@ bool Lesson::Step(int ticks, long now) {
     history_.BeforeAction(ticks == 1 ? "step of one tick"
                                      : "step of " + std::to_string(ticks) + " ticks");
     form_.StepTicks(ticks);
-    log_.Refresh();
+    Refresh();
     return true;
 }
 
 std::optional<long> Lesson::Tick(long now) {
     log_.SetNow(now);
     const bool running = timer_.Fire(now);
-    log_.Refresh();
+    Refresh();
     return running ? std::optional<long>(timer_.Interval()) : std::nullopt;
 }
 
@@ -103,5 +135,5 @@ std::optional<long> Lesson::NextFrameChange(long now) const {
 
 void Lesson::RefreshFrames(long now) {
     Begin(now);
-    log_.Refresh();
+    Refresh();
 }

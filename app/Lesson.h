@@ -2,8 +2,10 @@
 
 #include "app/Action.h"
 #include "app/ChangeLog.h"
+#include "app/Convergence.h"
 #include "app/History.h"
 #include "app/IdleTimer.h"
+#include "app/RipControl.h"
 
 #include <optional>
 #include <string>
@@ -63,16 +65,31 @@ public:
     std::optional<long> NextFrameChange(long now) const;
     // Brings the frames up to date at `now`.
     void RefreshFrames(long now);
+    // RIP's rules, each switched on or off (or all at once) as an undoable action.
+    void SetRule(RipControl::Rule rule, bool on, long now);
+    void SetAllRules(bool on, long now);
+    void SetHoldDownSeconds(int seconds, long now);
+    bool RuleOn(RipControl::Rule rule) const;
+    int HoldDownSeconds() const;
+
+    // The true costs beside the tables and the convergence meter, shown or not.
+    void ShowShortestPaths(bool on, long now);
+    bool ShortestPathsShown() const { return convergence_.Shown(); }
+    const Convergence& Meter() const { return convergence_; }
+
     const std::vector<ChangeLog::Line>& LogLines() const { return log_.Lines(); }
     std::size_t LogLinesDropped() const { return log_.Dropped(); }
 
 private:
     // Every event first makes up the ticks slept through and sets the log's clock.
     void Begin(long now);
+    // After every event: what the frames and the true costs show.
+    void Refresh();
     bool Travel(bool undo, long now);
 
     MainForm& form_;
     History history_;
     ChangeLog log_;
+    Convergence convergence_;
     IdleTimer timer_;
 };

@@ -14,10 +14,13 @@ public:
     // link mends: the line turns grey and nobody is told.
     void cmdBreak_Click(int index);
     // Left button steps the cost up to 9 and shows it on the status line; any other button steps
-    // it down to 0.
+    // it down to 0 (to 1 while RIP's infinity is 16).
     void lblCost_MouseDown(int index, int button);
 
 private:
+    // The lowest a cost can be stepped down to.
+    int Lowest() const;
+
     FormState& form_;
     FormRuntime& runtime_;
 };

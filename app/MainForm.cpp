@@ -11,7 +11,40 @@ MainForm::MainForm(Platform& platform, RandomSource& random)
     : platform_(platform), random_(random), form_(random), runtime_(form_),
       scenarios_(form_, runtime_), links_(form_, runtime_), launcher_(form_, runtime_, platform_),
       arrival_(form_, runtime_, launcher_, random_),
-      motion_(form_, runtime_, launcher_, arrival_, random_), commands_(form_, launcher_) {}
+      motion_(form_, runtime_, launcher_, arrival_, random_),
+      rip_(form_, runtime_, launcher_, random_), commands_(form_, launcher_, rip_) {}
+
+void MainForm::cmbSims_Click() {
+    scenarios_.cmbSims_Click();
+    if (rip_.Active()) {
+        rip_.AfterReset();
+    }
+}
+
+void MainForm::cmbSims_Change() {
+    scenarios_.cmbSims_Change();
+    if (rip_.Active()) {
+        rip_.AfterReset();
+    }
+}
+
+void MainForm::Command5_Click() {
+    scenarios_.Command5_Click();
+    if (rip_.Active()) {
+        rip_.AfterReset();
+    }
+}
+
+void MainForm::SkipIdleTicks(long count) {
+    motion_.SkipIdleTicks(count);
+    if (rip_.Active()) {
+        // RIP's clock runs on through the ticks slept, though nothing of RIP's is waiting.
+        form_.Rip.clock += count;
+        for (RouterPanel& panel : form_.RouterTable) {
+            panel.SetClock(form_.Rip.clock);
+        }
+    }
+}
 
 bool MainForm::MoveTimer_Timer() {
     if (runtime_.TickRunning || runtime_.MessageOpen || !form_.MoveTimer.enabled) {
@@ -42,7 +75,13 @@ void MainForm::RunTick() {
         bool& flag;
         ~Done() { flag = false; }
     } done{runtime_.TickRunning};
+    if (!rip_.Active()) {
+        motion_.MoveTimer_Timer();
+        return;
+    }
+    rip_.BeginTick();
     motion_.MoveTimer_Timer();
+    rip_.EndTick();
 }
 
 void MainForm::Form_Load() {

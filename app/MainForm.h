@@ -2,6 +2,7 @@
 
 #include "app/Commands.h"
 #include "app/LinkEditor.h"
+#include "app/RipControl.h"
 #include "app/Scenarios.h"
 #include "form/FormRuntime.h"
 #include "form/FormState.h"
@@ -21,9 +22,9 @@ public:
     // Start-up, once, before the window is shown.
     void Form_Load();
 
-    void cmbSims_Click() { scenarios_.cmbSims_Click(); }
-    void cmbSims_Change() { scenarios_.cmbSims_Change(); }
-    void Command5_Click() { scenarios_.Command5_Click(); }
+    void cmbSims_Click();
+    void cmbSims_Change();
+    void Command5_Click();
     void chkSplit_Click() { scenarios_.chkSplit_Click(); }
     void cmdBreak_Click(int index) { links_.cmdBreak_Click(index); }
     void lblCost_MouseDown(int index, int button) { links_.lblCost_MouseDown(index, button); }
@@ -41,14 +42,17 @@ public:
     bool MoveTimer_Timer();
     // Whether a tick now would change nothing but the launch countdown (no packet on the screen,
     // Many off), and what `count` such ticks do. Lets the view's timer sleep while idle.
-    bool TickIsIdle() const { return motion_.Idle(); }
-    void SkipIdleTicks(long count) { motion_.SkipIdleTicks(count); }
+    bool TickIsIdle() const { return motion_.Idle() && rip_.Idle(); }
+    void SkipIdleTicks(long count);
     // While the animation is paused ("Resume" showing): runs `count` ticks, one by one, as the
     // timer would, without resuming. Does nothing while the animation runs. Returns whether it
     // stepped.
     bool StepTicks(int count);
     // Whether StepTicks would step now.
     bool CanStep() const;
+
+    // RIP's rules, switched on and off by the lecturer.
+    RipControl& Rip() { return rip_; }
 
     FormState& State() { return form_; }
     const FormState& State() const { return form_; }
@@ -67,5 +71,6 @@ private:
     PacketLauncher launcher_;
     PacketArrival arrival_;
     PacketMotion motion_;
+    RipControl rip_;
     Commands commands_;
 };

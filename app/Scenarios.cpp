@@ -6,6 +6,7 @@
 #include "form/Layout.h"
 #include "form/Topology.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -35,6 +36,11 @@ constexpr CostTexts kThreeRouterCosts{"9", "2", "1", "9", "1", "7", "1", "2", "1
                                       "1", "5", "7", "1", "8", "1", "1", "2", "8", "1"};
 constexpr CostTexts kFourRouterCosts{"1", "1", "1", "1", "1", "9", "1", "1", "1", "1",
                                      "1", "1", "9", "1", "1", "1", "1", "1", "1", "1"};
+constexpr CostTexts kAllOnes{"1", "1", "1", "1", "1", "1", "1", "1", "1", "1",
+                             "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"};
+// B-C costs 4 each way: the way round through C is real, and dearer.
+constexpr CostTexts kDetourCosts{"1", "1", "1", "1", "4", "1", "1", "1", "1", "4",
+                                 "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"};
 
 const std::vector<ScenarioPlan>& Plans() {
     static const std::vector<ScenarioPlan> plans{
@@ -53,6 +59,18 @@ const std::vector<ScenarioPlan>& Plans() {
          false,
          kFourRouterCosts,
          Routing::Table},
+        {{Scenarios::kDemonstrations[0]},
+         {"AD", "BD", "BE", "BF", "EF", "DF"},
+         "EF",
+         false,
+         kAllOnes,
+         Routing::Table},
+        {{Scenarios::kDemonstrations[1]},
+         {"AD", "BD", "CD", "BE", "BF", "EF", "DF"},
+         "DEF",
+         false,
+         kDetourCosts,
+         Routing::Table},
     };
     return plans;
 }
@@ -69,6 +87,16 @@ const ScenarioPlan* PlanNamed(const std::string& text) {
 }
 
 } // namespace
+
+int Scenarios::OwnCost(const FormState& form) {
+    return form.RandomMode || form.FloodMode ? 0 : 1;
+}
+
+bool Scenarios::Known(const std::string& name) {
+    const auto named = [&name](const char* known) { return name == known; };
+    return std::any_of(kNames.begin(), kNames.end(), named) ||
+           std::any_of(kDemonstrations.begin(), kDemonstrations.end(), named);
+}
 
 void Scenarios::FillScenarioList() {
     for (const char* name : kNames) {
@@ -156,7 +184,9 @@ void Scenarios::Command5_Click() {
     for (int i = 0; i < kRouterCount; ++i) {
         std::string message = "I:0:A";
         for (int k = 0; k < kNetworkCount; ++k) {
-            message += form_.RandomMode || form_.FloodMode ? ":0" : k == i ? ":1" : ":inf";
+            message += form_.RandomMode || form_.FloodMode ? ":0"
+                       : k == i                            ? ":" + std::to_string(OwnCost(form_))
+                                                           : ":inf";
         }
         runtime_.WriteTable(i, message);
     }

@@ -12,6 +12,14 @@ class FormState;
 class Scenarios {
 public:
     static constexpr auto kNames = Layout::kScenarioNames;
+    // Two more demonstrations of RIP's rules, chosen from the lecturer's menu or the command
+    // line; the list stays as it opens.
+    static constexpr std::array<const char*, 2> kDemonstrations{"Three-Router Loop",
+                                                                "Hold-Down Delays Good News"};
+    // Whether a text names a scenario of the list or a demonstration.
+    static bool Known(const std::string& name);
+    // What a router pays for its own network after Reset: 1 where tables route, 0 otherwise.
+    static int OwnCost(const FormState& form);
 
     Scenarios(FormState& form, FormRuntime& runtime) : form_(form), runtime_(runtime) {}
 

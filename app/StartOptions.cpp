@@ -1,6 +1,7 @@
 #include "app/StartOptions.h"
 
 #include "app/MainForm.h"
+#include "app/RipControl.h"
 #include "app/Scenarios.h"
 #include "common/RandomSource.h"
 
@@ -16,12 +17,38 @@ std::optional<std::uint64_t> StartOptions::ReadSeed(std::string_view text) {
     return seed;
 }
 
+std::string StartOptions::ReadRules(std::string_view text, RipSwitches& rules) {
+    RipSwitches read = rules;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        const std::string_view name = text.substr(0, comma);
+        bool known = name == "all";
+        for (const RipControl::RuleName& rule : RipControl::kRules) {
+            if (name == rule.option || name == "all") {
+                known = true;
+                RipControl::Switch(read, rule.rule, true);
+            }
+        }
+        if (!known) {
+            return std::string(name);
+        }
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(comma + 1);
+    }
+    rules = read;
+    return "";
+}
+
 std::string StartOptions::Problem() const {
-    if (scenario && std::none_of(Scenarios::kNames.begin(), Scenarios::kNames.end(),
-                                 [this](const char* name) { return *scenario == name; })) {
+    if (scenario && !Scenarios::Known(*scenario)) {
         std::string names;
         for (const char* name : Scenarios::kNames) {
             names += std::string(names.empty() ? "" : ", ") + "\"" + name + "\"";
+        }
+        for (const char* name : Scenarios::kDemonstrations) {
+            names += ", \"" + std::string(name) + "\"";
         }
         return "No scenario is called \"" + *scenario + "\"; the scenarios are " + names;
     }
@@ -37,5 +64,10 @@ void StartOptions::Start(MainForm& form, RandomSource& random) const {
     if (scenario) {
         form.State().cmbSims.text = *scenario;
         form.cmbSims_Click();
+    }
+    for (const RipControl::RuleName& rule : RipControl::kRules) {
+        if (RipControl::IsOn(rip, rule.rule)) {
+            form.Rip().Set(rule.rule, true);
+        }
     }
 }

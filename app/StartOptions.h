@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form/RipState.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,11 +18,16 @@ struct StartOptions {
     std::optional<std::string> scenario;
     std::optional<std::uint64_t> seed;
     bool fullScreen = false;
+    RipSwitches rip; // RIP's rules to switch on
 
     // Reads a seed written as decimal digits only, the same in every locale.
     static std::optional<std::uint64_t> ReadSeed(std::string_view text);
+    // Reads RIP's rules: "all", or names separated by commas ("infinity,hold-down"). Returns the
+    // first name it does not know, or the empty text.
+    static std::string ReadRules(std::string_view text, RipSwitches& rules);
     // What is wrong with the options ("no scenario is called ..."), or the empty text.
     std::string Problem() const;
-    // Start-up, then what the options ask for, as if the lecturer had picked the scenario.
+    // Start-up, then what the options ask for, as if the lecturer had picked the scenario and
+    // switched the rules on.
     void Start(MainForm& form, RandomSource& random) const;
 };

@@ -4,8 +4,8 @@
 
 // Where a second window of the program (the message log, the help) opens: wholly on the screen
 // that shows the main window, beside the main window where the screen has room for it (right
-// first, then left), else at the screen's right edge, over the main window's right part. Boxes are in the screen's pixels,
-// frames included; a window larger than the screen is made to fit.
+// first, then left), else at the screen's right edge, over the main window's right part. Boxes are
+// in the screen's pixels, frames included; a window larger than the screen is made to fit.
 namespace WindowPlacement {
 
 inline constexpr int kGap = 8; // pixels between the main window and one beside it

@@ -36,6 +36,13 @@ public:
     const std::string& ReadTable(int router) const;
 
     std::function<void(const RouterMessage&)> routerMessageObserver;
+    // Told what a router did that no message caused: a route timing out, say.
+    std::function<void(int router, const std::string& what)> routerEventObserver;
+    void Tell(int router, const std::string& what) {
+        if (routerEventObserver) {
+            routerEventObserver(router, what);
+        }
+    }
     // Ticks since start-up, run or slept through by an idle timer: the message log's clock.
     long TickNumber = 0;
     // True while the modal out-of-packets message is open, and while a tick runs: no tick may

@@ -1,7 +1,12 @@
 #include "form/FormState.h"
 
+#include "common/NumberText.h"
 #include "form/Layout.h"
 #include "form/Topology.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -91,6 +96,22 @@ FormState::FormState(RandomSource& random)
     cmbSims.box = kScenarioList;
     cmbSims.fontPoints = kLargePoints;
     Label2 = {kStatusLine, "Label2", kCommandPoints, false, false, true};
+}
+
+bool FormState::LinkUp(int a, int b) const {
+    if (Topology::CostLabel(a, b) < 0) {
+        return false;
+    }
+    const LineControl& line = Link(a, b);
+    return line.visible && line.colour == Layout::kGrey;
+}
+
+std::int16_t FormState::CostOf(int sender, int receiver) const {
+    const double value =
+        std::nearbyint(ReadNumber(lblCost[Topology::CostLabel(sender, receiver)].caption));
+    constexpr double lo = std::numeric_limits<std::int16_t>::min();
+    constexpr double hi = std::numeric_limits<std::int16_t>::max();
+    return static_cast<std::int16_t>(std::clamp(value, lo, hi));
 }
 
 LineControl& FormState::Link(int a, int b) {

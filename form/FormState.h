@@ -3,6 +3,7 @@
 #include "common/Letters.h"
 #include "form/Controls.h"
 #include "form/Layout.h"
+#include "form/RipState.h"
 #include "router/RouterPanel.h"
 
 #include <array>
@@ -30,6 +31,11 @@ public:
     // The line of the link between two routers (any order).
     LineControl& Link(int a, int b);
     const LineControl& Link(int a, int b) const;
+    // Whether a usable link joins two routers and is up: its line shown and grey.
+    bool LinkUp(int a, int b) const;
+    // The cost a table from sender to receiver is charged: its cost label's number, halves to
+    // even.
+    std::int16_t CostOf(int sender, int receiver) const;
 
     std::string Caption;
     int ClientWidth;
@@ -75,4 +81,5 @@ public:
     std::int16_t LaunchCountdown = 0;
     // The link cost each table packet was charged when it was sent, for telling what it carried.
     std::array<std::int16_t, kPacketSlots> PacketLinkCost{};
+    RipState Rip;
 };

@@ -167,6 +167,7 @@ inline constexpr int kThinBorder = 1;
 
 inline constexpr double kCommandPoints = 12;
 inline constexpr double kLargePoints = 16.5;
+inline constexpr double kNotePoints = 9.75; // the extras' small print
 inline constexpr Box kCommand1{6480, 960, 1215, 495};
 inline constexpr Box kCommand2{7920, 960, 1215, 495};
 inline constexpr Box kCommand3{9360, 960, 1215, 495};
@@ -176,5 +177,7 @@ inline constexpr Box kCommand4{9360, 1560, 1215, 495};
 inline constexpr Box kSplitBox{10680, 1500, 1635, 615};
 inline constexpr Box kScenarioList{6480, 240, 4095, 0};
 inline constexpr Box kStatusLine{8160, 8160, 4095, 375};
+// The convergence meter, an extra, in the free corner above the check box.
+inline constexpr Box kMeter{10680, 240, 1635, 1200};
 
 } // namespace Layout

@@ -40,6 +40,23 @@ PacketRecord PacketLauncher::PlaceOnHop(ShapeControl& marker, std::string_view k
 }
 
 void PacketLauncher::SendTablePacket(int p, int q, std::int16_t cost) {
+    std::string request = "Z:" + NumberText(cost) + ":" + RouterLetter(p);
+    if (form_.SplitHorizon) {
+        request += ":" + RouterLetter(q);
+    }
+    SendTable(p, q, cost, request);
+}
+
+bool PacketLauncher::HasFreeSlot() const {
+    for (int slot = 0; slot < kLastSlot; ++slot) {
+        if (!form_.shpPacket[slot].visible) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void PacketLauncher::SendTable(int p, int q, std::int16_t cost, const std::string& request) {
     bool exhausted = false;
     const int slot = TakeSlot(exhausted);
     ShapeControl& marker = form_.shpPacket[slot];
@@ -48,10 +65,6 @@ void PacketLauncher::SendTablePacket(int p, int q, std::int16_t cost) {
     const PacketRecord record = PlaceOnHop(marker, PacketRecord::kTable, q, p, q);
     marker.borderColour = form_.RouterColour[q];
     marker.fillColour = Layout::kWhite;
-    std::string request = "Z:" + NumberText(cost) + ":" + RouterLetter(p);
-    if (form_.SplitHorizon) {
-        request += ":" + RouterLetter(q);
-    }
     runtime_.WriteTable(p, request);
     const std::string reply = runtime_.ReadTable(p);
     form_.Label2.caption = reply;

@@ -3,6 +3,7 @@
 #include "packets/PacketRecord.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 class FormRuntime;
@@ -26,6 +27,11 @@ public:
     // Router p asks its router for the table it offers q over a link of the given cost, shows
     // the reply on the status line and sends it as a table packet.
     void SendTablePacket(int p, int q, std::int16_t cost);
+    // The same with the table request given: router p answers `request` with the table it sends
+    // to q (RIP's requests ask for other tables than the plain one).
+    void SendTable(int p, int q, std::int16_t cost, const std::string& request);
+    // Whether a launch would find a free slot without falling back on the last one.
+    bool HasFreeSlot() const;
     // A data packet from network p up to its router, addressed to network q. Indices outside
     // 0 to 5 launch nothing.
     void SendDataPacket(int p, int q);

@@ -28,6 +28,14 @@ inline constexpr Box kNextHop{1200, 360, 255, 375}; // opaque, left-aligned
 inline constexpr Box kHighlight{60, 375, 1695, 345};
 inline constexpr int kHighlightWidth = 3;
 inline constexpr int kHighlightColour = 0x0030B0;
+// Right of the next hop, in a smaller font: the row's true cost above, its running RIP clock
+// (seconds left) below, each in a colour (0xBBGGRR) of its own; a stale row's true cost in the
+// frame's colour.
+inline constexpr Box kTrueCost{1470, 375, 330, 180};
+inline constexpr Box kClock{1470, 555, 330, 180};
+inline constexpr double kNotePoints = 8.25;
+inline constexpr int kTrueCostColour = 0x7F3000;
+inline constexpr int kClockColour = 0x505050;
 inline constexpr Segment kShaft{885, 555, 1125, 555};
 inline constexpr Segment kUpperBarb{1115, 560, 1035, 480};
 inline constexpr Segment kLowerBarb{1115, 555, 1035, 635};

@@ -40,16 +40,20 @@ bool Router::Write(std::string_view message) {
         return RandomQuery();
     }
     if (kind == "I") {
+        clocks_ = {};
         return Initialise(fields, rowCount);
     }
     if (kind == "R") {
-        return Update(fields, rowCount);
+        return rules_.Any() ? RipUpdate(fields, rowCount) : Update(fields, rowCount);
     }
     if (kind == "B") {
         return Break(fields);
     }
     if (kind == "Z") {
         return TableRequest(fields);
+    }
+    if (kind == "W") {
+        return RipRequest(fields);
     }
     return true;
 }
@@ -116,10 +120,15 @@ bool Router::Break(const std::vector<std::string>& fields) {
     if (fields.size() < 2) {
         return false;
     }
-    for (RouteRow& row : rows_) {
+    for (int k = 0; k < kRows; ++k) {
+        RouteRow& row = rows_[k];
         if (row.nextHop == fields[1]) {
+            const bool wasReachable = IsNumeric(row.cost);
             row.cost = "inf";
             row.nextHop = "-";
+            if (wasReachable) {
+                Unreachable(k);
+            }
         }
     }
     return true;
@@ -133,14 +142,7 @@ bool Router::TableRequest(const std::vector<std::string>& fields) {
     const bool poison = fields.size() > 3;
     std::string reply = "R:0:" + fields[2];
     for (const RouteRow& row : rows_) {
-        std::string offer;
-        if (IsNumeric(row.cost)) {
-            offer = NumberText(ReadNumber(row.cost) + ReadNumber(linkCost));
-        } else if (row.cost == "inf") {
-            offer = "inf";
-        } else {
-            offer = linkCost;
-        }
+        std::string offer = Offer(row, linkCost);
         if (poison && fields[3] == row.nextHop) {
             offer = "inf";
         }
@@ -148,6 +150,14 @@ bool Router::TableRequest(const std::vector<std::string>& fields) {
     }
     reply_ = std::move(reply);
     return true;
+}
+
+std::string Router::Offer(const RouteRow& row, const std::string& linkCost) const {
+    if (IsNumeric(row.cost)) {
+        const double value = ReadNumber(row.cost) + ReadNumber(linkCost);
+        return rules_.infinity && value >= RipRules::kInfinity ? "inf" : NumberText(value);
+    }
+    return row.cost == "inf" ? "inf" : linkCost;
 }
 
 bool Router::Query(const std::vector<std::string>& fields) {
@@ -176,4 +186,170 @@ bool Router::RandomQuery() {
     } while (!rows_[k - 1].shown);
     reply_ = RowReply(rows_[k - 1]);
     return true;
+}
+
+void Router::SetRules(const RipRules& rules) {
+    const bool capNow = rules.infinity && !rules_.infinity;
+    if (rules.timers && !rules_.timers) {
+        // Every learned route starts its timeout afresh.
+        for (int k = 0; k < kRows; ++k) {
+            const bool learned = IsNumeric(rows_[k].cost) && RouterIndex(rows_[k].nextHop) >= 0;
+            clocks_[k].heard = learned ? now_ : -1;
+        }
+    }
+    if (!rules.timers) {
+        for (RouteClock& clock : clocks_) {
+            clock.heard = clock.garbageUntil = -1;
+        }
+    }
+    if (!rules.holdDown) {
+        for (RouteClock& clock : clocks_) {
+            clock.heldUntil = -1;
+        }
+    }
+    rules_ = rules;
+    if (capNow) {
+        // 16 is unreachable from now on, for the routes held already too.
+        for (int k = 0; k < kRows; ++k) {
+            if (IsNumeric(rows_[k].cost) && ReadNumber(rows_[k].cost) >= RipRules::kInfinity) {
+                rows_[k].cost = "inf";
+                Unreachable(k);
+            }
+        }
+    }
+}
+
+void Router::Unreachable(int k) {
+    if (rules_.timers) {
+        clocks_[k].garbageUntil = now_ + rules_.garbageTicks;
+    }
+    if (rules_.holdDown) {
+        clocks_[k].heldUntil = now_ + rules_.holdDownTicks;
+    }
+}
+
+bool Router::RipUpdate(const std::vector<std::string>& fields, int rowCount) {
+    if (rowCount < 0) {
+        return false;
+    }
+    const std::string& added = fields[1];
+    const std::string& sender = fields[2];
+    const bool fromRouter = FirstChar(sender) >= 0;
+    for (int k = 0; k < rowCount; ++k) {
+        const std::string& c = fields[k + kLeadingFields];
+        if (c.empty()) {
+            continue; // left out of the table: nothing is said of this network
+        }
+        RouteRow& row = rows_[k];
+        RouteClock& clock = clocks_[k];
+        std::string offer = IsNumeric(c) ? FormatCost(c, added) : c;
+        bool reachable = IsNumeric(offer);
+        if (reachable && rules_.infinity && ReadNumber(offer) >= RipRules::kInfinity) {
+            offer = "inf";
+            reachable = false;
+        }
+        const bool held = Held(k);
+        if (fromRouter && FirstChar(row.nextHop) == FirstChar(sender)) {
+            // The route through the sender hears from its next hop: its timeout restarts, and it
+            // follows the offer, up or down, but not out of hold-down.
+            clock.heard = now_;
+            if (!reachable) {
+                const bool wasReachable = IsNumeric(row.cost);
+                row.cost = offer;
+                row.nextHop = sender;
+                if (wasReachable) {
+                    Unreachable(k);
+                }
+            } else if (!held) {
+                row.cost = offer;
+                row.nextHop = sender;
+                clock.garbageUntil = -1;
+            }
+        }
+        if (reachable && !held &&
+            (!IsNumeric(row.cost) || ReadNumber(offer) < ReadNumber(row.cost))) {
+            row.cost = offer;
+            row.nextHop = sender;
+            clock.heard = now_;
+            clock.garbageUntil = -1;
+        }
+        if (reachable && !held) {
+            row.shown = true;
+        }
+    }
+    HideFrom(rowCount);
+    return true;
+}
+
+bool Router::RipRequest(const std::vector<std::string>& fields) {
+    constexpr std::size_t kFields = 6; // W, cost, sender, receiver, rows, split
+    if (fields.size() < kFields) {
+        return false;
+    }
+    const std::string& linkCost = fields[1];
+    const std::string& receiver = fields[3];
+    const std::string& include = fields[4];
+    const std::string& split = fields[5];
+    std::string reply = "R:0:" + fields[2];
+    for (int k = 0; k < kRows; ++k) {
+        const RouteRow& row = rows_[k];
+        std::string offer;
+        if (static_cast<int>(include.size()) > k && include[k] == '1') {
+            offer = Offer(row, linkCost);
+            if (row.nextHop == receiver && split == "S") {
+                offer.clear();
+            } else if (row.nextHop == receiver && split == "P") {
+                offer = "inf";
+            }
+        }
+        reply += ":" + offer;
+    }
+    reply_ = std::move(reply);
+    return true;
+}
+
+std::vector<RouteEvent> Router::Advance(long tick) {
+    now_ = tick;
+    std::vector<RouteEvent> events;
+    for (int k = 0; k < kRows; ++k) {
+        RouteRow& row = rows_[k];
+        RouteClock& clock = clocks_[k];
+        const bool learned = IsNumeric(row.cost) && RouterIndex(row.nextHop) >= 0;
+        if (rules_.timers && learned && clock.heard >= 0 &&
+            clock.heard + rules_.timeoutTicks <= tick) {
+            // Timed out when the timeout ran out, whenever Advance noticed.
+            const long at = clock.heard + rules_.timeoutTicks;
+            row.cost = "inf";
+            clock.heard = -1;
+            clock.garbageUntil = at + rules_.garbageTicks;
+            clock.heldUntil = rules_.holdDown ? at + rules_.holdDownTicks : -1;
+            events.push_back({k, RouteEvent::Kind::TimedOut});
+        }
+        if (clock.garbageUntil >= 0 && clock.garbageUntil <= tick) {
+            clock.garbageUntil = -1;
+            if (!IsNumeric(row.cost)) {
+                row.cost = "inf";
+                row.nextHop = "-";
+                row.shown = false;
+                events.push_back({k, RouteEvent::Kind::Cleared});
+            }
+        }
+        if (clock.heldUntil >= 0 && clock.heldUntil <= tick) {
+            clock.heldUntil = -1;
+            events.push_back({k, RouteEvent::Kind::HoldDownOver});
+        }
+    }
+    return events;
+}
+
+bool Router::ClocksRun() const {
+    for (int k = 0; k < kRows; ++k) {
+        const RouteClock& clock = clocks_[k];
+        const bool learned = IsNumeric(rows_[k].cost) && RouterIndex(rows_[k].nextHop) >= 0;
+        if ((rules_.timers && learned && clock.heard >= 0) || clock.garbageUntil >= 0 ||
+            clock.heldUntil >= 0) {
+            return true;
+        }
+    }
+    return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Letters.h"
+#include "router/RipRules.h"
 
 #include <array>
 #include <string>
@@ -19,7 +20,10 @@ struct RouteRow {
 
 // A router's distance-vector logic, driven only by colon-separated text messages (kinds I, R, B,
 // Z, Q and Y). All work is done inside Write; Reply then returns the text the last replying
-// message left behind.
+// message left behind. With RIP's rules switched on (SetRules) the router also keeps a clock per
+// route, caps its metrics and answers RIP's table request, W:cost:P:Q:rows:split, where rows
+// holds a "1" for each row to send (others are left out, as empty fields) and split is "S" for
+// simple split horizon (routes through Q left out), "P" for poisoned reverse, "-" for neither.
 class Router {
 public:
     static constexpr int kRows = kNetworkCount; // one row per network
@@ -42,6 +46,20 @@ public:
     // the added text is not numeric.
     static std::string FormatCost(std::string_view offered, std::string_view added);
 
+    void SetRules(const RipRules& rules);
+    const RipRules& Rules() const { return rules_; }
+    // The tick at which the messages that follow arrive: the time the route clocks read.
+    void SetClock(long tick) { now_ = tick; }
+    long Clock() const { return now_; }
+    // Time moves on to `tick`: routes that heard nothing from their next hop for the timeout go
+    // unreachable, collected routes are cleared, held ones come out of hold-down.
+    std::vector<RouteEvent> Advance(long tick);
+    const std::array<RouteClock, kRows>& Clocks() const { return clocks_; }
+    // Whether a clock runs that Advance would act on.
+    bool ClocksRun() const;
+    // Whether row k refuses every offer because it is held down.
+    bool Held(int k) const { return rules_.holdDown && clocks_[k].heldUntil >= 0; }
+
 private:
     bool Initialise(const std::vector<std::string>& fields, int rowCount);
     bool Update(const std::vector<std::string>& fields, int rowCount);
@@ -50,6 +68,13 @@ private:
     bool Query(const std::vector<std::string>& fields);
     bool RandomQuery();
     void HideFrom(int rowCount);
+    // RIP's table update and table request.
+    bool RipUpdate(const std::vector<std::string>& fields, int rowCount);
+    bool RipRequest(const std::vector<std::string>& fields);
+    // The offer, as the table request prices it, of row k over a link of the given cost.
+    std::string Offer(const RouteRow& row, const std::string& linkCost) const;
+    // Row k has just become unreachable: garbage collection and hold-down start.
+    void Unreachable(int k);
 
     // Initialise and table update messages carry the kind and two more fields before their
     // cost fields, one per row.
@@ -59,4 +84,7 @@ private:
     std::array<RouteRow, kRows> rows_{};
     std::string reply_;
     int height_ = kInitialHeight;
+    RipRules rules_;
+    std::array<RouteClock, kRows> clocks_{};
+    long now_ = 0;
 };

@@ -22,14 +22,33 @@ public:
     const std::string& Title() const { return title_; }
 
     const Router& Engine() const { return router_; }
+    // RIP's rules and clock for the router (see Router).
+    void SetRules(const RipRules& rules) { router_.SetRules(rules); }
+    void SetClock(long tick) { router_.SetClock(tick); }
+    std::vector<RouteEvent> Advance(long tick) { return router_.Advance(tick); }
     // The shown rows as a screen reader says them: "a, cost 1, next hop L; c, cost 4, next hop
-    // B"; "no rows shown" when none is.
+    // B"; "no rows shown" when none is. A running RIP clock and a true cost are said too ("times
+    // out in 172 s", "shortest path 4, stale").
     std::string SpokenRows() const;
     int Height() const { return router_.Height(); }
+
+    // What a row's RIP clock says: which clock runs (hold-down before garbage collection before
+    // the timeout) and the whole RIP seconds it has left.
+    struct ClockNote {
+        enum class Kind { None, Timeout, Garbage, HoldDown };
+        Kind kind = Kind::None;
+        long seconds = 0;
+        bool operator==(const ClockNote&) const = default;
+    };
+    ClockNote Clock(int row) const;
 
     bool visible = true;
     // Rows to mark as just changed (the lecturer's highlighting; none unless switched on).
     std::array<bool, Router::kRows> highlighted{};
+    // Beside each row, its true cost ("inf" for none) while the lecturer shows shortest paths,
+    // else empty; a row that differs from it is stale.
+    std::array<std::string, Router::kRows> trueCost{};
+    std::array<bool, Router::kRows> stale{};
 
 private:
     Router router_;

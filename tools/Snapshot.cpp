@@ -2,7 +2,8 @@
 //   hopscape_snapshot FILE [SCENARIO] [ZOOM] [ACTIONS...]
 // ACTIONS, in order: "update", "ticks:N", "router:I", "network:I", "many", "break:I",
 // "pause", "step:N" (N ticks while paused), "highlight:N" (the highlighting's N-th choice: 1 until
-// the next tick, 2 for three seconds, 3 until the next change).
+// the next tick, 2 for three seconds, 3 until the next change), "split" (the check box),
+// "rip:N" (RIP's rule N on, 0 infinity to 5 timeout only; 6 all), "paths" (the true costs).
 #include "app/Lesson.h"
 #include "app/StartOptions.h"
 #include "app/view/MainWindow.h"
@@ -53,6 +54,12 @@ bool Run(MainWindow& window, const std::string& verb, int n) {
         click(Control::Pause);
     } else if (verb == "step") {
         lesson.Step(n, window.Now());
+    } else if (verb == "split") {
+        lesson.Act(Action::Split(!lesson.State().SplitHorizon), window.Now());
+    } else if (verb == "rip") {
+        lesson.Act(Action::Rule(n, true), window.Now());
+    } else if (verb == "paths") {
+        lesson.ShowShortestPaths(true, window.Now());
     } else if (verb == "highlight") {
         for (int i = 0; i < n; ++i) {
             lesson.CycleHighlight(window.Now());

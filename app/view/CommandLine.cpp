@@ -1,6 +1,21 @@
 #include "app/view/CommandLine.h"
 
+#include "app/RipControl.h"
+
 #include <QCommandLineParser>
+
+namespace {
+
+// "infinity, periodic, ..., timeout-only"
+QString RuleOptions() {
+    QStringList names;
+    for (const RipControl::RuleName& rule : RipControl::kRules) {
+        names << QString::fromLatin1(rule.option);
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
 
 CommandLine::Result CommandLine::Read(const QStringList& arguments, const QString& version) {
     QCommandLineParser parser;
@@ -18,7 +33,12 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
         QStringLiteral("n"));
     const QCommandLineOption fullScreen(QStringLiteral("fullscreen"),
                                         QStringLiteral("Open full screen."));
-    parser.addOptions({scenario, seed, fullScreen});
+    const QCommandLineOption rip(
+        QStringLiteral("rip"),
+        QStringLiteral("Switch RIP's rules on: all, or a comma-separated list of %1.")
+            .arg(RuleOptions()),
+        QStringLiteral("rules"));
+    parser.addOptions({scenario, seed, fullScreen, rip});
 
     Result result;
     const QString usage = QStringLiteral("\nTry '--help' for the options.\n");
@@ -67,6 +87,17 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
         }
     }
     result.options.fullScreen = parser.isSet(fullScreen);
+    if (parser.isSet(rip)) {
+        const std::string unknown =
+            StartOptions::ReadRules(parser.value(rip).toStdString(), result.options.rip);
+        if (!unknown.empty()) {
+            result.exitCode = 2;
+            result.message = QStringLiteral("No RIP rule is called '%1'; the rules are all, %2.")
+                                 .arg(QString::fromStdString(unknown), RuleOptions()) +
+                             usage;
+            return result;
+        }
+    }
     const std::string problem = result.options.Problem();
     if (!problem.empty()) {
         result.exitCode = 2;

@@ -6,8 +6,8 @@
 #include <QStringList>
 
 // The program's command line, read with QCommandLineParser: --scenario NAME, --seed N,
-// --fullscreen, --help and --version. A bad option or an unknown scenario stops the program with
-// a message and status 2; --help and --version print and stop with status 0.
+// --fullscreen, --rip RULES, --help and --version. A bad option or an unknown scenario stops the
+// program with a message and status 2; --help and --version print and stop with status 0.
 class CommandLine {
 public:
     struct Result {

@@ -1,6 +1,7 @@
 #include "app/view/LectureMenu.h"
 
 #include "app/Lesson.h"
+#include "app/Scenarios.h"
 #include "app/WindowPlacement.h"
 #include "app/view/LogWindow.h"
 #include "app/view/Picture.h"
@@ -21,6 +22,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <optional>
+
 namespace {
 
 using Extras::Id;
@@ -38,6 +41,27 @@ IdleTimer::Speed SpeedOf(Id id) {
     }
 }
 
+// The RIP rule an extra switches, if it is one.
+std::optional<RipControl::Rule> RuleOf(Id id) {
+    using Rule = RipControl::Rule;
+    switch (id) {
+    case Id::Infinity16:
+        return Rule::Infinity;
+    case Id::PeriodicUpdates:
+        return Rule::Periodic;
+    case Id::TriggeredUpdates:
+        return Rule::Triggered;
+    case Id::HoldDown:
+        return Rule::HoldDown;
+    case Id::SimpleSplit:
+        return Rule::SimpleSplit;
+    case Id::TimeoutOnly:
+        return Rule::TimeoutOnly;
+    default:
+        return std::nullopt;
+    }
+}
+
 bool IsSpeed(Id id) {
     return id == Id::QuarterSpeed || id == Id::HalfSpeed || id == Id::NormalSpeed ||
            id == Id::DoubleSpeed;
@@ -46,7 +70,13 @@ bool IsSpeed(Id id) {
 // The entries after which the menu draws a separator.
 bool EndsGroup(Id id) {
     return id == Id::DoubleSpeed || id == Id::StepHop || id == Id::Redo || id == Id::Log ||
+           id == Id::ShortestPaths || id == Id::HoldDownTime || id == Id::HoldDownDemo ||
            id == Id::SavePicture;
+}
+
+// Extras that are switched on and off, and show a tick while on.
+bool IsSwitch(Id id) {
+    return RuleOf(id) || id == Id::AllOfRip || id == Id::ShortestPaths;
 }
 
 Box ToBox(const QRect& r) {
@@ -68,6 +98,7 @@ LectureMenu::LectureMenu(Lesson& lesson, QWidget& window, const QElapsedTimer& c
     for (const Extras::Entry& entry : Extras::kEntries) {
         auto* action = new QAction(QString::fromUtf8(entry.name), &window);
         action->setShortcut(QKeySequence(QString::fromLatin1(entry.keys)));
+        action->setCheckable(IsSwitch(entry.id));
         // The keys act from the log and help windows too.
         action->setShortcutContext(Qt::ApplicationShortcut);
         window.addAction(action);
@@ -132,6 +163,16 @@ void LectureMenu::Refresh() {
                       .arg(QString::fromLatin1(ChangeLog::Name(lesson_.CurrentHighlight()))));
     actions_.at(Id::Undo)->setEnabled(lesson_.CanUndo());
     actions_.at(Id::Redo)->setEnabled(lesson_.CanRedo());
+    for (const Extras::Entry& entry : Extras::kEntries) {
+        if (const std::optional<RipControl::Rule> rule = RuleOf(entry.id)) {
+            actions_.at(entry.id)->setChecked(lesson_.RuleOn(*rule));
+        }
+    }
+    actions_.at(Id::AllOfRip)->setChecked(AllRulesOn());
+    actions_.at(Id::ShortestPaths)->setChecked(lesson_.ShortestPathsShown());
+    actions_.at(Id::HoldDownTime)
+        ->setText(
+            QStringLiteral("RIP: hold-down time (now %1 s)...").arg(lesson_.HoldDownSeconds()));
     if (log_ != nullptr && log_->isVisible()) {
         log_->Show(lesson_.LogLines(), lesson_.LogLinesDropped());
     }
@@ -203,6 +244,29 @@ void LectureMenu::Trigger(Id id) {
     case Id::FullScreen:
         window_.isFullScreen() ? window_.showNormal() : window_.showFullScreen();
         break;
+    case Id::ShortestPaths:
+        lesson_.ShowShortestPaths(!lesson_.ShortestPathsShown(), now);
+        break;
+    case Id::AllOfRip:
+        lesson_.SetAllRules(!AllRulesOn(), now);
+        break;
+    case Id::HoldDownTime:
+        AskHoldDownTime();
+        break;
+    case Id::ThreeRouterLoop:
+        lesson_.Act(Action::Choose(Scenarios::kDemonstrations[0]), now);
+        break;
+    case Id::HoldDownDemo:
+        lesson_.Act(Action::Choose(Scenarios::kDemonstrations[1]), now);
+        break;
+    case Id::Infinity16:
+    case Id::PeriodicUpdates:
+    case Id::TriggeredUpdates:
+    case Id::HoldDown:
+    case Id::SimpleSplit:
+    case Id::TimeoutOnly:
+        lesson_.SetRule(*RuleOf(id), !lesson_.RuleOn(*RuleOf(id)), now);
+        break;
     case Id::Help:
         ShowBeside(*Help());
         break;
@@ -225,6 +289,26 @@ bool LectureMenu::SavePicture(const QString& typed, PictureFile::Format format, 
     box.setObjectName(QStringLiteral("PictureNotSaved"));
     box.exec();
     return false;
+}
+
+bool LectureMenu::AllRulesOn() const {
+    for (const RipControl::RuleName& rule : RipControl::kRules) {
+        if (!lesson_.RuleOn(rule.rule)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void LectureMenu::AskHoldDownTime() {
+    bool ok = false;
+    const int seconds = QInputDialog::getInt(
+        &window_, QStringLiteral("RIP: hold-down time"),
+        QStringLiteral("Seconds a route gone unreachable refuses every offer:"),
+        lesson_.HoldDownSeconds(), 1, kLongestHoldDown, 10, &ok);
+    if (ok) {
+        lesson_.SetHoldDownSeconds(seconds, clock_.elapsed());
+    }
 }
 
 void LectureMenu::AskAndSavePicture() {

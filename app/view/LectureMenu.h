@@ -47,9 +47,13 @@ signals:
 private:
     void Trigger(Extras::Id id);
     void AskAndSavePicture();
+    void AskHoldDownTime();
+    bool AllRulesOn() const;
     // Opens a second window wholly on the main window's screen, beside it where there is room.
     void ShowBeside(QWidget& second);
     void ToggleLog();
+
+    static constexpr int kLongestHoldDown = 600; // seconds the hold-down time may be set to
 
     Lesson& lesson_;
     QWidget& window_;

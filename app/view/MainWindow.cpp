@@ -3,9 +3,11 @@
 #include "app/Lesson.h"
 #include "app/MainForm.h"
 #include "app/view/LectureMenu.h"
+#include "form/Layout.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QTimer>
 
@@ -30,6 +32,11 @@ MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
     frameTimer_->setObjectName(QStringLiteral("FrameTimer"));
     frameTimer_->setSingleShot(true);
     connect(frameTimer_, &QTimer::timeout, this, &MainWindow::RefreshFrames);
+    meter_ = new QLabel(this);
+    meter_->setObjectName(QStringLiteral("Meter"));
+    meter_->setWordWrap(true);
+    meter_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    meter_->hide();
     extras_ = new LectureMenu(lesson_, *this, clock_);
     connect(extras_, &LectureMenu::Changed, this, &MainWindow::Sync);
     setMinimumSize(SizeAt(kMinimumScale));
@@ -116,6 +123,7 @@ void MainWindow::SyncPackets() {
     bool statusChanged = false;
     QRegion dirty = canvas_.Changed(statusChanged);
     widgets_.SyncTick(statusChanged);
+    SyncMeter();
     // What the router buttons, network bars and panels cover is hidden by them: those opaque
     // widgets need not repaint for a packet passing beneath.
     dirty -= widgets_.Opaque();
@@ -138,8 +146,30 @@ void MainWindow::Place() {
                          (height() - state.ClientHeight * scale) / 2);
     transform_ = TwipsTransform(scale, offset);
     widgets_.Place(transform_);
+    const Box& meter = Layout::kMeter;
+    meter_->setGeometry(transform_.Rect(meter.left, meter.top, meter.width, meter.height));
+    meter_->setFont(transform_.Font(Layout::kNotePoints, false));
     canvas_.Invalidate(true);
     update();
+}
+
+void MainWindow::SyncMeter() {
+    const bool shown = lesson_.ShortestPathsShown();
+    if (meter_->isVisible() != shown) {
+        meter_->setVisible(shown);
+    }
+    if (!shown) {
+        return;
+    }
+    const Convergence& meter = lesson_.Meter();
+    const QString text =
+        QStringLiteral("<b>%1</b><br>%2 table%3 since a table last changed")
+            .arg(meter.Converged() ? QStringLiteral("Converged") : QStringLiteral("Not converged"))
+            .arg(meter.TablesSinceChange())
+            .arg(meter.TablesSinceChange() == 1 ? QString() : QStringLiteral("s"));
+    if (meter_->text() != text) {
+        meter_->setText(text);
+    }
 }
 
 void MainWindow::Sync() {

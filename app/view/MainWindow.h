@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class LectureMenu;
+class QLabel;
 class Lesson;
 class QTimer;
 struct Action;
@@ -60,6 +61,8 @@ private:
     // Repaints what a tick can change: packets, the status line and the router panels.
     void SyncPackets();
     void Place();
+    // The convergence meter's text, shown while the true costs are.
+    void SyncMeter();
     QSize SizeAt(double fraction) const;
 
     Lesson& lesson_;
@@ -71,4 +74,5 @@ private:
     QTimer* timer_ = nullptr;
     QTimer* frameTimer_ = nullptr;
     LectureMenu* extras_ = nullptr;
+    QLabel* meter_ = nullptr;
 };

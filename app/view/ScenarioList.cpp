@@ -55,8 +55,8 @@ public:
     }
 
 private:
-    const QComboBox* List() const { return static_cast<const QComboBox*>(widget()); }
-    QString Chosen() const { return List()->currentText(); }
+    const ScenarioList* List() const { return static_cast<const ScenarioList*>(widget()); }
+    QString Chosen() const { return List()->Chosen(); }
 };
 
 QAccessibleInterface* ScenarioListInterface(const QString& className, QObject* object) {
@@ -96,13 +96,19 @@ void ScenarioList::Show(const std::vector<std::string>& items, const std::string
             addItem(QString::fromStdString(item));
         }
     }
+    // A demonstration chosen from the menu is no item of the list: the list shows its name.
+    setPlaceholderText(QString::fromStdString(chosen));
     setCurrentIndex(findText(QString::fromStdString(chosen)));
 }
 
+QString ScenarioList::Chosen() const {
+    return currentIndex() >= 0 ? currentText() : placeholderText();
+}
+
 void ScenarioList::AnnounceValue() {
-    QAccessibleValueChangeEvent value(this, currentText());
+    QAccessibleValueChangeEvent value(this, Chosen());
     QAccessible::updateAccessibility(&value);
-    QAccessibleTextUpdateEvent text(this, 0, QString(), currentText());
+    QAccessibleTextUpdateEvent text(this, 0, QString(), Chosen());
     QAccessible::updateAccessibility(&text);
 }
 
@@ -151,7 +157,7 @@ void ScenarioList::paintEvent(QPaintEvent* event) {
     const QRectF text = QRectF(rect()).adjusted(height() / 4.0, 0, -arrowWidth, 0);
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.setFont(font());
-    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, currentText());
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, Chosen());
     const QPointF tip(width() - arrowWidth / 2.0, height() * 0.62);
     const double half = height() / 6.0;
     painter.setBrush(palette().color(QPalette::ButtonText));

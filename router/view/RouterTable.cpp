@@ -52,6 +52,16 @@ void RouterTable::Place(int left, int top, const TwipsTransform& transform) {
     Refresh();
 }
 
+std::string RouterTable::Notes() const {
+    std::string notes;
+    for (int k = 0; k < Router::kRows; ++k) {
+        const RouterPanel::ClockNote clock = panel_.Clock(k);
+        notes += panel_.trueCost[k] + (panel_.stale[k] ? "!" : "") + "/" +
+                 std::to_string(static_cast<int>(clock.kind)) + std::to_string(clock.seconds) + ";";
+    }
+    return notes;
+}
+
 void RouterTable::Refresh() {
     const QRect box = transform_.Rect(left_, top_, PanelLayout::kWidth, panel_.Height());
     if (box != geometry()) {
@@ -63,9 +73,11 @@ void RouterTable::Refresh() {
     }
     const auto& rows = panel_.Engine().Rows();
     const bool same = shownBackground_ == panel_.Background() && shownTitle_ == panel_.Title() &&
-                      shownHighlight_ == panel_.highlighted && rows == shownRows_;
+                      shownHighlight_ == panel_.highlighted && rows == shownRows_ &&
+                      Notes() == shownNotes_;
     if (!same) {
         shownRows_ = rows;
+        shownNotes_ = Notes();
         shownHighlight_ = panel_.highlighted;
         shownTitle_ = panel_.Title();
         shownBackground_ = panel_.Background();
@@ -94,6 +106,32 @@ void RouterTable::PaintFrames(QPainter& painter, const TwipsTransform& local) co
         painter.fillRect(outer.x(), outer.bottom() + 1 - width, outer.width(), width, colour);
         painter.fillRect(outer.x(), outer.y(), width, outer.height(), colour);
         painter.fillRect(outer.right() + 1 - width, outer.y(), width, outer.height(), colour);
+    }
+}
+
+void RouterTable::PaintNotes(QPainter& painter, const TwipsTransform& local) const {
+    using namespace PanelLayout;
+    const auto& rows = panel_.Engine().Rows();
+    QFont font = local.Font(kNotePoints, true);
+    painter.setFont(font);
+    const auto note = [&](Box box, const QString& text, int colour) {
+        painter.setPen(ToQColor(colour));
+        painter.drawText(local.RectF(box.left, box.top, box.width, box.height),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
+    };
+    for (int k = 0; k < Router::kRows; ++k) {
+        if (!rows[k].shown) {
+            continue;
+        }
+        if (!panel_.trueCost[k].empty()) {
+            const QString sign = panel_.stale[k] ? QStringLiteral("\u2260") : QStringLiteral("=");
+            note(InRow(kTrueCost, k), sign + QString::fromStdString(panel_.trueCost[k]),
+                 panel_.stale[k] ? kHighlightColour : kTrueCostColour);
+        }
+        const RouterPanel::ClockNote clock = panel_.Clock(k);
+        if (clock.kind != RouterPanel::ClockNote::Kind::None) {
+            note(InRow(kClock, k), QString::number(clock.seconds), kClockColour);
+        }
     }
 }
 
@@ -132,6 +170,7 @@ void RouterTable::paintEvent(QPaintEvent*) {
         text(InRow(kCost, k), rows[k].cost, Qt::AlignHCenter);
         text(InRow(kNextHop, k), rows[k].nextHop, Qt::AlignLeft);
     }
+    PaintNotes(painter, local);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

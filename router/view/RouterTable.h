@@ -45,6 +45,10 @@ protected:
 private:
     // Frames the rows marked as just changed.
     void PaintFrames(QPainter& painter, const TwipsTransform& local) const;
+    // Writes each row's true cost and running RIP clock beside it.
+    void PaintNotes(QPainter& painter, const TwipsTransform& local) const;
+    // The notes beside the rows as one text, to see whether they changed.
+    std::string Notes() const;
 
     RouterPanel& panel_;
     TwipsTransform transform_;
@@ -54,5 +58,6 @@ private:
     std::array<RouteRow, Router::kRows> shownRows_{};
     std::array<bool, Router::kRows> shownHighlight_{};
     std::string shownTitle_;
+    std::string shownNotes_;
     int shownBackground_ = -1;
 };

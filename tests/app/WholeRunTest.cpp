@@ -1,5 +1,6 @@
 #include "support/FormFixture.h"
 
+#include "app/RipControl.h"
 #include "common/NumberText.h"
 #include "form/Topology.h"
 
@@ -181,6 +182,45 @@ struct Recipes : WholeRun {
         form.Command2_Click();
     }
 
+    void ThreeRouterLoop() {
+        Choose("Three-Router Loop");
+        Split(true);
+        Rounds(4);
+        form.cmdBreak_Click(7); // C-D
+        for (const char* send : {"CA", "BA", "AC", "CB", "BA"}) {
+            SendTable(send[0] - 'A', send[1] - 'A');
+            Ticks(26);
+        }
+        EXPECT_EQ(Row(0, 3).cost, " 7") << "poisoned reverse on, and A believes B";
+        EXPECT_EQ(Row(0, 3).nextHop, "B");
+        form.Rip().Set(RipControl::Rule::Infinity, true);
+        for (int send = 0; send < 4; ++send) {
+            for (const char* pair : {"AC", "CB", "BA"}) {
+                SendTable(pair[0] - 'A', pair[1] - 'A');
+                Ticks(26);
+            }
+        }
+        EXPECT_EQ(Row(0, 3).cost + Row(1, 3).cost + Row(2, 3).cost, "infinfinf");
+        form.Rip().Set(RipControl::Rule::Infinity, false);
+        Split(false);
+        form.cmdBreak_Click(7);
+    }
+
+    void HoldDownDelaysGoodNews() {
+        Choose("Hold-Down Delays Good News");
+        Rounds(3);
+        form.Rip().Set(RipControl::Rule::HoldDown, true);
+        form.cmdBreak_Click(0); // A-B
+        Rounds(8);
+        EXPECT_EQ(Row(0, 1).cost + "|" + Row(2, 1).cost, "inf|inf") << "B's offer refused";
+        Ticks(936); // 180 s
+        Rounds(2);
+        EXPECT_EQ(Row(2, 1).cost + Row(2, 1).nextHop, " 5B") << "C at last through B";
+        EXPECT_EQ(Row(0, 1).cost + Row(0, 1).nextHop, " 6C") << "and A through C";
+        form.Rip().Set(RipControl::Rule::HoldDown, false);
+        form.cmdBreak_Click(0);
+    }
+
     void Everything() {
         Choose("Everything");
         Rounds(3);
@@ -201,4 +241,6 @@ TEST_F(Recipes, TheReadmesRecipesOneAfterAnother) {
     FourRouters();
     FloodingOne();
     Everything();
+    ThreeRouterLoop();
+    HoldDownDelaysGoodNews();
 }

@@ -48,7 +48,7 @@ TEST(Soak, TheWindowStaysSoundTickAfterTick) {
         if (chance < 0.01) {
             // User actions and, now and then, the lecturer's undo, redo, steps and highlighting.
             const auto op = static_cast<std::uint8_t>(user.Next() < 0.8 ? user.Next() * 12
-                                                                        : 14 + user.Next() * 4);
+                                                                        : 14 + user.Next() * 5);
             ApplyLectureAction(lesson, op, static_cast<std::uint8_t>(user.Next() * 256));
         } else if (chance < 0.012 && state.Command3.caption == "Resume") {
             form.Command3_Click();

@@ -135,6 +135,15 @@ int ApplyLectureAction(Lesson& lesson, std::uint8_t op, std::uint8_t arg, long n
     case 17:
         lesson.CycleHighlight(now);
         return 0;
+    case 18: {
+        // One of RIP's rules, or all of them, switched the other way.
+        const int rule = arg % (RipControl::kRuleCount + 1);
+        const bool on = rule == RipControl::kRuleCount
+                            ? !lesson.State().Rip.on.Any()
+                            : !lesson.RuleOn(RipControl::kRules[rule].rule);
+        lesson.Act(Action::Rule(rule, on), now);
+        return 0;
+    }
     default:
         if (const std::optional<Action> action = UserAction(op % 20, arg); action && op % 20 < 12) {
             lesson.Act(*action, now);

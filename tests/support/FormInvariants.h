@@ -36,5 +36,6 @@ std::optional<Action> UserAction(std::uint8_t op, std::uint8_t arg);
 int ApplyUserAction(MainForm& form, std::uint8_t op, std::uint8_t arg);
 
 // The same through the lesson, with the lecturer's extras besides: each action is kept for undo,
-// and some bytes undo, redo, step while paused or change the highlighting. `now` is the time.
+// and some bytes undo, redo, step while paused, change the highlighting or switch RIP's rules.
+// `now` is the time.
 int ApplyLectureAction(Lesson& lesson, std::uint8_t op, std::uint8_t arg, long now = 0);

@@ -69,9 +69,13 @@ bool Inside(const QRect& outer, const QRect& inner) {
 } // namespace
 
 TEST_F(Lecture, TheMenuListsEveryExtraWithItsKeysAndOpensOnlyOverEmptySpace) {
-    const QStringList keys{"Ctrl+1",           "Ctrl+2", "Ctrl+3",       "Ctrl+4", "Ctrl+Right",
-                           "Ctrl+Shift+Right", "Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+H", "Ctrl+L",
-                           "Ctrl+C",           "Ctrl+S", "F11",          "F1"};
+    const QStringList keys{"Ctrl+1",     "Ctrl+2",           "Ctrl+3", "Ctrl+4",
+                           "Ctrl+Right", "Ctrl+Shift+Right", "Ctrl+Z", "Ctrl+Shift+Z",
+                           "Ctrl+H",     "Ctrl+L",           "Ctrl+G", "Ctrl+R",
+                           "Ctrl+I",     "Ctrl+P",           "Ctrl+T", "Ctrl+D",
+                           "Ctrl+J",     "Ctrl+E",           "",       "",
+                           "",           "Ctrl+C",           "Ctrl+S", "F11",
+                           "F1"};
     QStringList shown;
     for (QAction* action : menu.Menu()->actions()) {
         if (!action->isSeparator()) {

@@ -1,0 +1,63 @@
+#include "app/Convergence.h"
+
+#include "app/ShortestPaths.h"
+#include "common/Fields.h"
+#include "common/NumberText.h"
+#include "form/FormRuntime.h"
+#include "form/FormState.h"
+
+Convergence::Convergence(FormState& form, FormRuntime& runtime) : form_(form) {
+    // Whoever watched the messages before goes on being told, first.
+    runtime.routerMessageObserver =
+        [this, earlier = std::move(runtime.routerMessageObserver)](const RouterMessage& message) {
+            if (earlier) {
+                earlier(message);
+            }
+            OnMessage(message);
+        };
+}
+
+void Convergence::OnMessage(const RouterMessage& message) {
+    const auto& after = form_.RouterTable[message.router].Engine().Rows();
+    if (after != message.before) {
+        tables_ = 0;
+    } else if (!message.text.empty() && message.text.front() == 'R') {
+        ++tables_;
+    }
+}
+
+void Convergence::Show(bool on) {
+    shown_ = on;
+    Refresh();
+}
+
+void Convergence::Refresh() {
+    if (!shown_) {
+        for (RouterPanel& panel : form_.RouterTable) {
+            panel.trueCost = {};
+            panel.stale = {};
+        }
+        return;
+    }
+    const ShortestPaths::Costs truth = ShortestPaths::Find(form_);
+    const bool sixteen = form_.Rip.on.infinity;
+    converged_ = true;
+    for (int r = 0; r < kRouterCount; ++r) {
+        RouterPanel& panel = form_.RouterTable[r];
+        const auto& rows = panel.Engine().Rows();
+        for (int k = 0; k < Router::kRows; ++k) {
+            const long cost = truth[r][k];
+            const bool unreachable =
+                cost == ShortestPaths::kUnreachable || (sixteen && cost >= RipRules::kInfinity);
+            panel.trueCost[k] = unreachable ? "inf" : std::string(TrimBlanks(NumberText(cost)));
+            const bool holds = unreachable
+                                   ? !IsNumeric(rows[k].cost)
+                                   : IsNumeric(rows[k].cost) &&
+                                         ReadNumber(rows[k].cost) == static_cast<double>(cost);
+            panel.stale[k] = !holds;
+            if (panel.visible && rows[k].shown && !holds) {
+                converged_ = false;
+            }
+        }
+    }
+}
