@@ -5,6 +5,7 @@
 #include "common/NumberText.h"
 #include "form/FormRuntime.h"
 #include "form/FormState.h"
+#include "form/Layout.h"
 
 Convergence::Convergence(FormState& form, FormRuntime& runtime) : form_(form) {
     // Whoever watched the messages before goes on being told, first.
@@ -28,6 +29,7 @@ void Convergence::OnMessage(const RouterMessage& message) {
 
 void Convergence::Show(bool on) {
     shown_ = on;
+    marked_ = false;
     Refresh();
 }
 
@@ -39,7 +41,32 @@ void Convergence::Refresh() {
         }
         return;
     }
-    const ShortestPaths::Costs truth = ShortestPaths::Find(form_);
+    // The paths change only with the links and their costs.
+    std::string paths = form_.RandomMode || form_.FloodMode ? "0" : "1";
+    for (const LineControl& line : form_.lne) {
+        paths += line.visible && line.colour == Layout::kGrey ? '+' : '-';
+    }
+    for (const LabelControl& label : form_.lblCost) {
+        paths += label.caption + ":";
+    }
+    std::array<std::array<RouteRow, Router::kRows>, kRouterCount> rows;
+    std::array<bool, kRouterCount> visible{};
+    for (int r = 0; r < kRouterCount; ++r) {
+        rows[r] = form_.RouterTable[r].Engine().Rows();
+        visible[r] = form_.RouterTable[r].visible;
+    }
+    // Nothing to compare afresh while neither the paths nor the tables changed.
+    if (marked_ && paths == paths_ && rows == rows_ && visible == visible_) {
+        return;
+    }
+    marked_ = true;
+    rows_ = rows;
+    visible_ = visible;
+    if (paths != paths_) {
+        paths_ = paths;
+        truth_ = ShortestPaths::Find(form_);
+    }
+    const ShortestPaths::Costs& truth = truth_;
     const bool sixteen = form_.Rip.on.infinity;
     converged_ = true;
     for (int r = 0; r < kRouterCount; ++r) {
@@ -55,7 +82,8 @@ void Convergence::Refresh() {
                                    : IsNumeric(rows[k].cost) &&
                                          ReadNumber(rows[k].cost) == static_cast<double>(cost);
             panel.stale[k] = !holds;
-            if (panel.visible && rows[k].shown && !holds) {
+            // A row not shown is a network the router does not know: unreachable to it.
+            if (panel.visible && !holds) {
                 converged_ = false;
             }
         }

@@ -157,10 +157,13 @@ std::string RipControl::Request(int p, int q, std::uint8_t rows) const {
 }
 
 void RipControl::LaunchQueued() {
+    if (!launcher_.HasFreeSlot()) {
+        return;
+    }
     for (int p = 0; p < kRouterCount; ++p) {
         for (int q = 0; q < kRouterCount; ++q) {
             std::uint8_t& rows = form_.Rip.queued[p][q];
-            if (rows == 0 || TableInFlight(p, q) || !launcher_.HasFreeSlot()) {
+            if (rows == 0 || !launcher_.HasFreeSlot() || TableInFlight(p, q)) {
                 continue;
             }
             launcher_.SendTable(p, q, form_.CostOf(p, q), Request(p, q, rows));

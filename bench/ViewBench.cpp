@@ -47,13 +47,18 @@ double OtherProcessCpuSeconds(long pid) {
 }
 
 // A shown window with 51 packets spread over every link, at 1 or 2 times the layout's size, or
-// 1920 x 1080 (a projector) for 0.
+// 1920 x 1080 (a projector) for 0; with `rip`, all of RIP's rules on, the true costs shown, and
+// periodic updates falling due in the run.
 struct SpreadWindow {
     BenchForm bench;
     Lesson lesson{bench.form};
     MainWindow window{lesson};
 
-    explicit SpreadWindow(long zoom) {
+    explicit SpreadWindow(long zoom, bool rip = false) {
+        if (rip) {
+            lesson.SetAllRules(true, 0);
+            lesson.ShowShortestPaths(true, 0);
+        }
         bench.FillWithSpreadPackets();
         if (zoom == 0) {
             window.resize(1920, 1080);
@@ -72,7 +77,7 @@ struct SpreadWindow {
 // One tick with 51 packets spread over every link at 1x, and the repaint it asks for, painted
 // into the window's backing store as the event loop would.
 void BusyTickWithRepaint(benchmark::State& state) {
-    SpreadWindow spread(state.range(0));
+    SpreadWindow spread(state.range(0), state.range(1) != 0);
     MainWindow& window = spread.window;
     // Shown and exposed, as a window on screen is, so that its repaints are carried out.
     QCoreApplication::processEvents();
@@ -89,7 +94,7 @@ void BusyTickWithRepaint(benchmark::State& state) {
         const auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
     }
-    state.SetLabel(spread.SizeLabel());
+    state.SetLabel(spread.SizeLabel() + (state.range(1) != 0 ? ", RIP" : ""));
 }
 
 // One full repaint of the window, child widgets included, with 51 packets spread over the links.
@@ -106,7 +111,7 @@ void FullRepaint(benchmark::State& state) {
 // share of one core the program takes, in per cent, and the X server's share when its process id
 // is given in HOPSCAPE_XSERVER_PID (scripts/bench-xvfb.sh does).
 void AnimationCpuShare(benchmark::State& state) {
-    SpreadWindow spread(state.range(0));
+    SpreadWindow spread(state.range(0), state.range(1) != 0);
     int ticks = 0;
     QObject::connect(spread.window.findChild<QTimer*>(QStringLiteral("MoveTimer")),
                      &QTimer::timeout, [&] {
@@ -140,14 +145,26 @@ void AnimationCpuShare(benchmark::State& state) {
         state.counters["total_percent"] = share + serverShare;
     }
     state.counters["ticks_per_s"] = ticks / 10.5;
-    state.SetLabel(spread.SizeLabel());
+    state.SetLabel(spread.SizeLabel() + (state.range(1) != 0 ? ", RIP" : ""));
 }
 
 } // namespace
 
-BENCHMARK(BusyTickWithRepaint)->Arg(1)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BusyTickWithRepaint)
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(FullRepaint)->Arg(1)->Arg(2)->Arg(0)->Unit(benchmark::kMillisecond);
-BENCHMARK(AnimationCpuShare)->Arg(1)->Arg(2)->Arg(0)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(AnimationCpuShare)
+    ->Args({1, 0})
+    ->Args({2, 0})
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 int main(int argc, char* argv[]) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

@@ -154,6 +154,7 @@ void FormWidgets::Place(const TwipsTransform& transform) {
     }
     const Box& status = form_.Label2.box;
     statusSpot_->setGeometry(transform.Rect(status.left, status.top, status.width, status.height));
+    FindOpaque();
 }
 
 void FormWidgets::SyncButton(const BoundButton& b) {
@@ -187,28 +188,36 @@ void FormWidgets::Sync() {
         costSpots_[i]->setAccessibleDescription(
             Q(AccessibleText::CostValue(form_.lblCost[i].caption)));
     }
+    for (RouterTable* panel : panels_) {
+        panel->Refresh();
+    }
+    FindOpaque();
 }
 
 void FormWidgets::SyncTick(bool statusChanged) {
     if (statusChanged) {
         statusSpot_->setAccessibleDescription(Q(form_.Label2.caption));
     }
+    bool moved = false;
     for (RouterTable* panel : panels_) {
-        panel->Refresh();
+        moved = panel->Refresh() || moved;
+    }
+    if (moved) {
+        FindOpaque();
     }
 }
 
-QRegion FormWidgets::Opaque() const {
+void FormWidgets::FindOpaque() {
     QRegion opaque;
     for (const BoundButton& b : buttons_) {
-        if (b.widget->isVisible() && b.control->backColour != ButtonControl{}.backColour) {
+        if (!b.widget->isHidden() && b.control->backColour != ButtonControl{}.backColour) {
             opaque += b.widget->geometry();
         }
     }
     for (RouterTable* panel : panels_) {
-        if (panel->isVisible()) {
+        if (!panel->isHidden()) {
             opaque += panel->geometry();
         }
     }
-    return opaque;
+    opaque_ = opaque;
 }

@@ -39,8 +39,8 @@ public:
     // says to a screen reader.
     void SyncTick(bool statusChanged);
     // The pixels the opaque widgets (router and network buttons, router panels) cover: nothing
-    // painted beneath them shows.
-    QRegion Opaque() const;
+    // painted beneath them shows. Found again whenever one of them moves, appears or goes.
+    const QRegion& Opaque() const { return opaque_; }
     ScenarioList* List() const { return list_; }
 
 private:
@@ -54,6 +54,7 @@ private:
     void MakeStandIns();
     void SetTabOrder();
     void SyncButton(const BoundButton& button);
+    void FindOpaque();
 
     QWidget& window_;
     FormState& form_;
@@ -64,4 +65,5 @@ private:
     LabelSpot* statusSpot_ = nullptr;
     CheckBox* split_ = nullptr;
     ScenarioList* list_ = nullptr;
+    QRegion opaque_;
 };

@@ -155,21 +155,24 @@ void MainWindow::Place() {
 
 void MainWindow::SyncMeter() {
     const bool shown = lesson_.ShortestPathsShown();
-    if (meter_->isVisible() != shown) {
+    if (meter_->isHidden() == shown) {
         meter_->setVisible(shown);
+        meterShows_ = {false, -1}; // written afresh
     }
     if (!shown) {
         return;
     }
     const Convergence& meter = lesson_.Meter();
+    if (meterShows_ == std::make_pair(meter.Converged(), meter.TablesSinceChange())) {
+        return;
+    }
+    meterShows_ = {meter.Converged(), meter.TablesSinceChange()};
     const QString text =
         QStringLiteral("<b>%1</b><br>%2 table%3 since a table last changed")
             .arg(meter.Converged() ? QStringLiteral("Converged") : QStringLiteral("Not converged"))
             .arg(meter.TablesSinceChange())
             .arg(meter.TablesSinceChange() == 1 ? QString() : QStringLiteral("s"));
-    if (meter_->text() != text) {
-        meter_->setText(text);
-    }
+    meter_->setText(text);
 }
 
 void MainWindow::Sync() {

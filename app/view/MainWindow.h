@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+#include <utility>
+
 class LectureMenu;
 class QLabel;
 class Lesson;
@@ -75,4 +77,5 @@ private:
     QTimer* frameTimer_ = nullptr;
     LectureMenu* extras_ = nullptr;
     QLabel* meter_ = nullptr;
+    std::pair<bool, int> meterShows_{false, -1}; // converged, tables since a change
 };

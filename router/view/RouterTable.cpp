@@ -4,6 +4,7 @@
 #include "router/PanelLayout.h"
 #include "router/RouterPanel.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -52,38 +53,59 @@ void RouterTable::Place(int left, int top, const TwipsTransform& transform) {
     Refresh();
 }
 
-std::string RouterTable::Notes() const {
-    std::string notes;
-    for (int k = 0; k < Router::kRows; ++k) {
-        const RouterPanel::ClockNote clock = panel_.Clock(k);
-        notes += panel_.trueCost[k] + (panel_.stale[k] ? "!" : "") + "/" +
-                 std::to_string(static_cast<int>(clock.kind)) + std::to_string(clock.seconds) + ";";
+std::array<RouterPanel::ClockNote, Router::kRows> RouterTable::Clocks() const {
+    std::array<RouterPanel::ClockNote, Router::kRows> clocks{};
+    if (panel_.Engine().Rules().Any()) {
+        for (int k = 0; k < Router::kRows; ++k) {
+            clocks[k] = panel_.Clock(k);
+        }
     }
-    return notes;
+    return clocks;
 }
 
-void RouterTable::Refresh() {
+bool RouterTable::Refresh() {
+    bool moved = false;
     const QRect box = transform_.Rect(left_, top_, PanelLayout::kWidth, panel_.Height());
     if (box != geometry()) {
         setGeometry(box);
         update();
+        moved = true;
     }
     if (isHidden() == panel_.visible) {
         setVisible(panel_.visible);
+        moved = true;
     }
     const auto& rows = panel_.Engine().Rows();
+    const auto clocks = Clocks();
     const bool same = shownBackground_ == panel_.Background() && shownTitle_ == panel_.Title() &&
-                      shownHighlight_ == panel_.highlighted && rows == shownRows_ &&
-                      Notes() == shownNotes_;
-    if (!same) {
+                      shownHighlight_ == panel_.highlighted && rows == shownRows_;
+    // Where only what is written beside some rows changed (a clock's seconds, mostly), only that
+    // is painted again.
+    QRegion notes;
+    for (int k = 0; k < Router::kRows; ++k) {
+        if (clocks[k] != shownClocks_[k] || panel_.trueCost[k] != shownTrueCost_[k] ||
+            panel_.stale[k] != shownStale_[k]) {
+            notes += NoteArea(k);
+        }
+    }
+    if (same && !notes.isEmpty()) {
+        shownClocks_ = clocks;
+        shownTrueCost_ = panel_.trueCost;
+        shownStale_ = panel_.stale;
+        setAccessibleDescription(QString::fromStdString(panel_.SpokenRows()));
+        update(notes);
+    } else if (!same) {
         shownRows_ = rows;
-        shownNotes_ = Notes();
+        shownClocks_ = clocks;
+        shownTrueCost_ = panel_.trueCost;
+        shownStale_ = panel_.stale;
         shownHighlight_ = panel_.highlighted;
         shownTitle_ = panel_.Title();
         shownBackground_ = panel_.Background();
         setAccessibleDescription(QString::fromStdString(panel_.SpokenRows()));
         update();
     }
+    return moved;
 }
 
 void RouterTable::PaintFrames(QPainter& painter, const TwipsTransform& local) const {
@@ -109,7 +131,27 @@ void RouterTable::PaintFrames(QPainter& painter, const TwipsTransform& local) co
     }
 }
 
-void RouterTable::PaintNotes(QPainter& painter, const TwipsTransform& local) const {
+QRect RouterTable::NoteArea(int row) const {
+    using namespace PanelLayout;
+    const TwipsTransform local(transform_.Scale(), QPointF());
+    const Box top = InRow(kTrueCost, row);
+    const Box bottom = InRow(kClock, row);
+    return local.RectF(top.left, top.top, kWidth - top.left, bottom.top + bottom.height - top.top)
+        .toAlignedRect()
+        .adjusted(-1, -1, 1, 1);
+}
+
+QRect RouterTable::RowArea(int row) const {
+    using namespace PanelLayout;
+    const TwipsTransform local(transform_.Scale(), QPointF());
+    // From above the row's frame to below its arrow's lower barb.
+    const Box band = InRow(kHighlight, row);
+    return local.RectF(0, band.top - kRowMargin, kWidth, band.height + 2 * kRowMargin)
+        .toAlignedRect();
+}
+
+void RouterTable::PaintNotes(QPainter& painter, const TwipsTransform& local,
+                             const QRect& area) const {
     using namespace PanelLayout;
     const auto& rows = panel_.Engine().Rows();
     QFont font = local.Font(kNotePoints, true);
@@ -120,7 +162,7 @@ void RouterTable::PaintNotes(QPainter& painter, const TwipsTransform& local) con
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
     };
     for (int k = 0; k < Router::kRows; ++k) {
-        if (!rows[k].shown) {
+        if (!rows[k].shown || !area.intersects(NoteArea(k))) {
             continue;
         }
         if (!panel_.trueCost[k].empty()) {
@@ -135,7 +177,7 @@ void RouterTable::PaintNotes(QPainter& painter, const TwipsTransform& local) con
     }
 }
 
-void RouterTable::paintEvent(QPaintEvent*) {
+void RouterTable::paintEvent(QPaintEvent* event) {
     using namespace PanelLayout;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -143,7 +185,9 @@ void RouterTable::paintEvent(QPaintEvent*) {
     // Drawn in the panel's own twips: the same scale as the window, no offset.
     const TwipsTransform local(transform_.Scale(), QPointF());
     const QColor background = ToQColor(panel_.Background());
-    painter.fillRect(rect(), background);
+    // Only what lies in the area asked for is drawn: a clock's seconds alone are cheap.
+    const QRect area = event->rect();
+    painter.fillRect(area, background);
     painter.setFont(local.Font(kFontPoints, true));
     painter.setPen(Qt::black);
 
@@ -154,13 +198,16 @@ void RouterTable::paintEvent(QPaintEvent*) {
     const auto line = [&](Segment s) {
         painter.drawLine(local.Point(s.x1, s.y1), local.Point(s.x2, s.y2));
     };
-    text(kTitle, panel_.Title(), Qt::AlignHCenter);
+    if (area.intersects(
+            local.RectF(kTitle.left, kTitle.top, kTitle.width, kTitle.height).toAlignedRect())) {
+        text(kTitle, panel_.Title(), Qt::AlignHCenter);
+    }
 
     const auto& rows = panel_.Engine().Rows();
     PaintFrames(painter, local);
     painter.setPen(QPen(Qt::black, std::max(1.0, local.PenWidth(1))));
     for (int k = 0; k < Router::kRows; ++k) {
-        if (!rows[k].shown) {
+        if (!rows[k].shown || !area.intersects(RowArea(k))) {
             continue;
         }
         line(InRow(kShaft, k));
@@ -170,7 +217,7 @@ void RouterTable::paintEvent(QPaintEvent*) {
         text(InRow(kCost, k), rows[k].cost, Qt::AlignHCenter);
         text(InRow(kNextHop, k), rows[k].nextHop, Qt::AlignLeft);
     }
-    PaintNotes(painter, local);
+    PaintNotes(painter, local, area);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

@@ -6,12 +6,12 @@
 #include <QWidget>
 
 #include "router/Router.h"
+#include "router/RouterPanel.h"
 
 #include <array>
 #include <string>
 
 class QPainter;
-class RouterPanel;
 
 // The routing-table panel on screen: title, then one row per network (letter, cost, arrow, next
 // hop), drawn from the panel data it is given. Table, Background and Title go straight to that
@@ -35,9 +35,10 @@ public:
 
     // Places the panel: its top left corner in the container's twips and the transform in use.
     void Place(int left, int top, const TwipsTransform& transform);
-    // Re-reads the panel data (visibility, height, colours, title and rows) and repaints only
-    // when something changed.
-    void Refresh();
+    // Re-reads the panel data (visibility, height, colours, title, rows and what is written
+    // beside them) and repaints only when something changed. Returns whether the panel moved,
+    // grew, shrank, appeared or went.
+    bool Refresh();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -45,10 +46,14 @@ protected:
 private:
     // Frames the rows marked as just changed.
     void PaintFrames(QPainter& painter, const TwipsTransform& local) const;
-    // Writes each row's true cost and running RIP clock beside it.
-    void PaintNotes(QPainter& painter, const TwipsTransform& local) const;
-    // The notes beside the rows as one text, to see whether they changed.
-    std::string Notes() const;
+    // Writes each row's true cost and running RIP clock beside it, where they meet `area`.
+    void PaintNotes(QPainter& painter, const TwipsTransform& local, const QRect& area) const;
+    // The pixels of what is written beside a row, and of the whole row.
+    QRect NoteArea(int row) const;
+    QRect RowArea(int row) const;
+    static constexpr int kRowMargin = 45; // twips above and below a row's frame
+    // The running RIP clocks of the rows, none while no rule is on.
+    std::array<RouterPanel::ClockNote, Router::kRows> Clocks() const;
 
     RouterPanel& panel_;
     TwipsTransform transform_;
@@ -58,6 +63,8 @@ private:
     std::array<RouteRow, Router::kRows> shownRows_{};
     std::array<bool, Router::kRows> shownHighlight_{};
     std::string shownTitle_;
-    std::string shownNotes_;
+    std::array<RouterPanel::ClockNote, Router::kRows> shownClocks_{};
+    std::array<std::string, Router::kRows> shownTrueCost_{};
+    std::array<bool, Router::kRows> shownStale_{};
     int shownBackground_ = -1;
 };

@@ -52,3 +52,35 @@ TEST(StartOptions, NoOptionsOpenAsAlways) {
     SeededRandom expected(12345); // the fake clock's seed
     EXPECT_EQ(random.Next(), expected.Next());
 }
+
+TEST(StartOptions, RipRulesByNameOrAll) {
+    const struct {
+        const char* text;
+        const char* unknown;
+        RipSwitches read;
+    } cases[] = {
+        {"all", "", {true, true, true, true, true, true}},
+        {"infinity", "", {true, false, false, false, false, false}},
+        {"hold-down,simple-split", "", {false, false, false, true, true, false}},
+        {"periodic,triggered,timeout-only", "", {false, true, true, false, false, true}},
+        {"infinity,bogus", "bogus", {}},
+        {"", "", {}},
+        {"Infinity", "Infinity", {}},
+    };
+    for (const auto& c : cases) {
+        RipSwitches rules;
+        EXPECT_EQ(StartOptions::ReadRules(c.text, rules), c.unknown) << c.text;
+        EXPECT_EQ(rules, c.read) << c.text;
+    }
+    FakePlatform platform;
+    SeededRandom random;
+    MainForm form(platform, random);
+    StartOptions options;
+    options.scenario = "Three-Router Loop";
+    StartOptions::ReadRules("infinity,hold-down", options.rip);
+    EXPECT_EQ(options.Problem(), "") << "the demonstrations are known too";
+    options.Start(form, random);
+    EXPECT_TRUE(form.State().Rip.on.infinity);
+    EXPECT_TRUE(form.State().Rip.on.holdDown);
+    EXPECT_FALSE(form.State().btnRouter[4].visible) << "A, B, C and D only";
+}

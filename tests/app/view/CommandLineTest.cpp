@@ -47,6 +47,8 @@ TEST(CommandLine, BadOptionsStopWithStatusTwoAndSayWhy) {
         {{QStringLiteral("--scenario")}, "Missing value after '--scenario'"},
         {{QStringLiteral("--seed"), QStringLiteral("-3")}, "The seed must be a whole number"},
         {{QStringLiteral("stray")}, "Unexpected argument 'stray'"},
+        {{QStringLiteral("--rip"), QStringLiteral("infinity,sixteen")},
+         "No RIP rule is called 'sixteen'"},
     };
     for (const auto& c : cases) {
         const CommandLine::Result result = Read(c.arguments);

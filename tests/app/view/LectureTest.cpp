@@ -6,6 +6,7 @@
 #include "app/view/LectureMenu.h"
 #include "app/view/LogWindow.h"
 #include "app/view/Picture.h"
+#include "app/view/ScenarioList.h"
 
 #include <QAction>
 #include <QApplication>
@@ -381,4 +382,51 @@ TEST_F(Lecture, APictureThatCannotBeSavedSaysWhereAndWhy) {
         QStringLiteral("The picture could not be saved to /no/such/folder/slide.png: ")))
         << said.toStdString();
     EXPECT_GT(said.size(), 60) << "and the reason";
+}
+
+// RIP's rules from the keyboard: each switch undoable, shown ticked in the menu; the true costs
+// and the meter beside the tables; a demonstration from the menu named in the list.
+TEST_F(Lecture, RipsRulesAndTheTrueCostsAtTheWindow) {
+    Press("Ctrl+I");
+    EXPECT_TRUE(state.Rip.on.infinity);
+    EXPECT_TRUE(menu.Action(Id::Infinity16)->isChecked());
+    Press("Ctrl+Z");
+    EXPECT_FALSE(state.Rip.on.infinity);
+    EXPECT_EQ(state.Label2.caption, "Undone: infinity 16 on");
+    EXPECT_FALSE(menu.Action(Id::Infinity16)->isChecked());
+    Press("Ctrl+R");
+    EXPECT_TRUE(state.Rip.on.periodic && state.Rip.on.timeoutOnly);
+    EXPECT_TRUE(menu.Action(Id::AllOfRip)->isChecked());
+    Press("Ctrl+R");
+    EXPECT_FALSE(state.Rip.on.Any());
+
+    menu.Action(Id::ThreeRouterLoop)->trigger();
+    auto* list = Child<ScenarioList>("cmbSims");
+    EXPECT_EQ(list->Chosen(), QStringLiteral("Three-Router Loop"));
+    EXPECT_FALSE(state.btnRouter[4].visible);
+
+    QWidget* meter = Child<QWidget>("Meter");
+    EXPECT_FALSE(meter->isVisible());
+    Press("Ctrl+G");
+    ASSERT_TRUE(meter->isVisible());
+    EXPECT_TRUE(static_cast<QLabel*>(meter)->text().startsWith(QStringLiteral("<b>Not converged")));
+    Press("Ctrl+P"); // periodic updates: the tables converge on their own, the clocks run
+    for (int t = 0; t < 156 * 3; ++t) {
+        window.Tick();
+    }
+    EXPECT_TRUE(static_cast<QLabel*>(meter)->text().startsWith(QStringLiteral("<b>Converged")));
+    const QString spoken = Child<QWidget>("RouterTable0")->accessibleDescription();
+    EXPECT_TRUE(spoken.contains(QStringLiteral("b, cost 2, next hop B, times out in ")))
+        << spoken.toStdString();
+    EXPECT_TRUE(spoken.contains(QStringLiteral("shortest path 2")));
+    // The clock's seconds and the true cost are written right of row b's next hop.
+    const QImage panel = Child<QWidget>("RouterTable0")->grab().toImage();
+    const double pixelsPerTwip = window.Transform().Scale();
+    int written = 0;
+    for (int x = static_cast<int>(1470 * pixelsPerTwip); x < panel.width(); ++x) {
+        for (int y = static_cast<int>(735 * pixelsPerTwip); y < 1095 * pixelsPerTwip; ++y) {
+            written += panel.pixelColor(x, y) != ToQColor(Design::kRouterColours[0]) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(written, 20);
 }

@@ -299,6 +299,13 @@ TEST_F(WindowView, TheScreenIsAlwaysWhatAFullRepaintDraws) {
     act(Action::Click(Control::Many));
     SeededRandom user(17);
     for (int step = 0; step < 40; ++step) {
+        if (step == 20) {
+            // The second half with the tables shown, RIP's clocks and the true costs written
+            // beside their rows.
+            act(Action::Choose("Example 1"));
+            lesson.SetAllRules(true, window.Now());
+            lesson.ShowShortestPaths(true, window.Now());
+        }
         const double pick = user.Next();
         if (pick < 0.15) {
             const double zoom = 0.6 + user.Next();
@@ -311,7 +318,8 @@ TEST_F(WindowView, TheScreenIsAlwaysWhatAFullRepaintDraws) {
             act(Action::Click(Control::Network, static_cast<int>(user.Next() * 6)));
         } else if (const auto action = UserAction(static_cast<std::uint8_t>(user.Next() * 12),
                                                   static_cast<std::uint8_t>(user.Next() * 256))) {
-            act(*action);
+            const bool keepTables = step >= 20 && action->control == Control::Scenario;
+            act(keepTables ? Action::Choose("Example 1") : *action);
         }
         window.Sync();
         // The action's own repaint, then each tick's.
