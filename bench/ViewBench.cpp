@@ -47,8 +47,8 @@ double OtherProcessCpuSeconds(long pid) {
 }
 
 // A shown window with 51 packets spread over every link, at 1 or 2 times the layout's size, or
-// 1920 x 1080 (a projector) for 0; with `rip`, all of RIP's rules on, the true costs shown, and
-// periodic updates falling due in the run.
+// 1920 x 1080 (a projector) for 0; with `rip`, all of RIP's rules on, their clocks written beside
+// the rows, and periodic updates falling due in the run.
 struct SpreadWindow {
     BenchForm bench;
     Lesson lesson{bench.form};
@@ -57,7 +57,6 @@ struct SpreadWindow {
     explicit SpreadWindow(long zoom, bool rip = false) {
         if (rip) {
             lesson.SetAllRules(true, 0);
-            lesson.ShowShortestPaths(true, 0);
         }
         bench.FillWithSpreadPackets();
         if (zoom == 0) {

@@ -2,6 +2,7 @@
 
 #include "common/view/TwipsTransform.h"
 
+#include <QFont>
 #include <QString>
 #include <QWidget>
 
@@ -48,7 +49,7 @@ private:
     void PaintFrames(QPainter& painter, const TwipsTransform& local) const;
     // Writes each row's true cost and running RIP clock beside it, where they meet `area`.
     void PaintNotes(QPainter& painter, const TwipsTransform& local, const QRect& area) const;
-    // The pixels of what is written beside a row, and of the whole row.
+    // The pixels of what is written beside a row, and of the row's own letters and arrow.
     QRect NoteArea(int row) const;
     QRect RowArea(int row) const;
     static constexpr int kRowMargin = 45; // twips above and below a row's frame
@@ -57,6 +58,9 @@ private:
 
     RouterPanel& panel_;
     TwipsTransform transform_;
+    QFont rowFont_;
+    QFont noteFont_;
+    double noteBaseline_ = 0; // from a note box's middle down to the baseline of its text
     int left_ = 0;
     int top_ = 0;
     // What the last paint showed.

@@ -257,6 +257,9 @@ TEST_F(WindowView, AButtonCopiedFromTheStylesDrawingLooksTheSame) {
 // What is on the screen is what a fresh full repaint draws, tick after tick, across clicks,
 // scenario changes and resizes: every repaint region a tick asks for covers all that changed.
 TEST_F(WindowView, TheScreenIsAlwaysWhatAFullRepaintDraws) {
+    // The test ticks by hand: the window's own timers must not tick in between.
+    Child<QTimer>("MoveTimer")->blockSignals(true);
+    Child<QTimer>("FrameTimer")->blockSignals(true);
     const auto screen = [this] {
         // The repaint asked for, delivered and painted.
         for (int pass = 0; pass < 3; ++pass) {
