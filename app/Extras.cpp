@@ -11,7 +11,8 @@ std::string HelpText() {
         }
     }
     return text + "Esc - Close this list or the log; leave full screen\n\n"
-                  "The keys work from this list and the log too.\n";
+                  "The keys work from this list and the log too. The menu also sets RIP's\n"
+                  "hold-down time and opens RIP's two demonstrations.\n";
 }
 
 } // namespace Extras

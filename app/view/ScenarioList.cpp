@@ -87,6 +87,10 @@ ScenarioList::ScenarioList(QWidget* parent) : QComboBox(parent) {
     // Focus comes from a click or Tab only, never from the wheel.
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QComboBox::currentIndexChanged, this, &ScenarioList::AnnounceValue);
+    // A demonstration shown in the list's place reads as a choice, not as a hint.
+    QPalette colours = palette();
+    colours.setColor(QPalette::PlaceholderText, colours.color(QPalette::ButtonText));
+    setPalette(colours);
 }
 
 void ScenarioList::Show(const std::vector<std::string>& items, const std::string& chosen) {
