@@ -52,6 +52,8 @@ struct Action {
         return {Control::HoldDownTime, 0, 1, {}, false, seconds};
     }
 
+    bool operator==(const Action&) const = default;
+
     // Runs the control's handler, as the window does for the click.
     void Perform(MainForm& form) const;
     // What the action does, said against the window as it stands before it: "Update", "break of

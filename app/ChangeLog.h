@@ -26,6 +26,8 @@ public:
     struct Line {
         long tick;
         std::string text;
+        // As the log window shows it: "tick 12  B <- ...".
+        std::string Shown() const { return "tick " + std::to_string(tick) + "  " + text; }
     };
     using Rows = std::array<RouteRow, Router::kRows>;
 

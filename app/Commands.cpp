@@ -71,7 +71,7 @@ void Commands::Command1_Click() {
 
 void Commands::Command2_Click() {
     form_.ManyMode = !form_.ManyMode;
-    form_.Command2.caption = form_.ManyMode ? "Stop" : "Many";
+    form_.Command2.caption = form_.ManyMode ? Layout::kStop : Layout::kMany;
 }
 
 void Commands::Command3_Click() {

@@ -7,12 +7,16 @@ std::string HelpText() {
                        "window):\n\n";
     for (const Entry& entry : kEntries) {
         if (*entry.keys != 0) {
-            text += std::string(entry.keys) + " - " + entry.name + "\n";
+            const std::string other =
+                *entry.otherKeys != 0 ? " or " + std::string(entry.otherKeys) : "";
+            text += std::string(entry.keys) + other + " - " + entry.name + "\n";
         }
     }
     return text + "Esc - Close this list or the log; leave full screen\n\n"
-                  "The keys work from this list and the log too. The menu also sets RIP's\n"
-                  "hold-down time and opens RIP's two demonstrations.\n";
+                  "The keys work from this list and the log too (a lesson's steps from the\n"
+                  "window only). The menu also sets RIP's hold-down time, opens RIP's two\n"
+                  "demonstrations and the built-in lessons, ends a lesson and exports the log\n"
+                  "and the tables.\n";
 }
 
 } // namespace Extras

@@ -32,6 +32,15 @@ enum class Id {
     HoldDownDemo,
     CopyPicture,
     SavePicture,
+    OpenFile,
+    SaveDemonstration,
+    NextStep,
+    PreviousStep,
+    EndLesson,
+    RecordLesson,
+    ExportLog,
+    ExportTables,
+    Projector,
     FullScreen,
     Help,
 };
@@ -39,10 +48,11 @@ enum class Id {
 struct Entry {
     Id id;
     const char* name;
-    const char* keys; // in the form QKeySequence reads ("Ctrl+Shift+Z"); empty for none
+    const char* keys;           // in the form QKeySequence reads ("Ctrl+Shift+Z"); empty for none
+    const char* otherKeys = ""; // a second key that does the same (what a clicker sends)
 };
 
-inline constexpr std::array<Entry, 25> kEntries{{
+inline constexpr std::array<Entry, 34> kEntries{{
     {Id::QuarterSpeed, "Quarter speed", "Ctrl+1"},
     {Id::HalfSpeed, "Half speed", "Ctrl+2"},
     {Id::NormalSpeed, "Normal speed", "Ctrl+3"},
@@ -70,6 +80,15 @@ inline constexpr std::array<Entry, 25> kEntries{{
     {Id::HoldDownDemo, "Demonstration: Hold-Down Delays Good News", ""},
     {Id::CopyPicture, "Copy the window's picture", "Ctrl+C"},
     {Id::SavePicture, "Save the window's picture as PNG or SVG...", "Ctrl+S"},
+    {Id::OpenFile, "Open a demonstration or a lesson...", "Ctrl+O"},
+    {Id::SaveDemonstration, "Save the demonstration...", "Ctrl+Shift+S"},
+    {Id::NextStep, "Lesson: next step", "PgDown", "Right"},
+    {Id::PreviousStep, "Lesson: back one step", "PgUp", "Left"},
+    {Id::EndLesson, "Lesson: end it", ""},
+    {Id::RecordLesson, "Record a lesson (again to stop and save it)", "Ctrl+Shift+R"},
+    {Id::ExportLog, "Export the message log as text...", ""},
+    {Id::ExportTables, "Export the tables as CSV...", ""},
+    {Id::Projector, "Projector look: larger table text, outlined packets", "Ctrl+Shift+P"},
     {Id::FullScreen, "Full screen", "F11"},
     {Id::Help, "This list", "F1"},
 }};

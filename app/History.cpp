@@ -1,7 +1,7 @@
 #include "app/History.h"
 
 void History::BeforeAction(std::string what) {
-    undo_.push_back({form_, std::move(what)});
+    undo_.push_back({std::make_shared<const FormState>(form_), std::move(what)});
     if (undo_.size() > kLevels) {
         undo_.pop_front();
     }
@@ -22,7 +22,17 @@ std::optional<std::string> History::Move(std::deque<Level>& from, std::deque<Lev
     }
     Level level = std::move(from.back());
     from.pop_back();
-    to.push_back({form_, level.what});
-    form_ = std::move(level.state);
+    to.push_back({std::make_shared<const FormState>(form_), level.what});
+    form_ = *level.state;
     return level.what;
+}
+
+History::Saved History::Save() const {
+    return {undo_, redo_, std::make_shared<const FormState>(form_)};
+}
+
+void History::Restore(const Saved& saved) {
+    undo_ = saved.undo;
+    redo_ = saved.redo;
+    form_ = *saved.state;
 }

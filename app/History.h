@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,7 @@
 // in flight included (the state is plain data, so a copy is a snapshot), with what the action was;
 // undo puts the state back and keeps the state it replaces for redo. A new action forgets what
 // could be redone. The random source and the clock are not part of the window and run on.
+// The states kept are shared and never changed, so that the history can be saved whole.
 class History {
 public:
     static constexpr std::size_t kLevels = 100;
@@ -25,13 +27,32 @@ public:
     std::optional<std::string> Undo();
     std::optional<std::string> Redo();
     bool CanUndo() const { return !undo_.empty(); }
+    // Forgets every level (a demonstration opened from a file starts afresh).
+    void Clear() {
+        undo_.clear();
+        redo_.clear();
+    }
     bool CanRedo() const { return !redo_.empty(); }
 
 private:
+    // A level's state is shared, never changed: a copy of the history shares its states.
     struct Level {
-        FormState state;
+        std::shared_ptr<const FormState> state;
         std::string what;
     };
+
+public:
+    // The whole history and the window's state as they stand, to come back to exactly (a
+    // lesson going back a step). Cheap: the levels' states are shared, not copied.
+    struct Saved {
+        std::deque<Level> undo;
+        std::deque<Level> redo;
+        std::shared_ptr<const FormState> state;
+    };
+    Saved Save() const;
+    void Restore(const Saved& saved);
+
+private:
     // Puts back the newest state of `from`, keeping the one it replaces in `to`.
     std::optional<std::string> Move(std::deque<Level>& from, std::deque<Level>& to);
 

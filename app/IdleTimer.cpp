@@ -29,6 +29,13 @@ std::optional<long> IdleTimer::NextSleptTick() const {
     return lastTick_ + Interval();
 }
 
+void IdleTimer::Restart(Speed speed, long now) {
+    speed_ = speed;
+    running_ = false;
+    enabled_ = false;
+    lastTick_ = now;
+}
+
 bool IdleTimer::Fire(long now) {
     form_.MoveTimer_Timer();
     lastTick_ = now;

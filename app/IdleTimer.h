@@ -36,6 +36,9 @@ public:
     // From `now` on, ticks fall at the new speed's interval; the ticks due before now ran at the
     // old one. Returns the delay until the next tick, or -1 for a stopped timer.
     long SetSpeed(Speed speed, long now);
+    // Starts afresh at `now` and at the speed given, nothing slept through (a demonstration was
+    // opened).
+    void Restart(Speed speed, long now);
 
 private:
     bool Sleeps() const;

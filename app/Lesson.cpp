@@ -2,6 +2,7 @@
 
 #include "app/AccessibleText.h"
 #include "app/MainForm.h"
+#include "form/Layout.h"
 
 #include <algorithm>
 
@@ -34,8 +35,24 @@ int Lesson::HoldDownSeconds() const {
     return State().Rip.on.holdDownSeconds;
 }
 
+Demonstration Lesson::Capture() const {
+    return Demonstration::Capture(form_, timer_.CurrentSpeed());
+}
+
+void Lesson::Open(const Demonstration& demonstration, long now) {
+    log_.SetNow(now);
+    demonstration.ApplyTo(form_);
+    timer_.Restart(demonstration.speed, now);
+    history_.Clear();
+    log_.ClearMarks();
+    Refresh();
+}
+
 void Lesson::ShowShortestPaths(bool on, long now) {
     Begin(now);
+    LessonScript::Step step = LessonScript::Step::Of(LessonScript::Step::Kind::ShortestPaths);
+    step.on = on;
+    Record(step);
     convergence_.Show(on);
 }
 
@@ -54,6 +71,7 @@ void Lesson::Begin(long now) {
 
 void Lesson::Act(const Action& action, long now) {
     Begin(now);
+    Record(LessonScript::Step::Do(action));
     history_.BeforeAction(action.Describe(State()));
     const bool cost = action.control == Action::Control::Cost;
     const std::string before = cost ? State().lblCost[action.index].caption : std::string();
@@ -80,6 +98,8 @@ bool Lesson::Travel(bool undo, long now) {
     if (!what) {
         return false;
     }
+    Record(LessonScript::Step::Of(undo ? LessonScript::Step::Kind::Undo
+                                       : LessonScript::Step::Kind::Redo));
     const std::string said = (undo ? "Undone: " : "Redone: ") + *what;
     State().Label2.caption = said;
     log_.Note(said);
@@ -93,9 +113,14 @@ bool Lesson::Step(int ticks, long now) {
     if (!form_.CanStep()) {
         return false;
     }
+    LessonScript::Step step = LessonScript::Step::Of(LessonScript::Step::Kind::StepTicks);
+    step.ticks = ticks;
+    Record(step);
     history_.BeforeAction(ticks == 1 ? "step of one tick"
                                      : "step of " + std::to_string(ticks) + " ticks");
     form_.StepTicks(ticks);
+    // The ticks stepped are the step's own, not a wait before the next.
+    recordedTick_ = TickNumber();
     Refresh();
     return true;
 }
@@ -114,12 +139,16 @@ std::optional<long> Lesson::NextTick(long now) {
 
 std::optional<long> Lesson::SetSpeed(Speed speed, long now) {
     log_.SetNow(now);
+    LessonScript::Step step = LessonScript::Step::Of(LessonScript::Step::Kind::Speed);
+    step.speed = speed;
+    Record(step);
     const long next = timer_.SetSpeed(speed, now);
     return next < 0 ? std::nullopt : std::optional<long>(next);
 }
 
 void Lesson::CycleHighlight(long now) {
     Begin(now);
+    Record(LessonScript::Step::Of(LessonScript::Step::Kind::Highlight));
     log_.SetHighlight(ChangeLog::Next(log_.CurrentHighlight()));
 }
 
@@ -136,4 +165,84 @@ std::optional<long> Lesson::NextFrameChange(long now) const {
 void Lesson::RefreshFrames(long now) {
     Begin(now);
     Refresh();
+}
+
+Lesson::Moment Lesson::Here() const {
+    return {history_.Save(), TickNumber(), form_.Random().Where(), timer_.CurrentSpeed()};
+}
+
+void Lesson::GoBack(const Moment& moment, long now) {
+    Begin(now);
+    history_.Restore(moment.history);
+    form_.Runtime().TickNumber = moment.tick;
+    form_.Random().GoTo(moment.random);
+    timer_.Restart(moment.speed, now);
+    log_.ClearMarks();
+    Refresh();
+}
+
+void Lesson::RunTicks(long ticks, long now) {
+    Begin(now);
+    for (long t = 0; t < ticks; ++t) {
+        if (!form_.StepTicks(1)) {
+            form_.MoveTimer_Timer();
+        }
+    }
+    Refresh();
+}
+
+bool Lesson::Quiet() const {
+    const FormState& state = State();
+    const bool moving = std::any_of(state.shpPacket.begin(), state.shpPacket.end(),
+                                    [](const ShapeControl& packet) { return packet.visible; });
+    const auto waiting = [](const auto& masks) {
+        return std::any_of(masks.begin(), masks.end(), [](std::uint8_t rows) { return rows; });
+    };
+    const bool owed = std::any_of(state.Rip.queued.begin(), state.Rip.queued.end(), waiting) ||
+                      (state.Rip.on.triggered && waiting(state.Rip.changed));
+    return !moving && !owed;
+}
+
+bool Lesson::Paused() const {
+    return State().Command3.caption == Layout::kResume;
+}
+
+long Lesson::TickNumber() const {
+    return form_.Runtime().TickNumber;
+}
+
+void Lesson::StartRecording(long now) {
+    Begin(now);
+    recording_ = LessonScript{};
+    recording_->title = "Recorded lesson";
+    recording_->demonstration = Capture();
+    recording_->scenario = State().cmbSims.text;
+    recordedTick_ = TickNumber();
+}
+
+void Lesson::Record(LessonScript::Step step) {
+    if (!recording_) {
+        return;
+    }
+    const long ticks = TickNumber() - recordedTick_;
+    if (ticks > 0) {
+        recording_->steps.push_back(LessonScript::Step::WaitTicks(ticks));
+    }
+    recordedTick_ = TickNumber();
+    const bool acts = step.Acts();
+    recording_->steps.push_back(std::move(step));
+    if (acts) {
+        // A caption to be written in by hand, for what the action shows.
+        recording_->steps.push_back(LessonScript::Step::Say(""));
+    }
+}
+
+LessonScript Lesson::Recorded() const {
+    return recording_ ? *recording_ : LessonScript{};
+}
+
+LessonScript Lesson::StopRecording() {
+    LessonScript recorded = recording_ ? std::move(*recording_) : LessonScript{};
+    recording_.reset();
+    return recorded;
 }

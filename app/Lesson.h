@@ -3,9 +3,12 @@
 #include "app/Action.h"
 #include "app/ChangeLog.h"
 #include "app/Convergence.h"
+#include "app/Demonstration.h"
 #include "app/History.h"
 #include "app/IdleTimer.h"
+#include "app/LessonScript.h"
 #include "app/RipControl.h"
+#include "common/RandomSource.h"
 
 #include <optional>
 #include <string>
@@ -77,6 +80,44 @@ public:
     bool ShortestPathsShown() const { return convergence_.Shown(); }
     const Convergence& Meter() const { return convergence_; }
 
+    // The demonstration shown now, and opening one: the window shows it exactly, at its speed,
+    // with nothing to undo.
+    Demonstration Capture() const;
+    void Open(const Demonstration& demonstration, long now);
+    // Writes a line of the lecturer's own into the log ("ignored: packets[2].colour").
+    void Note(std::string text) { log_.Note(std::move(text)); }
+
+    // Where a lesson's step began: the window and its undo history, and what undo leaves to run
+    // on (the tick, the random source, the speed).
+    struct Moment {
+        History::Saved history;
+        long tick = 0;
+        RandomSource::Position random;
+        Speed speed = Speed::Normal;
+    };
+    Moment Here() const;
+    // Back to a moment kept before, exactly; the status line says nothing of it.
+    void GoBack(const Moment& moment, long now);
+    void ForgetHistory() { history_.Clear(); }
+    // Runs `ticks` ticks at once, paused or not, as the timer would have run them.
+    void RunTicks(long ticks, long now);
+    // Whether no packet is on the screen and RIP owes no table (a clock may still run).
+    bool Quiet() const;
+    bool Paused() const;
+    // The look for a hall's projector: larger, heavier table text, packets outlined.
+    bool Projector() const { return projector_; }
+    void SetProjector(bool on) { projector_ = on; }
+    long TickNumber() const;
+
+    // Recording: from now on every action (undo, redo and steps while paused too), with the
+    // ticks between as waits, and every extra the lesson can replay becomes a step, each action
+    // followed by an empty caption to be written in.
+    void StartRecording(long now);
+    bool Recording() const { return recording_.has_value(); }
+    // What has been recorded so far, and the same with the recording stopped.
+    LessonScript Recorded() const;
+    LessonScript StopRecording();
+
     const std::vector<ChangeLog::Line>& LogLines() const { return log_.Lines(); }
     std::size_t LogLinesDropped() const { return log_.Dropped(); }
 
@@ -92,4 +133,9 @@ private:
     ChangeLog log_;
     Convergence convergence_;
     IdleTimer timer_;
+    bool projector_ = false;
+    std::optional<LessonScript> recording_;
+    long recordedTick_ = 0; // the tick of the last step recorded
+    // Records a step, after the ticks since the last one as a wait.
+    void Record(LessonScript::Step step);
 };

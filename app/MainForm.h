@@ -53,6 +53,10 @@ public:
 
     // RIP's rules, switched on and off by the lecturer.
     RipControl& Rip() { return rip_; }
+    // Shows and hides the controls as the list's scenario does, changing nothing else.
+    void ShowScenario() { scenarios_.Show(); }
+    RandomSource& Random() { return random_; }
+    const RandomSource& Random() const { return random_; }
 
     FormState& State() { return form_; }
     const FormState& State() const { return form_; }

@@ -10,7 +10,10 @@ const char* Extension(Format format) {
 }
 
 std::string WithExtension(const std::string& typed, Format format) {
-    const std::string extension = Extension(format);
+    return WithExtension(typed, std::string(Extension(format)));
+}
+
+std::string WithExtension(const std::string& typed, const std::string& extension) {
     const bool ends =
         typed.size() > extension.size() &&
         std::equal(extension.rbegin(), extension.rend(), typed.rbegin(),
@@ -19,7 +22,12 @@ std::string WithExtension(const std::string& typed, Format format) {
 }
 
 std::string SaveFailed(const std::string& file, const std::string& reason) {
-    return "The picture could not be saved to " + file + ": " + reason + ".";
+    return SaveFailed("picture", file, reason);
+}
+
+std::string SaveFailed(const std::string& what, const std::string& file,
+                       const std::string& reason) {
+    return "The " + what + " could not be saved to " + file + ": " + reason + ".";
 }
 
 } // namespace PictureFile

@@ -45,6 +45,8 @@ public:
     static void Switch(RipSwitches& switches, Rule rule, bool on);
     static bool IsOn(const RipSwitches& switches, Rule rule);
     void SetHoldDownSeconds(int seconds);
+    // Gives the routers the rules the switches stand for.
+    void ApplyRules();
     bool Active() const;
     // Asks for a table from p to q with the rows given (bit k: row k), queued behind any table of
     // that direction.
@@ -62,7 +64,6 @@ public:
     void AfterReset();
 
 private:
-    void ApplyRules();
     void Schedule(int router);
     void SendToNeighbours(int router, std::uint8_t rows, const char* why);
     void NoteChanges();

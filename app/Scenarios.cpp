@@ -152,7 +152,7 @@ void Scenarios::HideLink(int link) {
     form_.cmdBreak[Topology::BreakOfLink(link)].visible = false;
 }
 
-void Scenarios::cmbSims_Change() {
+void Scenarios::Show() {
     ShowEverything();
     form_.RandomMode = false;
     form_.FloodMode = false;
@@ -167,13 +167,18 @@ void Scenarios::cmbSims_Change() {
             for (auto& p : form_.RouterTable)
                 p.visible = false;
         }
-        if (plan->costs) {
-            for (int c = 0; c < Topology::kCostLabelCount; ++c) {
-                form_.lblCost[c].caption = (*plan->costs)[c];
-            }
-        }
         form_.RandomMode = plan->routing == Routing::Random;
         form_.FloodMode = plan->routing == Routing::Flood;
+    }
+}
+
+void Scenarios::cmbSims_Change() {
+    Show();
+    const ScenarioPlan* plan = PlanNamed(form_.cmbSims.text);
+    if (plan != nullptr && plan->costs) {
+        for (int c = 0; c < Topology::kCostLabelCount; ++c) {
+            form_.lblCost[c].caption = (*plan->costs)[c];
+        }
     }
     Command5_Click();
 }

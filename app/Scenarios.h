@@ -28,6 +28,9 @@ public:
     // The scenario set-up for the list's current text; any text that names no scenario gives the
     // plain set-up with everything shown.
     void cmbSims_Change();
+    // What of the set-up follows from the scenario alone: what is shown and how data is routed,
+    // with no cost written and no router reset (for a demonstration opened from a file).
+    void Show();
     void cmbSims_Click() { cmbSims_Change(); }
     // Reset: the animation runs again and every router gets its initialise message.
     void Command5_Click();

@@ -1,24 +1,32 @@
 #pragma once
 
+#include "app/Demonstration.h"
+#include "app/LessonScript.h"
 #include "form/RipState.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class MainForm;
 class RandomSource;
 
 // How the lecturer asked the program to open, from its command line: a scenario to open in
 // instead of "Random 1", a fixed seed for the random source instead of the clock (so random and
-// flooding runs repeat from one lecture to the next), and full screen. With none given the
-// program opens exactly as it always does.
+// flooding runs repeat from one lecture to the next), full screen, RIP's rules, a demonstration
+// or a lesson to open, and the projector look. With none given the program opens exactly as it
+// always does.
 struct StartOptions {
     std::optional<std::string> scenario;
     std::optional<std::uint64_t> seed;
     bool fullScreen = false;
-    RipSwitches rip; // RIP's rules to switch on
+    RipSwitches rip;                            // RIP's rules to switch on
+    std::optional<Demonstration> demonstration; // a demonstration to open, read from its file
+    std::optional<LessonScript> lesson;         // a lesson to start
+    bool projector = false;                     // the look for a hall's projector
+    std::vector<std::string> notes;             // for the log: what a file held that was ignored
 
     // Reads a seed written as decimal digits only, the same in every locale.
     static std::optional<std::uint64_t> ReadSeed(std::string_view text);

@@ -25,7 +25,8 @@ FormState::FormState(RandomSource& random)
       ClientHeight(Layout::kClientHeight), RouterTable{RouterPanel(random), RouterPanel(random),
                                                        RouterPanel(random), RouterPanel(random),
                                                        RouterPanel(random), RouterPanel(random)},
-      Command1(Command(Layout::kCommand1, "One")), Command2(Command(Layout::kCommand2, "Many")),
+      Command1(Command(Layout::kCommand1, "One")),
+      Command2(Command(Layout::kCommand2, Layout::kMany)),
       Command3(Command(Layout::kCommand3, Layout::kPause)),
       Command4(Command(Layout::kCommand4, "Update")), Command5(Command(Layout::kCommand5, "Reset")),
       Command7(Command(Layout::kCommand7, "Kill")) {

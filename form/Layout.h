@@ -16,6 +16,9 @@ inline constexpr const char* kCaption = "Pelko's Hopscape Demo";
 // Command3's captions: the caption is the only record of whether the animation is paused.
 inline constexpr const char* kPause = "Pause";
 inline constexpr const char* kResume = "Resume";
+// Command2's captions: "Stop" while continuous sending is on.
+inline constexpr const char* kMany = "Many";
+inline constexpr const char* kStop = "Stop";
 
 // The scenario list's items, in order. The second is the random scenario that never sends a
 // packet straight back where it came from.
@@ -165,6 +168,19 @@ inline constexpr Box kPacketPark{11040, 360, kPacketSize, kPacketSize};
 inline constexpr int kPacketBorderWidth = 6;
 inline constexpr int kThinBorder = 1;
 
+// How packets are drawn: as the design draws them, or for a hall's projector, with a dark
+// outline round a ring half as thick again, so that each stands 3:1 or more against every line
+// and the form it crosses. The outline is inside the marker's bounds, like the ring; a colour
+// of -1 draws none. Colours are 0xBBGGRR, widths design pixels.
+struct PacketLook {
+    int outlineColour;
+    int outlineWidth;
+    double ringFactor;
+    bool operator==(const PacketLook&) const = default;
+};
+inline constexpr PacketLook kPlainPackets{-1, 0, 1.0};
+inline constexpr PacketLook kProjectorPackets{0x000000, 2, 1.5};
+
 inline constexpr double kCommandPoints = 12;
 inline constexpr double kLargePoints = 16.5;
 inline constexpr double kNotePoints = 9.75; // the extras' small print
@@ -177,6 +193,15 @@ inline constexpr Box kCommand4{9360, 1560, 1215, 495};
 inline constexpr Box kSplitBox{10680, 1500, 1635, 615};
 inline constexpr Box kScenarioList{6480, 240, 4095, 0};
 inline constexpr Box kStatusLine{8160, 8160, 4095, 375};
+// A lesson's caption, in a strip under the drawing while a lesson runs (the window grows by
+// it, the drawing keeps its scale): the caption large, and below it which step this is, in a
+// smaller print. Colours are 0xBBGGRR.
+inline constexpr int kCaptionHeight = 1200;
+inline constexpr double kCaptionPoints = 18;
+inline constexpr double kCaptionStepPoints = 10.5;
+inline constexpr int kCaptionBack = 0x302020;
+inline constexpr int kCaptionText = 0xFFFFFF;
+inline constexpr int kCaptionStepText = 0xC8C8C8;
 // The convergence meter, an extra, in the free corner above the check box.
 inline constexpr Box kMeter{10680, 240, 1635, 1200};
 

@@ -37,4 +37,5 @@ struct RipState {
     std::array<std::array<RouteRow, Router::kRows>, kRouterCount> seen{};
     // [sender][receiver]: the rows of a table waiting for its link direction, bit k for row k.
     std::array<std::array<std::uint8_t, kRouterCount>, kRouterCount> queued{};
+    bool operator==(const RipState&) const = default;
 };

@@ -40,6 +40,20 @@ inline constexpr Segment kShaft{885, 555, 1125, 555};
 inline constexpr Segment kUpperBarb{1115, 560, 1035, 480};
 inline constexpr Segment kLowerBarb{1115, 555, 1035, 635};
 
+// How a panel writes: the design's own look, and a look for the back of a hall, where the rows
+// are larger and heavier and a stale row's true cost darker (every text 4.5:1 or more against
+// every router's colour). Colours are 0xBBGGRR.
+struct Look {
+    double rowPoints;
+    bool heavy; // the rows in the heaviest weight rather than bold
+    int trueCostColour;
+    int staleColour;
+    int clockColour;
+};
+inline constexpr Look kPlainLook{kFontPoints, false, kTrueCostColour, kHighlightColour,
+                                 kClockColour};
+inline constexpr Look kProjectorLook{16, true, kTrueCostColour, 0x001E7A, kClockColour};
+
 inline constexpr Box InRow(Box box, int row) {
     return {box.left, box.top + kRowPitch * row, box.width, box.height};
 }

@@ -188,6 +188,15 @@ bool Router::RandomQuery() {
     return true;
 }
 
+void Router::Load(const std::array<RouteRow, kRows>& rows, int height, std::string reply,
+                  const std::array<RouteClock, kRows>& clocks, long clock) {
+    rows_ = rows;
+    height_ = height;
+    reply_ = std::move(reply);
+    clocks_ = clocks;
+    now_ = clock;
+}
+
 void Router::SetRules(const RipRules& rules) {
     const bool capNow = rules.infinity && !rules_.infinity;
     if (rules.timers && !rules_.timers) {

@@ -57,6 +57,9 @@ public:
     const std::array<RouteClock, kRows>& Clocks() const { return clocks_; }
     // Whether a clock runs that Advance would act on.
     bool ClocksRun() const;
+    // Puts back a router as it was saved: rows, panel height, reply, route clocks and clock.
+    void Load(const std::array<RouteRow, kRows>& rows, int height, std::string reply,
+              const std::array<RouteClock, kRows>& clocks, long clock);
     // Whether row k refuses every offer because it is held down.
     bool Held(int k) const { return rules_.holdDown && clocks_[k].heldUntil >= 0; }
 

@@ -26,6 +26,11 @@ public:
     void SetRules(const RipRules& rules) { router_.SetRules(rules); }
     void SetClock(long tick) { router_.SetClock(tick); }
     std::vector<RouteEvent> Advance(long tick) { return router_.Advance(tick); }
+    // Puts back a router as it was saved (see Router::Load).
+    void Load(const std::array<RouteRow, Router::kRows>& rows, int height, std::string reply,
+              const std::array<RouteClock, Router::kRows>& clocks, long clock) {
+        router_.Load(rows, height, std::move(reply), clocks, clock);
+    }
     // The shown rows as a screen reader says them: "a, cost 1, next hop L; c, cost 4, next hop
     // B"; "no rows shown" when none is. A running RIP clock and a true cost are said too ("times
     // out in 172 s", "shortest path 4, stale").

@@ -1,8 +1,11 @@
 #include "app/view/CommandLine.h"
 
+#include "app/BuiltInLessons.h"
 #include "app/RipControl.h"
+#include "app/view/DocumentFile.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace {
 
@@ -13,6 +16,15 @@ QString RuleOptions() {
         names << QString::fromLatin1(rule.option);
     }
     return names.join(QStringLiteral(", "));
+}
+
+// The built-in lessons' titles, one a line.
+QString LessonTitles() {
+    QString titles;
+    for (const LessonScript& lesson : BuiltInLessons::All()) {
+        titles += QString::fromStdString(lesson.title) + QLatin1Char('\n');
+    }
+    return titles;
 }
 
 } // namespace
@@ -38,7 +50,21 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
         QStringLiteral("Switch RIP's rules on: all, or a comma-separated list of %1.")
             .arg(RuleOptions()),
         QStringLiteral("rules"));
-    parser.addOptions({scenario, seed, fullScreen, rip});
+    const QCommandLineOption open(
+        QStringLiteral("open"),
+        QStringLiteral("Open the demonstration (or lesson) saved in <file>."),
+        QStringLiteral("file"));
+    const QCommandLineOption lesson(
+        QStringLiteral("lesson"),
+        QStringLiteral("Start the built-in lesson called <name>, or the lesson in a file."),
+        QStringLiteral("name|file"));
+    const QCommandLineOption lessons(QStringLiteral("lessons"),
+                                     QStringLiteral("Print the built-in lessons' names."));
+    const QCommandLineOption projector(
+        QStringLiteral("projector"),
+        QStringLiteral("Open in the look for a hall's projector: larger table text, outlined "
+                       "packets."));
+    parser.addOptions({scenario, seed, fullScreen, rip, open, lesson, lessons, projector});
 
     Result result;
     const QString usage = QStringLiteral("\nTry '--help' for the options.\n");
@@ -62,6 +88,11 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
     if (parser.isSet(versionOption)) {
         result.exitCode = 0;
         result.message = QStringLiteral("Pelko's Hopscape Demo %1\n").arg(version);
+        return result;
+    }
+    if (parser.isSet(lessons)) {
+        result.exitCode = 0;
+        result.message = LessonTitles();
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -96,6 +127,52 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
                                  .arg(QString::fromStdString(unknown), RuleOptions()) +
                              usage;
             return result;
+        }
+    }
+    result.options.projector = parser.isSet(projector);
+    // A file that cannot be opened stops the program as a bad option does, naming the file.
+    const auto fail = [&result](const std::string& fault) {
+        result.exitCode = 2;
+        result.message = QString::fromStdString(fault) + QLatin1Char('\n');
+        return result;
+    };
+    if (parser.isSet(open)) {
+        HopscapeFile::Read read = DocumentFile::Open(parser.value(open));
+        if (!read.fault.empty()) {
+            return fail(read.fault);
+        }
+        result.options.demonstration = std::move(read.demonstration);
+        result.options.lesson = std::move(read.lesson);
+        for (const std::string& member : read.ignored) {
+            result.options.notes.push_back(
+                HopscapeFile::IgnoredLine(parser.value(open).toStdString(), member));
+        }
+    }
+    if (parser.isSet(lesson)) {
+        const QString name = parser.value(lesson);
+        result.options.lesson = BuiltInLessons::Named(name.toStdString());
+        if (!result.options.lesson && !QFileInfo::exists(name)) {
+            result.exitCode = 2;
+            result.message = QStringLiteral("No built-in lesson is called '%1', and no file "
+                                            "either; the lessons are:\n%2")
+                                 .arg(name, LessonTitles());
+            return result;
+        }
+        if (!result.options.lesson) {
+            HopscapeFile::Read read = DocumentFile::Open(name);
+            if (!read.fault.empty()) {
+                return fail(read.fault);
+            }
+            if (!read.lesson) {
+                return fail(HopscapeFile::Problem(name.toStdString(),
+                                                  "holds a demonstration, not a lesson; open it "
+                                                  "with --open"));
+            }
+            result.options.lesson = std::move(read.lesson);
+            for (const std::string& member : read.ignored) {
+                result.options.notes.push_back(
+                    HopscapeFile::IgnoredLine(name.toStdString(), member));
+            }
         }
     }
     const std::string problem = result.options.Problem();

@@ -6,8 +6,10 @@
 #include <QStringList>
 
 // The program's command line, read with QCommandLineParser: --scenario NAME, --seed N,
-// --fullscreen, --rip RULES, --help and --version. A bad option or an unknown scenario stops the
-// program with a message and status 2; --help and --version print and stop with status 0.
+// --fullscreen, --rip RULES, --open FILE, --lesson NAME|FILE, --projector, --lessons, --help and
+// --version. A bad option, an unknown scenario or lesson, or a file that cannot be opened stops
+// the program with a message (a file's names the file and what is wrong) and status 2; --help,
+// --version and --lessons print and stop with status 0.
 class CommandLine {
 public:
     struct Result {

@@ -17,7 +17,7 @@ void FormCanvas::Invalidate(bool resized) {
         sprites_.Clear();
         // The whole window repaints at the new scale, every packet where the new transform puts
         // it: that is where the next tick must wipe it from.
-        const FormPainter painter(form_, transform_);
+        const FormPainter painter(form_, transform_, look_);
         for (std::size_t i = 0; i < form_.shpPacket.size(); ++i) {
             drawn_[i] = Drawn(painter, form_.shpPacket[i]);
         }
@@ -25,7 +25,7 @@ void FormCanvas::Invalidate(bool resized) {
 }
 
 QRegion FormCanvas::Changed(bool& statusChanged) {
-    const FormPainter painter(form_, transform_);
+    const FormPainter painter(form_, transform_, look_);
     DirtyArea changed;
     for (std::size_t i = 0; i < form_.shpPacket.size(); ++i) {
         const DrawnPacket now = Drawn(painter, form_.shpPacket[i]);
@@ -45,7 +45,7 @@ QRegion FormCanvas::Changed(bool& statusChanged) {
 }
 
 void FormCanvas::Paint(QWidget& widget, const QRegion& region, bool sharp) {
-    const FormPainter painter(form_, transform_);
+    const FormPainter painter(form_, transform_, look_);
     const double ratio = widget.devicePixelRatioF();
     const QRect all = widget.rect();
     if (sharp || (stillStale_ && region == QRegion(all))) {
@@ -68,4 +68,12 @@ void FormCanvas::Paint(QWidget& widget, const QRegion& region, bool sharp) {
         window.drawImage(r, still_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
     }
     painter.PaintMoving(window, region, &sprites_);
+}
+
+void FormCanvas::SetLook(const Layout::PacketLook& look) {
+    if (look == look_) {
+        return;
+    }
+    look_ = look;
+    sprites_.Clear();
 }

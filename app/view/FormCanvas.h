@@ -3,6 +3,7 @@
 #include "app/view/PacketSprites.h"
 #include "common/view/TwipsTransform.h"
 #include "form/FormState.h"
+#include "form/Layout.h"
 
 #include <QImage>
 #include <QRegion>
@@ -29,6 +30,8 @@ public:
     // Paints the region onto the widget; `sharp` paints everything straight, for a picture at
     // another scale.
     void Paint(QWidget& widget, const QRegion& region, bool sharp);
+    // Packets are drawn in this look from now on.
+    void SetLook(const Layout::PacketLook& look);
 
 private:
     // What was last drawn of a packet marker, to repaint only the markers that changed.
@@ -47,6 +50,7 @@ private:
     const TwipsTransform& transform_;
     QImage still_;
     bool stillStale_ = true;
+    Layout::PacketLook look_ = Layout::kPlainPackets;
     PacketSprites sprites_;
     std::array<DrawnPacket, kPacketSlots> drawn_{};
     std::string drawnStatus_;

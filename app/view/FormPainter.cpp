@@ -86,9 +86,9 @@ void FormPainter::PaintMoving(QPainter& painter, const QRegion& region,
             continue;
         }
         if (sprites != nullptr) {
-            sprites->Draw(painter, transform_, packet);
+            sprites->Draw(painter, transform_, packet, look_);
         } else {
-            PacketSprites::DrawCircle(painter, transform_, packet, QPointF());
+            PacketSprites::DrawCircle(painter, transform_, packet, look_, QPointF());
         }
     }
 }

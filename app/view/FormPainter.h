@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/view/TwipsTransform.h"
+#include "form/Layout.h"
 
 class FormState;
 class PacketSprites;
@@ -17,8 +18,9 @@ class FormPainter {
 public:
     static constexpr int kFormColour = 0xF0F0F0;
 
-    FormPainter(const FormState& form, const TwipsTransform& transform)
-        : form_(form), transform_(transform) {}
+    FormPainter(const FormState& form, const TwipsTransform& transform,
+                const Layout::PacketLook& look = Layout::kPlainPackets)
+        : form_(form), transform_(transform), look_(look) {}
 
     // The drawing only clicks change, over the whole window: the form's colour, link and drop
     // lines, router rectangles, network end markers, and network and cost labels.
@@ -35,4 +37,5 @@ public:
 private:
     const FormState& form_;
     const TwipsTransform& transform_;
+    Layout::PacketLook look_;
 };

@@ -221,3 +221,9 @@ void FormWidgets::FindOpaque() {
     }
     opaque_ = opaque;
 }
+
+void FormWidgets::SetLook(bool projector) {
+    for (RouterTable* panel : panels_) {
+        panel->SetLook(projector ? PanelLayout::kProjectorLook : PanelLayout::kPlainLook);
+    }
+}

@@ -42,6 +42,8 @@ public:
     // painted beneath them shows. Found again whenever one of them moves, appears or goes.
     const QRegion& Opaque() const { return opaque_; }
     ScenarioList* List() const { return list_; }
+    // The router panels write in a projector's look, or in the design's own.
+    void SetLook(bool projector);
 
 private:
     struct BoundButton {

@@ -71,7 +71,8 @@ bool IsSpeed(Id id) {
 bool EndsGroup(Id id) {
     return id == Id::DoubleSpeed || id == Id::StepHop || id == Id::Redo || id == Id::Log ||
            id == Id::ShortestPaths || id == Id::HoldDownTime || id == Id::HoldDownDemo ||
-           id == Id::SavePicture;
+           id == Id::SavePicture || id == Id::SaveDemonstration || id == Id::RecordLesson ||
+           id == Id::ExportTables;
 }
 
 // Extras that are switched on and off, and show a tick while on.
@@ -97,10 +98,16 @@ LectureMenu::LectureMenu(Lesson& lesson, QWidget& window, const QElapsedTimer& c
     auto* speeds = new QActionGroup(this);
     for (const Extras::Entry& entry : Extras::kEntries) {
         auto* action = new QAction(QString::fromUtf8(entry.name), &window);
-        action->setShortcut(QKeySequence(QString::fromLatin1(entry.keys)));
+        QList<QKeySequence> keys{QKeySequence(QString::fromLatin1(entry.keys))};
+        if (*entry.otherKeys != 0) {
+            keys << QKeySequence(QString::fromLatin1(entry.otherKeys));
+        }
+        action->setShortcuts(keys);
         action->setCheckable(IsSwitch(entry.id));
-        // The keys act from the log and help windows too.
-        action->setShortcutContext(Qt::ApplicationShortcut);
+        // The keys act from the log and help windows too, but for a lesson's steps: the log's
+        // text pages and moves with the same keys.
+        const bool step = entry.id == Id::NextStep || entry.id == Id::PreviousStep;
+        action->setShortcutContext(step ? Qt::WindowShortcut : Qt::ApplicationShortcut);
         window.addAction(action);
         connect(action, &QAction::triggered, this, [this, id = entry.id] { Trigger(id); });
         actions_[entry.id] = action;
@@ -120,6 +127,11 @@ QMenu* LectureMenu::Menu() {
         menu_->setObjectName(QStringLiteral("ExtrasMenu"));
         for (const Extras::Entry& entry : Extras::kEntries) {
             menu_->addAction(actions_.at(entry.id));
+            for (const auto& [menu, after] : submenus_) {
+                if (after == entry.id) {
+                    menu_->addMenu(menu);
+                }
+            }
             if (EndsGroup(entry.id)) {
                 menu_->addSeparator();
             }
@@ -269,6 +281,17 @@ void LectureMenu::Trigger(Id id) {
         break;
     case Id::Help:
         ShowBeside(*Help());
+        break;
+    case Id::OpenFile:
+    case Id::SaveDemonstration:
+    case Id::NextStep:
+    case Id::PreviousStep:
+    case Id::EndLesson:
+    case Id::RecordLesson:
+    case Id::ExportLog:
+    case Id::ExportTables:
+    case Id::Projector:
+        emit Other(id);
         break;
     }
     emit Changed();

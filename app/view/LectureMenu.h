@@ -7,6 +7,8 @@
 #include <QPoint>
 
 #include <map>
+#include <utility>
+#include <vector>
 
 class Lesson;
 class LogWindow;
@@ -40,9 +42,14 @@ public:
     // it could not. Returns whether it was saved.
     bool SavePicture(const QString& typed, PictureFile::Format format, double scale);
 
+    // A submenu, placed after the entry given when the menu is made.
+    void AddSubmenu(QMenu* menu, Extras::Id after) { submenus_.emplace_back(menu, after); }
+
 signals:
     // The lesson changed: the window shows it anew and sets its timer.
     void Changed();
+    // An extra of files and lessons was chosen, which LessonControls carries out.
+    void Other(Extras::Id id);
 
 private:
     void Trigger(Extras::Id id);
@@ -62,4 +69,5 @@ private:
     std::map<Extras::Id, QAction*> actions_;
     LogWindow* log_ = nullptr;
     QWidget* help_ = nullptr;
+    std::vector<std::pair<QMenu*, Extras::Id>> submenus_;
 };

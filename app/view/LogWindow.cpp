@@ -35,9 +35,7 @@ void LogWindow::Show(const std::vector<ChangeLog::Line>& lines, std::size_t drop
         shown_ = dropped;
     }
     for (std::size_t i = shown_ - dropped; i < lines.size(); ++i) {
-        text_->appendPlainText(QStringLiteral("tick %1  %2")
-                                   .arg(lines[i].tick)
-                                   .arg(QString::fromStdString(lines[i].text)));
+        text_->appendPlainText(QString::fromStdString(lines[i].Shown()));
     }
     shown_ = dropped + lines.size();
 }

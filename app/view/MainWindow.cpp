@@ -2,12 +2,17 @@
 
 #include "app/Lesson.h"
 #include "app/MainForm.h"
+#include "app/view/CaptionStrip.h"
 #include "app/view/LectureMenu.h"
+#include "app/view/LessonControls.h"
 #include "form/Layout.h"
 
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPaintEvent>
 #include <QTimer>
 
@@ -39,6 +44,12 @@ MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
     meter_->hide();
     extras_ = new LectureMenu(lesson_, *this, clock_);
     connect(extras_, &LectureMenu::Changed, this, &MainWindow::Sync);
+    strip_ = new CaptionStrip(this);
+    lessons_ = new LessonControls(lesson_, *extras_, *this, clock_);
+    connect(lessons_, &LessonControls::Changed, this, &MainWindow::Sync);
+    connect(lessons_, &LessonControls::CaptionChanged, this, &MainWindow::SyncCaption);
+    connect(lessons_, &LessonControls::LookChanged, this, &MainWindow::SyncLook);
+    setAcceptDrops(true);
     setMinimumSize(SizeAt(kMinimumScale));
     resize(room.isValid() ? OpeningSize(room) : SizeAt(1.0));
     Place();
@@ -48,7 +59,12 @@ MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
 QSize MainWindow::SizeAt(double fraction) const {
     const double scale = BaseScale() * fraction;
     return {static_cast<int>(std::lround(lesson_.State().ClientWidth * scale)),
-            static_cast<int>(std::lround(lesson_.State().ClientHeight * scale))};
+            static_cast<int>(std::lround(DrawnHeight() * scale))};
+}
+
+int MainWindow::DrawnHeight() const {
+    const bool strip = lessons_ != nullptr && lessons_->Player().Playing();
+    return lesson_.State().ClientHeight + (strip ? Layout::kCaptionHeight : 0);
 }
 
 QSize MainWindow::OpeningSize(const QSize& room) const {
@@ -93,9 +109,11 @@ void MainWindow::Tick() {
     SyncPackets();
     ScheduleFrames();
     extras_->Refresh();
+    lessons_->AfterTick();
 }
 
 void MainWindow::Schedule() {
+    lessons_->Settle();
     // Restarted on the lesson's beat: the next tick falls one interval after the last.
     if (const std::optional<long> next = lesson_.NextTick(Now())) {
         timer_->start(static_cast<int>(*next));
@@ -140,15 +158,16 @@ void MainWindow::Place() {
     const FormState& state = lesson_.State();
     const double base = BaseScale();
     const double fit =
-        std::min(width() / (state.ClientWidth * base), height() / (state.ClientHeight * base));
+        std::min(width() / (state.ClientWidth * base), height() / (DrawnHeight() * base));
     const double scale = base * fit;
     const QPointF offset((width() - state.ClientWidth * scale) / 2,
-                         (height() - state.ClientHeight * scale) / 2);
+                         (height() - DrawnHeight() * scale) / 2);
     transform_ = TwipsTransform(scale, offset);
     widgets_.Place(transform_);
     const Box& meter = Layout::kMeter;
     meter_->setGeometry(transform_.Rect(meter.left, meter.top, meter.width, meter.height));
     meter_->setFont(transform_.Font(Layout::kNotePoints, false));
+    strip_->Place(transform_);
     canvas_.Invalidate(true);
     update();
 }
@@ -190,4 +209,50 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent*) {
     Place();
+}
+
+void MainWindow::SyncCaption() {
+    const LessonPlayer& player = lessons_->Player();
+    const bool playing = player.Playing();
+    strip_->Show(
+        QString::fromStdString(player.Caption()),
+        QString::fromStdString(player.Progress()) +
+            QStringLiteral("  \u2022  Page Down or \u2192: next   Page Up or \u2190: back"));
+    if (strip_->isVisible() == playing) {
+        return;
+    }
+    // The window grows or shrinks by the strip at the scale it has; a maximised or full-screen
+    // window keeps its size and the drawing makes room.
+    const double fraction = transform_.Scale() / BaseScale();
+    strip_->setVisible(playing);
+    setMinimumSize(SizeAt(kMinimumScale));
+    if (!isMaximized() && !isFullScreen()) {
+        resize(SizeAt(fraction));
+    }
+    placedSize_ = QSize();
+    Place();
+}
+
+void MainWindow::SyncLook() {
+    widgets_.SetLook(lesson_.Projector());
+    canvas_.SetLook(lesson_.Projector() ? Layout::kProjectorPackets : Layout::kPlainPackets);
+    update();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile()) {
+        event->acceptProposedAction();
+        // Opened once the drop is over: a file that cannot be opened says so in a message box,
+        // which must not hold the drag up.
+        QTimer::singleShot(0, this,
+                           [this, file = urls.front().toLocalFile()] { lessons_->OpenFile(file); });
+    }
 }

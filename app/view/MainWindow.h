@@ -9,7 +9,9 @@
 
 #include <utility>
 
+class CaptionStrip;
 class LectureMenu;
+class LessonControls;
 class QLabel;
 class Lesson;
 class QTimer;
@@ -41,8 +43,11 @@ public:
     void Sync();
     // What MoveTimer calls: one tick of the lesson, then a repaint of what it changed.
     void Tick();
+    // The look for a hall's projector, or the design's own, as the lesson says.
+    void SyncLook();
     Lesson& Demonstration() { return lesson_; }
     LectureMenu& Lecture() { return *extras_; }
+    LessonControls& Lessons() { return *lessons_; }
     // Milliseconds since the window was made: the time handed to the lesson.
     long Now() const { return clock_.elapsed(); }
 
@@ -53,6 +58,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     // Esc leaves full screen.
     void keyPressEvent(QKeyEvent* event) override;
+    // A demonstration or lesson file dropped on the window is opened.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Act(const Action& action);
@@ -66,6 +74,11 @@ private:
     // The convergence meter's text, shown while the true costs are.
     void SyncMeter();
     QSize SizeAt(double fraction) const;
+    // Twips down the window: the form, and the caption strip under it while a lesson runs.
+    int DrawnHeight() const;
+    // Shows the lesson's caption, and grows or shrinks the window by the strip as a lesson
+    // starts or ends, the drawing's scale kept.
+    void SyncCaption();
 
     Lesson& lesson_;
     QElapsedTimer clock_;
@@ -76,6 +89,8 @@ private:
     QTimer* timer_ = nullptr;
     QTimer* frameTimer_ = nullptr;
     LectureMenu* extras_ = nullptr;
+    LessonControls* lessons_ = nullptr;
+    CaptionStrip* strip_ = nullptr;
     QLabel* meter_ = nullptr;
     std::pair<bool, int> meterShows_{false, -1}; // converged, tables since a change
 };

@@ -15,7 +15,7 @@ std::size_t PacketSprites::KeyHash::operator()(const Key& k) const {
 }
 
 QImage PacketSprites::Render(const TwipsTransform& transform, const ShapeControl& packet,
-                             double ratio, QPointF phase) const {
+                             const Layout::PacketLook& look, double ratio, QPointF phase) const {
     const double width = packet.width * transform.Scale();
     const double height = packet.height * transform.Scale();
     const QSize pixels(static_cast<int>(std::ceil((phase.x() + width) * ratio)) + 1,
@@ -25,22 +25,31 @@ QImage PacketSprites::Render(const TwipsTransform& transform, const ShapeControl
     sprite.fill(Qt::transparent);
     QPainter painter(&sprite);
     painter.setRenderHint(QPainter::Antialiasing);
-    DrawCircle(painter, transform, packet, phase - transform.Point(packet.left, packet.top));
+    DrawCircle(painter, transform, packet, look, phase - transform.Point(packet.left, packet.top));
     return sprite;
 }
 
 void PacketSprites::DrawCircle(QPainter& painter, const TwipsTransform& transform,
-                               const ShapeControl& packet, QPointF offset) {
-    const QRectF bounds =
+                               const ShapeControl& packet, const Layout::PacketLook& look,
+                               QPointF offset) {
+    QRectF bounds =
         transform.RectF(packet.left, packet.top, packet.width, packet.height).translated(offset);
-    const double pen = transform.PenWidth(packet.borderWidth);
+    if (look.outlineColour >= 0) {
+        // The outline round the ring, as a disc the ring and fill then cover but for its edge.
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ToQColor(look.outlineColour));
+        painter.drawEllipse(bounds);
+        const double outline = transform.PenWidth(look.outlineWidth);
+        bounds.adjust(outline, outline, -outline, -outline);
+    }
+    const double pen = transform.PenWidth(packet.borderWidth * look.ringFactor);
     painter.setPen(QPen(ToQColor(packet.borderColour), pen));
     painter.setBrush(ToQColor(packet.fillColour));
     painter.drawEllipse(bounds.adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2));
 }
 
 void PacketSprites::Draw(QPainter& painter, const TwipsTransform& transform,
-                         const ShapeControl& packet) {
+                         const ShapeControl& packet, const Layout::PacketLook& look) {
     const double ratio = painter.device()->devicePixelRatioF();
     const QPointF corner = transform.Point(packet.left, packet.top) * ratio;
     // The device pixel the rendering starts in, and the offset within it to a quarter pixel.
@@ -67,7 +76,7 @@ void PacketSprites::Draw(QPainter& painter, const TwipsTransform& transform,
         }
         const QPointF phase(static_cast<double>(phaseX) / kPhases / ratio,
                             static_cast<double>(phaseY) / kPhases / ratio);
-        found = sprites_.emplace(key, Render(transform, packet, ratio, phase)).first;
+        found = sprites_.emplace(key, Render(transform, packet, look, ratio, phase)).first;
     }
     painter.drawImage(whole / ratio, found->second);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/view/TwipsTransform.h"
+#include "form/Layout.h"
 
 #include <QImage>
 
@@ -17,12 +18,15 @@ class PacketSprites {
 public:
     // Forgets every rendering: the scale or the pixel ratio changed.
     void Clear() { sprites_.clear(); }
-    // Draws the packet marker as a circle inside its bounds, its border inside them too.
-    void Draw(QPainter& painter, const TwipsTransform& transform, const ShapeControl& packet);
+    // Draws the packet marker as a circle inside its bounds, its border (and the look's
+    // outline round it) inside them too. The renderings are of one look: Clear() when it changes.
+    void Draw(QPainter& painter, const TwipsTransform& transform, const ShapeControl& packet,
+              const Layout::PacketLook& look);
     std::size_t Size() const { return sprites_.size(); }
     // The circle itself, drawn straight at its place moved by `offset` pixels.
     static void DrawCircle(QPainter& painter, const TwipsTransform& transform,
-                           const ShapeControl& packet, QPointF offset);
+                           const ShapeControl& packet, const Layout::PacketLook& look,
+                           QPointF offset);
 
 private:
     static constexpr int kPhases = 4; // offsets per pixel, across and down
@@ -37,7 +41,7 @@ private:
         std::size_t operator()(const Key& key) const;
     };
 
-    QImage Render(const TwipsTransform& transform, const ShapeControl& packet, double ratio,
-                  QPointF phase) const;
+    QImage Render(const TwipsTransform& transform, const ShapeControl& packet,
+                  const Layout::PacketLook& look, double ratio, QPointF phase) const;
     std::unordered_map<Key, QImage, KeyHash> sprites_;
 };

@@ -1,5 +1,7 @@
 #include "app/view/Program.h"
 
+#include "app/view/LessonControls.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
@@ -38,4 +40,18 @@ Program::Program(const StartOptions& options, const QSize& room, Platform* platf
     : platform_(platform != nullptr ? *platform : desktop_), form_(platform_, random_),
       lesson_(StartedUp(form_, random_, options)), window_(lesson_, room) {
     desktop_.SetParent(&window_);
+    if (options.demonstration) {
+        lesson_.Open(*options.demonstration, window_.Now());
+    }
+    if (options.lesson) {
+        window_.Lessons().StartLesson(*options.lesson);
+    }
+    for (const std::string& note : options.notes) {
+        lesson_.Note(note);
+    }
+    if (options.projector) {
+        lesson_.SetProjector(true);
+        window_.SyncLook();
+    }
+    window_.Sync();
 }

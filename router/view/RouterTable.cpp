@@ -49,14 +49,27 @@ void RouterTable::SetTitle(const QString& title) {
 void RouterTable::Place(int left, int top, const TwipsTransform& transform) {
     left_ = left;
     top_ = top;
+    transform_ = transform;
+    MakeFonts();
+    Refresh();
+}
+
+void RouterTable::SetLook(const PanelLayout::Look& look) {
+    look_ = look;
+    MakeFonts();
+    update();
+}
+
+void RouterTable::MakeFonts() {
     // The fonts at this scale, made once: a paint only sets them.
-    const TwipsTransform local(transform.Scale(), QPointF());
-    rowFont_ = local.Font(PanelLayout::kFontPoints, true);
+    const TwipsTransform local(transform_.Scale(), QPointF());
+    rowFont_ = local.Font(look_.rowPoints, true);
+    if (look_.heavy) {
+        rowFont_.setWeight(QFont::Black);
+    }
     noteFont_ = local.Font(PanelLayout::kNotePoints, true);
     const QFontMetricsF metrics(noteFont_);
     noteBaseline_ = (metrics.ascent() - metrics.descent()) / 2;
-    transform_ = transform;
-    Refresh();
 }
 
 std::array<RouterPanel::ClockNote, Router::kRows> RouterTable::Clocks() const {
@@ -177,11 +190,11 @@ void RouterTable::PaintNotes(QPainter& painter, const TwipsTransform& local,
         if (!panel_.trueCost[k].empty()) {
             const QString sign = panel_.stale[k] ? QStringLiteral("\u2260") : QStringLiteral("=");
             note(InRow(kTrueCost, k), sign + QString::fromStdString(panel_.trueCost[k]),
-                 panel_.stale[k] ? kHighlightColour : kTrueCostColour);
+                 panel_.stale[k] ? look_.staleColour : look_.trueCostColour);
         }
         const RouterPanel::ClockNote clock = panel_.Clock(k);
         if (clock.kind != RouterPanel::ClockNote::Kind::None) {
-            note(InRow(kClock, k), QString::number(clock.seconds), kClockColour);
+            note(InRow(kClock, k), QString::number(clock.seconds), look_.clockColour);
         }
     }
 }

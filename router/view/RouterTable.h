@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "router/PanelLayout.h"
 #include "router/Router.h"
 #include "router/RouterPanel.h"
 
@@ -36,6 +37,8 @@ public:
 
     // Places the panel: its top left corner in the container's twips and the transform in use.
     void Place(int left, int top, const TwipsTransform& transform);
+    // Writes in the look given from now on (the design's own, or a projector's).
+    void SetLook(const PanelLayout::Look& look);
     // Re-reads the panel data (visibility, height, colours, title, rows and what is written
     // beside them) and repaints only when something changed. Returns whether the panel moved,
     // grew, shrank, appeared or went.
@@ -57,7 +60,11 @@ private:
     std::array<RouterPanel::ClockNote, Router::kRows> Clocks() const;
 
     RouterPanel& panel_;
+    // The fonts for the transform and the look.
+    void MakeFonts();
+
     TwipsTransform transform_;
+    PanelLayout::Look look_ = PanelLayout::kPlainLook;
     QFont rowFont_;
     QFont noteFont_;
     double noteBaseline_ = 0; // from a note box's middle down to the baseline of its text

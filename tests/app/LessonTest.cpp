@@ -8,11 +8,11 @@ namespace {
 
 using Control = Action::Control;
 
-struct Demonstration : FormFixture {
+struct Running : FormFixture {
     Lesson lesson{form};
     long now = 0;
 
-    Demonstration() {
+    Running() {
         Act(Action::Choose("Example 1"));
         lesson.NextTick(now); // the window schedules its timer after every event
     }
@@ -31,7 +31,7 @@ struct Demonstration : FormFixture {
 
 // Undo and redo say what they did; a cost's change is written to the log; a step key pressed
 // while the animation runs does nothing and takes no undo level.
-TEST_F(Demonstration, UndoAndRedoSayWhatTheyDidAndStepsWhileRunningTakeNoLevel) {
+TEST_F(Running, UndoAndRedoSayWhatTheyDidAndStepsWhileRunningTakeNoLevel) {
     Act(Action::Click(Control::Break, 7)); // C-D
     for (int press = 0; press < 3; ++press) {
         EXPECT_FALSE(lesson.Step(1, now)) << "running: no step";
@@ -54,7 +54,7 @@ TEST_F(Demonstration, UndoAndRedoSayWhatTheyDidAndStepsWhileRunningTakeNoLevel) 
 
 // Frames that last for three seconds, or until the next tick, go on time also while the timer
 // sleeps because nothing moves; while the animation is paused no tick comes to clear them.
-TEST_F(Demonstration, FramesGoOnTimeWhileTheTimerSleeps) {
+TEST_F(Running, FramesGoOnTimeWhileTheTimerSleeps) {
     lesson.CycleHighlight(now); // until the next tick
     Act(Action::Click(Control::Update));
     for (int t = 0; t < 26; ++t) {
@@ -90,7 +90,7 @@ TEST_F(Demonstration, FramesGoOnTimeWhileTheTimerSleeps) {
 
 // The ticks the timer sleeps through still count: a click after a second of sleep happens on
 // the 25th tick, and after another second at quarter speed six ticks later.
-TEST_F(Demonstration, SleptTicksCountAcrossAChangeOfSpeed) {
+TEST_F(Running, SleptTicksCountAcrossAChangeOfSpeed) {
     now = 1000;
     Act(Action::Click(Control::Break, 0));
     EXPECT_GE(lesson.LogLines().back().tick, 25);

@@ -16,6 +16,9 @@ public:
     void GoOnWhenDry() { goOn_ = true; }
     void Seed(std::uint64_t seed) override { fallback_.Seed(seed); }
     double Next() override;
+    // The seeded sequence it goes on with stands for it.
+    Position Where() const override { return fallback_.Where(); }
+    void GoTo(const Position& position) override { fallback_.GoTo(position); }
     std::size_t Left() const { return values_.size(); }
 
 private:

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/LessonScript.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The lessons shipped with the program: the recipes for the lecturer, told step by step.
+class BuiltInLessons {
+public:
+    static const std::vector<LessonScript>& All();
+    // The lesson of that title, or none.
+    static std::optional<LessonScript> Named(const std::string& title);
+};

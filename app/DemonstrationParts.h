@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/Demonstration.h"
+#include "common/JsonValue.h"
+
+#include <string>
+
+class JsonReader;
+
+// The parts a demonstration file is made of: RIP's state, each router's panel and each packet,
+// written as JSON and read back under every rule of what a valid part is.
+class DemonstrationParts {
+public:
+    static JsonValue RipJson(const RipState& rip);
+    static JsonValue PanelJson(const Demonstration::Panel& panel);
+    static JsonValue PacketJson(const Demonstration::Packet& packet);
+
+    static RipState ReadRip(JsonReader& reader, const JsonValue& value, const std::string& path);
+    static Demonstration::Panel ReadPanel(JsonReader& reader, const JsonValue& value,
+                                          const std::string& path);
+    static Demonstration::Packet ReadPacket(JsonReader& reader, const JsonValue& value,
+                                            const std::string& path);
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/Demonstration.h"
+#include "app/LessonScript.h"
+#include "common/JsonValue.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// A file the program saves and opens: a demonstration or a lesson, told apart by the format its
+// document names. Reading one gives either, or one line saying what is wrong.
+class HopscapeFile {
+public:
+    struct Read {
+        std::optional<Demonstration> demonstration;
+        std::optional<LessonScript> lesson;
+        std::string fault;
+        std::vector<std::string> ignored; // members no reader knows, by path
+    };
+
+    static Read FromJson(const JsonValue& document);
+    // What the lecturer reads when a file cannot be opened: "FILE: what is wrong".
+    static std::string Problem(const std::string& file, const std::string& fault);
+    // The log's line for a member no reader knows: "demo.json: packets[2].colour ignored".
+    static std::string IgnoredLine(const std::string& file, const std::string& member);
+};

@@ -1,0 +1,304 @@
+#include "app/LessonFile.h"
+
+#include "app/DemonstrationFile.h"
+#include "app/FileWords.h"
+#include "app/Scenarios.h"
+#include "common/JsonReader.h"
+
+#include "packets/PacketMotion.h"
+#include <algorithm>
+
+namespace {
+
+using Json = JsonValue;
+using Step = LessonScript::Step;
+using Control = Action::Control;
+
+constexpr std::string_view kCommands[] = {"update", "reset", "one", "many", "pause", "kill"};
+constexpr Control kCommandControls[] = {Control::Update, Control::Reset, Control::One,
+                                        Control::Many,   Control::Pause, Control::Kill};
+constexpr std::string_view kButtons[] = {"left", "right", "middle"};
+constexpr int kButtonNumbers[] = {1, 2, 4};
+constexpr std::string_view kKinds[] = {
+    "click",          "router",         "network",           "break", "cost",       "scenario",
+    "split horizons", "rule",           "hold-down seconds", "extra", "step ticks", "speed",
+    "highlight",      "shortest paths", "caption",           "wait"};
+constexpr long long kLongestWait = 100000; // ticks
+
+Json ActionJson(const Action& a) {
+    Json step = Json::Object();
+    switch (a.control) {
+    case Control::Router:
+        return step.Set("router", Json::String(RouterLetter(a.index)));
+    case Control::Network:
+        return step.Set("network", Json::String(NetworkLetter(a.index)));
+    case Control::Break:
+        return step.Set("break", Json::String(FileWords::LinkName(a.index)));
+    case Control::Cost: {
+        const int button = a.button == 1 ? 0 : a.button == 2 ? 1 : 2;
+        return step.Set("cost", Json::String(FileWords::CostName(a.index)))
+            .Set("button", Json::String(std::string(kButtons[button])));
+    }
+    case Control::Scenario:
+        return step.Set("scenario", Json::String(a.scenario));
+    case Control::Split:
+        return step.Set("split horizons", Json::Bool(a.checked));
+    case Control::Rule: {
+        const std::string rule = a.index == Action::kAllRules
+                                     ? "all"
+                                     : RipControl::kRules[static_cast<std::size_t>(a.index)].option;
+        return step.Set("rule", Json::String(rule)).Set("on", Json::Bool(a.checked));
+    }
+    case Control::HoldDownTime:
+        return step.Set("hold-down seconds", Json::Number(a.value));
+    default:
+        break;
+    }
+    for (std::size_t c = 0; c < std::size(kCommandControls); ++c) {
+        if (kCommandControls[c] == a.control) {
+            step.Set("click", Json::String(std::string(kCommands[c])));
+        }
+    }
+    return step;
+}
+
+Json StepJson(const Step& s) {
+    switch (s.kind) {
+    case Step::Kind::Act:
+        return ActionJson(s.action);
+    case Step::Kind::Speed: {
+        return Json::Object().Set("speed", Json::String(FileWords::SpeedName(s.speed)));
+    }
+    case Step::Kind::Undo:
+        return Json::Object().Set("extra", Json::String("undo"));
+    case Step::Kind::Redo:
+        return Json::Object().Set("extra", Json::String("redo"));
+    case Step::Kind::StepTicks:
+        return Json::Object().Set("step ticks", Json::Number(static_cast<double>(s.ticks)));
+    case Step::Kind::Highlight:
+        return Json::Object().Set("highlight", Json::String("next"));
+    case Step::Kind::ShortestPaths:
+        return Json::Object().Set("shortest paths", Json::Bool(s.on));
+    case Step::Kind::Caption:
+        return Json::Object().Set("caption", Json::String(s.caption));
+    case Step::Kind::Wait:
+        if (s.until == Step::Until::Quiet) {
+            return Json::Object().Set("wait", Json::String("quiet"));
+        }
+        return Json::Object().Set(
+            "wait", Json::Object().Set("ticks", Json::Number(static_cast<double>(s.ticks))));
+    }
+    return Json::Object();
+}
+
+int Letter(JsonReader& r, const Json& value, const std::string& path, char first, int count,
+           const char* what) {
+    const std::string text = r.String(value, path);
+    if (r.Ok() && (text.size() != 1 || text[0] < first || text[0] >= first + count)) {
+        r.Fail(path, "\"" + text + "\" is no " + what + " of the window");
+        return 0;
+    }
+    return text.empty() ? 0 : text[0] - first;
+}
+
+Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
+    if (value.kind != Json::Kind::Object || value.members.empty()) {
+        r.Fail(path, "is not a step (an object naming what to do)");
+        return {};
+    }
+    // The member that names the kind of step; others ("button", "on") qualify it.
+    const auto named = std::find_if(value.members.begin(), value.members.end(), [](const auto& m) {
+        return std::find(std::begin(kKinds), std::end(kKinds), m.first) != std::end(kKinds);
+    });
+    if (named == value.members.end()) {
+        r.Fail(path, "names no kind of step");
+        return {};
+    }
+    const std::string& kind = named->first;
+    const Json& first = named->second;
+    const std::string at = JsonReader::At(path, kind);
+    if (kind == "click") {
+        r.Members(value, path, {"click"});
+        const int c = r.Choice(
+            first, at,
+            {kCommands[0], kCommands[1], kCommands[2], kCommands[3], kCommands[4], kCommands[5]});
+        return Step::Do(Action::Click(kCommandControls[c]));
+    }
+    if (kind == "router" || kind == "network") {
+        r.Members(value, path, {kind});
+        const bool router = kind == "router";
+        const int index =
+            Letter(r, first, at, router ? 'A' : 'a', kRouterCount, router ? "router" : "network");
+        return Step::Do(Action::Click(router ? Control::Router : Control::Network, index));
+    }
+    if (kind == "break") {
+        r.Members(value, path, {"break"});
+        const std::string name = r.String(first, at);
+        for (int b = 0; b < Layout::kBreakCount; ++b) {
+            if (FileWords::LinkName(b) == name) {
+                return Step::Do(Action::Click(Control::Break, b));
+            }
+        }
+        r.Fail(at, "\"" + name + "\" is no link of the window");
+        return {};
+    }
+    if (kind == "cost") {
+        r.Members(value, path, {"cost", "button"});
+        const std::string name = r.String(first, at);
+        const int button =
+            kButtonNumbers[r.Choice(r.Member(value, path, "button"), JsonReader::At(path, "button"),
+                                    {kButtons[0], kButtons[1], kButtons[2]})];
+        for (int c = 0; c < Layout::kCostLabelCount; ++c) {
+            if (FileWords::CostName(c) == name) {
+                return Step::Do(Action::CostPress(c, button));
+            }
+        }
+        r.Fail(at, "\"" + name + "\" is no cost of the window (\"A to B\", say)");
+        return {};
+    }
+    if (kind == "scenario") {
+        r.Members(value, path, {"scenario"});
+        const std::string name = r.String(first, at);
+        if (r.Ok() && !Scenarios::Known(name)) {
+            r.Fail(at, "no scenario is called \"" + name + "\"");
+        }
+        return Step::Do(Action::Choose(name));
+    }
+    if (kind == "split horizons") {
+        r.Members(value, path, {"split horizons"});
+        return Step::Do(Action::Split(r.Bool(first, at)));
+    }
+    if (kind == "rule") {
+        r.Members(value, path, {"rule", "on"});
+        const std::string name = r.String(first, at);
+        const bool on = r.Bool(r.Member(value, path, "on"), JsonReader::At(path, "on"));
+        if (name == "all") {
+            return Step::Do(Action::Rule(Action::kAllRules, on));
+        }
+        for (std::size_t i = 0; i < RipControl::kRules.size(); ++i) {
+            if (name == RipControl::kRules[i].option) {
+                return Step::Do(Action::Rule(static_cast<int>(i), on));
+            }
+        }
+        r.Fail(at, "no RIP rule is called \"" + name + "\"");
+        return {};
+    }
+    if (kind == "hold-down seconds") {
+        r.Members(value, path, {"hold-down seconds"});
+        constexpr long long kMostHoldDown = 600;
+        return Step::Do(Action::HoldDown(static_cast<int>(r.Integer(first, at, 1, kMostHoldDown))));
+    }
+    if (kind == "speed") {
+        r.Members(value, path, {"speed"});
+        Step step = Step::Of(Step::Kind::Speed);
+        step.speed = FileWords::kSpeedValues[static_cast<std::size_t>(
+            r.Choice(first, at, FileWords::kSpeeds))];
+        return step;
+    }
+    if (kind == "extra") {
+        r.Members(value, path, {"extra"});
+        return Step::Of(r.Choice(first, at, {"undo", "redo"}) == 0 ? Step::Kind::Undo
+                                                                   : Step::Kind::Redo);
+    }
+    if (kind == "step ticks") {
+        r.Members(value, path, {"step ticks"});
+        Step step = Step::Of(Step::Kind::StepTicks);
+        step.ticks = r.Integer(first, at, 1, PacketMotion::kArrivalTick);
+        return step;
+    }
+    if (kind == "highlight") {
+        r.Members(value, path, {"highlight"});
+        r.Choice(first, at, {"next"});
+        return Step::Of(Step::Kind::Highlight);
+    }
+    if (kind == "shortest paths") {
+        r.Members(value, path, {"shortest paths"});
+        Step step = Step::Of(Step::Kind::ShortestPaths);
+        step.on = r.Bool(first, at);
+        return step;
+    }
+    if (kind == "caption") {
+        r.Members(value, path, {"caption"});
+        return Step::Say(r.String(first, at));
+    }
+    if (kind == "wait") {
+        r.Members(value, path, {"wait"});
+        if (first.kind == Json::Kind::String) {
+            r.Choice(first, at, {"quiet"});
+            return Step::WaitQuiet();
+        }
+        r.Members(first, at, {"ticks", "hops"});
+        if (const Json* hops = first.Find("hops")) {
+            return Step::WaitTicks(PacketMotion::kArrivalTick *
+                                   r.Integer(*hops, JsonReader::At(at, "hops"), 0,
+                                             kLongestWait / PacketMotion::kArrivalTick));
+        }
+        return Step::WaitTicks(
+            r.Integer(r.Member(first, at, "ticks"), JsonReader::At(at, "ticks"), 0, kLongestWait));
+    }
+    return {};
+}
+
+} // namespace
+
+JsonValue LessonFile::ToJson(const LessonScript& lesson) {
+    Json start = Json::Object();
+    if (lesson.demonstration) {
+        start.Set("demonstration", DemonstrationFile::ToJson(*lesson.demonstration));
+    } else {
+        start.Set("scenario", Json::String(lesson.scenario));
+    }
+    Json steps = Json::Array();
+    for (const Step& step : lesson.steps) {
+        steps.items.push_back(StepJson(step));
+    }
+    return Json::Object()
+        .Set("format", Json::String(kFormat))
+        .Set("version", Json::Number(DemonstrationFile::kVersion))
+        .Set("title", Json::String(lesson.title))
+        .Set("start", start)
+        .Set("steps", steps);
+}
+
+LessonFile::Read LessonFile::FromJson(const JsonValue& document) {
+    Read read;
+    // A start that holds a demonstration nests two deeper than the demonstration.
+    const std::size_t deepest = DemonstrationFile::kDeepest + 2;
+    if (document.Depth() > deepest) {
+        read.fault = "the document nests " + std::to_string(document.Depth()) +
+                     " deep; a lesson nests at most " + std::to_string(deepest);
+        return read;
+    }
+    JsonReader r;
+    DemonstrationFile::CheckFormat(r, document, kFormat);
+    r.Members(document, "", {"format", "version", "title", "start", "steps"});
+    LessonScript lesson;
+    lesson.title = r.String(r.Member(document, "", "title"), "title");
+    const Json& start = r.Member(document, "", "start");
+    r.Members(start, "start", {"scenario", "demonstration"});
+    if (const Json* demonstration = start.Find("demonstration")) {
+        DemonstrationFile::CheckFormat(r, *demonstration, DemonstrationFile::kFormat);
+        lesson.demonstration =
+            DemonstrationFile::ReadDemonstration(r, *demonstration, "start.demonstration");
+        lesson.scenario = lesson.demonstration->scenario;
+    } else {
+        lesson.scenario = r.String(r.Member(start, "start", "scenario"), "start.scenario");
+        if (r.Ok() && !Scenarios::Known(lesson.scenario)) {
+            r.Fail("start.scenario", "no scenario is called \"" + lesson.scenario + "\"");
+        }
+    }
+    const auto& steps = r.Array(r.Member(document, "", "steps"), "steps", std::string::npos);
+    if (steps.size() > kMostSteps) {
+        r.Fail("steps", "has " + std::to_string(steps.size()) + " steps; a lesson has at most " +
+                            std::to_string(kMostSteps));
+    }
+    for (std::size_t i = 0; i < steps.size() && r.Ok(); ++i) {
+        lesson.steps.push_back(ReadStep(r, steps[i], JsonReader::At("steps", i)));
+    }
+    read.fault = r.Fault();
+    read.ignored = r.Ignored();
+    if (r.Ok()) {
+        read.lesson = std::move(lesson);
+    }
+    return read;
+}

@@ -1,0 +1,135 @@
+#include "app/LessonPlayer.h"
+
+#include "packets/PacketMotion.h"
+
+#include <algorithm>
+
+void LessonPlayer::Start(const LessonScript& script, long now) {
+    script_ = script;
+    if (script_.demonstration) {
+        lesson_.Open(*script_.demonstration, now);
+    } else {
+        lesson_.Act(Action::Choose(script_.scenario), now);
+    }
+    lesson_.ForgetHistory();
+    playing_ = true;
+    next_ = 0;
+    waiting_ = false;
+    marks_.clear();
+    caption_ = script_.title;
+}
+
+void LessonPlayer::Next(long now) {
+    if (!playing_) {
+        return;
+    }
+    if (waiting_) {
+        Finish(now);
+        return;
+    }
+    if (AtEnd()) {
+        return;
+    }
+    marks_.push_back({next_, lesson_.Here(), caption_});
+    Run(now);
+}
+
+bool LessonPlayer::Back(long now) {
+    if (!playing_ || marks_.empty()) {
+        return false;
+    }
+    const Mark mark = marks_.back();
+    marks_.pop_back();
+    waiting_ = false;
+    lesson_.GoBack(mark.moment, now);
+    next_ = mark.step;
+    caption_ = mark.caption;
+    return true;
+}
+
+void LessonPlayer::Run(long now) {
+    using Kind = LessonScript::Step::Kind;
+    while (next_ < script_.steps.size()) {
+        const LessonScript::Step& step = script_.steps[next_++];
+        switch (step.kind) {
+        case Kind::Act:
+            lesson_.Act(step.action, now);
+            return;
+        case Kind::Undo:
+            lesson_.Undo(now);
+            return;
+        case Kind::Redo:
+            lesson_.Redo(now);
+            return;
+        case Kind::StepTicks:
+            lesson_.Step(static_cast<int>(step.ticks), now);
+            return;
+        case Kind::Caption:
+            // A recorded lesson's blank captions wait for words; until then they do not stop.
+            if (step.caption.empty()) {
+                break;
+            }
+            caption_ = step.caption;
+            return;
+        case Kind::Wait:
+            waiting_ = true;
+            wait_ = step;
+            waitFrom_ = lesson_.TickNumber();
+            if (WaitOver()) {
+                waiting_ = false;
+                continue;
+            }
+            return;
+        case Kind::Speed:
+            lesson_.SetSpeed(step.speed, now);
+            break;
+        case Kind::Highlight:
+            lesson_.CycleHighlight(now);
+            break;
+        case Kind::ShortestPaths:
+            lesson_.ShowShortestPaths(step.on, now);
+            break;
+        }
+    }
+}
+
+bool LessonPlayer::WaitOver() const {
+    const long waited = lesson_.TickNumber() - waitFrom_;
+    if (wait_.until == LessonScript::Step::Until::Ticks) {
+        return waited >= wait_.ticks;
+    }
+    // One tick at least: what an action owes (a triggered update) is found on the tick after it.
+    return (waited > 0 && lesson_.Quiet()) ||
+           waited >= kLongestQuietHops * PacketMotion::kArrivalTick;
+}
+
+void LessonPlayer::AfterTick(long now) {
+    if (waiting_ && WaitOver()) {
+        waiting_ = false;
+        Run(now);
+    }
+}
+
+void LessonPlayer::Finish(long now) {
+    while (waiting_) {
+        lesson_.RunTicks(1, now);
+        AfterTick(now);
+    }
+}
+
+void LessonPlayer::Settle(long now) {
+    if (waiting_ && !lesson_.Paused() && !lesson_.NextTick(now)) {
+        Finish(now);
+    }
+}
+
+std::string LessonPlayer::Progress() const {
+    const auto stops = std::count_if(script_.steps.begin(), script_.steps.end(),
+                                     [](const LessonScript::Step& step) { return step.Stops(); });
+    std::string text = script_.title + ": ";
+    if (AtEnd()) {
+        return text + "the end";
+    }
+    text += "step " + std::to_string(marks_.size()) + " of " + std::to_string(stops);
+    return waiting_ ? text + ", running" : text;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/Lesson.h"
+#include "app/LessonScript.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// Plays a lesson on the running demonstration, as a presenter's clicker asks. Next runs steps up
+// to and including the next action or caption, waiting on the way where a wait step says (the
+// lesson's ticks run meanwhile, and AfterTick goes on once the wait is over; a press during a
+// wait runs the rest of it at once). Back returns exactly to where the step before began,
+// through the undo history.
+class LessonPlayer {
+public:
+    // A wait for quiet gives up after this many hops (continuous sending never stops).
+    static constexpr long kLongestQuietHops = 20;
+
+    explicit LessonPlayer(Lesson& lesson) : lesson_(lesson) {}
+
+    // Sets the lesson's start up, its undo history empty; the caption is the lesson's title.
+    void Start(const LessonScript& script, long now);
+    void Stop() { playing_ = false; }
+    bool Playing() const { return playing_; }
+    const LessonScript& Script() const { return script_; }
+    const std::string& Caption() const { return caption_; }
+    void Next(long now);
+    // False where there is no step before to go back to.
+    bool Back(long now);
+    bool Waiting() const { return waiting_; }
+    // After every tick of the lesson: a wait that is over lets the steps go on.
+    void AfterTick(long now);
+    // The wait under way, run to its end at once, and the steps after it up to the next stop.
+    void Finish(long now);
+    // After any event: a wait with the timer asleep (nothing moves, nothing owed) would never
+    // end by itself, and is run to its end at once; while paused it waits for the lecturer.
+    void Settle(long now);
+    bool AtEnd() const { return next_ >= script_.steps.size() && !waiting_; }
+    // Steps run so far, out of Script().steps.size().
+    std::size_t Position() const { return next_; }
+    // Where the lesson stands, for the lecturer: "Count to infinity: step 3 of 14".
+    std::string Progress() const;
+
+private:
+    // Where a press began: its first step, the lesson's moment and the caption before it.
+    struct Mark {
+        std::size_t step;
+        Lesson::Moment moment;
+        std::string caption;
+    };
+    void Run(long now);
+    bool WaitOver() const;
+
+    Lesson& lesson_;
+    LessonScript script_;
+    bool playing_ = false;
+    std::size_t next_ = 0;
+    std::string caption_;
+    bool waiting_ = false;
+    LessonScript::Step wait_;
+    long waitFrom_ = 0; // the tick the wait began at
+    std::vector<Mark> marks_;
+};

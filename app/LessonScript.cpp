@@ -1,0 +1,44 @@
+#include "app/LessonScript.h"
+
+LessonScript::Step LessonScript::Step::Do(const Action& action) {
+    Step step;
+    step.kind = Kind::Act;
+    step.action = action;
+    return step;
+}
+
+LessonScript::Step LessonScript::Step::Say(std::string caption) {
+    Step step;
+    step.kind = Kind::Caption;
+    step.caption = std::move(caption);
+    return step;
+}
+
+LessonScript::Step LessonScript::Step::WaitTicks(long ticks) {
+    Step step;
+    step.kind = Kind::Wait;
+    step.until = Until::Ticks;
+    step.ticks = ticks;
+    return step;
+}
+
+LessonScript::Step LessonScript::Step::WaitQuiet() {
+    Step step;
+    step.kind = Kind::Wait;
+    step.until = Until::Quiet;
+    return step;
+}
+
+LessonScript::Step LessonScript::Step::Of(Kind kind) {
+    Step step;
+    step.kind = kind;
+    return step;
+}
+
+bool LessonScript::Step::Acts() const {
+    return kind == Kind::Act || kind == Kind::Undo || kind == Kind::Redo || kind == Kind::StepTicks;
+}
+
+bool LessonScript::Step::Stops() const {
+    return Acts() || (kind == Kind::Caption && !caption.empty());
+}

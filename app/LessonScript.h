@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/Action.h"
+#include "app/Demonstration.h"
+#include "app/IdleTimer.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// A lesson: a demonstration told step by step. It starts from a scenario or from a demonstration
+// and goes through steps, each an action (a click on a control, a rule switched), a key of the
+// extras that changes the window (undo, redo, a step of ticks while paused), an extra that only
+// changes how it is shown (the speed, the highlighting, the true costs), a caption to show, or a
+// wait (some ticks, or until nothing moves).
+struct LessonScript {
+    struct Step {
+        enum class Kind {
+            Act,
+            Undo,
+            Redo,
+            StepTicks,
+            Speed,
+            Highlight,
+            ShortestPaths,
+            Caption,
+            Wait
+        };
+        enum class Until { Ticks, Quiet };
+        Kind kind = Kind::Caption;
+        Action action;                                     // Act
+        IdleTimer::Speed speed = IdleTimer::Speed::Normal; // Speed
+        bool on = false;                                   // ShortestPaths
+        std::string caption;                               // Caption
+        Until until = Until::Ticks;                        // Wait
+        long ticks = 0;                                    // Wait, StepTicks: how many
+
+        static Step Do(const Action& action);
+        static Step Say(std::string caption);
+        static Step WaitTicks(long ticks);
+        static Step WaitQuiet();
+        static Step Of(Kind kind);
+        // Whether the step changes the window as a click does (and takes an undo level).
+        bool Acts() const;
+        // Whether a press of Next stops after this step: an action, or a caption with words.
+        bool Stops() const;
+        bool operator==(const Step&) const = default;
+    };
+
+    std::string title;
+    std::string scenario;                       // the start: a scenario ...
+    std::optional<Demonstration> demonstration; // ... or, where given, a demonstration
+    std::vector<Step> steps;
+
+    bool operator==(const LessonScript&) const = default;
+};

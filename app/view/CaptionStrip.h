@@ -1,0 +1,25 @@
+#pragma once
+
+#include "common/view/TwipsTransform.h"
+
+#include <QWidget>
+
+class QLabel;
+
+// A lesson's caption in a strip under the drawing: the caption in a large font, and below it
+// which step the lesson is at and which keys step it, in smaller print. A screen reader hears
+// each new caption.
+class CaptionStrip : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CaptionStrip(QWidget* parent);
+    // Sizes the strip and its fonts for the transform; the strip lies under the form's drawing.
+    void Place(const TwipsTransform& transform);
+    void Show(const QString& caption, const QString& step);
+    QString Caption() const;
+
+private:
+    QLabel* caption_ = nullptr;
+    QLabel* step_ = nullptr;
+};

@@ -1,0 +1,255 @@
+// Lessons told step by step: the built-in lessons replayed with the tables each caption shows,
+// a step back returning exactly, and a lesson recorded at the lesson replaying the same.
+#include "app/LessonPlayer.h"
+#include "app/BuiltInLessons.h"
+#include "app/Lesson.h"
+#include "app/LessonFile.h"
+#include "app/MainForm.h"
+#include "common/Fields.h"
+#include "common/SeededRandom.h"
+#include "support/FakePlatform.h"
+#include "support/FormInvariants.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Lecture {
+    FakePlatform platform{7};
+    SeededRandom random{3};
+    MainForm form{platform, random};
+    Lesson lesson{form};
+    LessonPlayer player{lesson};
+    Lecture() { form.Form_Load(); }
+    // One press of the clicker, and the wait it begins let run out.
+    void Press() {
+        player.Next(0);
+        player.Finish(0);
+    }
+};
+
+// The shown panels' rows: "A: a1L b3C | B: ...", each row its network, cost and next hop.
+std::string Tables(const FormState& state) {
+    std::string text;
+    for (int r = 0; r < kRouterCount; ++r) {
+        if (!state.RouterTable[r].visible) {
+            continue;
+        }
+        text += (text.empty() ? "" : " | ") + RouterLetter(r) + ":";
+        const auto& rows = state.RouterTable[r].Engine().Rows();
+        for (int k = 0; k < Router::kRows; ++k) {
+            if (rows[k].shown) {
+                text += " " + NetworkLetter(k) + std::string(TrimBlanks(rows[k].cost)) +
+                        rows[k].nextHop;
+            }
+        }
+    }
+    return text;
+}
+
+struct Caption {
+    std::string caption;
+    std::string tables;
+};
+struct Expected {
+    std::string title;
+    std::vector<Caption> captions;
+};
+
+const std::vector<Expected> kLessons{
+    {"Example 1 converging",
+     {
+         {"Every router knows only its own network, at cost 1",
+          "A: a1L | B: b1L | C: c1L | D: d1L | E: e1L | F: f1L"},
+         {"One round: every router has learned its neighbours' networks",
+          "A: a1L b4B c2C d6D | B: a4A b1L c3C d8D e2E | C: a2A b3B c1L d2D | D: a6A b8B c2C d1L "
+          "f9F | E: b2B e1L f2F | F: d9D e2E f1L"},
+         {"Two rounds: routes two hops long",
+          "A: a1L b4B c2C d3C e5B f14D | B: a4A b1L c3C d4C e2E f3E | C: a2A b3B c1L d2D e4B f10D "
+          "| D: a3C b4C c2C d1L e9B f9F | E: a5B b2B c4B d9B e1L f2F | F: a14D b3E c10D d9D e2E "
+          "f1L"},
+         {"Three rounds: A's route to f has found its way round through B and E",
+          "A: a1L b4B c2C d3C e5B f6B | B: a4A b1L c3C d4C e2E f3E | C: a2A b3B c1L d2D e4B f5B | "
+          "D: a3C b4C c2C d1L e5C f9F | E: a5B b2B c4B d5B e1L f2F | F: a6E b3E c5E d9D e2E f1L"},
+         {"Converged: another round changes nothing",
+          "A: a1L b4B c2C d3C e5B f6B | B: a4A b1L c3C d4C e2E f3E | C: a2A b3B c1L d2D e4B f5B | "
+          "D: a3C b4C c2C d1L e5C f6C | E: a5B b2B c4B d5B e1L f2F | F: a6E b3E c5E d6E e2E f1L"},
+         {"A packet from a to f followed the next hops A, B, E, F",
+          "A: a1L b4B c2C d3C e5B f6B | B: a4A b1L c3C d4C e2E f3E | C: a2A b3B c1L d2D e4B f5B | "
+          "D: a3C b4C c2C d1L e5C f6C | E: a5B b2B c4B d5B e1L f2F | F: a6E b3E c5E d6E e2E f1L"},
+     }},
+    {"Count to infinity",
+     {
+         {"A-B costs 9; the way round through C costs 2", "A: a1L | B: b1L | C: c1L"},
+         {"Converged: B reaches a through C at 3",
+          "A: a1L b3C c2C | B: a3C b1L c2C | C: a2A b2B c1L"},
+         {"A is cut off: both its links are broken, and B and C know it",
+          "A: a1L binf- cinf- | B: a3C b1L c2C | C: ainf- b2B c1L"},
+         {"B and C offer each other their old routes to a: the costs go up",
+          "A: a1L binf- cinf- | B: ainfC b1L c2C | C: a4B b2B c1L"},
+         {"... and up, round after round, without end",
+          "A: a1L binf- cinf- | B: a7C b1L c2C | C: ainfB b2B c1L"},
+     }},
+    {"Split horizon's cure",
+     {
+         {"Split horizon with poisoned reverse is on", "A: a1L | B: b1L | C: c1L"},
+         {"Converged, as before", "A: a1L b3C c2C | B: a3C b1L c2C | C: a2A b2B c1L"},
+         {"A is cut off again", "A: a1L binf- cinf- | B: a3C b1L c2C | C: ainf- b2B c1L"},
+         {"A router never offers a route back to where it learned it: inf at once",
+          "A: a1L binf- cinf- | B: ainfC b1L c2C | C: ainf- b2B c1L"},
+         {"And inf it stays", "A: a1L binf- cinf- | B: ainfC b1L c2C | C: ainf- b2B c1L"},
+     }},
+    {"Three-router loop",
+     {
+         {"A, B, C and D, every cost 1, poisoned reverse on", "A: a1L | B: b1L | C: c1L | D: d1L"},
+         {"Converged: C reaches d directly, A and B through C",
+          "A: a1L b2B c2C d3C | B: a2A b1L c2C d3C | C: a2A b2B c1L d2D | D: a3C b3C c2C d1L"},
+         {"C-D is broken: C has lost its route to d",
+          "A: a1L b2B c2C d3C | B: a2A b1L c2C d3C | C: a2A b2B c1L dinf- | D: ainf- binf- cinf- "
+          "d1L"},
+         {"C tells A: A's route to d, through C, goes to inf",
+          "A: a1L b2B c2C dinfC | B: a2A b1L c2C d3C | C: a2A b2B c1L dinf- | D: ainf- binf- cinf- "
+          "d1L"},
+         {"B, which still believes C, offers d to A: A takes it, at 4",
+          "A: a1L b2B c2C d4B | B: a2A b1L c2C d3C | C: a2A b2B c1L dinf- | D: ainf- binf- cinf- "
+          "d1L"},
+         {"A offers d to C: C takes it, at 5", "A: a1L b2B c2C d4B | B: a2A b1L c2C d3C | C: a2A "
+                                               "b2B c1L d5A | D: ainf- binf- cinf- d1L"},
+         {"C offers d to B, through A: B follows it up, to 6",
+          "A: a1L b2B c2C d4B | B: a2A b1L c2C d6C | C: a2A b2B c1L d5A | D: ainf- binf- cinf- "
+          "d1L"},
+         {"Poisoned reverse is on, yet A holds d at 7 through B: a loop of three",
+          "A: a1L b2B c2C d7B | B: a2A b1L c2C d6C | C: a2A b2B c1L d5A | D: ainf- binf- cinf- "
+          "d1L"},
+     }},
+    {"Infinity 16",
+     {
+         {"RIP's infinity: 16 means unreachable", "A: a1L | B: b1L | C: c1L"},
+         {"Converged", "A: a1L b3C c2C | B: a3C b1L c2C | C: a2A b2B c1L"},
+         {"A is cut off: B and C count up",
+          "A: a1L binf- cinf- | B: a3C b1L c2C | C: ainf- b2B c1L"},
+         {"Still counting", "A: a1L binf- cinf- | B: a7C b1L c2C | C: ainfB b2B c1L"},
+         {"At 16 the count stops: both show inf",
+          "A: a1L binf- cinf- | B: ainfC b1L c2C | C: ainfB b2B c1L"},
+     }},
+    {"Triggered updates",
+     {
+         {"Converged, with RIP's infinity 16",
+          "A: a1L b4B c2C d3C e5B f6B | B: a4A b1L c3C d4C e2E f3E | C: a2A b3B c1L d2D e4B f5B | "
+          "D: a3C b4C c2C d1L e5C f6C | E: a5B b2B c4B d5B e1L f2F | F: a6E b3E c5E d6E e2E f1L"},
+         {"Triggered updates: a router whose routes changed tells its neighbours at once",
+          "A: a1L b4B c2C d3C e5B f6B | B: a4A b1L c3C d4C e2E f3E | C: a2A b3B c1L d2D e4B f5B | "
+          "D: a3C b4C c2C d1L e5C f6C | E: a5B b2B c4B d5B e1L f2F | F: a6E b3E c5E d6E e2E f1L"},
+         {"B-E broken: with no click the bad news spread, every route over B-E is inf",
+          "A: a1L b4B c2C d3C einfB finfB | B: a4A b1L c3C d4C einf- finf- | C: a2A b3B c1L d2D "
+          "einfB finfB | D: a3C b4C c2C d1L einfC finfC | E: ainf- binf- cinf- dinf- e1L f2F | F: "
+          "ainfE binfE cinfE dinfE e2E f1L"},
+         {"One round of Update finds the way round over D-F",
+          "A: a1L b4B c2C d3C e12C f11C | B: a4A b1L c3C d4C e13C f12C | C: a2A b3B c1L d2D e11D "
+          "f10D | D: a3C b4C c2C d1L e10F f9F | E: a12F b13F c11F d10F e1L f2F | F: a11D b12D c10D "
+          "d9D e2E f1L"},
+     }},
+    {"Hold-down",
+     {
+         {"A-B and A-C cost 1, B-C 4: b is 2 from A",
+          "A: a1L b2B c2C | B: a2A b1L c3A | C: a2A b3A c1L"},
+         {"Hold-down is on: 180 s", "A: a1L b2B c2C | B: a2A b1L c3A | C: a2A b3A c1L"},
+         {"A-B broken: A and B lose each other's networks",
+          "A: a1L binf- c2C | B: ainf- b1L cinf- | C: a2A b3A c1L"},
+         {"C refuses B's offer of b at 5, and A refuses C's: held down",
+          "A: a1L binf- c2C | B: ainf- b1L cinf- | C: a2A binfA c1L"},
+         {"180 s later the good news gets through: C at 5, A at 6",
+          "A: a1L b6C c2C | B: a6C b1L c5C | C: a2A b5B c1L"},
+     }},
+};
+
+} // namespace
+
+// Each built-in lesson, pressed through to its end: at each caption the tables show what the
+// caption says they show.
+TEST(BuiltInLessons, EachReplaysWithTheTablesItsCaptionsDescribe) {
+    ASSERT_EQ(BuiltInLessons::All().size(), kLessons.size());
+    for (const Expected& expected : kLessons) {
+        const std::optional<LessonScript> script = BuiltInLessons::Named(expected.title);
+        ASSERT_TRUE(script.has_value()) << expected.title;
+        Lecture lecture;
+        lecture.player.Start(*script, 0);
+        EXPECT_EQ(lecture.player.Caption(), expected.title);
+        std::size_t next = 0;
+        for (int press = 0; press < 100 && !lecture.player.AtEnd(); ++press) {
+            const std::string before = lecture.player.Caption();
+            lecture.Press();
+            if (lecture.player.Caption() == before) {
+                continue;
+            }
+            ASSERT_LT(next, expected.captions.size()) << expected.title;
+            EXPECT_EQ(lecture.player.Caption(), expected.captions[next].caption);
+            EXPECT_EQ(Tables(lecture.form.State()), expected.captions[next].tables)
+                << expected.title << ": " << expected.captions[next].caption;
+            ++next;
+        }
+        EXPECT_TRUE(lecture.player.AtEnd()) << expected.title;
+        EXPECT_EQ(next, expected.captions.size()) << expected.title;
+    }
+}
+
+// Page Up after any press puts the demonstration back exactly where the press began (tick,
+// random source and speed included), and pressing on again does exactly what it did.
+TEST(LessonPlayer, BackReturnsExactlyAndTheStepRepeatsTheSame) {
+    for (const LessonScript& script : BuiltInLessons::All()) {
+        Lecture lecture;
+        lecture.player.Start(script, 0);
+        EXPECT_FALSE(lecture.player.Back(0)) << "nothing before the first step";
+        while (!lecture.player.AtEnd()) {
+            const Demonstration before = lecture.lesson.Capture();
+            const std::string caption = lecture.player.Caption();
+            lecture.Press();
+            const Demonstration after = lecture.lesson.Capture();
+            const std::string said = lecture.player.Caption();
+            ASSERT_TRUE(lecture.player.Back(0));
+            ASSERT_TRUE(lecture.lesson.Capture() == before) << script.title << ", " << said;
+            ASSERT_EQ(lecture.player.Caption(), caption);
+            lecture.Press();
+            ASSERT_TRUE(lecture.lesson.Capture() == after) << script.title << ", " << said;
+        }
+    }
+}
+
+// What the lecturer does while recording (clicks, undo, steps while paused, the extras, with
+// the time between) becomes a lesson that survives its file and, played from the recorded
+// start, ends exactly where the lecturer ended.
+TEST(LessonPlayer, ARecordedLessonReplaysTheSame) {
+    for (std::uint64_t seed : {21u, 22u, 23u, 24u}) {
+        Lecture live;
+        live.lesson.Act(Action::Choose("Example 1"), 0);
+        live.lesson.StartRecording(0);
+        SeededRandom user(seed);
+        for (int i = 0; i < 60; ++i) {
+            const auto op = static_cast<std::uint8_t>(user.Next() * 256);
+            const auto arg = static_cast<std::uint8_t>(user.Next() * 256);
+            // Only the scenarios the list offers: the file refuses a name it does not know.
+            const bool unknown = UserAction(op % 20, arg) == Action::Choose("no such scenario");
+            ApplyLectureAction(live.lesson, op, unknown ? 0 : arg);
+        }
+        // The ticks after the last action belong to no step: the end is where it stood then.
+        ApplyLectureAction(live.lesson, 5, 0); // One
+        const Demonstration end = live.lesson.Capture();
+        const LessonScript recorded = live.lesson.StopRecording();
+        ASSERT_FALSE(live.lesson.Recording());
+
+        const LessonFile::Read read = LessonFile::FromJson(LessonFile::ToJson(recorded));
+        ASSERT_TRUE(read.lesson.has_value()) << read.fault;
+        ASSERT_TRUE(*read.lesson == recorded) << "seed " << seed;
+
+        Lecture replay;
+        replay.player.Start(*read.lesson, 0);
+        while (!replay.player.AtEnd()) {
+            replay.Press();
+        }
+        EXPECT_TRUE(replay.lesson.Capture() == end) << "seed " << seed;
+        EXPECT_EQ(DescribeState(replay.form.State()), DescribeState(live.form.State()));
+    }
+}
