@@ -18,7 +18,7 @@ class MainForm;
 // layout is not kept: it is set up again.
 struct Demonstration {
     struct Panel {
-        std::array<RouteRow, Router::kRows> rows{};
+        std::array<RouteRow, Router::kRows> rows;
         std::array<RouteClock, Router::kRows> clocks{};
         int height = 0;
         std::string reply;
@@ -41,7 +41,7 @@ struct Demonstration {
     };
 
     std::string scenario;
-    std::array<std::string, Layout::kCostLabelCount> costs{};
+    std::array<std::string, Layout::kCostLabelCount> costs;
     std::array<bool, Layout::kBreakCount> broken{}; // by break button
     int split = 0;                                  // the check box: 0, 1 ticked, 2 grey
     bool paused = false;
@@ -56,8 +56,8 @@ struct Demonstration {
     IdleTimer::Speed speed = IdleTimer::Speed::Normal;
     RandomSource::Position random;
     RipState rip;
-    std::array<Panel, kRouterCount> routers{};
-    std::array<Packet, kPacketSlots> packets{};
+    std::array<Panel, kRouterCount> routers;
+    std::array<Packet, kPacketSlots> packets;
 
     // The demonstration the window shows now, at the speed given.
     static Demonstration Capture(const MainForm& form, IdleTimer::Speed speed);

@@ -3,6 +3,7 @@
 #include "common/Fields.h"
 #include "common/JsonReader.h"
 #include "common/NumberText.h"
+#include "form/Topology.h"
 #include "packets/PacketMotion.h"
 #include "packets/PacketRecord.h"
 
@@ -100,6 +101,15 @@ void CheckRecord(JsonReader& r, const std::string& text, const std::string& path
                              ", which does not exist");
             return;
         }
+    }
+    // A table or routed data travels a link between two routers.
+    const bool between =
+        record.kind == PacketRecord::kTable || record.kind == PacketRecord::kRouted;
+    if (between &&
+        Topology::CostLabel(RouterIndex(record.hopStart), RouterIndex(record.hopEnd)) < 0) {
+        r.Fail(path,
+               "the hop from " + record.hopStart + " to " + record.hopEnd + " follows no link");
+        return;
     }
     for (const std::string* step : {&record.stepX, &record.stepY}) {
         if (!IsNumeric(*step) || std::abs(ReadNumber(*step)) > kWidest) {
@@ -215,6 +225,13 @@ RipState DemonstrationParts::ReadRip(JsonReader& r, const Json& value, const std
         for (std::size_t q = 0; q < receivers.size(); ++q) {
             rip.queued[p][q] = static_cast<std::uint8_t>(
                 r.Integer(receivers[q], JsonReader::At(at, q), 0, kRowMask));
+            const int from = static_cast<int>(p);
+            const int to = static_cast<int>(q);
+            if (r.Ok() && rip.queued[p][q] != 0 && Topology::CostLabel(from, to) < 0) {
+                r.Fail(JsonReader::At(at, q), "a table waits to go from " + RouterLetter(from) +
+                                                  " to " + RouterLetter(to) +
+                                                  ", which no link joins");
+            }
         }
     }
     const std::string seen = JsonReader::At(path, "seen");

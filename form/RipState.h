@@ -33,8 +33,10 @@ struct RipState {
     std::array<long, kRouterCount> nextTriggered{}; // the earliest a triggered update may go
     // Rows changed since the router last sent them, bit k for row k.
     std::array<std::uint8_t, kRouterCount> changed{};
-    // Each router's rows as last compared, to see which changed.
-    std::array<std::array<RouteRow, Router::kRows>, kRouterCount> seen{};
+    // Each router's rows as last compared, to see which changed. Left without braces: the rows
+    // start as their own initialisers say, and clang 14 crashes on braces round an array this
+    // deep in a struct made as a local variable.
+    std::array<std::array<RouteRow, Router::kRows>, kRouterCount> seen;
     // [sender][receiver]: the rows of a table waiting for its link direction, bit k for row k.
     std::array<std::array<std::uint8_t, kRouterCount>, kRouterCount> queued{};
     bool operator==(const RipState&) const = default;

@@ -1,8 +1,14 @@
 // Turns its bytes, two at a time, into user actions on the whole window (every click on every
 // control, both mouse buttons on cost labels, scenario choices, the check box, ticks, and the
-// lecturer's undo, redo, steps and highlighting) and checks the window's invariants after each.
+// lecturer's undo, redo, steps and highlighting, saving and opening the demonstration, and a
+// built-in lesson started and stepped on and back) and checks the window's invariants after
+// each. A demonstration saved must read back and open exactly as it was.
+#include "app/BuiltInLessons.h"
+#include "app/DemonstrationFile.h"
 #include "app/Lesson.h"
+#include "app/LessonPlayer.h"
 #include "app/MainForm.h"
+#include "app/Scenarios.h"
 #include "common/SeededRandom.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
@@ -10,6 +16,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+
+namespace {
+
+// Bytes from here up save and open, or start and step a lesson.
+constexpr std::uint8_t kFileOps = 240;
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FakePlatform platform(7);
@@ -19,9 +32,39 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WatchOutOfPackets(platform, form, faults);
     form.Form_Load();
     Lesson lesson(form);
+    LessonPlayer player(lesson);
     for (std::size_t i = 0; i + 1 < size; i += 2) {
-        ApplyLectureAction(lesson, data[i], data[i + 1]);
-        const std::string fault = CheckFormInvariants(form);
+        const std::uint8_t op = data[i];
+        const std::uint8_t arg = data[i + 1];
+        std::string fault;
+        if (op < kFileOps) {
+            ApplyLectureAction(lesson, op, arg);
+        } else if (op % 4 == 0 && Scenarios::Known(lesson.State().cmbSims.text)) {
+            // Saved and opened again: the same demonstration, with nothing to undo. (A name the
+            // list does not hold, which only these bytes can choose, is no demonstration.)
+            const Demonstration saved = lesson.Capture();
+            const DemonstrationFile::Read read =
+                DemonstrationFile::FromJson(DemonstrationFile::ToJson(saved));
+            if (!read.demonstration || !(*read.demonstration == saved)) {
+                fault = "a saved demonstration does not read back: " + read.fault;
+            } else {
+                lesson.Open(*read.demonstration, 0);
+                fault = lesson.Capture() == saved ? "" : "an opened demonstration differs";
+            }
+        } else if (op % 4 == 0) {
+            continue;
+        } else if (op % 4 == 1) {
+            const auto& lessons = BuiltInLessons::All();
+            player.Start(lessons[arg % lessons.size()], 0);
+        } else if (op % 4 == 2) {
+            player.Next(0);
+            player.Finish(0);
+        } else {
+            player.Back(0);
+        }
+        if (fault.empty()) {
+            fault = CheckFormInvariants(form);
+        }
         if (!fault.empty() || !faults.empty()) {
             std::fprintf(stderr, "after action %zu: %s%s\n", i / 2, fault.c_str(),
                          faults.empty() ? "" : faults.front().c_str());

@@ -1,0 +1,84 @@
+// Turns its bytes into a file the lecturer opens: parsed as JSON by Qt, as the window parses it,
+// then judged by the core. Whatever the bytes, judging them must not crash; a demonstration it
+// accepts must open in a window that keeps its invariants while it runs, and must save as a
+// document that reads back the same; a lesson it accepts must play to its end the same way.
+#include "app/DemonstrationFile.h"
+#include "app/HopscapeFile.h"
+#include "app/Lesson.h"
+#include "app/LessonPlayer.h"
+#include "app/MainForm.h"
+#include "common/SeededRandom.h"
+#include "common/view/JsonText.h"
+#include "support/FakePlatform.h"
+#include "support/FormInvariants.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kTicksRun = 60;    // ticks an opened demonstration runs for
+constexpr int kMostPresses = 40; // presses a lesson is stepped through
+
+void Check(bool holds, const char* what, const std::string& detail = {}) {
+    if (!holds) {
+        std::fprintf(stderr, "%s %s\n", what, detail.c_str());
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (!DemonstrationFile::CheckSize(size).empty()) {
+        return 0;
+    }
+    const JsonText::Parsed parsed = JsonText::Parse(
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    if (!parsed.document) {
+        return 0;
+    }
+    const HopscapeFile::Read read = HopscapeFile::FromJson(*parsed.document);
+    Check(read.fault.empty() == (read.demonstration || read.lesson), "a fault and a file",
+          read.fault);
+    if (!read.fault.empty()) {
+        return 0;
+    }
+
+    FakePlatform platform(7);
+    SeededRandom random;
+    MainForm form(platform, random);
+    std::vector<std::string> faults;
+    WatchOutOfPackets(platform, form, faults);
+    form.Form_Load();
+    Lesson lesson(form);
+    const auto invariants = [&](const char* when) {
+        const std::string fault = CheckFormInvariants(form);
+        Check(fault.empty() && faults.empty(), when,
+              fault + (faults.empty() ? "" : faults.front()));
+    };
+    if (read.demonstration) {
+        const DemonstrationFile::Read again =
+            DemonstrationFile::FromJson(DemonstrationFile::ToJson(*read.demonstration));
+        Check(again.demonstration && *again.demonstration == *read.demonstration,
+              "saved again, the demonstration reads back otherwise:", again.fault);
+        lesson.Open(*read.demonstration, 0);
+        Check(lesson.Capture() == *read.demonstration, "opened, the window shows otherwise");
+        invariants("opened:");
+        for (int t = 0; t < kTicksRun; ++t) {
+            form.MoveTimer_Timer();
+            invariants("running:");
+        }
+        return 0;
+    }
+    LessonPlayer player(lesson);
+    player.Start(*read.lesson, 0);
+    invariants("started:");
+    for (int press = 0; press < kMostPresses && !player.AtEnd(); ++press) {
+        player.Next(0);
+        player.Finish(0);
+        invariants("stepped:");
+    }
+    return 0;
+}

@@ -1,0 +1,214 @@
+// What a demonstration or lesson file may hold, judged in the core: hostile documents are refused
+// with a line naming the place and what is wrong, unknown members are only noted, and what the
+// program writes always reads back as it was. Also the tables and log as the lecturer exports
+// them.
+#include "app/DemonstrationFile.h"
+#include "app/HopscapeFile.h"
+#include "app/Lesson.h"
+#include "app/LessonFile.h"
+#include "app/MainForm.h"
+#include "app/TableExport.h"
+#include "common/SeededRandom.h"
+#include "support/FakePlatform.h"
+#include "support/FormInvariants.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+using Json = JsonValue;
+
+struct Saved {
+    FakePlatform platform{7};
+    SeededRandom random{3};
+    MainForm form{platform, random};
+    Lesson lesson{form};
+    Saved() {
+        form.Form_Load();
+        lesson.Act(Action::Choose("Example 1"), 0);
+        lesson.Act(Action::Click(Action::Control::Update), 0);
+        for (int t = 0; t < 10; ++t) {
+            form.MoveTimer_Timer();
+        }
+    }
+};
+
+// The member of an object, to change it in place.
+Json& M(Json& object, const std::string& key) {
+    for (auto& [name, value] : object.members) {
+        if (name == key) {
+            return value;
+        }
+    }
+    ADD_FAILURE() << "no member " << key;
+    return object;
+}
+
+} // namespace
+
+// Each change makes a saved demonstration hostile; the file is refused with exactly this line.
+TEST(SavedFiles, AHostileDemonstrationIsRefusedWithThePlaceAndTheFault) {
+    const struct {
+        std::function<void(Json&)> change;
+        std::string fault;
+    } cases[] = {
+        {[](Json& d) { M(d, "version") = Json::Number(2); },
+         "version: the file was written in version 2 of the format; this program reads version 1 "
+         "and older"},
+        {[](Json& d) { M(d, "format") = Json::String("hopscape-picture"); },
+         "format: \"hopscape-picture\" is not \"hopscape-demonstration\""},
+        {[](Json& d) {
+             M(M(d, "packets").items[3], "record") = Json::String(" 5:T:A:G:B: 10: 10");
+         },
+         "packets[3].record: the hop ends at router G, which does not exist"},
+        {[](Json& d) {
+             M(M(d, "packets").items[3], "record") = Json::String(" 5:T:A:F:A: 10: 10");
+         },
+         "packets[3].record: the hop from A to F follows no link"},
+        {[](Json& d) {
+             M(M(d, "packets").items[3], "record") = Json::String("30:T:A:B:A: 10: 10");
+         },
+         "packets[3].record: the step count \"30\" is not from 0 to 25"},
+        {[](Json& d) { M(M(d, "packets").items[3], "record") = Json::String("5:T:A"); },
+         "packets[3].record: has 3 fields, not 7"},
+        {[](Json& d) { M(M(d, "routers").items[1], "height") = Json::Number(99999); },
+         "routers[1].height: 99999 is not from 0 to 10000"},
+        {[](Json& d) { M(d, "tick") = Json::String("12"); }, "tick: is not a number"},
+        {[](Json& d) { M(d, "tick") = Json::Number(1.5); }, "tick: 1.5 is not a whole number"},
+        {[](Json& d) { M(M(d, "rip"), "queued").items[0].items[0] = Json::Number(5); },
+         "rip.queued[0][0]: a table waits to go from A to A, which no link joins"},
+        {[](Json& d) { M(d, "costs").items[0] = Json::String("12"); },
+         "costs[0]: \"12\" is neither blank nor one digit"},
+        {[](Json& d) { M(M(d, "links"), "A-B") = Json::String("gone"); },
+         "links.A-B: \"gone\" is none of \"up\", \"broken\""},
+        {[](Json& d) { M(M(d, "random"), "seed") = Json::String("-1"); },
+         "random.seed: \"-1\" is not a whole number from 0 to 18446744073709551615"},
+        {[](Json& d) { M(d, "scenario") = Json::String("Five Routers"); },
+         "scenario: no scenario is called \"Five Routers\""},
+        {[](Json& d) { M(d, "packets").items.pop_back(); }, "packets: has 50 items, not 51"},
+        {[](Json& d) { d.Set("tick", Json::Number(3)); }, "tick: is given twice"},
+        {[](Json& d) { d.members.erase(d.members.begin() + 2); }, "scenario: is missing"},
+        {[](Json& d) {
+             Json deep = Json::Array();
+             for (int level = 0; level < 5; ++level) {
+                 deep = Json::Array({deep});
+             }
+             M(d, "status") = deep;
+         },
+         "the document nests 7 deep; a demonstration nests at most 5"},
+        {[](Json& d) { d = Json::Array(); }, "the document: is not a JSON object"},
+    };
+    Saved saved;
+    const Json good = DemonstrationFile::ToJson(saved.lesson.Capture());
+    for (const auto& c : cases) {
+        Json hostile = good;
+        c.change(hostile);
+        const HopscapeFile::Read read = HopscapeFile::FromJson(hostile);
+        EXPECT_EQ(read.fault, c.fault);
+        EXPECT_FALSE(read.demonstration.has_value()) << c.fault;
+    }
+    EXPECT_EQ(HopscapeFile::Problem("/tmp/demo.json", "tick: is not a number"),
+              "/tmp/demo.json: tick: is not a number");
+}
+
+TEST(SavedFiles, AHostileLessonIsRefusedWithThePlaceAndTheFault) {
+    const struct {
+        Json step;
+        std::string fault;
+    } cases[] = {
+        {Json::Object().Set("break", Json::String("A-F")),
+         "steps[1].break: \"A-F\" is no link of the window"},
+        {Json::Object().Set("router", Json::String("G")),
+         "steps[1].router: \"G\" is no router of the window"},
+        {Json::Object().Set("wait", Json::Object().Set("ticks", Json::Number(-1))),
+         "steps[1].wait.ticks: -1 is not from 0 to 100000"},
+        {Json::Object().Set("cost", Json::String("A to B")), "steps[1].button: is missing"},
+        {Json::Object().Set("rule", Json::String("fast")).Set("on", Json::Bool(true)),
+         "steps[1].rule: no RIP rule is called \"fast\""},
+        {Json::Object().Set("jump", Json::Number(3)), "steps[1]: names no kind of step"},
+        {Json::Number(3), "steps[1]: is not a step (an object naming what to do)"},
+    };
+    LessonScript lesson;
+    lesson.title = "Hostile";
+    lesson.scenario = "Example 1";
+    lesson.steps = {LessonScript::Step::Say("first")};
+    const Json good = LessonFile::ToJson(lesson);
+    for (const auto& c : cases) {
+        Json hostile = good;
+        M(hostile, "steps").items.push_back(c.step);
+        const HopscapeFile::Read read = HopscapeFile::FromJson(hostile);
+        EXPECT_EQ(read.fault, c.fault);
+        EXPECT_FALSE(read.lesson.has_value()) << c.fault;
+    }
+}
+
+// Members the program does not know are read past and named, so that the log can say so.
+TEST(SavedFiles, UnknownMembersAreIgnoredAndNamed) {
+    Saved saved;
+    Json document = DemonstrationFile::ToJson(saved.lesson.Capture());
+    M(document, "packets").items[2].Set("colour", Json::String("red"));
+    document.Set("author", Json::String("Pelko"));
+    const HopscapeFile::Read read = HopscapeFile::FromJson(document);
+    ASSERT_TRUE(read.demonstration.has_value()) << read.fault;
+    EXPECT_TRUE(*read.demonstration == saved.lesson.Capture());
+    EXPECT_EQ(read.ignored, (std::vector<std::string>{"author", "packets[2].colour"}));
+    EXPECT_EQ(HopscapeFile::IgnoredLine("demo.json", "author"),
+              "demo.json: author ignored (not a member this program reads)");
+}
+
+// Whatever the lecturer did, the demonstration saved reads back as it was and opens as it was,
+// with nothing to undo.
+TEST(SavedFiles, WhatIsSavedReadsBackAndOpensExactly) {
+    for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+        Saved saved;
+        SeededRandom user(seed);
+        for (int i = 0; i < 40; ++i) {
+            const auto op = static_cast<std::uint8_t>(user.Next() * 256);
+            const auto arg = static_cast<std::uint8_t>(user.Next() * 256);
+            if (!(UserAction(op % 20, arg) == Action::Choose("no such scenario"))) {
+                ApplyLectureAction(saved.lesson, op, arg);
+            }
+        }
+        const Demonstration before = saved.lesson.Capture();
+        const HopscapeFile::Read read = HopscapeFile::FromJson(DemonstrationFile::ToJson(before));
+        ASSERT_TRUE(read.demonstration.has_value()) << "seed " << seed << ": " << read.fault;
+        ASSERT_TRUE(*read.demonstration == before) << "seed " << seed;
+        EXPECT_TRUE(read.ignored.empty());
+
+        Saved opened;
+        opened.lesson.Open(*read.demonstration, 0);
+        EXPECT_TRUE(opened.lesson.Capture() == before) << "seed " << seed;
+        EXPECT_EQ(DescribeState(opened.form.State()), DescribeState(saved.form.State()));
+        EXPECT_FALSE(opened.lesson.CanUndo());
+        // And both run on alike.
+        for (int t = 0; t < 60; ++t) {
+            saved.form.MoveTimer_Timer();
+            opened.form.MoveTimer_Timer();
+        }
+        EXPECT_EQ(DescribeState(opened.form.State()), DescribeState(saved.form.State()))
+            << "seed " << seed;
+    }
+}
+
+TEST(SavedFiles, TheTablesExportAsCsvAndTheLogAsText) {
+    FakePlatform platform{7};
+    SeededRandom random{3};
+    MainForm form{platform, random};
+    form.Form_Load();
+    Lesson lesson{form};
+    lesson.Act(Action::Choose("Three Routers"), 0);
+    lesson.Act(Action::Click(Action::Control::Update), 0);
+    for (int t = 0; t < 26; ++t) {
+        form.MoveTimer_Timer();
+    }
+    EXPECT_EQ(TableExport::Csv(form.State()), "router,network,cost,next hop\n"
+                                              "A,a,1,L\nA,b,10,B\nA,c,2,C\n"
+                                              "B,a,10,A\nB,b,1,L\nB,c,2,C\n"
+                                              "C,a,2,A\nC,b,2,B\nC,c,1,L\n");
+    const std::string log = TableExport::LogText(lesson.LogLines());
+    EXPECT_EQ(log.substr(0, log.find('\n') + 1), "tick 0  " + lesson.LogLines()[0].text + "\n");
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), std::ssize(lesson.LogLines()));
+}
