@@ -45,7 +45,7 @@ inline constexpr Segment kLowerBarb{1115, 555, 1035, 635};
 // every router's colour). Colours are 0xBBGGRR.
 struct Look {
     double rowPoints;
-    bool heavy; // the rows in the heaviest weight rather than bold
+    bool heavy; // the rows heavier than bold: their letters' outlines stroked too
     int trueCostColour;
     int staleColour;
     int clockColour;

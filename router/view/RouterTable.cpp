@@ -6,6 +6,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
@@ -64,9 +65,6 @@ void RouterTable::MakeFonts() {
     // The fonts at this scale, made once: a paint only sets them.
     const TwipsTransform local(transform_.Scale(), QPointF());
     rowFont_ = local.Font(look_.rowPoints, true);
-    if (look_.heavy) {
-        rowFont_.setWeight(QFont::Black);
-    }
     noteFont_ = local.Font(PanelLayout::kNotePoints, true);
     const QFontMetricsF metrics(noteFont_);
     noteBaseline_ = (metrics.ascent() - metrics.descent()) / 2;
@@ -214,8 +212,21 @@ void RouterTable::paintEvent(QPaintEvent* event) {
     painter.setPen(Qt::black);
 
     const auto text = [&](Box box, const std::string& caption, Qt::Alignment align) {
-        painter.drawText(local.RectF(box.left, box.top, box.width, box.height),
-                         align | Qt::AlignTop | Qt::TextDontClip, QString::fromStdString(caption));
+        const QRectF place = local.RectF(box.left, box.top, box.width, box.height);
+        const QString words = QString::fromStdString(caption);
+        if (!look_.heavy) {
+            painter.drawText(place, align | Qt::AlignTop | Qt::TextDontClip, words);
+            return;
+        }
+        // Heavier than the font's bold: the letters' outlines stroked as well as filled.
+        const QFontMetricsF metrics(rowFont_);
+        const double width = metrics.horizontalAdvance(words);
+        const double left =
+            align & Qt::AlignHCenter ? place.center().x() - width / 2 : place.left();
+        QPainterPath path;
+        path.addText(QPointF(left, place.top() + metrics.ascent()), rowFont_, words);
+        painter.strokePath(path, QPen(Qt::black, rowFont_.pixelSize() * kHeavyStroke));
+        painter.fillPath(path, Qt::black);
     };
     const auto line = [&](Segment s) {
         painter.drawLine(local.Point(s.x1, s.y1), local.Point(s.x2, s.y2));

@@ -56,6 +56,8 @@ private:
     QRect NoteArea(int row) const;
     QRect RowArea(int row) const;
     static constexpr int kRowMargin = 45; // twips above and below a row's frame
+    // The stroke round heavy letters, as a share of the font's size.
+    static constexpr double kHeavyStroke = 0.05;
     // The running RIP clocks of the rows, none while no rule is on.
     std::array<RouterPanel::ClockNote, Router::kRows> Clocks() const;
 

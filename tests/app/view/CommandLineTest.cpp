@@ -1,5 +1,8 @@
 #include "app/view/CommandLine.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,4 +69,38 @@ TEST(CommandLine, EveryScenarioCanBeOpened) {
         EXPECT_EQ(result.exitCode, -1) << name << ": " << result.message.toStdString();
         EXPECT_EQ(result.options.scenario, name);
     }
+}
+
+// Files and lessons from the command line: the built-in lessons listed and started by name, a
+// demonstration file opened, and a file that cannot be opened stopping the program with one line
+// that names it and what is wrong.
+TEST(CommandLine, LessonsAndFilesFromTheCommandLine) {
+    const CommandLine::Result list = Read({QStringLiteral("--lessons")});
+    EXPECT_EQ(list.exitCode, 0);
+    EXPECT_EQ(list.message,
+              QStringLiteral("Example 1 converging\nCount to infinity\nSplit horizon's "
+                             "cure\nThree-router loop\nInfinity 16\nTriggered "
+                             "updates\nHold-down\n"));
+    const CommandLine::Result lesson = Read(
+        {QStringLiteral("--lesson"), QStringLiteral("Hold-down"), QStringLiteral("--projector")});
+    ASSERT_EQ(lesson.exitCode, -1) << lesson.message.toStdString();
+    ASSERT_TRUE(lesson.options.lesson.has_value());
+    EXPECT_EQ(lesson.options.lesson->scenario, "Hold-Down Delays Good News");
+    EXPECT_TRUE(lesson.options.projector);
+
+    QTemporaryDir dir;
+    const QString bad = dir.filePath(QStringLiteral("bad.json"));
+    QFile file(bad);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "hopscape-demonstration", "version": 7})");
+    file.close();
+    const CommandLine::Result opened = Read({QStringLiteral("--open"), bad});
+    EXPECT_EQ(opened.exitCode, 2);
+    EXPECT_EQ(opened.message, bad + QStringLiteral(": version: the file was written in version 7 "
+                                                   "of the format; this program reads version 1 "
+                                                   "and older\n"));
+    const CommandLine::Result missing =
+        Read({QStringLiteral("--lesson"), dir.filePath(QStringLiteral("none.json"))});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.message.startsWith(QStringLiteral("No built-in lesson is called")));
 }

@@ -1,0 +1,306 @@
+// Files and lessons at the window, driven through its real widgets and keys: a lesson stepped
+// with a clicker's keys and its caption strip, a recorded lesson replayed in another window,
+// hostile files that change nothing, save and open giving the same bytes, and the projector look.
+#include "support/WindowFixture.h"
+
+#include "app/DemonstrationFile.h"
+#include "app/view/CaptionStrip.h"
+#include "app/view/DocumentFile.h"
+#include "app/view/LectureMenu.h"
+#include "app/view/LessonControls.h"
+#include "common/SeededRandom.h"
+#include "form/Layout.h"
+#include "support/FormInvariants.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <rapidcheck.h>
+
+namespace {
+
+struct Hall : WindowView {
+    LessonControls& lessons = window.Lessons();
+    QTemporaryDir dir;
+    Hall() {
+        QApplication::setActiveWindow(&window);
+        window.activateWindow();
+    }
+    QString File(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    void Key(Qt::Key key, QWidget* where = nullptr) {
+        QTest::keyClick(where != nullptr ? where : &window, key);
+    }
+    QString Caption() { return Child<CaptionStrip>("CaptionStrip")->Caption(); }
+    // The text of the next message box, which is closed.
+    static void ReadNextBox(QString& said) {
+        QTimer::singleShot(0, [&said] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                said = box->text();
+                box->accept();
+            }
+        });
+    }
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void Write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    // Runs ticks as MoveTimer would.
+    void Ticks(int count) {
+        for (int t = 0; t < count; ++t) {
+            window.Tick();
+        }
+    }
+};
+
+} // namespace
+
+// A built-in lesson from the menu: the window grows by the caption strip at the same scale; Page
+// Down and Right step it (also while the scenario list has the focus), Page Up steps back to
+// exactly where the step began, and ending the lesson gives the window back its size.
+TEST_F(Hall, AClickerStepsALessonUnderItsCaption) {
+    const QSize before = window.size();
+    const double scale = window.Transform().Scale();
+    QMenu* menu = lessons.LessonsMenu();
+    ASSERT_EQ(menu->actions().size(), 7);
+    EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("Count to infinity"));
+    menu->actions()[1]->trigger();
+    EXPECT_EQ(Caption().toStdString(), "Count to infinity");
+    EXPECT_DOUBLE_EQ(window.Transform().Scale(), scale);
+    EXPECT_EQ(window.height(), before.height() + std::lround(Layout::kCaptionHeight * scale));
+
+    Key(Qt::Key_PageDown);
+    EXPECT_EQ(Caption().toStdString(), "A-B costs 9; the way round through C costs 2");
+    Key(Qt::Key_Right, Child<QWidget>("cmbSims")); // Update, with the list focused
+    EXPECT_TRUE(lessons.Player().Waiting() || Busy() > 0);
+    while (Caption().startsWith(QStringLiteral("A-B"))) {
+        Key(Qt::Key_PageDown); // a press during a wait ends it at once
+    }
+    EXPECT_EQ(Caption().toStdString(), "Converged: B reaches a through C at 3");
+    EXPECT_EQ(Row(1, 0).cost, " 3");
+    EXPECT_EQ(Row(1, 0).nextHop, "C");
+
+    Key(Qt::Key_PageDown); // break A-B
+    const Demonstration broken = lesson.Capture();
+    Key(Qt::Key_PageDown); // break A-C
+    EXPECT_EQ(state.Link(0, 2).colour, 0x0000FF);
+    Key(Qt::Key_PageUp);
+    EXPECT_TRUE(lesson.Capture() == broken) << "back to just after the first break";
+    EXPECT_EQ(state.Link(0, 2).colour, 0x808080);
+
+    lessons.Player().Stop();
+    lessons.EndLesson();
+    EXPECT_EQ(window.size(), before);
+    EXPECT_FALSE(Child<CaptionStrip>("CaptionStrip")->isVisible());
+}
+
+// Recorded at one window with the mouse and the keys, captions written into the file by hand,
+// the lesson replays in a new window (a restart) and ends exactly where the lecturer ended.
+TEST_F(Hall, ARecordedLessonWithCaptionsReplaysInANewWindow) {
+    Choose("Three Routers");
+    window.Sync();
+    QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Shift+R")));
+    ASSERT_TRUE(lesson.Recording());
+    for (int round = 0; round < 3; ++round) {
+        QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton); // Update
+        Ticks(26);
+    }
+    QTest::mouseClick(Child<QPushButton>("cmdBreak0"), Qt::LeftButton); // A-B
+    QTest::mouseClick(Child<QPushButton>("cmdBreak1"), Qt::LeftButton); // A-C
+    QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Z")));
+    QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton);
+    const Demonstration end = lesson.Capture(); // the ticks after the last action are no step
+    ASSERT_TRUE(lessons.SaveRecording(File("recorded.json")));
+    EXPECT_FALSE(lesson.Recording());
+
+    // Captions written in by hand where the recording left them blank.
+    QJsonObject document = QJsonDocument::fromJson(Read(File("recorded.json"))).object();
+    QJsonArray steps = document[QStringLiteral("steps")].toArray();
+    int written = 0;
+    for (auto step : steps) {
+        QJsonObject object = step.toObject();
+        if (object.contains(QStringLiteral("caption"))) {
+            object[QStringLiteral("caption")] = QStringLiteral("Caption %1").arg(++written);
+            step = object;
+        }
+    }
+    EXPECT_EQ(written, 7) << "one after each of the seven actions";
+    document[QStringLiteral("steps")] = steps;
+    Write(File("captioned.json"), QJsonDocument(document).toJson());
+
+    FakePlatform platform2;
+    SeededRandom random2;
+    MainForm form2{platform2, random2};
+    form2.Form_Load();
+    Lesson lesson2{form2};
+    MainWindow window2{lesson2};
+    window2.show();
+    QApplication::setActiveWindow(&window2);
+    ASSERT_TRUE(window2.Lessons().OpenFile(File("captioned.json")));
+    // Pressed through as the lecturer would, the window's timer running out each wait.
+    auto* strip = window2.findChild<CaptionStrip*>(QStringLiteral("CaptionStrip"));
+    std::vector<std::string> shown;
+    for (int press = 0; press < 40 && !window2.Lessons().Player().AtEnd(); ++press) {
+        QTest::keyClick(&window2, Qt::Key_PageDown);
+        while (window2.Lessons().Player().Waiting()) {
+            window2.Tick();
+        }
+        if (shown.empty() || shown.back() != strip->Caption().toStdString()) {
+            shown.push_back(strip->Caption().toStdString());
+        }
+    }
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{"Recorded lesson", "Caption 1", "Caption 2", "Caption 3",
+                                        "Caption 4", "Caption 5", "Caption 6", "Caption 7"}));
+    EXPECT_TRUE(window2.Lessons().Player().AtEnd());
+    EXPECT_TRUE(lesson2.Capture() == end);
+    EXPECT_EQ(DescribeState(form2.State()), DescribeState(state));
+}
+
+// Whatever is wrong with a file, opening it names the file and the fault in a box and leaves the
+// window exactly as it was.
+TEST_F(Hall, AHostileFileNeverChangesTheOpenDemonstration) {
+    Choose("Example 1");
+    QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton);
+    Ticks(5);
+    ASSERT_TRUE(lessons.SaveDemonstration(File("good.json")));
+    const QByteArray good = Read(File("good.json"));
+    QByteArray deep(70, '[');
+    deep += QByteArray(70, ']');
+    QByteArray badUtf8 = good;
+    badUtf8.replace("Example 1", "Example \xff");
+    QByteArray twice = good;
+    twice.replace("\"version\": 1", "\"version\": 1, \"version\": 3");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* fault;
+    } cases[] = {
+        {"truncated.json", good.left(good.size() / 2), "is not valid JSON: "},
+        {"utf8.json", badUtf8, "is not valid JSON: invalid UTF8 string"},
+        {"twice.json", twice, "version: the file was written in version 3"},
+        {"deep.json", deep, "is not valid JSON: the document nests more than 64 deep"},
+        {"huge.json", good + QByteArray(1 << 20, ' '), "is 1"},
+        {"empty.json", QByteArray(), "is not valid JSON: "},
+        {"array.json", "[1, 2]", "the document: is not a JSON object"},
+    };
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.json")));
+    QTest::mouseClick(Child<QPushButton>("Command3"), Qt::LeftButton); // pause: nothing moves
+    const Demonstration shown = lesson.Capture();
+    for (const auto& c : cases) {
+        Write(File(c.name), c.bytes);
+    }
+    for (const char* name : {"truncated.json", "utf8.json", "twice.json", "deep.json", "huge.json",
+                             "empty.json", "array.json", "folder.json", "missing.json"}) {
+        QString said;
+        ReadNextBox(said);
+        EXPECT_FALSE(lessons.OpenFile(File(name))) << name;
+        EXPECT_TRUE(said.startsWith(File(name) + QStringLiteral(": "))) << said.toStdString();
+        EXPECT_TRUE(lesson.Capture() == shown) << name;
+    }
+    for (const auto& c : cases) {
+        QString said;
+        ReadNextBox(said);
+        lessons.OpenFile(File(c.name));
+        EXPECT_TRUE(said.contains(QString::fromLatin1(c.fault))) << said.toStdString();
+    }
+}
+
+// Property: any demonstration reached by random actions, saved, opened and saved again, gives
+// the same bytes, and opens as it was.
+TEST_F(Hall, SaveOpenSaveGivesTheSameBytes) {
+    const bool held = rc::check([this](std::uint64_t seed) {
+        SeededRandom user(seed);
+        for (int i = 0; i < 30; ++i) {
+            const auto op = static_cast<std::uint8_t>(user.Next() * 256);
+            const auto arg = static_cast<std::uint8_t>(user.Next() * 256);
+            if (!(UserAction(op % 20, arg) == Action::Choose("no such scenario"))) {
+                ApplyLectureAction(lesson, op, arg, window.Now());
+            }
+        }
+        const Demonstration before = lesson.Capture();
+        RC_ASSERT(lessons.SaveDemonstration(File("first.json")));
+        RC_ASSERT(lessons.OpenFile(File("first.json")));
+        RC_ASSERT(lesson.Capture() == before);
+        RC_ASSERT(lessons.SaveDemonstration(File("second.json")));
+        RC_ASSERT(Read(File("first.json")) == Read(File("second.json")));
+    });
+    EXPECT_TRUE(held);
+}
+
+// Saving where nothing can be written says where and why, and writes nothing; a file dropped on
+// the window opens.
+TEST_F(Hall, SavingWhereNothingCanBeWrittenAndDroppingAFile) {
+    QString said;
+    ReadNextBox(said);
+    EXPECT_FALSE(lessons.SaveDemonstration(QStringLiteral("/no/such/folder/demo.json")));
+    EXPECT_TRUE(said.startsWith(
+        QStringLiteral("The demonstration could not be saved to /no/such/folder/demo.json: ")))
+        << said.toStdString();
+
+    Choose("Four Routers");
+    window.Sync();
+    ASSERT_TRUE(lessons.SaveDemonstration(File("four.json")));
+    ASSERT_TRUE(lessons.ExportTables(File("tables.csv")));
+    EXPECT_TRUE(Read(File("tables.csv")).startsWith("router,network,cost,next hop\nA,a,1,L\n"));
+    Choose("Example 1");
+    window.Sync();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(File("four.json"))});
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter); // a drop comes after the drag entered
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    QApplication::processEvents();
+    EXPECT_EQ(state.cmbSims.text, "Four Routers");
+}
+
+// The projector look outlines every packet in a dark ring and writes the tables larger.
+TEST_F(Hall, TheProjectorLookOutlinesPacketsAndEnlargesTheTables) {
+    Choose("Example 1");
+    QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton);
+    Ticks(8);
+    const ShapeControl& packet = Slot(0);
+    ASSERT_TRUE(packet.visible);
+    const auto edge = [&] {
+        // Just inside the marker's left edge, half way down.
+        const QPointF left = window.Transform().Point(packet.left, packet.top + packet.height / 2);
+        return Picture().pixelColor(static_cast<int>(left.x()) + 1, static_cast<int>(left.y()));
+    };
+    // The ink of table A's text: how many of its pixels are dark.
+    const auto ink = [&] {
+        const QImage panel = Child<QWidget>("RouterTable0")->grab().toImage();
+        int dark = 0;
+        for (int y = 0; y < panel.height(); ++y) {
+            for (int x = 0; x < panel.width(); ++x) {
+                dark += panel.pixelColor(x, y).lightness() < 100 ? 1 : 0;
+            }
+        }
+        return dark;
+    };
+    EXPECT_GT(edge().lightness(), 128) << "the ring in the router's pale colour";
+    const int plainInk = ink();
+    QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+    EXPECT_TRUE(lesson.Projector());
+    EXPECT_LT(edge().lightness(), 60) << "the dark outline";
+    EXPECT_GT(ink(), plainInk * 3 / 2) << "larger, heavier rows";
+}
