@@ -85,7 +85,7 @@ inline constexpr std::array<Entry, 34> kEntries{{
     {Id::NextStep, "Lesson: next step", "PgDown", "Right"},
     {Id::PreviousStep, "Lesson: back one step", "PgUp", "Left"},
     {Id::EndLesson, "Lesson: end it", ""},
-    {Id::RecordLesson, "Record a lesson (again to stop and save it)", "Ctrl+Shift+R"},
+    {Id::RecordLesson, "Record lesson (again: stop recording and save it)", "Ctrl+Shift+R"},
     {Id::ExportLog, "Export the message log as text...", ""},
     {Id::ExportTables, "Export the tables as CSV...", ""},
     {Id::Projector, "Projector look: larger table text, outlined packets", "Ctrl+Shift+P"},

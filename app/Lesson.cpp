@@ -224,10 +224,7 @@ void Lesson::Record(LessonScript::Step step) {
     if (!recording_) {
         return;
     }
-    const long ticks = TickNumber() - recordedTick_;
-    if (ticks > 0) {
-        recording_->steps.push_back(LessonScript::Step::WaitTicks(ticks));
-    }
+    AddWait(*recording_);
     recordedTick_ = TickNumber();
     const bool acts = step.Acts();
     recording_->steps.push_back(std::move(step));
@@ -237,12 +234,30 @@ void Lesson::Record(LessonScript::Step step) {
     }
 }
 
+void Lesson::AddWait(LessonScript& script) const {
+    const long ticks = TickNumber() - recordedTick_;
+    if (ticks <= 0) {
+        return;
+    }
+    // The ticks the lecturer let run after an action belong to it: its caption comes after
+    // them, so that a replay shows the caption once what the action set moving has played out.
+    std::vector<LessonScript::Step>& steps = script.steps;
+    const bool captionLast =
+        !steps.empty() && steps.back().kind == LessonScript::Step::Kind::Caption;
+    steps.insert(captionLast ? steps.end() - 1 : steps.end(), LessonScript::Step::WaitTicks(ticks));
+}
+
 LessonScript Lesson::Recorded() const {
-    return recording_ ? *recording_ : LessonScript{};
+    if (!recording_) {
+        return {};
+    }
+    LessonScript recorded = *recording_;
+    AddWait(recorded);
+    return recorded;
 }
 
 LessonScript Lesson::StopRecording() {
-    LessonScript recorded = recording_ ? std::move(*recording_) : LessonScript{};
+    LessonScript recorded = Recorded();
     recording_.reset();
     return recorded;
 }

@@ -111,10 +111,11 @@ public:
 
     // Recording: from now on every action (undo, redo and steps while paused too), with the
     // ticks between as waits, and every extra the lesson can replay becomes a step, each action
-    // followed by an empty caption to be written in.
+    // followed by the ticks run after it and an empty caption to be written in.
     void StartRecording(long now);
     bool Recording() const { return recording_.has_value(); }
-    // What has been recorded so far, and the same with the recording stopped.
+    // What has been recorded so far, the ticks since the last action included, and the same
+    // with the recording stopped.
     LessonScript Recorded() const;
     LessonScript StopRecording();
 
@@ -138,4 +139,6 @@ private:
     long recordedTick_ = 0; // the tick of the last step recorded
     // Records a step, after the ticks since the last one as a wait.
     void Record(LessonScript::Step step);
+    // Adds the ticks since the last step recorded to a recording, as a wait.
+    void AddWait(LessonScript& script) const;
 };

@@ -2,8 +2,6 @@
 
 #include "packets/PacketMotion.h"
 
-#include <algorithm>
-
 void LessonPlayer::Start(const LessonScript& script, long now) {
     script_ = script;
     if (script_.demonstration) {
@@ -31,6 +29,7 @@ void LessonPlayer::Next(long now) {
         return;
     }
     marks_.push_back({next_, lesson_.Here(), caption_});
+    acted_ = false;
     Run(now);
 }
 
@@ -50,20 +49,25 @@ bool LessonPlayer::Back(long now) {
 void LessonPlayer::Run(long now) {
     using Kind = LessonScript::Step::Kind;
     while (next_ < script_.steps.size()) {
-        const LessonScript::Step& step = script_.steps[next_++];
+        const LessonScript::Step& step = script_.steps[next_];
+        if (acted_ && step.Acts()) {
+            return; // the next press's action
+        }
+        ++next_;
+        acted_ = acted_ || step.Acts();
         switch (step.kind) {
         case Kind::Act:
             lesson_.Act(step.action, now);
-            return;
+            break;
         case Kind::Undo:
             lesson_.Undo(now);
-            return;
+            break;
         case Kind::Redo:
             lesson_.Redo(now);
-            return;
+            break;
         case Kind::StepTicks:
             lesson_.Step(static_cast<int>(step.ticks), now);
-            return;
+            break;
         case Kind::Caption:
             // A recorded lesson's blank captions wait for words; until then they do not stop.
             if (step.caption.empty()) {
@@ -124,12 +128,10 @@ void LessonPlayer::Settle(long now) {
 }
 
 std::string LessonPlayer::Progress() const {
-    const auto stops = std::count_if(script_.steps.begin(), script_.steps.end(),
-                                     [](const LessonScript::Step& step) { return step.Stops(); });
     std::string text = script_.title + ": ";
     if (AtEnd()) {
         return text + "the end";
     }
-    text += "step " + std::to_string(marks_.size()) + " of " + std::to_string(stops);
+    text += "step " + std::to_string(marks_.size()) + " of " + std::to_string(script_.Presses());
     return waiting_ ? text + ", running" : text;
 }

@@ -7,11 +7,12 @@
 #include <string>
 #include <vector>
 
-// Plays a lesson on the running demonstration, as a presenter's clicker asks. Next runs steps up
-// to and including the next action or caption, waiting on the way where a wait step says (the
-// lesson's ticks run meanwhile, and AfterTick goes on once the wait is over; a press during a
-// wait runs the rest of it at once). Back returns exactly to where the step before began,
-// through the undo history.
+// Plays a lesson on the running demonstration, as a presenter's clicker asks. Next runs the next
+// action and what follows it, up to the action after it or up to and including a caption, so
+// that an action's caption shows once what it set moving has played out; it waits on the way
+// where a wait step says (the lesson's ticks run meanwhile, and AfterTick goes on once the wait
+// is over; a press during a wait runs the rest of it at once). Back returns exactly to where
+// the press before began, through the undo history.
 class LessonPlayer {
 public:
     // A wait for quiet gives up after this many hops (continuous sending never stops).
@@ -59,6 +60,7 @@ private:
     std::string caption_;
     bool waiting_ = false;
     LessonScript::Step wait_;
-    long waitFrom_ = 0; // the tick the wait began at
+    long waitFrom_ = 0;  // the tick the wait began at
+    bool acted_ = false; // this press has run its action
     std::vector<Mark> marks_;
 };

@@ -1,5 +1,7 @@
 #include "app/LessonScript.h"
 
+#include <algorithm>
+
 LessonScript::Step LessonScript::Step::Do(const Action& action) {
     Step step;
     step.kind = Kind::Act;
@@ -39,6 +41,22 @@ bool LessonScript::Step::Acts() const {
     return kind == Kind::Act || kind == Kind::Undo || kind == Kind::Redo || kind == Kind::StepTicks;
 }
 
-bool LessonScript::Step::Stops() const {
-    return Acts() || (kind == Kind::Caption && !caption.empty());
+long LessonScript::Actions() const {
+    return static_cast<long>(
+        std::count_if(steps.begin(), steps.end(), [](const Step& step) { return step.Acts(); }));
+}
+
+long LessonScript::Presses() const {
+    long presses = 0;
+    bool acted = false; // since the last stop
+    for (const Step& step : steps) {
+        if (step.Acts()) {
+            ++presses;
+            acted = true;
+        } else if (step.kind == Step::Kind::Caption && !step.caption.empty()) {
+            presses += acted ? 0 : 1;
+            acted = false;
+        }
+    }
+    return presses;
 }

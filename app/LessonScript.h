@@ -42,8 +42,6 @@ struct LessonScript {
         static Step Of(Kind kind);
         // Whether the step changes the window as a click does (and takes an undo level).
         bool Acts() const;
-        // Whether a press of Next stops after this step: an action, or a caption with words.
-        bool Stops() const;
         bool operator==(const Step&) const = default;
     };
 
@@ -51,6 +49,12 @@ struct LessonScript {
     std::string scenario;                       // the start: a scenario ...
     std::optional<Demonstration> demonstration; // ... or, where given, a demonstration
     std::vector<Step> steps;
+
+    // How many steps act on the window.
+    long Actions() const;
+    // How many presses of Next play the lesson through: each runs one action and what follows
+    // it up to the next action, or up to and including a caption with words.
+    long Presses() const;
 
     bool operator==(const LessonScript&) const = default;
 };

@@ -106,8 +106,8 @@ void LessonControls::Refresh() {
     menu_.Action(Id::PreviousStep)->setEnabled(playing && player_.Position() > 0);
     menu_.Action(Id::EndLesson)->setEnabled(playing);
     menu_.Action(Id::RecordLesson)
-        ->setText(lesson_.Recording() ? QStringLiteral("Stop recording and save the lesson...")
-                                      : QStringLiteral("Record a lesson"));
+        ->setText(lesson_.Recording() ? QStringLiteral("Stop recording")
+                                      : QStringLiteral("Record lesson"));
     menu_.Action(Id::Projector)->setCheckable(true);
     menu_.Action(Id::Projector)->setChecked(lesson_.Projector());
 }
@@ -142,6 +142,7 @@ void LessonControls::Settle() {
         player_.Settle(clock_.elapsed());
         if (!player_.Waiting()) {
             Refresh();
+            emit Changed();
             emit CaptionChanged();
         }
     }
@@ -182,6 +183,7 @@ bool LessonControls::SaveRecording(const QString& path) {
     }
     lesson_.StopRecording();
     Refresh();
+    emit CaptionChanged();
     return true;
 }
 

@@ -34,7 +34,8 @@ public:
     void EndLesson();
     // After every tick: a lesson's wait may be over.
     void AfterTick();
-    // After every other event: a wait the sleeping timer would never end ends at once.
+    // After every other event, and when the timer goes to sleep: a wait the sleeping timer would
+    // never end ends at once.
     void Settle();
     // The enabled entries, the recording entry's text and the projector tick, as they stand.
     void Refresh();

@@ -63,7 +63,7 @@ QSize MainWindow::SizeAt(double fraction) const {
 }
 
 int MainWindow::DrawnHeight() const {
-    const bool strip = lessons_ != nullptr && lessons_->Player().Playing();
+    const bool strip = lessons_ != nullptr && StripShown();
     return lesson_.State().ClientHeight + (strip ? Layout::kCaptionHeight : 0);
 }
 
@@ -110,6 +110,10 @@ void MainWindow::Tick() {
     ScheduleFrames();
     extras_->Refresh();
     lessons_->AfterTick();
+    if (!timer_->isActive()) {
+        // Nothing moves any more: a lesson's wait would never end by itself.
+        lessons_->Settle();
+    }
 }
 
 void MainWindow::Schedule() {
@@ -201,6 +205,9 @@ void MainWindow::Sync() {
     Schedule();
     update();
     extras_->Refresh();
+    if (lesson_.Recording()) {
+        SyncCaption();
+    }
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
@@ -211,20 +218,34 @@ void MainWindow::resizeEvent(QResizeEvent*) {
     Place();
 }
 
+bool MainWindow::StripShown() const {
+    return lessons_->Player().Playing() || lesson_.Recording();
+}
+
 void MainWindow::SyncCaption() {
     const LessonPlayer& player = lessons_->Player();
-    const bool playing = player.Playing();
-    strip_->Show(
-        QString::fromStdString(player.Caption()),
-        QString::fromStdString(player.Progress()) +
-            QStringLiteral("  \u2022  Page Down or \u2192: next   Page Up or \u2190: back"));
-    if (strip_->isVisible() == playing) {
+    if (player.Playing()) {
+        strip_->Show(
+            QString::fromStdString(player.Caption()),
+            QString::fromStdString(player.Progress()) +
+                QStringLiteral("  \u2022  Page Down or \u2192: next   Page Up or \u2190: back"));
+    } else if (lesson_.Recording()) {
+        // While recording, the strip says so, lest a lecturer forget it is on.
+        const long actions = lesson_.Recorded().Actions();
+        strip_->Show(QStringLiteral("Recording: %1 action%2 so far")
+                         .arg(actions)
+                         .arg(actions == 1 ? QString() : QStringLiteral("s")),
+                     QStringLiteral("Ctrl+Shift+R or \u201cStop recording\u201d in the menu saves "
+                                    "the lesson"));
+    }
+    const bool shown = StripShown();
+    if (strip_->isVisible() == shown) {
         return;
     }
     // The window grows or shrinks by the strip at the scale it has; a maximised or full-screen
     // window keeps its size and the drawing makes room.
     const double fraction = transform_.Scale() / BaseScale();
-    strip_->setVisible(playing);
+    strip_->setVisible(shown);
     setMinimumSize(SizeAt(kMinimumScale));
     if (!isMaximized() && !isFullScreen()) {
         resize(SizeAt(fraction));

@@ -74,10 +74,12 @@ private:
     // The convergence meter's text, shown while the true costs are.
     void SyncMeter();
     QSize SizeAt(double fraction) const;
-    // Twips down the window: the form, and the caption strip under it while a lesson runs.
+    // Twips down the window: the form, and the caption strip under it while a lesson runs or
+    // one is recorded.
     int DrawnHeight() const;
-    // Shows the lesson's caption, and grows or shrinks the window by the strip as a lesson
-    // starts or ends, the drawing's scale kept.
+    bool StripShown() const;
+    // Shows the lesson's caption (or how much has been recorded), and grows or shrinks the
+    // window by the strip as it comes or goes, the drawing's scale kept.
     void SyncCaption();
 
     Lesson& lesson_;

@@ -129,8 +129,12 @@ TEST_F(Hall, ARecordedLessonWithCaptionsReplaysInANewWindow) {
     QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Z")));
     QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton);
     const Demonstration end = lesson.Capture(); // the ticks after the last action are no step
+    auto* recordingStrip = Child<CaptionStrip>("CaptionStrip");
+    EXPECT_TRUE(recordingStrip->isVisible());
+    EXPECT_EQ(recordingStrip->Caption(), QStringLiteral("Recording: 7 actions so far"));
     ASSERT_TRUE(lessons.SaveRecording(File("recorded.json")));
     EXPECT_FALSE(lesson.Recording());
+    EXPECT_FALSE(recordingStrip->isVisible());
 
     // Captions written in by hand where the recording left them blank.
     QJsonObject document = QJsonDocument::fromJson(Read(File("recorded.json"))).object();
@@ -159,7 +163,8 @@ TEST_F(Hall, ARecordedLessonWithCaptionsReplaysInANewWindow) {
     // Pressed through as the lecturer would, the window's timer running out each wait.
     auto* strip = window2.findChild<CaptionStrip*>(QStringLiteral("CaptionStrip"));
     std::vector<std::string> shown;
-    for (int press = 0; press < 40 && !window2.Lessons().Player().AtEnd(); ++press) {
+    int presses = 0;
+    for (; presses < 40 && !window2.Lessons().Player().AtEnd(); ++presses) {
         QTest::keyClick(&window2, Qt::Key_PageDown);
         while (window2.Lessons().Player().Waiting()) {
             window2.Tick();
@@ -168,9 +173,9 @@ TEST_F(Hall, ARecordedLessonWithCaptionsReplaysInANewWindow) {
             shown.push_back(strip->Caption().toStdString());
         }
     }
-    EXPECT_EQ(shown,
-              (std::vector<std::string>{"Recorded lesson", "Caption 1", "Caption 2", "Caption 3",
-                                        "Caption 4", "Caption 5", "Caption 6", "Caption 7"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Caption 1", "Caption 2", "Caption 3", "Caption 4",
+                                               "Caption 5", "Caption 6", "Caption 7"}));
+    EXPECT_EQ(presses, 7) << "one press an action, its caption shown once it has played out";
     EXPECT_TRUE(window2.Lessons().Player().AtEnd());
     EXPECT_TRUE(lesson2.Capture() == end);
     EXPECT_EQ(DescribeState(form2.State()), DescribeState(state));
@@ -303,4 +308,22 @@ TEST_F(Hall, TheProjectorLookOutlinesPacketsAndEnlargesTheTables) {
     EXPECT_TRUE(lesson.Projector());
     EXPECT_LT(edge().lightness(), 60) << "the dark outline";
     EXPECT_GT(ink(), plainInk * 3 / 2) << "larger, heavier rows";
+}
+
+// A wait longer than what moves ends when the timer goes to sleep, not at the lecturer's next
+// press: the caption shows once the tables have arrived.
+TEST_F(Hall, AWaitEndsWhenNothingMovesAnyMore) {
+    Write(File("long.json"),
+          R"({"format": "hopscape-lesson", "version": 1, "title": "Long wait",
+              "start": {"scenario": "Three Routers"},
+              "steps": [{"click": "update"}, {"wait": {"ticks": 500}}, {"caption": "Arrived"}]})");
+    ASSERT_TRUE(lessons.OpenFile(File("long.json")));
+    Key(Qt::Key_PageDown);
+    ASSERT_TRUE(lessons.Player().Waiting());
+    const auto* timer = window.findChild<QTimer*>(QStringLiteral("MoveTimer"));
+    for (int t = 0; t < 500 && timer->isActive(); ++t) {
+        window.Tick();
+    }
+    EXPECT_FALSE(lessons.Player().Waiting());
+    EXPECT_EQ(Caption(), QStringLiteral("Arrived"));
 }
