@@ -1,5 +1,12 @@
 #include "app/view/CommandLine.h"
 
+#include "app/Lesson.h"
+#include "app/LessonPlayer.h"
+#include "app/MainForm.h"
+#include "common/Fields.h"
+#include "common/SeededRandom.h"
+#include "support/FakePlatform.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -103,4 +110,28 @@ TEST(CommandLine, LessonsAndFilesFromTheCommandLine) {
         Read({QStringLiteral("--lesson"), dir.filePath(QStringLiteral("none.json"))});
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_TRUE(missing.message.startsWith(QStringLiteral("No built-in lesson is called")));
+}
+
+// The README's example lesson, written by hand, opens from the command line and plays through to
+// what its last caption says: C holds a at 4 through B.
+TEST(CommandLine, TheReadmesExampleLessonPlaysAsItsCaptionsSay) {
+    const CommandLine::Result read =
+        Read({QStringLiteral("--lesson"),
+              QStringLiteral(HOPSCAPE_DOCS "/count-to-infinity-by-hand.json")});
+    ASSERT_EQ(read.exitCode, -1) << read.message.toStdString();
+    FakePlatform platform;
+    SeededRandom random;
+    MainForm form{platform, random};
+    form.Form_Load();
+    Lesson lesson{form};
+    LessonPlayer player{lesson};
+    player.Start(*read.options.lesson, 0);
+    for (int press = 0; press < 20 && !player.AtEnd(); ++press) {
+        player.Next(0);
+        player.Finish(0);
+    }
+    EXPECT_EQ(player.Caption(), "C believed B's stale offer: a at 4 through B");
+    const RouteRow& row = form.State().RouterTable[2].Engine().Rows()[0];
+    EXPECT_EQ(TrimBlanks(row.cost), "4");
+    EXPECT_EQ(row.nextHop, "B");
 }
