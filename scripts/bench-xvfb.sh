@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# The animation's share of a core on a real X server (Xvfb, 1920 x 1080), the X server's share
-# included: 51 packets spread over every link, at 1x, 2x and maximised to 1920 x 1080.
+# The animation's share of a core on a real X server (Xvfb, 3840 x 2160), the X server's share
+# included: 51 packets spread over every link, in a window of the layout's size and one of
+# 1920 x 1080, each at a pixel ratio of 1 and of 2 (QT_SCALE_FACTOR).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh xvfb
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-release -j "$(nproc)" --target view_bench
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 3840x2160x24 -nolisten tcp >/dev/null 2>&1 &
 server=$!
 trap 'kill $server 2>/dev/null' EXIT
 sleep 1
-DISPLAY=$display QT_QPA_PLATFORM=xcb HOPSCAPE_XSERVER_PID=$server \
-    ./build-release/bench/view_bench --benchmark_filter=AnimationCpuShare \
-    --benchmark_counters_tabular=true
+for scale in 1 2; do
+    DISPLAY=$display QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale HOPSCAPE_XSERVER_PID=$server \
+        ./build-release/bench/view_bench --benchmark_filter=AnimationCpuShare \
+        --benchmark_counters_tabular=true
+done

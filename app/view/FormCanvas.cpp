@@ -57,17 +57,22 @@ void FormCanvas::Paint(QWidget& widget, const QRegion& region, bool sharp) {
         return;
     }
     if (stillStale_ || still_.size() != all.size() * ratio) {
-        still_ = QImage(all.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        still_ = QImage(all.size() * ratio, QImage::Format_RGB32);
         still_.setDevicePixelRatio(ratio);
         QPainter still(&still_);
         painter.PaintStill(still, all);
         stillStale_ = false;
     }
+    // Rectangle by rectangle, each its own clip: a clip of one rectangle keeps the painter on
+    // its straight copying paths, where a clip of many would send every pixel through spans.
     QPainter window(&widget);
+    window.setRenderHint(QPainter::Antialiasing);
+    const std::array<QRect, kPacketSlots> areas = painter.PacketAreas();
     for (const QRect& r : region) {
+        window.setClipRect(r);
         window.drawImage(r, still_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+        painter.PaintMoving(window, r, areas, sprites_);
     }
-    painter.PaintMoving(window, region, &sprites_);
 }
 
 void FormCanvas::SetLook(const Layout::PacketLook& look) {

@@ -82,15 +82,43 @@ void FormPainter::PaintMoving(QPainter& painter, const QRegion& region,
     painter.setRenderHint(QPainter::TextAntialiasing);
     DrawLabel(painter, transform_, form_.Label2, region);
     for (const ShapeControl& packet : form_.shpPacket) {
-        if (!packet.visible || !region.intersects(PacketArea(packet))) {
-            continue;
-        }
-        if (sprites != nullptr) {
-            sprites->Draw(painter, transform_, packet, look_);
-        } else {
-            PacketSprites::DrawCircle(painter, transform_, packet, look_, QPointF());
+        if (packet.visible && region.intersects(PacketArea(packet))) {
+            PaintPacket(painter, packet, sprites);
         }
     }
+}
+
+void FormPainter::PaintMoving(QPainter& painter, const QRect& rect,
+                              const std::array<QRect, kPacketSlots>& areas,
+                              PacketSprites& sprites) const {
+    if (rect.intersects(StatusArea())) {
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        DrawLabel(painter, transform_, form_.Label2, QRegion(rect));
+    }
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+        if (areas[i].intersects(rect)) {
+            PaintPacket(painter, form_.shpPacket[i], &sprites);
+        }
+    }
+}
+
+void FormPainter::PaintPacket(QPainter& painter, const ShapeControl& packet,
+                              PacketSprites* sprites) const {
+    if (sprites != nullptr) {
+        sprites->Draw(painter, transform_, packet, look_);
+    } else {
+        PacketSprites::DrawCircle(painter, transform_, packet, look_, QPointF());
+    }
+}
+
+std::array<QRect, kPacketSlots> FormPainter::PacketAreas() const {
+    std::array<QRect, kPacketSlots> areas{};
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+        if (form_.shpPacket[i].visible) {
+            areas[i] = PacketArea(form_.shpPacket[i]);
+        }
+    }
+    return areas;
 }
 
 QRect FormPainter::PacketArea(const ShapeControl& packet) const {

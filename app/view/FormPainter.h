@@ -1,9 +1,13 @@
 #pragma once
 
 #include "common/view/TwipsTransform.h"
+#include "form/FormState.h"
 #include "form/Layout.h"
 
-class FormState;
+#include <QRect>
+
+#include <array>
+
 class PacketSprites;
 class QPainter;
 class QRegion;
@@ -29,12 +33,19 @@ public:
     // packet circles, drawn from the sprites.
     // Without sprites, the circles are drawn straight (for a sharp picture at any scale).
     void PaintMoving(QPainter& painter, const QRegion& region, PacketSprites* sprites) const;
+    // The same within one rectangle of a repaint, the packets' areas found beforehand.
+    void PaintMoving(QPainter& painter, const QRect& rect,
+                     const std::array<QRect, kPacketSlots>& areas, PacketSprites& sprites) const;
+    // Every packet marker's area, empty where it is hidden.
+    std::array<QRect, kPacketSlots> PacketAreas() const;
     // The pixels a packet marker covers, border included, for repainting just that much.
     QRect PacketArea(const ShapeControl& packet) const;
     // The pixels of the status line.
     QRect StatusArea() const;
 
 private:
+    void PaintPacket(QPainter& painter, const ShapeControl& packet, PacketSprites* sprites) const;
+
     const FormState& form_;
     const TwipsTransform& transform_;
     Layout::PacketLook look_;
