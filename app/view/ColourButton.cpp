@@ -19,7 +19,7 @@ void ColourButton::PaintStyled() {
     // often, so the drawing is kept and copied while they stay the same.
     const auto key =
         std::make_tuple(option.state.toInt(), option.features.toInt(), option.rect.size(),
-                        option.text, font().key(), ratio, palette().cacheKey());
+                        option.text, font(), ratio, palette().cacheKey());
     // A picture of the window for slides is drawn straight, to stay sharp at any scale.
     if (window()->property("directPainting").toBool()) {
         QPainter painter(this);

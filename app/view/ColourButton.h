@@ -31,5 +31,5 @@ private:
 
     QColor colour_;
     QImage styled_;
-    std::tuple<int, int, QSize, QString, QString, double, qint64> styledKey_;
+    std::tuple<int, int, QSize, QString, QFont, double, qint64> styledKey_;
 };
