@@ -11,6 +11,14 @@ void ColourButton::SetColour(const QColor& colour) {
     }
 }
 
+void ColourButton::CopyStyled(QPainter& painter, const QRegion& over, int ratio) const {
+    painter.save();
+    painter.setClipRegion(QTransform::fromScale(ratio, ratio).map(over));
+    painter.drawImage(pos() * ratio, QImage(styled_.constBits(), styled_.width(), styled_.height(),
+                                            styled_.bytesPerLine(), styled_.format()));
+    painter.restore();
+}
+
 void ColourButton::PaintStyled() {
     QStyleOptionButton option;
     initStyleOption(&option);

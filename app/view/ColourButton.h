@@ -17,6 +17,12 @@ class ColourButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
     void SetColour(const QColor& colour);
+    // Whether the style's last drawing of the button is kept, to be copied (not for a coloured
+    // button, nor for a look not seen twice yet).
+    bool HasStyledCopy() const { return !colour_.isValid() && !styled_.isNull(); }
+    // Copies it onto a painter of its parent's device pixels, `ratio` of them across a pixel,
+    // within `over` (the parent's pixels).
+    void CopyStyled(QPainter& painter, const QRegion& over, int ratio) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

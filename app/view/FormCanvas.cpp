@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <cmath>
+#include <cstddef>
+
 FormCanvas::DrawnPacket FormCanvas::Drawn(const FormPainter& painter, const ShapeControl& packet) {
     return {packet.visible, packet.visible ? painter.PacketArea(packet) : QRect(),
             packet.borderColour, packet.fillColour, packet.borderWidth};
@@ -56,23 +59,48 @@ void FormCanvas::Paint(QWidget& widget, const QRegion& region, bool sharp) {
         painter.PaintMoving(direct, region, sharp ? nullptr : &sprites_);
         return;
     }
-    if (stillStale_ || still_.size() != all.size() * ratio) {
-        still_ = QImage(all.size() * ratio, QImage::Format_RGB32);
+    QPainter window(&widget);
+    PaintChanges(window, region, all.size(), ratio);
+}
+
+void FormCanvas::PaintChanges(QPainter& painter, const QRegion& region, const QSize& size,
+                              double ratio, bool devicePixels) {
+    const FormPainter form(form_, transform_, look_);
+    if (stillStale_ || still_.size() != size * ratio) {
+        still_ = QImage(size * ratio, QImage::Format_RGB32);
         still_.setDevicePixelRatio(ratio);
         QPainter still(&still_);
-        painter.PaintStill(still, all);
+        form.PaintStill(still, QRect(QPoint(), size));
         stillStale_ = false;
     }
     // Rectangle by rectangle, each its own clip: a clip of one rectangle keeps the painter on
     // its straight copying paths, where a clip of many would send every pixel through spans.
-    QPainter window(&widget);
-    window.setRenderHint(QPainter::Antialiasing);
-    const std::array<QRect, kPacketSlots> areas = painter.PacketAreas();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const std::array<QRect, kPacketSlots> areas = form.PacketAreas();
+    const int whole = static_cast<int>(std::lround(ratio));
     for (const QRect& r : region) {
-        window.setClipRect(r);
-        window.drawImage(r, still_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
-        painter.PaintMoving(window, r, areas, sprites_);
+        if (!devicePixels) {
+            painter.setClipRect(r);
+            painter.drawImage(r, still_,
+                              QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+            form.PaintMoving(painter, r, areas, sprites_);
+            continue;
+        }
+        const QRect inside = r & QRect(QPoint(), size);
+        if (inside.isEmpty()) {
+            continue;
+        }
+        // The picture's own pixels under the rectangle, copied as they are.
+        const QRect device(inside.topLeft() * whole, inside.size() * whole);
+        painter.setClipRect(device);
+        painter.drawImage(device.topLeft(),
+                          QImage(still_.constScanLine(device.top()) +
+                                     static_cast<std::ptrdiff_t>(device.left()) * 4,
+                                 device.width(), device.height(), still_.bytesPerLine(),
+                                 still_.format()));
+        form.PaintMoving(painter, inside, areas, sprites_, whole);
     }
+    painter.setClipping(false);
 }
 
 void FormCanvas::SetLook(const Layout::PacketLook& look) {

@@ -30,6 +30,12 @@ public:
     // Paints the region onto the widget; `sharp` paints everything straight, for a picture at
     // another scale.
     void Paint(QWidget& widget, const QRegion& region, bool sharp);
+    // Paints the region over what was painted before, onto a window of `size` pixels at `ratio`
+    // device pixels a pixel: the still drawing copied from the picture, then the status line and
+    // the packets, rectangle by rectangle. With `devicePixels`, the painter paints the device's
+    // own pixels (the ratio a whole number): images are then copied without scaling.
+    void PaintChanges(QPainter& painter, const QRegion& region, const QSize& size, double ratio,
+                      bool devicePixels = false);
     // Packets are drawn in this look from now on.
     void SetLook(const Layout::PacketLook& look);
 

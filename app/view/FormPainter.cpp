@@ -89,14 +89,24 @@ void FormPainter::PaintMoving(QPainter& painter, const QRegion& region,
 }
 
 void FormPainter::PaintMoving(QPainter& painter, const QRect& rect,
-                              const std::array<QRect, kPacketSlots>& areas,
-                              PacketSprites& sprites) const {
+                              const std::array<QRect, kPacketSlots>& areas, PacketSprites& sprites,
+                              int ratio) const {
     if (rect.intersects(StatusArea())) {
+        painter.save();
+        if (ratio > 0) {
+            painter.scale(ratio, ratio);
+        }
         painter.setRenderHint(QPainter::TextAntialiasing);
         DrawLabel(painter, transform_, form_.Label2, QRegion(rect));
+        painter.restore();
     }
     for (std::size_t i = 0; i < areas.size(); ++i) {
-        if (areas[i].intersects(rect)) {
+        if (!areas[i].intersects(rect)) {
+            continue;
+        }
+        if (ratio > 0) {
+            sprites.DrawInDevicePixels(painter, transform_, form_.shpPacket[i], look_, ratio);
+        } else {
             PaintPacket(painter, form_.shpPacket[i], &sprites);
         }
     }

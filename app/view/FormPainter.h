@@ -33,9 +33,11 @@ public:
     // packet circles, drawn from the sprites.
     // Without sprites, the circles are drawn straight (for a sharp picture at any scale).
     void PaintMoving(QPainter& painter, const QRegion& region, PacketSprites* sprites) const;
-    // The same within one rectangle of a repaint, the packets' areas found beforehand.
+    // The same within one rectangle of a repaint, the packets' areas found beforehand. With a
+    // `ratio`, the painter paints the device's own pixels, `ratio` of them across a pixel.
     void PaintMoving(QPainter& painter, const QRect& rect,
-                     const std::array<QRect, kPacketSlots>& areas, PacketSprites& sprites) const;
+                     const std::array<QRect, kPacketSlots>& areas, PacketSprites& sprites,
+                     int ratio = 0) const;
     // Every packet marker's area, empty where it is hidden.
     std::array<QRect, kPacketSlots> PacketAreas() const;
     // The pixels a packet marker covers, border included, for repainting just that much.

@@ -3,10 +3,13 @@
 #include "app/Lesson.h"
 #include "app/MainForm.h"
 #include "app/view/CaptionStrip.h"
+#include "app/view/ColourButton.h"
+#include "app/view/LabelSpot.h"
 #include "app/view/LectureMenu.h"
 #include "app/view/LessonControls.h"
 #include "form/Layout.h"
 
+#include <QBackingStore>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -14,10 +17,14 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
     : QWidget(parent), lesson_(lesson),
@@ -106,7 +113,7 @@ void MainWindow::Tick() {
         // the rest keep the interval.
         timer_->setInterval(static_cast<int>(*next));
     }
-    SyncPackets();
+    SyncPackets(true);
     ScheduleFrames();
     extras_->Refresh();
     lessons_->AfterTick();
@@ -141,7 +148,7 @@ void MainWindow::RefreshFrames() {
     ScheduleFrames();
 }
 
-void MainWindow::SyncPackets() {
+void MainWindow::SyncPackets(bool now) {
     bool statusChanged = false;
     QRegion dirty = canvas_.Changed(statusChanged);
     widgets_.SyncTick(statusChanged);
@@ -149,9 +156,60 @@ void MainWindow::SyncPackets() {
     // What the router buttons, network bars and panels cover is hidden by them: those opaque
     // widgets need not repaint for a packet passing beneath.
     dirty -= widgets_.Opaque();
-    if (!dirty.isEmpty()) {
+    if (!dirty.isEmpty() && !(now && PaintNow(dirty))) {
         update(dirty);
     }
+}
+
+bool MainWindow::PaintNow(const QRegion& dirty) {
+    QBackingStore* store = backingStore();
+    QWindow* shown = windowHandle();
+    const double ratio = devicePixelRatioF();
+    const int whole = static_cast<int>(std::lround(ratio));
+    if (!isWindow() || store == nullptr || shown == nullptr || !shown->isExposed() ||
+        store->size() != size() || whole != ratio || property("directPainting").toBool()) {
+        return false;
+    }
+    // The widgets that stand over the changed pixels, bottom to top: buttons whose drawing is
+    // kept are copied; a label's stand-in draws nothing but its focus mark; any other widget
+    // there repaints itself the usual way.
+    std::vector<std::pair<const ColourButton*, QRegion>> over;
+    for (QObject* object : children()) {
+        auto* child = qobject_cast<QWidget*>(object);
+        if (child == nullptr || child->isHidden() || child->isWindow() ||
+            (qobject_cast<LabelSpot*>(child) != nullptr && !child->hasFocus())) {
+            continue;
+        }
+        const QRegion covered = (dirty & child->geometry()) - widgets_.Opaque();
+        if (covered.isEmpty()) {
+            continue;
+        }
+        auto* button = qobject_cast<ColourButton*>(child);
+        if (button == nullptr || !button->HasStyledCopy()) {
+            return false;
+        }
+        over.emplace_back(button, covered);
+    }
+    store->beginPaint(dirty);
+    QPaintDevice* device = store->paintDevice();
+    if (device->devType() != QInternal::Image) {
+        store->endPaint();
+        return false;
+    }
+    // The backing store's own pixels, painted one to one: images are copied without scaling.
+    auto* image = static_cast<QImage*>(device);
+    QImage pixels(image->bits(), image->width(), image->height(), image->bytesPerLine(),
+                  image->format());
+    {
+        QPainter painter(&pixels);
+        canvas_.PaintChanges(painter, dirty, size(), ratio, true);
+        for (const auto& [button, covered] : over) {
+            button->CopyStyled(painter, covered, whole);
+        }
+    }
+    store->endPaint();
+    store->flush(dirty, shown);
+    return true;
 }
 
 void MainWindow::Place() {
@@ -201,7 +259,7 @@ void MainWindow::SyncMeter() {
 void MainWindow::Sync() {
     widgets_.Sync();
     canvas_.Invalidate(false);
-    SyncPackets();
+    SyncPackets(false);
     Schedule();
     update();
     extras_->Refresh();

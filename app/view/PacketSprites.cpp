@@ -51,7 +51,25 @@ void PacketSprites::DrawCircle(QPainter& painter, const TwipsTransform& transfor
 void PacketSprites::Draw(QPainter& painter, const TwipsTransform& transform,
                          const ShapeControl& packet, const Layout::PacketLook& look) {
     const double ratio = painter.device()->devicePixelRatioF();
-    const QPointF corner = transform.Point(packet.left, packet.top) * ratio;
+    QPointF corner;
+    const QImage& sprite = Sprite(transform, packet, look, ratio, corner);
+    painter.drawImage(corner / ratio, sprite);
+}
+
+void PacketSprites::DrawInDevicePixels(QPainter& painter, const TwipsTransform& transform,
+                                       const ShapeControl& packet, const Layout::PacketLook& look,
+                                       double ratio) {
+    QPointF corner;
+    const QImage& sprite = Sprite(transform, packet, look, ratio, corner);
+    // The rendering's pixels as they are: a painter copies an image of one device pixel a pixel
+    // straight, and sends one of more through its scaling.
+    painter.drawImage(corner, QImage(sprite.constBits(), sprite.width(), sprite.height(),
+                                     sprite.bytesPerLine(), sprite.format()));
+}
+
+const QImage& PacketSprites::Sprite(const TwipsTransform& transform, const ShapeControl& packet,
+                                    const Layout::PacketLook& look, double ratio, QPointF& corner) {
+    const QPointF at = transform.Point(packet.left, packet.top) * ratio;
     // The device pixel the rendering starts in, and the offset within it to a quarter pixel.
     const auto split = [](double at, int& phase) {
         double whole = std::floor(at);
@@ -64,7 +82,7 @@ void PacketSprites::Draw(QPainter& painter, const TwipsTransform& transform,
     };
     int phaseX = 0;
     int phaseY = 0;
-    const QPointF whole(split(corner.x(), phaseX), split(corner.y(), phaseY));
+    corner = QPointF(split(at.x(), phaseX), split(at.y(), phaseY));
     // Sizes and widths are whole twips in practice; the key keeps them to a tenth of a twip.
     const auto tenth = [](float v) { return static_cast<int>(std::lround(v * 10)); };
     const Key key{packet.borderColour, packet.fillColour,    packet.borderWidth,
@@ -78,5 +96,5 @@ void PacketSprites::Draw(QPainter& painter, const TwipsTransform& transform,
                             static_cast<double>(phaseY) / kPhases / ratio);
         found = sprites_.emplace(key, Render(transform, packet, look, ratio, phase)).first;
     }
-    painter.drawImage(whole / ratio, found->second);
+    return found->second;
 }

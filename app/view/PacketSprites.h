@@ -22,6 +22,11 @@ public:
     // outline round it) inside them too. The renderings are of one look: Clear() when it changes.
     void Draw(QPainter& painter, const TwipsTransform& transform, const ShapeControl& packet,
               const Layout::PacketLook& look);
+    // The same on a painter of the device's own pixels (no scaling), `ratio` device pixels a
+    // pixel of the transform.
+    void DrawInDevicePixels(QPainter& painter, const TwipsTransform& transform,
+                            const ShapeControl& packet, const Layout::PacketLook& look,
+                            double ratio);
     std::size_t Size() const { return sprites_.size(); }
     // The circle itself, drawn straight at its place moved by `offset` pixels.
     static void DrawCircle(QPainter& painter, const TwipsTransform& transform,
@@ -41,6 +46,10 @@ private:
         std::size_t operator()(const Key& key) const;
     };
 
+    // The rendering of the packet at `ratio` device pixels a pixel, and the device pixel its
+    // corner goes to.
+    const QImage& Sprite(const TwipsTransform& transform, const ShapeControl& packet,
+                         const Layout::PacketLook& look, double ratio, QPointF& corner);
     QImage Render(const TwipsTransform& transform, const ShapeControl& packet,
                   const Layout::PacketLook& look, double ratio, QPointF phase) const;
     std::unordered_map<Key, QImage, KeyHash> sprites_;
