@@ -32,18 +32,7 @@ Demonstration Demonstration::Capture(const MainForm& form, IdleTimer::Speed spee
                            router.Clock()};
     }
     for (int i = 0; i < kPacketSlots; ++i) {
-        const ShapeControl& p = state.shpPacket[i];
-        demo.packets[i] = {p.visible,
-                           p.tag,
-                           p.left,
-                           p.top,
-                           p.width,
-                           p.height,
-                           p.borderColour,
-                           p.fillColour,
-                           p.borderWidth,
-                           state.PacketPayload[i],
-                           state.PacketLinkCost[i]};
+        demo.packets[i] = {state.shpPacket[i], state.PacketPayload[i], state.PacketLinkCost[i]};
     }
     return demo;
 }
@@ -80,16 +69,7 @@ void Demonstration::ApplyTo(MainForm& form) const {
     }
     for (int i = 0; i < kPacketSlots; ++i) {
         const Packet& p = packets[i];
-        ShapeControl& marker = state.shpPacket[i];
-        marker.visible = p.visible;
-        marker.tag = p.record;
-        marker.left = p.left;
-        marker.top = p.top;
-        marker.width = p.width;
-        marker.height = p.height;
-        marker.borderColour = p.border;
-        marker.fillColour = p.fill;
-        marker.borderWidth = p.borderWidth;
+        state.shpPacket[i] = p.marker;
         state.PacketPayload[i] = p.payload;
         state.PacketLinkCost[i] = static_cast<std::int16_t>(p.linkCost);
     }

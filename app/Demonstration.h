@@ -25,16 +25,10 @@ struct Demonstration {
         long clock = 0;
         bool operator==(const Panel&) const = default;
     };
+    // A packet slot: its marker as the window has it (the record is the marker's tag), and
+    // what the slot carries beside it.
     struct Packet {
-        bool visible = false;
-        std::string record;
-        float left = 0;
-        float top = 0;
-        float width = 0;
-        float height = 0;
-        int border = 0;
-        int fill = 0;
-        int borderWidth = 0;
+        ShapeControl marker;
         std::string payload;
         int linkCost = 0;
         bool operator==(const Packet&) const = default;

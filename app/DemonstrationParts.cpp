@@ -168,16 +168,17 @@ JsonValue DemonstrationParts::PanelJson(const Demonstration::Panel& panel) {
 }
 
 JsonValue DemonstrationParts::PacketJson(const Demonstration::Packet& p) {
+    const ShapeControl& m = p.marker;
     return Json::Object()
-        .Set("visible", Json::Bool(p.visible))
-        .Set("record", Json::String(p.record))
-        .Set("left", Json::Number(p.left))
-        .Set("top", Json::Number(p.top))
-        .Set("width", Json::Number(p.width))
-        .Set("height", Json::Number(p.height))
-        .Set("border", Json::Number(p.border))
-        .Set("fill", Json::Number(p.fill))
-        .Set("border width", Json::Number(p.borderWidth))
+        .Set("visible", Json::Bool(m.visible))
+        .Set("record", Json::String(m.tag))
+        .Set("left", Json::Number(m.left))
+        .Set("top", Json::Number(m.top))
+        .Set("width", Json::Number(m.width))
+        .Set("height", Json::Number(m.height))
+        .Set("border", Json::Number(m.borderColour))
+        .Set("fill", Json::Number(m.fillColour))
+        .Set("border width", Json::Number(m.borderWidth))
         .Set("payload", Json::String(p.payload))
         .Set("link cost", Json::Number(p.linkCost));
 }
@@ -270,23 +271,24 @@ Demonstration::Packet DemonstrationParts::ReadPacket(JsonReader& r, const Json& 
               {"visible", "record", "left", "top", "width", "height", "border", "fill",
                "border width", "payload", "link cost"});
     Demonstration::Packet p;
+    ShapeControl& m = p.marker;
     const auto at = [&](const char* key) { return JsonReader::At(path, key); };
     const auto member = [&](const char* key) -> const Json& { return r.Member(value, path, key); };
-    p.visible = r.Bool(member("visible"), at("visible"));
-    p.record = r.String(member("record"), at("record"));
-    if (p.visible && r.Ok()) {
-        CheckRecord(r, p.record, at("record"));
+    m.visible = r.Bool(member("visible"), at("visible"));
+    m.tag = r.String(member("record"), at("record"));
+    if (m.visible && r.Ok()) {
+        CheckRecord(r, m.tag, at("record"));
     }
     const auto place = [&](const char* key, double lo, double hi) {
         return static_cast<float>(r.Number(member(key), at(key), lo, hi));
     };
-    p.left = place("left", -kFarthest, kFarthest);
-    p.top = place("top", -kFarthest, kFarthest);
-    p.width = place("width", 0, kWidest);
-    p.height = place("height", 0, kWidest);
-    p.border = static_cast<int>(r.Integer(member("border"), at("border"), 0, kMostColour));
-    p.fill = static_cast<int>(r.Integer(member("fill"), at("fill"), 0, kMostColour));
-    p.borderWidth =
+    m.left = place("left", -kFarthest, kFarthest);
+    m.top = place("top", -kFarthest, kFarthest);
+    m.width = place("width", 0, kWidest);
+    m.height = place("height", 0, kWidest);
+    m.borderColour = static_cast<int>(r.Integer(member("border"), at("border"), 0, kMostColour));
+    m.fillColour = static_cast<int>(r.Integer(member("fill"), at("fill"), 0, kMostColour));
+    m.borderWidth =
         static_cast<int>(r.Integer(member("border width"), at("border width"), 0, kThickest));
     p.payload = r.String(member("payload"), at("payload"));
     p.linkCost = static_cast<int>(r.Integer(member("link cost"), at("link cost"), -32768, 32767));

@@ -29,7 +29,7 @@ void LessonPlayer::Next(long now) {
         return;
     }
     marks_.push_back({next_, lesson_.Here(), caption_});
-    acted_ = false;
+    pressEnd_ = script_.PressEnd(next_);
     Run(now);
 }
 
@@ -48,13 +48,8 @@ bool LessonPlayer::Back(long now) {
 
 void LessonPlayer::Run(long now) {
     using Kind = LessonScript::Step::Kind;
-    while (next_ < script_.steps.size()) {
-        const LessonScript::Step& step = script_.steps[next_];
-        if (acted_ && step.Acts()) {
-            return; // the next press's action
-        }
-        ++next_;
-        acted_ = acted_ || step.Acts();
+    while (next_ < pressEnd_) {
+        const LessonScript::Step& step = script_.steps[next_++];
         switch (step.kind) {
         case Kind::Act:
             lesson_.Act(step.action, now);
@@ -69,12 +64,10 @@ void LessonPlayer::Run(long now) {
             lesson_.Step(static_cast<int>(step.ticks), now);
             break;
         case Kind::Caption:
-            // A recorded lesson's blank captions wait for words; until then they do not stop.
-            if (step.caption.empty()) {
-                break;
+            if (!step.caption.empty()) {
+                caption_ = step.caption;
             }
-            caption_ = step.caption;
-            return;
+            break;
         case Kind::Wait:
             waiting_ = true;
             wait_ = step;

@@ -60,7 +60,7 @@ private:
     std::string caption_;
     bool waiting_ = false;
     LessonScript::Step wait_;
-    long waitFrom_ = 0;  // the tick the wait began at
-    bool acted_ = false; // this press has run its action
+    long waitFrom_ = 0;        // the tick the wait began at
+    std::size_t pressEnd_ = 0; // the step this press stops before
     std::vector<Mark> marks_;
 };

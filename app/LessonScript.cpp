@@ -46,17 +46,26 @@ long LessonScript::Actions() const {
         std::count_if(steps.begin(), steps.end(), [](const Step& step) { return step.Acts(); }));
 }
 
-long LessonScript::Presses() const {
-    long presses = 0;
-    bool acted = false; // since the last stop
-    for (const Step& step : steps) {
+std::size_t LessonScript::PressEnd(std::size_t from) const {
+    bool acted = false;
+    for (std::size_t i = from; i < steps.size(); ++i) {
+        const Step& step = steps[i];
         if (step.Acts()) {
-            ++presses;
+            if (acted) {
+                return i; // the next press's action
+            }
             acted = true;
         } else if (step.kind == Step::Kind::Caption && !step.caption.empty()) {
-            presses += acted ? 0 : 1;
-            acted = false;
+            return i + 1;
         }
+    }
+    return steps.size();
+}
+
+long LessonScript::Presses() const {
+    long presses = 0;
+    for (std::size_t from = 0; from < steps.size(); from = PressEnd(from)) {
+        ++presses;
     }
     return presses;
 }

@@ -4,6 +4,7 @@
 #include "app/Demonstration.h"
 #include "app/IdleTimer.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,8 +53,11 @@ struct LessonScript {
 
     // How many steps act on the window.
     long Actions() const;
-    // How many presses of Next play the lesson through: each runs one action and what follows
-    // it up to the next action, or up to and including a caption with words.
+    // Where a press of Next that begins at step `from` ends: it runs one action and what
+    // follows it up to the next action, or up to and including a caption with words (blank
+    // captions, a recording's, wait for words and do not stop it).
+    std::size_t PressEnd(std::size_t from) const;
+    // How many presses play the lesson through.
     long Presses() const;
 
     bool operator==(const LessonScript&) const = default;

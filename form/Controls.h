@@ -33,6 +33,7 @@ struct ShapeControl {
     int fillColour = 0xFFFFFF;
     bool visible = true;
     std::string tag;
+    bool operator==(const ShapeControl&) const = default;
 };
 
 struct LineControl {

@@ -177,7 +177,8 @@ bool MainWindow::PaintNow(const QRegion& dirty) {
     for (QObject* object : children()) {
         auto* child = qobject_cast<QWidget*>(object);
         if (child == nullptr || child->isHidden() || child->isWindow() ||
-            (qobject_cast<LabelSpot*>(child) != nullptr && !child->hasFocus())) {
+            (qobject_cast<LabelSpot*>(child) != nullptr && !child->hasFocus()) ||
+            !dirty.intersects(child->geometry())) {
             continue;
         }
         const QRegion covered = (dirty & child->geometry()) - widgets_.Opaque();
