@@ -2,6 +2,8 @@
 
 #include "app/MainForm.h"
 
+#include <algorithm>
+
 bool IdleTimer::Sleeps() const {
     return mayIdle_ && form_.TickIsIdle();
 }
@@ -11,15 +13,17 @@ long IdleTimer::Interval() const {
            static_cast<long>(speed_);
 }
 
-long IdleTimer::SetSpeed(Speed speed, long now) {
+long IdleTimer::UntilNextBeat(long now) const {
+    return std::max(0L, lastTick_ + Interval() - now);
+}
+
+std::optional<long> IdleTimer::SetSpeed(Speed speed, long now) {
     CatchUp(now);
     speed_ = speed;
     if (!running_) {
-        return -1;
+        return std::nullopt;
     }
-    // The next tick falls one new interval after the last, or at once if that time has passed.
-    const long next = lastTick_ + Interval() - now;
-    return next < 0 ? 0 : next;
+    return UntilNextBeat(now);
 }
 
 std::optional<long> IdleTimer::NextSleptTick() const {
@@ -52,7 +56,7 @@ void IdleTimer::CatchUp(long now) {
     lastTick_ += slept * Interval();
 }
 
-long IdleTimer::Next(long now) {
+std::optional<long> IdleTimer::Next(long now) {
     const bool enabled = form_.State().MoveTimer.enabled;
     if (enabled && !enabled_) {
         // Enabling starts the timer afresh: its first tick falls one interval from now.
@@ -61,13 +65,13 @@ long IdleTimer::Next(long now) {
     enabled_ = enabled;
     if (!enabled || Sleeps()) {
         running_ = false;
-        return -1;
+        return std::nullopt;
     }
     if (!running_) {
         // Waking: the next tick falls when the sleeping timer's would have.
         CatchUp(now);
         running_ = true;
-        return lastTick_ + Interval() - now;
     }
-    return lastTick_ + Interval() - now;
+    // An event handled late on a busy machine finds the tick overdue: it falls at once.
+    return UntilNextBeat(now);
 }

@@ -23,9 +23,10 @@ public:
     // Before an event at `now` reaches the form: the ticks slept through up to now are made up
     // for, so the event finds the form as the running timer would have left it.
     void CatchUp(long now);
-    // After an event at `now`: the delay until the timer should next fire, or -1 for a timer that
-    // stays stopped (the animation is paused, or nothing can change).
-    long Next(long now);
+    // After an event at `now`: the delay until the timer should next fire (0 for a tick already
+    // overdue), or none for a timer that stays stopped (the animation is paused, or nothing can
+    // change).
+    std::optional<long> Next(long now);
     bool Running() const { return running_; }
     // While the timer sleeps with the animation running: when the next tick it sleeps through
     // falls due. None while it runs or the animation is paused.
@@ -34,14 +35,16 @@ public:
     long Interval() const;
     Speed CurrentSpeed() const { return speed_; }
     // From `now` on, ticks fall at the new speed's interval; the ticks due before now ran at the
-    // old one. Returns the delay until the next tick, or -1 for a stopped timer.
-    long SetSpeed(Speed speed, long now);
+    // old one. Returns the delay until the next tick, or none for a stopped timer.
+    std::optional<long> SetSpeed(Speed speed, long now);
     // Starts afresh at `now` and at the speed given, nothing slept through (a demonstration was
     // opened).
     void Restart(Speed speed, long now);
 
 private:
     bool Sleeps() const;
+    // The delay from `now` to one interval after the last tick; a tick already due falls at once.
+    long UntilNextBeat(long now) const;
 
     MainForm& form_;
     bool mayIdle_;

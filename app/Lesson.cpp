@@ -133,8 +133,7 @@ std::optional<long> Lesson::Tick(long now) {
 }
 
 std::optional<long> Lesson::NextTick(long now) {
-    const long next = timer_.Next(now);
-    return next < 0 ? std::nullopt : std::optional<long>(std::max(0L, next));
+    return timer_.Next(now);
 }
 
 std::optional<long> Lesson::SetSpeed(Speed speed, long now) {
@@ -142,8 +141,7 @@ std::optional<long> Lesson::SetSpeed(Speed speed, long now) {
     LessonScript::Step step = LessonScript::Step::Of(LessonScript::Step::Kind::Speed);
     step.speed = speed;
     Record(step);
-    const long next = timer_.SetSpeed(speed, now);
-    return next < 0 ? std::nullopt : std::optional<long>(next);
+    return timer_.SetSpeed(speed, now);
 }
 
 void Lesson::CycleHighlight(long now) {

@@ -108,10 +108,11 @@ void MainWindow::Tick() {
     const std::optional<long> next = lesson_.Tick(Now());
     if (!next) {
         timer_->stop();
-    } else if (timer_->interval() != *next) {
+    } else if (!timer_->isActive() || timer_->interval() != *next) {
         // The first tick after waking or a change of speed came early or late to keep the beat;
-        // the rest keep the interval.
-        timer_->setInterval(static_cast<int>(*next));
+        // the rest keep the interval. A timer stopped meanwhile (by a message box's event loop)
+        // is started again.
+        timer_->start(static_cast<int>(*next));
     }
     SyncPackets(true);
     ScheduleFrames();

@@ -1,4 +1,5 @@
 #include "app/IdleTimer.h"
+#include "app/Lesson.h"
 #include "app/MainForm.h"
 #include "common/SeededRandom.h"
 #include "support/FakePlatform.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -25,11 +27,11 @@ struct Timeline {
         Schedule(0);
     }
     void Schedule(long now) {
-        const long next = timer.Next(now);
-        if (next < 0) {
+        const std::optional<long> next = timer.Next(now);
+        if (!next) {
             nextFire = -1;
         } else if (nextFire < 0) {
-            nextFire = now + next;
+            nextFire = now + *next;
         }
     }
     // Fires every tick due up to and including `now`.
@@ -167,4 +169,42 @@ TEST(IdleTimer, StepsRunTicksOnlyWhilePausedAndAHopIsTwentySixTicks) {
     EXPECT_EQ(stepped.State().RouterTable[1].Engine().Rows()[0].cost,
               running.State().RouterTable[1].Engine().Rows()[0].cost);
     EXPECT_EQ(stepped.State().Command3.caption, "Resume") << "stepping does not resume";
+}
+
+// On a busy machine a timer fires late and a click is handled after a tick fell due: whenever a
+// tick could change something, the window is still told when to fire next (an overdue tick at
+// once), in any order of late ticks, clicks and lecturer's keys.
+TEST(IdleTimer, RunsWheneverATickCouldChangeSomethingHoweverLateEventsCome) {
+    for (std::uint64_t seed : {5u, 6u, 7u}) {
+        FakePlatform platform{7};
+        SeededRandom random{99};
+        MainForm form{platform, random};
+        form.Form_Load();
+        Lesson lesson{form};
+        SeededRandom user(seed);
+        std::optional<long> due = lesson.NextTick(0);
+        long now = 0;
+        for (int event = 0; event < 3000; ++event) {
+            now += 1 + static_cast<long>(user.Next() * 130);
+            if (due && *due <= now && user.Next() < 0.6) {
+                // The timer fires, late by up to 130 ms.
+                const std::optional<long> next = lesson.Tick(now);
+                due = next ? std::optional<long>(now + *next) : std::nullopt;
+            } else {
+                // Clicks and the lecturer's keys; no ticks run behind the timer's back.
+                constexpr std::uint8_t kOps[] = {0, 1, 2,  3,  4,  5,  6,  6,  7,
+                                                 8, 9, 10, 11, 14, 15, 16, 17, 18};
+                const auto op = kOps[static_cast<int>(user.Next() * std::size(kOps))];
+                ApplyLectureAction(lesson, op, static_cast<std::uint8_t>(user.Next() * 256), now);
+                const std::optional<long> next = lesson.NextTick(now);
+                due = next ? std::optional<long>(now + *next) : std::nullopt;
+                if (next) {
+                    ASSERT_GE(*next, 0);
+                }
+            }
+            const bool couldChange = form.State().MoveTimer.enabled && !form.TickIsIdle();
+            ASSERT_EQ(due.has_value(), couldChange)
+                << "seed " << seed << ", event " << event << " at " << now << " ms";
+        }
+    }
 }
