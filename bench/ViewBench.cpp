@@ -3,6 +3,8 @@
 #include "BenchSupport.h"
 
 #include "app/Lesson.h"
+#include "app/view/LectureMenu.h"
+#include "app/view/LogWindow.h"
 #include "app/view/MainWindow.h"
 
 #include <QApplication>
@@ -83,10 +85,22 @@ struct SpreadWindow {
 };
 
 // One tick with 51 packets spread over every link at 1x, and the repaint it asks for, painted
-// into the window's backing store as the event loop would.
+// into the window's backing store as the event loop would. A third argument opens the log with
+// highlighting on: 1 with the log empty, 2 with it full.
 void BusyTickWithRepaint(benchmark::State& state) {
     SpreadWindow spread(state.range(0), state.range(1) != 0);
     MainWindow& window = spread.window;
+    const long log = state.range(2);
+    if (log != 0) {
+        spread.lesson.CycleHighlight(0);
+        while (log == 2 && spread.lesson.LogLinesDropped() == 0) {
+            spread.lesson.RunTicks(26, 0);
+            spread.bench.Respread();
+        }
+        LogWindow* shown = window.Lecture().Log();
+        shown->show();
+        shown->Show(spread.lesson.LogLines(), spread.lesson.LogLinesDropped());
+    }
     // Shown and exposed, as a window on screen is, so that its repaints are carried out.
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
@@ -102,7 +116,10 @@ void BusyTickWithRepaint(benchmark::State& state) {
         const auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
     }
-    state.SetLabel(spread.SizeLabel() + (state.range(1) != 0 ? ", RIP" : ""));
+    state.SetLabel(spread.SizeLabel() + (state.range(1) != 0 ? ", RIP" : "") +
+                   (log == 1   ? ", log open"
+                    : log == 2 ? ", log open and full"
+                               : ""));
 }
 
 // One full repaint of the window, child widgets included, with 51 packets spread over the links.
@@ -212,10 +229,12 @@ bool Profile(int argc, char* argv[]) {
 } // namespace
 
 BENCHMARK(BusyTickWithRepaint)
-    ->Args({1, 0})
-    ->Args({1, 1})
-    ->Args({0, 0})
-    ->Args({0, 1})
+    ->Args({1, 0, 0})
+    ->Args({1, 1, 0})
+    ->Args({1, 1, 1})
+    ->Args({1, 1, 2})
+    ->Args({0, 0, 0})
+    ->Args({0, 1, 0})
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(FullRepaint)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);

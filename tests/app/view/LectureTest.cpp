@@ -4,6 +4,7 @@
 #include "support/WindowFixture.h"
 
 #include "app/view/LectureMenu.h"
+#include "app/view/LogView.h"
 #include "app/view/LogWindow.h"
 #include "app/view/Picture.h"
 #include "app/view/ScenarioList.h"
@@ -17,7 +18,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSvgRenderer>
@@ -236,15 +236,16 @@ TEST_F(Lecture, TheExtrasKeysActFromEveryWindowAndEscCloses) {
     LogWindow* log = menu.Log();
     ASSERT_TRUE(log->isVisible());
     QApplication::setActiveWindow(log);
-    auto* text = log->findChild<QPlainTextEdit*>();
+    LogView* text = &log->Lines();
     text->setFocus();
     Press("Ctrl+H", text);
     EXPECT_EQ(lesson.CurrentHighlight(), ChangeLog::Highlight::UntilNextTick);
     Press("Ctrl+4", text);
     EXPECT_EQ(lesson.CurrentSpeed(), IdleTimer::Speed::Double);
-    text->selectAll();
+    Press(QKeySequence::SelectAll, text);
     Press(QKeySequence::Copy, text);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), text->toPlainText()) << "the log's own text";
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), log->Text()) << "the log's own lines";
+    EXPECT_GT(log->Text().count(QLatin1Char('\n')), 3);
     Press("F1", text);
     ASSERT_TRUE(menu.Help()->isVisible());
     QApplication::setActiveWindow(menu.Help());

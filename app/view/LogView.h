@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QString>
+
+#include <cstddef>
+#include <deque>
+
+// Lines of plain text, the newest `most` at most, of which only those in view are drawn: adding
+// a line costs the same however many it holds. A run of whole lines is selected with the mouse
+// (Shift extends it) or Ctrl+A, and copied with Ctrl+C.
+class LogView : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    explicit LogView(std::size_t most, QWidget* parent = nullptr);
+
+    // Adds lines at the end, dropping the oldest beyond the most it holds; a reader at the end
+    // keeps seeing the newest line, one scrolled up stays where they read.
+    void Append(const std::deque<QString>& lines);
+    void Clear();
+    // Every line, oldest first, one a line; and the lines selected.
+    QString Text() const;
+    QString SelectedText() const;
+    void SelectAll();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int LineHeight() const;
+    int RowAt(int y) const;
+    void SetRanges();
+    QString Join(std::size_t from, std::size_t to) const;
+
+    std::size_t most_;
+    std::deque<QString> lines_;
+    int widest_ = 0;
+    // The selection runs from the line first pressed to the line the mouse reached; -1 for none.
+    long anchor_ = -1;
+    long reach_ = -1;
+};
