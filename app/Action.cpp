@@ -107,3 +107,18 @@ std::string Action::Describe(const FormState& before) const {
     }
     return {};
 }
+
+bool Action::OnWindow(const FormState& state) const {
+    switch (control) {
+    case Control::Router:
+        return state.btnRouter[index].visible;
+    case Control::Network:
+        return state.btnNetwork[index].visible;
+    case Control::Break:
+        return state.cmdBreak[index].visible;
+    case Control::Cost:
+        return state.lblCost[index].visible;
+    default:
+        return true;
+    }
+}

@@ -54,6 +54,8 @@ struct Action {
 
     bool operator==(const Action&) const = default;
 
+    // Whether the control clicked is shown: a hidden one cannot be clicked.
+    bool OnWindow(const FormState& state) const;
     // Runs the control's handler, as the window does for the click.
     void Perform(MainForm& form) const;
     // What the action does, said against the window as it stands before it: "Update", "break of

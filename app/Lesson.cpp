@@ -48,6 +48,34 @@ void Lesson::Open(const Demonstration& demonstration, long now) {
     Refresh();
 }
 
+void Lesson::StartLesson(const LessonScript& script, long now) {
+    Begin(now);
+    history_.BeforeAction("start of lesson \"" + script.title + "\"");
+    if (script.demonstration) {
+        script.demonstration->ApplyTo(form_);
+        timer_.Restart(script.demonstration->speed, now);
+    } else {
+        form_.LoadAfresh();
+        form_.Random().Seed(LessonScript::kSeed);
+        State().cmbSims.text = script.scenario;
+        form_.cmbSims_Click();
+        if (script.splitHorizons) {
+            Action::Split(true).Perform(form_);
+        }
+        for (const RipControl::RuleName& rule : RipControl::kRules) {
+            if (RipControl::IsOn(script.rules, rule.rule)) {
+                form_.Rip().Set(rule.rule, true);
+            }
+        }
+        State().Rip.on.holdDownSeconds = script.rules.holdDownSeconds;
+        timer_.Restart(Speed::Normal, now);
+    }
+    log_.SetHighlight(Highlight::Off);
+    log_.ClearMarks();
+    convergence_.Show(false);
+    Refresh();
+}
+
 void Lesson::ShowShortestPaths(bool on, long now) {
     Begin(now);
     LessonScript::Step step = LessonScript::Step::Of(LessonScript::Step::Kind::ShortestPaths);

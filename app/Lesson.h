@@ -87,6 +87,11 @@ public:
     // Writes a line of the lecturer's own into the log ("ignored: packets[2].colour").
     void Note(std::string text) { log_.Note(std::move(text)); }
 
+    // A lesson's start, as one undoable action: its demonstration, or a clean window (every link
+    // mended, no packet, Many off, running at normal speed, highlighting and true costs off, the
+    // random source seeded afresh) in its scenario, with the switches the start names.
+    void StartLesson(const LessonScript& script, long now);
+
     // Where a lesson's step began: the window and its undo history, and what undo leaves to run
     // on (the tick, the random source, the speed).
     struct Moment {

@@ -2,8 +2,13 @@
 
 #include "app/DemonstrationFile.h"
 #include "app/FileWords.h"
+#include "app/RipControl.h"
 #include "app/Scenarios.h"
 #include "common/JsonReader.h"
+#include "common/Letters.h"
+#include "common/SeededRandom.h"
+#include "form/FormRuntime.h"
+#include "form/FormState.h"
 
 #include "packets/PacketMotion.h"
 #include <algorithm>
@@ -239,6 +244,68 @@ Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
     return {};
 }
 
+// "split horizons" ticked and "rules" switched on from a scenario's start.
+void ReadStartSwitches(JsonReader& r, const Json& start, LessonScript& lesson) {
+    if (const Json* split = start.Find("split horizons")) {
+        lesson.splitHorizons = r.Bool(*split, "start.split horizons");
+    }
+    const Json* rules = start.Find("rules");
+    if (rules == nullptr) {
+        return;
+    }
+    std::vector<std::string_view> names;
+    for (const RipControl::RuleName& rule : RipControl::kRules) {
+        names.push_back(rule.option);
+    }
+    const auto& items = r.Array(*rules, "start.rules", std::string::npos);
+    for (std::size_t i = 0; i < items.size() && r.Ok(); ++i) {
+        const int chosen = r.Choice(items[i], JsonReader::At("start.rules", i), names);
+        if (r.Ok()) {
+            RipControl::Switch(lesson.rules, RipControl::kRules[chosen].rule, true);
+        }
+    }
+}
+
+// Whether the control an action clicks is on the window in the scenario given.
+bool Shown(const std::string& scenario, const Action& action) {
+    SeededRandom random(0);
+    FormState state(random);
+    FormRuntime runtime(state);
+    state.cmbSims.text = scenario;
+    Scenarios(state, runtime).Show();
+    return action.OnWindow(state);
+}
+
+// A click on a router, network, link or cost the scenario then shown hides would do nothing:
+// the lesson is refused at that step. After an undo or redo the scenario is not known until the
+// next one is chosen, and nothing is refused meanwhile.
+void CheckClicksShown(JsonReader& r, const LessonScript& lesson) {
+    std::optional<std::string> scenario = lesson.scenario;
+    for (std::size_t i = 0; i < lesson.steps.size() && r.Ok(); ++i) {
+        const Step& step = lesson.steps[i];
+        if (step.kind == Step::Kind::Undo || step.kind == Step::Kind::Redo) {
+            scenario.reset();
+        } else if (step.kind == Step::Kind::Act && step.action.control == Control::Scenario) {
+            scenario = step.action.scenario;
+        } else if (step.kind == Step::Kind::Act && scenario && !Shown(*scenario, step.action)) {
+            const Action& action = step.action;
+            const bool link = action.control == Control::Break;
+            const bool cost = action.control == Control::Cost;
+            const std::string what = link   ? "link " + FileWords::LinkName(action.index)
+                                     : cost ? "the cost from " + FileWords::CostName(action.index)
+                                     : action.control == Control::Router
+                                         ? "router " + RouterLetter(action.index)
+                                         : "network " + NetworkLetter(action.index);
+            const char* member = link                                ? "break"
+                                 : cost                              ? "cost"
+                                 : action.control == Control::Router ? "router"
+                                                                     : "network";
+            r.Fail(JsonReader::At(JsonReader::At("steps", i), member),
+                   what + " is not in the scenario \"" + *scenario + "\"");
+        }
+    }
+}
+
 } // namespace
 
 JsonValue LessonFile::ToJson(const LessonScript& lesson) {
@@ -247,6 +314,18 @@ JsonValue LessonFile::ToJson(const LessonScript& lesson) {
         start.Set("demonstration", DemonstrationFile::ToJson(*lesson.demonstration));
     } else {
         start.Set("scenario", Json::String(lesson.scenario));
+        if (lesson.splitHorizons) {
+            start.Set("split horizons", Json::Bool(true));
+        }
+        if (lesson.rules.Any()) {
+            Json rules = Json::Array();
+            for (const RipControl::RuleName& rule : RipControl::kRules) {
+                if (RipControl::IsOn(lesson.rules, rule.rule)) {
+                    rules.items.push_back(Json::String(rule.option));
+                }
+            }
+            start.Set("rules", rules);
+        }
     }
     Json steps = Json::Array();
     for (const Step& step : lesson.steps) {
@@ -275,8 +354,14 @@ LessonFile::Read LessonFile::FromJson(const JsonValue& document) {
     LessonScript lesson;
     lesson.title = r.String(r.Member(document, "", "title"), "title");
     const Json& start = r.Member(document, "", "start");
-    r.Members(start, "start", {"scenario", "demonstration"});
+    r.Members(start, "start", {"scenario", "demonstration", "split horizons", "rules"});
     if (const Json* demonstration = start.Find("demonstration")) {
+        for (const char* member : {"split horizons", "rules"}) {
+            if (start.Find(member) != nullptr) {
+                r.Fail(JsonReader::At("start", member),
+                       "goes with a scenario; a demonstration holds its own");
+            }
+        }
         DemonstrationFile::CheckFormat(r, *demonstration, DemonstrationFile::kFormat);
         lesson.demonstration =
             DemonstrationFile::ReadDemonstration(r, *demonstration, "start.demonstration");
@@ -286,6 +371,7 @@ LessonFile::Read LessonFile::FromJson(const JsonValue& document) {
         if (r.Ok() && !Scenarios::Known(lesson.scenario)) {
             r.Fail("start.scenario", "no scenario is called \"" + lesson.scenario + "\"");
         }
+        ReadStartSwitches(r, start, lesson);
     }
     const auto& steps = r.Array(r.Member(document, "", "steps"), "steps", std::string::npos);
     if (steps.size() > kMostSteps) {
@@ -295,6 +381,7 @@ LessonFile::Read LessonFile::FromJson(const JsonValue& document) {
     for (std::size_t i = 0; i < steps.size() && r.Ok(); ++i) {
         lesson.steps.push_back(ReadStep(r, steps[i], JsonReader::At("steps", i)));
     }
+    CheckClicksShown(r, lesson);
     read.fault = r.Fault();
     read.ignored = r.Ignored();
     if (r.Ok()) {

@@ -4,12 +4,7 @@
 
 void LessonPlayer::Start(const LessonScript& script, long now) {
     script_ = script;
-    if (script_.demonstration) {
-        lesson_.Open(*script_.demonstration, now);
-    } else {
-        lesson_.Act(Action::Choose(script_.scenario), now);
-    }
-    lesson_.ForgetHistory();
+    lesson_.StartLesson(script_, now);
     playing_ = true;
     next_ = 0;
     waiting_ = false;

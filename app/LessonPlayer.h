@@ -20,7 +20,7 @@ public:
 
     explicit LessonPlayer(Lesson& lesson) : lesson_(lesson) {}
 
-    // Sets the lesson's start up, its undo history empty; the caption is the lesson's title.
+    // Sets the lesson's start up as one undoable action; the caption is the lesson's title.
     void Start(const LessonScript& script, long now);
     void Stop() { playing_ = false; }
     bool Playing() const { return playing_; }

@@ -5,6 +5,7 @@
 #include "app/IdleTimer.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,9 +47,16 @@ struct LessonScript {
         bool operator==(const Step&) const = default;
     };
 
+    // A lesson that starts from a scenario starts from a clean window, its random source seeded
+    // with this, so that it plays the same every time.
+    static constexpr std::uint64_t kSeed = 1;
+
     std::string title;
     std::string scenario;                       // the start: a scenario ...
     std::optional<Demonstration> demonstration; // ... or, where given, a demonstration
+    // With a scenario: "Split Horizons" ticked and RIP's rules switched on from the start.
+    bool splitHorizons = false;
+    RipSwitches rules;
     std::vector<Step> steps;
 
     // How many steps act on the window.

@@ -85,11 +85,16 @@ void MainForm::RunTick() {
 }
 
 void MainForm::Form_Load() {
+    random_.Seed(platform_.ClockSeed());
+    LoadAfresh();
+}
+
+void MainForm::LoadAfresh() {
+    form_ = FormState(random_);
     for (int i = 0; i < kRouterCount; ++i) {
         form_.RouterColour[i] = Layout::kRouters[i].colour;
     }
     form_.ManyMode = false;
-    random_.Seed(platform_.ClockSeed());
     for (int i = 0; i < kRouterCount; ++i) {
         form_.RouterTable[i].SetBackground(form_.RouterColour[i]);
         form_.RouterTable[i].SetTitle("Table " + RouterLetter(i));

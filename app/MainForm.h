@@ -21,6 +21,8 @@ public:
 
     // Start-up, once, before the window is shown.
     void Form_Load();
+    // The window as start-up leaves it, the random source left as it stands: a clean start.
+    void LoadAfresh();
 
     void cmbSims_Click();
     void cmbSims_Change();

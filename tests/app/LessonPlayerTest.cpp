@@ -166,6 +166,28 @@ const std::vector<Expected> kLessons{
      }},
 };
 
+// Presses a started lesson through to its end: at each new caption the tables show what the
+// lesson shows there when played in a window of its own.
+void PlayChecked(Lecture& lecture, const Expected& expected, const std::string& after) {
+    const std::string where = after.empty() ? expected.title : expected.title + " after " + after;
+    EXPECT_EQ(lecture.player.Caption(), expected.title);
+    std::size_t next = 0;
+    for (int press = 0; press < 100 && !lecture.player.AtEnd(); ++press) {
+        const std::string before = lecture.player.Caption();
+        lecture.Press();
+        if (lecture.player.Caption() == before) {
+            continue;
+        }
+        ASSERT_LT(next, expected.captions.size()) << where;
+        EXPECT_EQ(lecture.player.Caption(), expected.captions[next].caption) << where;
+        EXPECT_EQ(Tables(lecture.form.State()), expected.captions[next].tables)
+            << where << ": " << expected.captions[next].caption;
+        ++next;
+    }
+    EXPECT_TRUE(lecture.player.AtEnd()) << where;
+    EXPECT_EQ(next, expected.captions.size()) << where;
+}
+
 } // namespace
 
 // Each built-in lesson, pressed through to its end: at each caption the tables show what the
@@ -177,23 +199,73 @@ TEST(BuiltInLessons, EachReplaysWithTheTablesItsCaptionsDescribe) {
         ASSERT_TRUE(script.has_value()) << expected.title;
         Lecture lecture;
         lecture.player.Start(*script, 0);
-        EXPECT_EQ(lecture.player.Caption(), expected.title);
-        std::size_t next = 0;
-        for (int press = 0; press < 100 && !lecture.player.AtEnd(); ++press) {
-            const std::string before = lecture.player.Caption();
-            lecture.Press();
-            if (lecture.player.Caption() == before) {
-                continue;
-            }
-            ASSERT_LT(next, expected.captions.size()) << expected.title;
-            EXPECT_EQ(lecture.player.Caption(), expected.captions[next].caption);
-            EXPECT_EQ(Tables(lecture.form.State()), expected.captions[next].tables)
-                << expected.title << ": " << expected.captions[next].caption;
-            ++next;
-        }
-        EXPECT_TRUE(lecture.player.AtEnd()) << expected.title;
-        EXPECT_EQ(next, expected.captions.size()) << expected.title;
+        PlayChecked(lecture, expected, "");
     }
+}
+
+// Lessons given one after another in one window: each starts clean, whatever the one before it
+// left (broken links, split horizon, RIP's rules, packets, speed), and shows at every caption
+// what it shows played alone. Starting a lesson is one undo level.
+TEST(BuiltInLessons, EachPlaysTheSameAfterAnyOther) {
+    for (const Expected& first : kLessons) {
+        for (const Expected& second : kLessons) {
+            Lecture lecture;
+            lecture.player.Start(*BuiltInLessons::Named(first.title), 0);
+            PlayChecked(lecture, first, "");
+            // What a lecturer may leave behind besides: packets flying, fast, framed rows.
+            lecture.lesson.Act(Action::Click(Action::Control::Many), 0);
+            lecture.lesson.Act(Action::Click(Action::Control::Update), 0);
+            lecture.lesson.SetSpeed(Lesson::Speed::Double, 0);
+            lecture.lesson.CycleHighlight(0);
+            lecture.lesson.ShowShortestPaths(true, 0);
+            FormState& state = lecture.form.State();
+            const std::string left = DescribeState(state);
+            const std::string status = state.Label2.caption;
+            lecture.player.Start(*BuiltInLessons::Named(second.title), 0);
+            EXPECT_EQ(lecture.lesson.CurrentSpeed(), Lesson::Speed::Normal);
+            EXPECT_FALSE(lecture.lesson.ShortestPathsShown());
+            PlayChecked(lecture, second, first.title);
+            while (lecture.player.Back(0)) {
+            }
+            ASSERT_TRUE(lecture.lesson.Undo(0)) << "the start of " << second.title;
+            EXPECT_EQ(state.Label2.caption, "Undone: start of lesson \"" + second.title + "\"");
+            state.Label2.caption = status;
+            EXPECT_TRUE(DescribeState(state) == left) << "undoing " << second.title << "'s start";
+        }
+    }
+}
+
+// A lesson file's start may tick "Split Horizons" and switch RIP's rules on; everything else
+// starts clean, whatever the lesson before left.
+TEST(LessonPlayer, AStartTicksSplitHorizonsAndSwitchesRulesAsItSays) {
+    const LessonFile::Read read = LessonFile::FromJson(LessonFile::ToJson([] {
+        LessonScript script;
+        script.title = "Switched";
+        script.scenario = "Three Routers";
+        script.splitHorizons = true;
+        script.rules.infinity = true;
+        script.rules.holdDown = true;
+        return script;
+    }()));
+    ASSERT_TRUE(read.lesson.has_value()) << read.fault;
+    EXPECT_TRUE(read.lesson->splitHorizons);
+    Lecture lecture;
+    lecture.player.Start(*BuiltInLessons::Named("Hold-down"), 0);
+    while (!lecture.player.AtEnd()) {
+        lecture.Press();
+    }
+    lecture.lesson.SetRule(RipControl::Rule::Periodic, true, 0);
+    lecture.lesson.SetHoldDownSeconds(30, 0);
+    lecture.player.Start(*read.lesson, 0);
+    const FormState& state = lecture.form.State();
+    EXPECT_TRUE(state.SplitHorizon);
+    EXPECT_TRUE(state.chkSplit.value);
+    RipSwitches expected;
+    expected.infinity = true;
+    expected.holdDown = true;
+    EXPECT_TRUE(state.Rip.on == expected) << "hold-down back to 180 s, periodic off";
+    EXPECT_EQ(state.Link(0, 1).colour, 0x808080) << "A-B mended";
+    EXPECT_EQ(Tables(state), "A: a1L | B: b1L | C: c1L");
 }
 
 // Page Up after any press puts the demonstration back exactly where the press began (tick,
@@ -230,9 +302,12 @@ TEST(LessonPlayer, ARecordedLessonReplaysTheSame) {
         for (int i = 0; i < 60; ++i) {
             const auto op = static_cast<std::uint8_t>(user.Next() * 256);
             const auto arg = static_cast<std::uint8_t>(user.Next() * 256);
-            // Only the scenarios the list offers: the file refuses a name it does not know.
-            const bool unknown = UserAction(op % 20, arg) == Action::Choose("no such scenario");
-            ApplyLectureAction(live.lesson, op, unknown ? 0 : arg);
+            // Only the scenarios the list offers and the controls shown, as at the window.
+            const std::optional<Action> action = UserAction(op % 20, arg);
+            const bool unknown = action == Action::Choose("no such scenario");
+            if (!action || action->OnWindow(live.form.State())) {
+                ApplyLectureAction(live.lesson, op, unknown ? 0 : arg);
+            }
         }
         // The ticks after the last action belong to no step: the end is where it stood then.
         ApplyLectureAction(live.lesson, 5, 0); // One

@@ -129,6 +129,9 @@ TEST(SavedFiles, AHostileLessonIsRefusedWithThePlaceAndTheFault) {
         {Json::Object().Set("rule", Json::String("fast")).Set("on", Json::Bool(true)),
          "steps[1].rule: no RIP rule is called \"fast\""},
         {Json::Object().Set("jump", Json::Number(3)), "steps[1]: names no kind of step"},
+        {Json::Object().Set("break", Json::String("B-F")),
+         "steps[1].break: link B-F is not in the scenario \"Example 1\""},
+        {Json::Object().Set("network", Json::String("f")), ""},
         {Json::Number(3), "steps[1]: is not a step (an object naming what to do)"},
     };
     LessonScript lesson;
@@ -141,7 +144,24 @@ TEST(SavedFiles, AHostileLessonIsRefusedWithThePlaceAndTheFault) {
         M(hostile, "steps").items.push_back(c.step);
         const HopscapeFile::Read read = HopscapeFile::FromJson(hostile);
         EXPECT_EQ(read.fault, c.fault);
-        EXPECT_FALSE(read.lesson.has_value()) << c.fault;
+        EXPECT_EQ(read.lesson.has_value(), c.fault.empty()) << c.fault;
+    }
+    // The start's switches: known rules only, and only with a scenario.
+    const struct {
+        std::string member;
+        Json value;
+        std::string fault;
+    } starts[] = {
+        {"rules", Json::Array({Json::String("infinity"), Json::String("fast")}),
+         "start.rules[1]: \"fast\" is none of \"infinity\", \"periodic\", \"triggered\", "
+         "\"hold-down\", \"simple-split\", \"timeout-only\""},
+        {"rules", Json::String("infinity"), "start.rules: is not a list"},
+        {"split horizons", Json::String("yes"), "start.split horizons: is not true or false"},
+    };
+    for (const auto& c : starts) {
+        Json hostile = good;
+        M(hostile, "start").Set(c.member, c.value);
+        EXPECT_EQ(HopscapeFile::FromJson(hostile).fault, c.fault);
     }
 }
 
