@@ -50,7 +50,7 @@ void Lesson::Open(const Demonstration& demonstration, long now) {
 
 void Lesson::StartLesson(const LessonScript& script, long now) {
     Begin(now);
-    history_.BeforeAction("start of lesson \"" + script.title + "\"");
+    KeepForUndo("start of lesson \"" + script.title + "\"");
     if (script.demonstration) {
         script.demonstration->ApplyTo(form_);
         timer_.Restart(script.demonstration->speed, now);
@@ -100,7 +100,7 @@ void Lesson::Begin(long now) {
 void Lesson::Act(const Action& action, long now) {
     Begin(now);
     Record(LessonScript::Step::Do(action));
-    history_.BeforeAction(action.Describe(State()));
+    KeepForUndo(action.Describe(State()));
     const bool cost = action.control == Action::Control::Cost;
     const std::string before = cost ? State().lblCost[action.index].caption : std::string();
     action.Perform(form_);
@@ -120,12 +120,23 @@ bool Lesson::Redo(long now) {
     return Travel(false, now);
 }
 
+void Lesson::KeepForUndo(std::string what) {
+    history_.BeforeAction(std::move(what));
+    ++recordedUndos_;
+    recordedRedos_ = 0;
+}
+
 bool Lesson::Travel(bool undo, long now) {
     Begin(now);
+    if (undo ? !CanUndo() : !CanRedo()) {
+        return false;
+    }
     const std::optional<std::string> what = undo ? history_.Undo() : history_.Redo();
     if (!what) {
         return false;
     }
+    recordedUndos_ += undo ? -1 : 1;
+    recordedRedos_ += undo ? 1 : -1;
     Record(LessonScript::Step::Of(undo ? LessonScript::Step::Kind::Undo
                                        : LessonScript::Step::Kind::Redo));
     const std::string said = (undo ? "Undone: " : "Redone: ") + *what;
@@ -144,7 +155,7 @@ bool Lesson::Step(int ticks, long now) {
     LessonScript::Step step = LessonScript::Step::Of(LessonScript::Step::Kind::StepTicks);
     step.ticks = ticks;
     Record(step);
-    history_.BeforeAction(ticks == 1 ? "step of one tick"
+    KeepForUndo(ticks == 1 ? "step of one tick"
                                      : "step of " + std::to_string(ticks) + " ticks");
     form_.StepTicks(ticks);
     // The ticks stepped are the step's own, not a wait before the next.
@@ -244,6 +255,8 @@ void Lesson::StartRecording(long now) {
     recording_->demonstration = Capture();
     recording_->scenario = State().cmbSims.text;
     recordedTick_ = TickNumber();
+    recordedUndos_ = 0;
+    recordedRedos_ = 0;
 }
 
 void Lesson::Record(LessonScript::Step step) {

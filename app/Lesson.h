@@ -42,8 +42,10 @@ public:
     // clears the frames; false, changing nothing, when there is nothing to undo or redo.
     bool Undo(long now);
     bool Redo(long now);
-    bool CanUndo() const { return history_.CanUndo(); }
-    bool CanRedo() const { return history_.CanRedo(); }
+    // While recording, only what was done since the recording began can be undone and redone: a
+    // replay starts where the recording began, with nothing before it.
+    bool CanUndo() const { return history_.CanUndo() && (!recording_ || recordedUndos_ > 0); }
+    bool CanRedo() const { return history_.CanRedo() && (!recording_ || recordedRedos_ > 0); }
     // While the animation is paused: `ticks` ticks as one undoable action. While it runs, changes
     // nothing (and takes no undo level) and returns false.
     bool Step(int ticks, long now);
@@ -142,6 +144,11 @@ private:
     bool projector_ = false;
     std::optional<LessonScript> recording_;
     long recordedTick_ = 0; // the tick of the last step recorded
+    // Levels that undo and redo may reach since the recording began.
+    long recordedUndos_ = 0;
+    long recordedRedos_ = 0;
+    // Keeps an undo level for an action about to change the window.
+    void KeepForUndo(std::string what);
     // Records a step, after the ticks since the last one as a wait.
     void Record(LessonScript::Step step);
     // Adds the ticks since the last step recorded to a recording, as a wait.
