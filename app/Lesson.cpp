@@ -122,6 +122,7 @@ bool Lesson::Redo(long now) {
 
 void Lesson::KeepForUndo(std::string what) {
     history_.BeforeAction(std::move(what));
+    ++undoPosition_;
     ++recordedUndos_;
     recordedRedos_ = 0;
 }
@@ -135,6 +136,7 @@ bool Lesson::Travel(bool undo, long now) {
     if (!what) {
         return false;
     }
+    undoPosition_ += undo ? -1 : 1;
     recordedUndos_ += undo ? -1 : 1;
     recordedRedos_ += undo ? 1 : -1;
     Record(LessonScript::Step::Of(undo ? LessonScript::Step::Kind::Undo
@@ -155,8 +157,7 @@ bool Lesson::Step(int ticks, long now) {
     LessonScript::Step step = LessonScript::Step::Of(LessonScript::Step::Kind::StepTicks);
     step.ticks = ticks;
     Record(step);
-    KeepForUndo(ticks == 1 ? "step of one tick"
-                                     : "step of " + std::to_string(ticks) + " ticks");
+    KeepForUndo(ticks == 1 ? "step of one tick" : "step of " + std::to_string(ticks) + " ticks");
     form_.StepTicks(ticks);
     // The ticks stepped are the step's own, not a wait before the next.
     recordedTick_ = TickNumber();
@@ -205,12 +206,14 @@ void Lesson::RefreshFrames(long now) {
 }
 
 Lesson::Moment Lesson::Here() const {
-    return {history_.Save(), TickNumber(), form_.Random().Where(), timer_.CurrentSpeed()};
+    return {history_.Save(), undoPosition_, TickNumber(), form_.Random().Where(),
+            timer_.CurrentSpeed()};
 }
 
 void Lesson::GoBack(const Moment& moment, long now) {
     Begin(now);
     history_.Restore(moment.history);
+    undoPosition_ = moment.undoPosition;
     form_.Runtime().TickNumber = moment.tick;
     form_.Random().GoTo(moment.random);
     timer_.Restart(moment.speed, now);

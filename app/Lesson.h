@@ -98,6 +98,7 @@ public:
     // on (the tick, the random source, the speed).
     struct Moment {
         History::Saved history;
+        long undoPosition = 0;
         long tick = 0;
         RandomSource::Position random;
         Speed speed = Speed::Normal;
@@ -106,6 +107,9 @@ public:
     // Back to a moment kept before, exactly; the status line says nothing of it.
     void GoBack(const Moment& moment, long now);
     void ForgetHistory() { history_.Clear(); }
+    // Levels kept for undo, less those undone, counted from the start: two equal positions
+    // with nothing done between mean the window is where it was.
+    long UndoPosition() const { return undoPosition_; }
     // Runs `ticks` ticks at once, paused or not, as the timer would have run them.
     void RunTicks(long ticks, long now);
     // Whether no packet is on the screen and RIP owes no table (a clock may still run).
@@ -147,6 +151,7 @@ private:
     // Levels that undo and redo may reach since the recording began.
     long recordedUndos_ = 0;
     long recordedRedos_ = 0;
+    long undoPosition_ = 0;
     // Keeps an undo level for an action about to change the window.
     void KeepForUndo(std::string what);
     // Records a step, after the ticks since the last one as a wait.

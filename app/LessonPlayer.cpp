@@ -2,7 +2,22 @@
 
 #include "packets/PacketMotion.h"
 
-void LessonPlayer::Start(const LessonScript& script, long now) {
+bool LessonPlayer::Record(long now) {
+    if (playing_) {
+        lesson_.State().Label2.caption =
+            "Not recording: a lesson is playing (\"Lesson: end it\" in the menu ends it)";
+        return false;
+    }
+    lesson_.StartRecording(now);
+    return true;
+}
+
+bool LessonPlayer::Start(const LessonScript& script, long now) {
+    if (lesson_.Recording()) {
+        lesson_.State().Label2.caption =
+            "No lesson started: recording (Ctrl+Shift+R stops it and saves the recording)";
+        return false;
+    }
     script_ = script;
     lesson_.StartLesson(script_, now);
     playing_ = true;
@@ -10,6 +25,9 @@ void LessonPlayer::Start(const LessonScript& script, long now) {
     waiting_ = false;
     marks_.clear();
     caption_ = script_.title;
+    pressEndPosition_ = lesson_.UndoPosition();
+    backs_ = 0;
+    return true;
 }
 
 void LessonPlayer::Next(long now) {
@@ -25,6 +43,7 @@ void LessonPlayer::Next(long now) {
     }
     marks_.push_back({next_, lesson_.Here(), caption_});
     pressEnd_ = script_.PressEnd(next_);
+    backs_ = 0;
     Run(now);
 }
 
@@ -38,10 +57,38 @@ bool LessonPlayer::Back(long now) {
     lesson_.GoBack(mark.moment, now);
     next_ = mark.step;
     caption_ = mark.caption;
+    pressEndPosition_ = lesson_.UndoPosition();
+    backs_ = 0;
     return true;
 }
 
+bool LessonPlayer::Undo(long now) {
+    if (playing_ && !marks_.empty() && lesson_.UndoPosition() == pressEndPosition_) {
+        const long backs = backs_;
+        Back(now);
+        backs_ = backs + 1;
+        return true;
+    }
+    return lesson_.Undo(now);
+}
+
+bool LessonPlayer::Redo(long now) {
+    if (playing_ && backs_ > 0 && lesson_.UndoPosition() == pressEndPosition_) {
+        const long backs = backs_;
+        Next(now);
+        Finish(now);
+        backs_ = backs - 1;
+        return true;
+    }
+    return lesson_.Redo(now);
+}
+
 void LessonPlayer::Run(long now) {
+    RunSteps(now);
+    pressEndPosition_ = lesson_.UndoPosition();
+}
+
+void LessonPlayer::RunSteps(long now) {
     using Kind = LessonScript::Step::Kind;
     while (next_ < pressEnd_) {
         const LessonScript::Step& step = script_.steps[next_++];

@@ -21,7 +21,11 @@ public:
     explicit LessonPlayer(Lesson& lesson) : lesson_(lesson) {}
 
     // Sets the lesson's start up as one undoable action; the caption is the lesson's title.
-    void Start(const LessonScript& script, long now);
+    // Refused while a recording runs, saying so on the status line: a recording of a lesson
+    // being played would record its presses under its captions.
+    bool Start(const LessonScript& script, long now);
+    // Starts recording, refused the same way while a lesson plays.
+    bool Record(long now);
     void Stop() { playing_ = false; }
     bool Playing() const { return playing_; }
     const LessonScript& Script() const { return script_; }
@@ -29,6 +33,11 @@ public:
     void Next(long now);
     // False where there is no step before to go back to.
     bool Back(long now);
+    // Ctrl+Z and Ctrl+Y while a lesson plays: undoing what the last press did is a step back,
+    // exactly as Page Up, and redoing it the press again; the lecturer's own actions between
+    // presses undo and redo as ever. With no lesson playing, plain undo and redo.
+    bool Undo(long now);
+    bool Redo(long now);
     bool Waiting() const { return waiting_; }
     // After every tick of the lesson: a wait that is over lets the steps go on.
     void AfterTick(long now);
@@ -50,7 +59,9 @@ private:
         Lesson::Moment moment;
         std::string caption;
     };
+    // Runs the press's steps up to its end or a wait, and notes where that left undo.
     void Run(long now);
+    void RunSteps(long now);
     bool WaitOver() const;
 
     Lesson& lesson_;
@@ -63,4 +74,6 @@ private:
     long waitFrom_ = 0;        // the tick the wait began at
     std::size_t pressEnd_ = 0; // the step this press stops before
     std::vector<Mark> marks_;
+    long pressEndPosition_ = 0; // the undo position the last press (or step back) left
+    long backs_ = 0;            // presses undone with Ctrl+Z that Ctrl+Y may press again
 };

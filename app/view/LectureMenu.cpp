@@ -234,12 +234,6 @@ void LectureMenu::Trigger(Id id) {
     case Id::StepHop:
         lesson_.Step(PacketMotion::kArrivalTick, now);
         break;
-    case Id::Undo:
-        lesson_.Undo(now);
-        break;
-    case Id::Redo:
-        lesson_.Redo(now);
-        break;
     case Id::Highlight:
         lesson_.CycleHighlight(now);
         break;
@@ -291,6 +285,8 @@ void LectureMenu::Trigger(Id id) {
     case Id::ExportLog:
     case Id::ExportTables:
     case Id::Projector:
+    case Id::Undo:
+    case Id::Redo:
         emit Other(id);
         break;
     }

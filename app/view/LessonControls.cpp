@@ -66,6 +66,12 @@ void LessonControls::Trigger(Id id) {
     case Id::NextStep:
         player_.Next(now);
         break;
+    case Id::Undo:
+        player_.Undo(now);
+        break;
+    case Id::Redo:
+        player_.Redo(now);
+        break;
     case Id::PreviousStep:
         player_.Back(now);
         break;
@@ -74,7 +80,8 @@ void LessonControls::Trigger(Id id) {
         break;
     case Id::RecordLesson:
         if (!lesson_.Recording()) {
-            lesson_.StartRecording(now);
+            player_.Record(now);
+            emit Changed();
         } else {
             AskAndSave(QStringLiteral("Save the recorded lesson"), QStringLiteral("lesson.json"),
                        kFilesFilter, ".json", &LessonControls::SaveRecording);

@@ -265,9 +265,7 @@ void MainWindow::Sync() {
     Schedule();
     update();
     extras_->Refresh();
-    if (lesson_.Recording()) {
-        SyncCaption();
-    }
+    SyncCaption();
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {

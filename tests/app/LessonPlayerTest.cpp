@@ -268,6 +268,36 @@ TEST(LessonPlayer, AStartTicksSplitHorizonsAndSwitchesRulesAsItSays) {
     EXPECT_EQ(Tables(state), "A: a1L | B: b1L | C: c1L");
 }
 
+// Ctrl+Z in a lesson undoes the lecturer's own action first, then steps the lesson back as Page
+// Up does, the progress kept true; Ctrl+Y presses again. Recording and playing do not mix.
+TEST(LessonPlayer, UndoAndRedoKeepTheLessonsProgressTrue) {
+    Lecture lecture;
+    ASSERT_TRUE(lecture.player.Start(*BuiltInLessons::Named("Count to infinity"), 0));
+    lecture.Press();
+    lecture.Press();
+    const Demonstration second = lecture.lesson.Capture();
+    EXPECT_EQ(lecture.player.Progress(), "Count to infinity: step 2 of 10");
+    lecture.lesson.Act(Action::Click(Action::Control::Break, 0), 0); // the lecturer's own
+    ASSERT_TRUE(lecture.player.Undo(0));
+    EXPECT_EQ(lecture.form.State().Label2.caption, "Undone: break of link A-B");
+    EXPECT_EQ(lecture.player.Progress(), "Count to infinity: step 2 of 10");
+    ASSERT_TRUE(lecture.player.Undo(0));
+    EXPECT_EQ(lecture.player.Progress(), "Count to infinity: step 1 of 10");
+    ASSERT_TRUE(lecture.player.Redo(0));
+    EXPECT_EQ(lecture.player.Progress(), "Count to infinity: step 2 of 10");
+    EXPECT_TRUE(lecture.lesson.Capture() == second) << "pressed again, the same";
+
+    EXPECT_FALSE(lecture.player.Record(0));
+    EXPECT_FALSE(lecture.lesson.Recording());
+    EXPECT_EQ(lecture.form.State().Label2.caption,
+              "Not recording: a lesson is playing (\"Lesson: end it\" in the menu ends it)");
+    lecture.player.Stop();
+    ASSERT_TRUE(lecture.player.Record(0));
+    EXPECT_FALSE(lecture.player.Start(*BuiltInLessons::Named("Hold-down"), 0));
+    EXPECT_EQ(lecture.form.State().Label2.caption,
+              "No lesson started: recording (Ctrl+Shift+R stops it and saves the recording)");
+}
+
 // Page Up after any press puts the demonstration back exactly where the press began (tick,
 // random source and speed included), and pressing on again does exactly what it did.
 TEST(LessonPlayer, BackReturnsExactlyAndTheStepRepeatsTheSame) {
