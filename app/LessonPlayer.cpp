@@ -44,6 +44,8 @@ void LessonPlayer::Next(long now) {
     marks_.push_back({next_, lesson_.Here(), caption_});
     pressEnd_ = script_.PressEnd(next_);
     backs_ = 0;
+    // Each press shows its own caption, or none: never one the screen no longer matches.
+    caption_.clear();
     Run(now);
 }
 

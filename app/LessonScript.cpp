@@ -48,13 +48,23 @@ long LessonScript::Actions() const {
 
 std::size_t LessonScript::PressEnd(std::size_t from) const {
     bool acted = false;
+    // A click on a router or a network selects it; the press goes on to the click that
+    // completes the pair.
+    bool pairOpen = false;
+    Action::Control pairOf = Action::Control::Router;
     for (std::size_t i = from; i < steps.size(); ++i) {
         const Step& step = steps[i];
         if (step.Acts()) {
-            if (acted) {
+            const bool control = step.kind == Step::Kind::Act;
+            const bool completes = pairOpen && control && step.action.control == pairOf;
+            if (acted && !completes) {
                 return i; // the next press's action
             }
             acted = true;
+            pairOpen = !completes && control &&
+                       (step.action.control == Action::Control::Router ||
+                        step.action.control == Action::Control::Network);
+            pairOf = step.action.control;
         } else if (step.kind == Step::Kind::Caption && !step.caption.empty()) {
             return i + 1;
         }

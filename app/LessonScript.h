@@ -61,9 +61,10 @@ struct LessonScript {
 
     // How many steps act on the window.
     long Actions() const;
-    // Where a press of Next that begins at step `from` ends: it runs one action and what
-    // follows it up to the next action, or up to and including a caption with words (blank
-    // captions, a recording's, wait for words and do not stop it).
+    // Where a press of Next that begins at step `from` ends: it runs one action (a click on a
+    // router or network with the click that completes the pair) and what follows it up to the
+    // next action, or up to and including a caption with words (blank captions, a recording's,
+    // wait for words and do not stop it).
     std::size_t PressEnd(std::size_t from) const;
     // How many presses play the lesson through.
     long Presses() const;
