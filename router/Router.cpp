@@ -94,6 +94,9 @@ bool Router::Update(const std::vector<std::string>& fields, int rowCount) {
     const std::string& sender = fields[2];
     for (int k = 0; k < rowCount; ++k) {
         const std::string& c = fields[k + kLeadingFields];
+        if (c.empty()) {
+            continue; // left out of a table sent under RIP's rules: nothing is said of it
+        }
         RouteRow& row = rows_[k];
         const bool numeric = IsNumeric(c);
         // The route through the sender follows the sender's latest offer, up or down.
@@ -246,10 +249,12 @@ bool Router::RipUpdate(const std::vector<std::string>& fields, int rowCount) {
     const bool fromRouter = FirstChar(sender) >= 0;
     for (int k = 0; k < rowCount; ++k) {
         const std::string& c = fields[k + kLeadingFields];
-        if (c.empty()) {
-            continue; // left out of the table: nothing is said of this network
-        }
         RouteRow& row = rows_[k];
+        if (c.empty() || row.nextHop == "L") {
+            // Left out of the table, nothing is said of this network; or it is the router's
+            // own, directly connected, which no offer replaces.
+            continue;
+        }
         RouteClock& clock = clocks_[k];
         std::string offer = IsNumeric(c) ? FormatCost(c, added) : c;
         bool reachable = IsNumeric(offer);

@@ -197,9 +197,11 @@ TEST_F(Rip, NoCostAboveSixteenWithInfinityOn) {
         for (int step = 0; step < 150; ++step) {
             const auto op = static_cast<std::uint8_t>(user.Next() < 0.3 ? 8 : user.Next() * 20);
             ApplyLectureAction(lesson, op, static_cast<std::uint8_t>(user.Next() * 256));
-            // The lecturer may switch infinity off and on again meanwhile.
+            // The lecturer may switch infinity off and on again meanwhile, and no cost is ever
+            // written blank.
             for (const RouterPanel& panel : state.RouterTable) {
                 for (const RouteRow& row : panel.Engine().Rows()) {
+                    ASSERT_TRUE(row.cost == "inf" || IsNumeric(row.cost)) << "'" << row.cost << "'";
                     ASSERT_TRUE(!lesson.RuleOn(Rule::Infinity) || !IsNumeric(row.cost) ||
                                 ReadNumber(row.cost) < 16)
                         << row.cost << " with switches " << combination;
@@ -211,6 +213,51 @@ TEST_F(Rip, NoCostAboveSixteenWithInfinityOn) {
     EXPECT_TRUE(platform.messages.empty() ||
                 std::all_of(platform.messages.begin(), platform.messages.end(),
                             [](const std::string& m) { return !m.empty(); }));
+}
+
+// Tables in flight keep the meaning they were sent with: a partial table sent under the rules says
+// nothing of the rows it leaves out after the rules go off, and under the rules no table, not
+// even one left flying from a random scenario, replaces a router's own network.
+TEST_F(Rip, TablesInFlightKeepTheirMeaningAndOwnNetworksStay) {
+    Lesson lesson(form);
+    for (int flown = 1; flown < 60; ++flown) {
+        lesson.Act(Action::Choose("Three Routers"), 0);
+        lesson.SetAllRules(true, 0);
+        lesson.Act(Action::Click(Action::Control::Update), 0);
+        lesson.RunTicks(flown, 0);
+        lesson.SetAllRules(false, 0);
+        for (int round = 0; round < 4; ++round) {
+            lesson.Act(Action::Click(Action::Control::Update), 0);
+            lesson.RunTicks(26, 0);
+            for (int r = 0; r < 3; ++r) {
+                for (int k = 0; k < 3; ++k) {
+                    ASSERT_TRUE(Cost(r, k) == "inf" || IsNumeric(Cost(r, k)))
+                        << "after " << flown << " ticks: '" << Cost(r, k) << "'";
+                }
+            }
+        }
+        const char* const converged[3][3] = {
+            {" 1", " 3", " 2"}, {" 3", " 1", " 2"}, {" 2", " 2", " 1"}};
+        for (int r = 0; r < 3; ++r) {
+            for (int k = 0; k < 3; ++k) {
+                ASSERT_EQ(Cost(r, k), converged[r][k])
+                    << flown << ": router " << r << ", network " << k;
+            }
+        }
+    }
+
+    lesson.Act(Action::Choose("Flooding 1"), 0);
+    lesson.Act(Action::Click(Action::Control::Update), 0);
+    lesson.RunTicks(5, 0);
+    lesson.Act(Action::Choose("Example 1"), 0);
+    lesson.SetAllRules(true, 0);
+    lesson.RunTicks(2000, 0);
+    for (int r = 0; r < kRouterCount; ++r) {
+        EXPECT_EQ(Cost(r, r), " 1") << "router " << r;
+        EXPECT_EQ(Row(r, r).nextHop, "L") << "router " << r;
+    }
+    EXPECT_EQ(Cost(0, 5), " 6");
+    EXPECT_EQ(Row(0, 5).nextHop, "B");
 }
 
 // Switched on and off again, the rules leave the window running exactly as if never touched.

@@ -101,6 +101,16 @@ TEST_F(RouterUpdate, InfFromNextHopPoisonsButFromOthersIsIgnored) {
     EXPECT_EQ(Row(1), " 9|C") << "any number beats inf";
 }
 
+// A table sent under RIP's rules leaves out rows with a blank; it says nothing of them when it
+// arrives after the rules went off.
+TEST_F(RouterUpdate, ABlankLeftOutOfATableSaysNothing) {
+    Write(kResetA);
+    Write("R:0:B:inf: 5: 6:inf:inf:inf");
+    Write("R:0:B:inf:: 7:inf:inf:inf");
+    EXPECT_EQ(Row(1), " 5|B");
+    EXPECT_EQ(Row(2), " 7|B");
+}
+
 TEST_F(RouterUpdate, FollowsNextHopUpwardsAndOwnNetworkCanBeBeaten) {
     Write(kResetA);
     Write("R:0:B:inf: 5:inf:inf:inf:inf");
