@@ -17,7 +17,7 @@ std::optional<std::uint64_t> StartOptions::ReadSeed(std::string_view text) {
     return seed;
 }
 
-std::string StartOptions::ReadRules(std::string_view text, RipSwitches& rules) {
+std::optional<std::string> StartOptions::ReadRules(std::string_view text, RipSwitches& rules) {
     RipSwitches read = rules;
     while (true) {
         const std::size_t comma = text.find(',');
@@ -38,7 +38,7 @@ std::string StartOptions::ReadRules(std::string_view text, RipSwitches& rules) {
         text.remove_prefix(comma + 1);
     }
     rules = read;
-    return "";
+    return std::nullopt;
 }
 
 std::string StartOptions::Problem() const {

@@ -31,8 +31,9 @@ struct StartOptions {
     // Reads a seed written as decimal digits only, the same in every locale.
     static std::optional<std::uint64_t> ReadSeed(std::string_view text);
     // Reads RIP's rules: "all", or names separated by commas ("infinity,hold-down"). Returns the
-    // first name it does not know, or the empty text.
-    static std::string ReadRules(std::string_view text, RipSwitches& rules);
+    // first name it does not know (an empty one too, as in "" or "infinity,,periodic"), or none
+    // when every name is known.
+    static std::optional<std::string> ReadRules(std::string_view text, RipSwitches& rules);
     // What is wrong with the options ("no scenario is called ..."), or the empty text.
     std::string Problem() const;
     // Start-up, then what the options ask for, as if the lecturer had picked the scenario and

@@ -119,12 +119,12 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
     }
     result.options.fullScreen = parser.isSet(fullScreen);
     if (parser.isSet(rip)) {
-        const std::string unknown =
+        const std::optional<std::string> unknown =
             StartOptions::ReadRules(parser.value(rip).toStdString(), result.options.rip);
-        if (!unknown.empty()) {
+        if (unknown) {
             result.exitCode = 2;
             result.message = QStringLiteral("No RIP rule is called '%1'; the rules are all, %2.")
-                                 .arg(QString::fromStdString(unknown), RuleOptions()) +
+                                 .arg(QString::fromStdString(*unknown), RuleOptions()) +
                              usage;
             return result;
         }

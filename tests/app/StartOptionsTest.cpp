@@ -56,15 +56,17 @@ TEST(StartOptions, NoOptionsOpenAsAlways) {
 TEST(StartOptions, RipRulesByNameOrAll) {
     const struct {
         const char* text;
-        const char* unknown;
+        std::optional<std::string> unknown;
         RipSwitches read;
     } cases[] = {
-        {"all", "", {true, true, true, true, true, true}},
-        {"infinity", "", {true, false, false, false, false, false}},
-        {"hold-down,simple-split", "", {false, false, false, true, true, false}},
-        {"periodic,triggered,timeout-only", "", {false, true, true, false, false, true}},
+        {"all", std::nullopt, {true, true, true, true, true, true}},
+        {"infinity", std::nullopt, {true, false, false, false, false, false}},
+        {"hold-down,simple-split", std::nullopt, {false, false, false, true, true, false}},
+        {"periodic,triggered,timeout-only", std::nullopt, {false, true, true, false, false, true}},
         {"infinity,bogus", "bogus", {}},
         {"", "", {}},
+        {"infinity,,periodic", "", {}},
+        {"infinity,", "", {}},
         {"Infinity", "Infinity", {}},
     };
     for (const auto& c : cases) {
