@@ -82,7 +82,7 @@ void DemonstrationFile::CheckFormat(JsonReader& r, const JsonValue& document, co
     }
     const std::string name = r.String(r.Member(document, "", "format"), "format");
     if (r.Ok() && name != format) {
-        r.Fail("format", "\"" + name + "\" is not \"" + format + "\"");
+        r.Fail("format", JsonReader::Quote(name) + " is not \"" + format + "\"");
         return;
     }
     const JsonValue& version = r.Member(document, "", "version");
@@ -105,14 +105,14 @@ Demonstration DemonstrationFile::ReadDemonstration(JsonReader& r, const JsonValu
     Demonstration d;
     d.scenario = r.String(member("scenario"), at("scenario"));
     if (r.Ok() && !Scenarios::Known(d.scenario)) {
-        r.Fail(at("scenario"), "no scenario is called \"" + d.scenario + "\"");
+        r.Fail(at("scenario"), "no scenario is called " + JsonReader::Quote(d.scenario));
     }
     const auto& costs = r.Array(member("costs"), at("costs"), Layout::kCostLabelCount);
     for (std::size_t c = 0; c < costs.size(); ++c) {
         d.costs[c] = r.String(costs[c], JsonReader::At(at("costs"), c));
         if (r.Ok() && !CostText(d.costs[c])) {
             r.Fail(JsonReader::At(at("costs"), c),
-                   "\"" + d.costs[c] + "\" is neither blank nor one digit");
+                   JsonReader::Quote(d.costs[c]) + " is neither blank nor one digit");
         }
     }
     const Json& links = member("links");
@@ -166,6 +166,9 @@ Demonstration DemonstrationFile::ReadDemonstration(JsonReader& r, const JsonValu
     for (std::size_t i = 0; i < packets.size(); ++i) {
         d.packets[i] =
             DemonstrationParts::ReadPacket(r, packets[i], JsonReader::At(at("packets"), i));
+    }
+    if (r.Ok()) {
+        DemonstrationParts::CheckAgainstRules(r, d, path);
     }
     return d;
 }

@@ -6,6 +6,7 @@
 #include "form/Topology.h"
 #include "packets/PacketMotion.h"
 #include "packets/PacketRecord.h"
+#include "router/RipRules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +20,6 @@ constexpr double kFarthest = 100000;      // twips a packet may stand from the w
 constexpr int kWidest = 10000;            // twips across a packet or down a panel
 constexpr int kMostColour = 0xFFFFFF;
 constexpr int kThickest = 100; // a packet's border, in design pixels
-constexpr int kMostHoldDown = 600;
 constexpr int kRowMask = 0x3F;
 
 Json Numbers(const auto& values) {
@@ -49,14 +49,14 @@ RouteRow ReadRow(JsonReader& r, const Json& value, const std::string& path, bool
     if (r.Ok() && row.cost != "inf" &&
         (!IsNumeric(row.cost) || std::abs(ReadNumber(row.cost)) > kFarthest)) {
         r.Fail(JsonReader::At(path, "cost"),
-               "\"" + row.cost + "\" is neither inf nor a number from -100000 to 100000");
+               JsonReader::Quote(row.cost) + " is neither inf nor a number from -100000 to 100000");
     }
     row.nextHop = r.String(r.Member(value, path, "next hop"), JsonReader::At(path, "next hop"));
     const bool hop = row.nextHop == "L" || row.nextHop == "-" ||
                      (row.nextHop.size() == 1 && RouterIndex(row.nextHop) >= 0);
     if (r.Ok() && !hop) {
         r.Fail(JsonReader::At(path, "next hop"),
-               "\"" + row.nextHop + "\" is none of L, - and the routers A to F");
+               JsonReader::Quote(row.nextHop) + " is none of L, - and the routers A to F");
     }
     row.shown = r.Bool(r.Member(value, path, "shown"), JsonReader::At(path, "shown"));
     return row;
@@ -199,8 +199,8 @@ RipState DemonstrationParts::ReadRip(JsonReader& r, const Json& value, const std
     rip.on.simpleSplit = flag("simple-split");
     rip.on.timeoutOnly = flag("timeout-only");
     const std::string seconds = JsonReader::At(path, "hold-down seconds");
-    rip.on.holdDownSeconds = static_cast<int>(
-        r.Integer(r.Member(value, path, "hold-down seconds"), seconds, 1, kMostHoldDown));
+    rip.on.holdDownSeconds = static_cast<int>(r.Integer(
+        r.Member(value, path, "hold-down seconds"), seconds, 1, RipSwitches::kMostHoldDownSeconds));
     rip.clock = static_cast<long>(
         r.Integer(r.Member(value, path, "clock"), JsonReader::At(path, "clock"), 0, kLongest));
     const auto ticks = [&](const char* key, auto& into) {
@@ -291,6 +291,50 @@ Demonstration::Packet DemonstrationParts::ReadPacket(JsonReader& r, const Json& 
     m.borderWidth =
         static_cast<int>(r.Integer(member("border width"), at("border width"), 0, kThickest));
     p.payload = r.String(member("payload"), at("payload"));
-    p.linkCost = static_cast<int>(r.Integer(member("link cost"), at("link cost"), -32768, 32767));
+    // What the cost label read when the table went: a blank or one digit.
+    p.linkCost = static_cast<int>(r.Integer(member("link cost"), at("link cost"), 0, 9));
     return p;
+}
+
+void DemonstrationParts::CheckAgainstRules(JsonReader& r, const Demonstration& d,
+                                           const std::string& path) {
+    const auto at = [&](const char* key) { return JsonReader::At(path, key); };
+    const RipState& rip = d.rip;
+    if (rip.on.infinity) {
+        for (std::size_t c = 0; c < d.costs.size() && r.Ok(); ++c) {
+            if (ReadNumber(d.costs[c]) < 1) {
+                r.Fail(JsonReader::At(at("costs"), c),
+                       JsonReader::Quote(d.costs[c]) + " costs less than 1, and infinity is 16");
+            }
+        }
+    }
+    // No clock of RIP's is set further ahead than the longest hold-down.
+    const long ahead = RipRules::Ticks(RipSwitches::kMostHoldDownSeconds);
+    const auto late = [&](long tick, long now, const std::string& where) {
+        if (r.Ok() && tick > now + ahead) {
+            r.Fail(where, std::to_string(tick) + " lies more than " +
+                              std::to_string(RipSwitches::kMostHoldDownSeconds) +
+                              " s after RIP's clock");
+        }
+    };
+    for (int i = 0; i < kRouterCount; ++i) {
+        late(rip.nextPeriodic[i], rip.clock, JsonReader::At(at("rip.next periodic"), i));
+        late(rip.nextTriggered[i], rip.clock, JsonReader::At(at("rip.next triggered"), i));
+    }
+    for (std::size_t i = 0; i < d.routers.size() && r.Ok(); ++i) {
+        const Demonstration::Panel& panel = d.routers[i];
+        const std::string rows = JsonReader::At(JsonReader::At(at("routers"), i), "rows");
+        for (int k = 0; k < Router::kRows && r.Ok(); ++k) {
+            const std::string row = JsonReader::At(rows, k);
+            const RouteRow& route = panel.rows[k];
+            if (rip.on.infinity && IsNumeric(route.cost) &&
+                ReadNumber(route.cost) >= RipRules::kInfinity) {
+                r.Fail(JsonReader::At(row, "cost"),
+                       JsonReader::Quote(route.cost) + " is 16 or more, and infinity is 16");
+            }
+            late(panel.clocks[k].heard, panel.clock, JsonReader::At(row, "heard"));
+            late(panel.clocks[k].garbageUntil, panel.clock, JsonReader::At(row, "collected at"));
+            late(panel.clocks[k].heldUntil, panel.clock, JsonReader::At(row, "held until"));
+        }
+    }
 }

@@ -20,4 +20,8 @@ public:
                                           const std::string& path);
     static Demonstration::Packet ReadPacket(JsonReader& reader, const JsonValue& value,
                                             const std::string& path);
+    // What RIP's switches forbid of the rest: with infinity 16 a cost label below 1 or a row at
+    // 16 or more; any of RIP's clocks set further ahead than the longest hold-down.
+    static void CheckAgainstRules(JsonReader& reader, const Demonstration& demonstration,
+                                  const std::string& path);
 };

@@ -100,7 +100,7 @@ int Letter(JsonReader& r, const Json& value, const std::string& path, char first
            const char* what) {
     const std::string text = r.String(value, path);
     if (r.Ok() && (text.size() != 1 || text[0] < first || text[0] >= first + count)) {
-        r.Fail(path, "\"" + text + "\" is no " + what + " of the window");
+        r.Fail(path, JsonReader::Quote(text) + " is no " + what + " of the window");
         return 0;
     }
     return text.empty() ? 0 : text[0] - first;
@@ -144,7 +144,7 @@ Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
                 return Step::Do(Action::Click(Control::Break, b));
             }
         }
-        r.Fail(at, "\"" + name + "\" is no link of the window");
+        r.Fail(at, JsonReader::Quote(name) + " is no link of the window");
         return {};
     }
     if (kind == "cost") {
@@ -158,14 +158,14 @@ Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
                 return Step::Do(Action::CostPress(c, button));
             }
         }
-        r.Fail(at, "\"" + name + "\" is no cost of the window (\"A to B\", say)");
+        r.Fail(at, JsonReader::Quote(name) + " is no cost of the window (\"A to B\", say)");
         return {};
     }
     if (kind == "scenario") {
         r.Members(value, path, {"scenario"});
         const std::string name = r.String(first, at);
         if (r.Ok() && !Scenarios::Known(name)) {
-            r.Fail(at, "no scenario is called \"" + name + "\"");
+            r.Fail(at, "no scenario is called " + JsonReader::Quote(name));
         }
         return Step::Do(Action::Choose(name));
     }
@@ -190,8 +190,8 @@ Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
     }
     if (kind == "hold-down seconds") {
         r.Members(value, path, {"hold-down seconds"});
-        constexpr long long kMostHoldDown = 600;
-        return Step::Do(Action::HoldDown(static_cast<int>(r.Integer(first, at, 1, kMostHoldDown))));
+        return Step::Do(Action::HoldDown(
+            static_cast<int>(r.Integer(first, at, 1, RipSwitches::kMostHoldDownSeconds))));
     }
     if (kind == "speed") {
         r.Members(value, path, {"speed"});
@@ -369,7 +369,7 @@ LessonFile::Read LessonFile::FromJson(const JsonValue& document) {
     } else {
         lesson.scenario = r.String(r.Member(start, "start", "scenario"), "start.scenario");
         if (r.Ok() && !Scenarios::Known(lesson.scenario)) {
-            r.Fail("start.scenario", "no scenario is called \"" + lesson.scenario + "\"");
+            r.Fail("start.scenario", "no scenario is called " + JsonReader::Quote(lesson.scenario));
         }
         ReadStartSwitches(r, start, lesson);
     }

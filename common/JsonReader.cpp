@@ -135,7 +135,7 @@ std::uint64_t JsonReader::Unsigned(const JsonValue& value, const std::string& pa
     std::uint64_t number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
     if (Ok() && (text.empty() || error != std::errc() || end != text.data() + text.size())) {
-        Fail(path, "\"" + text + "\" is not a whole number from 0 to 18446744073709551615");
+        Fail(path, Quote(text) + " is not a whole number from 0 to 18446744073709551615");
     }
     return number;
 }
@@ -160,7 +160,21 @@ int JsonReader::Choice(const JsonValue& value, const std::string& path,
         listed += (listed.empty() ? "\"" : ", \"") + std::string(choice) + "\"";
     }
     if (Ok()) {
-        Fail(path, "\"" + text + "\" is none of " + listed);
+        Fail(path, Quote(text) + " is none of " + listed);
     }
     return 0;
+}
+
+std::string JsonReader::Quote(std::string_view text) {
+    constexpr std::size_t kLongest = 40;
+    if (text.size() <= kLongest) {
+        return "\"" + std::string(text) + "\"";
+    }
+    // Cut at a character's start, never inside one written in several UTF-8 bytes.
+    std::size_t cut = kLongest;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return "\"" + std::string(text.substr(0, cut)) + "...\" (" + std::to_string(text.size()) +
+           " bytes)";
 }

@@ -46,6 +46,9 @@ public:
     int Choice(const JsonValue& value, const std::string& path,
                std::span<const std::string_view> choices);
 
+    // A value read from a file, in quotes, cut short where it runs long: a fault line echoes what
+    // it found without echoing a hostile file whole.
+    static std::string Quote(std::string_view text);
     static std::string At(const std::string& path, std::size_t index);
     static std::string At(const std::string& path, std::string_view key);
 

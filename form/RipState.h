@@ -8,7 +8,8 @@
 
 // The RIP switches the lecturer turned on. All off: the window behaves as it always has.
 struct RipSwitches {
-    static constexpr int kHoldDownSeconds = 180; // the usual hold-down, adjustable
+    static constexpr int kHoldDownSeconds = 180;     // the usual hold-down, adjustable
+    static constexpr int kMostHoldDownSeconds = 600; // as far as it can be adjusted
 
     bool infinity = false;    // 16 is unreachable
     bool periodic = false;    // every router sends its table every 30 s; routes time out

@@ -324,7 +324,7 @@ void LectureMenu::AskHoldDownTime() {
     const int seconds = QInputDialog::getInt(
         &window_, QStringLiteral("RIP: hold-down time"),
         QStringLiteral("Seconds a route gone unreachable refuses every offer:"),
-        lesson_.HoldDownSeconds(), 1, kLongestHoldDown, 10, &ok);
+        lesson_.HoldDownSeconds(), 1, RipSwitches::kMostHoldDownSeconds, 10, &ok);
     if (ok) {
         lesson_.SetHoldDownSeconds(seconds, clock_.elapsed());
     }

@@ -60,8 +60,6 @@ private:
     void ShowBeside(QWidget& second);
     void ToggleLog();
 
-    static constexpr int kLongestHoldDown = 600; // seconds the hold-down time may be set to
-
     Lesson& lesson_;
     QWidget& window_;
     const QElapsedTimer& clock_;

@@ -100,6 +100,33 @@ TEST(SavedFiles, AHostileDemonstrationIsRefusedWithThePlaceAndTheFault) {
          },
          "the document nests 7 deep; a demonstration nests at most 5"},
         {[](Json& d) { d = Json::Array(); }, "the document: is not a JSON object"},
+        {[](Json& d) {
+             M(M(d, "rip"), "infinity") = Json::Bool(true);
+             M(M(M(d, "routers").items[0], "rows").items[1], "cost") = Json::String("99");
+         },
+         "routers[0].rows[1].cost: \"99\" is 16 or more, and infinity is 16"},
+        {[](Json& d) {
+             M(M(d, "rip"), "infinity") = Json::Bool(true);
+             M(d, "costs").items[4] = Json::String("0");
+         },
+         "costs[4]: \"0\" costs less than 1, and infinity is 16"},
+        {[](Json& d) { M(M(d, "packets").items[2], "link cost") = Json::Number(-5); },
+         "packets[2].link cost: -5 is not from 0 to 9"},
+        {[](Json& d) { M(M(d, "packets").items[2], "link cost") = Json::Number(100); },
+         "packets[2].link cost: 100 is not from 0 to 9"},
+        {[](Json& d) {
+             M(M(M(d, "routers").items[3], "rows").items[0], "held until") = Json::Number(1e15);
+         },
+         "routers[3].rows[0].held until: 1000000000000000 lies more than 600 s after RIP's clock"},
+        {[](Json& d) { M(M(d, "rip"), "next periodic").items[5] = Json::Number(1e15); },
+         "rip.next periodic[5]: 1000000000000000 lies more than 600 s after RIP's clock"},
+        {[](Json& d) { M(d, "costs").items[0] = Json::String(std::string(4000, '7')); },
+         "costs[0]: \"7777777777777777777777777777777777777777...\" (4000 bytes) is neither "
+         "blank nor one digit"},
+        {[](Json& d) { M(M(d, "rip"), "hold-down seconds") = Json::Number(601); },
+         "rip.hold-down seconds: 601 is not from 1 to 600"},
+        {[](Json& d) { M(M(d, "picks"), "start") = Json::Number(6); },
+         "picks.start: 6 is not from 0 to 5"},
     };
     Saved saved;
     const Json good = DemonstrationFile::ToJson(saved.lesson.Capture());
@@ -112,6 +139,18 @@ TEST(SavedFiles, AHostileDemonstrationIsRefusedWithThePlaceAndTheFault) {
     }
     EXPECT_EQ(HopscapeFile::Problem("/tmp/demo.json", "tick: is not a number"),
               "/tmp/demo.json: tick: is not a number");
+}
+
+// The longest hold-down the window allows is saved and read back; text outside Latin-1 too.
+TEST(SavedFiles, TheLongestHoldDownAndAnyTextReadBack) {
+    Saved saved;
+    saved.lesson.SetHoldDownSeconds(600, 0);
+    saved.form.State().Label2.caption = "Ω ∞ ü → 路由";
+    const Demonstration before = saved.lesson.Capture();
+    const HopscapeFile::Read read = HopscapeFile::FromJson(DemonstrationFile::ToJson(before));
+    ASSERT_TRUE(read.demonstration.has_value()) << read.fault;
+    EXPECT_EQ(read.demonstration->rip.on.holdDownSeconds, 600);
+    EXPECT_EQ(read.demonstration->status, "Ω ∞ ü → 路由");
 }
 
 TEST(SavedFiles, AHostileLessonIsRefusedWithThePlaceAndTheFault) {
