@@ -13,10 +13,9 @@ std::string HelpText() {
         }
     }
     return text + "Esc - Close this list or the log; leave full screen\n\n"
-                  "The keys work from this list and the log too (a lesson's steps from the\n"
-                  "window only). The menu also sets RIP's hold-down time, opens RIP's two\n"
-                  "demonstrations and the built-in lessons, ends a lesson and exports the log\n"
-                  "and the tables.\n";
+                  "The keys, a lesson's steps included, work from this list and the log too.\n"
+                  "The menu also sets RIP's hold-down time, opens RIP's two demonstrations and\n"
+                  "the built-in lessons, ends a lesson and exports the log and the tables.\n";
 }
 
 } // namespace Extras

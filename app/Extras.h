@@ -42,6 +42,8 @@ enum class Id {
     ExportTables,
     Projector,
     FullScreen,
+    EnterFullScreen,
+    BlackScreen,
     Help,
 };
 
@@ -52,7 +54,7 @@ struct Entry {
     const char* otherKeys = ""; // a second key that does the same (what a clicker sends)
 };
 
-inline constexpr std::array<Entry, 34> kEntries{{
+inline constexpr std::array<Entry, 36> kEntries{{
     {Id::QuarterSpeed, "Quarter speed", "Ctrl+1"},
     {Id::HalfSpeed, "Half speed", "Ctrl+2"},
     {Id::NormalSpeed, "Normal speed", "Ctrl+3"},
@@ -90,6 +92,9 @@ inline constexpr std::array<Entry, 34> kEntries{{
     {Id::ExportTables, "Export the tables as CSV...", ""},
     {Id::Projector, "Projector look: larger table text, outlined packets", "Ctrl+Shift+P"},
     {Id::FullScreen, "Full screen", "F11"},
+    {Id::EnterFullScreen, "Full screen, as a presentation starts (the lesson goes on)", "F5",
+     "Shift+F5"},
+    {Id::BlackScreen, "Black screen until the next key or click", "B", "."},
     {Id::Help, "This list", "F1"},
 }};
 

@@ -3,6 +3,7 @@
 #include "app/Lesson.h"
 #include "app/Scenarios.h"
 #include "app/WindowPlacement.h"
+#include "app/view/BlackScreen.h"
 #include "app/view/LogWindow.h"
 #include "app/view/Picture.h"
 #include "packets/PacketMotion.h"
@@ -104,10 +105,8 @@ LectureMenu::LectureMenu(Lesson& lesson, QWidget& window, const QElapsedTimer& c
         }
         action->setShortcuts(keys);
         action->setCheckable(IsSwitch(entry.id));
-        // The keys act from the log and help windows too, but for a lesson's steps: the log's
-        // text pages and moves with the same keys.
-        const bool step = entry.id == Id::NextStep || entry.id == Id::PreviousStep;
-        action->setShortcutContext(step ? Qt::WindowShortcut : Qt::ApplicationShortcut);
+        // The keys act from the log and help windows too, a clicker's included.
+        action->setShortcutContext(Qt::ApplicationShortcut);
         window.addAction(action);
         connect(action, &QAction::triggered, this, [this, id = entry.id] { Trigger(id); });
         actions_[entry.id] = action;
@@ -138,6 +137,13 @@ QMenu* LectureMenu::Menu() {
         }
     }
     return menu_;
+}
+
+BlackScreen* LectureMenu::Black() {
+    if (black_ == nullptr) {
+        black_ = new BlackScreen(window_);
+    }
+    return black_;
 }
 
 LogWindow* LectureMenu::Log() {
@@ -217,6 +223,8 @@ void LectureMenu::ToggleLog() {
     }
     ShowBeside(*log_);
     log_->Show(lesson_.LogLines(), lesson_.LogLinesDropped());
+    // The keyboard stays with the main window, where the lecturer is.
+    window_.activateWindow();
 }
 
 void LectureMenu::Trigger(Id id) {
@@ -246,6 +254,12 @@ void LectureMenu::Trigger(Id id) {
         break;
     case Id::SavePicture:
         AskAndSavePicture();
+        break;
+    case Id::EnterFullScreen:
+        window_.showFullScreen();
+        break;
+    case Id::BlackScreen:
+        Black()->Cover();
         break;
     case Id::FullScreen:
         window_.isFullScreen() ? window_.showNormal() : window_.showFullScreen();

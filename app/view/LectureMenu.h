@@ -11,6 +11,7 @@
 #include <vector>
 
 class Lesson;
+class BlackScreen;
 class LogWindow;
 class QAction;
 class QElapsedTimer;
@@ -37,6 +38,7 @@ public:
     QMenu* Menu();
     QAction* Action(Extras::Id id) const { return actions_.at(id); }
     LogWindow* Log();
+    BlackScreen* Black();
     QWidget* Help();
     // Saves the picture in the format chosen, adding its extension; says in a message box when
     // it could not. Returns whether it was saved.
@@ -66,6 +68,7 @@ private:
     QMenu* menu_ = nullptr;
     std::map<Extras::Id, QAction*> actions_;
     LogWindow* log_ = nullptr;
+    BlackScreen* black_ = nullptr;
     QWidget* help_ = nullptr;
     std::vector<std::pair<QMenu*, Extras::Id>> submenus_;
 };

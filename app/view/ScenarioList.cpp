@@ -1,5 +1,8 @@
 #include "app/view/ScenarioList.h"
 
+#include <QAbstractItemView>
+#include <QAction>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFocusEvent>
@@ -91,6 +94,33 @@ ScenarioList::ScenarioList(QWidget* parent) : QComboBox(parent) {
     QPalette colours = palette();
     colours.setColor(QPalette::PlaceholderText, colours.color(QPalette::ButtonText));
     setPalette(colours);
+    view()->installEventFilter(this);
+}
+
+bool ScenarioList::eventFilter(QObject* watched, QEvent* event) {
+    // A stray click opened the list, and the clicker's next key would page through it: the list
+    // closes and the key does what it does in the window.
+    const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (watched != view() || !key) {
+        return QComboBox::eventFilter(watched, event);
+    }
+    const auto* pressed = static_cast<QKeyEvent*>(event);
+    if (pressed->key() != Qt::Key_PageUp && pressed->key() != Qt::Key_PageDown) {
+        return QComboBox::eventFilter(watched, event);
+    }
+    hidePopup();
+    if (event->type() == QEvent::KeyPress) {
+        // No shortcut took the key on its way here: the window's action for it is run.
+        for (QAction* action : window()->actions()) {
+            if (action->isEnabled() &&
+                action->shortcuts().contains(QKeySequence(pressed->keyCombination()))) {
+                action->trigger();
+                break;
+            }
+        }
+        return true;
+    }
+    return false;
 }
 
 void ScenarioList::Show(const std::vector<std::string>& items, const std::string& chosen) {

@@ -104,6 +104,8 @@ TEST_F(Lecture, TheMenuListsEveryExtraWithItsKeysAndOpensOnlyOverEmptySpace) {
                            "",
                            "Ctrl+Shift+P",
                            "F11",
+                           "F5",
+                           "B",
                            "F1"};
     QStringList shown;
     QStringList active; // the keys of the entries that can be chosen now

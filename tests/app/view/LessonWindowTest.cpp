@@ -8,12 +8,16 @@
 #include "app/view/DocumentFile.h"
 #include "app/view/LectureMenu.h"
 #include "app/view/LessonControls.h"
+#include "app/view/LogView.h"
+#include "app/view/LogWindow.h"
 #include "common/SeededRandom.h"
 #include "form/Layout.h"
 #include "support/FormInvariants.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -116,6 +120,54 @@ TEST_F(Hall, AClickerStepsALessonUnderItsCaption) {
     lessons.EndLesson();
     EXPECT_EQ(window.size(), before);
     EXPECT_FALSE(Child<CaptionStrip>("CaptionStrip")->isVisible());
+}
+
+// The clicker's keys step the lesson from the log and help windows too, opening the log leaves
+// the keyboard with the main window, b blacks the screen until the next key (which does nothing
+// else), F5 enters full screen with the lesson where it was, and a stray click that opened the
+// scenario list does not swallow the next Page Down.
+TEST_F(Hall, TheClickerWorksFromEveryWindow) {
+    lessons.LessonsMenu()->actions()[1]->trigger(); // Count to infinity
+    window.Sync();
+    QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+L")));
+    LogWindow* log = window.Lecture().Log();
+    ASSERT_TRUE(log->isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), &window) << "the keyboard stays with the lecturer";
+    Key(Qt::Key_PageDown, &log->Lines());
+    EXPECT_EQ(Caption().toStdString(), "A-B costs 9; the way round through C costs 2");
+    QTest::keyClick(&window, Qt::Key_F1);
+    QWidget* help = window.Lecture().Help();
+    ASSERT_TRUE(help->isVisible());
+    Key(Qt::Key_PageUp, help);
+    EXPECT_EQ(Caption().toStdString(), "Count to infinity");
+    Key(Qt::Key_Right, help);
+    EXPECT_EQ(Caption().toStdString(), "A-B costs 9; the way round through C costs 2");
+
+    QTest::keyClick(&window, Qt::Key_B);
+    auto* black = Child<QWidget>("BlackScreen");
+    ASSERT_TRUE(black->isVisible());
+    EXPECT_EQ(black->geometry(), window.rect());
+    Key(Qt::Key_PageDown, black);
+    EXPECT_FALSE(black->isVisible());
+    EXPECT_EQ(Caption().toStdString(), "A-B costs 9; the way round through C costs 2")
+        << "the key that ends the black screen does nothing else";
+    QTest::keyClick(&window, Qt::Key_Period);
+    ASSERT_TRUE(black->isVisible());
+    QTest::mouseClick(black, Qt::LeftButton);
+    EXPECT_FALSE(black->isVisible());
+
+    QTest::keyClick(&window, Qt::Key_F5);
+    EXPECT_TRUE(window.isFullScreen());
+    EXPECT_EQ(Caption().toStdString(), "A-B costs 9; the way round through C costs 2");
+    EXPECT_EQ(lessons.Player().Progress(), "Count to infinity: step 1 of 10");
+
+    auto* list = Child<QComboBox>("cmbSims");
+    list->showPopup();
+    ASSERT_TRUE(list->view()->isVisible());
+    Key(Qt::Key_PageDown, list->view());
+    EXPECT_FALSE(list->view()->isVisible());
+    EXPECT_EQ(lessons.Player().Progress(), "Count to infinity: step 2 of 10, running");
+    EXPECT_EQ(state.cmbSims.text, "Three Routers");
 }
 
 // Recorded at one window with the mouse and the keys, captions written into the file by hand,
