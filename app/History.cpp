@@ -1,5 +1,7 @@
 #include "app/History.h"
 
+#include <algorithm>
+
 void History::BeforeAction(std::string what) {
     undo_.push_back({std::make_shared<const FormState>(form_), std::move(what)});
     if (undo_.size() > kLevels) {
@@ -35,4 +37,12 @@ void History::Restore(const Saved& saved) {
     undo_ = saved.undo;
     redo_ = saved.redo;
     form_ = *saved.state;
+}
+
+std::vector<std::string> History::Newest(std::size_t count) const {
+    std::vector<std::string> whats;
+    for (std::size_t i = undo_.size() - std::min(count, undo_.size()); i < undo_.size(); ++i) {
+        whats.push_back(undo_[i].what);
+    }
+    return whats;
 }

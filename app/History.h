@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Undo and redo of the user's actions. Before each action the whole window state is kept, packets
 // in flight included (the state is plain data, so a copy is a snapshot), with what the action was;
@@ -33,6 +34,8 @@ public:
         redo_.clear();
     }
     bool CanRedo() const { return !redo_.empty(); }
+    // What the newest `count` levels were kept for, oldest first.
+    std::vector<std::string> Newest(std::size_t count) const;
 
 private:
     // A level's state is shared, never changed: a copy of the history shares its states.

@@ -40,10 +40,10 @@ Demonstration Lesson::Capture() const {
 }
 
 void Lesson::Open(const Demonstration& demonstration, long now) {
-    log_.SetNow(now);
+    Begin(now);
+    KeepForUndo("opening of a demonstration");
     demonstration.ApplyTo(form_);
     timer_.Restart(demonstration.speed, now);
-    history_.Clear();
     log_.ClearMarks();
     Refresh();
 }
@@ -212,6 +212,15 @@ Lesson::Moment Lesson::Here() const {
 
 void Lesson::GoBack(const Moment& moment, long now) {
     Begin(now);
+    // The log says what going back undid.
+    const long undone = undoPosition_ - moment.undoPosition;
+    std::string said = "Back one step";
+    const std::vector<std::string> whats =
+        history_.Newest(static_cast<std::size_t>(std::max(0L, undone)));
+    for (std::size_t i = 0; i < whats.size(); ++i) {
+        said += (i == 0 ? ": undone " : ", ") + whats[i];
+    }
+    log_.Note(said);
     history_.Restore(moment.history);
     undoPosition_ = moment.undoPosition;
     form_.Runtime().TickNumber = moment.tick;

@@ -82,8 +82,8 @@ public:
     bool ShortestPathsShown() const { return convergence_.Shown(); }
     const Convergence& Meter() const { return convergence_; }
 
-    // The demonstration shown now, and opening one: the window shows it exactly, at its speed,
-    // with nothing to undo.
+    // The demonstration shown now, and opening one: the window shows it exactly, at its speed;
+    // opening is one undo level.
     Demonstration Capture() const;
     void Open(const Demonstration& demonstration, long now);
     // Writes a line of the lecturer's own into the log ("ignored: packets[2].colour").
@@ -104,7 +104,8 @@ public:
         Speed speed = Speed::Normal;
     };
     Moment Here() const;
-    // Back to a moment kept before, exactly; the status line says nothing of it.
+    // Back to a moment kept before, exactly; the status line says nothing of it, the log says
+    // what it undid.
     void GoBack(const Moment& moment, long now);
     void ForgetHistory() { history_.Clear(); }
     // Levels kept for undo, less those undone, counted from the start: two equal positions

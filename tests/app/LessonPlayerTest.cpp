@@ -356,6 +356,8 @@ TEST(LessonPlayer, UndoAndRedoKeepTheLessonsProgressTrue) {
     EXPECT_EQ(lecture.player.Progress(), "Count to infinity: step 2 of 10");
     ASSERT_TRUE(lecture.player.Undo(0));
     EXPECT_EQ(lecture.player.Progress(), "Count to infinity: step 1 of 10");
+    EXPECT_EQ(lecture.lesson.LogLines().back().text, "Back one step: undone Update")
+        << "the log says what going back did";
     ASSERT_TRUE(lecture.player.Redo(0));
     EXPECT_EQ(lecture.player.Progress(), "Count to infinity: step 2 of 10");
     EXPECT_TRUE(lecture.lesson.Capture() == second) << "pressed again, the same";
