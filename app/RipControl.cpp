@@ -48,6 +48,19 @@ const std::array<RipControl::RuleName, RipControl::kRuleCount> RipControl::kRule
     {Rule::TimeoutOnly, "timeout-only", "failure found only by timeout"},
 }};
 
+std::string RipControl::Summary(const RipSwitches& on) {
+    std::string text;
+    for (const RuleName& rule : kRules) {
+        if (IsOn(on, rule.rule)) {
+            text += (text.empty() ? "RIP: " : ", ") + rule.name;
+            if (rule.rule == Rule::HoldDown) {
+                text += " " + std::to_string(on.holdDownSeconds) + " s";
+            }
+        }
+    }
+    return text;
+}
+
 bool RipControl::Active() const {
     return form_.Rip.on.Any();
 }

@@ -29,6 +29,9 @@ public:
     };
     static constexpr int kRuleCount = 6;
     static const std::array<RuleName, kRuleCount> kRules;
+    // Which rules are on, as the window says it: "RIP: infinity 16, hold-down 180 s"; empty
+    // while none is.
+    static std::string Summary(const RipSwitches& on);
     static constexpr std::uint8_t kAllRows = 0x3F;
     static constexpr long kTimeoutSeconds = 180;
     static constexpr long kGarbageSeconds = 120;

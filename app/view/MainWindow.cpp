@@ -237,24 +237,27 @@ void MainWindow::Place() {
 }
 
 void MainWindow::SyncMeter() {
-    const bool shown = lesson_.ShortestPathsShown();
-    if (meter_->isHidden() == shown) {
-        meter_->setVisible(shown);
-        meterShows_ = {false, -1}; // written afresh
-    }
-    if (!shown) {
-        return;
-    }
+    // The corner says which of RIP's rules are on, and, while the true costs are shown, whether
+    // the tables have converged.
+    const bool paths = lesson_.ShortestPathsShown();
     const Convergence& meter = lesson_.Meter();
-    if (meterShows_ == std::make_pair(meter.Converged(), meter.TablesSinceChange())) {
+    const std::string rules = RipControl::Summary(lesson_.State().Rip.on);
+    MeterShows shows{rules, paths, paths && meter.Converged(),
+                     paths ? meter.TablesSinceChange() : -1};
+    if (shows == meterShows_) {
         return;
     }
-    meterShows_ = {meter.Converged(), meter.TablesSinceChange()};
-    const QString text =
-        QStringLiteral("<b>%1</b><br>%2 table%3 since a table last changed")
-            .arg(meter.Converged() ? QStringLiteral("Converged") : QStringLiteral("Not converged"))
-            .arg(meter.TablesSinceChange())
-            .arg(meter.TablesSinceChange() == 1 ? QString() : QStringLiteral("s"));
+    meterShows_ = shows;
+    meter_->setVisible(paths || !rules.empty());
+    QString text = QString::fromStdString(rules).toHtmlEscaped();
+    if (paths) {
+        text += QStringLiteral("%1<b>%2</b><br>%3 table%4 since a table last changed")
+                    .arg(rules.empty() ? QString() : QStringLiteral("<br>"))
+                    .arg(meter.Converged() ? QStringLiteral("Converged")
+                                           : QStringLiteral("Not converged"))
+                    .arg(meter.TablesSinceChange())
+                    .arg(meter.TablesSinceChange() == 1 ? QString() : QStringLiteral("s"));
+    }
     meter_->setText(text);
 }
 

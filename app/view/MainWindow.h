@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+#include <string>
+#include <tuple>
 #include <utility>
 
 class CaptionStrip;
@@ -100,5 +102,7 @@ private:
     LessonControls* lessons_ = nullptr;
     CaptionStrip* strip_ = nullptr;
     QLabel* meter_ = nullptr;
-    std::pair<bool, int> meterShows_{false, -1}; // converged, tables since a change
+    // What the meter shows: RIP's rules, the true costs shown, converged, tables since a change.
+    using MeterShows = std::tuple<std::string, bool, bool, int>;
+    MeterShows meterShows_{"", false, false, -2};
 };
