@@ -1,5 +1,7 @@
 #include "app/RipControl.h"
 
+#include <algorithm>
+
 #include "common/Letters.h"
 #include "common/NumberText.h"
 #include "common/RandomSource.h"
@@ -49,13 +51,19 @@ const std::array<RipControl::RuleName, RipControl::kRuleCount> RipControl::kRule
 }};
 
 std::string RipControl::Summary(const RipSwitches& on) {
+    const std::string holdDown = "hold-down " + std::to_string(on.holdDownSeconds) + " s";
+    if (std::all_of(kRules.begin(), kRules.end(),
+                    [&on](const RuleName& rule) { return IsOn(on, rule.rule); })) {
+        return "RIP: all rules, " + holdDown;
+    }
+    // Short names: the corner is narrow.
     std::string text;
     for (const RuleName& rule : kRules) {
         if (IsOn(on, rule.rule)) {
-            text += (text.empty() ? "RIP: " : ", ") + rule.name;
-            if (rule.rule == Rule::HoldDown) {
-                text += " " + std::to_string(on.holdDownSeconds) + " s";
-            }
+            text += text.empty() ? "RIP: " : ", ";
+            text += rule.rule == Rule::Infinity   ? "infinity 16"
+                    : rule.rule == Rule::HoldDown ? holdDown
+                                                  : std::string(rule.option);
         }
     }
     return text;

@@ -260,6 +260,22 @@ TEST_F(Rip, TablesInFlightKeepTheirMeaningAndOwnNetworksStay) {
     EXPECT_EQ(Row(0, 5).nextHop, "B");
 }
 
+// What the window says of the rules on.
+TEST(RipSummary, SaysWhichRulesAreOn) {
+    RipSwitches on;
+    EXPECT_EQ(RipControl::Summary(on), "");
+    on.infinity = true;
+    on.holdDown = true;
+    on.holdDownSeconds = 60;
+    EXPECT_EQ(RipControl::Summary(on), "RIP: infinity 16, hold-down 60 s");
+    on.timeoutOnly = true;
+    on.simpleSplit = true;
+    EXPECT_EQ(RipControl::Summary(on),
+              "RIP: infinity 16, hold-down 60 s, simple-split, timeout-only");
+    on.periodic = on.triggered = true;
+    EXPECT_EQ(RipControl::Summary(on), "RIP: all rules, hold-down 60 s");
+}
+
 // Switched on and off again, the rules leave the window running exactly as if never touched.
 TEST(RipOff, SwitchedOffTheWindowRunsAsBefore) {
     FakePlatform platform;
