@@ -1,5 +1,7 @@
 #include "app/view/ScenarioList.h"
 
+#include "app/Scenarios.h"
+
 #include <QAbstractItemView>
 #include <QAction>
 
@@ -9,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QWheelEvent>
 
 namespace {
@@ -124,13 +127,20 @@ bool ScenarioList::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ScenarioList::Show(const std::vector<std::string>& items, const std::string& chosen) {
-    if (count() != static_cast<int>(items.size())) {
+    // The list's own scenarios first, in their order, then the demonstrations the menu opens:
+    // whatever the list shows, its pop-up has.
+    const int all = static_cast<int>(items.size() + 1 + Scenarios::kDemonstrations.size());
+    if (count() != all) {
         clear();
         for (const std::string& item : items) {
             addItem(QString::fromStdString(item));
         }
+        insertSeparator(count());
+        for (const char* demonstration : Scenarios::kDemonstrations) {
+            addItem(QString::fromUtf8(demonstration));
+        }
     }
-    // A demonstration chosen from the menu is no item of the list: the list shows its name.
+    // A name no item has (none the window chooses) is shown as it is.
     setPlaceholderText(QString::fromStdString(chosen));
     setCurrentIndex(findText(QString::fromStdString(chosen)));
 }
@@ -176,9 +186,29 @@ void ScenarioList::focusOutEvent(QFocusEvent* event) {
 
 void ScenarioList::paintEvent(QPaintEvent* event) {
     if (!window()->property("vectorPainting").toBool()) {
-        QComboBox::paintEvent(event);
+        // The style's drawing, the name in a smaller letter where the whole name would not fit.
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        option.currentText = Chosen();
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                    QStyle::SC_ComboBoxEditField, this);
+        QFont letters = font();
+        // Fonts scaled with the window are sized in pixels, others in points.
+        const bool pixels = letters.pixelSize() > 0;
+        for (double size = pixels ? letters.pixelSize() : letters.pointSizeF();
+             QFontMetricsF(letters).horizontalAdvance(option.currentText) > field.width() - 2 &&
+             size > 4;
+             size *= 0.95) {
+            pixels ? letters.setPixelSize(static_cast<int>(size * 0.95))
+                   : letters.setPointSizeF(size * 0.95);
+        }
+        painter.setFont(letters);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
         return;
     }
+    (void)event;
     // For a vector picture: the style keeps its drawing of a list as a bitmap, so the frame,
     // the chosen text and the arrow are drawn here as lines and text.
     QPainter painter(this);
