@@ -68,6 +68,8 @@ void Lesson::StartLesson(const LessonScript& script, long now) {
             }
         }
         State().Rip.on.holdDownSeconds = script.rules.holdDownSeconds;
+        // The record of what came before is no part of the lesson.
+        State().Label2.caption.clear();
         timer_.Restart(Speed::Normal, now);
     }
     log_.SetHighlight(Highlight::Off);

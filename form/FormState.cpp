@@ -96,7 +96,7 @@ FormState::FormState(RandomSource& random)
     chkSplit = {kSplitBox, "Split Horizons", kCommandPoints, 0};
     cmbSims.box = kScenarioList;
     cmbSims.fontPoints = kLargePoints;
-    Label2 = {kStatusLine, "Label2", kCommandPoints, false, false, true};
+    Label2 = {kStatusLine, kStatusAtStart, kCommandPoints, false, false, true};
 }
 
 bool FormState::LinkUp(int a, int b) const {

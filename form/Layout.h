@@ -172,14 +172,19 @@ inline constexpr int kThinBorder = 1;
 // outline round a ring half as thick again, so that each stands 3:1 or more against every line
 // and the form it crosses. The outline is inside the marker's bounds, like the ring; a colour
 // of -1 draws none. Colours are 0xBBGGRR, widths design pixels.
+// What the moving layer looks like: the packets, and whether the status line shows the design's
+// caption at start ("Label2") or nothing in its place.
 struct PacketLook {
     int outlineColour;
     int outlineWidth;
     double ringFactor;
+    bool designStatus;
     bool operator==(const PacketLook&) const = default;
 };
-inline constexpr PacketLook kPlainPackets{-1, 0, 1.0};
-inline constexpr PacketLook kProjectorPackets{0x000000, 2, 1.5};
+inline constexpr PacketLook kPlainPackets{-1, 0, 1.0, true};
+inline constexpr PacketLook kProjectorPackets{0x000000, 2, 1.5, false};
+// The status line's caption at start, the design's own.
+inline constexpr const char* kStatusAtStart = "Label2";
 
 inline constexpr double kCommandPoints = 12;
 inline constexpr double kLargePoints = 16.5;

@@ -76,11 +76,17 @@ void FormPainter::PaintStill(QPainter& painter, const QRect& area) const {
     }
 }
 
+void FormPainter::DrawStatus(QPainter& painter, const QRegion& region) const {
+    if (look_.designStatus || form_.Label2.caption != Layout::kStatusAtStart) {
+        DrawLabel(painter, transform_, form_.Label2, region);
+    }
+}
+
 void FormPainter::PaintMoving(QPainter& painter, const QRegion& region,
                               PacketSprites* sprites) const {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    DrawLabel(painter, transform_, form_.Label2, region);
+    DrawStatus(painter, region);
     for (const ShapeControl& packet : form_.shpPacket) {
         if (packet.visible && region.intersects(PacketArea(packet))) {
             PaintPacket(painter, packet, sprites);
@@ -97,7 +103,7 @@ void FormPainter::PaintMoving(QPainter& painter, const QRect& rect,
             painter.scale(ratio, ratio);
         }
         painter.setRenderHint(QPainter::TextAntialiasing);
-        DrawLabel(painter, transform_, form_.Label2, QRegion(rect));
+        DrawStatus(painter, QRegion(rect));
         painter.restore();
     }
     for (std::size_t i = 0; i < areas.size(); ++i) {

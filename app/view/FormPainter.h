@@ -46,6 +46,8 @@ public:
     QRect StatusArea() const;
 
 private:
+    // The status line; in the projector look its design caption at start is left out.
+    void DrawStatus(QPainter& painter, const QRegion& region) const;
     void PaintPacket(QPainter& painter, const ShapeControl& packet, PacketSprites* sprites) const;
 
     const FormState& form_;

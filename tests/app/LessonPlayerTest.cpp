@@ -295,6 +295,7 @@ TEST(BuiltInLessons, EachPlaysTheSameAfterAnyOther) {
             const std::string left = DescribeState(state);
             const std::string status = state.Label2.caption;
             lecture.player.Start(*BuiltInLessons::Named(second.title), 0);
+            EXPECT_EQ(state.Label2.caption, "") << "no record of the lesson before";
             EXPECT_EQ(lecture.lesson.CurrentSpeed(), Lesson::Speed::Normal);
             EXPECT_FALSE(lecture.lesson.ShortestPathsShown());
             PlayChecked(lecture, second, first.title);

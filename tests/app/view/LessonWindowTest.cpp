@@ -338,6 +338,24 @@ TEST_F(Hall, SavingWhereNothingCanBeWrittenAndDroppingAFile) {
 
 // The projector look outlines every packet in a dark ring and writes the tables larger.
 TEST_F(Hall, TheProjectorLookOutlinesPacketsAndEnlargesTheTables) {
+    // The design's "Label2" at start is the plain window's, not the projector look's.
+    const auto statusInk = [&] {
+        const Box& line = Layout::kStatusLine;
+        const QRect area = window.Transform().Rect(line.left, line.top, line.width, line.height);
+        const QImage picture = Picture();
+        int dark = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                dark += picture.pixelColor(x, y).lightness() < 100 ? 1 : 0;
+            }
+        }
+        return dark;
+    };
+    ASSERT_EQ(state.Label2.caption, "Label2");
+    EXPECT_GT(statusInk(), 20);
+    QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+    EXPECT_EQ(statusInk(), 0);
+    QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     Choose("Example 1");
     QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton);
     Ticks(8);
