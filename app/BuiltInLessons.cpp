@@ -2,6 +2,7 @@
 
 #include "app/RipControl.h"
 
+#include <array>
 #include <initializer_list>
 
 namespace {
@@ -198,4 +199,20 @@ std::optional<LessonScript> BuiltInLessons::Named(const std::string& title) {
         }
     }
     return std::nullopt;
+}
+
+std::vector<std::pair<std::string, std::string>> BuiltInLessons::Lines() {
+    static constexpr std::array<const char*, 7> kLines{
+        "the tables fill round by round until another round changes nothing",
+        "a router cut off, and two others raising their routes to it without end",
+        "split horizon with poisoned reverse stops that count at once",
+        "a loop of three routers that poisoned reverse cannot stop",
+        "RIP's infinity of 16 ends the count at 16",
+        "bad news spreads at once, with no click",
+        "a route held down refuses good news until its time is up"};
+    std::vector<std::pair<std::string, std::string>> lines;
+    for (std::size_t i = 0; i < All().size(); ++i) {
+        lines.emplace_back(All()[i].title, kLines.at(i));
+    }
+    return lines;
 }

@@ -166,6 +166,12 @@ void ChangeLog::OnMessage(const RouterMessage& message) {
         }
         Add(me + ": link to " + fields[1] + " broken" +
             (lost.empty() ? "" : "; routes to " + lost + " now inf"));
+        for (int k = 0; k < Router::kRows; ++k) {
+            if (before[k] != after[k]) {
+                reasons_[router][k] =
+                    Reason{after[k], "the link to " + fields[1] + " broke", runtime_.TickNumber};
+            }
+        }
     } else if (kind == "I") {
         Add(me + ": table reset");
     }
@@ -236,6 +242,14 @@ void ChangeLog::TellUpdate(const RouterMessage& message, const std::vector<std::
             }
             continue;
         }
+        const double link = message.linkCost ? *message.linkCost : 0;
+        reasons_[router][k] =
+            Reason{now,
+                   IsNumeric(c) && message.linkCost
+                       ? sender + " offered " + Said(ReadNumber(c) - link) + " and the link " +
+                             sender + "-" + me + " adds " + Said(link)
+                       : sender + " offered " + Said(c),
+                   runtime_.TickNumber};
         if (!IsNumeric(now.cost) && IsNumeric(c)) {
             Add(me + ": route to " + network + " now inf, " + std::to_string(RipRules::kInfinity) +
                 " being unreachable (" + offer(c) + ")");
@@ -277,4 +291,23 @@ void ChangeLog::TellRequest(int router, const std::vector<std::string>& fields) 
             (split == "P" ? ": poisoned reverse, " + through + " sent as inf"
                           : ": split horizon, " + through + " left out"));
     }
+}
+
+std::string ChangeLog::Explain(int router, int k) const {
+    const RouteRow& row = form_.RouterTable[router].Engine().Rows()[k];
+    const std::string me = RouterLetter(router);
+    const std::string network = NetworkLetter(k);
+    if (row.nextHop == "L") {
+        return "Network " + network + " is " + me + "'s own: cost " + Said(row.cost) +
+               ", next hop L";
+    }
+    const std::optional<Reason>& reason = reasons_[router][k];
+    const std::string why = reason && reason->row == row ? ": " + reason->why + " (tick " +
+                                                               std::to_string(reason->tick) + ")"
+                                                         : "";
+    if (!IsNumeric(row.cost)) {
+        return Said(row.cost) + ": " + me + " has no route to network " + network + why;
+    }
+    return me + " reaches network " + network + " at cost " + Said(row.cost) + " through " +
+           row.nextHop + why;
 }

@@ -56,6 +56,11 @@ public:
     void Note(std::string text) { Add(std::move(text)); }
     // The lines kept: the newest kMostLines at most, older ones are dropped in blocks.
     const std::vector<Line>& Lines() const { return lines_; }
+    // What a table row means and why it is so, for a reader at home: "B reaches network e at
+    // cost 3 through C: C offered 2 and the link C-B adds 1 (tick 420)", "Network b is B's own:
+    // cost 1, next hop L", "inf: B has no route to network e". The reason is the one the log
+    // gave when the row last changed, while the row still stands as it left it.
+    std::string Explain(int router, int row) const;
     // How many lines have been dropped from the front so far: Lines()[0] is line Dropped() of
     // all the lines ever written, counting from 0.
     std::size_t Dropped() const { return dropped_; }
@@ -64,6 +69,12 @@ private:
     struct Mark {
         long tick;
         long time;
+    };
+    // Why a row last changed: what it became, and the offer behind it.
+    struct Reason {
+        RouteRow row;
+        std::string why;
+        long tick;
     };
 
     void OnMessage(const RouterMessage& message);
@@ -80,6 +91,7 @@ private:
     std::array<std::array<std::optional<Mark>, Router::kRows>, Router::kRows> marks_{};
     // Until the next change: the tick on which the moment of change now framed began, or -1.
     long momentTick_ = -1;
+    std::array<std::array<std::optional<Reason>, Router::kRows>, Router::kRows> reasons_{};
     std::vector<Line> lines_;
     std::size_t dropped_ = 0;
 };

@@ -132,6 +132,7 @@ public:
     LessonScript StopRecording();
 
     const std::vector<ChangeLog::Line>& LogLines() const { return log_.Lines(); }
+    std::string ExplainRow(int router, int row) const { return log_.Explain(router, row); }
     std::size_t LogLinesDropped() const { return log_.Dropped(); }
 
 private:

@@ -207,6 +207,8 @@ inline constexpr double kCaptionStepPoints = 10.5;
 inline constexpr int kCaptionBack = 0x302020;
 inline constexpr int kCaptionText = 0xFFFFFF;
 inline constexpr int kCaptionStepText = 0xC8C8C8;
+// The small "?" that opens the help, in the free corner at the bottom left.
+inline constexpr Box kHelpButton{120, 8265, 360, 360};
 // The convergence meter, an extra, in the free corner above the check box.
 inline constexpr Box kMeter{10680, 240, 1635, 1200};
 

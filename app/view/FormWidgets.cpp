@@ -227,3 +227,9 @@ void FormWidgets::SetLook(bool projector) {
         panel->SetLook(projector ? PanelLayout::kProjectorLook : PanelLayout::kPlainLook);
     }
 }
+
+void FormWidgets::ExplainRows(const std::function<QString(int router, int row)>& explain) {
+    for (int i = 0; i < kRouterCount; ++i) {
+        panels_[i]->SetExplain([explain, i](int row) { return explain(i, row); });
+    }
+}

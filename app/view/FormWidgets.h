@@ -44,6 +44,8 @@ public:
     ScenarioList* List() const { return list_; }
     // The router panels write in a projector's look, or in the design's own.
     void SetLook(bool projector);
+    // Where a router panel's row tells what it means when the mouse rests on it.
+    void ExplainRows(const std::function<QString(int router, int row)>& explain);
 
 private:
     struct BoundButton {

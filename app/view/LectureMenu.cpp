@@ -19,10 +19,13 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -159,12 +162,22 @@ QWidget* LectureMenu::Help() {
         help_ = new QWidget(&window_, Qt::Window);
         help_->setObjectName(QStringLiteral("HelpWindow"));
         help_->setWindowTitle(QStringLiteral("Pelko's Hopscape Demo - extras for the lecture"));
-        auto* text = new QLabel(QString::fromStdString(Extras::HelpText()), help_);
+        auto* text = new QLabel(QString::fromStdString(Extras::HelpText()));
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         text->setMargin(12);
-        (new QVBoxLayout(help_))->addWidget(text);
-        // Its size is known before it is placed.
-        help_->adjustSize();
+        // The guide scrolls where the screen is lower than the guide is long.
+        auto* pages = new QScrollArea(help_);
+        pages->setWidget(text);
+        pages->setWidgetResizable(true);
+        pages->setFrameShape(QFrame::NoFrame);
+        auto* layout = new QVBoxLayout(help_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(pages);
+        // Its size is known before it is placed: the guide's width, at most half the screen's
+        // height.
+        const int most = window_.screen()->availableGeometry().height() / 2;
+        help_->resize(text->sizeHint().width() + pages->verticalScrollBar()->sizeHint().width(),
+                      std::min(text->sizeHint().height(), most));
         CloseOnEscape(*help_);
     }
     return help_;

@@ -9,6 +9,7 @@
 #include "app/view/LessonControls.h"
 #include "form/Layout.h"
 
+#include <QAction>
 #include <QBackingStore>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
@@ -19,6 +20,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QToolButton>
 #include <QWindow>
 
 #include <algorithm>
@@ -50,6 +52,17 @@ MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
     meter_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     meter_->hide();
     extras_ = new LectureMenu(lesson_, *this, clock_);
+    // A quiet way in for whoever does not know of F1 or the right click.
+    helpButton_ = new QToolButton(this);
+    helpButton_->setObjectName(QStringLiteral("HelpButton"));
+    helpButton_->setText(QStringLiteral("?"));
+    helpButton_->setAutoRaise(true);
+    helpButton_->setFocusPolicy(Qt::NoFocus);
+    helpButton_->setAccessibleName(QStringLiteral("Help: what the window shows, and its keys"));
+    helpButton_->setToolTip(
+        QStringLiteral("Help (F1): what the window shows, the lessons, the keys"));
+    connect(helpButton_, &QToolButton::clicked, extras_->Action(Extras::Id::Help),
+            &QAction::trigger);
     connect(extras_, &LectureMenu::Changed, this, &MainWindow::Sync);
     strip_ = new CaptionStrip(this);
     lessons_ = new LessonControls(lesson_, *extras_, *this, clock_);
@@ -57,6 +70,9 @@ MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
     connect(lessons_, &LessonControls::CaptionChanged, this, &MainWindow::SyncCaption);
     connect(lessons_, &LessonControls::LookChanged, this, &MainWindow::SyncLook);
     setAcceptDrops(true);
+    widgets_.ExplainRows([this](int router, int row) {
+        return QString::fromStdString(lesson_.ExplainRow(router, row));
+    });
     setMinimumSize(SizeAt(kMinimumScale));
     resize(room.isValid() ? OpeningSize(room) : SizeAt(1.0));
     Place();
@@ -231,6 +247,9 @@ void MainWindow::Place() {
     const Box& meter = Layout::kMeter;
     meter_->setGeometry(transform_.Rect(meter.left, meter.top, meter.width, meter.height));
     meter_->setFont(transform_.Font(Layout::kNotePoints, false));
+    const Box& help = Layout::kHelpButton;
+    helpButton_->setGeometry(transform_.Rect(help.left, help.top, help.width, help.height));
+    helpButton_->setFont(transform_.Font(Layout::kCommandPoints, false));
     strip_->Place(transform_);
     canvas_.Invalidate(true);
     update();

@@ -17,6 +17,7 @@ class LessonControls;
 class QLabel;
 class Lesson;
 class QTimer;
+class QToolButton;
 struct Action;
 
 // The main window on screen: the form's drawing (FormCanvas) under its widgets (FormWidgets),
@@ -102,6 +103,7 @@ private:
     LessonControls* lessons_ = nullptr;
     CaptionStrip* strip_ = nullptr;
     QLabel* meter_ = nullptr;
+    QToolButton* helpButton_ = nullptr;
     // What the meter shows: RIP's rules, the true costs shown, converged, tables since a change.
     using MeterShows = std::tuple<std::string, bool, bool, int>;
     MeterShows meterShows_{"", false, false, -2};

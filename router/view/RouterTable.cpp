@@ -1,5 +1,8 @@
 #include "router/view/RouterTable.h"
 
+#include <QHelpEvent>
+#include <QToolTip>
+
 #include "common/Letters.h"
 #include "router/PanelLayout.h"
 #include "router/RouterPanel.h"
@@ -156,6 +159,23 @@ QRect RouterTable::NoteArea(int row) const {
     return local.RectF(top.left, top.top, kWidth - top.left, bottom.top + bottom.height - top.top)
         .toAlignedRect()
         .adjusted(0, -1, 1, 1);
+}
+
+bool RouterTable::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || !explain_) {
+        return QWidget::event(event);
+    }
+    const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+    for (int k = 0; k < Router::kRows; ++k) {
+        if (panel_.Engine().Rows()[k].shown && RowArea(k).contains(at)) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), explain_(k), this,
+                               RowArea(k));
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 QRect RouterTable::RowArea(int row) const {

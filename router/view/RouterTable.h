@@ -11,6 +11,7 @@
 #include "router/RouterPanel.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 class QPainter;
@@ -43,8 +44,11 @@ public:
     // beside them) and repaints only when something changed. Returns whether the panel moved,
     // grew, shrank, appeared or went.
     bool Refresh();
+    // What a row means and why, shown when the mouse rests on it.
+    void SetExplain(std::function<QString(int row)> explain) { explain_ = std::move(explain); }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -80,4 +84,5 @@ private:
     std::array<std::string, Router::kRows> shownTrueCost_{};
     std::array<bool, Router::kRows> shownStale_{};
     int shownBackground_ = -1;
+    std::function<QString(int row)> explain_;
 };

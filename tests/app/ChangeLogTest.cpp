@@ -166,3 +166,28 @@ TEST_F(Log, LinesCarryTheTickAndTheBreaksAndResets) {
     EXPECT_TRUE(Says("F: table reset"));
     EXPECT_FALSE(sent.empty()) << "the fixture's own watcher is still told";
 }
+
+// A reader at home hovers a row of a converged Example 1: what it means and why, in the log's
+// own words.
+TEST_F(Log, ARowSaysWhatItMeansAndWhy) {
+    for (int round = 0; round < 4; ++round) {
+        form.Command4_Click();
+        Ticks(26);
+    }
+    form.cmdBreak_Click(5); // B-E
+    EXPECT_EQ(log.Explain(0, 0), "Network a is A's own: cost 1, next hop L");
+    EXPECT_EQ(log.Explain(0, 5),
+              "A reaches network f at cost 6 through B: B offered 3 and the link B-A adds 3 "
+              "(tick 78)");
+    EXPECT_EQ(log.Explain(1, 3),
+              "B reaches network d at cost 4 through C: C offered 2 and the link C-B adds 2 "
+              "(tick 52)");
+    EXPECT_EQ(log.Explain(1, 4),
+              "inf: B has no route to network e: the link to E broke (tick 104)");
+    EXPECT_EQ(log.Explain(4, 5),
+              "E reaches network f at cost 2 through F: F offered 1 and the link F-E adds 1 "
+              "(tick 26)");
+    // A row changed since by other means (a reset) no longer claims the old reason.
+    form.Command5_Click();
+    EXPECT_EQ(log.Explain(1, 4), "inf: B has no route to network e");
+}

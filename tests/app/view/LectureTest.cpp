@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -24,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
 #include <QXmlStreamReader>
 
 #include <set>
@@ -469,4 +472,36 @@ TEST_F(Lecture, RipsRulesAndTheTrueCostsAtTheWindow) {
         }
     }
     EXPECT_GT(written, 20);
+}
+
+// A student alone finds the help by the small "?", and a row resting under the mouse says what
+// it means and why.
+TEST_F(Lecture, AStudentFindsTheHelpAndReadsARow) {
+    auto* question = Child<QToolButton>("HelpButton");
+    ASSERT_TRUE(question->isVisible());
+    QTest::mouseClick(question, Qt::LeftButton);
+    ASSERT_TRUE(menu.Help()->isVisible());
+    EXPECT_TRUE(menu.Help()->findChild<QLabel*>()->text().contains(
+        QStringLiteral("\"b  4 -> B\": network b costs 4, through neighbour B.")));
+    menu.Help()->hide();
+
+    Choose("Example 1");
+    Child<QPushButton>("Command4")->click();
+    for (int t = 0; t < 26; ++t) {
+        window.Tick();
+    }
+    QWidget* table = Child<QWidget>("RouterTable1");
+    QStringList said;
+    for (int y = 0; y < table->height(); y += 2) {
+        QHelpEvent hover(QEvent::ToolTip, QPoint(table->width() / 4, y),
+                         table->mapToGlobal(QPoint(table->width() / 4, y)));
+        QApplication::sendEvent(table, &hover);
+        if (QToolTip::isVisible() && !said.contains(QToolTip::text())) {
+            said << QToolTip::text();
+        }
+    }
+    EXPECT_TRUE(said.contains(QStringLiteral(
+        "B reaches network a at cost 4 through A: A offered 1 and the link A-B adds 3 (tick 26)")))
+        << said.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("Network b is B's own: cost 1, next hop L")));
 }
