@@ -45,11 +45,13 @@ inline constexpr Segment kLowerBarb{1115, 555, 1035, 635};
 // every router's colour). Colours are 0xBBGGRR.
 struct Look {
     double rowPoints;
-    bool heavy; // the rows heavier than bold: their letters' outlines stroked too
+    bool heavy; // the rows in kHeavyFace's bold, heavier than the usual face's, letters open
     int trueCostColour;
     int staleColour;
     int clockColour;
 };
+// A face whose bold is heavier than the window's own, shipped with Debian (fonts-dejavu-core).
+inline constexpr const char* kHeavyFace = "DejaVu Sans";
 inline constexpr Look kPlainLook{kFontPoints, false, kTrueCostColour, kHighlightColour,
                                  kClockColour};
 inline constexpr Look kProjectorLook{16, true, kTrueCostColour, 0x001E7A, kClockColour};

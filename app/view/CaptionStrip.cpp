@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 CaptionStrip::CaptionStrip(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("CaptionStrip"));
     setAutoFillBackground(true);
@@ -31,17 +33,36 @@ CaptionStrip::CaptionStrip(QWidget* parent) : QWidget(parent) {
 void CaptionStrip::Place(const TwipsTransform& transform) {
     setGeometry(
         transform.Rect(0, Layout::kClientHeight, Layout::kClientWidth, Layout::kCaptionHeight));
-    caption_->setFont(transform.Font(Layout::kCaptionPoints, true));
+    captionFont_ = transform.Font(Layout::kCaptionPoints, true);
     step_->setFont(transform.Font(Layout::kCaptionStepPoints, false));
-    const int margin = static_cast<int>(transform.PenWidth(4));
-    layout()->setContentsMargins(2 * margin, margin, 2 * margin, margin);
+    margin_ = static_cast<int>(transform.PenWidth(4));
+    layout()->setContentsMargins(2 * margin_, margin_, 2 * margin_, margin_);
     layout()->setSpacing(0);
+    Fit();
+}
+
+void CaptionStrip::Fit() {
+    // The caption's letters as large as the strip allows, smaller for a long caption: it never
+    // runs onto the progress line below it.
+    const int width = geometry().width() - 4 * margin_;
+    const int room = geometry().height() - 2 * margin_ - QFontMetrics(step_->font()).height();
+    QFont letters = captionFont_;
+    for (int size = letters.pixelSize(); size > 6; --size) {
+        letters.setPixelSize(size);
+        const QRect needed = QFontMetrics(letters).boundingRect(
+            QRect(0, 0, std::max(1, width), 100000), Qt::TextWordWrap, caption_->text());
+        if (needed.height() <= room) {
+            break;
+        }
+    }
+    caption_->setFont(letters);
 }
 
 void CaptionStrip::Show(const QString& caption, const QString& step) {
     step_->setText(step);
     if (caption_->text() != caption) {
         caption_->setText(caption);
+        Fit();
         QAccessibleEvent changed(caption_, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }

@@ -2,6 +2,7 @@
 
 #include "common/view/TwipsTransform.h"
 
+#include <QFont>
 #include <QWidget>
 
 class QLabel;
@@ -20,6 +21,11 @@ public:
     QString Caption() const;
 
 private:
+    // Sizes the caption's letters to the room it has.
+    void Fit();
+
     QLabel* caption_ = nullptr;
     QLabel* step_ = nullptr;
+    QFont captionFont_; // the caption's letters at their full size
+    int margin_ = 0;
 };

@@ -68,6 +68,9 @@ void RouterTable::MakeFonts() {
     // The fonts at this scale, made once: a paint only sets them.
     const TwipsTransform local(transform_.Scale(), QPointF());
     rowFont_ = local.Font(look_.rowPoints, true);
+    if (look_.heavy) {
+        rowFont_.setFamily(QString::fromLatin1(PanelLayout::kHeavyFace));
+    }
     noteFont_ = local.Font(PanelLayout::kNotePoints, true);
     const QFontMetricsF metrics(noteFont_);
     noteBaseline_ = (metrics.ascent() - metrics.descent()) / 2;
@@ -232,21 +235,27 @@ void RouterTable::paintEvent(QPaintEvent* event) {
     painter.setPen(Qt::black);
 
     const auto text = [&](Box box, const std::string& caption, Qt::Alignment align) {
-        const QRectF place = local.RectF(box.left, box.top, box.width, box.height);
+        QRectF place = local.RectF(box.left, box.top, box.width, box.height);
+        if (look_.heavy && box.left == kCost.left) {
+            // A cost in the heavy face keeps a little air from its letter and its arrow: it is
+            // centred between them, not over the shaft's start as the design's box reaches.
+            const double air = rowFont_.pixelSize() * kCostGap;
+            place.setLeft(local.RectF(kLetter.left, 0, kLetter.width, 1).right() + air);
+            place.setRight(local.Point(kShaft.x1, 0).x() - air);
+        }
         const QString words = QString::fromStdString(caption);
-        if (!look_.heavy) {
+        const double wide = painter.fontMetrics().horizontalAdvance(words);
+        if (wide <= place.width()) {
             painter.drawText(place, align | Qt::AlignTop | Qt::TextDontClip, words);
             return;
         }
-        // Heavier than the font's bold: the letters' outlines stroked as well as filled.
-        const QFontMetricsF metrics(rowFont_);
-        const double width = metrics.horizontalAdvance(words);
-        const double left =
-            align & Qt::AlignHCenter ? place.center().x() - width / 2 : place.left();
-        QPainterPath path;
-        path.addText(QPointF(left, place.top() + metrics.ascent()), rowFont_, words);
-        painter.strokePath(path, QPen(Qt::black, rowFont_.pixelSize() * kHeavyStroke));
-        painter.fillPath(path, Qt::black);
+        // Wider than its box ("inf", a two-digit cost in a heavy face): drawn narrower, so that
+        // it never touches the letter or the arrow beside it.
+        painter.save();
+        painter.translate(place.left(), place.top());
+        painter.scale(place.width() / wide, 1);
+        painter.drawText(QRectF(0, 0, wide, place.height()), Qt::AlignLeft | Qt::AlignTop, words);
+        painter.restore();
     };
     const auto line = [&](Segment s) {
         painter.drawLine(local.Point(s.x1, s.y1), local.Point(s.x2, s.y2));

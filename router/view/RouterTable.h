@@ -60,8 +60,8 @@ private:
     QRect NoteArea(int row) const;
     QRect RowArea(int row) const;
     static constexpr int kRowMargin = 45; // twips above and below a row's frame
-    // The stroke round heavy letters, as a share of the font's size.
-    static constexpr double kHeavyStroke = 0.05;
+    // The air between a cost and its arrow, as a share of the row letters' size.
+    static constexpr double kCostGap = 0.12;
     // The running RIP clocks of the rows, none while no rule is on.
     std::array<RouterPanel::ClockNote, Router::kRows> Clocks() const;
 
