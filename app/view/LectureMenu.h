@@ -38,6 +38,8 @@ public:
     QMenu* Menu();
     QAction* Action(Extras::Id id) const { return actions_.at(id); }
     LogWindow* Log();
+    // The log window if it has been made, else none.
+    LogWindow* LogIfMade() const { return log_; }
     BlackScreen* Black();
     QWidget* Help();
     // Saves the picture in the format chosen, adding its extension; says in a message box when

@@ -7,6 +7,8 @@
 #include "app/view/LabelSpot.h"
 #include "app/view/LectureMenu.h"
 #include "app/view/LessonControls.h"
+#include "app/view/LogView.h"
+#include "app/view/LogWindow.h"
 #include "form/Layout.h"
 
 #include <QAction>
@@ -231,16 +233,18 @@ bool MainWindow::PaintNow(const QRegion& dirty) {
 }
 
 void MainWindow::Place() {
-    if (size() == placedSize_) {
+    if (size() == placedSize_ && LogDocked() == logDocked_) {
         return;
     }
     placedSize_ = size();
+    logDocked_ = LogDocked();
     const FormState& state = lesson_.State();
     const double base = BaseScale();
     const double fit =
         std::min(width() / (state.ClientWidth * base), height() / (DrawnHeight() * base));
     const double scale = base * fit;
-    const QPointF offset((width() - state.ClientWidth * scale) / 2,
+    // Docked, the log takes the strip at the right: the drawing stands at the left.
+    const QPointF offset(logDocked_ ? 0 : (width() - state.ClientWidth * scale) / 2,
                          (height() - DrawnHeight() * scale) / 2);
     transform_ = TwipsTransform(scale, offset);
     widgets_.Place(transform_);
@@ -251,8 +255,36 @@ void MainWindow::Place() {
     helpButton_->setGeometry(transform_.Rect(help.left, help.top, help.width, help.height));
     helpButton_->setFont(transform_.Font(Layout::kCommandPoints, false));
     strip_->Place(transform_);
+    DockLog();
     canvas_.Invalidate(true);
     update();
+}
+
+bool MainWindow::LogDocked() const {
+    const LogWindow* log = extras_ != nullptr ? extras_->LogIfMade() : nullptr;
+    return isFullScreen() && log != nullptr && log->isVisible();
+}
+
+void MainWindow::DockLog() {
+    LogWindow* log = extras_->LogIfMade();
+    if (log == nullptr) {
+        return;
+    }
+    if (logDocked_) {
+        if (log->isWindow()) {
+            log->setParent(this, Qt::Widget);
+        }
+        const int right = static_cast<int>(
+            std::ceil(transform_.Rect(0, 0, lesson_.State().ClientWidth, 1).right()));
+        log->setGeometry(QRect(right + 1, 0, width() - right - 1, height()));
+        log->Lines().setFont(transform_.Font(Layout::kNotePoints, false));
+        log->show();
+    } else if (!log->isWindow()) {
+        const bool shown = log->isVisible();
+        log->setParent(this, Qt::Window);
+        log->Lines().setFont(QFont());
+        log->setVisible(shown);
+    }
 }
 
 void MainWindow::SyncMeter() {
@@ -281,6 +313,9 @@ void MainWindow::SyncMeter() {
 }
 
 void MainWindow::Sync() {
+    if (LogDocked() != logDocked_) {
+        Place();
+    }
     widgets_.Sync();
     canvas_.Invalidate(false);
     SyncPackets(false);
@@ -296,6 +331,13 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent*) {
     Place();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        Place();
+    }
 }
 
 bool MainWindow::StripShown() const {

@@ -57,6 +57,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Entering or leaving full screen docks or frees the log.
+    void changeEvent(QEvent* event) override;
     // A right click on an empty part of the window opens the menu of extras.
     void contextMenuEvent(QContextMenuEvent* event) override;
     // Esc leaves full screen.
@@ -80,6 +82,10 @@ private:
     // repainted the usual way.
     bool PaintNow(const QRegion& dirty);
     void Place();
+    // In full screen the open log stands in the strip the drawing leaves free, beside it, its
+    // text scaled with the drawing; elsewhere it is a window of its own.
+    bool LogDocked() const;
+    void DockLog();
     // The convergence meter's text, shown while the true costs are.
     void SyncMeter();
     QSize SizeAt(double fraction) const;
@@ -95,6 +101,7 @@ private:
     QElapsedTimer clock_;
     TwipsTransform transform_;
     QSize placedSize_; // the window size the widgets were last placed for
+    bool logDocked_ = false;
     FormWidgets widgets_;
     FormCanvas canvas_;
     QTimer* timer_ = nullptr;

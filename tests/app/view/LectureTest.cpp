@@ -8,6 +8,7 @@
 #include "app/view/LogWindow.h"
 #include "app/view/Picture.h"
 #include "app/view/ScenarioList.h"
+#include "form/Layout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -303,10 +304,25 @@ TEST_F(Lecture, SecondWindowsOpenWhollyOnTheMainWindowsScreen) {
             second->hide();
         }
     }
+    // In full screen the log docks in the strip beside the drawing, never over it, its text
+    // scaled with the drawing; back in a window it is a window again.
     window.showFullScreen();
+    QCoreApplication::processEvents();
     Press("Ctrl+L");
-    EXPECT_TRUE(Inside(window.screen()->availableGeometry(), menu.Log()->frameGeometry()));
+    LogWindow* log = menu.Log();
+    ASSERT_TRUE(log->isVisible());
+    EXPECT_FALSE(log->isWindow());
+    const QRect drawing = window.Transform().Rect(0, 0, state.ClientWidth, state.ClientHeight);
+    EXPECT_EQ(window.Transform().Rect(0, 0, 1, 1).left(), 0) << "the drawing at the left";
+    EXPECT_GT(log->geometry().left(), drawing.right());
+    EXPECT_EQ(log->geometry().right(), window.width() - 1);
+    EXPECT_GT(log->width(), window.width() / 10);
+    EXPECT_EQ(log->Lines().font().pixelSize(),
+              window.Transform().Font(Layout::kNotePoints, false).pixelSize());
     window.showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(log->isWindow());
+    EXPECT_TRUE(log->isVisible());
 }
 
 // The open log shows every new line once, also after it drops its oldest lines.
