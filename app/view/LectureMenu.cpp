@@ -4,6 +4,7 @@
 #include "app/Scenarios.h"
 #include "app/WindowPlacement.h"
 #include "app/view/BlackScreen.h"
+#include "app/view/LogView.h"
 #include "app/view/LogWindow.h"
 #include "app/view/Picture.h"
 #include "packets/PacketMotion.h"
@@ -227,6 +228,25 @@ void LectureMenu::ShowBeside(QWidget& second) {
     second.show();
     second.raise();
     second.activateWindow();
+}
+
+void LectureMenu::PlaceLog(bool docked, const QRect& strip, const QFont& font) {
+    if (log_ == nullptr) {
+        return;
+    }
+    if (docked) {
+        if (log_->isWindow()) {
+            log_->setParent(&window_, Qt::Widget);
+        }
+        log_->setGeometry(strip);
+        log_->Lines().setFont(font);
+        log_->show();
+    } else if (!log_->isWindow()) {
+        const bool shown = log_->isVisible();
+        log_->setParent(&window_, Qt::Window);
+        log_->Lines().setFont(QFont());
+        log_->setVisible(shown);
+    }
 }
 
 void LectureMenu::ToggleLog() {

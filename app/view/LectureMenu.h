@@ -40,6 +40,9 @@ public:
     LogWindow* Log();
     // The log window if it has been made, else none.
     LogWindow* LogIfMade() const { return log_; }
+    // Docks the log, if made, in the main window's `strip`, its lines in `font`; or, not
+    // `docked`, makes it a window of its own again, shown as it was.
+    void PlaceLog(bool docked, const QRect& strip, const QFont& font);
     BlackScreen* Black();
     QWidget* Help();
     // Saves the picture in the format chosen, adding its extension; says in a message box when

@@ -7,7 +7,6 @@
 #include "app/view/LabelSpot.h"
 #include "app/view/LectureMenu.h"
 #include "app/view/LessonControls.h"
-#include "app/view/LogView.h"
 #include "app/view/LogWindow.h"
 #include "form/Layout.h"
 
@@ -266,25 +265,10 @@ bool MainWindow::LogDocked() const {
 }
 
 void MainWindow::DockLog() {
-    LogWindow* log = extras_->LogIfMade();
-    if (log == nullptr) {
-        return;
-    }
-    if (logDocked_) {
-        if (log->isWindow()) {
-            log->setParent(this, Qt::Widget);
-        }
-        const int right = static_cast<int>(
-            std::ceil(transform_.Rect(0, 0, lesson_.State().ClientWidth, 1).right()));
-        log->setGeometry(QRect(right + 1, 0, width() - right - 1, height()));
-        log->Lines().setFont(transform_.Font(Layout::kNotePoints, false));
-        log->show();
-    } else if (!log->isWindow()) {
-        const bool shown = log->isVisible();
-        log->setParent(this, Qt::Window);
-        log->Lines().setFont(QFont());
-        log->setVisible(shown);
-    }
+    const int right =
+        static_cast<int>(std::ceil(transform_.Rect(0, 0, lesson_.State().ClientWidth, 1).right()));
+    extras_->PlaceLog(logDocked_, QRect(right + 1, 0, width() - right - 1, height()),
+                      transform_.Font(Layout::kNotePoints, false));
 }
 
 void MainWindow::SyncMeter() {
