@@ -374,6 +374,22 @@ TEST(LessonPlayer, UndoAndRedoKeepTheLessonsProgressTrue) {
               "No lesson started: recording (Ctrl+Shift+R stops it and saves the recording)");
 }
 
+// A wait is the lesson's: pausing during it holds it, going back ends it.
+TEST(LessonPlayer, PausingHoldsAWaitAndGoingBackEndsIt) {
+    Lecture lecture;
+    lecture.player.Start(*BuiltInLessons::Named("Count to infinity"), 0);
+    lecture.Press();
+    lecture.player.Next(0); // Update, then wait for quiet
+    ASSERT_TRUE(lecture.player.Waiting());
+    lecture.lesson.Act(Action::Click(Action::Control::Pause), 0);
+    lecture.player.Settle(0);
+    EXPECT_TRUE(lecture.player.Waiting()) << "paused: the wait waits for the lecturer";
+    EXPECT_EQ(lecture.player.Progress(), "Count to infinity: step 2 of 10, running");
+    ASSERT_TRUE(lecture.player.Back(0));
+    EXPECT_FALSE(lecture.player.Waiting());
+    EXPECT_EQ(lecture.player.Progress(), "Count to infinity: step 1 of 10");
+}
+
 // Page Up after any press puts the demonstration back exactly where the press began (tick,
 // random source and speed included), and pressing on again does exactly what it did.
 TEST(LessonPlayer, BackReturnsExactlyAndTheStepRepeatsTheSame) {

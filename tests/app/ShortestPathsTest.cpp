@@ -90,6 +90,30 @@ TEST_F(TruePaths, ConvergedTablesHoldTheTrueCostsAndTheMeterSaysSo) {
     meter.Refresh();
     EXPECT_TRUE(meter.Converged());
     EXPECT_EQ(Row(0, 4).cost, " 12");
+    // A cost lowered is measured again at once: A reaches b over B for less than it believes.
+    form.lblCost_MouseDown(0, 2);
+    form.lblCost_MouseDown(0, 2);
+    meter.Refresh();
+    EXPECT_FALSE(meter.Converged()) << "a cost changed under converged tables";
     meter.Show(false);
     EXPECT_EQ(state.RouterTable[0].trueCost[4], "") << "hidden again";
+}
+
+// While two routers count to infinity the meter never says converged.
+TEST_F(TruePaths, CountingToInfinityIsNeverConverged) {
+    Convergence meter(state, runtime);
+    meter.Show(true);
+    Choose("Three Routers");
+    for (int round = 0; round < 3; ++round) {
+        form.Command4_Click();
+        Ticks(26);
+    }
+    form.cmdBreak_Click(0); // A-B
+    form.cmdBreak_Click(1); // A-C
+    for (int round = 0; round < 12; ++round) {
+        form.Command4_Click();
+        Ticks(26);
+        meter.Refresh();
+        ASSERT_FALSE(meter.Converged()) << "round " << round << ": B and C still count";
+    }
 }
