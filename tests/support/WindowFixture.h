@@ -5,9 +5,12 @@
 #include "app/Lesson.h"
 #include "app/view/MainWindow.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QMessageBox>
 #include <QString>
+#include <QTimer>
 
 // A started main window shown offscreen, with helpers to look at its picture and reach its
 // child widgets by name.
@@ -29,4 +32,17 @@ struct WindowView : FormFixture {
         return child;
     }
     template <typename T> T* Child(const std::string& name) { return Child<T>(name.c_str()); }
+    // Reads and closes the next message box, whenever it opens: looked for again and again
+    // until one is, so that a busy machine cannot leave it open for ever.
+    static void CloseNextBox(QString& said) {
+        auto* looking = new QTimer(qApp);
+        QObject::connect(looking, &QTimer::timeout, looking, [looking, &said] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                said = box->text();
+                box->accept();
+                looking->deleteLater();
+            }
+        });
+        looking->start(5);
+    }
 };

@@ -423,13 +423,7 @@ TEST_F(Lecture, PicturesForSlides) {
 
 TEST_F(Lecture, APictureThatCannotBeSavedSaysWhereAndWhy) {
     QString said;
-    QTimer::singleShot(0, [&said] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box != nullptr) {
-            said = box->text();
-            box->accept();
-        }
-    });
+    CloseNextBox(said);
     EXPECT_FALSE(
         menu.SavePicture(QStringLiteral("/no/such/folder/slide"), PictureFile::Format::Png, 1.0));
     EXPECT_TRUE(said.startsWith(

@@ -50,15 +50,6 @@ struct Hall : WindowView {
         QTest::keyClick(where != nullptr ? where : &window, key);
     }
     QString Caption() { return Child<CaptionStrip>("CaptionStrip")->Caption(); }
-    // The text of the next message box, which is closed.
-    static void ReadNextBox(QString& said) {
-        QTimer::singleShot(0, [&said] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                said = box->text();
-                box->accept();
-            }
-        });
-    }
     static QByteArray Read(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -274,14 +265,14 @@ TEST_F(Hall, AHostileFileNeverChangesTheOpenDemonstration) {
     for (const char* name : {"truncated.json", "utf8.json", "twice.json", "deep.json", "huge.json",
                              "empty.json", "array.json", "folder.json", "missing.json"}) {
         QString said;
-        ReadNextBox(said);
+        CloseNextBox(said);
         EXPECT_FALSE(lessons.OpenFile(File(name))) << name;
         EXPECT_TRUE(said.startsWith(File(name) + QStringLiteral(": "))) << said.toStdString();
         EXPECT_TRUE(lesson.Capture() == shown) << name;
     }
     for (const auto& c : cases) {
         QString said;
-        ReadNextBox(said);
+        CloseNextBox(said);
         lessons.OpenFile(File(c.name));
         EXPECT_TRUE(said.contains(QString::fromLatin1(c.fault))) << said.toStdString();
     }
@@ -313,7 +304,7 @@ TEST_F(Hall, SaveOpenSaveGivesTheSameBytes) {
 // the window opens.
 TEST_F(Hall, SavingWhereNothingCanBeWrittenAndDroppingAFile) {
     QString said;
-    ReadNextBox(said);
+    CloseNextBox(said);
     EXPECT_FALSE(lessons.SaveDemonstration(QStringLiteral("/no/such/folder/demo.json")));
     EXPECT_TRUE(said.startsWith(
         QStringLiteral("The demonstration could not be saved to /no/such/folder/demo.json: ")))
