@@ -1,6 +1,7 @@
 #include "app/IdleTimer.h"
 #include "app/Lesson.h"
 #include "app/MainForm.h"
+#include "app/RipControl.h"
 #include "common/SeededRandom.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
@@ -83,6 +84,26 @@ TEST(IdleTimer, SleepingChangesNoStateAtAnyMoment) {
         EXPECT_EQ(DescribeState(sleeping.form.State()), DescribeState(always.form.State()));
         EXPECT_LT(sleeping.fired * 5, always.fired * 4) << "the sleeping timer fired less often";
     }
+}
+
+// While a route's RIP timeout runs nothing moves on the screen, yet the timer must not sleep
+// through it: the route goes when its time is up, with no click to wake the window.
+TEST(IdleTimer, RunsWhileRipsClocksRun) {
+    Timeline line(true);
+    line.form.State().cmbSims.text = "Three Routers";
+    line.form.cmbSims_Click();
+    long now = 0;
+    for (int round = 0; round < 3; ++round) {
+        line.form.Command4_Click();
+        line.Schedule(now);
+        now += 2000;
+        line.RunUntil(now);
+    }
+    line.form.Rip().Set(RipControl::Rule::TimeoutOnly, true);
+    line.Schedule(now);
+    line.RunUntil(now + 60000);
+    EXPECT_EQ(line.form.State().RouterTable[0].Engine().Rows()[2].cost, "inf")
+        << "A's route to c timed out after 936 ticks of 40 ms";
 }
 
 TEST(IdleTimer, SleepsWhileNothingMovesAndWakesOnTheBeat) {

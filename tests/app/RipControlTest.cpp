@@ -308,3 +308,16 @@ TEST(RipOff, SwitchedOffTheWindowRunsAsBefore) {
         ASSERT_EQ(DescribeState(touched.State()), DescribeState(plain.State())) << step;
     }
 }
+
+// With only "a break is found only by timeout" on, no periodic update keeps a route alive: every
+// learned route goes 180 s (936 ticks) after the rule came on.
+TEST_F(Rip, WithTimeoutOnlyEveryLearnedRouteGoesAfterThreeMinutes) {
+    Choose("Three Routers");
+    Converge();
+    On(Rule::TimeoutOnly);
+    Ticks(930);
+    EXPECT_EQ(Cost(0, 2), " 2");
+    Ticks(10);
+    EXPECT_EQ(Cost(0, 2), "inf");
+    EXPECT_EQ(Cost(0, 0), " 1") << "its own network stays";
+}

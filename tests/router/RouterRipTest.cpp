@@ -128,3 +128,15 @@ TEST_F(RipRouter, SplitHorizonSimpleOrPoisonedAndRowsLeftOut) {
     EXPECT_EQ(Row(1), " 1|L");
     EXPECT_EQ(Row(2), " 3|A");
 }
+
+// Routes learned before the rules came on time out like any other, 180 s from then, and a route
+// that timed out is held down as surely as one its next hop gave up.
+TEST_F(RipRouter, RoutesFromBeforeTheRulesTimeOutAndAreHeldDown) {
+    At(0, "R:0:A: 2:inf:inf:inf:inf:inf");
+    panel.SetClock(100);
+    Rules(false, true, true);
+    EXPECT_EQ(Events(1035), "");
+    EXPECT_EQ(Events(1036), "a:timed out ");
+    At(1100, "R:0:C: 5:inf:inf:inf:inf:inf");
+    EXPECT_EQ(Row(0), "inf|A") << "held down: C's offer is refused";
+}
