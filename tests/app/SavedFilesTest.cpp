@@ -127,6 +127,10 @@ TEST(SavedFiles, AHostileDemonstrationIsRefusedWithThePlaceAndTheFault) {
          "rip.hold-down seconds: 601 is not from 1 to 600"},
         {[](Json& d) { M(M(d, "picks"), "start") = Json::Number(6); },
          "picks.start: 6 is not from 0 to 5"},
+        {[](Json& d) { M(M(d, "packets").items[2], "link cost") = Json::Number(1e300); },
+         "packets[2].link cost: 1E+300 is not from 0 to 9"},
+        {[](Json& d) { M(d, "tick") = Json::Number(-1e300); },
+         "tick: -1E+300 is not from 0 to 9007199254740992"},
     };
     Saved saved;
     const Json good = DemonstrationFile::ToJson(saved.lesson.Capture());

@@ -290,6 +290,8 @@ TEST_F(Hall, SaveOpenSaveGivesTheSameBytes) {
                 ApplyLectureAction(lesson, op, arg, window.Now());
             }
         }
+        // Text outside Latin-1 goes through the file's UTF-8 unchanged.
+        lesson.State().Label2.caption += "  \u03a9 \u221e \u00fc \u2192 \u8def\u7531 \U0001f642";
         const Demonstration before = lesson.Capture();
         RC_ASSERT(lessons.SaveDemonstration(File("first.json")));
         RC_ASSERT(lessons.OpenFile(File("first.json")));
