@@ -84,8 +84,13 @@ Json StepJson(const Step& s) {
         return Json::Object().Set("highlight", Json::String("next"));
     case Step::Kind::ShortestPaths:
         return Json::Object().Set("shortest paths", Json::Bool(s.on));
-    case Step::Kind::Caption:
-        return Json::Object().Set("caption", Json::String(s.caption));
+    case Step::Kind::Caption: {
+        Json caption = Json::Object().Set("caption", Json::String(s.caption));
+        if (!s.detail.empty()) {
+            caption.Set("detail", Json::String(s.detail));
+        }
+        return caption;
+    }
     case Step::Kind::Wait:
         if (s.until == Step::Until::Quiet) {
             return Json::Object().Set("wait", Json::String("quiet"));
@@ -223,8 +228,14 @@ Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
         return step;
     }
     if (kind == "caption") {
-        r.Members(value, path, {"caption"});
-        return Step::Say(r.String(first, at));
+        r.Members(value, path, {"caption", "detail"});
+        std::string caption = r.String(first, at);
+        const auto detail = std::find_if(value.members.begin(), value.members.end(),
+                                         [](const auto& m) { return m.first == "detail"; });
+        return Step::Say(std::move(caption),
+                         detail == value.members.end()
+                             ? std::string()
+                             : r.String(detail->second, JsonReader::At(path, "detail")));
     }
     if (kind == "wait") {
         r.Members(value, path, {"wait"});

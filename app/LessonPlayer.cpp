@@ -25,6 +25,7 @@ bool LessonPlayer::Start(const LessonScript& script, long now) {
     waiting_ = false;
     marks_.clear();
     caption_ = script_.title;
+    detail_.clear();
     pressEndPosition_ = lesson_.UndoPosition();
     backs_ = 0;
     return true;
@@ -41,11 +42,12 @@ void LessonPlayer::Next(long now) {
     if (AtEnd()) {
         return;
     }
-    marks_.push_back({next_, lesson_.Here(), caption_});
+    marks_.push_back({next_, lesson_.Here(), caption_, detail_});
     pressEnd_ = script_.PressEnd(next_);
     backs_ = 0;
     // Each press shows its own caption, or none: never one the screen no longer matches.
     caption_.clear();
+    detail_.clear();
     Run(now);
 }
 
@@ -59,6 +61,7 @@ bool LessonPlayer::Back(long now) {
     lesson_.GoBack(mark.moment, now);
     next_ = mark.step;
     caption_ = mark.caption;
+    detail_ = mark.detail;
     pressEndPosition_ = lesson_.UndoPosition();
     backs_ = 0;
     return true;
@@ -110,6 +113,7 @@ void LessonPlayer::RunSteps(long now) {
         case Kind::Caption:
             if (!step.caption.empty()) {
                 caption_ = step.caption;
+                detail_ = step.detail;
             }
             break;
         case Kind::Wait:

@@ -30,6 +30,8 @@ public:
     bool Playing() const { return playing_; }
     const LessonScript& Script() const { return script_; }
     const std::string& Caption() const { return caption_; }
+    // The caption's longer line for a student, empty where it has none.
+    const std::string& Detail() const { return detail_; }
     void Next(long now);
     // False where there is no step before to go back to.
     bool Back(long now);
@@ -58,6 +60,7 @@ private:
         std::size_t step;
         Lesson::Moment moment;
         std::string caption;
+        std::string detail;
     };
     // Runs the press's steps up to its end or a wait, and notes where that left undo.
     void Run(long now);
@@ -69,6 +72,7 @@ private:
     bool playing_ = false;
     std::size_t next_ = 0;
     std::string caption_;
+    std::string detail_;
     bool waiting_ = false;
     LessonScript::Step wait_;
     long waitFrom_ = 0;        // the tick the wait began at

@@ -9,10 +9,11 @@ LessonScript::Step LessonScript::Step::Do(const Action& action) {
     return step;
 }
 
-LessonScript::Step LessonScript::Step::Say(std::string caption) {
+LessonScript::Step LessonScript::Step::Say(std::string caption, std::string detail) {
     Step step;
     step.kind = Kind::Caption;
     step.caption = std::move(caption);
+    step.detail = std::move(detail);
     return step;
 }
 

@@ -34,11 +34,13 @@ struct LessonScript {
         IdleTimer::Speed speed = IdleTimer::Speed::Normal; // Speed
         bool on = false;                                   // ShortestPaths
         std::string caption;                               // Caption
-        Until until = Until::Ticks;                        // Wait
-        long ticks = 0;                                    // Wait, StepTicks: how many
+        // Caption: a longer line under it for a student reading alone; empty for none.
+        std::string detail;
+        Until until = Until::Ticks; // Wait
+        long ticks = 0;             // Wait, StepTicks: how many
 
         static Step Do(const Action& action);
-        static Step Say(std::string caption);
+        static Step Say(std::string caption, std::string detail = {});
         static Step WaitTicks(long ticks);
         static Step WaitQuiet();
         static Step Of(Kind kind);

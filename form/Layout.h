@@ -204,6 +204,7 @@ inline constexpr Box kStatusLine{8160, 8160, 4095, 375};
 inline constexpr int kCaptionHeight = 1200;
 inline constexpr double kCaptionPoints = 18;
 inline constexpr double kCaptionStepPoints = 10.5;
+inline constexpr double kCaptionDetailPoints = 10.5;
 inline constexpr int kCaptionBack = 0x302020;
 inline constexpr int kCaptionText = 0xFFFFFF;
 inline constexpr int kCaptionStepText = 0xC8C8C8;

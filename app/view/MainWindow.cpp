@@ -332,7 +332,7 @@ void MainWindow::SyncCaption() {
     const LessonPlayer& player = lessons_->Player();
     if (player.Playing()) {
         strip_->Show(
-            QString::fromStdString(player.Caption()),
+            QString::fromStdString(player.Caption()), QString::fromStdString(player.Detail()),
             QString::fromStdString(player.Progress()) +
                 QStringLiteral("  \u2022  Page Down or \u2192: next   Page Up or \u2190: back"));
     } else if (lesson_.Recording()) {
@@ -341,6 +341,7 @@ void MainWindow::SyncCaption() {
         strip_->Show(QStringLiteral("Recording: %1 action%2 so far")
                          .arg(actions)
                          .arg(actions == 1 ? QString() : QStringLiteral("s")),
+                     QString(),
                      QStringLiteral("Ctrl+Shift+R or \u201cStop recording\u201d in the menu saves "
                                     "the lesson"));
     }
@@ -362,6 +363,7 @@ void MainWindow::SyncCaption() {
 
 void MainWindow::SyncLook() {
     widgets_.SetLook(lesson_.Projector());
+    strip_->SetLook(lesson_.Projector());
     canvas_.SetLook(lesson_.Projector() ? Layout::kProjectorPackets : Layout::kPlainPackets);
     update();
 }

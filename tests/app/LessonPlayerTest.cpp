@@ -253,6 +253,7 @@ void PlayChecked(Lecture& lecture, const Expected& expected, const std::string& 
         ASSERT_NE(lecture.player.Caption(), before) << where << ", press " << press + 1;
         ASSERT_LT(next, expected.captions.size()) << where;
         EXPECT_EQ(lecture.player.Caption(), expected.captions[next].caption) << where;
+        EXPECT_FALSE(lecture.player.Detail().empty()) << where << ": a line for a student too";
         EXPECT_EQ(Tables(lecture.form.State()), expected.captions[next].tables)
             << where << ": " << expected.captions[next].caption;
         ++next;

@@ -25,6 +25,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -91,6 +92,20 @@ TEST_F(Hall, AClickerStepsALessonUnderItsCaption) {
     Key(Qt::Key_PageDown); // a press during a wait ends it at once
     EXPECT_EQ(Caption().toStdString(),
               "Round 1: every router learns its neighbours' networks; B reaches a directly, at 10");
+    // Under the caption, for a student alone, its longer line; in a hall's look, the caption only.
+    const auto* strip = Child<CaptionStrip>("CaptionStrip");
+    EXPECT_EQ(strip->Detail().toStdString(),
+              "B's first offer of a came straight from A, over the link that costs 9: 9 plus A's "
+              "own 1.");
+    const QRect caption = Child<QLabel>("Caption")->geometry();
+    const QRect detail = Child<QLabel>("CaptionDetail")->geometry();
+    const QRect step = Child<QLabel>("CaptionStep")->geometry();
+    EXPECT_LE(caption.bottom(), detail.top());
+    EXPECT_LE(detail.bottom(), step.top());
+    EXPECT_LE(step.bottom(), strip->rect().bottom());
+    QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+    EXPECT_EQ(strip->Detail(), QString());
+    QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     Key(Qt::Key_PageDown);
     Key(Qt::Key_PageDown);
     Key(Qt::Key_PageDown);
