@@ -7,6 +7,7 @@
 #include "app/History.h"
 #include "app/IdleTimer.h"
 #include "app/LessonScript.h"
+#include "app/Magnifier.h"
 #include "app/RipControl.h"
 #include "common/RandomSource.h"
 
@@ -119,6 +120,9 @@ public:
     // The look for a hall's projector: larger, heavier table text, packets outlined.
     bool Projector() const { return projector_; }
     void SetProjector(bool on) { projector_ = on; }
+    // The tables magnified beside the drawing, which a lecturer chooses as the look.
+    Magnifier& Magnified() { return magnifier_; }
+    const Magnifier& Magnified() const { return magnifier_; }
     long TickNumber() const;
 
     // Recording: from now on every action (undo, redo and steps while paused too), with the
@@ -148,6 +152,7 @@ private:
     Convergence convergence_;
     IdleTimer timer_;
     bool projector_ = false;
+    Magnifier magnifier_;
     std::optional<LessonScript> recording_;
     long recordedTick_ = 0; // the tick of the last step recorded
     // Levels that undo and redo may reach since the recording began.

@@ -210,6 +210,8 @@ inline constexpr int kCaptionText = 0xFFFFFF;
 inline constexpr int kCaptionStepText = 0xC8C8C8;
 // The small "?" that opens the help, in the free corner at the bottom left.
 inline constexpr Box kHelpButton{120, 8265, 360, 360};
+// The strip beside the drawing that magnified tables take, in the drawing's twips.
+inline constexpr int kMagnifiedStrip = 3600;
 // The convergence meter, an extra, in the free corner above the check box.
 inline constexpr Box kMeter{10680, 240, 1635, 1200};
 

@@ -8,6 +8,7 @@
 #include "app/view/LectureMenu.h"
 #include "app/view/LessonControls.h"
 #include "app/view/LogWindow.h"
+#include "app/view/MagnifiedTables.h"
 #include "form/Layout.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
@@ -66,14 +68,19 @@ MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
             &QAction::trigger);
     connect(extras_, &LectureMenu::Changed, this, &MainWindow::Sync);
     strip_ = new CaptionStrip(this);
+    magnified_ = new MagnifiedTables(lesson_, *this);
+    extras_->AddSubmenu(magnified_->Submenu(), Extras::Id::Projector);
+    connect(magnified_, &MagnifiedTables::Changed, this, &MainWindow::SyncSide);
     lessons_ = new LessonControls(lesson_, *extras_, *this, clock_);
     connect(lessons_, &LessonControls::Changed, this, &MainWindow::Sync);
     connect(lessons_, &LessonControls::CaptionChanged, this, &MainWindow::SyncCaption);
     connect(lessons_, &LessonControls::LookChanged, this, &MainWindow::SyncLook);
     setAcceptDrops(true);
-    widgets_.ExplainRows([this](int router, int row) {
+    const auto explain = [this](int router, int row) {
         return QString::fromStdString(lesson_.ExplainRow(router, row));
-    });
+    };
+    widgets_.ExplainRows(explain);
+    magnified_->ExplainRows(explain);
     setMinimumSize(SizeAt(kMinimumScale));
     resize(room.isValid() ? OpeningSize(room) : SizeAt(1.0));
     Place();
@@ -82,8 +89,12 @@ MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
 
 QSize MainWindow::SizeAt(double fraction) const {
     const double scale = BaseScale() * fraction;
-    return {static_cast<int>(std::lround(lesson_.State().ClientWidth * scale)),
+    return {static_cast<int>(std::lround(DrawnWidth() * scale)),
             static_cast<int>(std::lround(DrawnHeight() * scale))};
+}
+
+int MainWindow::DrawnWidth() const {
+    return lesson_.State().ClientWidth + (magnifying_ ? Layout::kMagnifiedStrip : 0);
 }
 
 int MainWindow::DrawnHeight() const {
@@ -108,8 +119,21 @@ void MainWindow::Act(const Action& action) {
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
-    if (childAt(event->pos()) == nullptr) {
+    const QWidget* child = childAt(event->pos());
+    if (child == nullptr) {
         extras_->Popup(event->globalPos());
+        return;
+    }
+    // A table, of the drawing or magnified, offers to be magnified or shrunk back.
+    for (int r = 0; r < kRouterCount; ++r) {
+        if (child->objectName() == QStringLiteral("RouterTable%1").arg(r) ||
+            child->objectName() == QStringLiteral("MagnifiedTable%1").arg(r)) {
+            QMenu menu(this);
+            menu.addAction(magnified_->Choice(r));
+            magnified_->Refresh();
+            menu.exec(event->globalPos());
+            return;
+        }
     }
 }
 
@@ -170,6 +194,7 @@ void MainWindow::SyncPackets(bool now) {
     bool statusChanged = false;
     QRegion dirty = canvas_.Changed(statusChanged);
     widgets_.SyncTick(statusChanged);
+    magnified_->Refresh();
     SyncMeter();
     // What the router buttons, network bars and panels cover is hidden by them: those opaque
     // widgets need not repaint for a packet passing beneath.
@@ -239,11 +264,12 @@ void MainWindow::Place() {
     logDocked_ = LogDocked();
     const FormState& state = lesson_.State();
     const double base = BaseScale();
-    const double fit =
-        std::min(width() / (state.ClientWidth * base), height() / (DrawnHeight() * base));
+    const double fit = std::min(width() / (DrawnWidth() * base), height() / (DrawnHeight() * base));
     const double scale = base * fit;
-    // Docked, the log takes the strip at the right: the drawing stands at the left.
-    const QPointF offset(logDocked_ ? 0 : (width() - state.ClientWidth * scale) / 2,
+    // The log docked or tables magnified take the strip at the right: the drawing stands at the
+    // left.
+    const bool side = logDocked_ || magnifying_;
+    const QPointF offset(side ? 0 : (width() - state.ClientWidth * scale) / 2,
                          (height() - DrawnHeight() * scale) / 2);
     transform_ = TwipsTransform(scale, offset);
     widgets_.Place(transform_);
@@ -254,7 +280,7 @@ void MainWindow::Place() {
     helpButton_->setGeometry(transform_.Rect(help.left, help.top, help.width, help.height));
     helpButton_->setFont(transform_.Font(Layout::kCommandPoints, false));
     strip_->Place(transform_);
-    DockLog();
+    PlaceSide();
     canvas_.Invalidate(true);
     update();
 }
@@ -264,11 +290,41 @@ bool MainWindow::LogDocked() const {
     return isFullScreen() && log != nullptr && log->isVisible();
 }
 
-void MainWindow::DockLog() {
+void MainWindow::PlaceSide() {
     const int right =
         static_cast<int>(std::ceil(transform_.Rect(0, 0, lesson_.State().ClientWidth, 1).right()));
-    extras_->PlaceLog(logDocked_, QRect(right + 1, 0, width() - right - 1, height()),
+    const QRect side(right + 1, 0, width() - right - 1, height());
+    // Magnified tables stand at the top, the log under them; beside the log they take no more
+    // than the share of the height kept for them.
+    const int tables =
+        magnified_->Place(logDocked_ ? side.adjusted(0, 0, 0, -side.height() * 2 / 5) : side,
+                          transform_.Scale(), lesson_.Projector());
+    extras_->PlaceLog(logDocked_, side.adjusted(0, tables, 0, 0),
                       transform_.Font(Layout::kNotePoints, false));
+}
+
+void MainWindow::SyncSide() {
+    if (magnified_->Any() == magnifying_) {
+        if (magnified_->Moved()) {
+            placedSize_ = QSize();
+            Place();
+        }
+        return;
+    }
+    Regrow([this] { magnifying_ = magnified_->Any(); });
+}
+
+void MainWindow::Regrow(const std::function<void()>& change) {
+    // The window grows or shrinks by what came or went at the scale it has; a maximised or
+    // full-screen window keeps its size and the drawing makes room.
+    const double fraction = transform_.Scale() / BaseScale();
+    change();
+    setMinimumSize(SizeAt(kMinimumScale));
+    if (!isMaximized() && !isFullScreen()) {
+        resize(SizeAt(fraction));
+    }
+    placedSize_ = QSize();
+    Place();
 }
 
 void MainWindow::SyncMeter() {
@@ -300,6 +356,7 @@ void MainWindow::Sync() {
     if (LogDocked() != logDocked_) {
         Place();
     }
+    SyncSide();
     widgets_.Sync();
     canvas_.Invalidate(false);
     SyncPackets(false);
@@ -346,24 +403,16 @@ void MainWindow::SyncCaption() {
                                     "the lesson"));
     }
     const bool shown = StripShown();
-    if (strip_->isVisible() == shown) {
-        return;
+    if (strip_->isVisible() != shown) {
+        Regrow([this, shown] { strip_->setVisible(shown); });
     }
-    // The window grows or shrinks by the strip at the scale it has; a maximised or full-screen
-    // window keeps its size and the drawing makes room.
-    const double fraction = transform_.Scale() / BaseScale();
-    strip_->setVisible(shown);
-    setMinimumSize(SizeAt(kMinimumScale));
-    if (!isMaximized() && !isFullScreen()) {
-        resize(SizeAt(fraction));
-    }
-    placedSize_ = QSize();
-    Place();
 }
 
 void MainWindow::SyncLook() {
     widgets_.SetLook(lesson_.Projector());
     strip_->SetLook(lesson_.Projector());
+    placedSize_ = QSize();
+    Place();
     canvas_.SetLook(lesson_.Projector() ? Layout::kProjectorPackets : Layout::kPlainPackets);
     update();
 }

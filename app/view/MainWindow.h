@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -18,6 +19,7 @@ class QLabel;
 class Lesson;
 class QTimer;
 class QToolButton;
+class MagnifiedTables;
 struct Action;
 
 // The main window on screen: the form's drawing (FormCanvas) under its widgets (FormWidgets),
@@ -85,13 +87,20 @@ private:
     // In full screen the open log stands in the strip the drawing leaves free, beside it, its
     // text scaled with the drawing; elsewhere it is a window of its own.
     bool LogDocked() const;
-    void DockLog();
+    // The strip right of the drawing: magnified tables at the top, the docked log under them.
+    void PlaceSide();
+    // Makes room for magnified tables, or gives it back, as they come and go.
+    void SyncSide();
+    // Runs `change`, then grows or shrinks the window by what it added or took away.
+    void Regrow(const std::function<void()>& change);
     // The convergence meter's text, shown while the true costs are.
     void SyncMeter();
     QSize SizeAt(double fraction) const;
     // Twips down the window: the form, and the caption strip under it while a lesson runs or
     // one is recorded.
     int DrawnHeight() const;
+    // Twips across the window: the form, and the strip for magnified tables while there are any.
+    int DrawnWidth() const;
     bool StripShown() const;
     // Shows the lesson's caption (or how much has been recorded), and grows or shrinks the
     // window by the strip as it comes or goes, the drawing's scale kept.
@@ -102,6 +111,7 @@ private:
     TwipsTransform transform_;
     QSize placedSize_; // the window size the widgets were last placed for
     bool logDocked_ = false;
+    bool magnifying_ = false; // room is made for magnified tables
     FormWidgets widgets_;
     FormCanvas canvas_;
     QTimer* timer_ = nullptr;
@@ -109,6 +119,7 @@ private:
     LectureMenu* extras_ = nullptr;
     LessonControls* lessons_ = nullptr;
     CaptionStrip* strip_ = nullptr;
+    MagnifiedTables* magnified_ = nullptr;
     QLabel* meter_ = nullptr;
     QToolButton* helpButton_ = nullptr;
     // What the meter shows: RIP's rules, the true costs shown, converged, tables since a change.

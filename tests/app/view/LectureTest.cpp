@@ -107,6 +107,7 @@ TEST_F(Lecture, TheMenuListsEveryExtraWithItsKeysAndOpensOnlyOverEmptySpace) {
                            "",
                            "",
                            "Ctrl+Shift+P",
+                           "",
                            "F11",
                            "F5",
                            "B",

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -409,4 +410,60 @@ TEST_F(Hall, AWaitEndsWhenNothingMovesAnyMore) {
     }
     EXPECT_FALSE(lessons.Player().Waiting());
     EXPECT_EQ(Caption(), QStringLiteral("Arrived"));
+}
+
+// A right click on a table of the drawing magnifies it beside the drawing: the window grows by the
+// strip at the drawing's scale, and the magnified table follows its panel. At a 4K projector's
+// size, in the projector look, its capitals stand at least 100 pixels tall; a second right click
+// shrinks it back.
+TEST_F(Hall, ARightClickedTableIsMagnifiedBesideTheDrawing) {
+    Choose("Example 1");
+    window.Sync();
+    const QSize before = window.size();
+    const double scale = window.Transform().Scale();
+    // Chooses the first entry of the menu a right click on a table opens.
+    const auto rightClick = [&](QWidget* table) {
+        auto* looking = new QTimer(qApp);
+        QObject::connect(looking, &QTimer::timeout, looking, [looking] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                menu->actions().front()->trigger();
+                menu->close();
+                looking->deleteLater();
+            }
+        });
+        looking->start(5);
+        const QPoint middle = table->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, middle, table->mapToGlobal(middle));
+        QApplication::sendEvent(table, &event);
+    };
+    rightClick(Child<QWidget>("RouterTable0"));
+    auto* magnified = Child<QWidget>("MagnifiedTable0");
+    ASSERT_NE(magnified, nullptr);
+    EXPECT_DOUBLE_EQ(window.Transform().Scale(), scale);
+    EXPECT_EQ(window.width(), before.width() + std::lround(3600 * scale));
+    EXPECT_GT(magnified->x(), window.Transform().Rect(0, 0, 12330, 1).right());
+    for (int round = 0; round < 4; ++round) {
+        QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton);
+        Ticks(26);
+    }
+    // The capital "B" of the next hop in row b, "b 4 -> B", in the magnified table's pixels.
+    window.resize(3840, 2160);
+    QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+    const QImage picture = magnified->grab().toImage();
+    const double perTwip = picture.width() / 1815.0;
+    int top = picture.height();
+    int bottom = -1;
+    for (int y = static_cast<int>(720 * perTwip); y < static_cast<int>(1095 * perTwip); ++y) {
+        for (int x = static_cast<int>(1200 * perTwip); x < static_cast<int>(1455 * perTwip); ++x) {
+            if (picture.pixelColor(x, y).lightness() < 100) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    EXPECT_GE(bottom - top + 1, 100);
+    rightClick(magnified);
+    QApplication::processEvents();
+    EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("MagnifiedTable0")), nullptr);
+    window.resize(before);
 }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "form/Controls.h"
+
+#include <vector>
+
+class FormState;
+
+// The routers' tables a lecturer has magnified beside the drawing, for the back of a hall: at most
+// two, a third choice pushing out the one chosen first; a router its scenario hides is left out
+// until it shows again. Where they stand in the strip beside the drawing is reckoned here too, in
+// the drawing's twips, so that every front end stands them alike.
+class Magnifier {
+public:
+    static constexpr int kMost = 2;
+    // Above this the tables grow no larger, however wide the strip.
+    static constexpr double kLargest = 4;
+    // The air round and between the tables, in the strip's twips.
+    static constexpr int kGap = 120;
+
+    // Magnifies the router's table, or shrinks it back if it was magnified. Returns whether it
+    // is magnified now.
+    bool Toggle(int router);
+    bool Has(int router) const;
+    void Clear() { routers_.clear(); }
+    // The magnified tables that show, oldest choice first.
+    std::vector<int> Shown(const FormState& state) const;
+
+    struct Arrangement {
+        double magnification = 0; // the tables' size against the drawing's
+        std::vector<Box> tables;  // each table's place in the strip, from its top left corner
+    };
+    // The tables of the heights given (the drawing's twips) stacked in a strip of the size given,
+    // as large as they fit, the same for all, each centred across the strip.
+    static Arrangement Arrange(int stripWidth, int stripHeight, const std::vector<int>& heights);
+
+private:
+    std::vector<int> routers_;
+};
