@@ -173,16 +173,18 @@ inline constexpr int kThinBorder = 1;
 // and the form it crosses. The outline is inside the marker's bounds, like the ring; a colour
 // of -1 draws none. Colours are 0xBBGGRR, widths design pixels.
 // What the moving layer looks like: the packets, and whether the status line shows the design's
-// caption at start ("Label2") or nothing in its place.
+// caption at start ("Label2") or nothing in its place; and whether the links' costs are written
+// in the tables' heavy face, as large and heavy as a table's rows in the same look.
 struct PacketLook {
     int outlineColour;
     int outlineWidth;
     double ringFactor;
     bool designStatus;
+    bool heavyCosts;
     bool operator==(const PacketLook&) const = default;
 };
-inline constexpr PacketLook kPlainPackets{-1, 0, 1.0, true};
-inline constexpr PacketLook kProjectorPackets{0x000000, 2, 1.5, false};
+inline constexpr PacketLook kPlainPackets{-1, 0, 1.0, true, false};
+inline constexpr PacketLook kProjectorPackets{0x000000, 2, 1.5, false, true};
 // The status line's caption at start, the design's own.
 inline constexpr const char* kStatusAtStart = "Label2";
 

@@ -2,9 +2,12 @@
 
 #include "app/view/PacketSprites.h"
 #include "form/FormState.h"
+#include "router/PanelLayout.h"
 
 #include <QPainter>
 #include <QRegion>
+
+#include <algorithm>
 
 namespace {
 
@@ -30,8 +33,9 @@ void DrawRectangle(QPainter& painter, const TwipsTransform& t, const ShapeContro
     painter.drawRect(bounds.adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2));
 }
 
+// `heavy`: in the tables' heavy face, bold, no smaller than their rows in the projector's look.
 void DrawLabel(QPainter& painter, const TwipsTransform& t, const LabelControl& label,
-               const QRegion& region) {
+               const QRegion& region, bool heavy = false) {
     const QRectF box = t.RectF(label.box.left, label.box.top, label.box.width, label.box.height);
     if (!label.visible || !region.intersects(box.toAlignedRect())) {
         return;
@@ -40,7 +44,14 @@ void DrawLabel(QPainter& painter, const TwipsTransform& t, const LabelControl& l
         painter.fillRect(box, ToQColor(FormPainter::kFormColour));
     }
     painter.setPen(Qt::black);
-    painter.setFont(t.Font(label.fontPoints, false));
+    if (heavy) {
+        QFont font =
+            t.Font(std::max(label.fontPoints, PanelLayout::kProjectorLook.rowPoints), true);
+        font.setFamily(QString::fromLatin1(PanelLayout::kHeavyFace));
+        painter.setFont(font);
+    } else {
+        painter.setFont(t.Font(label.fontPoints, false));
+    }
     const Qt::Alignment align = (label.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
     // A label shows only what fits its box.
     painter.save();
@@ -72,7 +83,7 @@ void FormPainter::PaintStill(QPainter& painter, const QRect& area) const {
         DrawLabel(painter, transform_, label, everything);
     }
     for (const LabelControl& label : form_.lblCost) {
-        DrawLabel(painter, transform_, label, everything);
+        DrawLabel(painter, transform_, label, everything, look_.heavyCosts);
     }
 }
 

@@ -364,8 +364,36 @@ TEST_F(Hall, TheProjectorLookOutlinesPacketsAndEnlargesTheTables) {
     EXPECT_GT(statusInk(), 20);
     QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     EXPECT_EQ(statusInk(), 0);
-    QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     Choose("Example 1");
+    window.Sync();
+    // The links' cost digits as tall as a row's cost, and heavier than in the design's look: A-B's
+    // "3" against row a's "1" in table A.
+    const auto digit = [&](const QRect& area) {
+        const QImage picture = Picture();
+        int top = area.bottom();
+        int bottom = area.top() - 1;
+        int dark = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (picture.pixelColor(x, y).lightness() < 100) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                    ++dark;
+                }
+            }
+        }
+        return std::pair(bottom - top + 1, dark);
+    };
+    const QRect linkCost = window.Transform().Rect(4200, 3240, 405, 375);
+    const QRect table = Child<QWidget>("RouterTable0")->geometry();
+    const double perTwip = table.width() / 1815.0;
+    const QRect rowCost(table.left() + static_cast<int>(360 * perTwip),
+                        table.top() + static_cast<int>(360 * perTwip),
+                        static_cast<int>(615 * perTwip), static_cast<int>(375 * perTwip));
+    EXPECT_GE(digit(linkCost).first, digit(rowCost).first);
+    const int heavyCost = digit(linkCost).second;
+    QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+    EXPECT_GT(heavyCost, digit(linkCost).second * 5 / 4) << "heavier cost digits";
     QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton);
     Ticks(8);
     const ShapeControl& packet = Slot(0);
