@@ -3,7 +3,8 @@
 # as errors, and once under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+# Xvfb: the screen test runs again at a real X server.
+bash scripts/deps.sh xvfb xauth
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

@@ -63,10 +63,13 @@ void DrawLabel(QPainter& painter, const TwipsTransform& t, const LabelControl& l
 } // namespace
 
 void FormPainter::PaintStill(QPainter& painter, const QRect& area) const {
+    // The ground first, without anti-aliasing and a pixel beyond the area: at a fractional
+    // pixel ratio the last row and column of device pixels are only half inside the area, and
+    // must not be blended with what was there before.
+    painter.fillRect(area.adjusted(0, 0, 1, 1), ToQColor(kFormColour));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QRegion everything(area);
-    painter.fillRect(area, ToQColor(kFormColour));
     for (const LineControl& line : form_.lne) {
         DrawLine(painter, transform_, line);
     }

@@ -7,14 +7,17 @@
 #include <fstream>
 
 int main(int argc, char* argv[]) {
-    // The view tests never need a display: the offscreen platform, with a lecturer's two screens
-    // side by side, a 1366 x 768 laptop and a 1920 x 1080 projector.
+    // The view tests need no display: the offscreen platform, with a lecturer's two screens side
+    // by side, a 1366 x 768 laptop and a 1920 x 1080 projector. The screen test also runs at
+    // an X server (Xvfb), asked for with HOPSCAPE_X_SERVER, on the platform given.
     QTemporaryDir dir;
     const std::string config = dir.filePath(QStringLiteral("screens.json")).toStdString();
     std::ofstream(config)
         << R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768},)"
         << R"( {"name": "projector", "x": 1366, "y": 0, "width": 1920, "height": 1080}]})";
-    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
+    if (std::getenv("HOPSCAPE_X_SERVER") == nullptr) {
+        setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
+    }
     // A repaint asked for reaches the window as soon as the events are processed, so that a
     // test can look at what is on the screen right after a tick.
     setenv("QT_QPA_UPDATE_IDLE_TIME", "0", 1);
