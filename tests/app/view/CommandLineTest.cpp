@@ -1,4 +1,7 @@
 #include "app/view/CommandLine.h"
+#include "app/view/MainWindow.h"
+#include "app/view/Program.h"
+#include "support/Contrast.h"
 
 #include "app/Lesson.h"
 #include "app/LessonPlayer.h"
@@ -7,6 +10,7 @@
 #include "common/SeededRandom.h"
 #include "support/FakePlatform.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -134,4 +138,37 @@ TEST(CommandLine, TheReadmesExampleLessonPlaysAsItsCaptionsSay) {
     const RouteRow& row = form.State().RouterTable[2].Engine().Rows()[0];
     EXPECT_EQ(TrimBlanks(row.cost), "4");
     EXPECT_EQ(row.nextHop, "B");
+}
+
+// Opened with a lesson and the projector look, as a hall starts it: the look is the projector's,
+// and the caption strip stands under the drawing, never over it, in a window and in full screen,
+// its caption and step line in colours that stand out from the strip.
+TEST(CommandLine, AHallsStartShowsTheCaptionUnderTheDrawingInTheProjectorLook) {
+    const CommandLine::Result read = Read(
+        {QStringLiteral("--lesson"), QStringLiteral("Hold-down"), QStringLiteral("--projector")});
+    ASSERT_EQ(read.exitCode, -1);
+    FakePlatform platform;
+    Program program(read.options, QSize(1366, 768), &platform);
+    MainWindow& window = program.Window();
+    window.show();
+    EXPECT_TRUE(window.Demonstration().Projector());
+    const auto* strip = window.findChild<QWidget*>(QStringLiteral("CaptionStrip"));
+    ASSERT_NE(strip, nullptr);
+    for (const bool full : {false, true}) {
+        if (full) {
+            window.showFullScreen();
+            QCoreApplication::processEvents();
+        }
+        const QRect drawing = window.Transform().Rect(0, 0, 12330, 8745);
+        EXPECT_TRUE(strip->isVisible());
+        EXPECT_GE(strip->geometry().top(), drawing.bottom()) << "full screen " << full;
+        EXPECT_LE(strip->geometry().bottom(), window.height() - 1) << "full screen " << full;
+    }
+    const auto bgr = [](const QColor& c) { return c.blue() << 16 | c.green() << 8 | c.red(); };
+    const int back = bgr(strip->palette().color(QPalette::Window));
+    for (const char* label : {"Caption", "CaptionStep"}) {
+        const QWidget* text = window.findChild<QWidget*>(QString::fromLatin1(label));
+        EXPECT_GE(ContrastRatio(bgr(text->palette().color(QPalette::WindowText)), back), 4.5)
+            << label;
+    }
 }

@@ -184,3 +184,27 @@ TEST_F(PanelView, AChangedRowsFrameIsThickAndStandsOutOnEveryPanel) {
         }
     }
 }
+
+// Beside a learned row the note column stays empty while RIP's rules are off, and shows the
+// route's clock while they run.
+TEST_F(PanelView, ARowsClockShowsOnlyUnderRipsRules) {
+    table.SetBackground(0xFFFFFF);
+    table.SetTable("R:0:A: 4: 3: 5: 6: 7: 8");
+    const auto notes = [&] {
+        const QImage image = Picture();
+        int ink = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = PanelLayout::kTrueCost.left / 15; x < image.width(); ++x) {
+                ink += image.pixelColor(x, y) != Qt::white ? 1 : 0;
+            }
+        }
+        return ink;
+    };
+    EXPECT_EQ(notes(), 0);
+    RipRules rules;
+    rules.timers = true;
+    rules.timeoutTicks = 936;
+    panel.SetRules(rules);
+    table.Refresh();
+    EXPECT_GT(notes(), 20);
+}
