@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 // The log window (640 x 420 with its frame) opens beside the main window (822 x 583) where the
-// screen has room, and otherwise over the main window's right part, always wholly on the screen.
+// screen has room, narrowed to the room beside it where 360 or more is left, and otherwise over
+// the main window's right part, always wholly on the screen.
 TEST(WindowPlacement, BesideWhereThereIsRoomElseOverTheRightPart) {
     const Box fullHd{0, 0, 1920, 1080};
     const Box laptop{0, 0, 1366, 768};
@@ -15,8 +16,10 @@ TEST(WindowPlacement, BesideWhereThereIsRoomElseOverTheRightPart) {
     } cases[] = {
         {fullHd, {100, 50, 822, 583}, {930, 50, 640, 420}},        // right of it
         {fullHd, {1000, 50, 822, 583}, {352, 50, 640, 420}},       // no room right: left of it
-        {laptop, {0, 0, 822, 583}, {726, 0, 640, 420}},            // neither: over its right part
-        {laptop, {300, 500, 822, 583}, {726, 348, 640, 420}},      // ... raised onto the screen
+        {laptop, {0, 0, 822, 583}, {830, 0, 536, 420}},            // narrowed to the room right
+        {fullHd, {540, 50, 822, 583}, {1370, 50, 550, 420}},       // ... of a centred window
+        {fullHd, {600, 50, 822, 583}, {0, 50, 592, 420}},          // ... or left, where wider
+        {laptop, {300, 500, 822, 583}, {726, 348, 640, 420}},      // neither: over its right part
         {laptop, {0, 0, 1366, 768}, {726, 0, 640, 420}},           // full screen
         {projector, {1400, 100, 822, 583}, {2230, 100, 640, 420}}, // a second screen
         {projector, {2800, 100, 822, 583}, {2152, 100, 640, 420}}, // partly off it: left
@@ -25,7 +28,7 @@ TEST(WindowPlacement, BesideWhereThereIsRoomElseOverTheRightPart) {
         const Box placed = WindowPlacement::Beside(c.screen, c.main, 640, 420);
         EXPECT_EQ(placed.left, c.placed.left) << c.main.left << "," << c.main.top;
         EXPECT_EQ(placed.top, c.placed.top) << c.main.left << "," << c.main.top;
-        EXPECT_EQ(placed.width, 640);
+        EXPECT_EQ(placed.width, c.placed.width) << c.main.left << "," << c.main.top;
         EXPECT_EQ(placed.height, 420);
     }
     const Box tiny = WindowPlacement::Beside({0, 0, 600, 400}, {0, 0, 600, 400}, 640, 420);

@@ -282,14 +282,15 @@ TEST_F(Lecture, SecondWindowsOpenWhollyOnTheMainWindowsScreen) {
     ASSERT_EQ(screens.size(), 2);
     const QRect laptop = screens[0]->availableGeometry();
     const QRect projector = screens[1]->availableGeometry();
+    // On the laptop there is no room beside the window at the second window's own width: it is
+    // narrowed to the room there is, never over the window.
     const struct {
         QPoint at;
         const QRect& screen;
-        bool beside;
-    } places[] = {{{0, 0}, laptop, false},
-                  {{laptop.width() - window.width() - 100, 100}, laptop, false},
-                  {{projector.x() + 20, 40}, projector, true},
-                  {{projector.right() - 900, 200}, projector, true}};
+    } places[] = {{{0, 0}, laptop},
+                  {{laptop.width() - window.width() - 100, 100}, laptop},
+                  {{projector.x() + 20, 40}, projector},
+                  {{projector.right() - 900, 200}, projector}};
     for (const auto& place : places) {
         window.move(place.at);
         for (QWidget* second : {static_cast<QWidget*>(menu.Log()), menu.Help()}) {
@@ -300,7 +301,7 @@ TEST_F(Lecture, SecondWindowsOpenWhollyOnTheMainWindowsScreen) {
                 << second->objectName().toStdString() << " at " << place.at.x() << ": "
                 << second->frameGeometry().x() << "," << second->frameGeometry().y() << " "
                 << second->frameGeometry().width() << "x" << second->frameGeometry().height();
-            EXPECT_EQ(second->frameGeometry().intersects(window.frameGeometry()), !place.beside)
+            EXPECT_FALSE(second->frameGeometry().intersects(window.frameGeometry()))
                 << second->objectName().toStdString() << " at " << place.at.x();
             second->hide();
         }
