@@ -2,6 +2,7 @@
 
 #include "app/RipControl.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 
@@ -310,6 +311,15 @@ std::optional<LessonScript> BuiltInLessons::Named(const std::string& title) {
         }
     }
     return std::nullopt;
+}
+
+std::optional<LessonScript> BuiltInLessons::After(const LessonScript& lesson) {
+    const std::vector<LessonScript>& all = All();
+    const auto at = std::find(all.begin(), all.end(), lesson);
+    if (at == all.end() || at + 1 == all.end()) {
+        return std::nullopt;
+    }
+    return *(at + 1);
 }
 
 std::vector<std::pair<std::string, std::string>> BuiltInLessons::Lines() {

@@ -1,5 +1,6 @@
 #include "app/LessonPlayer.h"
 
+#include "app/BuiltInLessons.h"
 #include "packets/PacketMotion.h"
 
 bool LessonPlayer::Record(long now) {
@@ -40,6 +41,9 @@ void LessonPlayer::Next(long now) {
         return;
     }
     if (AtEnd()) {
+        if (const std::optional<LessonScript> after = BuiltInLessons::After(script_)) {
+            Start(*after, now);
+        }
         return;
     }
     marks_.push_back({next_, lesson_.Here(), caption_, detail_});
@@ -168,10 +172,15 @@ void LessonPlayer::Settle(long now) {
     }
 }
 
+bool LessonPlayer::CanGoOn() const {
+    return playing_ && (!AtEnd() || BuiltInLessons::After(script_).has_value());
+}
+
 std::string LessonPlayer::Progress() const {
     std::string text = script_.title + ": ";
     if (AtEnd()) {
-        return text + "the end";
+        const std::optional<LessonScript> after = BuiltInLessons::After(script_);
+        return text + "the end" + (after ? "; next, \"" + after->title + "\"" : std::string());
     }
     text += "step " + std::to_string(marks_.size()) + " of " + std::to_string(script_.Presses());
     return waiting_ ? text + ", running" : text;

@@ -32,7 +32,10 @@ public:
     const std::string& Caption() const { return caption_; }
     // The caption's longer line for a student, empty where it has none.
     const std::string& Detail() const { return detail_; }
+    // The next press; at the end of a built-in lesson, the start of the one after it.
     void Next(long now);
+    // Whether Next would do anything.
+    bool CanGoOn() const;
     // False where there is no step before to go back to.
     bool Back(long now);
     // Ctrl+Z and Ctrl+Y while a lesson plays: undoing what the last press did is a step back,

@@ -109,7 +109,7 @@ void LessonControls::Trigger(Id id) {
 
 void LessonControls::Refresh() {
     const bool playing = player_.Playing();
-    menu_.Action(Id::NextStep)->setEnabled(playing && !player_.AtEnd());
+    menu_.Action(Id::NextStep)->setEnabled(player_.CanGoOn());
     menu_.Action(Id::PreviousStep)->setEnabled(playing && player_.Position() > 0);
     menu_.Action(Id::EndLesson)->setEnabled(playing);
     menu_.Action(Id::RecordLesson)

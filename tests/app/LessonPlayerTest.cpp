@@ -453,3 +453,32 @@ TEST(LessonPlayer, ARecordedLessonReplaysTheSame) {
         EXPECT_EQ(DescribeState(replay.form.State()), DescribeState(live.form.State()));
     }
 }
+
+// At the end of a built-in lesson the clicker goes on to the next one, which starts as it starts
+// alone; after the last there is nothing more.
+TEST(LessonPlayer, TheClickerGoesOnFromOneBuiltInLessonToTheNext) {
+    Lecture lecture;
+    lecture.player.Start(*BuiltInLessons::Named("Example 1 converging"), 0);
+    std::string title = "Example 1 converging";
+    for (const std::string next : {"Count to infinity", "Split horizon's cure", "Three-router loop",
+                                   "Infinity 16", "Triggered updates", "Hold-down"}) {
+        while (!lecture.player.AtEnd()) {
+            lecture.Press();
+        }
+        EXPECT_EQ(lecture.player.Progress(), title + ": the end; next, \"" + next + "\"");
+        ASSERT_TRUE(lecture.player.CanGoOn());
+        lecture.Press();
+        EXPECT_EQ(lecture.player.Script().title, next);
+        EXPECT_EQ(lecture.player.Caption(), next);
+        EXPECT_EQ(lecture.player.Progress(),
+                  next + ": step 0 of " + std::to_string(lecture.player.Script().Presses()));
+        title = next;
+    }
+    while (!lecture.player.AtEnd()) {
+        lecture.Press();
+    }
+    EXPECT_FALSE(lecture.player.CanGoOn());
+    EXPECT_EQ(lecture.player.Progress(), "Hold-down: the end");
+    lecture.Press();
+    EXPECT_EQ(lecture.player.Script().title, "Hold-down");
+}
