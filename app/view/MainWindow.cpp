@@ -391,7 +391,9 @@ void MainWindow::SyncCaption() {
         strip_->Show(
             QString::fromStdString(player.Caption()), QString::fromStdString(player.Detail()),
             QString::fromStdString(player.Progress()) +
-                QStringLiteral("  \u2022  Page Down or \u2192: next   Page Up or \u2190: back"));
+                (player.CanGoOn() ? QStringLiteral("  \u2022  Page Down or \u2192: next   ")
+                                  : QStringLiteral("  \u2022  ")) +
+                QStringLiteral("Page Up or \u2190: back"));
     } else if (lesson_.Recording()) {
         // While recording, the strip says so, lest a lecturer forget it is on.
         const long actions = lesson_.Recorded().Actions();
