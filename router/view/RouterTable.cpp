@@ -214,9 +214,30 @@ void RouterTable::PaintNotes(QPainter& painter, const TwipsTransform& local,
                  panel_.stale[k] ? look_.staleColour : look_.trueCostColour);
         }
         const RouterPanel::ClockNote clock = panel_.Clock(k);
-        if (clock.kind != RouterPanel::ClockNote::Kind::None) {
-            note(InRow(kClock, k), QString::number(clock.seconds), look_.clockColour);
+        if (clock.kind == RouterPanel::ClockNote::Kind::None) {
+            continue;
         }
+        if (look_.heavy && panel_.trueCost[k].empty()) {
+            // Alone beside its row in a hall's look, the clock is written as tall as the row, in
+            // the row's face, drawn narrower where it is wider than the room beside the row.
+            const Box top = InRow(kTrueCost, k);
+            const Box bottom = InRow(kClock, k);
+            const QRectF place = local.RectF(top.left, top.top, kWidth - top.left,
+                                             bottom.top + bottom.height - top.top);
+            const QString seconds = QString::number(clock.seconds);
+            painter.save();
+            painter.setFont(rowFont_);
+            painter.setPen(ToQColor(look_.clockColour));
+            const QFontMetricsF metrics(rowFont_);
+            const double wide = metrics.horizontalAdvance(seconds);
+            painter.translate(place.left(),
+                              place.center().y() + (metrics.ascent() - metrics.descent()) / 2);
+            painter.scale(std::min(1.0, place.width() / wide), 1);
+            painter.drawText(QPointF(0, 0), seconds);
+            painter.restore();
+            continue;
+        }
+        note(InRow(kClock, k), QString::number(clock.seconds), look_.clockColour);
     }
 }
 

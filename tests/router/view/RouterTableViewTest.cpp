@@ -207,4 +207,22 @@ TEST_F(PanelView, ARowsClockShowsOnlyUnderRipsRules) {
     panel.SetRules(rules);
     table.Refresh();
     EXPECT_GT(notes(), 20);
+    // In a hall's look the clock stands as tall as its row's cost: row a's " 4" against its 180.
+    table.SetLook(PanelLayout::kProjectorLook);
+    const QImage image = Picture();
+    const auto tall = [&](int from, int to) {
+        int top = image.height();
+        int bottom = -1;
+        for (int y = 360 / 15; y < 720 / 15; ++y) {
+            for (int x = from / 15; x < std::min(to / 15, image.width()); ++x) {
+                if (image.pixelColor(x, y).lightness() < 160) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            }
+        }
+        return bottom - top + 1;
+    };
+    EXPECT_GE(tall(PanelLayout::kTrueCost.left, PanelLayout::kWidth),
+              tall(PanelLayout::kCost.left, PanelLayout::kShaft.x1));
 }
