@@ -3,8 +3,7 @@
 #include "app/Lesson.h"
 #include "app/MainForm.h"
 #include "app/view/CaptionStrip.h"
-#include "app/view/ColourButton.h"
-#include "app/view/LabelSpot.h"
+#include "app/view/DirectPaint.h"
 #include "app/view/LectureMenu.h"
 #include "app/view/LessonControls.h"
 #include "app/view/LogWindow.h"
@@ -12,7 +11,6 @@
 #include "form/Layout.h"
 
 #include <QAction>
-#include <QBackingStore>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -24,7 +22,6 @@
 #include <QPainter>
 #include <QTimer>
 #include <QToolButton>
-#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -199,61 +196,10 @@ void MainWindow::SyncPackets(bool now) {
     // What the router buttons, network bars and panels cover is hidden by them: those opaque
     // widgets need not repaint for a packet passing beneath.
     dirty -= widgets_.Opaque();
-    if (!dirty.isEmpty() && !(now && PaintNow(dirty))) {
+    if (!dirty.isEmpty() &&
+        !(now && DirectPaint::Paint(*this, canvas_, widgets_.Opaque(), dirty))) {
         update(dirty);
     }
-}
-
-bool MainWindow::PaintNow(const QRegion& dirty) {
-    QBackingStore* store = backingStore();
-    QWindow* shown = windowHandle();
-    const double ratio = devicePixelRatioF();
-    const int whole = static_cast<int>(std::lround(ratio));
-    if (!isWindow() || store == nullptr || shown == nullptr || !shown->isExposed() ||
-        store->size() != size() || whole != ratio || property("directPainting").toBool()) {
-        return false;
-    }
-    // The widgets that stand over the changed pixels, bottom to top: buttons whose drawing is
-    // kept are copied; a label's stand-in draws nothing but its focus mark; any other widget
-    // there repaints itself the usual way.
-    std::vector<std::pair<const ColourButton*, QRegion>> over;
-    for (QObject* object : children()) {
-        auto* child = qobject_cast<QWidget*>(object);
-        if (child == nullptr || child->isHidden() || child->isWindow() ||
-            (qobject_cast<LabelSpot*>(child) != nullptr && !child->hasFocus()) ||
-            !dirty.intersects(child->geometry())) {
-            continue;
-        }
-        const QRegion covered = (dirty & child->geometry()) - widgets_.Opaque();
-        if (covered.isEmpty()) {
-            continue;
-        }
-        auto* button = qobject_cast<ColourButton*>(child);
-        if (button == nullptr || !button->HasStyledCopy()) {
-            return false;
-        }
-        over.emplace_back(button, covered);
-    }
-    store->beginPaint(dirty);
-    QPaintDevice* device = store->paintDevice();
-    if (device->devType() != QInternal::Image) {
-        store->endPaint();
-        return false;
-    }
-    // The backing store's own pixels, painted one to one: images are copied without scaling.
-    auto* image = static_cast<QImage*>(device);
-    QImage pixels(image->bits(), image->width(), image->height(), image->bytesPerLine(),
-                  image->format());
-    {
-        QPainter painter(&pixels);
-        canvas_.PaintChanges(painter, dirty, size(), ratio, true);
-        for (const auto& [button, covered] : over) {
-            button->CopyStyled(painter, covered, whole);
-        }
-    }
-    store->endPaint();
-    store->flush(dirty, shown);
-    return true;
 }
 
 void MainWindow::Place() {

@@ -78,11 +78,6 @@ private:
     // Repaints what a tick can change: packets, the status line and the router panels; `now`
     // paints the drawing's part at once where it can, else it is repainted with the window.
     void SyncPackets(bool now);
-    // Paints what a tick changed straight into the window's backing store and shows it at once:
-    // only those pixels are touched, and only the widgets over them paint again. False where
-    // the window cannot be painted so (not shown yet, or drawn for a picture): it is then
-    // repainted the usual way.
-    bool PaintNow(const QRegion& dirty);
     void Place();
     // In full screen the open log stands in the strip the drawing leaves free, beside it, its
     // text scaled with the drawing; elsewhere it is a window of its own.
