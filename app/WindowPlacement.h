@@ -9,7 +9,7 @@
 // pixels, frames included; a window larger than the screen is made to fit.
 namespace WindowPlacement {
 
-inline constexpr int kGap = 8; // pixels between the main window and one beside it
+inline constexpr int kGap = 8;         // pixels between the main window and one beside it
 inline constexpr int kNarrowest = 360; // the narrowest a second window is made to stand beside
 
 Box Beside(const Box& screen, const Box& main, int width, int height);

@@ -14,8 +14,8 @@
 
 MagnifiedTables::MagnifiedTables(Lesson& lesson, QWidget& window)
     : QObject(&window), lesson_(lesson), window_(window) {
-    menu_ = new QMenu(QStringLiteral("Tables magnified beside the drawing (or right-click a table)"),
-                      &window);
+    menu_ = new QMenu(
+        QStringLiteral("Tables magnified beside the drawing (or right-click a table)"), &window);
     menu_->setObjectName(QStringLiteral("MagnifyMenu"));
     for (int r = 0; r < kRouterCount; ++r) {
         auto* choice =
