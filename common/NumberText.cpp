@@ -3,9 +3,16 @@
 #include "common/Fields.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+
+#if HOPSCAPE_NUMBERS_FROM_C_LIBRARY
+#include <locale.h>
+#endif
 
 namespace {
 
@@ -83,6 +90,55 @@ bool Overflows(std::string_view number) {
     return exponent + shift > 0;
 }
 
+// Reads a number without its sign into `value`; true when it lies beyond a double's range, either
+// way. Writes a magnitude in the general form with `digits` significant digits; returns its end.
+bool ReadDigits(std::string_view number, double& value);
+char* WriteDigits(double magnitude, int digits, char* buffer, std::size_t size);
+
+#if HOPSCAPE_NUMBERS_FROM_C_LIBRARY
+// Where the C++ library lacks floating-point to_chars and from_chars (libc++ 13), the C library
+// converts instead, with the "C" locale in force on this thread for the call, so the point is a
+// point whatever the user's locale.
+class ClassicLocale {
+public:
+    ClassicLocale() : previous_(uselocale(Classic())) {}
+    ~ClassicLocale() { uselocale(previous_); }
+    ClassicLocale(const ClassicLocale&) = delete;
+    ClassicLocale& operator=(const ClassicLocale&) = delete;
+
+private:
+    static locale_t Classic() {
+        static const locale_t classic = newlocale(LC_ALL_MASK, "C", locale_t{});
+        return classic;
+    }
+    locale_t previous_;
+};
+
+bool ReadDigits(std::string_view number, double& value) {
+    const std::string text(number);
+    const ClassicLocale classic;
+    errno = 0;
+    value = std::strtod(text.c_str(), nullptr);
+    // The C library also calls a subnormal result out of range; from_chars keeps it.
+    return errno == ERANGE && (value == 0 || std::isinf(value));
+}
+
+char* WriteDigits(double magnitude, int digits, char* buffer, std::size_t size) {
+    const ClassicLocale classic;
+    const int written = std::snprintf(buffer, size, "%.*g", digits, magnitude);
+    return buffer + std::clamp(written, 0, static_cast<int>(size) - 1);
+}
+#else
+bool ReadDigits(std::string_view number, double& value) {
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    return error == std::errc::result_out_of_range;
+}
+
+char* WriteDigits(double magnitude, int digits, char* buffer, std::size_t size) {
+    return std::to_chars(buffer, buffer + size, magnitude, std::chars_format::general, digits).ptr;
+}
+#endif
+
 // `number` is a complete decimal number as NumberLength found it. Read the same in every locale.
 double ParseNumber(std::string_view number) {
     const bool negative = number.front() == '-';
@@ -90,8 +146,7 @@ double ParseNumber(std::string_view number) {
         number.remove_prefix(1);
     }
     double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range) {
+    if (ReadDigits(number, value)) {
         value = Overflows(number) ? std::numeric_limits<double>::max() : 0.0;
     }
     return Saturate(negative ? -value : value);
@@ -112,9 +167,7 @@ std::string Format(double value, int digits) {
             std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(magnitude));
         return (value < 0 ? "-" : " ") + std::string(buffer, end);
     }
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                            std::chars_format::general, digits);
-    std::string body(buffer, end);
+    std::string body(buffer, WriteDigits(magnitude, digits, buffer, sizeof buffer));
     for (char& c : body) {
         if (c == 'e') {
             c = 'E';

@@ -98,6 +98,9 @@ TEST(NumberText, HugeValuesSaturateInsteadOfBecomingInfinite) {
     EXPECT_EQ(ReadNumber("000.5E309"), max);
     EXPECT_EQ(ReadNumber("0.0005E-400"), 0);
     EXPECT_EQ(ReadNumber("50000E-400"), 0);
+    EXPECT_EQ(ReadNumber("2.5E-310"), 2.5e-310) << "subnormal, yet in range";
+    EXPECT_EQ(NumberText(5e-320), " 4.99994433591342E-320");
+    EXPECT_EQ(NumberText(1e15), " 1E+15");
     EXPECT_EQ(NumberText(max + max), " 1.79769313486232E+308");
     EXPECT_EQ(NumberText(-max * 2), "-1.79769313486232E+308");
     EXPECT_EQ(NumberTextSingle(1e38f * 10), " 1.797693E+308");
