@@ -2,6 +2,7 @@
 
 #include "app/DemonstrationFile.h"
 #include "app/LessonFile.h"
+#include "common/JsonText.h"
 
 HopscapeFile::Read HopscapeFile::FromJson(const JsonValue& document) {
     Read read;
@@ -20,6 +21,24 @@ HopscapeFile::Read HopscapeFile::FromJson(const JsonValue& document) {
         read.ignored = std::move(file.ignored);
     }
     return read;
+}
+
+HopscapeFile::Read HopscapeFile::FromBytes(std::string_view bytes) {
+    Read read;
+    read.fault = DemonstrationFile::CheckSize(bytes.size());
+    if (!read.fault.empty()) {
+        return read;
+    }
+    const JsonText::Parsed parsed = JsonText::Parse(bytes);
+    if (!parsed.document) {
+        read.fault = "is not valid JSON: " + parsed.fault;
+        return read;
+    }
+    return FromJson(*parsed.document);
+}
+
+std::string HopscapeFile::Bytes(const JsonValue& document) {
+    return JsonText::Write(document);
 }
 
 std::string HopscapeFile::Problem(const std::string& file, const std::string& fault) {

@@ -92,8 +92,10 @@ bool Overflows(std::string_view number) {
 
 // Reads a number without its sign into `value`; true when it lies beyond a double's range, either
 // way. Writes a magnitude in the general form with `digits` significant digits; returns its end.
+// Writes the shortest scientific form that reads back as the magnitude ("1.5e+20").
 bool ReadDigits(std::string_view number, double& value);
 char* WriteDigits(double magnitude, int digits, char* buffer, std::size_t size);
+char* WriteShortest(double magnitude, char* buffer, std::size_t size);
 
 #if HOPSCAPE_NUMBERS_FROM_C_LIBRARY
 // Where the C++ library lacks floating-point to_chars and from_chars (libc++ 13), the C library
@@ -128,6 +130,20 @@ char* WriteDigits(double magnitude, int digits, char* buffer, std::size_t size) 
     const int written = std::snprintf(buffer, size, "%.*g", digits, magnitude);
     return buffer + std::clamp(written, 0, static_cast<int>(size) - 1);
 }
+
+// The closest decimal with p digits is the one to keep at the first p that reads back.
+char* WriteShortest(double magnitude, char* buffer, std::size_t size) {
+    const ClassicLocale classic;
+    char* end = buffer;
+    for (int digits = 1; digits <= std::numeric_limits<double>::max_digits10; ++digits) {
+        const int written = std::snprintf(buffer, size, "%.*e", digits - 1, magnitude);
+        end = buffer + std::clamp(written, 0, static_cast<int>(size) - 1);
+        if (std::strtod(buffer, nullptr) == magnitude) {
+            break;
+        }
+    }
+    return end;
+}
 #else
 bool ReadDigits(std::string_view number, double& value) {
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
@@ -136,6 +152,10 @@ bool ReadDigits(std::string_view number, double& value) {
 
 char* WriteDigits(double magnitude, int digits, char* buffer, std::size_t size) {
     return std::to_chars(buffer, buffer + size, magnitude, std::chars_format::general, digits).ptr;
+}
+
+char* WriteShortest(double magnitude, char* buffer, std::size_t size) {
+    return std::to_chars(buffer, buffer + size, magnitude, std::chars_format::scientific).ptr;
 }
 #endif
 
@@ -188,6 +208,32 @@ std::string NumberText(double value) {
 
 std::string NumberTextSingle(float value) {
     return Format(static_cast<double>(value), 7);
+}
+
+ShortestDigits Shortest(double magnitude) {
+    char buffer[64];
+    const std::string_view text(buffer, WriteShortest(magnitude, buffer, sizeof buffer));
+    const std::size_t e = text.find('e');
+    ShortestDigits shortest;
+    for (char c : text.substr(0, e)) {
+        if (IsDigit(c)) {
+            shortest.digits += c;
+        }
+    }
+    shortest.exponent = static_cast<int>(std::lround(ReadNumber(text.substr(e + 1))));
+    return shortest;
+}
+
+std::optional<double> ReadExactNumber(std::string_view number) {
+    const bool negative = !number.empty() && number.front() == '-';
+    if (!number.empty() && (number.front() == '+' || negative)) {
+        number.remove_prefix(1);
+    }
+    double value = 0;
+    if (NumberLength(number) != number.size() || ReadDigits(number, value)) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
 }
 
 double ReadNumber(std::string_view text) {

@@ -1,14 +1,15 @@
-// Turns its bytes into a file the lecturer opens: parsed as JSON by Qt, as the window parses it,
-// then judged by the core. Whatever the bytes, judging them must not crash; a demonstration it
-// accepts must open in a window that keeps its invariants while it runs, and must save as a
-// document that reads back the same; a lesson it accepts must play to its end the same way.
+// Turns its bytes into a file the lecturer opens, read as the window reads it. Whatever the bytes,
+// reading them must not crash; JSON text that parses must write out as text that parses and
+// writes out the same; a demonstration it accepts must open in a window that keeps its
+// invariants while it runs, and must save as a document that reads back the same; a lesson it
+// accepts must play to its end the same way.
 #include "app/DemonstrationFile.h"
 #include "app/HopscapeFile.h"
 #include "app/Lesson.h"
 #include "app/LessonPlayer.h"
 #include "app/MainForm.h"
+#include "common/JsonText.h"
 #include "common/SeededRandom.h"
-#include "common/view/JsonText.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
 
@@ -31,15 +32,19 @@ void Check(bool holds, const char* what, const std::string& detail = {}) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (!DemonstrationFile::CheckSize(size).empty()) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const JsonText::Parsed parsed = JsonText::Parse(bytes);
+    if (parsed.document) {
+        const std::string written = JsonText::Write(*parsed.document);
+        const JsonText::Parsed again = JsonText::Parse(written);
+        Check(again.document && JsonText::Write(*again.document) == written,
+              "written JSON reads back otherwise:", again.fault);
+    }
+    const HopscapeFile::Read read = HopscapeFile::FromBytes(bytes);
+    if (!parsed.document || !DemonstrationFile::CheckSize(size).empty()) {
+        Check(!read.fault.empty(), "bytes that are no JSON document opened");
         return 0;
     }
-    const JsonText::Parsed parsed = JsonText::Parse(
-        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    if (!parsed.document) {
-        return 0;
-    }
-    const HopscapeFile::Read read = HopscapeFile::FromJson(*parsed.document);
     Check(read.fault.empty() == (read.demonstration || read.lesson), "a fault and a file",
           read.fault);
     if (!read.fault.empty()) {

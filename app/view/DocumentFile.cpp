@@ -1,25 +1,10 @@
 #include "app/view/DocumentFile.h"
 
 #include "app/DemonstrationFile.h"
-#include "common/view/JsonText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-
-HopscapeFile::Read DocumentFile::Read(const QByteArray& bytes) {
-    HopscapeFile::Read read;
-    read.fault = DemonstrationFile::CheckSize(static_cast<std::size_t>(bytes.size()));
-    if (!read.fault.empty()) {
-        return read;
-    }
-    const JsonText::Parsed parsed = JsonText::Parse(bytes);
-    if (!parsed.document) {
-        read.fault = "is not valid JSON: " + parsed.fault.toStdString();
-        return read;
-    }
-    return HopscapeFile::FromJson(*parsed.document);
-}
 
 HopscapeFile::Read DocumentFile::Open(const QString& path) {
     const std::string name = QDir::toNativeSeparators(path).toStdString();
@@ -34,7 +19,9 @@ HopscapeFile::Read DocumentFile::Open(const QString& path) {
     // the file system reports (a pipe reports none).
     std::string fault = DemonstrationFile::CheckSize(static_cast<std::size_t>(file.size()));
     if (fault.empty()) {
-        read = Read(file.read(static_cast<qint64>(DemonstrationFile::kMostBytes) + 1));
+        const QByteArray bytes = file.read(static_cast<qint64>(DemonstrationFile::kMostBytes) + 1);
+        read = HopscapeFile::FromBytes(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
         fault = read.fault;
     }
     if (!fault.empty()) {
@@ -45,7 +32,7 @@ HopscapeFile::Read DocumentFile::Open(const QString& path) {
 }
 
 QByteArray DocumentFile::Bytes(const JsonValue& document) {
-    return JsonText::Write(document);
+    return QByteArray::fromStdString(HopscapeFile::Bytes(document));
 }
 
 QString DocumentFile::Write(const QString& path, const QByteArray& bytes) {
