@@ -75,7 +75,7 @@ std::string Action::Describe(const FormState& before) const {
     case Control::Cost: {
         std::string name = AccessibleText::CostName(index);
         name[0] = 'c';
-        return name + (button == 1 ? " up" : " down");
+        return name + (button == MouseButton::kLeft ? " up" : " down");
     }
     case Control::Scenario:
         return "scenario " + scenario;

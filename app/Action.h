@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/RipControl.h"
+#include "form/Controls.h"
 
 #include <string>
 
@@ -31,11 +32,11 @@ struct Action {
     static constexpr int kAllRules = RipControl::kRuleCount;
 
     Control control = Control::Update;
-    int index = 0;        // which router, network, break button or cost label
-    int button = 1;       // on a cost label: 1 the left button, which raises it; others lower it
-    std::string scenario; // the scenario chosen
-    bool checked = false; // the check box after the click, or a rule switched on
-    int value = 0;        // seconds of hold-down
+    int index = 0;                   // which router, network, break button or cost label
+    int button = MouseButton::kLeft; // on a cost label: the left button raises it, others lower it
+    std::string scenario;            // the scenario chosen
+    bool checked = false;            // the check box after the click, or a rule switched on
+    int value = 0;                   // seconds of hold-down
 
     static Action Click(Control control, int index = 0) {
         return {control, index, 1, {}, false, 0};

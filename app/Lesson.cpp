@@ -108,7 +108,7 @@ void Lesson::Act(const Action& action, long now) {
     action.Perform(form_);
     if (cost && State().lblCost[action.index].caption != before) {
         log_.Note(AccessibleText::CostName(action.index) +
-                  (action.button == 1 ? " raised to " : " lowered to ") +
+                  (action.button == MouseButton::kLeft ? " raised to " : " lowered to ") +
                   AccessibleText::CostValue(State().lblCost[action.index].caption));
     }
     Refresh();

@@ -12,6 +12,7 @@
 
 #include "packets/PacketMotion.h"
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -23,7 +24,7 @@ constexpr std::string_view kCommands[] = {"update", "reset", "one", "many", "pau
 constexpr Control kCommandControls[] = {Control::Update, Control::Reset, Control::One,
                                         Control::Many,   Control::Pause, Control::Kill};
 constexpr std::string_view kButtons[] = {"left", "right", "middle"};
-constexpr int kButtonNumbers[] = {1, 2, 4};
+constexpr int kButtonNumbers[] = {MouseButton::kLeft, MouseButton::kRight, MouseButton::kMiddle};
 constexpr std::string_view kKinds[] = {
     "click",          "router",         "network",           "break", "cost",       "scenario",
     "split horizons", "rule",           "hold-down seconds", "extra", "step ticks", "speed",
@@ -40,7 +41,9 @@ Json ActionJson(const Action& a) {
     case Control::Break:
         return step.Set("break", Json::String(FileWords::LinkName(a.index)));
     case Control::Cost: {
-        const int button = a.button == 1 ? 0 : a.button == 2 ? 1 : 2;
+        const int button = static_cast<int>(
+            std::find(std::begin(kButtonNumbers), std::end(kButtonNumbers) - 1, a.button) -
+            std::begin(kButtonNumbers));
         return step.Set("cost", Json::String(FileWords::CostName(a.index)))
             .Set("button", Json::String(std::string(kButtons[button])));
     }

@@ -33,7 +33,7 @@ int LinkEditor::Lowest() const {
 void LinkEditor::lblCost_MouseDown(int index, int button) {
     LabelControl& label = form_.lblCost[index];
     const double value = ReadNumber(label.caption);
-    if (button == kLeftButton) {
+    if (button == MouseButton::kLeft) {
         if (value < 9) {
             label.caption = NumberText(value + 1);
             form_.Label2.caption = label.caption;

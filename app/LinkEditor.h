@@ -6,8 +6,6 @@ class FormState;
 // Breaking and mending links, and stepping link costs with the mouse.
 class LinkEditor {
 public:
-    static constexpr int kLeftButton = 1;
-
     LinkEditor(FormState& form, FormRuntime& runtime) : form_(form), runtime_(runtime) {}
 
     // An up link breaks: both routers are told (the lower first) and the line turns red. A broken

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Colours.h"
+
 #include <string>
 #include <vector>
 
@@ -16,11 +18,18 @@ struct Box {
 struct ButtonControl {
     Box box;
     std::string caption;
-    int backColour = 0xF0F0F0;
+    int backColour = Colours::kForm;
     double fontPoints = 8.25;
     bool bold = false;
     bool visible = true;
 };
+
+// Mouse buttons as the controls' handlers number them.
+namespace MouseButton {
+inline constexpr int kLeft = 1;
+inline constexpr int kRight = 2;
+inline constexpr int kMiddle = 4;
+} // namespace MouseButton
 
 // A rectangle or circle; packet markers move, so their position is single precision.
 struct ShapeControl {

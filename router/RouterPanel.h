@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Colours.h"
 #include "router/Router.h"
 
 #include <string>
@@ -57,6 +58,6 @@ public:
 
 private:
     Router router_;
-    int background_ = 0xF0F0F0; // light grey until the window gives the router its colour
+    int background_ = Colours::kForm; // until the window gives the router its colour
     std::string title_ = "Table A";
 };

@@ -1,6 +1,7 @@
 #include "app/view/FormPainter.h"
 
 #include "app/view/PacketSprites.h"
+#include "common/Colours.h"
 #include "form/FormState.h"
 #include "router/PanelLayout.h"
 
@@ -41,7 +42,7 @@ void DrawLabel(QPainter& painter, const TwipsTransform& t, const LabelControl& l
         return;
     }
     if (!label.transparent) {
-        painter.fillRect(box, ToQColor(FormPainter::kFormColour));
+        painter.fillRect(box, ToQColor(Colours::kForm));
     }
     painter.setPen(Qt::black);
     if (heavy) {
@@ -66,7 +67,7 @@ void FormPainter::PaintStill(QPainter& painter, const QRect& area) const {
     // The ground first, without anti-aliasing and a pixel beyond the area: at a fractional
     // pixel ratio the last row and column of device pixels are only half inside the area, and
     // must not be blended with what was there before.
-    painter.fillRect(area.adjusted(0, 0, 1, 1), ToQColor(kFormColour));
+    painter.fillRect(area.adjusted(0, 0, 1, 1), ToQColor(Colours::kForm));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QRegion everything(area);

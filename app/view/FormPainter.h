@@ -20,8 +20,6 @@ struct ShapeControl;
 // moving one (status line and packets) painted over it.
 class FormPainter {
 public:
-    static constexpr int kFormColour = 0xF0F0F0;
-
     FormPainter(const FormState& form, const TwipsTransform& transform,
                 const Layout::PacketLook& look = Layout::kPlainPackets)
         : form_(form), transform_(transform), look_(look) {}

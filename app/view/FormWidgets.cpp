@@ -13,17 +13,16 @@
 
 namespace {
 
-// Mouse buttons as the cost labels' handler numbers them: left 1, right 2, middle 4.
+// Mouse buttons as the cost labels' handler numbers them; any other lowers a cost as the right
+// one does.
 int ButtonNumber(Qt::MouseButton button) {
     switch (button) {
     case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
+        return MouseButton::kLeft;
     case Qt::MiddleButton:
-        return 4;
+        return MouseButton::kMiddle;
     default:
-        return 8;
+        return MouseButton::kRight;
     }
 }
 

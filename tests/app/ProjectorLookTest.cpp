@@ -1,5 +1,6 @@
 // The look for a hall's projector, judged by contrast: every text 4.5:1 or more against what it
 // is written on, every packet's outline 3:1 or more against every line and the form it crosses.
+#include "common/Colours.h"
 #include "form/Layout.h"
 #include "router/PanelLayout.h"
 #include "support/Contrast.h"
@@ -9,7 +10,7 @@
 
 TEST(ProjectorLook, EveryTextAndPacketStandsOutEnough) {
     constexpr int kBlack = 0x000000;
-    constexpr int kForm = 0xF0F0F0;
+    constexpr int kForm = Colours::kForm; // the ground as it is painted
     const PanelLayout::Look& look = PanelLayout::kProjectorLook;
     for (int panel : Design::kRouterColours) {
         EXPECT_GE(ContrastRatio(kBlack, panel), 4.5) << std::hex << panel;

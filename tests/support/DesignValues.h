@@ -8,6 +8,7 @@ namespace Design {
 
 inline constexpr std::array<int, 6> kRouterColours{0xFFC0C0, 0xFFFFC0, 0xC0FFC0,
                                                    0xC0E0FF, 0xFFC0FF, 0xC0C0FF};
+inline constexpr int kForm = 0xF0F0F0;
 inline constexpr int kGrey = 0x808080;
 inline constexpr int kRed = 0x0000FF;
 inline constexpr int kWhite = 0xFFFFFF;

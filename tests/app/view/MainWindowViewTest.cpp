@@ -61,7 +61,7 @@ TEST_F(WindowView, ThreeRoutersLeavesDEFUndrawn) {
     Choose("Three Routers");
     window.Sync();
     const QImage image = Picture();
-    const QColor form = ToQColor(FormPainter::kFormColour);
+    const QColor form = ToQColor(Design::kForm);
     for (int i = 3; i < 6; ++i) {
         const auto [left, top] = Design::kRouterPlaces[i];
         EXPECT_EQ(At(image, left + 270, top + 300), form) << i;
@@ -238,7 +238,7 @@ TEST_F(WindowView, AHiddenLinkIsNotDrawn) {
     const double y = 3960 + (5400 - 3960) / 4.0;
     Choose("Example 1");
     window.Sync();
-    EXPECT_EQ(At(Picture(), x, y), ToQColor(FormPainter::kFormColour));
+    EXPECT_EQ(At(Picture(), x, y), ToQColor(Design::kForm));
     EXPECT_FALSE(Child<QWidget>("cmdBreak6")->isVisible());
     Choose("Everything");
     window.Sync();
