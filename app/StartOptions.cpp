@@ -1,5 +1,6 @@
 #include "app/StartOptions.h"
 
+#include "app/BuiltInLessons.h"
 #include "app/MainForm.h"
 #include "app/RipControl.h"
 #include "app/Scenarios.h"
@@ -7,6 +8,63 @@
 
 #include <algorithm>
 #include <charconv>
+
+std::string StartOptions::Set(std::string_view name, std::string_view value) {
+    const std::string quoted = "'" + std::string(value) + "'";
+    if (name == "scenario") {
+        scenario = std::string(value);
+        return "";
+    }
+    if (name == "seed") {
+        const std::optional<std::uint64_t> read = ReadSeed(value);
+        seed = read ? read : seed;
+        return read ? ""
+                    : "The seed must be a whole number from 0 to 18446744073709551615, not " +
+                          quoted + ".";
+    }
+    if (name == "rip") {
+        const std::optional<std::string> unknown = ReadRules(value, rip);
+        return unknown ? "No RIP rule is called '" + *unknown + "'; the rules are all, " +
+                             RuleNames() + "."
+                       : "";
+    }
+    if (name == "lesson") {
+        std::optional<LessonScript> named = BuiltInLessons::Named(std::string(value));
+        if (named) {
+            lesson = std::move(named);
+            return "";
+        }
+        return "No built-in lesson is called " + quoted +
+               ", and no file either; the lessons are:\n" + LessonTitles();
+    }
+    bool* const on = name == "fullscreen"  ? &fullScreen
+                     : name == "projector" ? &projector
+                                           : nullptr;
+    if (on == nullptr) {
+        return "No option is called '" + std::string(name) + "'.";
+    }
+    if (value != "" && value != "1" && value != "0") {
+        return "'" + std::string(name) + "' is on (1) or off (0), not " + quoted + ".";
+    }
+    *on = value != "0";
+    return "";
+}
+
+std::string StartOptions::RuleNames() {
+    std::string names;
+    for (const RipControl::RuleName& rule : RipControl::kRules) {
+        names += (names.empty() ? "" : ", ") + std::string(rule.option);
+    }
+    return names;
+}
+
+std::string StartOptions::LessonTitles() {
+    std::string titles;
+    for (const LessonScript& lesson : BuiltInLessons::All()) {
+        titles += lesson.title + "\n";
+    }
+    return titles;
+}
 
 std::optional<std::uint64_t> StartOptions::ReadSeed(std::string_view text) {
     std::uint64_t seed = 0;

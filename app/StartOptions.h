@@ -28,6 +28,17 @@ struct StartOptions {
     bool projector = false;                     // the look for a hall's projector
     std::vector<std::string> notes;             // for the log: what a file held that was ignored
 
+    // Takes one option as a command line or a page's address gives it, by its name without
+    // dashes, with its value: "scenario", "seed", "rip", "lesson" (a built-in lesson's title) and
+    // the switches "fullscreen" and "projector" (their value "", "1" or "0"). Returns what is
+    // wrong, as one sentence, and changes nothing then, or the empty text; a scenario is judged
+    // later, by Problem().
+    std::string Set(std::string_view name, std::string_view value);
+    // RIP's rules by the names Set takes: "infinity, periodic, ..., timeout-only".
+    static std::string RuleNames();
+    // The built-in lessons' titles, one a line.
+    static std::string LessonTitles();
+
     // Reads a seed written as decimal digits only, the same in every locale.
     static std::optional<std::uint64_t> ReadSeed(std::string_view text);
     // Reads RIP's rules: "all", or names separated by commas ("infinity,hold-down"). Returns the

@@ -7,28 +7,6 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
-namespace {
-
-// "infinity, periodic, ..., timeout-only"
-QString RuleOptions() {
-    QStringList names;
-    for (const RipControl::RuleName& rule : RipControl::kRules) {
-        names << QString::fromLatin1(rule.option);
-    }
-    return names.join(QStringLiteral(", "));
-}
-
-// The built-in lessons' titles, one a line.
-QString LessonTitles() {
-    QString titles;
-    for (const LessonScript& lesson : BuiltInLessons::All()) {
-        titles += QString::fromStdString(lesson.title) + QLatin1Char('\n');
-    }
-    return titles;
-}
-
-} // namespace
-
 CommandLine::Result CommandLine::Read(const QStringList& arguments, const QString& version) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -48,7 +26,7 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
     const QCommandLineOption rip(
         QStringLiteral("rip"),
         QStringLiteral("Switch RIP's rules on: all, or a comma-separated list of %1.")
-            .arg(RuleOptions()),
+            .arg(QString::fromStdString(StartOptions::RuleNames())),
         QStringLiteral("rules"));
     const QCommandLineOption open(
         QStringLiteral("open"),
@@ -92,7 +70,7 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
     }
     if (parser.isSet(lessons)) {
         result.exitCode = 0;
-        result.message = LessonTitles();
+        result.message = QString::fromStdString(StartOptions::LessonTitles());
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -102,34 +80,20 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
                          usage;
         return result;
     }
-    if (parser.isSet(scenario)) {
-        result.options.scenario = parser.value(scenario).toStdString();
-    }
-    if (parser.isSet(seed)) {
-        result.options.seed = StartOptions::ReadSeed(parser.value(seed).toStdString());
-        if (!result.options.seed) {
+    for (const QCommandLineOption* option : {&scenario, &seed, &rip, &fullScreen, &projector}) {
+        if (!parser.isSet(*option)) {
+            continue;
+        }
+        const QString name = option->names().constFirst();
+        const std::string fault = result.options.Set(
+            name.toStdString(),
+            option->valueName().isEmpty() ? "" : parser.value(*option).toStdString());
+        if (!fault.empty()) {
             result.exitCode = 2;
-            result.message =
-                QStringLiteral("The seed must be a whole number from 0 to 18446744073709551615, "
-                               "not '%1'.")
-                    .arg(parser.value(seed)) +
-                usage;
+            result.message = QString::fromStdString(fault) + usage;
             return result;
         }
     }
-    result.options.fullScreen = parser.isSet(fullScreen);
-    if (parser.isSet(rip)) {
-        const std::optional<std::string> unknown =
-            StartOptions::ReadRules(parser.value(rip).toStdString(), result.options.rip);
-        if (unknown) {
-            result.exitCode = 2;
-            result.message = QStringLiteral("No RIP rule is called '%1'; the rules are all, %2.")
-                                 .arg(QString::fromStdString(*unknown), RuleOptions()) +
-                             usage;
-            return result;
-        }
-    }
-    result.options.projector = parser.isSet(projector);
     // A file that cannot be opened stops the program as a bad option does, naming the file.
     const auto fail = [&result](const std::string& fault) {
         result.exitCode = 2;
@@ -149,16 +113,16 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
         }
     }
     if (parser.isSet(lesson)) {
+        // A built-in lesson's title comes before a file of that name.
         const QString name = parser.value(lesson);
-        result.options.lesson = BuiltInLessons::Named(name.toStdString());
-        if (!result.options.lesson && !QFileInfo::exists(name)) {
-            result.exitCode = 2;
-            result.message = QStringLiteral("No built-in lesson is called '%1', and no file "
-                                            "either; the lessons are:\n%2")
-                                 .arg(name, LessonTitles());
-            return result;
-        }
-        if (!result.options.lesson) {
+        if (BuiltInLessons::Named(name.toStdString()) || !QFileInfo::exists(name)) {
+            const std::string fault = result.options.Set("lesson", name.toStdString());
+            if (!fault.empty()) {
+                result.exitCode = 2;
+                result.message = QString::fromStdString(fault);
+                return result;
+            }
+        } else {
             HopscapeFile::Read read = DocumentFile::Open(name);
             if (!read.fault.empty()) {
                 return fail(read.fault);

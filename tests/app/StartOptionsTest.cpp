@@ -86,3 +86,38 @@ TEST(StartOptions, RipRulesByNameOrAll) {
     EXPECT_TRUE(form.State().Rip.on.holdDown);
     EXPECT_FALSE(form.State().btnRouter[4].visible) << "A, B, C and D only";
 }
+
+// The names and values a command line or a page's address hands over, and what each says back.
+TEST(StartOptions, OptionsByNameAndValue) {
+    const struct {
+        const char* name;
+        const char* value;
+        const char* fault;
+    } cases[] = {
+        {"scenario", "Four Routers", ""},
+        {"seed", "42", ""},
+        {"seed", "4 2",
+         "The seed must be a whole number from 0 to 18446744073709551615, not '4 2'."},
+        {"rip", "infinity,hold-down", ""},
+        {"rip", "infinity,",
+         "No RIP rule is called ''; the rules are all, infinity, periodic, triggered, hold-down, "
+         "simple-split, timeout-only."},
+        {"lesson", "Count to infinity", ""},
+        {"projector", "1", ""},
+        {"fullscreen", "", ""},
+        {"fullscreen", "yes", "'fullscreen' is on (1) or off (0), not 'yes'."},
+        {"colour", "red", "No option is called 'colour'."},
+    };
+    StartOptions options;
+    for (const auto& c : cases) {
+        EXPECT_EQ(options.Set(c.name, c.value), c.fault) << c.name << "=" << c.value;
+    }
+    EXPECT_EQ(options.scenario, "Four Routers");
+    EXPECT_EQ(options.seed, 42u);
+    EXPECT_TRUE(options.rip.infinity && options.rip.holdDown && !options.rip.periodic);
+    ASSERT_TRUE(options.lesson);
+    EXPECT_EQ(options.lesson->title, "Count to infinity");
+    EXPECT_TRUE(options.projector && options.fullScreen);
+    EXPECT_EQ(options.Set("lesson", "Nothing").substr(0, 59),
+              "No built-in lesson is called 'Nothing', and no file either;");
+}
