@@ -29,10 +29,10 @@ std::string Named(const QString& path) {
 
 } // namespace
 
-LessonControls::LessonControls(Lesson& lesson, LectureMenu& menu, QWidget& window,
+LessonControls::LessonControls(Lecture& lecture, LectureMenu& menu, QWidget& window,
                                const QElapsedTimer& clock)
-    : QObject(&window), lesson_(lesson), menu_(menu), window_(window), clock_(clock),
-      player_(lesson) {
+    : QObject(&window), lesson_(lecture.Demonstration()), menu_(menu), window_(window),
+      clock_(clock), player_(lecture.Player()) {
     connect(&menu_, &LectureMenu::Other, this, &LessonControls::Trigger);
     menu_.AddSubmenu(LessonsMenu(), Id::OpenFile);
     Refresh();
@@ -131,28 +131,10 @@ void LessonControls::EndLesson() {
     emit CaptionChanged();
 }
 
-void LessonControls::AfterTick() {
-    if (!player_.Waiting()) {
-        return;
-    }
-    player_.AfterTick(clock_.elapsed());
-    if (!player_.Waiting()) {
-        // The steps after the wait ran: an action the window must show, a caption.
-        Refresh();
-        emit Changed();
-        emit CaptionChanged();
-    }
-}
-
-void LessonControls::Settle() {
-    if (player_.Waiting()) {
-        player_.Settle(clock_.elapsed());
-        if (!player_.Waiting()) {
-            Refresh();
-            emit Changed();
-            emit CaptionChanged();
-        }
-    }
+void LessonControls::StepsRan() {
+    Refresh();
+    emit Changed();
+    emit CaptionChanged();
 }
 
 bool LessonControls::OpenFile(const QString& path) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Extras.h"
-#include "app/LessonPlayer.h"
+#include "app/Lecture.h"
 
 #include <QObject>
 #include <QString>
@@ -21,7 +21,8 @@ class LessonControls : public QObject {
     Q_OBJECT
 
 public:
-    LessonControls(Lesson& lesson, LectureMenu& menu, QWidget& window, const QElapsedTimer& clock);
+    LessonControls(Lecture& lecture, LectureMenu& menu, QWidget& window,
+                   const QElapsedTimer& clock);
 
     LessonPlayer& Player() { return player_; }
     // Each returns whether it did what it was asked; where not, a message box said why.
@@ -32,11 +33,8 @@ public:
     bool ExportTables(const QString& path);
     void StartLesson(const LessonScript& script);
     void EndLesson();
-    // After every tick: a lesson's wait may be over.
-    void AfterTick();
-    // After every other event, and when the timer goes to sleep: a wait the sleeping timer would
-    // never end ends at once.
-    void Settle();
+    // A lesson's wait ended and the steps after it ran: the window shows them.
+    void StepsRan();
     // The enabled entries, the recording entry's text and the projector tick, as they stand.
     void Refresh();
     QMenu* LessonsMenu();
@@ -60,7 +58,7 @@ private:
     LectureMenu& menu_;
     QWidget& window_;
     const QElapsedTimer& clock_;
-    LessonPlayer player_;
+    LessonPlayer& player_;
     QMenu* lessons_ = nullptr;
     std::string caption_; // the caption last shown
 };

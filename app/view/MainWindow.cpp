@@ -29,7 +29,7 @@
 #include <vector>
 
 MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
-    : QWidget(parent), lesson_(lesson),
+    : QWidget(parent), lesson_(lesson), lecture_(lesson),
       widgets_(*this, lesson.State(), [this](const Action& action) { Act(action); }),
       canvas_(lesson.State(), transform_) {
     clock_.start();
@@ -68,7 +68,7 @@ MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
     magnified_ = new MagnifiedTables(lesson_, *this);
     extras_->AddSubmenu(magnified_->Submenu(), Extras::Id::Projector);
     connect(magnified_, &MagnifiedTables::Changed, this, &MainWindow::SyncSide);
-    lessons_ = new LessonControls(lesson_, *extras_, *this, clock_);
+    lessons_ = new LessonControls(lecture_, *extras_, *this, clock_);
     connect(lessons_, &LessonControls::Changed, this, &MainWindow::Sync);
     connect(lessons_, &LessonControls::CaptionChanged, this, &MainWindow::SyncCaption);
     connect(lessons_, &LessonControls::LookChanged, this, &MainWindow::SyncLook);
@@ -95,7 +95,7 @@ int MainWindow::DrawnWidth() const {
 }
 
 int MainWindow::DrawnHeight() const {
-    const bool strip = lessons_ != nullptr && StripShown();
+    const bool strip = lessons_ != nullptr && lecture_.CaptionStrip().shown;
     return lesson_.State().ClientHeight + (strip ? Layout::kCaptionHeight : 0);
 }
 
@@ -143,38 +143,39 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::Tick() {
-    const std::optional<long> next = lesson_.Tick(Now());
-    if (!next) {
+    const ::Lecture::Next next = lecture_.Tick(Now());
+    if (!next.tick) {
         timer_->stop();
-    } else if (!timer_->isActive() || timer_->interval() != *next) {
+    } else if (!timer_->isActive() || timer_->interval() != *next.tick) {
         // The first tick after waking or a change of speed came early or late to keep the beat;
         // the rest keep the interval. A timer stopped meanwhile (by a message box's event loop)
         // is started again.
-        timer_->start(static_cast<int>(*next));
+        timer_->start(static_cast<int>(*next.tick));
     }
     SyncPackets(true);
-    ScheduleFrames();
+    SetFrameTimer(next.frame);
     extras_->Refresh();
-    lessons_->AfterTick();
-    if (!timer_->isActive()) {
-        // Nothing moves any more: a lesson's wait would never end by itself.
-        lessons_->Settle();
+    if (next.stepsRan) {
+        lessons_->StepsRan();
     }
 }
 
 void MainWindow::Schedule() {
-    lessons_->Settle();
     // Restarted on the lesson's beat: the next tick falls one interval after the last.
-    if (const std::optional<long> next = lesson_.NextTick(Now())) {
-        timer_->start(static_cast<int>(*next));
+    const ::Lecture::Next next = lecture_.Settle(Now());
+    if (next.tick) {
+        timer_->start(static_cast<int>(*next.tick));
     } else {
         timer_->stop();
     }
-    ScheduleFrames();
+    SetFrameTimer(next.frame);
+    if (next.stepsRan) {
+        lessons_->StepsRan();
+    }
 }
 
-void MainWindow::ScheduleFrames() {
-    if (const std::optional<long> next = lesson_.NextFrameChange(Now())) {
+void MainWindow::SetFrameTimer(std::optional<long> next) {
+    if (next) {
         frameTimer_->start(static_cast<int>(*next));
     } else if (frameTimer_->isActive()) {
         frameTimer_->stop();
@@ -182,9 +183,9 @@ void MainWindow::ScheduleFrames() {
 }
 
 void MainWindow::RefreshFrames() {
-    lesson_.RefreshFrames(Now());
+    const std::optional<long> next = lecture_.Frames(Now());
     widgets_.SyncTick(false);
-    ScheduleFrames();
+    SetFrameTimer(next);
 }
 
 void MainWindow::SyncPackets(bool now) {
@@ -274,26 +275,17 @@ void MainWindow::Regrow(const std::function<void()>& change) {
 }
 
 void MainWindow::SyncMeter() {
-    // The corner says which of RIP's rules are on, and, while the true costs are shown, whether
-    // the tables have converged.
-    const bool paths = lesson_.ShortestPathsShown();
-    const Convergence& meter = lesson_.Meter();
-    const std::string rules = RipControl::Summary(lesson_.State().Rip.on);
-    MeterShows shows{rules, paths, paths && meter.Converged(),
-                     paths ? meter.TablesSinceChange() : -1};
+    const ::Lecture::Meter shows = lecture_.Corner();
     if (shows == meterShows_) {
         return;
     }
     meterShows_ = shows;
-    meter_->setVisible(paths || !rules.empty());
-    QString text = QString::fromStdString(rules).toHtmlEscaped();
-    if (paths) {
-        text += QStringLiteral("%1<b>%2</b><br>%3 table%4 since a table last changed")
-                    .arg(rules.empty() ? QString() : QStringLiteral("<br>"))
-                    .arg(meter.Converged() ? QStringLiteral("Converged")
-                                           : QStringLiteral("Not converged"))
-                    .arg(meter.TablesSinceChange())
-                    .arg(meter.TablesSinceChange() == 1 ? QString() : QStringLiteral("s"));
+    meter_->setVisible(shows.shown);
+    QString text = QString::fromStdString(shows.rules).toHtmlEscaped();
+    if (!shows.state.empty()) {
+        text += QStringLiteral("%1<b>%2</b><br>%3")
+                    .arg(shows.rules.empty() ? QString() : QStringLiteral("<br>"),
+                         QString::fromStdString(shows.state), QString::fromStdString(shows.since));
     }
     meter_->setText(text);
 }
@@ -327,32 +319,14 @@ void MainWindow::changeEvent(QEvent* event) {
     }
 }
 
-bool MainWindow::StripShown() const {
-    return lessons_->Player().Playing() || lesson_.Recording();
-}
-
 void MainWindow::SyncCaption() {
-    const LessonPlayer& player = lessons_->Player();
-    if (player.Playing()) {
-        strip_->Show(
-            QString::fromStdString(player.Caption()), QString::fromStdString(player.Detail()),
-            QString::fromStdString(player.Progress()) +
-                (player.CanGoOn() ? QStringLiteral("  \u2022  Page Down or \u2192: next   ")
-                                  : QStringLiteral("  \u2022  ")) +
-                QStringLiteral("Page Up or \u2190: back"));
-    } else if (lesson_.Recording()) {
-        // While recording, the strip says so, lest a lecturer forget it is on.
-        const long actions = lesson_.Recorded().Actions();
-        strip_->Show(QStringLiteral("Recording: %1 action%2 so far")
-                         .arg(actions)
-                         .arg(actions == 1 ? QString() : QStringLiteral("s")),
-                     QString(),
-                     QStringLiteral("Ctrl+Shift+R or \u201cStop recording\u201d in the menu saves "
-                                    "the lesson"));
+    const ::Lecture::Strip shows = lecture_.CaptionStrip();
+    if (shows.shown) {
+        strip_->Show(QString::fromStdString(shows.caption), QString::fromStdString(shows.detail),
+                     QString::fromStdString(shows.keys));
     }
-    const bool shown = StripShown();
-    if (strip_->isVisible() != shown) {
-        Regrow([this, shown] { strip_->setVisible(shown); });
+    if (strip_->isVisible() != shows.shown) {
+        Regrow([this, shown = shows.shown] { strip_->setVisible(shown); });
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Lecture.h"
 #include "app/view/FormCanvas.h"
 #include "app/view/FormWidgets.h"
 #include "common/view/TwipsTransform.h"
@@ -8,8 +9,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <string>
-#include <tuple>
 #include <utility>
 
 class CaptionStrip;
@@ -73,7 +74,7 @@ private:
     void Act(const Action& action);
     // Starts or stops MoveTimer and the frame timer as the lesson asks.
     void Schedule();
-    void ScheduleFrames();
+    void SetFrameTimer(std::optional<long> next);
     void RefreshFrames();
     // Repaints what a tick can change: packets, the status line and the router panels; `now`
     // paints the drawing's part at once where it can, else it is repainted with the window.
@@ -96,12 +97,12 @@ private:
     int DrawnHeight() const;
     // Twips across the window: the form, and the strip for magnified tables while there are any.
     int DrawnWidth() const;
-    bool StripShown() const;
     // Shows the lesson's caption (or how much has been recorded), and grows or shrinks the
     // window by the strip as it comes or goes, the drawing's scale kept.
     void SyncCaption();
 
     Lesson& lesson_;
+    ::Lecture lecture_;
     QElapsedTimer clock_;
     TwipsTransform transform_;
     QSize placedSize_; // the window size the widgets were last placed for
@@ -117,7 +118,5 @@ private:
     MagnifiedTables* magnified_ = nullptr;
     QLabel* meter_ = nullptr;
     QToolButton* helpButton_ = nullptr;
-    // What the meter shows: RIP's rules, the true costs shown, converged, tables since a change.
-    using MeterShows = std::tuple<std::string, bool, bool, int>;
-    MeterShows meterShows_{"", false, false, -2};
+    ::Lecture::Meter meterShows_{true, "", "", ""}; // what the meter shows; never a meter's own
 };

@@ -36,9 +36,9 @@ namespace {
 
 using Extras::Id;
 
-struct Lecture : WindowView {
+struct LectureExtras : WindowView {
     LectureMenu& menu = window.Lecture();
-    Lecture() {
+    LectureExtras() {
         QApplication::setActiveWindow(&window);
         window.activateWindow();
         Choose("Example 1");
@@ -73,7 +73,7 @@ bool Inside(const QRect& outer, const QRect& inner) {
 
 } // namespace
 
-TEST_F(Lecture, TheMenuListsEveryExtraWithItsKeysAndOpensOnlyOverEmptySpace) {
+TEST_F(LectureExtras, TheMenuListsEveryExtraWithItsKeysAndOpensOnlyOverEmptySpace) {
     const QStringList keys{"Ctrl+1",
                            "Ctrl+2",
                            "Ctrl+3",
@@ -138,7 +138,7 @@ TEST_F(Lecture, TheMenuListsEveryExtraWithItsKeysAndOpensOnlyOverEmptySpace) {
     EXPECT_FALSE(MenuOpensAt(2760 + 200, 4560 + 180)) << "over a cost";
 }
 
-TEST_F(Lecture, EachSpeedsIntervalAndTheHighlightingsChoices) {
+TEST_F(LectureExtras, EachSpeedsIntervalAndTheHighlightingsChoices) {
     Child<QPushButton>("Command4")->click(); // packets: the timer runs
     QTimer* timer = Child<QTimer>("MoveTimer");
     ASSERT_TRUE(timer->isActive());
@@ -168,7 +168,7 @@ TEST_F(Lecture, EachSpeedsIntervalAndTheHighlightingsChoices) {
 
 // A hop is 26 ticks: a packet from network a to itself climbs for 26 ticks, then starts running
 // down, its step count back at 0.
-TEST_F(Lecture, StepsMoveOnlyThePausedAnimationTickByTickAndHopByHop) {
+TEST_F(LectureExtras, StepsMoveOnlyThePausedAnimationTickByTickAndHopByHop) {
     Child<QPushButton>("btnNetwork0")->click();
     Child<QPushButton>("btnNetwork0")->click();
     Press("Ctrl+Right");
@@ -187,7 +187,7 @@ TEST_F(Lecture, StepsMoveOnlyThePausedAnimationTickByTickAndHopByHop) {
     EXPECT_FALSE(Child<QTimer>("MoveTimer")->isActive());
 }
 
-TEST_F(Lecture, UndoTakesBackABreakSaysSoAndClearsTheFrames) {
+TEST_F(LectureExtras, UndoTakesBackABreakSaysSoAndClearsTheFrames) {
     EXPECT_FALSE(menu.Action(Id::Undo)->isEnabled());
     EXPECT_FALSE(menu.Action(Id::Redo)->isEnabled());
     Press("Ctrl+H"); // until the next tick
@@ -210,7 +210,7 @@ TEST_F(Lecture, UndoTakesBackABreakSaysSoAndClearsTheFrames) {
     EXPECT_FALSE(menu.Action(Id::Redo)->isEnabled());
 }
 
-TEST_F(Lecture, ChangedRowsAreFramedUntilTheSleepingTimersNextTickAndTheLogSaysWhy) {
+TEST_F(LectureExtras, ChangedRowsAreFramedUntilTheSleepingTimersNextTickAndTheLogSaysWhy) {
     Press("Ctrl+H"); // until the next tick
     Child<QPushButton>("btnRouter0")->click();
     Child<QPushButton>("btnRouter1")->click();
@@ -238,7 +238,7 @@ TEST_F(Lecture, ChangedRowsAreFramedUntilTheSleepingTimersNextTickAndTheLogSaysW
 
 // The extras' keys act from the log and help windows too; Ctrl+C in the log copies its text;
 // Esc closes those windows and leaves full screen; Ctrl+L opens and closes the log.
-TEST_F(Lecture, TheExtrasKeysActFromEveryWindowAndEscCloses) {
+TEST_F(LectureExtras, TheExtrasKeysActFromEveryWindowAndEscCloses) {
     Press("Ctrl+L");
     LogWindow* log = menu.Log();
     ASSERT_TRUE(log->isVisible());
@@ -277,7 +277,7 @@ TEST_F(Lecture, TheExtrasKeysActFromEveryWindowAndEscCloses) {
 
 // The log and help windows open wholly on the screen that shows the main window: beside it where
 // there is room, else over its right part.
-TEST_F(Lecture, SecondWindowsOpenWhollyOnTheMainWindowsScreen) {
+TEST_F(LectureExtras, SecondWindowsOpenWhollyOnTheMainWindowsScreen) {
     const QList<QScreen*> screens = QGuiApplication::screens();
     ASSERT_EQ(screens.size(), 2);
     const QRect laptop = screens[0]->availableGeometry();
@@ -328,7 +328,7 @@ TEST_F(Lecture, SecondWindowsOpenWhollyOnTheMainWindowsScreen) {
 }
 
 // The open log shows every new line once, also after it drops its oldest lines.
-TEST_F(Lecture, TheOpenLogShowsEachLineOnceAfterDroppingTheOldest) {
+TEST_F(LectureExtras, TheOpenLogShowsEachLineOnceAfterDroppingTheOldest) {
     Press("Ctrl+L");
     for (int round = 0; round < 400; ++round) {
         Child<QPushButton>("Command4")->click();
@@ -353,7 +353,7 @@ TEST_F(Lecture, TheOpenLogShowsEachLineOnceAfterDroppingTheOldest) {
     }
 }
 
-TEST_F(Lecture, PicturesForSlides) {
+TEST_F(LectureExtras, PicturesForSlides) {
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("window.png"));
     ASSERT_TRUE(menu.SavePicture(png, PictureFile::Format::Png, 2.0));
@@ -423,7 +423,7 @@ TEST_F(Lecture, PicturesForSlides) {
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), window.size() * 2);
 }
 
-TEST_F(Lecture, APictureThatCannotBeSavedSaysWhereAndWhy) {
+TEST_F(LectureExtras, APictureThatCannotBeSavedSaysWhereAndWhy) {
     QString said;
     CloseNextBox(said);
     EXPECT_FALSE(
@@ -436,7 +436,7 @@ TEST_F(Lecture, APictureThatCannotBeSavedSaysWhereAndWhy) {
 
 // RIP's rules from the keyboard: each switch undoable, shown ticked in the menu; the true costs
 // and the meter beside the tables; a demonstration from the menu named in the list.
-TEST_F(Lecture, RipsRulesAndTheTrueCostsAtTheWindow) {
+TEST_F(LectureExtras, RipsRulesAndTheTrueCostsAtTheWindow) {
     Press("Ctrl+I");
     EXPECT_TRUE(state.Rip.on.infinity);
     EXPECT_TRUE(menu.Action(Id::Infinity16)->isChecked());
@@ -488,7 +488,7 @@ TEST_F(Lecture, RipsRulesAndTheTrueCostsAtTheWindow) {
 
 // A student alone finds the help by the small "?", and a row resting under the mouse says what
 // it means and why.
-TEST_F(Lecture, AStudentFindsTheHelpAndReadsARow) {
+TEST_F(LectureExtras, AStudentFindsTheHelpAndReadsARow) {
     auto* question = Child<QToolButton>("HelpButton");
     ASSERT_TRUE(question->isVisible());
     QTest::mouseClick(question, Qt::LeftButton);

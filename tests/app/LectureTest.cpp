@@ -1,0 +1,97 @@
+// The order of calls a front end follows: when a lesson's wait ends, and the texts of the strip
+// and the corner.
+#include "app/Lecture.h"
+#include "app/MainForm.h"
+#include "common/SeededRandom.h"
+#include "support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Hall {
+    FakePlatform platform{7};
+    SeededRandom random{3};
+    MainForm form{platform, random};
+    Lesson demonstration{form};
+    Lecture lecture{demonstration};
+    Hall() { form.Form_Load(); }
+};
+
+LessonScript Script(std::vector<LessonScript::Step> steps) {
+    LessonScript script;
+    script.title = "Two rounds";
+    script.scenario = "Example 1";
+    script.steps = std::move(steps);
+    return script;
+}
+
+} // namespace
+
+TEST(Lecture, AWaitEndsOnTheTickThatEndsItOrAtOnceWhereNothingMoves) {
+    Hall hall;
+    LessonPlayer& player = hall.lecture.Player();
+    ASSERT_TRUE(player.Start(
+        Script({LessonScript::Step::Do(Action::Click(Action::Control::Update)),
+                LessonScript::Step::WaitTicks(3), LessonScript::Step::Say("After three ticks"),
+                LessonScript::Step::WaitTicks(50), LessonScript::Step::Say("Nothing moved")}),
+        0));
+    player.Next(0);
+    ASSERT_TRUE(player.Waiting()) << "Update sends tables that take ticks to arrive";
+    long now = 0;
+    int ticks = 0;
+    Lecture::Next next = hall.lecture.Settle(now);
+    ASSERT_TRUE(next.tick);
+    while (!next.stepsRan && ticks < 10) {
+        now += *next.tick;
+        next = hall.lecture.Tick(now);
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(player.Caption(), "After three ticks");
+
+    // The next wait counts ticks, but once the tables have arrived the timer sleeps: the wait is
+    // run out at once rather than never.
+    player.Next(now);
+    next = hall.lecture.Settle(now);
+    int more = 0;
+    // As a front end runs it: the tick timer fires while it is set, and nothing else happens.
+    while (!next.stepsRan && next.tick && more < 100) {
+        next = hall.lecture.Tick(now += *next.tick);
+        ++more;
+    }
+    EXPECT_LT(more, 50) << "not all fifty ticks were waited for";
+    EXPECT_TRUE(next.stepsRan);
+    EXPECT_FALSE(player.Waiting());
+    EXPECT_EQ(player.Caption(), "Nothing moved");
+}
+
+TEST(Lecture, TheStripAndTheCornerSayWhereTheLectureStands) {
+    Hall hall;
+    EXPECT_FALSE(hall.lecture.CaptionStrip().shown);
+    EXPECT_EQ(hall.lecture.Corner(), Lecture::Meter{});
+
+    ASSERT_TRUE(hall.lecture.Player().Start(
+        Script({LessonScript::Step::Say("One", "Longer"), LessonScript::Step::Say("Two")}), 0));
+    hall.lecture.Player().Next(0);
+    const Lecture::Strip playing = hall.lecture.CaptionStrip();
+    EXPECT_TRUE(playing.shown);
+    EXPECT_EQ(playing.caption, "One");
+    EXPECT_EQ(playing.detail, "Longer");
+    EXPECT_EQ(
+        playing.keys,
+        "Two rounds: step 1 of 2  \u2022  Page Down or \u2192: next   Page Up or \u2190: back");
+    hall.lecture.Player().Stop();
+
+    hall.demonstration.StartRecording(0);
+    hall.demonstration.Act(Action::Click(Action::Control::Update), 0);
+    EXPECT_EQ(hall.lecture.CaptionStrip().caption, "Recording: 1 action so far");
+
+    hall.demonstration.ShowShortestPaths(true, 0);
+    hall.form.Rip().Set(RipControl::Rule::Infinity, true);
+    const Lecture::Meter corner = hall.lecture.Corner();
+    EXPECT_TRUE(corner.shown);
+    EXPECT_EQ(corner.rules, "RIP: infinity 16");
+    EXPECT_EQ(corner.state, "Not converged");
+    EXPECT_EQ(corner.since, "0 tables since a table last changed");
+}
