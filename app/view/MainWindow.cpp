@@ -30,6 +30,7 @@
 
 MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
     : QWidget(parent), lesson_(lesson), lecture_(lesson),
+      fit_(lesson.State().ClientWidth, lesson.State().ClientHeight),
       widgets_(*this, lesson.State(), [this](const Action& action) { Act(action); }),
       canvas_(lesson.State(), transform_) {
     clock_.start();
@@ -78,32 +79,20 @@ MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
     };
     widgets_.ExplainRows(explain);
     magnified_->ExplainRows(explain);
-    setMinimumSize(SizeAt(kMinimumScale));
+    setMinimumSize(SizeAt(DrawingFit::kMinimumScale));
     resize(room.isValid() ? OpeningSize(room) : SizeAt(1.0));
     Place();
     Sync();
 }
 
 QSize MainWindow::SizeAt(double fraction) const {
-    const double scale = BaseScale() * fraction;
-    return {static_cast<int>(std::lround(DrawnWidth() * scale)),
-            static_cast<int>(std::lround(DrawnHeight() * scale))};
-}
-
-int MainWindow::DrawnWidth() const {
-    return lesson_.State().ClientWidth + (magnifying_ ? Layout::kMagnifiedStrip : 0);
-}
-
-int MainWindow::DrawnHeight() const {
-    const bool strip = lessons_ != nullptr && lecture_.CaptionStrip().shown;
-    return lesson_.State().ClientHeight + (strip ? Layout::kCaptionHeight : 0);
+    const DrawingFit::Size size = fit_.At(BaseScale(), fraction);
+    return {size.width, size.height};
 }
 
 QSize MainWindow::OpeningSize(const QSize& room) const {
-    const QSize full = SizeAt(1.0);
-    const double fit = std::min({1.0, static_cast<double>(room.width()) / full.width(),
-                                 static_cast<double>(room.height()) / full.height()});
-    return SizeAt(std::max(fit, kMinimumScale));
+    const DrawingFit::Size size = fit_.Opening(BaseScale(), {room.width(), room.height()});
+    return {size.width, size.height};
 }
 
 double MainWindow::BaseScale() const {
@@ -209,16 +198,11 @@ void MainWindow::Place() {
     }
     placedSize_ = size();
     logDocked_ = LogDocked();
-    const FormState& state = lesson_.State();
-    const double base = BaseScale();
-    const double fit = std::min(width() / (DrawnWidth() * base), height() / (DrawnHeight() * base));
-    const double scale = base * fit;
     // The log docked or tables magnified take the strip at the right: the drawing stands at the
     // left.
-    const bool side = logDocked_ || magnifying_;
-    const QPointF offset(side ? 0 : (width() - state.ClientWidth * scale) / 2,
-                         (height() - DrawnHeight() * scale) / 2);
-    transform_ = TwipsTransform(scale, offset);
+    const DrawingFit::Placement place =
+        fit_.Place(BaseScale(), {width(), height()}, logDocked_ || fit_.MagnifiedStrip());
+    transform_ = TwipsTransform(place.scale, QPointF(place.left, place.top));
     widgets_.Place(transform_);
     const Box& meter = Layout::kMeter;
     meter_->setGeometry(transform_.Rect(meter.left, meter.top, meter.width, meter.height));
@@ -251,14 +235,14 @@ void MainWindow::PlaceSide() {
 }
 
 void MainWindow::SyncSide() {
-    if (magnified_->Any() == magnifying_) {
+    if (magnified_->Any() == fit_.MagnifiedStrip()) {
         if (magnified_->Moved()) {
             placedSize_ = QSize();
             Place();
         }
         return;
     }
-    Regrow([this] { magnifying_ = magnified_->Any(); });
+    Regrow([this] { fit_.ShowMagnifiedStrip(magnified_->Any()); });
 }
 
 void MainWindow::Regrow(const std::function<void()>& change) {
@@ -266,7 +250,7 @@ void MainWindow::Regrow(const std::function<void()>& change) {
     // full-screen window keeps its size and the drawing makes room.
     const double fraction = transform_.Scale() / BaseScale();
     change();
-    setMinimumSize(SizeAt(kMinimumScale));
+    setMinimumSize(SizeAt(DrawingFit::kMinimumScale));
     if (!isMaximized() && !isFullScreen()) {
         resize(SizeAt(fraction));
     }
@@ -326,7 +310,10 @@ void MainWindow::SyncCaption() {
                      QString::fromStdString(shows.keys));
     }
     if (strip_->isVisible() != shows.shown) {
-        Regrow([this, shown = shows.shown] { strip_->setVisible(shown); });
+        Regrow([this, shown = shows.shown] {
+            fit_.ShowCaptionStrip(shown);
+            strip_->setVisible(shown);
+        });
     }
 }
 

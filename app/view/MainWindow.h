@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DrawingFit.h"
 #include "app/Lecture.h"
 #include "app/view/FormCanvas.h"
 #include "app/view/FormWidgets.h"
@@ -35,14 +36,9 @@ public:
     // smaller.
     explicit MainWindow(Lesson& lesson, const QSize& room = {}, QWidget* parent = nullptr);
 
-    // The smallest the window may be made, as a fraction of its full size: below it the captions
-    // no longer fit their controls.
-    static constexpr double kMinimumScale = 0.5;
-
     // Pixels per twip at the window's full size (1440 twips per logical inch).
     double BaseScale() const;
-    // The size to open at in a screen area of `room`: the full size where it fits, else scaled
-    // down to fit with the aspect kept, but never below the minimum size.
+    // The size to open at in a screen area of `room` (DrawingFit::Opening).
     QSize OpeningSize(const QSize& room) const;
     const TwipsTransform& Transform() const { return transform_; }
     // Brings every widget and the drawing up to date with the lesson, and sets the timers.
@@ -92,11 +88,6 @@ private:
     // The convergence meter's text, shown while the true costs are.
     void SyncMeter();
     QSize SizeAt(double fraction) const;
-    // Twips down the window: the form, and the caption strip under it while a lesson runs or
-    // one is recorded.
-    int DrawnHeight() const;
-    // Twips across the window: the form, and the strip for magnified tables while there are any.
-    int DrawnWidth() const;
     // Shows the lesson's caption (or how much has been recorded), and grows or shrinks the
     // window by the strip as it comes or goes, the drawing's scale kept.
     void SyncCaption();
@@ -107,7 +98,7 @@ private:
     TwipsTransform transform_;
     QSize placedSize_; // the window size the widgets were last placed for
     bool logDocked_ = false;
-    bool magnifying_ = false; // room is made for magnified tables
+    DrawingFit fit_;
     FormWidgets widgets_;
     FormCanvas canvas_;
     QTimer* timer_ = nullptr;

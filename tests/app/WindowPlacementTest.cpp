@@ -1,3 +1,4 @@
+#include "app/DrawingFit.h"
 #include "app/WindowPlacement.h"
 
 #include <gtest/gtest.h>
@@ -35,4 +36,25 @@ TEST(WindowPlacement, BesideWhereThereIsRoomElseOverTheRightPart) {
     EXPECT_EQ(tiny.width, 600) << "a screen smaller than the window: made to fit";
     EXPECT_EQ(tiny.height, 400);
     EXPECT_EQ(tiny.left, 0);
+}
+
+// The drawing in the main window, at 96 dots an inch (1/15 pixel a twip): 822 x 583 at full size.
+TEST(DrawingFit, OpensAsLargeAsFitsNeverBelowHalfAndMakesRoomForStrips) {
+    constexpr double kBase = 1.0 / 15;
+    DrawingFit fit(12330, 8745);
+    EXPECT_EQ(fit.At(kBase, 1.0), (DrawingFit::Size{822, 583}));
+    EXPECT_EQ(fit.Opening(kBase, {4000, 3000}), (DrawingFit::Size{822, 583}));
+    EXPECT_EQ(fit.Opening(kBase, {800, 560}), (DrawingFit::Size{790, 560})) << "aspect kept";
+    EXPECT_EQ(fit.Opening(kBase, {100, 100}), (DrawingFit::Size{411, 292})) << "half at least";
+
+    const DrawingFit::Placement wide = fit.Place(kBase, {1000, 583}, false);
+    EXPECT_DOUBLE_EQ(wide.scale, kBase);
+    EXPECT_DOUBLE_EQ(wide.left, 89);
+    EXPECT_DOUBLE_EQ(fit.Place(kBase, {1000, 583}, true).left, 0) << "a strip stands beside";
+
+    fit.ShowCaptionStrip(true);
+    fit.ShowMagnifiedStrip(true);
+    EXPECT_EQ(fit.At(kBase, 1.0), (DrawingFit::Size{1062, 663}));
+    const DrawingFit::Placement tall = fit.Place(kBase, {1062, 663}, true);
+    EXPECT_DOUBLE_EQ(tall.top, 0);
 }

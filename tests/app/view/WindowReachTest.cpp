@@ -173,17 +173,3 @@ TEST_F(WindowReach, ScreenReadersHearTheScenarioAndTheTables) {
     EXPECT_EQ(tableB->accessibleDescription(),
               QStringLiteral("a, cost inf, no next hop; b, cost 1, next hop L"));
 }
-
-TEST_F(WindowReach, OpensFittedToAScreenSmallerThanItself) {
-    const QSize full = window.size();
-    EXPECT_EQ(window.OpeningSize(QSize(4000, 3000)), full) << "a large screen: full size";
-    const QSize fitted = window.OpeningSize(QSize(800, 560));
-    EXPECT_LE(fitted.width(), 800);
-    EXPECT_LE(fitted.height(), 560);
-    EXPECT_TRUE(fitted.width() == 800 || fitted.height() == 560) << "as large as fits";
-    EXPECT_NEAR(static_cast<double>(fitted.width()) / fitted.height(), 12330.0 / 8745.0, 0.01);
-    const QSize least = window.minimumSize();
-    EXPECT_NEAR(least.width(), full.width() / 2, 1);
-    EXPECT_NEAR(least.height(), full.height() / 2, 1);
-    EXPECT_EQ(window.OpeningSize(QSize(100, 100)), least) << "never below the minimum";
-}
