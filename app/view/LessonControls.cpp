@@ -11,10 +11,14 @@
 
 #include <QAction>
 #include <QDir>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 namespace {
@@ -34,6 +38,8 @@ LessonControls::LessonControls(Lecture& lecture, LectureMenu& menu, QWidget& win
     : QObject(&window), lesson_(lecture.Demonstration()), menu_(menu), window_(window),
       clock_(clock), player_(lecture.Player()) {
     connect(&menu_, &LectureMenu::Other, this, &LessonControls::Trigger);
+    window_.setAcceptDrops(true);
+    window_.installEventFilter(this);
     menu_.AddSubmenu(LessonsMenu(), Id::OpenFile);
     Refresh();
 }
@@ -129,6 +135,25 @@ void LessonControls::EndLesson() {
     player_.Stop();
     Refresh();
     emit CaptionChanged();
+}
+
+bool LessonControls::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &window_ ||
+        (event->type() != QEvent::DragEnter && event->type() != QEvent::Drop)) {
+        return false;
+    }
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QList<QUrl> urls = drop->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+        return false;
+    }
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        // Opened once the drop is over: a file that cannot be opened says so in a message box,
+        // which must not hold the drag up.
+        QTimer::singleShot(0, this, [this, file = urls.front().toLocalFile()] { OpenFile(file); });
+    }
+    return true;
 }
 
 void LessonControls::StepsRan() {

@@ -39,6 +39,10 @@ public:
     void Refresh();
     QMenu* LessonsMenu();
 
+protected:
+    // A demonstration or lesson file dropped on the window is opened.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // The lesson changed: the window shows it anew and sets its timer.
     void Changed();

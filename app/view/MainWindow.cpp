@@ -3,6 +3,7 @@
 #include "app/Lesson.h"
 #include "app/MainForm.h"
 #include "app/view/CaptionStrip.h"
+#include "app/view/Corner.h"
 #include "app/view/DirectPaint.h"
 #include "app/view/LectureMenu.h"
 #include "app/view/LessonControls.h"
@@ -12,16 +13,11 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
-#include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
-#include <QToolButton>
 
 #include <algorithm>
 #include <cmath>
@@ -47,23 +43,8 @@ MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
     frameTimer_->setObjectName(QStringLiteral("FrameTimer"));
     frameTimer_->setSingleShot(true);
     connect(frameTimer_, &QTimer::timeout, this, &MainWindow::RefreshFrames);
-    meter_ = new QLabel(this);
-    meter_->setObjectName(QStringLiteral("Meter"));
-    meter_->setWordWrap(true);
-    meter_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    meter_->hide();
     extras_ = new LectureMenu(lesson_, *this, clock_);
-    // A quiet way in for whoever does not know of F1 or the right click.
-    helpButton_ = new QToolButton(this);
-    helpButton_->setObjectName(QStringLiteral("HelpButton"));
-    helpButton_->setText(QStringLiteral("?"));
-    helpButton_->setAutoRaise(true);
-    helpButton_->setFocusPolicy(Qt::NoFocus);
-    helpButton_->setAccessibleName(QStringLiteral("Help: what the window shows, and its keys"));
-    helpButton_->setToolTip(
-        QStringLiteral("Help (F1): what the window shows, the lessons, the keys"));
-    connect(helpButton_, &QToolButton::clicked, extras_->Action(Extras::Id::Help),
-            &QAction::trigger);
+    corner_ = new Corner(*this, *extras_->Action(Extras::Id::Help));
     connect(extras_, &LectureMenu::Changed, this, &MainWindow::Sync);
     strip_ = new CaptionStrip(this);
     magnified_ = new MagnifiedTables(lesson_, *this);
@@ -73,7 +54,6 @@ MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
     connect(lessons_, &LessonControls::Changed, this, &MainWindow::Sync);
     connect(lessons_, &LessonControls::CaptionChanged, this, &MainWindow::SyncCaption);
     connect(lessons_, &LessonControls::LookChanged, this, &MainWindow::SyncLook);
-    setAcceptDrops(true);
     const auto explain = [this](int router, int row) {
         return QString::fromStdString(lesson_.ExplainRow(router, row));
     };
@@ -182,7 +162,7 @@ void MainWindow::SyncPackets(bool now) {
     QRegion dirty = canvas_.Changed(statusChanged);
     widgets_.SyncTick(statusChanged);
     magnified_->Refresh();
-    SyncMeter();
+    corner_->Sync(lecture_.Corner());
     // What the router buttons, network bars and panels cover is hidden by them: those opaque
     // widgets need not repaint for a packet passing beneath.
     dirty -= widgets_.Opaque();
@@ -204,12 +184,7 @@ void MainWindow::Place() {
         fit_.Place(BaseScale(), {width(), height()}, logDocked_ || fit_.MagnifiedStrip());
     transform_ = TwipsTransform(place.scale, QPointF(place.left, place.top));
     widgets_.Place(transform_);
-    const Box& meter = Layout::kMeter;
-    meter_->setGeometry(transform_.Rect(meter.left, meter.top, meter.width, meter.height));
-    meter_->setFont(transform_.Font(Layout::kNotePoints, false));
-    const Box& help = Layout::kHelpButton;
-    helpButton_->setGeometry(transform_.Rect(help.left, help.top, help.width, help.height));
-    helpButton_->setFont(transform_.Font(Layout::kCommandPoints, false));
+    corner_->Place(transform_);
     strip_->Place(transform_);
     PlaceSide();
     canvas_.Invalidate(true);
@@ -256,22 +231,6 @@ void MainWindow::Regrow(const std::function<void()>& change) {
     }
     placedSize_ = QSize();
     Place();
-}
-
-void MainWindow::SyncMeter() {
-    const ::Lecture::Meter shows = lecture_.Corner();
-    if (shows == meterShows_) {
-        return;
-    }
-    meterShows_ = shows;
-    meter_->setVisible(shows.shown);
-    QString text = QString::fromStdString(shows.rules).toHtmlEscaped();
-    if (!shows.state.empty()) {
-        text += QStringLiteral("%1<b>%2</b><br>%3")
-                    .arg(shows.rules.empty() ? QString() : QStringLiteral("<br>"),
-                         QString::fromStdString(shows.state), QString::fromStdString(shows.since));
-    }
-    meter_->setText(text);
 }
 
 void MainWindow::Sync() {
@@ -324,22 +283,4 @@ void MainWindow::SyncLook() {
     Place();
     canvas_.SetLook(lesson_.Projector() ? Layout::kProjectorPackets : Layout::kPlainPackets);
     update();
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.front().isLocalFile()) {
-        event->acceptProposedAction();
-    }
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.front().isLocalFile()) {
-        event->acceptProposedAction();
-        // Opened once the drop is over: a file that cannot be opened says so in a message box,
-        // which must not hold the drag up.
-        QTimer::singleShot(0, this,
-                           [this, file = urls.front().toLocalFile()] { lessons_->OpenFile(file); });
-    }
 }

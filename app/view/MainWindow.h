@@ -15,12 +15,11 @@
 #include <utility>
 
 class CaptionStrip;
+class Corner;
 class LectureMenu;
 class LessonControls;
-class QLabel;
 class Lesson;
 class QTimer;
-class QToolButton;
 class MagnifiedTables;
 struct Action;
 
@@ -62,9 +61,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     // Esc leaves full screen.
     void keyPressEvent(QKeyEvent* event) override;
-    // A demonstration or lesson file dropped on the window is opened.
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void Act(const Action& action);
@@ -85,8 +81,6 @@ private:
     void SyncSide();
     // Runs `change`, then grows or shrinks the window by what it added or took away.
     void Regrow(const std::function<void()>& change);
-    // The convergence meter's text, shown while the true costs are.
-    void SyncMeter();
     QSize SizeAt(double fraction) const;
     // Shows the lesson's caption (or how much has been recorded), and grows or shrinks the
     // window by the strip as it comes or goes, the drawing's scale kept.
@@ -107,7 +101,5 @@ private:
     LessonControls* lessons_ = nullptr;
     CaptionStrip* strip_ = nullptr;
     MagnifiedTables* magnified_ = nullptr;
-    QLabel* meter_ = nullptr;
-    QToolButton* helpButton_ = nullptr;
-    ::Lecture::Meter meterShows_{true, "", "", ""}; // what the meter shows; never a meter's own
+    Corner* corner_ = nullptr;
 };
