@@ -3,8 +3,8 @@
 //   startup_probe fonts      a plain Qt window of the same size showing a line of text in each
 //                            of the five fonts the layout uses, for comparison: the least any
 //                            window that shows this text pays
-#include "app/view/Program.h"
-#include "common/view/TwipsTransform.h"
+#include "desktop/Program.h"
+#include "desktop/TwipsTransform.h"
 #include "form/Controls.h"
 #include "form/Layout.h"
 #include "router/PanelLayout.h"

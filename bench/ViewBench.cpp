@@ -2,10 +2,10 @@
 // the share of a core the running animation takes, with 51 packets spread over every link.
 #include "BenchSupport.h"
 
-#include "app/Lesson.h"
-#include "app/view/LectureMenu.h"
-#include "app/view/LogWindow.h"
-#include "app/view/MainWindow.h"
+#include "desktop/LectureMenu.h"
+#include "desktop/LogWindow.h"
+#include "desktop/MainWindow.h"
+#include "session/Lesson.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

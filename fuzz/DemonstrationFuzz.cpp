@@ -3,13 +3,13 @@
 // writes out the same; a demonstration it accepts must open in a window that keeps its
 // invariants while it runs, and must save as a document that reads back the same; a lesson it
 // accepts must play to its end the same way.
-#include "app/DemonstrationFile.h"
-#include "app/HopscapeFile.h"
-#include "app/Lesson.h"
-#include "app/LessonPlayer.h"
 #include "app/MainForm.h"
 #include "common/JsonText.h"
 #include "common/SeededRandom.h"
+#include "files/DemonstrationFile.h"
+#include "files/HopscapeFile.h"
+#include "session/Lesson.h"
+#include "session/LessonPlayer.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
 

@@ -3,13 +3,13 @@
 // lecturer's undo, redo, steps and highlighting, saving and opening the demonstration, and a
 // built-in lesson started and stepped on and back) and checks the window's invariants after
 // each. A demonstration saved must read back and open exactly as it was.
-#include "app/BuiltInLessons.h"
-#include "app/DemonstrationFile.h"
-#include "app/Lesson.h"
-#include "app/LessonPlayer.h"
 #include "app/MainForm.h"
 #include "app/Scenarios.h"
 #include "common/SeededRandom.h"
+#include "files/DemonstrationFile.h"
+#include "session/BuiltInLessons.h"
+#include "session/Lesson.h"
+#include "session/LessonPlayer.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
 

@@ -4,12 +4,12 @@
 // "pause", "step:N" (N ticks while paused), "highlight:N" (the highlighting's N-th choice: 1 until
 // the next tick, 2 for three seconds, 3 until the next change), "split" (the check box),
 // "rip:N" (RIP's rule N on, 0 infinity to 5 timeout only; 6 all), "paths" (the true costs).
-#include "app/Lesson.h"
-#include "app/StartOptions.h"
-#include "app/view/MainWindow.h"
-#include "app/view/Program.h"
 #include "common/NumberText.h"
+#include "desktop/MainWindow.h"
+#include "desktop/Program.h"
 #include "form/Platform.h"
+#include "session/Lesson.h"
+#include "session/StartOptions.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 #include "app/ChangeLog.h"
-#include "app/Lesson.h"
+#include "session/Lesson.h"
 
 #include "support/FormFixture.h"
 #include "support/FormInvariants.h"

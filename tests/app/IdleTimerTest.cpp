@@ -1,8 +1,8 @@
 #include "app/IdleTimer.h"
-#include "app/Lesson.h"
 #include "app/MainForm.h"
 #include "app/RipControl.h"
 #include "common/SeededRandom.h"
+#include "session/Lesson.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
 

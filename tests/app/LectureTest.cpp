@@ -1,6 +1,6 @@
 // The order of calls a front end follows: when a lesson's wait ends, and the texts of the strip
 // and the corner.
-#include "app/Lecture.h"
+#include "session/Lecture.h"
 #include "app/MainForm.h"
 #include "common/SeededRandom.h"
 #include "support/FakePlatform.h"

@@ -1,12 +1,12 @@
 // Lessons told step by step: the built-in lessons replayed with the tables each caption shows,
 // a step back returning exactly, and a lesson recorded at the lesson replaying the same.
-#include "app/LessonPlayer.h"
-#include "app/BuiltInLessons.h"
-#include "app/Lesson.h"
-#include "app/LessonFile.h"
+#include "session/LessonPlayer.h"
 #include "app/MainForm.h"
 #include "common/Fields.h"
 #include "common/SeededRandom.h"
+#include "files/LessonFile.h"
+#include "session/BuiltInLessons.h"
+#include "session/Lesson.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
 

@@ -1,4 +1,4 @@
-#include "app/Lesson.h"
+#include "session/Lesson.h"
 
 #include "support/FormFixture.h"
 

@@ -1,5 +1,5 @@
 // Tables magnified beside the drawing: which show, and where they stand in the strip.
-#include "app/Magnifier.h"
+#include "session/Magnifier.h"
 
 #include "support/FormFixture.h"
 

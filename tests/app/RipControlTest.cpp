@@ -1,7 +1,7 @@
 // RIP's rules over the whole window: periodic and triggered updates, the queue of tables, failure
 // found only by timeout, the three-router loop, and no cost above 16.
 #include "app/RipControl.h"
-#include "app/Lesson.h"
+#include "session/Lesson.h"
 
 #include "support/FormFixture.h"
 #include "support/FormInvariants.h"

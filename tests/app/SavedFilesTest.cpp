@@ -2,13 +2,13 @@
 // with a line naming the place and what is wrong, unknown members are only noted, and what the
 // program writes always reads back as it was. Also the tables and log as the lecturer exports
 // them.
-#include "app/DemonstrationFile.h"
-#include "app/HopscapeFile.h"
-#include "app/Lesson.h"
-#include "app/LessonFile.h"
 #include "app/MainForm.h"
-#include "app/TableExport.h"
 #include "common/SeededRandom.h"
+#include "files/DemonstrationFile.h"
+#include "files/HopscapeFile.h"
+#include "files/LessonFile.h"
+#include "files/TableExport.h"
+#include "session/Lesson.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
 

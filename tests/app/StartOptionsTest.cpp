@@ -1,4 +1,4 @@
-#include "app/StartOptions.h"
+#include "session/StartOptions.h"
 
 #include "app/MainForm.h"
 #include "common/SeededRandom.h"

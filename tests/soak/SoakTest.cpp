@@ -1,7 +1,7 @@
-#include "app/Lesson.h"
 #include "app/MainForm.h"
 #include "app/Scenarios.h"
 #include "common/SeededRandom.h"
+#include "session/Lesson.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
 #include "support/PacketProgress.h"

@@ -2,7 +2,6 @@
 
 #include "support/FakePlatform.h"
 
-#include "app/Lesson.h"
 #include "app/MainForm.h"
 #include "app/Scenarios.h"
 #include "common/Fields.h"
@@ -10,6 +9,7 @@
 #include "common/NumberText.h"
 #include "packets/PacketLauncher.h"
 #include "packets/PacketMotion.h"
+#include "session/Lesson.h"
 
 #include <sstream>
 

@@ -2,8 +2,8 @@
 
 #include "support/FormFixture.h"
 
-#include "app/Lesson.h"
-#include "app/view/MainWindow.h"
+#include "desktop/MainWindow.h"
+#include "session/Lesson.h"
 
 #include <QApplication>
 #include <QColor>

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "desktop/TwipsTransform.h"
+
+#include <QFont>
+#include <QWidget>
+
+class QLabel;
+
+// A lesson's caption in a strip under the drawing: the caption in a large font, under it (in the
+// design's own look, not a projector's) its longer line for a student reading alone, and below
+// them which step the lesson is at and which keys step it, in smaller print. A screen reader
+// hears each new caption.
+class CaptionStrip : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CaptionStrip(QWidget* parent);
+    // Sizes the strip and its fonts for the transform; the strip lies under the form's drawing.
+    void Place(const TwipsTransform& transform);
+    void Show(const QString& caption, const QString& detail, const QString& step);
+    // In a projector's look the hall hears the lecturer: the student's line is left out.
+    void SetLook(bool projector);
+    QString Caption() const;
+    QString Detail() const;
+
+private:
+    // Sizes the caption's letters to the room it has.
+    void Fit();
+
+    QLabel* caption_ = nullptr;
+    QLabel* detail_ = nullptr;
+    QLabel* step_ = nullptr;
+    bool projector_ = false;
+    QFont captionFont_; // the caption's letters at their full size
+    int margin_ = 0;
+};

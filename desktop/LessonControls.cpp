@@ -1,0 +1,245 @@
+#include "desktop/LessonControls.h"
+
+#include "desktop/DocumentFile.h"
+#include "desktop/LectureMenu.h"
+#include "files/DemonstrationFile.h"
+#include "files/LessonFile.h"
+#include "files/PictureFile.h"
+#include "files/TableExport.h"
+#include "session/BuiltInLessons.h"
+#include "session/Lesson.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+
+namespace {
+
+using Extras::Id;
+
+const QString kFilesFilter = QStringLiteral("Demonstrations and lessons (*.json)");
+
+std::string Named(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdString();
+}
+
+} // namespace
+
+LessonControls::LessonControls(Lecture& lecture, LectureMenu& menu, QWidget& window,
+                               const QElapsedTimer& clock)
+    : QObject(&window), lesson_(lecture.Demonstration()), menu_(menu), window_(window),
+      clock_(clock), player_(lecture.Player()) {
+    connect(&menu_, &LectureMenu::Other, this, &LessonControls::Trigger);
+    window_.setAcceptDrops(true);
+    window_.installEventFilter(this);
+    menu_.AddSubmenu(LessonsMenu(), Id::OpenFile);
+    Refresh();
+}
+
+QMenu* LessonControls::LessonsMenu() {
+    if (lessons_ == nullptr) {
+        lessons_ = new QMenu(QStringLiteral("Lessons"), &window_);
+        lessons_->setObjectName(QStringLiteral("LessonsMenu"));
+        for (const LessonScript& script : BuiltInLessons::All()) {
+            QAction* entry = lessons_->addAction(QString::fromStdString(script.title));
+            connect(entry, &QAction::triggered, this, [this, script] {
+                StartLesson(script);
+                emit Changed();
+            });
+        }
+    }
+    return lessons_;
+}
+
+void LessonControls::Trigger(Id id) {
+    const long now = clock_.elapsed();
+    switch (id) {
+    case Id::OpenFile:
+        AskAndOpen();
+        break;
+    case Id::SaveDemonstration:
+        AskAndSave(QStringLiteral("Save the demonstration"), QStringLiteral("demonstration.json"),
+                   kFilesFilter, ".json", &LessonControls::SaveDemonstration);
+        break;
+    case Id::NextStep:
+        player_.Next(now);
+        break;
+    case Id::Undo:
+        player_.Undo(now);
+        break;
+    case Id::Redo:
+        player_.Redo(now);
+        break;
+    case Id::PreviousStep:
+        player_.Back(now);
+        break;
+    case Id::EndLesson:
+        EndLesson();
+        break;
+    case Id::RecordLesson:
+        if (!lesson_.Recording()) {
+            player_.Record(now);
+            emit Changed();
+        } else {
+            AskAndSave(QStringLiteral("Save the recorded lesson"), QStringLiteral("lesson.json"),
+                       kFilesFilter, ".json", &LessonControls::SaveRecording);
+        }
+        break;
+    case Id::ExportLog:
+        AskAndSave(QStringLiteral("Export the message log"), QStringLiteral("log.txt"),
+                   QStringLiteral("Text (*.txt)"), ".txt", &LessonControls::ExportLog);
+        break;
+    case Id::ExportTables:
+        AskAndSave(QStringLiteral("Export the tables"), QStringLiteral("tables.csv"),
+                   QStringLiteral("Comma-separated values (*.csv)"), ".csv",
+                   &LessonControls::ExportTables);
+        break;
+    case Id::Projector:
+        lesson_.SetProjector(!lesson_.Projector());
+        emit LookChanged();
+        break;
+    default:
+        break;
+    }
+    Refresh();
+    emit CaptionChanged();
+}
+
+void LessonControls::Refresh() {
+    const bool playing = player_.Playing();
+    menu_.Action(Id::NextStep)->setEnabled(player_.CanGoOn());
+    menu_.Action(Id::PreviousStep)->setEnabled(playing && player_.Position() > 0);
+    menu_.Action(Id::EndLesson)->setEnabled(playing);
+    menu_.Action(Id::RecordLesson)
+        ->setText(lesson_.Recording() ? QStringLiteral("Stop recording")
+                                      : QStringLiteral("Record lesson"));
+    menu_.Action(Id::Projector)->setCheckable(true);
+    menu_.Action(Id::Projector)->setChecked(lesson_.Projector());
+}
+
+void LessonControls::StartLesson(const LessonScript& script) {
+    player_.Start(script, clock_.elapsed());
+    Refresh();
+    emit CaptionChanged();
+}
+
+void LessonControls::EndLesson() {
+    player_.Stop();
+    Refresh();
+    emit CaptionChanged();
+}
+
+bool LessonControls::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &window_ ||
+        (event->type() != QEvent::DragEnter && event->type() != QEvent::Drop)) {
+        return false;
+    }
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QList<QUrl> urls = drop->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+        return false;
+    }
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        // Opened once the drop is over: a file that cannot be opened says so in a message box,
+        // which must not hold the drag up.
+        QTimer::singleShot(0, this, [this, file = urls.front().toLocalFile()] { OpenFile(file); });
+    }
+    return true;
+}
+
+void LessonControls::StepsRan() {
+    Refresh();
+    emit Changed();
+    emit CaptionChanged();
+}
+
+bool LessonControls::OpenFile(const QString& path) {
+    const HopscapeFile::Read read = DocumentFile::Open(path);
+    if (!read.fault.empty()) {
+        Warn(QStringLiteral("FileNotOpened"), QString::fromStdString(read.fault));
+        return false;
+    }
+    const long now = clock_.elapsed();
+    if (read.lesson) {
+        StartLesson(*read.lesson);
+    } else {
+        player_.Stop();
+        lesson_.Open(*read.demonstration, now);
+    }
+    for (const std::string& member : read.ignored) {
+        lesson_.Note(HopscapeFile::IgnoredLine(Named(path), member));
+    }
+    Refresh();
+    emit Changed();
+    emit CaptionChanged();
+    return true;
+}
+
+bool LessonControls::SaveDemonstration(const QString& path) {
+    return Saved("demonstration", path,
+                 DocumentFile::Bytes(DemonstrationFile::ToJson(lesson_.Capture())));
+}
+
+bool LessonControls::SaveRecording(const QString& path) {
+    // The recording stops once it is saved; one that could not be saved goes on, to be saved
+    // elsewhere.
+    if (!Saved("lesson", path, DocumentFile::Bytes(LessonFile::ToJson(lesson_.Recorded())))) {
+        return false;
+    }
+    lesson_.StopRecording();
+    Refresh();
+    emit CaptionChanged();
+    return true;
+}
+
+bool LessonControls::ExportLog(const QString& path) {
+    return Saved("log", path, QByteArray::fromStdString(TableExport::LogText(lesson_.LogLines())));
+}
+
+bool LessonControls::ExportTables(const QString& path) {
+    return Saved("tables", path, QByteArray::fromStdString(TableExport::Csv(lesson_.State())));
+}
+
+bool LessonControls::Saved(const char* what, const QString& path, const QByteArray& bytes) {
+    const QString problem = DocumentFile::Write(path, bytes);
+    if (problem.isEmpty()) {
+        return true;
+    }
+    Warn(QStringLiteral("FileNotSaved"),
+         QString::fromStdString(PictureFile::SaveFailed(what, Named(path), problem.toStdString())));
+    return false;
+}
+
+void LessonControls::Warn(const QString& objectName, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, window_.windowTitle(), text, QMessageBox::Ok, &window_);
+    box.setObjectName(objectName);
+    box.exec();
+}
+
+void LessonControls::AskAndOpen() {
+    const QString file =
+        QFileDialog::getOpenFileName(&window_, QStringLiteral("Open a demonstration or a lesson"),
+                                     QString(), kFilesFilter + QStringLiteral(";;All files (*)"));
+    if (!file.isEmpty()) {
+        OpenFile(file);
+    }
+}
+
+void LessonControls::AskAndSave(const QString& title, const QString& name, const QString& filter,
+                                const char* extension,
+                                bool (LessonControls::*save)(const QString&)) {
+    const QString file = QFileDialog::getSaveFileName(&window_, title, name, filter);
+    if (!file.isEmpty()) {
+        (this->*save)(QString::fromStdString(
+            PictureFile::WithExtension(file.toStdString(), std::string(extension))));
+    }
+}

@@ -1,0 +1,119 @@
+#include "desktop/MagnifiedTables.h"
+
+#include "desktop/RouterTable.h"
+#include "form/FormState.h"
+#include "router/PanelLayout.h"
+#include "session/Lesson.h"
+#include "session/Magnifier.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+#include <cmath>
+
+MagnifiedTables::MagnifiedTables(Lesson& lesson, QWidget& window)
+    : QObject(&window), lesson_(lesson), window_(window) {
+    menu_ = new QMenu(
+        QStringLiteral("Tables magnified beside the drawing (or right-click a table)"), &window);
+    menu_->setObjectName(QStringLiteral("MagnifyMenu"));
+    for (int r = 0; r < kRouterCount; ++r) {
+        auto* choice =
+            new QAction(QStringLiteral("Magnify table %1").arg(QChar(RouterLetter(r)[0])), menu_);
+        choice->setCheckable(true);
+        connect(choice, &QAction::triggered, this, [this, r] { Toggle(r); });
+        menu_->addAction(choice);
+        choices_[static_cast<std::size_t>(r)] = choice;
+    }
+    connect(menu_, &QMenu::aboutToShow, this, &MagnifiedTables::Refresh);
+}
+
+void MagnifiedTables::Toggle(int router) {
+    lesson_.Magnified().Toggle(router);
+    Refresh();
+}
+
+bool MagnifiedTables::Any() const {
+    return !lesson_.Magnified().Shown(lesson_.State()).empty();
+}
+
+std::vector<std::pair<int, int>> MagnifiedTables::Standing() const {
+    const FormState& state = lesson_.State();
+    std::vector<std::pair<int, int>> standing;
+    for (int router : lesson_.Magnified().Shown(state)) {
+        standing.emplace_back(router, state.RouterTable[router].Height());
+    }
+    return standing;
+}
+
+bool MagnifiedTables::Moved() const {
+    return Standing() != placed_;
+}
+
+int MagnifiedTables::Place(const QRect& strip, double scale, bool projector) {
+    FormState& state = lesson_.State();
+    placed_ = Standing();
+    std::vector<int> shown;
+    std::vector<int> heights;
+    for (const auto& [router, height] : placed_) {
+        shown.push_back(router);
+        heights.push_back(height);
+    }
+    const Magnifier::Arrangement arrangement = Magnifier::Arrange(
+        static_cast<int>(strip.width() / scale), static_cast<int>(strip.height() / scale), heights);
+    for (int r = 0; r < kRouterCount; ++r) {
+        const auto at = std::find(shown.begin(), shown.end(), r);
+        RouterTable*& table = tables_[static_cast<std::size_t>(r)];
+        if (at == shown.end() || arrangement.tables.empty()) {
+            if (table != nullptr) {
+                // Its own right click may be what shrank it: it goes once that event is over.
+                table->hide();
+                table->deleteLater();
+                table = nullptr;
+            }
+            continue;
+        }
+        if (table == nullptr) {
+            table = new RouterTable(state.RouterTable[r], &window_);
+            table->setObjectName(QStringLiteral("MagnifiedTable%1").arg(r));
+            table->setAccessibleName(
+                QStringLiteral("Table %1, magnified").arg(QChar(RouterLetter(r)[0])));
+            // The drawing's own table is the one on the Tab path.
+            table->setFocusPolicy(Qt::NoFocus);
+            if (explain_) {
+                table->SetExplain([this, r](int row) { return explain_(r, row); });
+            }
+        }
+        const Box& box = arrangement.tables[static_cast<std::size_t>(at - shown.begin())];
+        table->SetLook(projector ? PanelLayout::kProjectorLook : PanelLayout::kPlainLook);
+        table->Place(0, 0,
+                     TwipsTransform(
+                         scale * arrangement.magnification,
+                         QPointF(strip.left() + box.left * scale, strip.top() + box.top * scale)));
+        table->raise();
+    }
+    if (arrangement.tables.empty()) {
+        return 0;
+    }
+    const Box& last = arrangement.tables.back();
+    return static_cast<int>(std::ceil((last.top + last.height + Magnifier::kGap) * scale));
+}
+
+void MagnifiedTables::Refresh() {
+    const FormState& state = lesson_.State();
+    for (int r = 0; r < kRouterCount; ++r) {
+        QAction* choice = choices_[static_cast<std::size_t>(r)];
+        choice->setChecked(lesson_.Magnified().Has(r));
+        choice->setEnabled(state.RouterTable[r].visible);
+        if (RouterTable* table = tables_[static_cast<std::size_t>(r)]) {
+            table->Refresh();
+        }
+    }
+    if (Moved()) {
+        emit Changed();
+    }
+}
+
+void MagnifiedTables::ExplainRows(const std::function<QString(int router, int row)>& explain) {
+    explain_ = explain;
+}

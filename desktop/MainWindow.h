@@ -1,0 +1,105 @@
+#pragma once
+
+#include "app/DrawingFit.h"
+#include "desktop/FormCanvas.h"
+#include "desktop/FormWidgets.h"
+#include "desktop/TwipsTransform.h"
+#include "session/Lecture.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+
+class CaptionStrip;
+class Corner;
+class LectureMenu;
+class LessonControls;
+class Lesson;
+class QTimer;
+class MagnifiedTables;
+struct Action;
+
+// The main window on screen: the form's drawing (FormCanvas) under its widgets (FormWidgets),
+// one twips-to-pixels transform for all of it, scaled uniformly with the window. It hands every
+// click to the lesson with the time, fires the lesson's ticks with MoveTimer and repaints only
+// what a tick changed; a second timer clears framed rows on time while MoveTimer sleeps.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Opens at the layout's full size, or scaled down to fit where `room` (a screen area) is
+    // smaller.
+    explicit MainWindow(Lesson& lesson, const QSize& room = {}, QWidget* parent = nullptr);
+
+    // Pixels per twip at the window's full size (1440 twips per logical inch).
+    double BaseScale() const;
+    // The size to open at in a screen area of `room` (DrawingFit::Opening).
+    QSize OpeningSize(const QSize& room) const;
+    const TwipsTransform& Transform() const { return transform_; }
+    // Brings every widget and the drawing up to date with the lesson, and sets the timers.
+    void Sync();
+    // What MoveTimer calls: one tick of the lesson, then a repaint of what it changed.
+    void Tick();
+    // The look for a hall's projector, or the design's own, as the lesson says.
+    void SyncLook();
+    Lesson& Demonstration() { return lesson_; }
+    LectureMenu& Lecture() { return *extras_; }
+    LessonControls& Lessons() { return *lessons_; }
+    // Milliseconds since the window was made: the time handed to the lesson.
+    long Now() const { return clock_.elapsed(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Entering or leaving full screen docks or frees the log.
+    void changeEvent(QEvent* event) override;
+    // A right click on an empty part of the window opens the menu of extras.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    // Esc leaves full screen.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Act(const Action& action);
+    // Starts or stops MoveTimer and the frame timer as the lesson asks.
+    void Schedule();
+    void SetFrameTimer(std::optional<long> next);
+    void RefreshFrames();
+    // Repaints what a tick can change: packets, the status line and the router panels; `now`
+    // paints the drawing's part at once where it can, else it is repainted with the window.
+    void SyncPackets(bool now);
+    void Place();
+    // In full screen the open log stands in the strip the drawing leaves free, beside it, its
+    // text scaled with the drawing; elsewhere it is a window of its own.
+    bool LogDocked() const;
+    // The strip right of the drawing: magnified tables at the top, the docked log under them.
+    void PlaceSide();
+    // Makes room for magnified tables, or gives it back, as they come and go.
+    void SyncSide();
+    // Runs `change`, then grows or shrinks the window by what it added or took away.
+    void Regrow(const std::function<void()>& change);
+    QSize SizeAt(double fraction) const;
+    // Shows the lesson's caption (or how much has been recorded), and grows or shrinks the
+    // window by the strip as it comes or goes, the drawing's scale kept.
+    void SyncCaption();
+
+    Lesson& lesson_;
+    ::Lecture lecture_;
+    QElapsedTimer clock_;
+    TwipsTransform transform_;
+    QSize placedSize_; // the window size the widgets were last placed for
+    bool logDocked_ = false;
+    DrawingFit fit_;
+    FormWidgets widgets_;
+    FormCanvas canvas_;
+    QTimer* timer_ = nullptr;
+    QTimer* frameTimer_ = nullptr;
+    LectureMenu* extras_ = nullptr;
+    LessonControls* lessons_ = nullptr;
+    CaptionStrip* strip_ = nullptr;
+    MagnifiedTables* magnified_ = nullptr;
+    Corner* corner_ = nullptr;
+};

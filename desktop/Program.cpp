@@ -1,0 +1,57 @@
+#include "desktop/Program.h"
+
+#include "desktop/LessonControls.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+
+void Program::SetUpApplication() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Ties the window to its installed menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.hopscape.Hopscape"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.hopscape.Hopscape")));
+}
+
+namespace {
+
+// Start-up runs before the window is built, as it runs before the window is shown.
+MainForm& StartedUp(MainForm& form, RandomSource& random, const StartOptions& options) {
+    options.Start(form, random);
+    return form;
+}
+
+} // namespace
+
+QSize Program::ScreenRoom() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    const QStyle* style = QApplication::style();
+    const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    return screen->availableGeometry().size() -
+           QSize(frame, frame + style->pixelMetric(QStyle::PM_TitleBarHeight));
+}
+
+Program::Program(const StartOptions& options, const QSize& room, Platform* platform)
+    : platform_(platform != nullptr ? *platform : desktop_), form_(platform_, random_),
+      lesson_(StartedUp(form_, random_, options)), window_(lesson_, room) {
+    desktop_.SetParent(&window_);
+    if (options.demonstration) {
+        lesson_.Open(*options.demonstration, window_.Now());
+    }
+    if (options.lesson) {
+        window_.Lessons().StartLesson(*options.lesson);
+    }
+    for (const std::string& note : options.notes) {
+        lesson_.Note(note);
+    }
+    if (options.projector) {
+        lesson_.SetProjector(true);
+        window_.SyncLook();
+    }
+    window_.Sync();
+}

@@ -1,0 +1,405 @@
+#include "files/LessonFile.h"
+
+#include "app/RipControl.h"
+#include "app/Scenarios.h"
+#include "common/JsonReader.h"
+#include "common/Letters.h"
+#include "common/SeededRandom.h"
+#include "files/DemonstrationFile.h"
+#include "files/FileWords.h"
+#include "form/FormRuntime.h"
+#include "form/FormState.h"
+
+#include "packets/PacketMotion.h"
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+using Json = JsonValue;
+using Step = LessonScript::Step;
+using Control = Action::Control;
+
+constexpr std::string_view kCommands[] = {"update", "reset", "one", "many", "pause", "kill"};
+constexpr Control kCommandControls[] = {Control::Update, Control::Reset, Control::One,
+                                        Control::Many,   Control::Pause, Control::Kill};
+constexpr std::string_view kButtons[] = {"left", "right", "middle"};
+constexpr int kButtonNumbers[] = {MouseButton::kLeft, MouseButton::kRight, MouseButton::kMiddle};
+constexpr std::string_view kKinds[] = {
+    "click",          "router",         "network",           "break", "cost",       "scenario",
+    "split horizons", "rule",           "hold-down seconds", "extra", "step ticks", "speed",
+    "highlight",      "shortest paths", "caption",           "wait"};
+constexpr long long kLongestWait = 100000; // ticks
+
+Json ActionJson(const Action& a) {
+    Json step = Json::Object();
+    switch (a.control) {
+    case Control::Router:
+        return step.Set("router", Json::String(RouterLetter(a.index)));
+    case Control::Network:
+        return step.Set("network", Json::String(NetworkLetter(a.index)));
+    case Control::Break:
+        return step.Set("break", Json::String(FileWords::LinkName(a.index)));
+    case Control::Cost: {
+        const int button = static_cast<int>(
+            std::find(std::begin(kButtonNumbers), std::end(kButtonNumbers) - 1, a.button) -
+            std::begin(kButtonNumbers));
+        return step.Set("cost", Json::String(FileWords::CostName(a.index)))
+            .Set("button", Json::String(std::string(kButtons[button])));
+    }
+    case Control::Scenario:
+        return step.Set("scenario", Json::String(a.scenario));
+    case Control::Split:
+        return step.Set("split horizons", Json::Bool(a.checked));
+    case Control::Rule: {
+        const std::string rule = a.index == Action::kAllRules
+                                     ? "all"
+                                     : RipControl::kRules[static_cast<std::size_t>(a.index)].option;
+        return step.Set("rule", Json::String(rule)).Set("on", Json::Bool(a.checked));
+    }
+    case Control::HoldDownTime:
+        return step.Set("hold-down seconds", Json::Number(a.value));
+    default:
+        break;
+    }
+    for (std::size_t c = 0; c < std::size(kCommandControls); ++c) {
+        if (kCommandControls[c] == a.control) {
+            step.Set("click", Json::String(std::string(kCommands[c])));
+        }
+    }
+    return step;
+}
+
+Json StepJson(const Step& s) {
+    switch (s.kind) {
+    case Step::Kind::Act:
+        return ActionJson(s.action);
+    case Step::Kind::Speed: {
+        return Json::Object().Set("speed", Json::String(FileWords::SpeedName(s.speed)));
+    }
+    case Step::Kind::Undo:
+        return Json::Object().Set("extra", Json::String("undo"));
+    case Step::Kind::Redo:
+        return Json::Object().Set("extra", Json::String("redo"));
+    case Step::Kind::StepTicks:
+        return Json::Object().Set("step ticks", Json::Number(static_cast<double>(s.ticks)));
+    case Step::Kind::Highlight:
+        return Json::Object().Set("highlight", Json::String("next"));
+    case Step::Kind::ShortestPaths:
+        return Json::Object().Set("shortest paths", Json::Bool(s.on));
+    case Step::Kind::Caption: {
+        Json caption = Json::Object().Set("caption", Json::String(s.caption));
+        if (!s.detail.empty()) {
+            caption.Set("detail", Json::String(s.detail));
+        }
+        return caption;
+    }
+    case Step::Kind::Wait:
+        if (s.until == Step::Until::Quiet) {
+            return Json::Object().Set("wait", Json::String("quiet"));
+        }
+        return Json::Object().Set(
+            "wait", Json::Object().Set("ticks", Json::Number(static_cast<double>(s.ticks))));
+    }
+    return Json::Object();
+}
+
+int Letter(JsonReader& r, const Json& value, const std::string& path, char first, int count,
+           const char* what) {
+    const std::string text = r.String(value, path);
+    if (r.Ok() && (text.size() != 1 || text[0] < first || text[0] >= first + count)) {
+        r.Fail(path, JsonReader::Quote(text) + " is no " + what + " of the window");
+        return 0;
+    }
+    return text.empty() ? 0 : text[0] - first;
+}
+
+Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
+    if (value.kind != Json::Kind::Object || value.members.empty()) {
+        r.Fail(path, "is not a step (an object naming what to do)");
+        return {};
+    }
+    // The member that names the kind of step; others ("button", "on") qualify it.
+    const auto named = std::find_if(value.members.begin(), value.members.end(), [](const auto& m) {
+        return std::find(std::begin(kKinds), std::end(kKinds), m.first) != std::end(kKinds);
+    });
+    if (named == value.members.end()) {
+        r.Fail(path, "names no kind of step");
+        return {};
+    }
+    const std::string& kind = named->first;
+    const Json& first = named->second;
+    const std::string at = JsonReader::At(path, kind);
+    if (kind == "click") {
+        r.Members(value, path, {"click"});
+        const int c = r.Choice(
+            first, at,
+            {kCommands[0], kCommands[1], kCommands[2], kCommands[3], kCommands[4], kCommands[5]});
+        return Step::Do(Action::Click(kCommandControls[c]));
+    }
+    if (kind == "router" || kind == "network") {
+        r.Members(value, path, {kind});
+        const bool router = kind == "router";
+        const int index =
+            Letter(r, first, at, router ? 'A' : 'a', kRouterCount, router ? "router" : "network");
+        return Step::Do(Action::Click(router ? Control::Router : Control::Network, index));
+    }
+    if (kind == "break") {
+        r.Members(value, path, {"break"});
+        const std::string name = r.String(first, at);
+        for (int b = 0; b < Layout::kBreakCount; ++b) {
+            if (FileWords::LinkName(b) == name) {
+                return Step::Do(Action::Click(Control::Break, b));
+            }
+        }
+        r.Fail(at, JsonReader::Quote(name) + " is no link of the window");
+        return {};
+    }
+    if (kind == "cost") {
+        r.Members(value, path, {"cost", "button"});
+        const std::string name = r.String(first, at);
+        const int button =
+            kButtonNumbers[r.Choice(r.Member(value, path, "button"), JsonReader::At(path, "button"),
+                                    {kButtons[0], kButtons[1], kButtons[2]})];
+        for (int c = 0; c < Layout::kCostLabelCount; ++c) {
+            if (FileWords::CostName(c) == name) {
+                return Step::Do(Action::CostPress(c, button));
+            }
+        }
+        r.Fail(at, JsonReader::Quote(name) + " is no cost of the window (\"A to B\", say)");
+        return {};
+    }
+    if (kind == "scenario") {
+        r.Members(value, path, {"scenario"});
+        const std::string name = r.String(first, at);
+        if (r.Ok() && !Scenarios::Known(name)) {
+            r.Fail(at, "no scenario is called " + JsonReader::Quote(name));
+        }
+        return Step::Do(Action::Choose(name));
+    }
+    if (kind == "split horizons") {
+        r.Members(value, path, {"split horizons"});
+        return Step::Do(Action::Split(r.Bool(first, at)));
+    }
+    if (kind == "rule") {
+        r.Members(value, path, {"rule", "on"});
+        const std::string name = r.String(first, at);
+        const bool on = r.Bool(r.Member(value, path, "on"), JsonReader::At(path, "on"));
+        if (name == "all") {
+            return Step::Do(Action::Rule(Action::kAllRules, on));
+        }
+        for (std::size_t i = 0; i < RipControl::kRules.size(); ++i) {
+            if (name == RipControl::kRules[i].option) {
+                return Step::Do(Action::Rule(static_cast<int>(i), on));
+            }
+        }
+        r.Fail(at, "no RIP rule is called \"" + name + "\"");
+        return {};
+    }
+    if (kind == "hold-down seconds") {
+        r.Members(value, path, {"hold-down seconds"});
+        return Step::Do(Action::HoldDown(
+            static_cast<int>(r.Integer(first, at, 1, RipSwitches::kMostHoldDownSeconds))));
+    }
+    if (kind == "speed") {
+        r.Members(value, path, {"speed"});
+        Step step = Step::Of(Step::Kind::Speed);
+        step.speed = FileWords::kSpeedValues[static_cast<std::size_t>(
+            r.Choice(first, at, FileWords::kSpeeds))];
+        return step;
+    }
+    if (kind == "extra") {
+        r.Members(value, path, {"extra"});
+        return Step::Of(r.Choice(first, at, {"undo", "redo"}) == 0 ? Step::Kind::Undo
+                                                                   : Step::Kind::Redo);
+    }
+    if (kind == "step ticks") {
+        r.Members(value, path, {"step ticks"});
+        Step step = Step::Of(Step::Kind::StepTicks);
+        step.ticks = r.Integer(first, at, 1, PacketMotion::kArrivalTick);
+        return step;
+    }
+    if (kind == "highlight") {
+        r.Members(value, path, {"highlight"});
+        r.Choice(first, at, {"next"});
+        return Step::Of(Step::Kind::Highlight);
+    }
+    if (kind == "shortest paths") {
+        r.Members(value, path, {"shortest paths"});
+        Step step = Step::Of(Step::Kind::ShortestPaths);
+        step.on = r.Bool(first, at);
+        return step;
+    }
+    if (kind == "caption") {
+        r.Members(value, path, {"caption", "detail"});
+        std::string caption = r.String(first, at);
+        const auto detail = std::find_if(value.members.begin(), value.members.end(),
+                                         [](const auto& m) { return m.first == "detail"; });
+        return Step::Say(std::move(caption),
+                         detail == value.members.end()
+                             ? std::string()
+                             : r.String(detail->second, JsonReader::At(path, "detail")));
+    }
+    if (kind == "wait") {
+        r.Members(value, path, {"wait"});
+        if (first.kind == Json::Kind::String) {
+            r.Choice(first, at, {"quiet"});
+            return Step::WaitQuiet();
+        }
+        r.Members(first, at, {"ticks", "hops"});
+        if (const Json* hops = first.Find("hops")) {
+            return Step::WaitTicks(PacketMotion::kArrivalTick *
+                                   r.Integer(*hops, JsonReader::At(at, "hops"), 0,
+                                             kLongestWait / PacketMotion::kArrivalTick));
+        }
+        return Step::WaitTicks(
+            r.Integer(r.Member(first, at, "ticks"), JsonReader::At(at, "ticks"), 0, kLongestWait));
+    }
+    return {};
+}
+
+// "split horizons" ticked and "rules" switched on from a scenario's start.
+void ReadStartSwitches(JsonReader& r, const Json& start, LessonScript& lesson) {
+    if (const Json* split = start.Find("split horizons")) {
+        lesson.splitHorizons = r.Bool(*split, "start.split horizons");
+    }
+    const Json* rules = start.Find("rules");
+    if (rules == nullptr) {
+        return;
+    }
+    std::vector<std::string_view> names;
+    for (const RipControl::RuleName& rule : RipControl::kRules) {
+        names.push_back(rule.option);
+    }
+    const auto& items = r.Array(*rules, "start.rules", std::string::npos);
+    for (std::size_t i = 0; i < items.size() && r.Ok(); ++i) {
+        const int chosen = r.Choice(items[i], JsonReader::At("start.rules", i), names);
+        if (r.Ok()) {
+            RipControl::Switch(lesson.rules, RipControl::kRules[chosen].rule, true);
+        }
+    }
+}
+
+// Whether the control an action clicks is on the window in the scenario given.
+bool Shown(const std::string& scenario, const Action& action) {
+    SeededRandom random(0);
+    FormState state(random);
+    FormRuntime runtime(state);
+    state.cmbSims.text = scenario;
+    Scenarios(state, runtime).Show();
+    return action.OnWindow(state);
+}
+
+// A click on a router, network, link or cost the scenario then shown hides would do nothing:
+// the lesson is refused at that step. After an undo or redo the scenario is not known until the
+// next one is chosen, and nothing is refused meanwhile.
+void CheckClicksShown(JsonReader& r, const LessonScript& lesson) {
+    std::optional<std::string> scenario = lesson.scenario;
+    for (std::size_t i = 0; i < lesson.steps.size() && r.Ok(); ++i) {
+        const Step& step = lesson.steps[i];
+        if (step.kind == Step::Kind::Undo || step.kind == Step::Kind::Redo) {
+            scenario.reset();
+        } else if (step.kind == Step::Kind::Act && step.action.control == Control::Scenario) {
+            scenario = step.action.scenario;
+        } else if (step.kind == Step::Kind::Act && scenario && !Shown(*scenario, step.action)) {
+            const Action& action = step.action;
+            const bool link = action.control == Control::Break;
+            const bool cost = action.control == Control::Cost;
+            const std::string what = link   ? "link " + FileWords::LinkName(action.index)
+                                     : cost ? "the cost from " + FileWords::CostName(action.index)
+                                     : action.control == Control::Router
+                                         ? "router " + RouterLetter(action.index)
+                                         : "network " + NetworkLetter(action.index);
+            const char* member = link                                ? "break"
+                                 : cost                              ? "cost"
+                                 : action.control == Control::Router ? "router"
+                                                                     : "network";
+            r.Fail(JsonReader::At(JsonReader::At("steps", i), member),
+                   what + " is not in the scenario \"" + *scenario + "\"");
+        }
+    }
+}
+
+} // namespace
+
+JsonValue LessonFile::ToJson(const LessonScript& lesson) {
+    Json start = Json::Object();
+    if (lesson.demonstration) {
+        start.Set("demonstration", DemonstrationFile::ToJson(*lesson.demonstration));
+    } else {
+        start.Set("scenario", Json::String(lesson.scenario));
+        if (lesson.splitHorizons) {
+            start.Set("split horizons", Json::Bool(true));
+        }
+        if (lesson.rules.Any()) {
+            Json rules = Json::Array();
+            for (const RipControl::RuleName& rule : RipControl::kRules) {
+                if (RipControl::IsOn(lesson.rules, rule.rule)) {
+                    rules.items.push_back(Json::String(rule.option));
+                }
+            }
+            start.Set("rules", rules);
+        }
+    }
+    Json steps = Json::Array();
+    for (const Step& step : lesson.steps) {
+        steps.items.push_back(StepJson(step));
+    }
+    return Json::Object()
+        .Set("format", Json::String(kFormat))
+        .Set("version", Json::Number(DemonstrationFile::kVersion))
+        .Set("title", Json::String(lesson.title))
+        .Set("start", start)
+        .Set("steps", steps);
+}
+
+LessonFile::Read LessonFile::FromJson(const JsonValue& document) {
+    Read read;
+    // A start that holds a demonstration nests two deeper than the demonstration.
+    const std::size_t deepest = DemonstrationFile::kDeepest + 2;
+    if (document.Depth() > deepest) {
+        read.fault = "the document nests " + std::to_string(document.Depth()) +
+                     " deep; a lesson nests at most " + std::to_string(deepest);
+        return read;
+    }
+    JsonReader r;
+    DemonstrationFile::CheckFormat(r, document, kFormat);
+    r.Members(document, "", {"format", "version", "title", "start", "steps"});
+    LessonScript lesson;
+    lesson.title = r.String(r.Member(document, "", "title"), "title");
+    const Json& start = r.Member(document, "", "start");
+    r.Members(start, "start", {"scenario", "demonstration", "split horizons", "rules"});
+    if (const Json* demonstration = start.Find("demonstration")) {
+        for (const char* member : {"split horizons", "rules"}) {
+            if (start.Find(member) != nullptr) {
+                r.Fail(JsonReader::At("start", member),
+                       "goes with a scenario; a demonstration holds its own");
+            }
+        }
+        DemonstrationFile::CheckFormat(r, *demonstration, DemonstrationFile::kFormat);
+        lesson.demonstration =
+            DemonstrationFile::ReadDemonstration(r, *demonstration, "start.demonstration");
+        lesson.scenario = lesson.demonstration->scenario;
+    } else {
+        lesson.scenario = r.String(r.Member(start, "start", "scenario"), "start.scenario");
+        if (r.Ok() && !Scenarios::Known(lesson.scenario)) {
+            r.Fail("start.scenario", "no scenario is called " + JsonReader::Quote(lesson.scenario));
+        }
+        ReadStartSwitches(r, start, lesson);
+    }
+    const auto& steps = r.Array(r.Member(document, "", "steps"), "steps", std::string::npos);
+    if (steps.size() > kMostSteps) {
+        r.Fail("steps", "has " + std::to_string(steps.size()) + " steps; a lesson has at most " +
+                            std::to_string(kMostSteps));
+    }
+    for (std::size_t i = 0; i < steps.size() && r.Ok(); ++i) {
+        lesson.steps.push_back(ReadStep(r, steps[i], JsonReader::At("steps", i)));
+    }
+    CheckClicksShown(r, lesson);
+    read.fault = r.Fault();
+    read.ignored = r.Ignored();
+    if (r.Ok()) {
+        read.lesson = std::move(lesson);
+    }
+    return read;
+}

@@ -1,0 +1,43 @@
+#include "session/Extras.h"
+
+#include "session/BuiltInLessons.h"
+
+namespace Extras {
+
+std::string HelpText() {
+    std::string text =
+        "What the window shows\n"
+        "Six routers A to F, each with its own network a to f (the bars), joined by links. A\n"
+        "link's cost stands beside the router it leads into; a red link is broken. Beside each\n"
+        "router, its routing table: a row for each network it knows, its cost, an arrow and the\n"
+        "next hop. \"b  4 -> B\": network b costs 4, through neighbour B. \"L\": the router's\n"
+        "own network. \"inf -> -\": no route. Rest the mouse on a row to read why it is so;\n"
+        "right-click a table to magnify it beside the drawing for the back of a hall.\n"
+        "Small circles sliding along the links are tables and data on their way.\n\n"
+        "The buttons\n"
+        "Update: every router sends its table to every neighbour. Click two routers: one sends\n"
+        "its table to the other. Click two networks: a data packet from the first to the\n"
+        "second; One sends it again, Many sends random traffic until Stop. Pause stops the\n"
+        "animation, Kill removes every packet, Reset starts every table afresh. The white\n"
+        "squares on the links break and mend them; a click on a cost raises it, a right click\n"
+        "lowers it. Split Horizons: a router tells a neighbour inf for routes through it.\n\n"
+        "Lessons (right click, Lessons), stepped with Page Down or Right, back with Page Up or\n"
+        "Left:\n";
+    for (const auto& [title, line] : BuiltInLessons::Lines()) {
+        text += "  " + title + ": " + line + "\n";
+    }
+    text += "\nExtras for the lecture (also on a right click on an empty part of the window):\n\n";
+    for (const Entry& entry : kEntries) {
+        if (*entry.keys != 0) {
+            const std::string other =
+                *entry.otherKeys != 0 ? " or " + std::string(entry.otherKeys) : "";
+            text += std::string(entry.keys) + other + " - " + entry.name + "\n";
+        }
+    }
+    return text + "Esc - Close this list or the log; leave full screen\n\n"
+                  "The keys, a lesson's steps included, work from this list and the log too.\n"
+                  "The menu also sets RIP's hold-down time, opens RIP's two demonstrations and\n"
+                  "the built-in lessons, ends a lesson and exports the log and the tables.\n";
+}
+
+} // namespace Extras

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "session/Lesson.h"
+#include "session/LessonPlayer.h"
+
+#include <optional>
+#include <string>
+
+// What a front end holds: the running demonstration, the lesson player on it, and the order of
+// calls that decides when a lesson's wait ends. A front end fires two timers at the delays these
+// calls return, hands every other event to the demonstration or the player, then calls Settle.
+class Lecture {
+public:
+    explicit Lecture(Lesson& demonstration)
+        : demonstration_(demonstration), player_(demonstration) {}
+
+    Lesson& Demonstration() { return demonstration_; }
+    const Lesson& Demonstration() const { return demonstration_; }
+    LessonPlayer& Player() { return player_; }
+    const LessonPlayer& Player() const { return player_; }
+
+    // When the timers fire next, in milliseconds from now; none where one sleeps.
+    struct Next {
+        std::optional<long> tick;  // the demonstration's next tick
+        std::optional<long> frame; // the next framed row to clear
+        bool stepsRan = false;     // a wait ended and the lesson's steps after it ran
+    };
+    // The tick timer fired: one tick, then a lesson's wait it ended lets the steps go on, and a
+    // wait that nothing can end any more (nothing moves, nothing owed) ends at once.
+    Next Tick(long now);
+    // After any other event: a wait nothing can end any more ends at once. The tick comes one
+    // interval after the last.
+    Next Settle(long now);
+    // The frame timer fired: framed rows whose time is up clear.
+    std::optional<long> Frames(long now);
+
+    // The strip under the drawing: a lesson's caption, or how much a recording holds.
+    struct Strip {
+        bool shown = false;
+        std::string caption;
+        std::string detail; // the caption's longer line for a student
+        std::string keys;   // where the lesson stands, and the keys that go on and back
+    };
+    Strip CaptionStrip() const;
+    // The corner: RIP's rules that are on, and while the true costs are shown, whether the tables
+    // have converged ("Converged") and "3 tables since a table last changed".
+    struct Meter {
+        bool shown = false;
+        std::string rules;
+        std::string state;
+        std::string since;
+        bool operator==(const Meter&) const = default;
+    };
+    Meter Corner() const;
+
+private:
+    Lesson& demonstration_;
+    LessonPlayer player_;
+};

@@ -1,0 +1,316 @@
+#include "session/Lesson.h"
+
+#include "app/AccessibleText.h"
+#include "app/MainForm.h"
+#include "form/Layout.h"
+
+#include <algorithm>
+
+Lesson::Lesson(MainForm& form)
+    : form_(form), history_(form.State()), log_(form.State(), form.Runtime()),
+      convergence_(form.State(), form.Runtime()), timer_(form) {}
+
+void Lesson::Refresh() {
+    log_.Refresh();
+    convergence_.Refresh();
+}
+
+void Lesson::SetRule(RipControl::Rule rule, bool on, long now) {
+    Act(Action::Rule(static_cast<int>(rule), on), now);
+}
+
+void Lesson::SetAllRules(bool on, long now) {
+    Act(Action::Rule(Action::kAllRules, on), now);
+}
+
+void Lesson::SetHoldDownSeconds(int seconds, long now) {
+    Act(Action::HoldDown(seconds), now);
+}
+
+bool Lesson::RuleOn(RipControl::Rule rule) const {
+    return RipControl::IsOn(State().Rip.on, rule);
+}
+
+int Lesson::HoldDownSeconds() const {
+    return State().Rip.on.holdDownSeconds;
+}
+
+Demonstration Lesson::Capture() const {
+    return Demonstration::Capture(form_, timer_.CurrentSpeed());
+}
+
+void Lesson::Open(const Demonstration& demonstration, long now) {
+    Begin(now);
+    KeepForUndo("opening of a demonstration");
+    demonstration.ApplyTo(form_);
+    timer_.Restart(demonstration.speed, now);
+    log_.ClearMarks();
+    Refresh();
+}
+
+void Lesson::StartLesson(const LessonScript& script, long now) {
+    Begin(now);
+    KeepForUndo("start of lesson \"" + script.title + "\"");
+    if (script.demonstration) {
+        script.demonstration->ApplyTo(form_);
+        timer_.Restart(script.demonstration->speed, now);
+    } else {
+        form_.LoadAfresh();
+        form_.Random().Seed(LessonScript::kSeed);
+        State().cmbSims.text = script.scenario;
+        form_.cmbSims_Click();
+        if (script.splitHorizons) {
+            Action::Split(true).Perform(form_);
+        }
+        for (const RipControl::RuleName& rule : RipControl::kRules) {
+            if (RipControl::IsOn(script.rules, rule.rule)) {
+                form_.Rip().Set(rule.rule, true);
+            }
+        }
+        State().Rip.on.holdDownSeconds = script.rules.holdDownSeconds;
+        // The record of what came before is no part of the lesson.
+        State().Label2.caption.clear();
+        timer_.Restart(Speed::Normal, now);
+    }
+    log_.SetHighlight(Highlight::Off);
+    log_.ClearMarks();
+    convergence_.Show(false);
+    Refresh();
+}
+
+void Lesson::ShowShortestPaths(bool on, long now) {
+    Begin(now);
+    LessonScript::Step step = LessonScript::Step::Of(LessonScript::Step::Kind::ShortestPaths);
+    step.on = on;
+    Record(step);
+    convergence_.Show(on);
+}
+
+FormState& Lesson::State() {
+    return form_.State();
+}
+
+const FormState& Lesson::State() const {
+    return form_.State();
+}
+
+void Lesson::Begin(long now) {
+    timer_.CatchUp(now);
+    log_.SetNow(now);
+}
+
+void Lesson::Act(const Action& action, long now) {
+    Begin(now);
+    Record(LessonScript::Step::Do(action));
+    KeepForUndo(action.Describe(State()));
+    const bool cost = action.control == Action::Control::Cost;
+    const std::string before = cost ? State().lblCost[action.index].caption : std::string();
+    action.Perform(form_);
+    if (cost && State().lblCost[action.index].caption != before) {
+        log_.Note(AccessibleText::CostName(action.index) +
+                  (action.button == MouseButton::kLeft ? " raised to " : " lowered to ") +
+                  AccessibleText::CostValue(State().lblCost[action.index].caption));
+    }
+    Refresh();
+}
+
+bool Lesson::Undo(long now) {
+    return Travel(true, now);
+}
+
+bool Lesson::Redo(long now) {
+    return Travel(false, now);
+}
+
+void Lesson::KeepForUndo(std::string what) {
+    history_.BeforeAction(std::move(what));
+    ++undoPosition_;
+    ++recordedUndos_;
+    recordedRedos_ = 0;
+}
+
+bool Lesson::Travel(bool undo, long now) {
+    Begin(now);
+    if (undo ? !CanUndo() : !CanRedo()) {
+        return false;
+    }
+    const std::optional<std::string> what = undo ? history_.Undo() : history_.Redo();
+    if (!what) {
+        return false;
+    }
+    undoPosition_ += undo ? -1 : 1;
+    recordedUndos_ += undo ? -1 : 1;
+    recordedRedos_ += undo ? 1 : -1;
+    Record(LessonScript::Step::Of(undo ? LessonScript::Step::Kind::Undo
+                                       : LessonScript::Step::Kind::Redo));
+    const std::string said = (undo ? "Undone: " : "Redone: ") + *what;
+    State().Label2.caption = said;
+    log_.Note(said);
+    log_.ClearMarks();
+    convergence_.Refresh();
+    return true;
+}
+
+bool Lesson::Step(int ticks, long now) {
+    Begin(now);
+    if (!form_.CanStep()) {
+        return false;
+    }
+    LessonScript::Step step = LessonScript::Step::Of(LessonScript::Step::Kind::StepTicks);
+    step.ticks = ticks;
+    Record(step);
+    KeepForUndo(ticks == 1 ? "step of one tick" : "step of " + std::to_string(ticks) + " ticks");
+    form_.StepTicks(ticks);
+    // The ticks stepped are the step's own, not a wait before the next.
+    recordedTick_ = TickNumber();
+    Refresh();
+    return true;
+}
+
+std::optional<long> Lesson::Tick(long now) {
+    log_.SetNow(now);
+    const bool running = timer_.Fire(now);
+    Refresh();
+    return running ? std::optional<long>(timer_.Interval()) : std::nullopt;
+}
+
+std::optional<long> Lesson::NextTick(long now) {
+    return timer_.Next(now);
+}
+
+std::optional<long> Lesson::SetSpeed(Speed speed, long now) {
+    log_.SetNow(now);
+    LessonScript::Step step = LessonScript::Step::Of(LessonScript::Step::Kind::Speed);
+    step.speed = speed;
+    Record(step);
+    return timer_.SetSpeed(speed, now);
+}
+
+void Lesson::CycleHighlight(long now) {
+    Begin(now);
+    Record(LessonScript::Step::Of(LessonScript::Step::Kind::Highlight));
+    log_.SetHighlight(ChangeLog::Next(log_.CurrentHighlight()));
+}
+
+std::optional<long> Lesson::NextFrameChange(long now) const {
+    std::optional<long> at = log_.MarksRunOutAt();
+    if (log_.CurrentHighlight() == Highlight::UntilNextTick && log_.HasMarks()) {
+        if (const std::optional<long> tick = timer_.NextSleptTick()) {
+            at = at ? std::min(*at, *tick) : *tick;
+        }
+    }
+    return at ? std::optional<long>(std::max(0L, *at - now)) : std::nullopt;
+}
+
+void Lesson::RefreshFrames(long now) {
+    Begin(now);
+    Refresh();
+}
+
+Lesson::Moment Lesson::Here() const {
+    return {history_.Save(), undoPosition_, TickNumber(), form_.Random().Where(),
+            timer_.CurrentSpeed()};
+}
+
+void Lesson::GoBack(const Moment& moment, long now) {
+    Begin(now);
+    // The log says what going back undid.
+    const long undone = undoPosition_ - moment.undoPosition;
+    std::string said = "Back one step";
+    const std::vector<std::string> whats =
+        history_.Newest(static_cast<std::size_t>(std::max(0L, undone)));
+    for (std::size_t i = 0; i < whats.size(); ++i) {
+        said += (i == 0 ? ": undone " : ", ") + whats[i];
+    }
+    log_.Note(said);
+    history_.Restore(moment.history);
+    undoPosition_ = moment.undoPosition;
+    form_.Runtime().TickNumber = moment.tick;
+    form_.Random().GoTo(moment.random);
+    timer_.Restart(moment.speed, now);
+    log_.ClearMarks();
+    Refresh();
+}
+
+void Lesson::RunTicks(long ticks, long now) {
+    Begin(now);
+    for (long t = 0; t < ticks; ++t) {
+        if (!form_.StepTicks(1)) {
+            form_.MoveTimer_Timer();
+        }
+    }
+    Refresh();
+}
+
+bool Lesson::Quiet() const {
+    const FormState& state = State();
+    const bool moving = std::any_of(state.shpPacket.begin(), state.shpPacket.end(),
+                                    [](const ShapeControl& packet) { return packet.visible; });
+    const auto waiting = [](const auto& masks) {
+        return std::any_of(masks.begin(), masks.end(), [](std::uint8_t rows) { return rows; });
+    };
+    const bool owed = std::any_of(state.Rip.queued.begin(), state.Rip.queued.end(), waiting) ||
+                      (state.Rip.on.triggered && waiting(state.Rip.changed));
+    return !moving && !owed;
+}
+
+bool Lesson::Paused() const {
+    return State().Command3.caption == Layout::kResume;
+}
+
+long Lesson::TickNumber() const {
+    return form_.Runtime().TickNumber;
+}
+
+void Lesson::StartRecording(long now) {
+    Begin(now);
+    recording_ = LessonScript{};
+    recording_->title = "Recorded lesson";
+    recording_->demonstration = Capture();
+    recording_->scenario = State().cmbSims.text;
+    recordedTick_ = TickNumber();
+    recordedUndos_ = 0;
+    recordedRedos_ = 0;
+}
+
+void Lesson::Record(LessonScript::Step step) {
+    if (!recording_) {
+        return;
+    }
+    AddWait(*recording_);
+    recordedTick_ = TickNumber();
+    const bool acts = step.Acts();
+    recording_->steps.push_back(std::move(step));
+    if (acts) {
+        // A caption to be written in by hand, for what the action shows.
+        recording_->steps.push_back(LessonScript::Step::Say(""));
+    }
+}
+
+void Lesson::AddWait(LessonScript& script) const {
+    const long ticks = TickNumber() - recordedTick_;
+    if (ticks <= 0) {
+        return;
+    }
+    // The ticks the lecturer let run after an action belong to it: its caption comes after
+    // them, so that a replay shows the caption once what the action set moving has played out.
+    std::vector<LessonScript::Step>& steps = script.steps;
+    const bool captionLast =
+        !steps.empty() && steps.back().kind == LessonScript::Step::Kind::Caption;
+    steps.insert(captionLast ? steps.end() - 1 : steps.end(), LessonScript::Step::WaitTicks(ticks));
+}
+
+LessonScript Lesson::Recorded() const {
+    if (!recording_) {
+        return {};
+    }
+    LessonScript recorded = *recording_;
+    AddWait(recorded);
+    return recorded;
+}
+
+LessonScript Lesson::StopRecording() {
+    LessonScript recorded = Recorded();
+    recording_.reset();
+    return recorded;
+}

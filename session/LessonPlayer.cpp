@@ -1,0 +1,187 @@
+#include "session/LessonPlayer.h"
+
+#include "packets/PacketMotion.h"
+#include "session/BuiltInLessons.h"
+
+bool LessonPlayer::Record(long now) {
+    if (playing_) {
+        lesson_.State().Label2.caption =
+            "Not recording: a lesson is playing (\"Lesson: end it\" in the menu ends it)";
+        return false;
+    }
+    lesson_.StartRecording(now);
+    return true;
+}
+
+bool LessonPlayer::Start(const LessonScript& script, long now) {
+    if (lesson_.Recording()) {
+        lesson_.State().Label2.caption =
+            "No lesson started: recording (Ctrl+Shift+R stops it and saves the recording)";
+        return false;
+    }
+    script_ = script;
+    lesson_.StartLesson(script_, now);
+    playing_ = true;
+    next_ = 0;
+    waiting_ = false;
+    marks_.clear();
+    caption_ = script_.title;
+    detail_.clear();
+    pressEndPosition_ = lesson_.UndoPosition();
+    backs_ = 0;
+    return true;
+}
+
+void LessonPlayer::Next(long now) {
+    if (!playing_) {
+        return;
+    }
+    if (waiting_) {
+        Finish(now);
+        return;
+    }
+    if (AtEnd()) {
+        if (const std::optional<LessonScript> after = BuiltInLessons::After(script_)) {
+            Start(*after, now);
+        }
+        return;
+    }
+    marks_.push_back({next_, lesson_.Here(), caption_, detail_});
+    pressEnd_ = script_.PressEnd(next_);
+    backs_ = 0;
+    // Each press shows its own caption, or none: never one the screen no longer matches.
+    caption_.clear();
+    detail_.clear();
+    Run(now);
+}
+
+bool LessonPlayer::Back(long now) {
+    if (!playing_ || marks_.empty()) {
+        return false;
+    }
+    const Mark mark = marks_.back();
+    marks_.pop_back();
+    waiting_ = false;
+    lesson_.GoBack(mark.moment, now);
+    next_ = mark.step;
+    caption_ = mark.caption;
+    detail_ = mark.detail;
+    pressEndPosition_ = lesson_.UndoPosition();
+    backs_ = 0;
+    return true;
+}
+
+bool LessonPlayer::Undo(long now) {
+    if (playing_ && !marks_.empty() && lesson_.UndoPosition() == pressEndPosition_) {
+        const long backs = backs_;
+        Back(now);
+        backs_ = backs + 1;
+        return true;
+    }
+    return lesson_.Undo(now);
+}
+
+bool LessonPlayer::Redo(long now) {
+    if (playing_ && backs_ > 0 && lesson_.UndoPosition() == pressEndPosition_) {
+        const long backs = backs_;
+        Next(now);
+        Finish(now);
+        backs_ = backs - 1;
+        return true;
+    }
+    return lesson_.Redo(now);
+}
+
+void LessonPlayer::Run(long now) {
+    RunSteps(now);
+    pressEndPosition_ = lesson_.UndoPosition();
+}
+
+void LessonPlayer::RunSteps(long now) {
+    using Kind = LessonScript::Step::Kind;
+    while (next_ < pressEnd_) {
+        const LessonScript::Step& step = script_.steps[next_++];
+        switch (step.kind) {
+        case Kind::Act:
+            lesson_.Act(step.action, now);
+            break;
+        case Kind::Undo:
+            lesson_.Undo(now);
+            break;
+        case Kind::Redo:
+            lesson_.Redo(now);
+            break;
+        case Kind::StepTicks:
+            lesson_.Step(static_cast<int>(step.ticks), now);
+            break;
+        case Kind::Caption:
+            if (!step.caption.empty()) {
+                caption_ = step.caption;
+                detail_ = step.detail;
+            }
+            break;
+        case Kind::Wait:
+            waiting_ = true;
+            wait_ = step;
+            waitFrom_ = lesson_.TickNumber();
+            if (WaitOver()) {
+                waiting_ = false;
+                continue;
+            }
+            return;
+        case Kind::Speed:
+            lesson_.SetSpeed(step.speed, now);
+            break;
+        case Kind::Highlight:
+            lesson_.CycleHighlight(now);
+            break;
+        case Kind::ShortestPaths:
+            lesson_.ShowShortestPaths(step.on, now);
+            break;
+        }
+    }
+}
+
+bool LessonPlayer::WaitOver() const {
+    const long waited = lesson_.TickNumber() - waitFrom_;
+    if (wait_.until == LessonScript::Step::Until::Ticks) {
+        return waited >= wait_.ticks;
+    }
+    // One tick at least: what an action owes (a triggered update) is found on the tick after it.
+    return (waited > 0 && lesson_.Quiet()) ||
+           waited >= kLongestQuietHops * PacketMotion::kArrivalTick;
+}
+
+void LessonPlayer::AfterTick(long now) {
+    if (waiting_ && WaitOver()) {
+        waiting_ = false;
+        Run(now);
+    }
+}
+
+void LessonPlayer::Finish(long now) {
+    while (waiting_) {
+        lesson_.RunTicks(1, now);
+        AfterTick(now);
+    }
+}
+
+void LessonPlayer::Settle(long now) {
+    if (waiting_ && !lesson_.Paused() && !lesson_.NextTick(now)) {
+        Finish(now);
+    }
+}
+
+bool LessonPlayer::CanGoOn() const {
+    return playing_ && (!AtEnd() || BuiltInLessons::After(script_).has_value());
+}
+
+std::string LessonPlayer::Progress() const {
+    std::string text = script_.title + ": ";
+    if (AtEnd()) {
+        const std::optional<LessonScript> after = BuiltInLessons::After(script_);
+        return text + "the end" + (after ? "; next, \"" + after->title + "\"" : std::string());
+    }
+    text += "step " + std::to_string(marks_.size()) + " of " + std::to_string(script_.Presses());
+    return waiting_ ? text + ", running" : text;
+}

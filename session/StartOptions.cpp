@@ -1,0 +1,131 @@
+#include "session/StartOptions.h"
+
+#include "app/MainForm.h"
+#include "app/RipControl.h"
+#include "app/Scenarios.h"
+#include "common/RandomSource.h"
+#include "session/BuiltInLessons.h"
+
+#include <algorithm>
+#include <charconv>
+
+std::string StartOptions::Set(std::string_view name, std::string_view value) {
+    const std::string quoted = "'" + std::string(value) + "'";
+    if (name == "scenario") {
+        scenario = std::string(value);
+        return "";
+    }
+    if (name == "seed") {
+        const std::optional<std::uint64_t> read = ReadSeed(value);
+        seed = read ? read : seed;
+        return read ? ""
+                    : "The seed must be a whole number from 0 to 18446744073709551615, not " +
+                          quoted + ".";
+    }
+    if (name == "rip") {
+        const std::optional<std::string> unknown = ReadRules(value, rip);
+        return unknown ? "No RIP rule is called '" + *unknown + "'; the rules are all, " +
+                             RuleNames() + "."
+                       : "";
+    }
+    if (name == "lesson") {
+        std::optional<LessonScript> named = BuiltInLessons::Named(std::string(value));
+        if (named) {
+            lesson = std::move(named);
+            return "";
+        }
+        return "No built-in lesson is called " + quoted +
+               ", and no file either; the lessons are:\n" + LessonTitles();
+    }
+    bool* const on = name == "fullscreen"  ? &fullScreen
+                     : name == "projector" ? &projector
+                                           : nullptr;
+    if (on == nullptr) {
+        return "No option is called '" + std::string(name) + "'.";
+    }
+    if (value != "" && value != "1" && value != "0") {
+        return "'" + std::string(name) + "' is on (1) or off (0), not " + quoted + ".";
+    }
+    *on = value != "0";
+    return "";
+}
+
+std::string StartOptions::RuleNames() {
+    std::string names;
+    for (const RipControl::RuleName& rule : RipControl::kRules) {
+        names += (names.empty() ? "" : ", ") + std::string(rule.option);
+    }
+    return names;
+}
+
+std::string StartOptions::LessonTitles() {
+    std::string titles;
+    for (const LessonScript& lesson : BuiltInLessons::All()) {
+        titles += lesson.title + "\n";
+    }
+    return titles;
+}
+
+std::optional<std::uint64_t> StartOptions::ReadSeed(std::string_view text) {
+    std::uint64_t seed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return seed;
+}
+
+std::optional<std::string> StartOptions::ReadRules(std::string_view text, RipSwitches& rules) {
+    RipSwitches read = rules;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        const std::string_view name = text.substr(0, comma);
+        bool known = name == "all";
+        for (const RipControl::RuleName& rule : RipControl::kRules) {
+            if (name == rule.option || name == "all") {
+                known = true;
+                RipControl::Switch(read, rule.rule, true);
+            }
+        }
+        if (!known) {
+            return std::string(name);
+        }
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(comma + 1);
+    }
+    rules = read;
+    return std::nullopt;
+}
+
+std::string StartOptions::Problem() const {
+    if (scenario && !Scenarios::Known(*scenario)) {
+        std::string names;
+        for (const char* name : Scenarios::kNames) {
+            names += std::string(names.empty() ? "" : ", ") + "\"" + name + "\"";
+        }
+        for (const char* name : Scenarios::kDemonstrations) {
+            names += ", \"" + std::string(name) + "\"";
+        }
+        return "No scenario is called \"" + *scenario + "\"; the scenarios are " + names;
+    }
+    return "";
+}
+
+void StartOptions::Start(MainForm& form, RandomSource& random) const {
+    form.Form_Load();
+    // Start-up draws no random number, so seeding after it is seeding in its place.
+    if (seed) {
+        random.Seed(*seed);
+    }
+    if (scenario) {
+        form.State().cmbSims.text = *scenario;
+        form.cmbSims_Click();
+    }
+    for (const RipControl::RuleName& rule : RipControl::kRules) {
+        if (RipControl::IsOn(rip, rule.rule)) {
+            form.Rip().Set(rule.rule, true);
+        }
+    }
+}

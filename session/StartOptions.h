@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/Demonstration.h"
+#include "files/LessonScript.h"
+#include "form/RipState.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class MainForm;
+class RandomSource;
+
+// How the lecturer asked the program to open, from its command line: a scenario to open in
+// instead of "Random 1", a fixed seed for the random source instead of the clock (so random and
+// flooding runs repeat from one lecture to the next), full screen, RIP's rules, a demonstration
+// or a lesson to open, and the projector look. With none given the program opens exactly as it
+// always does.
+struct StartOptions {
+    std::optional<std::string> scenario;
+    std::optional<std::uint64_t> seed;
+    bool fullScreen = false;
+    RipSwitches rip;                            // RIP's rules to switch on
+    std::optional<Demonstration> demonstration; // a demonstration to open, read from its file
+    std::optional<LessonScript> lesson;         // a lesson to start
+    bool projector = false;                     // the look for a hall's projector
+    std::vector<std::string> notes;             // for the log: what a file held that was ignored
+
+    // Takes one option as a command line or a page's address gives it, by its name without
+    // dashes, with its value: "scenario", "seed", "rip", "lesson" (a built-in lesson's title) and
+    // the switches "fullscreen" and "projector" (their value "", "1" or "0"). Returns what is
+    // wrong, as one sentence, and changes nothing then, or the empty text; a scenario is judged
+    // later, by Problem().
+    std::string Set(std::string_view name, std::string_view value);
+    // RIP's rules by the names Set takes: "infinity, periodic, ..., timeout-only".
+    static std::string RuleNames();
+    // The built-in lessons' titles, one a line.
+    static std::string LessonTitles();
+
+    // Reads a seed written as decimal digits only, the same in every locale.
+    static std::optional<std::uint64_t> ReadSeed(std::string_view text);
+    // Reads RIP's rules: "all", or names separated by commas ("infinity,hold-down"). Returns the
+    // first name it does not know (an empty one too, as in "" or "infinity,,periodic"), or none
+    // when every name is known.
+    static std::optional<std::string> ReadRules(std::string_view text, RipSwitches& rules);
+    // What is wrong with the options ("no scenario is called ..."), or the empty text.
+    std::string Problem() const;
+    // Start-up, then what the options ask for, as if the lecturer had picked the scenario and
+    // switched the rules on.
+    void Start(MainForm& form, RandomSource& random) const;
+};

@@ -1,0 +1,174 @@
+#include "desktop/CommandLine.h"
+#include "desktop/MainWindow.h"
+#include "desktop/Program.h"
+#include "support/Contrast.h"
+
+#include "app/MainForm.h"
+#include "common/Fields.h"
+#include "common/SeededRandom.h"
+#include "session/Lesson.h"
+#include "session/LessonPlayer.h"
+#include "support/FakePlatform.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CommandLine::Result Read(QStringList arguments) {
+    arguments.prepend(QStringLiteral("hopscape"));
+    return CommandLine::Read(arguments, QStringLiteral("1.0"));
+}
+
+} // namespace
+
+TEST(CommandLine, GoodOptionsOpenTheWindowAsAsked) {
+    const CommandLine::Result none = Read({});
+    EXPECT_EQ(none.exitCode, -1);
+    EXPECT_FALSE(none.options.scenario.has_value());
+    EXPECT_FALSE(none.options.seed.has_value());
+    EXPECT_FALSE(none.options.fullScreen);
+    const CommandLine::Result all =
+        Read({QStringLiteral("--scenario"), QStringLiteral("Three Routers"),
+              QStringLiteral("--seed=77"), QStringLiteral("--fullscreen")});
+    EXPECT_EQ(all.exitCode, -1);
+    EXPECT_EQ(all.options.scenario, "Three Routers");
+    EXPECT_EQ(all.options.seed, 77u);
+    EXPECT_TRUE(all.options.fullScreen);
+}
+
+TEST(CommandLine, HelpAndVersionPrintAndStop) {
+    const CommandLine::Result help = Read({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.message.contains(QStringLiteral("Usage: hopscape")));
+    EXPECT_TRUE(help.message.contains(QStringLiteral("--scenario <name>")));
+    EXPECT_TRUE(help.message.contains(QStringLiteral("--seed <n>")));
+    const CommandLine::Result version = Read({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.message, QStringLiteral("Pelko's Hopscape Demo 1.0\n"));
+}
+
+TEST(CommandLine, BadOptionsStopWithStatusTwoAndSayWhy) {
+    const struct {
+        QStringList arguments;
+        const char* says;
+    } cases[] = {
+        {{QStringLiteral("--bogus")}, "Unknown option 'bogus'"},
+        {{QStringLiteral("--scenario"), QStringLiteral("Nope")}, "No scenario is called \"Nope\""},
+        {{QStringLiteral("--scenario")}, "Missing value after '--scenario'"},
+        {{QStringLiteral("--seed"), QStringLiteral("-3")}, "The seed must be a whole number"},
+        {{QStringLiteral("stray")}, "Unexpected argument 'stray'"},
+        {{QStringLiteral("--rip"), QStringLiteral("infinity,sixteen")},
+         "No RIP rule is called 'sixteen'"},
+    };
+    for (const auto& c : cases) {
+        const CommandLine::Result result = Read(c.arguments);
+        EXPECT_EQ(result.exitCode, 2) << c.says;
+        EXPECT_TRUE(result.message.contains(QString::fromUtf8(c.says)))
+            << result.message.toStdString();
+    }
+}
+
+TEST(CommandLine, EveryScenarioCanBeOpened) {
+    for (const char* name : {"Random 1", "Random 1 No Reverse", "Flooding 1", "Example 1",
+                             "Three Routers", "Four Routers", "Everything"}) {
+        const CommandLine::Result result =
+            Read({QStringLiteral("--scenario"), QString::fromLatin1(name)});
+        EXPECT_EQ(result.exitCode, -1) << name << ": " << result.message.toStdString();
+        EXPECT_EQ(result.options.scenario, name);
+    }
+}
+
+// Files and lessons from the command line: the built-in lessons listed and started by name, a
+// demonstration file opened, and a file that cannot be opened stopping the program with one line
+// that names it and what is wrong.
+TEST(CommandLine, LessonsAndFilesFromTheCommandLine) {
+    const CommandLine::Result list = Read({QStringLiteral("--lessons")});
+    EXPECT_EQ(list.exitCode, 0);
+    EXPECT_EQ(list.message,
+              QStringLiteral("Example 1 converging\nCount to infinity\nSplit horizon's "
+                             "cure\nThree-router loop\nInfinity 16\nTriggered "
+                             "updates\nHold-down\n"));
+    const CommandLine::Result lesson = Read(
+        {QStringLiteral("--lesson"), QStringLiteral("Hold-down"), QStringLiteral("--projector")});
+    ASSERT_EQ(lesson.exitCode, -1) << lesson.message.toStdString();
+    ASSERT_TRUE(lesson.options.lesson.has_value());
+    EXPECT_EQ(lesson.options.lesson->scenario, "Hold-Down Delays Good News");
+    EXPECT_TRUE(lesson.options.projector);
+
+    QTemporaryDir dir;
+    const QString bad = dir.filePath(QStringLiteral("bad.json"));
+    QFile file(bad);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "hopscape-demonstration", "version": 7})");
+    file.close();
+    const CommandLine::Result opened = Read({QStringLiteral("--open"), bad});
+    EXPECT_EQ(opened.exitCode, 2);
+    EXPECT_EQ(opened.message, bad + QStringLiteral(": version: the file was written in version 7 "
+                                                   "of the format; this program reads version 1 "
+                                                   "and older\n"));
+    const CommandLine::Result missing =
+        Read({QStringLiteral("--lesson"), dir.filePath(QStringLiteral("none.json"))});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.message.startsWith(QStringLiteral("No built-in lesson is called")));
+}
+
+// The README's example lesson, written by hand, opens from the command line and plays through to
+// what its last caption says: C holds a at 4 through B.
+TEST(CommandLine, TheReadmesExampleLessonPlaysAsItsCaptionsSay) {
+    const CommandLine::Result read =
+        Read({QStringLiteral("--lesson"),
+              QStringLiteral(HOPSCAPE_DOCS "/count-to-infinity-by-hand.json")});
+    ASSERT_EQ(read.exitCode, -1) << read.message.toStdString();
+    FakePlatform platform;
+    SeededRandom random;
+    MainForm form{platform, random};
+    form.Form_Load();
+    Lesson lesson{form};
+    LessonPlayer player{lesson};
+    player.Start(*read.options.lesson, 0);
+    for (int press = 0; press < 20 && !player.AtEnd(); ++press) {
+        player.Next(0);
+        player.Finish(0);
+    }
+    EXPECT_EQ(player.Caption(), "C believed B's stale offer: a at 4 through B");
+    const RouteRow& row = form.State().RouterTable[2].Engine().Rows()[0];
+    EXPECT_EQ(TrimBlanks(row.cost), "4");
+    EXPECT_EQ(row.nextHop, "B");
+}
+
+// Opened with a lesson and the projector look, as a hall starts it: the look is the projector's,
+// and the caption strip stands under the drawing, never over it, in a window and in full screen,
+// its caption and step line in colours that stand out from the strip.
+TEST(CommandLine, AHallsStartShowsTheCaptionUnderTheDrawingInTheProjectorLook) {
+    const CommandLine::Result read = Read(
+        {QStringLiteral("--lesson"), QStringLiteral("Hold-down"), QStringLiteral("--projector")});
+    ASSERT_EQ(read.exitCode, -1);
+    FakePlatform platform;
+    Program program(read.options, QSize(1366, 768), &platform);
+    MainWindow& window = program.Window();
+    window.show();
+    EXPECT_TRUE(window.Demonstration().Projector());
+    const auto* strip = window.findChild<QWidget*>(QStringLiteral("CaptionStrip"));
+    ASSERT_NE(strip, nullptr);
+    for (const bool full : {false, true}) {
+        if (full) {
+            window.showFullScreen();
+            QCoreApplication::processEvents();
+        }
+        const QRect drawing = window.Transform().Rect(0, 0, 12330, 8745);
+        EXPECT_TRUE(strip->isVisible());
+        EXPECT_GE(strip->geometry().top(), drawing.bottom()) << "full screen " << full;
+        EXPECT_LE(strip->geometry().bottom(), window.height() - 1) << "full screen " << full;
+    }
+    const auto bgr = [](const QColor& c) { return c.blue() << 16 | c.green() << 8 | c.red(); };
+    const int back = bgr(strip->palette().color(QPalette::Window));
+    for (const char* label : {"Caption", "CaptionStep"}) {
+        const QWidget* text = window.findChild<QWidget*>(QString::fromLatin1(label));
+        EXPECT_GE(ContrastRatio(bgr(text->palette().color(QPalette::WindowText)), back), 4.5)
+            << label;
+    }
+}
