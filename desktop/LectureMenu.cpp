@@ -33,58 +33,6 @@ namespace {
 
 using Extras::Id;
 
-IdleTimer::Speed SpeedOf(Id id) {
-    switch (id) {
-    case Id::QuarterSpeed:
-        return IdleTimer::Speed::Quarter;
-    case Id::HalfSpeed:
-        return IdleTimer::Speed::Half;
-    case Id::DoubleSpeed:
-        return IdleTimer::Speed::Double;
-    default:
-        return IdleTimer::Speed::Normal;
-    }
-}
-
-// The RIP rule an extra switches, if it is one.
-std::optional<RipControl::Rule> RuleOf(Id id) {
-    using Rule = RipControl::Rule;
-    switch (id) {
-    case Id::Infinity16:
-        return Rule::Infinity;
-    case Id::PeriodicUpdates:
-        return Rule::Periodic;
-    case Id::TriggeredUpdates:
-        return Rule::Triggered;
-    case Id::HoldDown:
-        return Rule::HoldDown;
-    case Id::SimpleSplit:
-        return Rule::SimpleSplit;
-    case Id::TimeoutOnly:
-        return Rule::TimeoutOnly;
-    default:
-        return std::nullopt;
-    }
-}
-
-bool IsSpeed(Id id) {
-    return id == Id::QuarterSpeed || id == Id::HalfSpeed || id == Id::NormalSpeed ||
-           id == Id::DoubleSpeed;
-}
-
-// The entries after which the menu draws a separator.
-bool EndsGroup(Id id) {
-    return id == Id::DoubleSpeed || id == Id::StepHop || id == Id::Redo || id == Id::Log ||
-           id == Id::ShortestPaths || id == Id::HoldDownTime || id == Id::HoldDownDemo ||
-           id == Id::SavePicture || id == Id::SaveDemonstration || id == Id::RecordLesson ||
-           id == Id::ExportTables;
-}
-
-// Extras that are switched on and off, and show a tick while on.
-bool IsSwitch(Id id) {
-    return RuleOf(id) || id == Id::AllOfRip || id == Id::ShortestPaths;
-}
-
 Box ToBox(const QRect& r) {
     return {r.x(), r.y(), r.width(), r.height()};
 }
@@ -98,8 +46,9 @@ void CloseOnEscape(QWidget& second) {
 
 } // namespace
 
-LectureMenu::LectureMenu(Lesson& lesson, QWidget& window, const QElapsedTimer& clock)
-    : QObject(&window), lesson_(lesson), window_(window), clock_(clock) {
+LectureMenu::LectureMenu(::Lecture& lecture, QWidget& window, const QElapsedTimer& clock)
+    : QObject(&window), lecture_(lecture), lesson_(lecture.Demonstration()), window_(window),
+      clock_(clock) {
     auto* speeds = new QActionGroup(this);
     for (const Extras::Entry& entry : Extras::kEntries) {
         auto* action = new QAction(QString::fromUtf8(entry.name), &window);
@@ -108,15 +57,13 @@ LectureMenu::LectureMenu(Lesson& lesson, QWidget& window, const QElapsedTimer& c
             keys << QKeySequence(QString::fromLatin1(entry.otherKeys));
         }
         action->setShortcuts(keys);
-        action->setCheckable(IsSwitch(entry.id));
+        action->setCheckable(Extras::KindOf(entry.id) != Extras::Kind::Plain);
         // The keys act from the log and help windows too, a clicker's included.
         action->setShortcutContext(Qt::ApplicationShortcut);
         window.addAction(action);
         connect(action, &QAction::triggered, this, [this, id = entry.id] { Trigger(id); });
         actions_[entry.id] = action;
-        if (IsSpeed(entry.id)) {
-            action->setCheckable(true);
-            action->setChecked(entry.id == Id::NormalSpeed);
+        if (Extras::KindOf(entry.id) == Extras::Kind::Speed) {
             speeds->addAction(action);
         }
     }
@@ -135,7 +82,7 @@ QMenu* LectureMenu::Menu() {
                     menu_->addMenu(menu);
                 }
             }
-            if (EndsGroup(entry.id)) {
+            if (Extras::EndsGroup(entry.id)) {
                 menu_->addSeparator();
             }
         }
@@ -190,21 +137,15 @@ void LectureMenu::Popup(const QPoint& globalPosition) {
 }
 
 void LectureMenu::Refresh() {
-    actions_.at(Id::Highlight)
-        ->setText(QStringLiteral("Highlight changed rows (now %1)")
-                      .arg(QString::fromLatin1(ChangeLog::Name(lesson_.CurrentHighlight()))));
-    actions_.at(Id::Undo)->setEnabled(lesson_.CanUndo());
-    actions_.at(Id::Redo)->setEnabled(lesson_.CanRedo());
     for (const Extras::Entry& entry : Extras::kEntries) {
-        if (const std::optional<RipControl::Rule> rule = RuleOf(entry.id)) {
-            actions_.at(entry.id)->setChecked(lesson_.RuleOn(*rule));
+        const ::Lecture::ExtraState state = lecture_.Extra(entry.id);
+        QAction* action = actions_.at(entry.id);
+        action->setText(QString::fromStdString(state.label));
+        action->setEnabled(state.enabled);
+        if (action->isCheckable()) {
+            action->setChecked(state.checked);
         }
     }
-    actions_.at(Id::AllOfRip)->setChecked(AllRulesOn());
-    actions_.at(Id::ShortestPaths)->setChecked(lesson_.ShortestPathsShown());
-    actions_.at(Id::HoldDownTime)
-        ->setText(
-            QStringLiteral("RIP: hold-down time (now %1 s)...").arg(lesson_.HoldDownSeconds()));
     if (log_ != nullptr && log_->isVisible()) {
         log_->Show(lesson_.LogLines(), lesson_.LogLinesDropped());
     }
@@ -261,80 +202,36 @@ void LectureMenu::ToggleLog() {
 }
 
 void LectureMenu::Trigger(Id id) {
-    const long now = clock_.elapsed();
-    switch (id) {
-    case Id::QuarterSpeed:
-    case Id::HalfSpeed:
-    case Id::NormalSpeed:
-    case Id::DoubleSpeed:
-        lesson_.SetSpeed(SpeedOf(id), now);
-        break;
-    case Id::StepTick:
-        lesson_.Step(1, now);
-        break;
-    case Id::StepHop:
-        lesson_.Step(PacketMotion::kArrivalTick, now);
-        break;
-    case Id::Highlight:
-        lesson_.CycleHighlight(now);
-        break;
-    case Id::Log:
+    using Job = ::Lecture::Job;
+    const Job job = lecture_.Do(id, clock_.elapsed());
+    switch (job) {
+    case Job::ToggleLog:
         ToggleLog();
         break;
-    case Id::CopyPicture:
+    case Job::CopyPicture:
         // Twice the window's size: sharp on a slide.
         QGuiApplication::clipboard()->setImage(Picture::Bitmap(window_, 2.0));
         break;
-    case Id::SavePicture:
+    case Job::SavePicture:
         AskAndSavePicture();
         break;
-    case Id::EnterFullScreen:
+    case Job::EnterFullScreen:
         window_.showFullScreen();
         break;
-    case Id::BlackScreen:
-        Black()->Cover();
-        break;
-    case Id::FullScreen:
+    case Job::ToggleFullScreen:
         window_.isFullScreen() ? window_.showNormal() : window_.showFullScreen();
         break;
-    case Id::ShortestPaths:
-        lesson_.ShowShortestPaths(!lesson_.ShortestPathsShown(), now);
+    case Job::BlackScreen:
+        Black()->Cover();
         break;
-    case Id::AllOfRip:
-        lesson_.SetAllRules(!AllRulesOn(), now);
-        break;
-    case Id::HoldDownTime:
+    case Job::AskHoldDownTime:
         AskHoldDownTime();
         break;
-    case Id::ThreeRouterLoop:
-        lesson_.Act(Action::Choose(Scenarios::kDemonstrations[0]), now);
-        break;
-    case Id::HoldDownDemo:
-        lesson_.Act(Action::Choose(Scenarios::kDemonstrations[1]), now);
-        break;
-    case Id::Infinity16:
-    case Id::PeriodicUpdates:
-    case Id::TriggeredUpdates:
-    case Id::HoldDown:
-    case Id::SimpleSplit:
-    case Id::TimeoutOnly:
-        lesson_.SetRule(*RuleOf(id), !lesson_.RuleOn(*RuleOf(id)), now);
-        break;
-    case Id::Help:
+    case Job::Help:
         ShowBeside(*Help());
         break;
-    case Id::OpenFile:
-    case Id::SaveDemonstration:
-    case Id::NextStep:
-    case Id::PreviousStep:
-    case Id::EndLesson:
-    case Id::RecordLesson:
-    case Id::ExportLog:
-    case Id::ExportTables:
-    case Id::Projector:
-    case Id::Undo:
-    case Id::Redo:
-        emit Other(id);
+    default:
+        emit Other(job);
         break;
     }
     emit Changed();
@@ -355,15 +252,6 @@ bool LectureMenu::SavePicture(const QString& typed, PictureFile::Format format, 
     box.setObjectName(QStringLiteral("PictureNotSaved"));
     box.exec();
     return false;
-}
-
-bool LectureMenu::AllRulesOn() const {
-    for (const RipControl::RuleName& rule : RipControl::kRules) {
-        if (!lesson_.RuleOn(rule.rule)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 void LectureMenu::AskHoldDownTime() {

@@ -2,6 +2,7 @@
 
 #include "files/PictureFile.h"
 #include "session/Extras.h"
+#include "session/Lecture.h"
 
 #include <QObject>
 #include <QPoint>
@@ -20,18 +21,19 @@ class QWidget;
 
 // The lecturer's extras on the screen: one action per extra with its keys, which act from every
 // window of the program; the context menu that lists them all; the help window (F1) with the
-// same list; and the log window. It maps keys and menu entries onto the lesson, whose rules they
-// are, and says when the lesson changed. Esc closes the log and help windows.
+// same list; and the log window. It hands keys and menu entries to the lecture, whose rules they
+// are, does the windows' part of what the lecture leaves to it, and says when the lecture
+// changed. Esc closes the log and help windows.
 class LectureMenu : public QObject {
     Q_OBJECT
 
 public:
     // `window` is the main window; `clock` tells the time handed to the lesson.
-    LectureMenu(Lesson& lesson, QWidget& window, const QElapsedTimer& clock);
+    LectureMenu(::Lecture& lecture, QWidget& window, const QElapsedTimer& clock);
 
     void Popup(const QPoint& globalPosition);
-    // Keeps what the extras show up to date: the log window's lines, the highlight entry and
-    // whether undo and redo can be chosen.
+    // Keeps what the extras show up to date: each entry's label, tick and whether it can be
+    // chosen, as the lecture says, and the log window's lines.
     void Refresh();
 
     // The menu, the log window and the help window are made when first wanted.
@@ -55,18 +57,19 @@ public:
 signals:
     // The lesson changed: the window shows it anew and sets its timer.
     void Changed();
-    // An extra of files and lessons was chosen, which LessonControls carries out.
-    void Other(Extras::Id id);
+    // An extra was chosen whose part that is left is files and lessons', which LessonControls
+    // carries out (None: only the caption strip may have changed).
+    void Other(::Lecture::Job job);
 
 private:
     void Trigger(Extras::Id id);
     void AskAndSavePicture();
     void AskHoldDownTime();
-    bool AllRulesOn() const;
     // Opens a second window wholly on the main window's screen, beside it where there is room.
     void ShowBeside(QWidget& second);
     void ToggleLog();
 
+    ::Lecture& lecture_;
     Lesson& lesson_;
     QWidget& window_;
     const QElapsedTimer& clock_;

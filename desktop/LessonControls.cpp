@@ -59,70 +59,40 @@ QMenu* LessonControls::LessonsMenu() {
     return lessons_;
 }
 
-void LessonControls::Trigger(Id id) {
-    const long now = clock_.elapsed();
-    switch (id) {
-    case Id::OpenFile:
+void LessonControls::Trigger(::Lecture::Job job) {
+    using Job = ::Lecture::Job;
+    switch (job) {
+    case Job::AskOpen:
         AskAndOpen();
         break;
-    case Id::SaveDemonstration:
+    case Job::AskSaveDemonstration:
         AskAndSave(QStringLiteral("Save the demonstration"), QStringLiteral("demonstration.json"),
                    kFilesFilter, ".json", &LessonControls::SaveDemonstration);
         break;
-    case Id::NextStep:
-        player_.Next(now);
+    case Job::AskSaveRecording:
+        AskAndSave(QStringLiteral("Save the recorded lesson"), QStringLiteral("lesson.json"),
+                   kFilesFilter, ".json", &LessonControls::SaveRecording);
         break;
-    case Id::Undo:
-        player_.Undo(now);
-        break;
-    case Id::Redo:
-        player_.Redo(now);
-        break;
-    case Id::PreviousStep:
-        player_.Back(now);
-        break;
-    case Id::EndLesson:
-        EndLesson();
-        break;
-    case Id::RecordLesson:
-        if (!lesson_.Recording()) {
-            player_.Record(now);
-            emit Changed();
-        } else {
-            AskAndSave(QStringLiteral("Save the recorded lesson"), QStringLiteral("lesson.json"),
-                       kFilesFilter, ".json", &LessonControls::SaveRecording);
-        }
-        break;
-    case Id::ExportLog:
+    case Job::AskExportLog:
         AskAndSave(QStringLiteral("Export the message log"), QStringLiteral("log.txt"),
                    QStringLiteral("Text (*.txt)"), ".txt", &LessonControls::ExportLog);
         break;
-    case Id::ExportTables:
+    case Job::AskExportTables:
         AskAndSave(QStringLiteral("Export the tables"), QStringLiteral("tables.csv"),
                    QStringLiteral("Comma-separated values (*.csv)"), ".csv",
                    &LessonControls::ExportTables);
         break;
-    case Id::Projector:
-        lesson_.SetProjector(!lesson_.Projector());
+    case Job::LookChanged:
         emit LookChanged();
         break;
     default:
         break;
     }
-    Refresh();
     emit CaptionChanged();
 }
 
 void LessonControls::Refresh() {
-    const bool playing = player_.Playing();
-    menu_.Action(Id::NextStep)->setEnabled(player_.CanGoOn());
-    menu_.Action(Id::PreviousStep)->setEnabled(playing && player_.Position() > 0);
-    menu_.Action(Id::EndLesson)->setEnabled(playing);
-    menu_.Action(Id::RecordLesson)
-        ->setText(lesson_.Recording() ? QStringLiteral("Stop recording")
-                                      : QStringLiteral("Record lesson"));
-    menu_.Action(Id::Projector)->setCheckable(true);
-    menu_.Action(Id::Projector)->setChecked(lesson_.Projector());
+    menu_.Refresh();
 }
 
 void LessonControls::StartLesson(const LessonScript& script) {

@@ -51,7 +51,8 @@ signals:
     void LookChanged();
 
 private:
-    void Trigger(Extras::Id id);
+    // Carries out what an extra left to files and lessons.
+    void Trigger(::Lecture::Job job);
     void AskAndOpen();
     void AskAndSave(const QString& title, const QString& name, const QString& filter,
                     const char* extension, bool (LessonControls::*save)(const QString&));

@@ -43,7 +43,7 @@ MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
     frameTimer_->setObjectName(QStringLiteral("FrameTimer"));
     frameTimer_->setSingleShot(true);
     connect(frameTimer_, &QTimer::timeout, this, &MainWindow::RefreshFrames);
-    extras_ = new LectureMenu(lesson_, *this, clock_);
+    extras_ = new LectureMenu(lecture_, *this, clock_);
     corner_ = new Corner(*this, *extras_->Action(Extras::Id::Help));
     connect(extras_, &LectureMenu::Changed, this, &MainWindow::Sync);
     strip_ = new CaptionStrip(this);

@@ -4,6 +4,35 @@
 
 namespace Extras {
 
+Kind KindOf(Id id) {
+    switch (id) {
+    case Id::QuarterSpeed:
+    case Id::HalfSpeed:
+    case Id::NormalSpeed:
+    case Id::DoubleSpeed:
+        return Kind::Speed;
+    case Id::ShortestPaths:
+    case Id::AllOfRip:
+    case Id::Infinity16:
+    case Id::PeriodicUpdates:
+    case Id::TriggeredUpdates:
+    case Id::HoldDown:
+    case Id::SimpleSplit:
+    case Id::TimeoutOnly:
+    case Id::Projector:
+        return Kind::Switch;
+    default:
+        return Kind::Plain;
+    }
+}
+
+bool EndsGroup(Id id) {
+    return id == Id::DoubleSpeed || id == Id::StepHop || id == Id::Redo || id == Id::Log ||
+           id == Id::ShortestPaths || id == Id::HoldDownTime || id == Id::HoldDownDemo ||
+           id == Id::SavePicture || id == Id::SaveDemonstration || id == Id::RecordLesson ||
+           id == Id::ExportTables;
+}
+
 std::string HelpText() {
     std::string text =
         "What the window shows\n"

@@ -98,6 +98,13 @@ inline constexpr std::array<Entry, 36> kEntries{{
     {Id::Help, "This list", "F1"},
 }};
 
+// How an extra stands in a menu: switched on and off with a tick, one of the speeds of which one
+// is chosen, or done each time.
+enum class Kind { Switch, Speed, Plain };
+Kind KindOf(Id id);
+// Whether the menu draws a separator after the extra.
+bool EndsGroup(Id id);
+
 // The list as the help window shows it, one extra a line: "Ctrl+1 - Quarter speed".
 std::string HelpText();
 

@@ -2,7 +2,9 @@
 
 #include "app/Convergence.h"
 #include "app/RipControl.h"
+#include "app/Scenarios.h"
 #include "form/FormState.h"
+#include "packets/PacketMotion.h"
 
 Lecture::Next Lecture::Tick(long now) {
     Next next;
@@ -36,6 +38,196 @@ Lecture::Next Lecture::Settle(long now) {
 std::optional<long> Lecture::Frames(long now) {
     demonstration_.RefreshFrames(now);
     return demonstration_.NextFrameChange(now);
+}
+
+namespace {
+
+using Extras::Id;
+
+IdleTimer::Speed SpeedOf(Id id) {
+    switch (id) {
+    case Id::QuarterSpeed:
+        return IdleTimer::Speed::Quarter;
+    case Id::HalfSpeed:
+        return IdleTimer::Speed::Half;
+    case Id::DoubleSpeed:
+        return IdleTimer::Speed::Double;
+    default:
+        return IdleTimer::Speed::Normal;
+    }
+}
+
+// The RIP rule an extra switches, if it is one.
+std::optional<RipControl::Rule> RuleOf(Id id) {
+    using Rule = RipControl::Rule;
+    switch (id) {
+    case Id::Infinity16:
+        return Rule::Infinity;
+    case Id::PeriodicUpdates:
+        return Rule::Periodic;
+    case Id::TriggeredUpdates:
+        return Rule::Triggered;
+    case Id::HoldDown:
+        return Rule::HoldDown;
+    case Id::SimpleSplit:
+        return Rule::SimpleSplit;
+    case Id::TimeoutOnly:
+        return Rule::TimeoutOnly;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+Lecture::Job Lecture::Do(Extras::Id id, long now) {
+    Lesson& lesson = demonstration_;
+    if (Extras::KindOf(id) == Extras::Kind::Speed) {
+        lesson.SetSpeed(SpeedOf(id), now);
+        return Job::None;
+    }
+    if (const std::optional<RipControl::Rule> rule = RuleOf(id)) {
+        lesson.SetRule(*rule, !lesson.RuleOn(*rule), now);
+        return Job::None;
+    }
+    switch (id) {
+    case Id::StepTick:
+        lesson.Step(1, now);
+        break;
+    case Id::StepHop:
+        lesson.Step(PacketMotion::kArrivalTick, now);
+        break;
+    case Id::Highlight:
+        lesson.CycleHighlight(now);
+        break;
+    case Id::ShortestPaths:
+        lesson.ShowShortestPaths(!lesson.ShortestPathsShown(), now);
+        break;
+    case Id::AllOfRip:
+        lesson.SetAllRules(!AllRulesOn(), now);
+        break;
+    case Id::ThreeRouterLoop:
+        lesson.Act(Action::Choose(Scenarios::kDemonstrations[0]), now);
+        break;
+    case Id::HoldDownDemo:
+        lesson.Act(Action::Choose(Scenarios::kDemonstrations[1]), now);
+        break;
+    case Id::Undo:
+        player_.Undo(now);
+        break;
+    case Id::Redo:
+        player_.Redo(now);
+        break;
+    case Id::NextStep:
+        player_.Next(now);
+        break;
+    case Id::PreviousStep:
+        player_.Back(now);
+        break;
+    case Id::EndLesson:
+        player_.Stop();
+        break;
+    case Id::RecordLesson:
+        if (lesson.Recording()) {
+            return Job::AskSaveRecording;
+        }
+        player_.Record(now);
+        break;
+    case Id::Projector:
+        lesson.SetProjector(!lesson.Projector());
+        return Job::LookChanged;
+    case Id::Log:
+        return Job::ToggleLog;
+    case Id::CopyPicture:
+        return Job::CopyPicture;
+    case Id::SavePicture:
+        return Job::SavePicture;
+    case Id::EnterFullScreen:
+        return Job::EnterFullScreen;
+    case Id::FullScreen:
+        return Job::ToggleFullScreen;
+    case Id::BlackScreen:
+        return Job::BlackScreen;
+    case Id::HoldDownTime:
+        return Job::AskHoldDownTime;
+    case Id::Help:
+        return Job::Help;
+    case Id::OpenFile:
+        return Job::AskOpen;
+    case Id::SaveDemonstration:
+        return Job::AskSaveDemonstration;
+    case Id::ExportLog:
+        return Job::AskExportLog;
+    case Id::ExportTables:
+        return Job::AskExportTables;
+    default:
+        break;
+    }
+    return Job::None;
+}
+
+Lecture::ExtraState Lecture::Extra(Extras::Id id) const {
+    const Lesson& lesson = demonstration_;
+    ExtraState state;
+    for (const Extras::Entry& entry : Extras::kEntries) {
+        if (entry.id == id) {
+            state.label = entry.name;
+        }
+    }
+    if (Extras::KindOf(id) == Extras::Kind::Speed) {
+        state.checked = lesson.CurrentSpeed() == SpeedOf(id);
+    } else if (const std::optional<RipControl::Rule> rule = RuleOf(id)) {
+        state.checked = lesson.RuleOn(*rule);
+    }
+    switch (id) {
+    case Id::Highlight:
+        state.label = std::string("Highlight changed rows (now ") +
+                      ChangeLog::Name(lesson.CurrentHighlight()) + ")";
+        break;
+    case Id::HoldDownTime:
+        state.label =
+            "RIP: hold-down time (now " + std::to_string(lesson.HoldDownSeconds()) + " s)...";
+        break;
+    case Id::RecordLesson:
+        state.label = lesson.Recording() ? "Stop recording" : "Record lesson";
+        break;
+    case Id::Undo:
+        state.enabled = lesson.CanUndo();
+        break;
+    case Id::Redo:
+        state.enabled = lesson.CanRedo();
+        break;
+    case Id::NextStep:
+        state.enabled = player_.CanGoOn();
+        break;
+    case Id::PreviousStep:
+        state.enabled = player_.Playing() && player_.Position() > 0;
+        break;
+    case Id::EndLesson:
+        state.enabled = player_.Playing();
+        break;
+    case Id::AllOfRip:
+        state.checked = AllRulesOn();
+        break;
+    case Id::ShortestPaths:
+        state.checked = lesson.ShortestPathsShown();
+        break;
+    case Id::Projector:
+        state.checked = lesson.Projector();
+        break;
+    default:
+        break;
+    }
+    return state;
+}
+
+bool Lecture::AllRulesOn() const {
+    for (const RipControl::RuleName& rule : RipControl::kRules) {
+        if (!demonstration_.RuleOn(rule.rule)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 Lecture::Strip Lecture::CaptionStrip() const {

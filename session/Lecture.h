@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/Extras.h"
 #include "session/Lesson.h"
 #include "session/LessonPlayer.h"
 
@@ -34,6 +35,35 @@ public:
     // The frame timer fired: framed rows whose time is up clear.
     std::optional<long> Frames(long now);
 
+    // What an extra leaves to the front end once the lecture has done its own part: a window,
+    // a dialogue, the clipboard, the screen; None where the lecture did all of it.
+    enum class Job {
+        None,
+        ToggleLog,
+        CopyPicture,
+        SavePicture,
+        EnterFullScreen,
+        ToggleFullScreen,
+        BlackScreen,
+        AskHoldDownTime,
+        Help,
+        AskOpen,
+        AskSaveDemonstration,
+        AskSaveRecording,
+        AskExportLog,
+        AskExportTables,
+        LookChanged,
+    };
+    Job Do(Extras::Id id, long now);
+    // How an extra reads in a menu as the lecture stands: its label ("Highlight changed rows (now
+    // off)"), whether a switch is on or the speed chosen, and whether it can be used.
+    struct ExtraState {
+        std::string label;
+        bool checked = false;
+        bool enabled = true;
+    };
+    ExtraState Extra(Extras::Id id) const;
+
     // The strip under the drawing: a lesson's caption, or how much a recording holds.
     struct Strip {
         bool shown = false;
@@ -54,6 +84,8 @@ public:
     Meter Corner() const;
 
 private:
+    bool AllRulesOn() const;
+
     Lesson& demonstration_;
     LessonPlayer player_;
 };

@@ -95,3 +95,59 @@ TEST(Lecture, TheStripAndTheCornerSayWhereTheLectureStands) {
     EXPECT_EQ(corner.state, "Not converged");
     EXPECT_EQ(corner.since, "0 tables since a table last changed");
 }
+
+// The extras as a menu shows them and what each leaves to the front end, in the order a
+// lecturer would meet them.
+TEST(Lecture, ExtrasDoTheirPartAndSayWhatIsLeft) {
+    using Extras::Id;
+    using Job = Lecture::Job;
+    Hall hall;
+    Lecture& lecture = hall.lecture;
+    EXPECT_EQ(lecture.Extra(Id::Highlight).label, "Highlight changed rows (now off)");
+    EXPECT_EQ(lecture.Extra(Id::HoldDownTime).label, "RIP: hold-down time (now 180 s)...");
+    EXPECT_EQ(lecture.Extra(Id::RecordLesson).label, "Record lesson");
+    EXPECT_EQ(lecture.Extra(Id::QuarterSpeed).label, "Quarter speed");
+    EXPECT_TRUE(lecture.Extra(Id::NormalSpeed).checked);
+    EXPECT_FALSE(lecture.Extra(Id::Undo).enabled);
+    EXPECT_FALSE(lecture.Extra(Id::NextStep).enabled) << "no lesson plays";
+
+    EXPECT_EQ(lecture.Do(Id::QuarterSpeed, 0), Job::None);
+    EXPECT_TRUE(lecture.Extra(Id::QuarterSpeed).checked);
+    EXPECT_FALSE(lecture.Extra(Id::NormalSpeed).checked);
+    EXPECT_EQ(lecture.Do(Id::Highlight, 0), Job::None);
+    EXPECT_EQ(lecture.Extra(Id::Highlight).label,
+              "Highlight changed rows (now until the next tick)");
+    EXPECT_EQ(lecture.Do(Id::HoldDown, 0), Job::None);
+    EXPECT_TRUE(lecture.Extra(Id::HoldDown).checked);
+    EXPECT_FALSE(lecture.Extra(Id::AllOfRip).checked);
+    EXPECT_EQ(lecture.Do(Id::AllOfRip, 0), Job::None);
+    EXPECT_TRUE(lecture.Extra(Id::Infinity16).checked && lecture.Extra(Id::AllOfRip).checked);
+    EXPECT_TRUE(lecture.Extra(Id::Undo).enabled);
+    EXPECT_EQ(lecture.Do(Id::Undo, 0), Job::None);
+    EXPECT_FALSE(lecture.Extra(Id::Infinity16).checked) << "undone";
+
+    EXPECT_EQ(lecture.Do(Id::RecordLesson, 0), Job::None);
+    EXPECT_EQ(lecture.Extra(Id::RecordLesson).label, "Stop recording");
+    EXPECT_EQ(lecture.Do(Id::RecordLesson, 0), Job::AskSaveRecording);
+    EXPECT_EQ(lecture.Do(Id::Projector, 0), Job::LookChanged);
+    EXPECT_TRUE(lecture.Extra(Id::Projector).checked);
+    EXPECT_EQ(lecture.Do(Id::ThreeRouterLoop, 0), Job::None);
+    EXPECT_EQ(hall.form.State().cmbSims.text, "Three-Router Loop");
+    const std::pair<Id, Job> left[] = {
+        {Id::Log, Job::ToggleLog},
+        {Id::CopyPicture, Job::CopyPicture},
+        {Id::SavePicture, Job::SavePicture},
+        {Id::FullScreen, Job::ToggleFullScreen},
+        {Id::EnterFullScreen, Job::EnterFullScreen},
+        {Id::BlackScreen, Job::BlackScreen},
+        {Id::HoldDownTime, Job::AskHoldDownTime},
+        {Id::Help, Job::Help},
+        {Id::OpenFile, Job::AskOpen},
+        {Id::SaveDemonstration, Job::AskSaveDemonstration},
+        {Id::ExportLog, Job::AskExportLog},
+        {Id::ExportTables, Job::AskExportTables},
+    };
+    for (const auto& [id, job] : left) {
+        EXPECT_EQ(lecture.Do(id, 0), job) << static_cast<int>(id);
+    }
+}
