@@ -137,13 +137,19 @@ void LectureMenu::Popup(const QPoint& globalPosition) {
 }
 
 void LectureMenu::Refresh() {
+    // Called after every tick: a label is only made anew when it changed. A checked entry is
+    // compared with the action itself, which Qt ticks on a click before the lecture decides.
     for (const Extras::Entry& entry : Extras::kEntries) {
-        const ::Lecture::ExtraState state = lecture_.Extra(entry.id);
+        ::Lecture::ExtraState state = lecture_.Extra(entry.id);
         QAction* action = actions_.at(entry.id);
-        action->setText(QString::fromStdString(state.label));
-        action->setEnabled(state.enabled);
-        if (action->isCheckable()) {
+        if (action->isCheckable() && action->isChecked() != state.checked) {
             action->setChecked(state.checked);
+        }
+        ::Lecture::ExtraState& shown = shown_[static_cast<std::size_t>(entry.id)];
+        if (state.label != shown.label || state.enabled != shown.enabled) {
+            shown = std::move(state);
+            action->setText(QString::fromStdString(shown.label));
+            action->setEnabled(shown.enabled);
         }
     }
     if (log_ != nullptr && log_->isVisible()) {

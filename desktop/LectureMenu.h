@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPoint>
 
+#include <array>
 #include <map>
 #include <utility>
 #include <vector>
@@ -75,6 +76,7 @@ private:
     const QElapsedTimer& clock_;
     QMenu* menu_ = nullptr;
     std::map<Extras::Id, QAction*> actions_;
+    std::array<::Lecture::ExtraState, Extras::kEntries.size()> shown_{}; // as the actions show
     LogWindow* log_ = nullptr;
     BlackScreen* black_ = nullptr;
     QWidget* help_ = nullptr;

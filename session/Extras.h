@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 // The lecturer's extras, with the keys that reach them: the one list the window's context menu
@@ -104,6 +105,17 @@ enum class Kind { Switch, Speed, Plain };
 Kind KindOf(Id id);
 // Whether the menu draws a separator after the extra.
 bool EndsGroup(Id id);
+
+// The table lists every extra once, in the order of Id.
+inline constexpr bool InOrder() {
+    for (std::size_t k = 0; k < kEntries.size(); ++k) {
+        if (static_cast<std::size_t>(kEntries[k].id) != k) {
+            return false;
+        }
+    }
+    return kEntries.size() == static_cast<std::size_t>(Id::Help) + 1;
+}
+static_assert(InOrder(), "kEntries lists the extras in the order of Id");
 
 // The list as the help window shows it, one extra a line: "Ctrl+1 - Quarter speed".
 std::string HelpText();

@@ -169,11 +169,7 @@ Lecture::Job Lecture::Do(Extras::Id id, long now) {
 Lecture::ExtraState Lecture::Extra(Extras::Id id) const {
     const Lesson& lesson = demonstration_;
     ExtraState state;
-    for (const Extras::Entry& entry : Extras::kEntries) {
-        if (entry.id == id) {
-            state.label = entry.name;
-        }
-    }
+    state.label = Extras::kEntries[static_cast<std::size_t>(id)].name;
     if (Extras::KindOf(id) == Extras::Kind::Speed) {
         state.checked = lesson.CurrentSpeed() == SpeedOf(id);
     } else if (const std::optional<RipControl::Rule> rule = RuleOf(id)) {

@@ -61,6 +61,7 @@ public:
         std::string label;
         bool checked = false;
         bool enabled = true;
+        bool operator==(const ExtraState&) const = default;
     };
     ExtraState Extra(Extras::Id id) const;
 
