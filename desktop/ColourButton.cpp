@@ -1,5 +1,8 @@
 #include "desktop/ColourButton.h"
 
+#include "common/Colours.h"
+#include "desktop/TwipsTransform.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOption>
@@ -96,14 +99,14 @@ void ColourButton::paintEvent(QPaintEvent*) {
     const bool focusMark = (option.state & QStyle::State_HasFocus) != 0 &&
                            (option.state & QStyle::State_KeyboardFocusChange) != 0;
     QPainter painter(this);
-    painter.fillRect(rect(), isDown() ? colour_.darker(115) : colour_);
+    painter.fillRect(rect(), isDown() ? colour_.darker(Colours::kPressedShade) : colour_);
     if (focusMark) {
         const int pen = qMax(2, qMin(width(), height()) / 12);
         painter.setPen(QPen(palette().color(QPalette::Highlight), pen, Qt::SolidLine, Qt::SquareCap,
                             Qt::MiterJoin));
         painter.drawRect(QRectF(rect()).adjusted(pen / 2.0, pen / 2.0, -pen / 2.0, -pen / 2.0));
     } else {
-        painter.setPen(QColor(0x80, 0x80, 0x80));
+        painter.setPen(ToQColor(Colours::kButtonBorder));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     if (!text().isEmpty()) {

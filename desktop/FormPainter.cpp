@@ -44,7 +44,7 @@ void DrawLabel(QPainter& painter, const TwipsTransform& t, const LabelControl& l
     if (!label.transparent) {
         painter.fillRect(box, ToQColor(Colours::kForm));
     }
-    painter.setPen(Qt::black);
+    painter.setPen(ToQColor(Colours::kText));
     if (heavy) {
         QFont font =
             t.Font(std::max(label.fontPoints, PanelLayout::kProjectorLook.rowPoints), true);

@@ -3,6 +3,7 @@
 #include <QHelpEvent>
 #include <QToolTip>
 
+#include "common/Colours.h"
 #include "common/Letters.h"
 #include "router/PanelLayout.h"
 #include "router/RouterPanel.h"
@@ -253,7 +254,7 @@ void RouterTable::paintEvent(QPaintEvent* event) {
     const QRect area = event->rect();
     painter.fillRect(area, background);
     painter.setFont(rowFont_);
-    painter.setPen(Qt::black);
+    painter.setPen(ToQColor(Colours::kText));
 
     const auto text = [&](Box box, const std::string& caption, Qt::Alignment align) {
         QRectF place = local.RectF(box.left, box.top, box.width, box.height);
@@ -288,7 +289,7 @@ void RouterTable::paintEvent(QPaintEvent* event) {
 
     const auto& rows = panel_.Engine().Rows();
     PaintFrames(painter, local);
-    painter.setPen(QPen(Qt::black, std::max(1.0, local.PenWidth(1))));
+    painter.setPen(QPen(ToQColor(Colours::kText), std::max(1.0, local.PenWidth(1))));
     for (int k = 0; k < Router::kRows; ++k) {
         if (!rows[k].shown || !area.intersects(RowArea(k))) {
             continue;
