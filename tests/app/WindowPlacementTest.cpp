@@ -1,5 +1,5 @@
-#include "app/DrawingFit.h"
 #include "app/WindowPlacement.h"
+#include "app/DrawingFit.h"
 
 #include <gtest/gtest.h>
 
