@@ -24,6 +24,7 @@ public:
 
     void ShowCaptionStrip(bool shown) { captionStrip_ = shown; }
     void ShowMagnifiedStrip(bool shown) { magnifiedStrip_ = shown; }
+    bool CaptionStrip() const { return captionStrip_; }
     bool MagnifiedStrip() const { return magnifiedStrip_; }
 
     // Twips across and down, strips included.

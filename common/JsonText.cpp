@@ -1,6 +1,5 @@
 #include "common/JsonText.h"
 
-#include "common/JsonWriter.h"
 #include "common/NumberText.h"
 
 #include <cstdint>
@@ -174,35 +173,37 @@ private:
     }
 
     bool Number(JsonValue& value) {
+        // Takes what may belong to a number; the number reader judges whether it is one.
         const std::size_t start = at_;
-        const auto digits = [&] {
-            const std::size_t from = at_;
-            while (at_ < text_.size() && text_[at_] >= '0' && text_[at_] <= '9') {
+        const auto take = [&](std::string_view these) {
+            while (at_ < text_.size() && these.find(text_[at_]) != std::string_view::npos) {
                 ++at_;
             }
-            return at_ - from;
         };
         if (at_ < text_.size() && text_[at_] == '-') {
             ++at_;
         }
-        std::size_t mantissa = at_ < text_.size() && text_[at_] == '0' ? (++at_, 1) : digits();
+        if (at_ < text_.size() && text_[at_] == '0') {
+            ++at_; // a number's leading zero stands alone
+        } else {
+            take("0123456789");
+        }
         if (at_ < text_.size() && text_[at_] == '.') {
             ++at_;
-            mantissa += digits();
+            take("0123456789");
         }
-        std::size_t exponent = 1;
         if (at_ < text_.size() && (text_[at_] == 'e' || text_[at_] == 'E')) {
             ++at_;
             if (at_ < text_.size() && (text_[at_] == '+' || text_[at_] == '-')) {
                 ++at_;
             }
-            exponent = digits();
+            take("0123456789");
         }
         if (at_ >= text_.size()) {
             return Fail("invalid termination by number");
         }
         const std::optional<double> read = ReadExactNumber(text_.substr(start, at_ - start));
-        if (mantissa == 0 || exponent == 0 || !read) {
+        if (!read) {
             return Fail("illegal number");
         }
         value = JsonValue::Number(*read == 0 ? 0.0 : *read);
@@ -338,8 +339,4 @@ private:
 
 JsonText::Parsed JsonText::Parse(std::string_view bytes) {
     return Reader(bytes).Document();
-}
-
-std::string JsonText::Write(const JsonValue& document) {
-    return JsonWriter::Write(document);
 }

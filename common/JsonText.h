@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-// JSON text to the core's plain JsonValue and back. Parsing knows no rule of what a document may
-// hold beyond JSON's own (an object or array at the top, UTF-8 text); the core judges what comes
-// out, duplicate keys included, which are kept in order.
+// JSON text to the core's plain JsonValue (JsonWriter writes it back). Parsing knows no rule of
+// what a document may hold beyond JSON's own (an object or array at the top, UTF-8 text); the
+// core judges what comes out, duplicate keys included, which are kept in order.
 class JsonText {
 public:
     // Documents nest no deeper than this before the core sees them: the top is 1, a value in it 2.
@@ -19,8 +19,4 @@ public:
         std::string fault; // what is wrong, and where ("invalid UTF8 string at byte 120")
     };
     static Parsed Parse(std::string_view bytes);
-    // Indented by four blanks, keys in byte order, whole numbers up to 2^53 digit for digit and
-    // others in the shorter of the plain and the exponent form: the same value gives the same
-    // bytes, the bytes files have always had.
-    static std::string Write(const JsonValue& document);
 };

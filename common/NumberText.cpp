@@ -230,7 +230,8 @@ std::optional<double> ReadExactNumber(std::string_view number) {
         number.remove_prefix(1);
     }
     double value = 0;
-    if (NumberLength(number) != number.size() || ReadDigits(number, value)) {
+    const std::size_t length = NumberLength(number);
+    if (length == 0 || length != number.size() || ReadDigits(number, value)) {
         return std::nullopt;
     }
     return negative ? -value : value;

@@ -18,8 +18,9 @@ struct ShortestDigits {
 };
 ShortestDigits Shortest(double magnitude);
 
-// Strict reader of one complete decimal number as IsNumeric takes it: nothing where the number
-// lies beyond a double's range, either way (a non-zero number that would read as zero included).
+// Strict reader of one complete decimal number as IsNumeric takes it: nothing where the text is
+// no number ("", "-", "1e") or the number lies beyond a double's range, either way (a non-zero
+// number that would read as zero included).
 std::optional<double> ReadExactNumber(std::string_view number);
 
 // Lenient reader: skips leading blanks and takes the number at the start of the text; a text that

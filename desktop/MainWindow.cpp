@@ -268,7 +268,9 @@ void MainWindow::SyncCaption() {
         strip_->Show(QString::fromStdString(shows.caption), QString::fromStdString(shows.detail),
                      QString::fromStdString(shows.keys));
     }
-    if (strip_->isVisible() != shows.shown) {
+    // The fit says whether room is made for the strip; the widget's visibility would also say
+    // hidden while the window is.
+    if (fit_.CaptionStrip() != shows.shown) {
         Regrow([this, shown = shows.shown] {
             fit_.ShowCaptionStrip(shown);
             strip_->setVisible(shown);

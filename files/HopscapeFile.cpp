@@ -1,6 +1,7 @@
 #include "files/HopscapeFile.h"
 
 #include "common/JsonText.h"
+#include "common/JsonWriter.h"
 #include "files/DemonstrationFile.h"
 #include "files/LessonFile.h"
 
@@ -38,7 +39,7 @@ HopscapeFile::Read HopscapeFile::FromBytes(std::string_view bytes) {
 }
 
 std::string HopscapeFile::Bytes(const JsonValue& document) {
-    return JsonText::Write(document);
+    return JsonWriter::Write(document);
 }
 
 std::string HopscapeFile::Problem(const std::string& file, const std::string& fault) {

@@ -5,6 +5,7 @@
 // accepts must play to its end the same way.
 #include "app/MainForm.h"
 #include "common/JsonText.h"
+#include "common/JsonWriter.h"
 #include "common/SeededRandom.h"
 #include "files/DemonstrationFile.h"
 #include "files/HopscapeFile.h"
@@ -35,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const JsonText::Parsed parsed = JsonText::Parse(bytes);
     if (parsed.document) {
-        const std::string written = JsonText::Write(*parsed.document);
+        const std::string written = JsonWriter::Write(*parsed.document);
         const JsonText::Parsed again = JsonText::Parse(written);
-        Check(again.document && JsonText::Write(*again.document) == written,
+        Check(again.document && JsonWriter::Write(*again.document) == written,
               "written JSON reads back otherwise:", again.fault);
     }
     const HopscapeFile::Read read = HopscapeFile::FromBytes(bytes);

@@ -1,4 +1,5 @@
 #include "common/JsonText.h"
+#include "common/JsonWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@
 namespace {
 
 std::string Written(double number) {
-    return JsonText::Write(JsonValue::Array({JsonValue::Number(number)}));
+    return JsonWriter::Write(JsonValue::Array({JsonValue::Number(number)}));
 }
 
 } // namespace
@@ -54,7 +55,7 @@ TEST(JsonText, WritesIndentedWithSortedKeysAndEscapes) {
         .Set("inner", std::move(inner))
         .Set("b", JsonValue::Bool(true))
         .Set("n", JsonValue());
-    EXPECT_EQ(JsonText::Write(document),
+    EXPECT_EQ(JsonWriter::Write(document),
               "{\n"
               "    \"b\": true,\n"
               "    \"inner\": {\n"

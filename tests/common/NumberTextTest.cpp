@@ -108,6 +108,15 @@ TEST(NumberText, HugeValuesSaturateInsteadOfBecomingInfinite) {
     EXPECT_EQ(NumberText(std::numeric_limits<double>::quiet_NaN()), " 0");
 }
 
+TEST(NumberText, StrictReaderTakesOnlyAWholeNumberInRange) {
+    for (const char* no : {"", "-", ".", "1e", "1x", " 1", "1E999", "1E-999"}) {
+        EXPECT_FALSE(ReadExactNumber(no).has_value()) << "'" << no << "'";
+    }
+    EXPECT_EQ(ReadExactNumber("-.5"), -0.5);
+    EXPECT_EQ(ReadExactNumber("1."), 1.0);
+    EXPECT_EQ(ReadExactNumber("2.5E-310"), 2.5e-310);
+}
+
 TEST(NumberText, NumericTest) {
     for (const char* yes : {" 3", "3", "0", "-2", "+2", " .5", "5.", "1.25 ", "1E+05"}) {
         EXPECT_TRUE(IsNumeric(yes)) << yes;
