@@ -1,62 +1,60 @@
 #include "desktop/FormCanvas.h"
 
-#include "desktop/DirtyArea.h"
-#include "desktop/FormPainter.h"
+#include "desktop/QtCanvas.h"
+#include "desktop/SpriteCanvas.h"
 
 #include <QPainter>
 #include <QWidget>
 
 #include <cmath>
 #include <cstddef>
-
-FormCanvas::DrawnPacket FormCanvas::Drawn(const FormPainter& painter, const ShapeControl& packet) {
-    return {packet.visible, packet.visible ? painter.PacketArea(packet) : QRect(),
-            packet.borderColour, packet.fillColour, packet.borderWidth};
-}
+#include <vector>
 
 void FormCanvas::Invalidate(bool resized) {
     stillStale_ = true;
     if (resized) {
         sprites_.Clear();
-        // The whole window repaints at the new scale, every packet where the new transform puts
-        // it: that is where the next tick must wipe it from.
-        const FormPainter painter(form_, transform_, look_);
-        for (std::size_t i = 0; i < form_.shpPacket.size(); ++i) {
-            drawn_[i] = Drawn(painter, form_.shpPacket[i]);
-        }
+        repaint_.Drawn(form_, Scene());
     }
 }
 
 QRegion FormCanvas::Changed(bool& statusChanged) {
-    const FormPainter painter(form_, transform_, look_);
-    DirtyArea changed;
-    for (std::size_t i = 0; i < form_.shpPacket.size(); ++i) {
-        const DrawnPacket now = Drawn(painter, form_.shpPacket[i]);
-        DrawnPacket& was = drawn_[i];
-        if (!(now == was)) {
-            changed.Add(was.area);
-            changed.Add(now.area);
-            was = now;
+    const std::vector<PixelRect> rects = repaint_.Changed(form_, Scene(), statusChanged);
+    // Joined in pairs, then pairs of pairs: cheaper than adding the rectangles one by one to an
+    // ever more complex region.
+    std::vector<QRegion> parts;
+    parts.reserve(rects.size());
+    for (const PixelRect& r : rects) {
+        parts.emplace_back(ToQRect(r));
+    }
+    while (parts.size() > 1) {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < parts.size(); i += 2) {
+            parts[kept++] = i + 1 < parts.size() ? parts[i].united(parts[i + 1]) : parts[i];
         }
+        parts.resize(kept);
     }
-    statusChanged = form_.Label2.caption != drawnStatus_;
-    if (statusChanged) {
-        drawnStatus_ = form_.Label2.caption;
-        changed.Add(painter.StatusArea());
-    }
-    return changed.Region();
+    return parts.empty() ? QRegion() : parts.front();
 }
 
 void FormCanvas::Paint(QWidget& widget, const QRegion& region, bool sharp) {
-    const FormPainter painter(form_, transform_, look_);
     const double ratio = widget.devicePixelRatioF();
     const QRect all = widget.rect();
     if (sharp || (stillStale_ && region == QRegion(all))) {
         // The whole window at once (on opening, after a click): painted straight away; the
-        // picture is made when a tick first needs part of it.
+        // picture is made when a tick first needs part of it. Without sprites, the markers are
+        // drawn as shapes, for a sharp picture at any scale.
         QPainter direct(&widget);
-        painter.PaintStill(direct, all);
-        painter.PaintMoving(direct, region, sharp ? nullptr : &sprites_);
+        QtCanvas shapes(direct);
+        SpriteCanvas sprites(direct, sprites_);
+        Canvas& canvas = sharp ? static_cast<Canvas&>(shapes) : sprites;
+        const FormScene scene = Scene();
+        scene.PaintStill(canvas, FromQRect(all));
+        std::vector<PixelRect> rects;
+        for (const QRect& r : region) {
+            rects.push_back(FromQRect(r));
+        }
+        scene.PaintMoving(canvas, rects);
         return;
     }
     QPainter window(&widget);
@@ -65,25 +63,26 @@ void FormCanvas::Paint(QWidget& widget, const QRegion& region, bool sharp) {
 
 void FormCanvas::PaintChanges(QPainter& painter, const QRegion& region, const QSize& size,
                               double ratio, bool devicePixels) {
-    const FormPainter form(form_, transform_, look_);
+    const FormScene scene = Scene();
     if (stillStale_ || still_.size() != size * ratio) {
         still_ = QImage(size * ratio, QImage::Format_RGB32);
         still_.setDevicePixelRatio(ratio);
         QPainter still(&still_);
-        form.PaintStill(still, QRect(QPoint(), size));
+        QtCanvas canvas(still);
+        scene.PaintStill(canvas, {0, 0, size.width(), size.height()});
         stillStale_ = false;
     }
     // Rectangle by rectangle, each its own clip: a clip of one rectangle keeps the painter on
     // its straight copying paths, where a clip of many would send every pixel through spans.
-    painter.setRenderHint(QPainter::Antialiasing);
-    const std::array<QRect, kPacketSlots> areas = form.PacketAreas();
     const int whole = static_cast<int>(std::lround(ratio));
+    SpriteCanvas canvas(painter, sprites_, devicePixels ? whole : 0);
+    const std::array<PixelRect, kPacketSlots> areas = scene.PacketAreas();
     for (const QRect& r : region) {
         if (!devicePixels) {
             painter.setClipRect(r);
             painter.drawImage(r, still_,
                               QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
-            form.PaintMoving(painter, r, areas, sprites_);
+            scene.PaintMoving(canvas, FromQRect(r), areas);
             continue;
         }
         const QRect inside = r & QRect(QPoint(), size);
@@ -98,15 +97,16 @@ void FormCanvas::PaintChanges(QPainter& painter, const QRegion& region, const QS
                                      static_cast<std::ptrdiff_t>(device.left()) * 4,
                                  device.width(), device.height(), still_.bytesPerLine(),
                                  still_.format()));
-        form.PaintMoving(painter, inside, areas, sprites_, whole);
+        scene.PaintMoving(canvas, FromQRect(inside), areas);
     }
     painter.setClipping(false);
 }
 
-void FormCanvas::SetLook(const Layout::PacketLook& look) {
+void FormCanvas::SetLook(const Look& look) {
     if (look == look_) {
         return;
     }
     look_ = look;
     sprites_.Clear();
+    stillStale_ = true;
 }

@@ -3,15 +3,13 @@
 #include "desktop/PacketSprites.h"
 #include "desktop/TwipsTransform.h"
 #include "form/FormState.h"
-#include "form/Layout.h"
+#include "scene/FormScene.h"
+#include "scene/Look.h"
+#include "scene/TickRepaint.h"
 
 #include <QImage>
 #include <QRegion>
 
-#include <array>
-#include <string>
-
-class FormPainter;
 class QWidget;
 
 // What the window paints under its widgets, and what a tick asks it to repaint. The still drawing
@@ -36,28 +34,17 @@ public:
     // own pixels (the ratio a whole number): images are then copied without scaling.
     void PaintChanges(QPainter& painter, const QRegion& region, const QSize& size, double ratio,
                       bool devicePixels = false);
-    // Packets are drawn in this look from now on.
-    void SetLook(const Layout::PacketLook& look);
+    // The drawing is in this look from now on.
+    void SetLook(const Look& look);
 
 private:
-    // What was last drawn of a packet marker, to repaint only the markers that changed.
-    struct DrawnPacket {
-        bool visible = false;
-        QRect area;
-        int border = 0;
-        int fill = 0;
-        int width = 0;
-        bool operator==(const DrawnPacket&) const = default;
-    };
-
-    static DrawnPacket Drawn(const FormPainter& painter, const ShapeControl& packet);
+    FormScene Scene() const { return {form_, transform_.Core(), look_}; }
 
     const FormState& form_;
     const TwipsTransform& transform_;
     QImage still_;
     bool stillStale_ = true;
-    Layout::PacketLook look_ = Layout::kPlainPackets;
+    Look look_ = kPlainLook;
     PacketSprites sprites_;
-    std::array<DrawnPacket, kPacketSlots> drawn_{};
-    std::string drawnStatus_;
+    TickRepaint repaint_;
 };

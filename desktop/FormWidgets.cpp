@@ -4,6 +4,7 @@
 #include "desktop/CheckBox.h"
 #include "desktop/ColourButton.h"
 #include "desktop/LabelSpot.h"
+#include "scene/Look.h"
 #include "desktop/RouterTable.h"
 #include "desktop/ScenarioList.h"
 #include "form/FormState.h"
@@ -223,7 +224,7 @@ void FormWidgets::FindOpaque() {
 
 void FormWidgets::SetLook(bool projector) {
     for (RouterTable* panel : panels_) {
-        panel->SetLook(projector ? PanelLayout::kProjectorLook : PanelLayout::kPlainLook);
+        panel->SetLook(LookFor(projector));
     }
 }
 

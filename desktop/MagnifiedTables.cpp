@@ -3,6 +3,7 @@
 #include "desktop/RouterTable.h"
 #include "form/FormState.h"
 #include "router/PanelLayout.h"
+#include "scene/Look.h"
 #include "session/Lesson.h"
 #include "session/Magnifier.h"
 
@@ -85,7 +86,7 @@ int MagnifiedTables::Place(const QRect& strip, double scale, bool projector) {
             }
         }
         const Box& box = arrangement.tables[static_cast<std::size_t>(at - shown.begin())];
-        table->SetLook(projector ? PanelLayout::kProjectorLook : PanelLayout::kPlainLook);
+        table->SetLook(LookFor(projector));
         table->Place(0, 0,
                      TwipsTransform(
                          scale * arrangement.magnification,

@@ -9,6 +9,7 @@
 #include "desktop/LogWindow.h"
 #include "desktop/MagnifiedTables.h"
 #include "form/Layout.h"
+#include "scene/Look.h"
 #include "session/Lesson.h"
 
 #include <QAction>
@@ -283,6 +284,6 @@ void MainWindow::SyncLook() {
     strip_->SetLook(lesson_.Projector());
     placedSize_ = QSize();
     Place();
-    canvas_.SetLook(lesson_.Projector() ? Layout::kProjectorPackets : Layout::kPlainPackets);
+    canvas_.SetLook(LookFor(lesson_.Projector()));
     update();
 }

@@ -1,6 +1,8 @@
 #include "desktop/PacketSprites.h"
 
+#include "desktop/QtCanvas.h"
 #include "form/Controls.h"
+#include "scene/TwipsToPixels.h"
 
 #include <QPainter>
 
@@ -14,62 +16,38 @@ std::size_t PacketSprites::KeyHash::operator()(const Key& k) const {
     return h;
 }
 
-QImage PacketSprites::Render(const TwipsTransform& transform, const ShapeControl& packet,
-                             const Layout::PacketLook& look, double ratio, QPointF phase) const {
-    const double width = packet.width * transform.Scale();
-    const double height = packet.height * transform.Scale();
-    const QSize pixels(static_cast<int>(std::ceil((phase.x() + width) * ratio)) + 1,
-                       static_cast<int>(std::ceil((phase.y() + height) * ratio)) + 1);
+QImage PacketSprites::Render(const MarkerShape& marker, double ratio, QPointF phase) {
+    const RectF bounds = marker.Bounds();
+    const QSize pixels(static_cast<int>(std::ceil((phase.x() + bounds.width) * ratio)) + 1,
+                       static_cast<int>(std::ceil((phase.y() + bounds.height) * ratio)) + 1);
     QImage sprite(pixels, QImage::Format_ARGB32_Premultiplied);
     sprite.setDevicePixelRatio(ratio);
     sprite.fill(Qt::transparent);
     QPainter painter(&sprite);
-    painter.setRenderHint(QPainter::Antialiasing);
-    DrawCircle(painter, transform, packet, look, phase - transform.Point(packet.left, packet.top));
+    QtCanvas canvas(painter);
+    marker.Draw(canvas, {phase.x() - bounds.left, phase.y() - bounds.top});
     return sprite;
 }
 
-void PacketSprites::DrawCircle(QPainter& painter, const TwipsTransform& transform,
-                               const ShapeControl& packet, const Layout::PacketLook& look,
-                               QPointF offset) {
-    QRectF bounds =
-        transform.RectF(packet.left, packet.top, packet.width, packet.height).translated(offset);
-    if (look.outlineColour >= 0) {
-        // The outline round the ring, as a disc the ring and fill then cover but for its edge.
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(ToQColor(look.outlineColour));
-        painter.drawEllipse(bounds);
-        const double outline = transform.PenWidth(look.outlineWidth);
-        bounds.adjust(outline, outline, -outline, -outline);
-    }
-    const double pen = transform.PenWidth(packet.borderWidth * look.ringFactor);
-    painter.setPen(QPen(ToQColor(packet.borderColour), pen));
-    painter.setBrush(ToQColor(packet.fillColour));
-    painter.drawEllipse(bounds.adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2));
-}
-
-void PacketSprites::Draw(QPainter& painter, const TwipsTransform& transform,
-                         const ShapeControl& packet, const Layout::PacketLook& look) {
+void PacketSprites::Draw(QPainter& painter, const MarkerShape& marker) {
     const double ratio = painter.device()->devicePixelRatioF();
     QPointF corner;
-    const QImage& sprite = Sprite(transform, packet, look, ratio, corner);
+    const QImage& sprite = Sprite(marker, ratio, corner);
     painter.drawImage(corner / ratio, sprite);
 }
 
-void PacketSprites::DrawInDevicePixels(QPainter& painter, const TwipsTransform& transform,
-                                       const ShapeControl& packet, const Layout::PacketLook& look,
-                                       double ratio) {
+void PacketSprites::DrawInDevicePixels(QPainter& painter, const MarkerShape& marker, double ratio) {
     QPointF corner;
-    const QImage& sprite = Sprite(transform, packet, look, ratio, corner);
+    const QImage& sprite = Sprite(marker, ratio, corner);
     // The rendering's pixels as they are: a painter copies an image of one device pixel a pixel
     // straight, and sends one of more through its scaling.
     painter.drawImage(corner, QImage(sprite.constBits(), sprite.width(), sprite.height(),
                                      sprite.bytesPerLine(), sprite.format()));
 }
 
-const QImage& PacketSprites::Sprite(const TwipsTransform& transform, const ShapeControl& packet,
-                                    const Layout::PacketLook& look, double ratio, QPointF& corner) {
-    const QPointF at = transform.Point(packet.left, packet.top) * ratio;
+const QImage& PacketSprites::Sprite(const MarkerShape& marker, double ratio, QPointF& corner) {
+    const RectF bounds = marker.Bounds();
+    const QPointF at = QPointF(bounds.left, bounds.top) * ratio;
     // The device pixel the rendering starts in, and the offset within it to a quarter pixel.
     const auto split = [](double at, int& phase) {
         double whole = std::floor(at);
@@ -85,6 +63,7 @@ const QImage& PacketSprites::Sprite(const TwipsTransform& transform, const Shape
     corner = QPointF(split(at.x(), phaseX), split(at.y(), phaseY));
     // Sizes and widths are whole twips in practice; the key keeps them to a tenth of a twip.
     const auto tenth = [](float v) { return static_cast<int>(std::lround(v * 10)); };
+    const ShapeControl& packet = marker.Packet();
     const Key key{packet.borderColour, packet.fillColour,    packet.borderWidth,
                   tenth(packet.width), tenth(packet.height), phaseX * kPhases + phaseY};
     auto found = sprites_.find(key);
@@ -94,7 +73,7 @@ const QImage& PacketSprites::Sprite(const TwipsTransform& transform, const Shape
         }
         const QPointF phase(static_cast<double>(phaseX) / kPhases / ratio,
                             static_cast<double>(phaseY) / kPhases / ratio);
-        found = sprites_.emplace(key, Render(transform, packet, look, ratio, phase)).first;
+        found = sprites_.emplace(key, Render(marker, ratio, phase)).first;
     }
     return found->second;
 }

@@ -168,23 +168,6 @@ inline constexpr Box kPacketPark{11040, 360, kPacketSize, kPacketSize};
 inline constexpr int kPacketBorderWidth = 6;
 inline constexpr int kThinBorder = 1;
 
-// How packets are drawn: as the design draws them, or for a hall's projector, with a dark
-// outline round a ring half as thick again, so that each stands 3:1 or more against every line
-// and the form it crosses. The outline is inside the marker's bounds, like the ring; a colour
-// of -1 draws none. Colours are 0xBBGGRR, widths design pixels.
-// What the moving layer looks like: the packets, and whether the status line shows the design's
-// caption at start ("Label2") or nothing in its place; and whether the links' costs are written
-// in the tables' heavy face, as large and heavy as a table's rows in the same look.
-struct PacketLook {
-    int outlineColour;
-    int outlineWidth;
-    double ringFactor;
-    bool designStatus;
-    bool heavyCosts;
-    bool operator==(const PacketLook&) const = default;
-};
-inline constexpr PacketLook kPlainPackets{-1, 0, 1.0, true, false};
-inline constexpr PacketLook kProjectorPackets{0x000000, 2, 1.5, false, true};
 // The status line's caption at start, the design's own.
 inline constexpr const char* kStatusAtStart = "Label2";
 

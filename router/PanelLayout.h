@@ -22,39 +22,16 @@ inline constexpr Box kTitle{0, 30, 1725, 375};
 inline constexpr Box kLetter{120, 360, 255, 375};   // opaque, left-aligned
 inline constexpr Box kCost{360, 360, 615, 375};     // transparent, centred
 inline constexpr Box kNextHop{1200, 360, 255, 375}; // opaque, left-aligned
-// The frame round a row marked as just changed: drawn on the edge of this box, kHighlightWidth
-// design pixels wide, in a colour (0xBBGGRR) that stands out 3:1 or more against every router's
-// colour.
+// The frame round a row marked as just changed is drawn on the edge of this box.
 inline constexpr Box kHighlight{60, 375, 1695, 345};
-inline constexpr int kHighlightWidth = 3;
-inline constexpr int kHighlightColour = 0x0030B0;
 // Right of the next hop, in a smaller font: the row's true cost above, its running RIP clock
-// (seconds left) below, each in a colour (0xBBGGRR) of its own; a stale row's true cost in the
-// frame's colour.
+// (seconds left) below.
 inline constexpr Box kTrueCost{1470, 375, 330, 180};
 inline constexpr Box kClock{1470, 555, 330, 180};
 inline constexpr double kNotePoints = 8.25;
-inline constexpr int kTrueCostColour = 0x7F3000;
-inline constexpr int kClockColour = 0x505050;
 inline constexpr Segment kShaft{885, 555, 1125, 555};
 inline constexpr Segment kUpperBarb{1115, 560, 1035, 480};
 inline constexpr Segment kLowerBarb{1115, 555, 1035, 635};
-
-// How a panel writes: the design's own look, and a look for the back of a hall, where the rows
-// are larger and heavier and a stale row's true cost darker (every text 4.5:1 or more against
-// every router's colour). Colours are 0xBBGGRR.
-struct Look {
-    double rowPoints;
-    bool heavy; // the rows in kHeavyFace's bold, heavier than the usual face's, letters open
-    int trueCostColour;
-    int staleColour;
-    int clockColour;
-};
-// A face whose bold is heavier than the window's own, shipped with Debian (fonts-dejavu-core).
-inline constexpr const char* kHeavyFace = "DejaVu Sans";
-inline constexpr Look kPlainLook{kFontPoints, false, kTrueCostColour, kHighlightColour,
-                                 kClockColour};
-inline constexpr Look kProjectorLook{16, true, kTrueCostColour, 0x001E7A, kClockColour};
 
 inline constexpr Box InRow(Box box, int row) {
     return {box.left, box.top + kRowPitch * row, box.width, box.height};

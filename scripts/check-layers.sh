@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # The core's folders, bottom to top, then the front ends, each of which may use the whole core.
-core=(common router form packets app files session)
+core=(common router form packets app files session scene)
 front_ends=()
 for folder in desktop web; do
     [ -d "$folder" ] && front_ends+=("$folder")

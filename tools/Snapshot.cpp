@@ -3,7 +3,8 @@
 // ACTIONS, in order: "update", "ticks:N", "router:I", "network:I", "many", "break:I",
 // "pause", "step:N" (N ticks while paused), "highlight:N" (the highlighting's N-th choice: 1 until
 // the next tick, 2 for three seconds, 3 until the next change), "split" (the check box),
-// "rip:N" (RIP's rule N on, 0 infinity to 5 timeout only; 6 all), "paths" (the true costs).
+// "rip:N" (RIP's rule N on, 0 infinity to 5 timeout only; 6 all), "paths" (the true costs),
+// "projector" (the look for a hall's projector).
 #include "common/NumberText.h"
 #include "desktop/MainWindow.h"
 #include "desktop/Program.h"
@@ -60,6 +61,9 @@ bool Run(MainWindow& window, const std::string& verb, int n) {
         lesson.Act(Action::Rule(n, true), window.Now());
     } else if (verb == "paths") {
         lesson.ShowShortestPaths(true, window.Now());
+    } else if (verb == "projector") {
+        lesson.SetProjector(!lesson.Projector());
+        window.SyncLook();
     } else if (verb == "highlight") {
         for (int i = 0; i < n; ++i) {
             lesson.CycleHighlight(window.Now());

@@ -3,7 +3,6 @@
 #include "support/WindowFixture.h"
 
 #include "desktop/ColourButton.h"
-#include "desktop/FormPainter.h"
 #include "desktop/MainWindow.h"
 
 #include <QCheckBox>

@@ -208,7 +208,7 @@ TEST_F(PanelView, ARowsClockShowsOnlyUnderRipsRules) {
     table.Refresh();
     EXPECT_GT(notes(), 20);
     // In a hall's look the clock stands as tall as its row's cost: row a's " 4" against its 180.
-    table.SetLook(PanelLayout::kProjectorLook);
+    table.SetLook(kProjectorLook);
     const QImage image = Picture();
     const auto tall = [&](int from, int to) {
         int top = image.height();

@@ -1,0 +1,184 @@
+// What is drawn, read off a recording canvas: the hall's look judged by the colours painted, and
+// what a tick and a panel ask to repaint.
+#include "form/Layout.h"
+#include "scene/FormScene.h"
+#include "scene/Look.h"
+#include "scene/PanelRepaint.h"
+#include "scene/PanelScene.h"
+#include "scene/TickRepaint.h"
+#include "session/Lesson.h"
+#include "support/Contrast.h"
+#include "support/DesignValues.h"
+#include "support/FormFixture.h"
+#include "support/RecordingCanvas.h"
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+using Control = Action::Control;
+using Kind = RecordingCanvas::Kind;
+
+struct Drawn : FormFixture {
+    Lesson lesson{form};
+    long now = 0;
+    const TwipsToPixels transform{1.0 / 15, {}};
+
+    void Act(const Action& action) {
+        lesson.Act(action, now);
+        lesson.NextTick(now);
+    }
+    void Run(int ticks) {
+        for (int t = 0; t < ticks; ++t) {
+            now += 40;
+            lesson.Tick(now);
+        }
+    }
+};
+
+} // namespace
+
+// In the hall's look every text in a panel stands 4.5:1 or more against the panel it is written
+// on (rows, true costs, stale ones, clocks), a row's frame 3:1; every packet's outline 3:1 or
+// more against every line it crosses and the form.
+TEST_F(Drawn, TheHallsLookStandsOutAsItIsPainted) {
+    Act(Action::Choose("Example 1"));
+    Act(Action::Rule(Action::kAllRules, true));
+    lesson.ShowShortestPaths(true, now);
+    lesson.CycleHighlight(now);
+    lesson.CycleHighlight(now);
+    lesson.CycleHighlight(now); // frames until the next change
+    Act(Action::Click(Control::Update));
+    Run(60);
+    Act(Action::Click(Control::Break, 7)); // C-D: rows go stale
+    Act(Action::Click(Control::Update));
+    Run(13);
+
+    std::set<std::string> kinds; // what was judged, so that nothing is judged vacuously
+    for (const RouterPanel& panel : state.RouterTable) {
+        if (!panel.visible) {
+            continue;
+        }
+        RecordingCanvas canvas;
+        PanelScene(panel, transform.Scale(), kProjectorLook).Paint(canvas, {0, 0, 200, 200});
+        ASSERT_FALSE(canvas.marks.empty());
+        const int ground = canvas.marks.front().colour;
+        EXPECT_EQ(ground, panel.Background());
+        for (const auto& mark : canvas.marks) {
+            if (mark.kind == Kind::kText) {
+                kinds.insert(mark.text.substr(0, 1));
+                EXPECT_GE(ContrastRatio(mark.colour, ground), 4.5)
+                    << std::hex << mark.colour << " on " << ground << ": " << mark.text;
+            } else if (mark.kind == Kind::kFill && mark.colour != ground) {
+                kinds.insert("frame");
+                EXPECT_GE(ContrastRatio(mark.colour, ground), 3.0) << std::hex << mark.colour;
+            }
+        }
+    }
+    for (const char* expected : {"=", "\xE2", "1", "frame"}) { // true, stale ("≠"), clocks
+        EXPECT_TRUE(kinds.count(expected)) << expected;
+    }
+
+    RecordingCanvas canvas;
+    const FormScene scene(state, transform, kProjectorLook);
+    const PixelRect everything{0, 0, 822, 583};
+    scene.PaintStill(canvas, everything);
+    std::set<int> crossed;
+    for (const auto& mark : canvas.marks) {
+        if (mark.kind == Kind::kGround || mark.kind == Kind::kLine) {
+            crossed.insert(mark.colour);
+        }
+    }
+    EXPECT_TRUE(crossed.count(Design::kRed)) << "the broken link";
+    const std::size_t still = canvas.marks.size();
+    scene.PaintMoving(canvas, std::span<const PixelRect>(&everything, 1));
+    int markers = 0;
+    for (std::size_t i = still; i < canvas.marks.size(); ++i) {
+        const auto& mark = canvas.marks[i];
+        if (mark.kind != Kind::kEllipse || mark.colour != -1) {
+            continue; // the disc without a border is the outline
+        }
+        ++markers;
+        for (int colour : crossed) {
+            EXPECT_GE(ContrastRatio(mark.fill, colour), 3.0) << std::hex << colour;
+        }
+    }
+    EXPECT_GT(markers, 0);
+    EXPECT_GE(ContrastRatio(Layout::kCaptionText, Layout::kCaptionBack), 4.5);
+    EXPECT_GE(ContrastRatio(Layout::kCaptionStepText, Layout::kCaptionBack), 4.5);
+}
+
+// A tick repaints where a marker was and where it is, and the status line when its text
+// changed; nothing when nothing moved. A clock's second repaints only what is written beside
+// the rows, a new row the whole panel.
+TEST_F(Drawn, ATickRepaintsWhatChangedAndNoMore) {
+    Act(Action::Choose("Example 1"));
+    const FormScene scene(state, transform, kPlainLook);
+    TickRepaint repaint;
+    bool status = false;
+    repaint.Changed(state, scene, status);
+    EXPECT_TRUE(repaint.Changed(state, scene, status).empty());
+    EXPECT_FALSE(status);
+    const auto areas = [&] {
+        std::vector<PixelRect> all;
+        for (const ShapeControl& packet : state.shpPacket) {
+            if (packet.visible) {
+                all.push_back(scene.PacketArea(packet));
+            }
+        }
+        return all;
+    };
+    const auto covered = [](const std::vector<PixelRect>& areas,
+                            const std::vector<PixelRect>& rects) {
+        return std::all_of(areas.begin(), areas.end(), [&](const PixelRect& area) {
+            return std::any_of(rects.begin(), rects.end(),
+                               [&](const PixelRect& r) { return r.United(area) == r; });
+        });
+    };
+    Act(Action::Click(Control::Update));
+    Run(1);
+    const auto moving = areas();
+    ASSERT_FALSE(moving.empty());
+    EXPECT_TRUE(covered(moving, repaint.Changed(state, scene, status)));
+    EXPECT_TRUE(status);
+    Run(1);
+    EXPECT_TRUE(covered(moving, repaint.Changed(state, scene, status))) << "wiped where they were";
+    EXPECT_FALSE(status);
+    Run(60);
+    const auto arrived = repaint.Changed(state, scene, status);
+    ASSERT_TRUE(areas().empty());
+    EXPECT_FALSE(arrived.empty()) << "the last markers wiped";
+
+    Act(Action::Rule(Action::kAllRules, true));
+    const RouterPanel& a = state.RouterTable[0];
+    PanelRepaint panel;
+    EXPECT_TRUE(panel.Refresh(a, PanelScene(a, transform.Scale(), kPlainLook)).all);
+    EXPECT_FALSE(panel.Refresh(a, PanelScene(a, transform.Scale(), kPlainLook)).Any());
+    int secondsOnly = 0; // the clocks' seconds changed, and nothing else
+    for (int t = 0; t < 300; ++t) {
+        const auto rows = a.Engine().Rows();
+        Run(1);
+        const auto change = panel.Refresh(a, PanelScene(a, transform.Scale(), kPlainLook));
+        if (rows == a.Engine().Rows() && change.Any()) {
+            EXPECT_FALSE(change.all) << t;
+            secondsOnly += change.notes.empty() ? 0 : 1;
+        }
+    }
+    EXPECT_GE(secondsOnly, 5);
+}
+
+// Rectangles that lie close are covered by one; far apart they stay two.
+TEST(TickRepaint, JoinsWhatLiesClose) {
+    const struct {
+        std::vector<PixelRect> given, joined;
+    } cases[] = {
+        {{{0, 0, 10, 10}, {12, 0, 10, 10}}, {{0, 0, 22, 10}}},
+        {{{0, 0, 10, 10}, {100, 100, 10, 10}}, {{0, 0, 10, 10}, {100, 100, 10, 10}}},
+        {{{0, 0, 10, 10}, {100, 100, 10, 10}, {5, 5, 100, 100}}, {{0, 0, 110, 110}}},
+        {{}, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TickRepaint::Joined(c.given), c.joined);
+    }
+}
