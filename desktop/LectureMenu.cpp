@@ -7,6 +7,7 @@
 #include "desktop/LogWindow.h"
 #include "desktop/Picture.h"
 #include "packets/PacketMotion.h"
+#include "session/Help.h"
 #include "session/Lesson.h"
 
 #include <QAction>
@@ -57,13 +58,13 @@ LectureMenu::LectureMenu(::Lecture& lecture, QWidget& window, const QElapsedTime
             keys << QKeySequence(QString::fromLatin1(entry.otherKeys));
         }
         action->setShortcuts(keys);
-        action->setCheckable(Extras::KindOf(entry.id) != Extras::Kind::Plain);
+        action->setCheckable(entry.kind != Extras::Kind::Plain);
         // The keys act from the log and help windows too, a clicker's included.
         action->setShortcutContext(Qt::ApplicationShortcut);
         window.addAction(action);
         connect(action, &QAction::triggered, this, [this, id = entry.id] { Trigger(id); });
         actions_[entry.id] = action;
-        if (Extras::KindOf(entry.id) == Extras::Kind::Speed) {
+        if (entry.kind == Extras::Kind::Speed) {
             speeds->addAction(action);
         }
     }
@@ -82,7 +83,7 @@ QMenu* LectureMenu::Menu() {
                     menu_->addMenu(menu);
                 }
             }
-            if (Extras::EndsGroup(entry.id)) {
+            if (entry.endsGroup) {
                 menu_->addSeparator();
             }
         }
@@ -110,7 +111,7 @@ QWidget* LectureMenu::Help() {
         help_ = new QWidget(&window_, Qt::Window);
         help_->setObjectName(QStringLiteral("HelpWindow"));
         help_->setWindowTitle(QStringLiteral("Pelko's Hopscape Demo - extras for the lecture"));
-        auto* text = new QLabel(QString::fromStdString(Extras::HelpText()));
+        auto* text = new QLabel(QString::fromStdString(Help::Text()));
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         text->setMargin(12);
         // The guide scrolls where the screen is lower than the guide is long.

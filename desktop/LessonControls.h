@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/Extras.h"
+#include "files/Extras.h"
 #include "session/Lecture.h"
 
 #include <QObject>

@@ -6,13 +6,15 @@
 #include "common/Letters.h"
 #include "common/SeededRandom.h"
 #include "files/DemonstrationFile.h"
+#include "files/Extras.h"
 #include "files/FileWords.h"
 #include "form/FormRuntime.h"
 #include "form/FormState.h"
-
 #include "packets/PacketMotion.h"
+
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -25,10 +27,10 @@ constexpr Control kCommandControls[] = {Control::Update, Control::Reset, Control
                                         Control::Many,   Control::Pause, Control::Kill};
 constexpr std::string_view kButtons[] = {"left", "right", "middle"};
 constexpr int kButtonNumbers[] = {MouseButton::kLeft, MouseButton::kRight, MouseButton::kMiddle};
+// The members that name a step besides the extras'.
 constexpr std::string_view kKinds[] = {
-    "click",          "router",         "network",           "break", "cost",       "scenario",
-    "split horizons", "rule",           "hold-down seconds", "extra", "step ticks", "speed",
-    "highlight",      "shortest paths", "caption",           "wait"};
+    "click",          "router", "network",           "break",   "cost", "scenario",
+    "split horizons", "rule",   "hold-down seconds", "caption", "wait"};
 constexpr long long kLongestWait = 100000; // ticks
 
 Json ActionJson(const Action& a) {
@@ -74,19 +76,14 @@ Json StepJson(const Step& s) {
     switch (s.kind) {
     case Step::Kind::Act:
         return ActionJson(s.action);
-    case Step::Kind::Speed: {
-        return Json::Object().Set("speed", Json::String(FileWords::SpeedName(s.speed)));
+    case Step::Kind::Extra: {
+        const Extras::Step& words = Extras::Of(s.extra).step;
+        const Json value = words.value == Extras::Value::Word ? Json::String(words.word)
+                           : words.value == Extras::Value::Switch
+                               ? Json::Bool(s.value != 0)
+                               : Json::Number(static_cast<double>(s.value));
+        return Json::Object().Set(words.member, value);
     }
-    case Step::Kind::Undo:
-        return Json::Object().Set("extra", Json::String("undo"));
-    case Step::Kind::Redo:
-        return Json::Object().Set("extra", Json::String("redo"));
-    case Step::Kind::StepTicks:
-        return Json::Object().Set("step ticks", Json::Number(static_cast<double>(s.ticks)));
-    case Step::Kind::Highlight:
-        return Json::Object().Set("highlight", Json::String("next"));
-    case Step::Kind::ShortestPaths:
-        return Json::Object().Set("shortest paths", Json::Bool(s.on));
     case Step::Kind::Caption: {
         Json caption = Json::Object().Set("caption", Json::String(s.caption));
         if (!s.detail.empty()) {
@@ -114,6 +111,33 @@ int Letter(JsonReader& r, const Json& value, const std::string& path, char first
     return text.empty() ? 0 : text[0] - first;
 }
 
+// An extra's step: among the extras its member names, the one its word names, or the one whose
+// switch or count it gives.
+Step ReadExtra(JsonReader& r, const Json& value, const std::string& path,
+               const std::string& member) {
+    r.Members(value, path, {member});
+    const std::string at = JsonReader::At(path, member);
+    const Json& given = *value.Find(member);
+    std::vector<const Extras::Entry*> named;
+    std::vector<std::string_view> words;
+    for (const Extras::Entry& entry : Extras::kEntries) {
+        if (member == entry.step.member) {
+            named.push_back(&entry);
+            words.emplace_back(entry.step.word);
+        }
+    }
+    const Extras::Step& step = named.front()->step;
+    switch (step.value) {
+    case Extras::Value::Word:
+        return Step::Of(named[static_cast<std::size_t>(r.Choice(given, at, words))]->id);
+    case Extras::Value::Switch:
+        return Step::Of(named.front()->id, r.Bool(given, at) ? 1 : 0);
+    case Extras::Value::Count:
+        return Step::Of(named.front()->id, static_cast<long>(r.Integer(given, at, 1, step.most)));
+    }
+    return {};
+}
+
 Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
     if (value.kind != Json::Kind::Object || value.members.empty()) {
         r.Fail(path, "is not a step (an object naming what to do)");
@@ -121,7 +145,9 @@ Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
     }
     // The member that names the kind of step; others ("button", "on") qualify it.
     const auto named = std::find_if(value.members.begin(), value.members.end(), [](const auto& m) {
-        return std::find(std::begin(kKinds), std::end(kKinds), m.first) != std::end(kKinds);
+        return std::find(std::begin(kKinds), std::end(kKinds), m.first) != std::end(kKinds) ||
+               std::any_of(Extras::kEntries.begin(), Extras::kEntries.end(),
+                           [&](const Extras::Entry& e) { return m.first == e.step.member; });
     });
     if (named == value.members.end()) {
         r.Fail(path, "names no kind of step");
@@ -201,35 +227,6 @@ Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
         return Step::Do(Action::HoldDown(
             static_cast<int>(r.Integer(first, at, 1, RipSwitches::kMostHoldDownSeconds))));
     }
-    if (kind == "speed") {
-        r.Members(value, path, {"speed"});
-        Step step = Step::Of(Step::Kind::Speed);
-        step.speed = FileWords::kSpeedValues[static_cast<std::size_t>(
-            r.Choice(first, at, FileWords::kSpeeds))];
-        return step;
-    }
-    if (kind == "extra") {
-        r.Members(value, path, {"extra"});
-        return Step::Of(r.Choice(first, at, {"undo", "redo"}) == 0 ? Step::Kind::Undo
-                                                                   : Step::Kind::Redo);
-    }
-    if (kind == "step ticks") {
-        r.Members(value, path, {"step ticks"});
-        Step step = Step::Of(Step::Kind::StepTicks);
-        step.ticks = r.Integer(first, at, 1, PacketMotion::kArrivalTick);
-        return step;
-    }
-    if (kind == "highlight") {
-        r.Members(value, path, {"highlight"});
-        r.Choice(first, at, {"next"});
-        return Step::Of(Step::Kind::Highlight);
-    }
-    if (kind == "shortest paths") {
-        r.Members(value, path, {"shortest paths"});
-        Step step = Step::Of(Step::Kind::ShortestPaths);
-        step.on = r.Bool(first, at);
-        return step;
-    }
     if (kind == "caption") {
         r.Members(value, path, {"caption", "detail"});
         std::string caption = r.String(first, at);
@@ -255,7 +252,7 @@ Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
         return Step::WaitTicks(
             r.Integer(r.Member(first, at, "ticks"), JsonReader::At(at, "ticks"), 0, kLongestWait));
     }
-    return {};
+    return ReadExtra(r, value, path, kind);
 }
 
 // "split horizons" ticked and "rules" switched on from a scenario's start.
@@ -297,7 +294,8 @@ void CheckClicksShown(JsonReader& r, const LessonScript& lesson) {
     std::optional<std::string> scenario = lesson.scenario;
     for (std::size_t i = 0; i < lesson.steps.size() && r.Ok(); ++i) {
         const Step& step = lesson.steps[i];
-        if (step.kind == Step::Kind::Undo || step.kind == Step::Kind::Redo) {
+        if (step.kind == Step::Kind::Extra &&
+            (step.extra == Extras::Id::Undo || step.extra == Extras::Id::Redo)) {
             scenario.reset();
         } else if (step.kind == Step::Kind::Act && step.action.control == Control::Scenario) {
             scenario = step.action.scenario;

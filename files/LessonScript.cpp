@@ -32,14 +32,16 @@ LessonScript::Step LessonScript::Step::WaitQuiet() {
     return step;
 }
 
-LessonScript::Step LessonScript::Step::Of(Kind kind) {
+LessonScript::Step LessonScript::Step::Of(Extras::Id extra, long value) {
     Step step;
-    step.kind = kind;
+    step.kind = Kind::Extra;
+    step.extra = extra;
+    step.value = value;
     return step;
 }
 
 bool LessonScript::Step::Acts() const {
-    return kind == Kind::Act || kind == Kind::Undo || kind == Kind::Redo || kind == Kind::StepTicks;
+    return kind == Kind::Act || (kind == Kind::Extra && Extras::Of(extra).acts);
 }
 
 long LessonScript::Actions() const {

@@ -3,6 +3,7 @@
 #include "app/Action.h"
 #include "app/Demonstration.h"
 #include "app/IdleTimer.h"
+#include "files/Extras.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,39 +12,30 @@
 #include <vector>
 
 // A lesson: a demonstration told step by step. It starts from a scenario or from a demonstration
-// and goes through steps, each an action (a click on a control, a rule switched), a key of the
-// extras that changes the window (undo, redo, a step of ticks while paused), an extra that only
-// changes how it is shown (the speed, the highlighting, the true costs), a caption to show, or a
-// wait (some ticks, or until nothing moves).
+// and goes through steps, each an action (a click on a control, a rule switched), an extra as the
+// lecturer's menu and keys give it (undo, redo, a step of ticks while paused, the speed, the
+// highlighting, the true costs), a caption to show, or a wait (some ticks, or until nothing
+// moves).
 struct LessonScript {
     struct Step {
-        enum class Kind {
-            Act,
-            Undo,
-            Redo,
-            StepTicks,
-            Speed,
-            Highlight,
-            ShortestPaths,
-            Caption,
-            Wait
-        };
+        enum class Kind { Act, Extra, Caption, Wait };
         enum class Until { Ticks, Quiet };
         Kind kind = Kind::Caption;
-        Action action;                                     // Act
-        IdleTimer::Speed speed = IdleTimer::Speed::Normal; // Speed
-        bool on = false;                                   // ShortestPaths
-        std::string caption;                               // Caption
+        Action action;                              // Act
+        Extras::Id extra = Extras::Id::NormalSpeed; // Extra
+        // Extra: a switch's new state (1 on, 0 off), a step's ticks; else 0.
+        long value = 0;
+        std::string caption; // Caption
         // Caption: a longer line under it for a student reading alone; empty for none.
         std::string detail;
         Until until = Until::Ticks; // Wait
-        long ticks = 0;             // Wait, StepTicks: how many
+        long ticks = 0;             // Wait: how many
 
         static Step Do(const Action& action);
         static Step Say(std::string caption, std::string detail = {});
         static Step WaitTicks(long ticks);
         static Step WaitQuiet();
-        static Step Of(Kind kind);
+        static Step Of(Extras::Id extra, long value = 0);
         // Whether the step changes the window as a click does (and takes an undo level).
         bool Acts() const;
         bool operator==(const Step&) const = default;

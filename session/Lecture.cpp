@@ -44,19 +44,6 @@ namespace {
 
 using Extras::Id;
 
-IdleTimer::Speed SpeedOf(Id id) {
-    switch (id) {
-    case Id::QuarterSpeed:
-        return IdleTimer::Speed::Quarter;
-    case Id::HalfSpeed:
-        return IdleTimer::Speed::Half;
-    case Id::DoubleSpeed:
-        return IdleTimer::Speed::Double;
-    default:
-        return IdleTimer::Speed::Normal;
-    }
-}
-
 // The RIP rule an extra switches, if it is one.
 std::optional<RipControl::Rule> RuleOf(Id id) {
     using Rule = RipControl::Rule;
@@ -82,8 +69,13 @@ std::optional<RipControl::Rule> RuleOf(Id id) {
 
 Lecture::Job Lecture::Do(Extras::Id id, long now) {
     Lesson& lesson = demonstration_;
-    if (Extras::KindOf(id) == Extras::Kind::Speed) {
-        lesson.SetSpeed(SpeedOf(id), now);
+    if (Extras::Recorded(id) && id != Id::Undo && id != Id::Redo) {
+        // A switch turns over; a step of ticks is one tick.
+        const Extras::Entry& entry = Extras::Of(id);
+        const long value = entry.step.value == Extras::Value::Switch  ? (Extra(id).checked ? 0 : 1)
+                           : entry.step.value == Extras::Value::Count ? 1
+                                                                      : 0;
+        lesson.Do(id, value, now);
         return Job::None;
     }
     if (const std::optional<RipControl::Rule> rule = RuleOf(id)) {
@@ -91,17 +83,8 @@ Lecture::Job Lecture::Do(Extras::Id id, long now) {
         return Job::None;
     }
     switch (id) {
-    case Id::StepTick:
-        lesson.Step(1, now);
-        break;
     case Id::StepHop:
         lesson.Step(PacketMotion::kArrivalTick, now);
-        break;
-    case Id::Highlight:
-        lesson.CycleHighlight(now);
-        break;
-    case Id::ShortestPaths:
-        lesson.ShowShortestPaths(!lesson.ShortestPathsShown(), now);
         break;
     case Id::AllOfRip:
         lesson.SetAllRules(!AllRulesOn(), now);
@@ -170,8 +153,8 @@ Lecture::ExtraState Lecture::Extra(Extras::Id id) const {
     const Lesson& lesson = demonstration_;
     ExtraState state;
     state.label = Extras::kEntries[static_cast<std::size_t>(id)].name;
-    if (Extras::KindOf(id) == Extras::Kind::Speed) {
-        state.checked = lesson.CurrentSpeed() == SpeedOf(id);
+    if (Extras::Of(id).kind == Extras::Kind::Speed) {
+        state.checked = lesson.CurrentSpeed() == Lesson::SpeedOf(id);
     } else if (const std::optional<RipControl::Rule> rule = RuleOf(id)) {
         state.checked = lesson.RuleOn(*rule);
     }

@@ -2,6 +2,7 @@
 
 #include "app/AccessibleText.h"
 #include "app/MainForm.h"
+#include "files/FileWords.h"
 #include "form/Layout.h"
 
 #include <algorithm>
@@ -78,14 +79,6 @@ void Lesson::StartLesson(const LessonScript& script, long now) {
     Refresh();
 }
 
-void Lesson::ShowShortestPaths(bool on, long now) {
-    Begin(now);
-    LessonScript::Step step = LessonScript::Step::Of(LessonScript::Step::Kind::ShortestPaths);
-    step.on = on;
-    Record(step);
-    convergence_.Show(on);
-}
-
 FormState& Lesson::State() {
     return form_.State();
 }
@@ -114,14 +107,6 @@ void Lesson::Act(const Action& action, long now) {
     Refresh();
 }
 
-bool Lesson::Undo(long now) {
-    return Travel(true, now);
-}
-
-bool Lesson::Redo(long now) {
-    return Travel(false, now);
-}
-
 void Lesson::KeepForUndo(std::string what) {
     history_.BeforeAction(std::move(what));
     ++undoPosition_;
@@ -129,11 +114,7 @@ void Lesson::KeepForUndo(std::string what) {
     recordedRedos_ = 0;
 }
 
-bool Lesson::Travel(bool undo, long now) {
-    Begin(now);
-    if (undo ? !CanUndo() : !CanRedo()) {
-        return false;
-    }
+bool Lesson::Travel(bool undo) {
     const std::optional<std::string> what = undo ? history_.Undo() : history_.Redo();
     if (!what) {
         return false;
@@ -141,8 +122,6 @@ bool Lesson::Travel(bool undo, long now) {
     undoPosition_ += undo ? -1 : 1;
     recordedUndos_ += undo ? -1 : 1;
     recordedRedos_ += undo ? 1 : -1;
-    Record(LessonScript::Step::Of(undo ? LessonScript::Step::Kind::Undo
-                                       : LessonScript::Step::Kind::Redo));
     const std::string said = (undo ? "Undone: " : "Redone: ") + *what;
     State().Label2.caption = said;
     log_.Note(said);
@@ -151,19 +130,57 @@ bool Lesson::Travel(bool undo, long now) {
     return true;
 }
 
-bool Lesson::Step(int ticks, long now) {
-    Begin(now);
-    if (!form_.CanStep()) {
+Lesson::Speed Lesson::SpeedOf(Extras::Id extra) {
+    const std::string_view word = Extras::Of(extra).step.word;
+    for (std::size_t i = 0; i < FileWords::kSpeeds.size(); ++i) {
+        if (FileWords::kSpeeds[i] == word) {
+            return FileWords::kSpeedValues[i];
+        }
+    }
+    return Speed::Normal;
+}
+
+bool Lesson::Do(Extras::Id extra, long value, long now) {
+    using Id = Extras::Id;
+    const bool speed = Extras::Of(extra).kind == Extras::Kind::Speed;
+    if (speed) {
+        log_.SetNow(now); // the timer makes up the ticks skipped at the old speed itself
+    } else {
+        Begin(now);
+    }
+    const bool can = extra == Id::Undo       ? CanUndo()
+                     : extra == Id::Redo     ? CanRedo()
+                     : extra == Id::StepTick ? form_.CanStep()
+                                             : Extras::Recorded(extra);
+    if (!can) {
         return false;
     }
-    LessonScript::Step step = LessonScript::Step::Of(LessonScript::Step::Kind::StepTicks);
-    step.ticks = ticks;
-    Record(step);
-    KeepForUndo(ticks == 1 ? "step of one tick" : "step of " + std::to_string(ticks) + " ticks");
-    form_.StepTicks(ticks);
-    // The ticks stepped are the step's own, not a wait before the next.
-    recordedTick_ = TickNumber();
-    Refresh();
+    Record(LessonScript::Step::Of(extra, value));
+    if (speed) {
+        timer_.SetSpeed(SpeedOf(extra), now);
+        return true;
+    }
+    switch (extra) {
+    case Id::Undo:
+    case Id::Redo:
+        return Travel(extra == Id::Undo);
+    case Id::StepTick:
+        KeepForUndo(value == 1 ? "step of one tick"
+                               : "step of " + std::to_string(value) + " ticks");
+        form_.StepTicks(static_cast<int>(value));
+        // The ticks stepped are the step's own, not a wait before the next.
+        recordedTick_ = TickNumber();
+        Refresh();
+        break;
+    case Id::Highlight:
+        log_.SetHighlight(ChangeLog::Next(log_.CurrentHighlight()));
+        break;
+    case Id::ShortestPaths:
+        convergence_.Show(value != 0);
+        break;
+    default:
+        break;
+    }
     return true;
 }
 
@@ -178,18 +195,12 @@ std::optional<long> Lesson::NextTick(long now) {
     return timer_.Next(now);
 }
 
-std::optional<long> Lesson::SetSpeed(Speed speed, long now) {
-    log_.SetNow(now);
-    LessonScript::Step step = LessonScript::Step::Of(LessonScript::Step::Kind::Speed);
-    step.speed = speed;
-    Record(step);
-    return timer_.SetSpeed(speed, now);
-}
-
-void Lesson::CycleHighlight(long now) {
-    Begin(now);
-    Record(LessonScript::Step::Of(LessonScript::Step::Kind::Highlight));
-    log_.SetHighlight(ChangeLog::Next(log_.CurrentHighlight()));
+void Lesson::SetSpeed(Speed speed, long now) {
+    for (const Extras::Entry& entry : Extras::kEntries) {
+        if (entry.kind == Extras::Kind::Speed && SpeedOf(entry.id) == speed) {
+            Do(entry.id, 0, now);
+        }
+    }
 }
 
 std::optional<long> Lesson::NextFrameChange(long now) const {

@@ -39,32 +39,38 @@ public:
     // A click at `now`: the ticks the sleeping timer skipped first, then the window as it stands
     // is kept for undo, then the control's handler runs. A changed cost is written to the log.
     void Act(const Action& action, long now);
+    // An extra that a lesson records and plays, as the menu, a key or a lesson's step gives it,
+    // with its value (a switch's new state, a step's ticks). Returns false, changing and
+    // recording nothing, where it cannot be done (nothing to undo or redo, a step while running).
+    bool Do(Extras::Id extra, long value, long now);
+    // The speed a speed's extra sets.
+    static Speed SpeedOf(Extras::Id extra);
     // Each says on the status line and in the log what it undid or redid ("Undone: Update") and
     // clears the frames; false, changing nothing, when there is nothing to undo or redo.
-    bool Undo(long now);
-    bool Redo(long now);
+    bool Undo(long now) { return Do(Extras::Id::Undo, 0, now); }
+    bool Redo(long now) { return Do(Extras::Id::Redo, 0, now); }
     // While recording, only what was done since the recording began can be undone and redone: a
     // replay starts where the recording began, with nothing before it.
     bool CanUndo() const { return history_.CanUndo() && (!recording_ || recordedUndos_ > 0); }
     bool CanRedo() const { return history_.CanRedo() && (!recording_ || recordedRedos_ > 0); }
     // While the animation is paused: `ticks` ticks as one undoable action. While it runs, changes
     // nothing (and takes no undo level) and returns false.
-    bool Step(int ticks, long now);
+    bool Step(int ticks, long now) { return Do(Extras::Id::StepTick, ticks, now); }
 
     // The timer fired at `now`: one tick. Returns the delay until it should fire next, or none
     // for a timer that stops (paused, or nothing left that a tick could change).
     std::optional<long> Tick(long now);
     // After any other event at `now`: the delay until the timer should fire, or none.
     std::optional<long> NextTick(long now);
-    // Ticks fall at the new speed from `now` on; returns the delay until the next one, or none.
-    std::optional<long> SetSpeed(Speed speed, long now);
+    // Ticks fall at the new speed from `now` on.
+    void SetSpeed(Speed speed, long now);
     Speed CurrentSpeed() const { return timer_.CurrentSpeed(); }
     // Milliseconds between ticks at the speed chosen.
     long Interval() const { return timer_.Interval(); }
 
     // The highlighting's next choice in turn (off, until the next tick, for three seconds, until
     // the next change).
-    void CycleHighlight(long now);
+    void CycleHighlight(long now) { Do(Extras::Id::Highlight, 0, now); }
     Highlight CurrentHighlight() const { return log_.CurrentHighlight(); }
     // When frames on changed rows run out while no tick will come to clear them (three seconds
     // over, or a tick the sleeping timer skips): the delay from `now`, or none.
@@ -79,7 +85,7 @@ public:
     int HoldDownSeconds() const;
 
     // The true costs beside the tables and the convergence meter, shown or not.
-    void ShowShortestPaths(bool on, long now);
+    void ShowShortestPaths(bool on, long now) { Do(Extras::Id::ShortestPaths, on ? 1 : 0, now); }
     bool ShortestPathsShown() const { return convergence_.Shown(); }
     const Convergence& Meter() const { return convergence_; }
 
@@ -144,7 +150,7 @@ private:
     void Begin(long now);
     // After every event: what the frames and the true costs show.
     void Refresh();
-    bool Travel(bool undo, long now);
+    bool Travel(bool undo);
 
     MainForm& form_;
     History history_;

@@ -105,14 +105,8 @@ void LessonPlayer::RunSteps(long now) {
         case Kind::Act:
             lesson_.Act(step.action, now);
             break;
-        case Kind::Undo:
-            lesson_.Undo(now);
-            break;
-        case Kind::Redo:
-            lesson_.Redo(now);
-            break;
-        case Kind::StepTicks:
-            lesson_.Step(static_cast<int>(step.ticks), now);
+        case Kind::Extra:
+            lesson_.Do(step.extra, step.value, now);
             break;
         case Kind::Caption:
             if (!step.caption.empty()) {
@@ -129,15 +123,6 @@ void LessonPlayer::RunSteps(long now) {
                 continue;
             }
             return;
-        case Kind::Speed:
-            lesson_.SetSpeed(step.speed, now);
-            break;
-        case Kind::Highlight:
-            lesson_.CycleHighlight(now);
-            break;
-        case Kind::ShortestPaths:
-            lesson_.ShowShortestPaths(step.on, now);
-            break;
         }
     }
 }

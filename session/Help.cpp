@@ -1,39 +1,11 @@
-#include "session/Extras.h"
+#include "session/Help.h"
 
+#include "files/Extras.h"
 #include "session/BuiltInLessons.h"
 
-namespace Extras {
+namespace Help {
 
-Kind KindOf(Id id) {
-    switch (id) {
-    case Id::QuarterSpeed:
-    case Id::HalfSpeed:
-    case Id::NormalSpeed:
-    case Id::DoubleSpeed:
-        return Kind::Speed;
-    case Id::ShortestPaths:
-    case Id::AllOfRip:
-    case Id::Infinity16:
-    case Id::PeriodicUpdates:
-    case Id::TriggeredUpdates:
-    case Id::HoldDown:
-    case Id::SimpleSplit:
-    case Id::TimeoutOnly:
-    case Id::Projector:
-        return Kind::Switch;
-    default:
-        return Kind::Plain;
-    }
-}
-
-bool EndsGroup(Id id) {
-    return id == Id::DoubleSpeed || id == Id::StepHop || id == Id::Redo || id == Id::Log ||
-           id == Id::ShortestPaths || id == Id::HoldDownTime || id == Id::HoldDownDemo ||
-           id == Id::SavePicture || id == Id::SaveDemonstration || id == Id::RecordLesson ||
-           id == Id::ExportTables;
-}
-
-std::string HelpText() {
+std::string Text() {
     std::string text =
         "What the window shows\n"
         "Six routers A to F, each with its own network a to f (the bars), joined by links. A\n"
@@ -56,7 +28,7 @@ std::string HelpText() {
         text += "  " + title + ": " + line + "\n";
     }
     text += "\nExtras for the lecture (also on a right click on an empty part of the window):\n\n";
-    for (const Entry& entry : kEntries) {
+    for (const Extras::Entry& entry : Extras::kEntries) {
         if (*entry.keys != 0) {
             const std::string other =
                 *entry.otherKeys != 0 ? " or " + std::string(entry.otherKeys) : "";
@@ -69,4 +41,4 @@ std::string HelpText() {
                   "the built-in lessons, ends a lesson and exports the log and the tables.\n";
 }
 
-} // namespace Extras
+} // namespace Help

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace Help {
+
+// What the window shows, the lessons and the keys, as the help window shows them, the extras one
+// a line: "Ctrl+1 - Quarter speed".
+std::string Text();
+
+} // namespace Help
