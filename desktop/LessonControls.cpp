@@ -82,9 +82,6 @@ void LessonControls::Trigger(::Lecture::Job job) {
                    QStringLiteral("Comma-separated values (*.csv)"), ".csv",
                    &LessonControls::ExportTables);
         break;
-    case Job::LookChanged:
-        emit LookChanged();
-        break;
     default:
         break;
     }

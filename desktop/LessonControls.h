@@ -48,7 +48,6 @@ signals:
     void Changed();
     // A lesson started or ended, or its caption changed: the strip under the drawing follows.
     void CaptionChanged();
-    void LookChanged();
 
 private:
     // Carries out what an extra left to files and lessons.

@@ -54,7 +54,6 @@ MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
     lessons_ = new LessonControls(lecture_, *extras_, *this, clock_);
     connect(lessons_, &LessonControls::Changed, this, &MainWindow::Sync);
     connect(lessons_, &LessonControls::CaptionChanged, this, &MainWindow::SyncCaption);
-    connect(lessons_, &LessonControls::LookChanged, this, &MainWindow::SyncLook);
     const auto explain = [this](int router, int row) {
         return QString::fromStdString(lesson_.ExplainRow(router, row));
     };
@@ -235,6 +234,9 @@ void MainWindow::Regrow(const std::function<void()>& change) {
 }
 
 void MainWindow::Sync() {
+    if (lesson_.Projector() != projectorShown_) {
+        SyncLook();
+    }
     if (LogDocked() != logDocked_) {
         Place();
     }
@@ -280,6 +282,7 @@ void MainWindow::SyncCaption() {
 }
 
 void MainWindow::SyncLook() {
+    projectorShown_ = lesson_.Projector();
     widgets_.SetLook(lesson_.Projector());
     strip_->SetLook(lesson_.Projector());
     placedSize_ = QSize();

@@ -91,6 +91,7 @@ private:
     QElapsedTimer clock_;
     TwipsTransform transform_;
     QSize placedSize_; // the window size the widgets were last placed for
+    bool projectorShown_ = false;
     bool logDocked_ = false;
     DrawingFit fit_;
     FormWidgets widgets_;

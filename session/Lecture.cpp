@@ -118,7 +118,7 @@ Lecture::Job Lecture::Do(Extras::Id id, long now) {
         break;
     case Id::Projector:
         lesson.SetProjector(!lesson.Projector());
-        return Job::LookChanged;
+        break;
     case Id::Log:
         return Job::ToggleLog;
     case Id::CopyPicture:

@@ -52,7 +52,6 @@ public:
         AskSaveRecording,
         AskExportLog,
         AskExportTables,
-        LookChanged,
     };
     Job Do(Extras::Id id, long now);
     // How an extra reads in a menu as the lecture stands: its label ("Highlight changed rows (now
