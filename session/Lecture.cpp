@@ -116,9 +116,6 @@ Lecture::Job Lecture::Do(Extras::Id id, long now) {
         }
         player_.Record(now);
         break;
-    case Id::Projector:
-        lesson.SetProjector(!lesson.Projector());
-        break;
     case Id::Log:
         return Job::ToggleLog;
     case Id::CopyPicture:

@@ -178,6 +178,9 @@ bool Lesson::Do(Extras::Id extra, long value, long now) {
     case Id::ShortestPaths:
         convergence_.Show(value != 0);
         break;
+    case Id::Projector:
+        projector_ = value != 0;
+        break;
     default:
         break;
     }

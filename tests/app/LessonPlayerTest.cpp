@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "common/Fields.h"
 #include "common/SeededRandom.h"
+#include "files/HopscapeFile.h"
 #include "files/LessonFile.h"
 #include "session/BuiltInLessons.h"
 #include "session/Lesson.h"
@@ -452,6 +453,26 @@ TEST(LessonPlayer, ARecordedLessonReplaysTheSame) {
         EXPECT_TRUE(replay.lesson.Capture() == end) << "seed " << seed;
         EXPECT_EQ(DescribeState(replay.form.State()), DescribeState(live.form.State()));
     }
+}
+
+// The projector look switched while recording is a step of the lesson, written as the file
+// words say, and played back at its place.
+TEST(LessonPlayer, TheProjectorLookIsRecordedAndPlayed) {
+    Lecture live;
+    live.lesson.StartRecording(0);
+    live.lesson.Act(Action::Click(Action::Control::Update), 0);
+    live.lesson.Do(Extras::Id::Projector, 1, 0);
+    const LessonScript recorded = live.lesson.StopRecording();
+    const std::string json = HopscapeFile::Bytes(LessonFile::ToJson(recorded));
+    EXPECT_NE(json.find(R"("projector": true)"), std::string::npos) << json;
+    const HopscapeFile::Read read = HopscapeFile::FromBytes(json);
+    ASSERT_TRUE(read.lesson.has_value()) << read.fault;
+
+    Lecture replay;
+    replay.player.Start(*read.lesson, 0);
+    EXPECT_FALSE(replay.lesson.Projector());
+    replay.Press();
+    EXPECT_TRUE(replay.lesson.Projector());
 }
 
 // At the end of a built-in lesson the clicker goes on to the next one, which starts as it starts
