@@ -1,13 +1,14 @@
 #include "desktop/FormWidgets.h"
 
 #include "app/AccessibleText.h"
+#include "app/TabOrder.h"
 #include "desktop/CheckBox.h"
 #include "desktop/ColourButton.h"
 #include "desktop/LabelSpot.h"
-#include "scene/Look.h"
 #include "desktop/RouterTable.h"
 #include "desktop/ScenarioList.h"
 #include "form/FormState.h"
+#include "scene/Look.h"
 
 #include <algorithm>
 #include <cmath>
@@ -108,24 +109,14 @@ void FormWidgets::AddButton(const ButtonControl& control, const QString& name, c
 }
 
 void FormWidgets::SetTabOrder() {
-    // The scenario list first, then the commands and the check box, then the drawing's own
-    // controls: routers, networks, break buttons and cost labels, and last the routing tables.
-    std::vector<QWidget*> order{list_};
-    for (const BoundButton& b : buttons_) {
-        if (b.namedByCaption) {
-            order.push_back(b.widget);
+    QWidget* before = nullptr;
+    for (const TabOrder::Control& control : TabOrder::Controls()) {
+        auto* widget = window_.findChild<QWidget*>(QString::fromStdString(control.name),
+                                                   Qt::FindDirectChildrenOnly);
+        if (before != nullptr && widget != nullptr) {
+            QWidget::setTabOrder(before, widget);
         }
-    }
-    order.push_back(split_);
-    for (const BoundButton& b : buttons_) {
-        if (!b.namedByCaption) {
-            order.push_back(b.widget);
-        }
-    }
-    order.insert(order.end(), costSpots_.begin(), costSpots_.end());
-    order.insert(order.end(), panels_.begin(), panels_.end());
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(order[i - 1], order[i]);
+        before = widget;
     }
 }
 

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The window's controls in the order Tab walks them, the same in every front end: the scenario
+// list first, then the commands and the "Split Horizons" box, then the drawing's own controls
+// (routers, networks, break buttons, cost labels), and last the routing tables, which a screen
+// reader reads row by row.
+class TabOrder {
+public:
+    struct Control {
+        enum class Kind { List, Command, Check, Router, Network, Break, Cost, Table };
+        Kind kind;
+        int index; // which router, network, link or cost label; 0 for the others
+        // The name the design gives it ("cmbSims", "Command4", "btnRouter0", "RouterTable5").
+        std::string name;
+    };
+    static std::vector<Control> Controls();
+};
