@@ -5,6 +5,7 @@
 #include "common/JsonReader.h"
 #include "common/Letters.h"
 #include "common/SeededRandom.h"
+#include "files/ActionWords.h"
 #include "files/DemonstrationFile.h"
 #include "files/Extras.h"
 #include "files/FileWords.h"
@@ -22,60 +23,12 @@ using Json = JsonValue;
 using Step = LessonScript::Step;
 using Control = Action::Control;
 
-constexpr std::string_view kCommands[] = {"update", "reset", "one", "many", "pause", "kill"};
-constexpr Control kCommandControls[] = {Control::Update, Control::Reset, Control::One,
-                                        Control::Many,   Control::Pause, Control::Kill};
-constexpr std::string_view kButtons[] = {"left", "right", "middle"};
-constexpr int kButtonNumbers[] = {MouseButton::kLeft, MouseButton::kRight, MouseButton::kMiddle};
-// The members that name a step besides the extras'.
-constexpr std::string_view kKinds[] = {
-    "click",          "router", "network",           "break",   "cost", "scenario",
-    "split horizons", "rule",   "hold-down seconds", "caption", "wait"};
 constexpr long long kLongestWait = 100000; // ticks
-
-Json ActionJson(const Action& a) {
-    Json step = Json::Object();
-    switch (a.control) {
-    case Control::Router:
-        return step.Set("router", Json::String(RouterLetter(a.index)));
-    case Control::Network:
-        return step.Set("network", Json::String(NetworkLetter(a.index)));
-    case Control::Break:
-        return step.Set("break", Json::String(FileWords::LinkName(a.index)));
-    case Control::Cost: {
-        const int button = static_cast<int>(
-            std::find(std::begin(kButtonNumbers), std::end(kButtonNumbers) - 1, a.button) -
-            std::begin(kButtonNumbers));
-        return step.Set("cost", Json::String(FileWords::CostName(a.index)))
-            .Set("button", Json::String(std::string(kButtons[button])));
-    }
-    case Control::Scenario:
-        return step.Set("scenario", Json::String(a.scenario));
-    case Control::Split:
-        return step.Set("split horizons", Json::Bool(a.checked));
-    case Control::Rule: {
-        const std::string rule = a.index == Action::kAllRules
-                                     ? "all"
-                                     : RipControl::kRules[static_cast<std::size_t>(a.index)].option;
-        return step.Set("rule", Json::String(rule)).Set("on", Json::Bool(a.checked));
-    }
-    case Control::HoldDownTime:
-        return step.Set("hold-down seconds", Json::Number(a.value));
-    default:
-        break;
-    }
-    for (std::size_t c = 0; c < std::size(kCommandControls); ++c) {
-        if (kCommandControls[c] == a.control) {
-            step.Set("click", Json::String(std::string(kCommands[c])));
-        }
-    }
-    return step;
-}
 
 Json StepJson(const Step& s) {
     switch (s.kind) {
     case Step::Kind::Act:
-        return ActionJson(s.action);
+        return ActionWords::Write(s.action);
     case Step::Kind::Extra: {
         const Extras::Step& words = Extras::Of(s.extra).step;
         const Json value = words.value == Extras::Value::Word ? Json::String(words.word)
@@ -99,16 +52,6 @@ Json StepJson(const Step& s) {
             "wait", Json::Object().Set("ticks", Json::Number(static_cast<double>(s.ticks))));
     }
     return Json::Object();
-}
-
-int Letter(JsonReader& r, const Json& value, const std::string& path, char first, int count,
-           const char* what) {
-    const std::string text = r.String(value, path);
-    if (r.Ok() && (text.size() != 1 || text[0] < first || text[0] >= first + count)) {
-        r.Fail(path, JsonReader::Quote(text) + " is no " + what + " of the window");
-        return 0;
-    }
-    return text.empty() ? 0 : text[0] - first;
 }
 
 // An extra's step: among the extras its member names, the one its word names, or the one whose
@@ -138,95 +81,11 @@ Step ReadExtra(JsonReader& r, const Json& value, const std::string& path,
     return {};
 }
 
-Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
-    if (value.kind != Json::Kind::Object || value.members.empty()) {
-        r.Fail(path, "is not a step (an object naming what to do)");
-        return {};
-    }
-    // The member that names the kind of step; others ("button", "on") qualify it.
-    const auto named = std::find_if(value.members.begin(), value.members.end(), [](const auto& m) {
-        return std::find(std::begin(kKinds), std::end(kKinds), m.first) != std::end(kKinds) ||
-               std::any_of(Extras::kEntries.begin(), Extras::kEntries.end(),
-                           [&](const Extras::Entry& e) { return m.first == e.step.member; });
-    });
-    if (named == value.members.end()) {
-        r.Fail(path, "names no kind of step");
-        return {};
-    }
-    const std::string& kind = named->first;
-    const Json& first = named->second;
+// A caption, or a wait, named by `kind`.
+Step ReadSayOrWait(JsonReader& r, const Json& value, const std::string& path,
+                   const std::string& kind) {
+    const Json& first = *value.Find(kind);
     const std::string at = JsonReader::At(path, kind);
-    if (kind == "click") {
-        r.Members(value, path, {"click"});
-        const int c = r.Choice(
-            first, at,
-            {kCommands[0], kCommands[1], kCommands[2], kCommands[3], kCommands[4], kCommands[5]});
-        return Step::Do(Action::Click(kCommandControls[c]));
-    }
-    if (kind == "router" || kind == "network") {
-        r.Members(value, path, {kind});
-        const bool router = kind == "router";
-        const int index =
-            Letter(r, first, at, router ? 'A' : 'a', kRouterCount, router ? "router" : "network");
-        return Step::Do(Action::Click(router ? Control::Router : Control::Network, index));
-    }
-    if (kind == "break") {
-        r.Members(value, path, {"break"});
-        const std::string name = r.String(first, at);
-        for (int b = 0; b < Layout::kBreakCount; ++b) {
-            if (FileWords::LinkName(b) == name) {
-                return Step::Do(Action::Click(Control::Break, b));
-            }
-        }
-        r.Fail(at, JsonReader::Quote(name) + " is no link of the window");
-        return {};
-    }
-    if (kind == "cost") {
-        r.Members(value, path, {"cost", "button"});
-        const std::string name = r.String(first, at);
-        const int button =
-            kButtonNumbers[r.Choice(r.Member(value, path, "button"), JsonReader::At(path, "button"),
-                                    {kButtons[0], kButtons[1], kButtons[2]})];
-        for (int c = 0; c < Layout::kCostLabelCount; ++c) {
-            if (FileWords::CostName(c) == name) {
-                return Step::Do(Action::CostPress(c, button));
-            }
-        }
-        r.Fail(at, JsonReader::Quote(name) + " is no cost of the window (\"A to B\", say)");
-        return {};
-    }
-    if (kind == "scenario") {
-        r.Members(value, path, {"scenario"});
-        const std::string name = r.String(first, at);
-        if (r.Ok() && !Scenarios::Known(name)) {
-            r.Fail(at, "no scenario is called " + JsonReader::Quote(name));
-        }
-        return Step::Do(Action::Choose(name));
-    }
-    if (kind == "split horizons") {
-        r.Members(value, path, {"split horizons"});
-        return Step::Do(Action::Split(r.Bool(first, at)));
-    }
-    if (kind == "rule") {
-        r.Members(value, path, {"rule", "on"});
-        const std::string name = r.String(first, at);
-        const bool on = r.Bool(r.Member(value, path, "on"), JsonReader::At(path, "on"));
-        if (name == "all") {
-            return Step::Do(Action::Rule(Action::kAllRules, on));
-        }
-        for (std::size_t i = 0; i < RipControl::kRules.size(); ++i) {
-            if (name == RipControl::kRules[i].option) {
-                return Step::Do(Action::Rule(static_cast<int>(i), on));
-            }
-        }
-        r.Fail(at, "no RIP rule is called \"" + name + "\"");
-        return {};
-    }
-    if (kind == "hold-down seconds") {
-        r.Members(value, path, {"hold-down seconds"});
-        return Step::Do(Action::HoldDown(
-            static_cast<int>(r.Integer(first, at, 1, RipSwitches::kMostHoldDownSeconds))));
-    }
     if (kind == "caption") {
         r.Members(value, path, {"caption", "detail"});
         std::string caption = r.String(first, at);
@@ -237,20 +96,42 @@ Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
                              ? std::string()
                              : r.String(detail->second, JsonReader::At(path, "detail")));
     }
-    if (kind == "wait") {
-        r.Members(value, path, {"wait"});
-        if (first.kind == Json::Kind::String) {
-            r.Choice(first, at, {"quiet"});
-            return Step::WaitQuiet();
-        }
-        r.Members(first, at, {"ticks", "hops"});
-        if (const Json* hops = first.Find("hops")) {
-            return Step::WaitTicks(PacketMotion::kArrivalTick *
-                                   r.Integer(*hops, JsonReader::At(at, "hops"), 0,
-                                             kLongestWait / PacketMotion::kArrivalTick));
-        }
-        return Step::WaitTicks(
-            r.Integer(r.Member(first, at, "ticks"), JsonReader::At(at, "ticks"), 0, kLongestWait));
+    r.Members(value, path, {"wait"});
+    if (first.kind == Json::Kind::String) {
+        r.Choice(first, at, {"quiet"});
+        return Step::WaitQuiet();
+    }
+    r.Members(first, at, {"ticks", "hops"});
+    if (const Json* hops = first.Find("hops")) {
+        return Step::WaitTicks(PacketMotion::kArrivalTick *
+                               r.Integer(*hops, JsonReader::At(at, "hops"), 0,
+                                         kLongestWait / PacketMotion::kArrivalTick));
+    }
+    return Step::WaitTicks(
+        r.Integer(r.Member(first, at, "ticks"), JsonReader::At(at, "ticks"), 0, kLongestWait));
+}
+
+Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
+    if (value.kind != Json::Kind::Object || value.members.empty()) {
+        r.Fail(path, "is not a step (an object naming what to do)");
+        return {};
+    }
+    // The member that names the kind of step; others ("button", "on") qualify it.
+    const auto named = std::find_if(value.members.begin(), value.members.end(), [](const auto& m) {
+        return m.first == "caption" || m.first == "wait" || ActionWords::Names(m.first) ||
+               std::any_of(Extras::kEntries.begin(), Extras::kEntries.end(),
+                           [&](const Extras::Entry& e) { return m.first == e.step.member; });
+    });
+    if (named == value.members.end()) {
+        r.Fail(path, "names no kind of step");
+        return {};
+    }
+    const std::string& kind = named->first;
+    if (kind == "caption" || kind == "wait") {
+        return ReadSayOrWait(r, value, path, kind);
+    }
+    if (ActionWords::Names(kind)) {
+        return Step::Do(ActionWords::Read(r, value, path, kind));
     }
     return ReadExtra(r, value, path, kind);
 }

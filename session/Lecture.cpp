@@ -6,6 +6,8 @@
 #include "form/FormState.h"
 #include "packets/PacketMotion.h"
 
+#include <utility>
+
 Lecture::Next Lecture::Tick(long now) {
     Next next;
     next.tick = demonstration_.Tick(now);
@@ -65,6 +67,31 @@ std::optional<RipControl::Rule> RuleOf(Id id) {
     }
 }
 
+// What the front end does for an extra the lecture leaves wholly to it.
+Lecture::Job FrontEndsJob(Id id) {
+    using Job = Lecture::Job;
+    constexpr std::pair<Id, Job> kJobs[] = {
+        {Id::Log, Job::ToggleLog},
+        {Id::CopyPicture, Job::CopyPicture},
+        {Id::SavePicture, Job::SavePicture},
+        {Id::EnterFullScreen, Job::EnterFullScreen},
+        {Id::FullScreen, Job::ToggleFullScreen},
+        {Id::BlackScreen, Job::BlackScreen},
+        {Id::HoldDownTime, Job::AskHoldDownTime},
+        {Id::Help, Job::Help},
+        {Id::OpenFile, Job::AskOpen},
+        {Id::SaveDemonstration, Job::AskSaveDemonstration},
+        {Id::ExportLog, Job::AskExportLog},
+        {Id::ExportTables, Job::AskExportTables},
+    };
+    for (const auto& [extra, job] : kJobs) {
+        if (extra == id) {
+            return job;
+        }
+    }
+    return Job::None;
+}
+
 } // namespace
 
 Lecture::Job Lecture::Do(Extras::Id id, long now) {
@@ -116,34 +143,10 @@ Lecture::Job Lecture::Do(Extras::Id id, long now) {
         }
         player_.Record(now);
         break;
-    case Id::Log:
-        return Job::ToggleLog;
-    case Id::CopyPicture:
-        return Job::CopyPicture;
-    case Id::SavePicture:
-        return Job::SavePicture;
-    case Id::EnterFullScreen:
-        return Job::EnterFullScreen;
-    case Id::FullScreen:
-        return Job::ToggleFullScreen;
-    case Id::BlackScreen:
-        return Job::BlackScreen;
-    case Id::HoldDownTime:
-        return Job::AskHoldDownTime;
-    case Id::Help:
-        return Job::Help;
-    case Id::OpenFile:
-        return Job::AskOpen;
-    case Id::SaveDemonstration:
-        return Job::AskSaveDemonstration;
-    case Id::ExportLog:
-        return Job::AskExportLog;
-    case Id::ExportTables:
-        return Job::AskExportTables;
     default:
         break;
     }
-    return Job::None;
+    return FrontEndsJob(id);
 }
 
 Lecture::ExtraState Lecture::Extra(Extras::Id id) const {

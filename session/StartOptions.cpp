@@ -9,6 +9,24 @@
 #include <algorithm>
 #include <charconv>
 
+std::vector<StartOptions::Option> StartOptions::Options() {
+    return {
+        {"scenario", "name", "Open in the scenario called <name>."},
+        {"seed", "n",
+         "Seed the random source with <n> instead of the clock, so that random and flooding runs "
+         "repeat."},
+        {"fullscreen", "", "Open full screen."},
+        {"rip", "rules",
+         "Switch RIP's rules on: all, or a comma-separated list of " + RuleNames() + "."},
+        {"open", "file", "Open the demonstration (or lesson) saved in <file>."},
+        {"lesson", "name|file",
+         "Start the built-in lesson called <name>, or the lesson in a file."},
+        {"lessons", "", "Print the built-in lessons' names."},
+        {"projector", "",
+         "Open in the look for a hall's projector: larger table text, outlined packets."},
+    };
+}
+
 std::string StartOptions::Set(std::string_view name, std::string_view value) {
     const std::string quoted = "'" + std::string(value) + "'";
     if (name == "scenario") {

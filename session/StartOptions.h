@@ -28,6 +28,15 @@ struct StartOptions {
     bool projector = false;                     // the look for a hall's projector
     std::vector<std::string> notes;             // for the log: what a file held that was ignored
 
+    // The options by name, with the word for a value they take (empty for a switch) and what
+    // they do: a command line's help is made from them. "open" takes a demonstration's or
+    // lesson's file, and "lessons" asks for the built-in lessons' titles.
+    struct Option {
+        std::string name;
+        std::string value;
+        std::string text;
+    };
+    static std::vector<Option> Options();
     // Takes one option as a command line or a page's address gives it, by its name without
     // dashes, with its value: "scenario", "seed", "rip", "lesson" (a built-in lesson's title) and
     // the switches "fullscreen" and "projector" (their value "", "1" or "0"). Returns what is
