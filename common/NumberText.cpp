@@ -212,7 +212,8 @@ std::string NumberTextSingle(float value) {
 
 ShortestDigits Shortest(double magnitude) {
     char buffer[64];
-    const std::string_view text(buffer, WriteShortest(magnitude, buffer, sizeof buffer));
+    const char* end = WriteShortest(magnitude, buffer, sizeof buffer);
+    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
     const std::size_t e = text.find('e');
     ShortestDigits shortest;
     for (char c : text.substr(0, e)) {
