@@ -1,0 +1,25 @@
+#pragma once
+
+#include "scene/Canvas.h"
+
+// The drawing's canvas on the page's 2D canvas, through the page's script (hopscape.js), in CSS
+// pixels; the script scales to the device's pixels.
+class WebCanvas : public Canvas {
+public:
+    void Ground(const PixelRect& area, int colour) override;
+    void Fill(const PixelRect& area, int colour) override;
+    void Fill(const RectF& area, int colour) override;
+    void Line(PointF from, PointF to, const Pen& pen) override;
+    void Rectangle(const RectF& box, const Pen& border, int fill) override;
+    void Ellipse(const RectF& box, const Pen& border, int fill) override;
+    void Text(const RectF& box, std::string_view text, const Font& font, int colour,
+              TextAlign align, bool clip, double squeeze) override;
+    void TextAt(PointF at, std::string_view text, const Font& font, int colour,
+                double squeeze) override;
+    double Advance(const Font& font, std::string_view text) override;
+    FontMetrics Metrics(const Font& font) override;
+
+    // Draws from `origin` on until Restore(): a panel draws in its own pixels.
+    static void MoveTo(PointF origin);
+    static void Restore();
+};

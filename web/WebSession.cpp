@@ -1,0 +1,187 @@
+#include "web/WebSession.h"
+
+#include "app/AccessibleText.h"
+#include "app/DrawingFit.h"
+#include "app/TabOrder.h"
+#include "common/JsonValue.h"
+#include "files/HopscapeFile.h"
+#include "form/Layout.h"
+#include "scene/FormScene.h"
+#include "scene/Look.h"
+#include "scene/PanelScene.h"
+#include "web/WebCanvas.h"
+
+#include <emscripten.h>
+
+EM_JS(void, hs_js_message, (const char* text), { alert(UTF8ToString(text)); });
+EM_JS(double, hs_js_clock_seed, (), { return Date.now() % 4294967296; });
+
+void WebPlatform::ShowMessage(const std::string& text) {
+    hs_js_message(text.c_str());
+}
+
+std::uint64_t WebPlatform::ClockSeed() {
+    return static_cast<std::uint64_t>(hs_js_clock_seed());
+}
+
+namespace {
+
+MainForm& StartedUp(MainForm& form, RandomSource& random, const StartOptions& options) {
+    options.Start(form, random);
+    return form;
+}
+
+// Pixels per twip at the drawing's full size: a CSS pixel is 15 twips.
+constexpr double kBase = 1.0 / TwipsToPixels::kTwipsPerDesignPixel;
+
+} // namespace
+
+WebSession::WebSession(const StartOptions& options)
+    : form_(platform_, random_), lesson_(StartedUp(form_, random_, options)), lecture_(lesson_) {
+    if (options.demonstration) {
+        lesson_.Open(*options.demonstration, 0);
+    }
+    if (options.lesson) {
+        lecture_.Player().Start(*options.lesson, 0);
+    }
+    lesson_.SetProjector(options.projector);
+}
+
+TwipsToPixels WebSession::Transform(int width, int height) const {
+    const FormState& state = lesson_.State();
+    const DrawingFit fit(state.ClientWidth, state.ClientHeight);
+    const DrawingFit::Placement place = fit.Place(kBase, {width, height}, false);
+    return {place.scale, {place.left, place.top}};
+}
+
+void WebSession::Paint(int width, int height) {
+    const FormState& state = lesson_.State();
+    const TwipsToPixels transform = Transform(width, height);
+    const Look& look = LookFor(lesson_.Projector());
+    WebCanvas canvas;
+    const FormScene scene(state, transform, look);
+    const PixelRect all{0, 0, width, height};
+    scene.PaintStill(canvas, all);
+    scene.PaintMoving(canvas, std::span<const PixelRect>(&all, 1));
+    for (int i = 0; i < kRouterCount; ++i) {
+        const RouterPanel& panel = state.RouterTable[i];
+        if (!panel.visible) {
+            continue;
+        }
+        const Layout::RouterPlace& place = Layout::kRouters[i];
+        const PixelRect box =
+            transform.Pixels(place.panelLeft, place.panelTop, PanelLayout::kWidth, panel.Height());
+        WebCanvas::MoveTo({static_cast<double>(box.left), static_cast<double>(box.top)});
+        PanelScene(panel, transform.Scale(), look).Paint(canvas, {0, 0, box.width, box.height});
+        WebCanvas::Restore();
+    }
+}
+
+std::string WebSession::Controls(int width, int height) const {
+    const FormState& state = lesson_.State();
+    const TwipsToPixels transform = Transform(width, height);
+    using Kind = TabOrder::Control::Kind;
+    JsonValue controls = JsonValue::Array();
+    for (const TabOrder::Control& control : TabOrder::Controls()) {
+        const ButtonControl* button = nullptr;
+        Action::Control click = Action::Control::Scenario; // what a click on it does
+        Box box;
+        std::string caption;
+        std::string spoken;
+        double points = 8.25;
+        bool visible = true;
+        int colour = Colours::kForm;
+        switch (control.kind) {
+        case Kind::Router:
+            click = Action::Control::Router;
+            button = &state.btnRouter[control.index];
+            spoken = AccessibleText::RouterName(control.index);
+            break;
+        case Kind::Network:
+            click = Action::Control::Network;
+            button = &state.btnNetwork[control.index];
+            spoken = AccessibleText::NetworkName(control.index);
+            break;
+        case Kind::Break:
+            click = Action::Control::Break;
+            button = &state.cmdBreak[control.index];
+            spoken = AccessibleText::BreakName(control.index);
+            break;
+        case Kind::Command: {
+            const ButtonControl* commands[] = {&state.Command1, &state.Command2, &state.Command3,
+                                               &state.Command7, &state.Command5, &state.Command4};
+            static const char* const names[] = {"Command1", "Command2", "Command3",
+                                                "Command7", "Command5", "Command4"};
+            constexpr Action::Control clicks[] = {Action::Control::One,   Action::Control::Many,
+                                                  Action::Control::Pause, Action::Control::Kill,
+                                                  Action::Control::Reset, Action::Control::Update};
+            for (std::size_t c = 0; c < 6; ++c) {
+                if (control.name == names[c]) {
+                    button = commands[c];
+                    click = clicks[c];
+                }
+            }
+            break;
+        }
+        case Kind::Cost: {
+            click = Action::Control::Cost;
+            const LabelControl& label = state.lblCost[control.index];
+            box = label.box;
+            visible = label.visible;
+            spoken = AccessibleText::CostName(control.index);
+            break;
+        }
+        case Kind::Check:
+            box = state.chkSplit.box;
+            caption = state.chkSplit.caption;
+            points = state.chkSplit.fontPoints;
+            break;
+        case Kind::List:
+            box = state.cmbSims.box;
+            points = state.cmbSims.fontPoints;
+            spoken = AccessibleText::kScenarioList;
+            break;
+        case Kind::Table: {
+            const Layout::RouterPlace& place = Layout::kRouters[control.index];
+            const RouterPanel& panel = state.RouterTable[control.index];
+            box = {place.panelLeft, place.panelTop, PanelLayout::kWidth, panel.Height()};
+            visible = panel.visible;
+            spoken = AccessibleText::PanelName(control.index) + ": " + panel.SpokenRows();
+            break;
+        }
+        }
+        if (button != nullptr) {
+            box = button->box;
+            caption = button->caption;
+            points = button->fontPoints;
+            visible = button->visible;
+            colour = button->backColour;
+        }
+        const PixelRect at = transform.Pixels(box.left, box.top, box.width, box.height);
+        JsonValue item = JsonValue::Object();
+        item.Set("name", JsonValue::String(control.name))
+            .Set("kind", JsonValue::Number(static_cast<double>(control.kind)))
+            .Set("index", JsonValue::Number(control.index))
+            .Set("control", JsonValue::Number(static_cast<double>(click)))
+            .Set("box",
+                 JsonValue::Array({JsonValue::Number(at.left), JsonValue::Number(at.top),
+                                   JsonValue::Number(at.width), JsonValue::Number(at.height)}))
+            .Set("font", JsonValue::Number(transform.FontOf(points, false).pixels))
+            .Set("caption", JsonValue::String(caption))
+            .Set("colour", JsonValue::Number(colour))
+            .Set("visible", JsonValue::Bool(visible))
+            .Set("spoken", JsonValue::String(spoken));
+        controls.items.push_back(std::move(item));
+    }
+    JsonValue scenarios = JsonValue::Array();
+    for (const std::string& name : state.cmbSims.items) {
+        scenarios.items.push_back(JsonValue::String(name));
+    }
+    JsonValue all = JsonValue::Object();
+    all.Set("controls", std::move(controls))
+        .Set("scenarios", std::move(scenarios))
+        .Set("scenario", JsonValue::String(state.cmbSims.text))
+        .Set("split", JsonValue::Bool(state.chkSplit.value == 1))
+        .Set("status", JsonValue::String(state.Label2.caption));
+    return HopscapeFile::Bytes(all);
+}

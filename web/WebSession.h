@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/MainForm.h"
+#include "common/SeededRandom.h"
+#include "form/Platform.h"
+#include "scene/TwipsToPixels.h"
+#include "session/Lecture.h"
+#include "session/Lesson.h"
+#include "session/StartOptions.h"
+
+#include <string>
+
+// The page's platform: the out-of-packets message as the browser's own modal message, which
+// holds the page (and so the tick) until it is dismissed, and the clock as the random source's
+// seed.
+class WebPlatform : public Platform {
+public:
+    void ShowMessage(const std::string& text) override;
+    std::uint64_t ClockSeed() override;
+};
+
+// The demonstration as the page opens it: the window's state started up as the options ask, the
+// lesson round it and the lecture the page's timers and controls drive.
+class WebSession {
+public:
+    explicit WebSession(const StartOptions& options);
+    ::Lecture& Lecture() { return lecture_; }
+    Lesson& Demonstration() { return lesson_; }
+
+    // Draws the whole window onto the page's canvas of `width` x `height` CSS pixels: the form,
+    // the packets, the tables.
+    void Paint(int width, int height);
+    // The controls the page lays over the drawing, in Tab order, as JSON: for each its design
+    // name, kind, index, place in CSS pixels, font size, caption, colour, whether it shows and
+    // what a screen reader calls it; then the scenario list and the check box.
+    std::string Controls(int width, int height) const;
+
+private:
+    TwipsToPixels Transform(int width, int height) const;
+
+    WebPlatform platform_;
+    SeededRandom random_;
+    MainForm form_;
+    Lesson lesson_;
+    ::Lecture lecture_;
+};
