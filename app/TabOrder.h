@@ -1,5 +1,9 @@
 #pragma once
 
+#include "app/Action.h"
+#include "form/Controls.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,9 +16,12 @@ public:
     struct Control {
         enum class Kind { List, Command, Check, Router, Network, Break, Cost, Table };
         Kind kind;
-        int index; // which router, network, link or cost label; 0 for the others
+        int index; // which command, router, network, link or cost label; 0 for the others
         // The name the design gives it ("cmbSims", "Command4", "btnRouter0", "RouterTable5").
         std::string name;
     };
     static std::vector<Control> Controls();
+    // What a click with `button` on a button or cost label does; none for the list, the check box
+    // and the tables, which a click only focuses (the list and the box say what they were set to).
+    static std::optional<Action> Click(const Control& control, int button = MouseButton::kLeft);
 };

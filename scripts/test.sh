@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Xvfb: the screen test runs again at a real X server.
-bash scripts/deps.sh xvfb xauth emscripten
+bash scripts/deps.sh xvfb xauth emscripten chromium chromium-driver python3-selenium
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
@@ -53,6 +53,10 @@ if ! node --no-experimental-fetch build-web/tests/web/lecture_transcript.js | cm
 fi
 echo "webassembly: the transcript of $(wc -c <"$native") bytes is the same; 1 passed, 0 failed"
 rm -f "$native"
+# The page in headless Chromium, driven by real clicks, against the native core (Selenium is
+# Debian's, seen by Debian's own Python).
+/usr/bin/python3 tests/web/page_test.py build-web/web build/tests/web/lecture_transcript \
+    build-web/page-test
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHOPSCAPE_WERROR=ON \
       -DHOPSCAPE_SANITIZE=ON -DHOPSCAPE_BENCHMARKS=OFF

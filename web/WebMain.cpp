@@ -1,5 +1,6 @@
 // What the page's script calls: the core behind the page, one demonstration a page. Times are
 // the page's performance.now() in whole milliseconds, which a 32-bit `long` holds for 24 days.
+#include "app/TabOrder.h"
 #include "files/DemonstrationFile.h"
 #include "files/HopscapeFile.h"
 #include "session/StartOptions.h"
@@ -11,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -54,10 +56,15 @@ EMSCRIPTEN_KEEPALIVE const char* hs_start(const char* lines) {
     return reply.c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE double hs_act(int control, int index, int button, double now) {
-    Action action = Action::Click(static_cast<Action::Control>(control), index);
-    action.button = button;
-    session->Demonstration().Act(action, static_cast<long>(now));
+// A click with `button` on the control at `position` in the Tab order.
+EMSCRIPTEN_KEEPALIVE double hs_click(int position, int button, double now) {
+    const std::vector<TabOrder::Control> controls = TabOrder::Controls();
+    if (position >= 0 && position < static_cast<int>(controls.size())) {
+        if (const std::optional<Action> action =
+                TabOrder::Click(controls[static_cast<std::size_t>(position)], button)) {
+            session->Demonstration().Act(*action, static_cast<long>(now));
+        }
+    }
     return Delays(session->Lecture().Settle(static_cast<long>(now)));
 }
 

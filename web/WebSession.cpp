@@ -84,7 +84,6 @@ std::string WebSession::Controls(int width, int height) const {
     JsonValue controls = JsonValue::Array();
     for (const TabOrder::Control& control : TabOrder::Controls()) {
         const ButtonControl* button = nullptr;
-        Action::Control click = Action::Control::Scenario; // what a click on it does
         Box box;
         std::string caption;
         std::string spoken;
@@ -93,38 +92,25 @@ std::string WebSession::Controls(int width, int height) const {
         int colour = Colours::kForm;
         switch (control.kind) {
         case Kind::Router:
-            click = Action::Control::Router;
             button = &state.btnRouter[control.index];
             spoken = AccessibleText::RouterName(control.index);
             break;
         case Kind::Network:
-            click = Action::Control::Network;
             button = &state.btnNetwork[control.index];
             spoken = AccessibleText::NetworkName(control.index);
             break;
         case Kind::Break:
-            click = Action::Control::Break;
             button = &state.cmdBreak[control.index];
             spoken = AccessibleText::BreakName(control.index);
             break;
         case Kind::Command: {
+            // In the order Tab walks them: One, Many, Pause, Kill, Reset, Update.
             const ButtonControl* commands[] = {&state.Command1, &state.Command2, &state.Command3,
                                                &state.Command7, &state.Command5, &state.Command4};
-            static const char* const names[] = {"Command1", "Command2", "Command3",
-                                                "Command7", "Command5", "Command4"};
-            constexpr Action::Control clicks[] = {Action::Control::One,   Action::Control::Many,
-                                                  Action::Control::Pause, Action::Control::Kill,
-                                                  Action::Control::Reset, Action::Control::Update};
-            for (std::size_t c = 0; c < 6; ++c) {
-                if (control.name == names[c]) {
-                    button = commands[c];
-                    click = clicks[c];
-                }
-            }
+            button = commands[control.index];
             break;
         }
         case Kind::Cost: {
-            click = Action::Control::Cost;
             const LabelControl& label = state.lblCost[control.index];
             box = label.box;
             visible = label.visible;
@@ -162,7 +148,6 @@ std::string WebSession::Controls(int width, int height) const {
         item.Set("name", JsonValue::String(control.name))
             .Set("kind", JsonValue::Number(static_cast<double>(control.kind)))
             .Set("index", JsonValue::Number(control.index))
-            .Set("control", JsonValue::Number(static_cast<double>(click)))
             .Set("box",
                  JsonValue::Array({JsonValue::Number(at.left), JsonValue::Number(at.top),
                                    JsonValue::Number(at.width), JsonValue::Number(at.height)}))

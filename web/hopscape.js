@@ -108,7 +108,6 @@ const Hopscape = (() => {
     let frameTimer = null;
     const elements = new Map();
     const KIND = { list: 0, command: 1, check: 2, router: 3, network: 4, brk: 5, cost: 6, table: 7 };
-    const CONTROL = { scenario: 4 };
     const LEFT = 1;
     const RIGHT = 2;
 
@@ -139,13 +138,23 @@ const Hopscape = (() => {
         frameTimer = frame >= 0 ? setTimeout(() => { schedule(core._hs_tick_none ? -1 : delay); refresh(); }, frame) : null;
     }
 
+    // Every event handed to the core with its time, as "tick 1200" or "click 7 1 1500", for a
+    // test to replay through the native core.
+    const events = [];
+    const now = (event) => {
+        const time = Math.floor(performance.now());
+        events.push(`${event} ${time}`);
+        return time;
+    };
+
     function tick() {
-        schedule(core._hs_tick(Math.floor(performance.now())));
+        schedule(core._hs_tick(now("tick")));
         refresh();
     }
 
-    function act(control, index, button) {
-        schedule(core._hs_act(control, index, button, Math.floor(performance.now())));
+    // A click on the control at `position` in the Tab order.
+    function click(position, button) {
+        schedule(core._hs_click(position, button, now(`click ${position} ${button}`)));
         refresh();
     }
 
@@ -154,8 +163,8 @@ const Hopscape = (() => {
         if (item.kind === KIND.list) {
             element = document.createElement("select");
             element.addEventListener("change", () => {
-                const now = Math.floor(performance.now());
-                schedule(core.ccall("hs_choose", "number", ["string", "number"], [element.value, now]));
+                schedule(core.ccall("hs_choose", "number", ["string", "number"],
+                                    [element.value, now(`choose ${element.selectedIndex}`)]));
                 refresh();
             });
         } else if (item.kind === KIND.check) {
@@ -163,7 +172,7 @@ const Hopscape = (() => {
             const box = document.createElement("input");
             box.type = "checkbox";
             box.addEventListener("change", () => {
-                schedule(core._hs_split(box.checked ? 1 : 0, Math.floor(performance.now())));
+                schedule(core._hs_split(box.checked ? 1 : 0, now(`split ${box.checked ? 1 : 0}`)));
                 refresh();
             });
             element.append(box, document.createElement("span"));
@@ -179,29 +188,29 @@ const Hopscape = (() => {
                 element.addEventListener("pointerdown", (e) => {
                     lowered = false;
                     if (e.pointerType !== "mouse") {
-                        held = setTimeout(() => { lowered = true; act(item.control, item.index, RIGHT); }, 500);
+                        held = setTimeout(() => { lowered = true; click(item.position, RIGHT); }, 500);
                     }
                 });
                 element.addEventListener("pointerup", () => clearTimeout(held));
-                element.addEventListener("click", () => { if (!lowered) act(item.control, item.index, LEFT); });
+                element.addEventListener("click", () => { if (!lowered) click(item.position, LEFT); });
                 element.addEventListener("contextmenu", (e) => {
                     e.preventDefault();
-                    if (!lowered) act(item.control, item.index, RIGHT);
+                    if (!lowered) click(item.position, RIGHT);
                 });
                 element.addEventListener("keydown", (e) => {
                     if (e.key === "+" || e.key === "ArrowUp" || e.key === "Enter" || e.key === " ") {
                         e.preventDefault();
-                        act(item.control, item.index, LEFT);
+                        click(item.position, LEFT);
                     } else if (e.key === "-" || e.key === "ArrowDown") {
                         e.preventDefault();
-                        act(item.control, item.index, RIGHT);
+                        click(item.position, RIGHT);
                     }
                 });
             }
         } else {
             element = document.createElement("button");
             element.type = "button";
-            element.addEventListener("click", () => act(item.control, item.index, LEFT));
+            element.addEventListener("click", () => click(item.position, LEFT));
         }
         element.id = item.name;
         document.getElementById("controls").append(element);
@@ -212,6 +221,7 @@ const Hopscape = (() => {
     function sync() {
         const [w, h] = size();
         const state = JSON.parse(core.UTF8ToString(core._hs_controls(w, h)));
+        state.controls.forEach((item, position) => { item.position = position; });
         for (const item of state.controls) {
             const element = elements.get(item.name) || make(item);
             elements.set(item.name, element);
@@ -271,6 +281,9 @@ const Hopscape = (() => {
     // The demonstration as its file would hold it, for a test to compare.
     const state = () => core.UTF8ToString(core._hs_state());
 
-    return { draw, open, state, ready: false };
+    // Whether the tick timer sleeps: nothing moves.
+    const sleeping = () => tickTimer === null;
+
+    return { draw, open, state, sleeping, events, ready: false };
 })();
 window.Hopscape = Hopscape;

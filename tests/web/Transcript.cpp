@@ -3,7 +3,10 @@
 // demonstration as its file would hold it), then random lectures, the state and the moving
 // packets' places after every action.
 //   lecture_transcript [LECTURES]
+// With --page, replays what the page handed its core, for a test to compare the states:
+//   lecture_transcript --page "scenario=Example 1&seed=42" EVENTS_FILE
 #include "app/MainForm.h"
+#include "app/TabOrder.h"
 #include "common/JsonValue.h"
 #include "common/NumberText.h"
 #include "common/SeededRandom.h"
@@ -11,14 +14,19 @@
 #include "files/HopscapeFile.h"
 #include "session/BuiltInLessons.h"
 #include "session/Lesson.h"
+#include "session/Lecture.h"
 #include "session/LessonPlayer.h"
+#include "session/StartOptions.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -102,9 +110,69 @@ void PrintLectures(int lectures) {
     }
 }
 
+// Replays the events the page handed its core, one a line with its time in milliseconds last:
+// "tick T", "click POSITION BUTTON T" (a control by its place in the Tab order), "choose INDEX T"
+// (a scenario by its place in the list), "split CHECKED T"; a line "state" prints the
+// demonstration as it stands.
+int ReplayPage(const char* startOptions, const char* file) {
+    StartOptions options;
+    std::string_view given = startOptions;
+    while (!given.empty()) {
+        const std::size_t end = given.find('&');
+        const std::string_view pair = given.substr(0, end);
+        given.remove_prefix(end == std::string_view::npos ? given.size() : end + 1);
+        const std::size_t equals = pair.find('=');
+        options.Set(pair.substr(0, equals), pair.substr(equals + 1));
+    }
+    FakePlatform platform{7};
+    SeededRandom random{3};
+    MainForm form{platform, random};
+    options.Start(form, random);
+    Lesson lesson{form};
+    Lecture lecture{lesson};
+    const std::vector<TabOrder::Control> controls = TabOrder::Controls();
+    std::ifstream events(file);
+    std::string kind;
+    while (events >> kind) {
+        if (kind == "state") {
+            Print(HopscapeFile::Bytes(DemonstrationFile::ToJson(lesson.Capture())) + "----\n");
+            continue;
+        }
+        long a = 0;
+        long b = 0;
+        if (kind == "click") {
+            events >> a >> b;
+        } else if (kind != "tick") {
+            events >> a;
+        }
+        long now = 0;
+        events >> now;
+        if (kind == "tick") {
+            lecture.Tick(now);
+            continue;
+        }
+        if (kind == "click") {
+            if (const auto action = TabOrder::Click(controls.at(static_cast<std::size_t>(a)),
+                                                    static_cast<int>(b))) {
+                lesson.Act(*action, now);
+            }
+        } else if (kind == "choose") {
+            lesson.Act(Action::Choose(form.State().cmbSims.items.at(static_cast<std::size_t>(a))),
+                       now);
+        } else if (kind == "split") {
+            lesson.Act(Action::Split(a != 0), now);
+        }
+        lecture.Settle(now);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc > 3 && std::string_view(argv[1]) == "--page") {
+        return ReplayPage(argv[2], argv[3]);
+    }
     PrintLessons();
     PrintLectures(argc > 1 ? std::atoi(argv[1]) : 40);
     return 0;

@@ -1,0 +1,112 @@
+"""The page in headless Chromium, driven by real clicks: it opens without a fault at a laptop's,
+a projector's and a phone's size, and after every click, once nothing moves, the demonstration
+is the same, byte for byte, as the native core's after the same clicks.
+
+    /usr/bin/python3 page_test.py BUILT_PAGE_FOLDER LECTURE_TRANSCRIPT SCREENSHOT_FOLDER
+"""
+import functools
+import http.server
+import os
+import subprocess
+import sys
+import threading
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.support.ui import Select
+
+PAGE, TRANSCRIPT, SHOTS = sys.argv[1:4]
+OPTIONS = "scenario=Example 1&seed=42"
+STEPS = ["Command4", "lblCost0", "lblCost1:right", "Command4", "btnRouter0", "btnRouter1",
+         "cmdBreak2", "Command4", "chkSplit", "Command4", "cmbSims=Three Routers", "Command4"]
+SIZES = {"laptop": (1366, 768), "projector": (3840, 2160), "phone": (844, 390)}
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".wasm": "application/wasm"}
+
+    def log_message(self, *args):
+        pass
+
+
+handler = functools.partial(Quiet, directory=PAGE)
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+threading.Thread(target=server.serve_forever, daemon=True).start()
+address = f"http://127.0.0.1:{server.server_address[1]}/index.html?{OPTIONS.replace(' ', '%20')}"
+
+faults = []
+
+
+def browser(width, height):
+    options = Options()
+    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu",
+                     f"--window-size={width},{height}"]:
+        options.add_argument(argument)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    return webdriver.Chrome(options=options)
+
+
+def wait(driver, script, what, seconds=120):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        if driver.execute_script(f"return {script}"):
+            return
+        time.sleep(0.05)
+    raise TimeoutError(what)
+
+
+def click(driver, step):
+    if step.startswith("cmbSims="):
+        Select(driver.find_element("id", "cmbSims")).select_by_visible_text(step[8:])
+    elif step == "chkSplit":
+        driver.find_element("css selector", "#chkSplit input").click()
+    elif step.endswith(":right"):
+        ActionChains(driver).context_click(driver.find_element("id", step[:-6])).perform()
+    else:
+        driver.find_element("id", step).click()
+
+
+os.makedirs(SHOTS, exist_ok=True)
+for name, (width, height) in SIZES.items():
+    driver = browser(width, height)
+    try:
+        driver.get(address)
+        wait(driver, "window.Hopscape && Hopscape.ready", "the page opening")
+        if name == "laptop":
+            states = []
+            marks = []
+            for step in STEPS:
+                click(driver, step)
+                wait(driver, "Hopscape.sleeping()", f"nothing moving after {step}")
+                states.append(driver.execute_script("return Hopscape.state()"))
+                marks.append(driver.execute_script("return Hopscape.events.length"))
+            # The same events at the same times through the native core.
+            events = driver.execute_script("return Hopscape.events")
+            lines = []
+            for i, event in enumerate(events):
+                lines.append(event)
+                lines.extend(["state"] * marks.count(i + 1))
+            script = os.path.join(SHOTS, "page-events.txt")
+            with open(script, "w", encoding="utf-8") as out:
+                out.write("\n".join(lines) + "\n")
+            expected = subprocess.run([TRANSCRIPT, "--page", OPTIONS, script], check=True,
+                                      capture_output=True, text=True).stdout.split("----\n")[:-1]
+            if len(expected) != len(STEPS):
+                faults.append(f"{len(expected)} states replayed, not {len(STEPS)}")
+            for step, state, core in zip(STEPS, states, expected):
+                if state != core:
+                    faults.append(f"after {step} the page's demonstration differs from the core's")
+        driver.save_screenshot(os.path.join(SHOTS, f"page-{name}.png"))
+        for entry in driver.get_log("browser"):
+            if entry["level"] == "SEVERE":
+                faults.append(f"{name}: {entry['message']}")
+    finally:
+        driver.quit()
+server.shutdown()
+
+for fault in faults:
+    print("FAILED:", fault)
+print(f"page: {len(STEPS)} clicks compared, {len(SIZES)} sizes opened, {len(faults)} faults")
+sys.exit(1 if faults else 0)
