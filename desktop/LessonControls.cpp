@@ -2,10 +2,7 @@
 
 #include "desktop/DocumentFile.h"
 #include "desktop/LectureMenu.h"
-#include "files/DemonstrationFile.h"
-#include "files/LessonFile.h"
 #include "files/PictureFile.h"
-#include "files/TableExport.h"
 #include "session/BuiltInLessons.h"
 #include "session/Lesson.h"
 
@@ -35,8 +32,8 @@ std::string Named(const QString& path) {
 
 LessonControls::LessonControls(Lecture& lecture, LectureMenu& menu, QWidget& window,
                                const QElapsedTimer& clock)
-    : QObject(&window), lesson_(lecture.Demonstration()), menu_(menu), window_(window),
-      clock_(clock), player_(lecture.Player()) {
+    : QObject(&window), lecture_(lecture), lesson_(lecture.Demonstration()), menu_(menu),
+      window_(window), clock_(clock), player_(lecture.Player()) {
     connect(&menu_, &LectureMenu::Other, this, &LessonControls::Trigger);
     window_.setAcceptDrops(true);
     window_.installEventFilter(this);
@@ -135,16 +132,7 @@ bool LessonControls::OpenFile(const QString& path) {
         Warn(QStringLiteral("FileNotOpened"), QString::fromStdString(read.fault));
         return false;
     }
-    const long now = clock_.elapsed();
-    if (read.lesson) {
-        StartLesson(*read.lesson);
-    } else {
-        player_.Stop();
-        lesson_.Open(*read.demonstration, now);
-    }
-    for (const std::string& member : read.ignored) {
-        lesson_.Note(HopscapeFile::IgnoredLine(Named(path), member));
-    }
+    lecture_.Open(read, Named(path), clock_.elapsed());
     Refresh();
     emit Changed();
     emit CaptionChanged();
@@ -152,14 +140,13 @@ bool LessonControls::OpenFile(const QString& path) {
 }
 
 bool LessonControls::SaveDemonstration(const QString& path) {
-    return Saved("demonstration", path,
-                 DocumentFile::Bytes(DemonstrationFile::ToJson(lesson_.Capture())));
+    return Saved("demonstration", path, QByteArray::fromStdString(lecture_.DemonstrationBytes()));
 }
 
 bool LessonControls::SaveRecording(const QString& path) {
     // The recording stops once it is saved; one that could not be saved goes on, to be saved
     // elsewhere.
-    if (!Saved("lesson", path, DocumentFile::Bytes(LessonFile::ToJson(lesson_.Recorded())))) {
+    if (!Saved("lesson", path, QByteArray::fromStdString(lecture_.RecordingBytes()))) {
         return false;
     }
     lesson_.StopRecording();
@@ -169,11 +156,11 @@ bool LessonControls::SaveRecording(const QString& path) {
 }
 
 bool LessonControls::ExportLog(const QString& path) {
-    return Saved("log", path, QByteArray::fromStdString(TableExport::LogText(lesson_.LogLines())));
+    return Saved("log", path, QByteArray::fromStdString(lecture_.LogText()));
 }
 
 bool LessonControls::ExportTables(const QString& path) {
-    return Saved("tables", path, QByteArray::fromStdString(TableExport::Csv(lesson_.State())));
+    return Saved("tables", path, QByteArray::fromStdString(lecture_.TablesCsv()));
 }
 
 bool LessonControls::Saved(const char* what, const QString& path, const QByteArray& bytes) {

@@ -58,6 +58,7 @@ private:
     bool Saved(const char* what, const QString& path, const QByteArray& bytes);
     void Warn(const QString& objectName, const QString& text);
 
+    Lecture& lecture_;
     Lesson& lesson_;
     LectureMenu& menu_;
     QWidget& window_;

@@ -70,6 +70,9 @@ struct Entry {
     const char* name;
     const char* keys = "";      // in the form QKeySequence reads ("Ctrl+Shift+Z"); empty for none
     const char* otherKeys = ""; // a second key that does the same (what a clicker sends)
+    // The key in a web page where a browser keeps `keys` for itself (Ctrl+1 to Ctrl+4 switch
+    // tabs, Ctrl+T opens one, Ctrl+R reloads); empty where the page takes `keys` too.
+    const char* pageKeys = "";
     Kind kind = Kind::Plain;
     bool endsGroup = false; // the menu draws a separator after it
     Step step{};
@@ -80,21 +83,25 @@ inline constexpr std::array<Entry, 36> kEntries{{
     {.id = Id::QuarterSpeed,
      .name = "Quarter speed",
      .keys = "Ctrl+1",
+     .pageKeys = "Alt+1",
      .kind = Kind::Speed,
      .step = {"speed", Value::Word, FileWords::kSpeeds[0].data()}},
     {.id = Id::HalfSpeed,
      .name = "Half speed",
      .keys = "Ctrl+2",
+     .pageKeys = "Alt+2",
      .kind = Kind::Speed,
      .step = {"speed", Value::Word, FileWords::kSpeeds[1].data()}},
     {.id = Id::NormalSpeed,
      .name = "Normal speed",
      .keys = "Ctrl+3",
+     .pageKeys = "Alt+3",
      .kind = Kind::Speed,
      .step = {"speed", Value::Word, FileWords::kSpeeds[2].data()}},
     {.id = Id::DoubleSpeed,
      .name = "Double speed",
      .keys = "Ctrl+4",
+     .pageKeys = "Alt+4",
      .kind = Kind::Speed,
      .endsGroup = true,
      .step = {"speed", Value::Word, FileWords::kSpeeds[3].data()}},
@@ -133,7 +140,11 @@ inline constexpr std::array<Entry, 36> kEntries{{
      .kind = Kind::Switch,
      .endsGroup = true,
      .step = {"shortest paths", Value::Switch}},
-    {.id = Id::AllOfRip, .name = "All of RIP's rules", .keys = "Ctrl+R", .kind = Kind::Switch},
+    {.id = Id::AllOfRip,
+     .name = "All of RIP's rules",
+     .keys = "Ctrl+R",
+     .pageKeys = "Alt+R",
+     .kind = Kind::Switch},
     {.id = Id::Infinity16, .name = "RIP: infinity is 16", .keys = "Ctrl+I", .kind = Kind::Switch},
     {.id = Id::PeriodicUpdates,
      .name = "RIP: periodic updates every 30 s, routes time out",
@@ -142,6 +153,7 @@ inline constexpr std::array<Entry, 36> kEntries{{
     {.id = Id::TriggeredUpdates,
      .name = "RIP: triggered updates",
      .keys = "Ctrl+T",
+     .pageKeys = "Alt+T",
      .kind = Kind::Switch},
     {.id = Id::HoldDown, .name = "RIP: hold-down", .keys = "Ctrl+D", .kind = Kind::Switch},
     {.id = Id::SimpleSplit,
@@ -173,6 +185,7 @@ inline constexpr std::array<Entry, 36> kEntries{{
     {.id = Id::RecordLesson,
      .name = "Record lesson (again: stop recording and save it)",
      .keys = "Ctrl+Shift+R",
+     .pageKeys = "Alt+Shift+R",
      .endsGroup = true},
     {.id = Id::ExportLog, .name = "Export the message log as text..."},
     {.id = Id::ExportTables, .name = "Export the tables as CSV...", .endsGroup = true},
@@ -206,6 +219,9 @@ static_assert(InOrder(), "kEntries lists the extras in the order of Id");
 
 inline constexpr const Entry& Of(Id id) {
     return kEntries[static_cast<std::size_t>(id)];
+}
+inline constexpr const char* PageKeys(const Entry& entry) {
+    return *entry.pageKeys != 0 ? entry.pageKeys : entry.keys;
 }
 inline constexpr bool Recorded(Id id) {
     return *Of(id).step.member != 0;

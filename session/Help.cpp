@@ -5,7 +5,7 @@
 
 namespace Help {
 
-std::string Text() {
+std::string Text(bool page) {
     std::string text =
         "What the window shows\n"
         "Six routers A to F, each with its own network a to f (the bars), joined by links. A\n"
@@ -29,10 +29,11 @@ std::string Text() {
     }
     text += "\nExtras for the lecture (also on a right click on an empty part of the window):\n\n";
     for (const Extras::Entry& entry : Extras::kEntries) {
-        if (*entry.keys != 0) {
+        const char* keys = page ? Extras::PageKeys(entry) : entry.keys;
+        if (*keys != 0) {
             const std::string other =
                 *entry.otherKeys != 0 ? " or " + std::string(entry.otherKeys) : "";
-            text += std::string(entry.keys) + other + " - " + entry.name + "\n";
+            text += std::string(keys) + other + " - " + entry.name + "\n";
         }
     }
     return text + "Esc - Close this list or the log; leave full screen\n\n"

@@ -5,7 +5,7 @@
 namespace Help {
 
 // What the window shows, the lessons and the keys, as the help window shows them, the extras one
-// a line: "Ctrl+1 - Quarter speed".
-std::string Text();
+// a line: "Ctrl+1 - Quarter speed"; on a web `page`, with the page's keys ("Alt+1").
+std::string Text(bool page = false);
 
 } // namespace Help

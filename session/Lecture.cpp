@@ -3,6 +3,9 @@
 #include "app/Convergence.h"
 #include "app/RipControl.h"
 #include "app/Scenarios.h"
+#include "files/DemonstrationFile.h"
+#include "files/LessonFile.h"
+#include "files/TableExport.h"
 #include "form/FormState.h"
 #include "packets/PacketMotion.h"
 
@@ -242,4 +245,32 @@ Lecture::Meter Lecture::Corner() const {
                       " since a table last changed";
     }
     return meter;
+}
+
+void Lecture::Open(const HopscapeFile::Read& read, const std::string& name, long now) {
+    if (read.lesson) {
+        player_.Start(*read.lesson, now);
+    } else if (read.demonstration) {
+        player_.Stop();
+        demonstration_.Open(*read.demonstration, now);
+    }
+    for (const std::string& member : read.ignored) {
+        demonstration_.Note(HopscapeFile::IgnoredLine(name, member));
+    }
+}
+
+std::string Lecture::DemonstrationBytes() const {
+    return HopscapeFile::Bytes(DemonstrationFile::ToJson(demonstration_.Capture()));
+}
+
+std::string Lecture::RecordingBytes() const {
+    return HopscapeFile::Bytes(LessonFile::ToJson(demonstration_.Recorded()));
+}
+
+std::string Lecture::LogText() const {
+    return TableExport::LogText(demonstration_.LogLines());
+}
+
+std::string Lecture::TablesCsv() const {
+    return TableExport::Csv(demonstration_.State());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/Extras.h"
+#include "files/HopscapeFile.h"
 #include "session/Lesson.h"
 #include "session/LessonPlayer.h"
 
@@ -63,6 +64,17 @@ public:
         bool operator==(const ExtraState&) const = default;
     };
     ExtraState Extra(Extras::Id id) const;
+
+    // A file read whole and valid (its fault, if any, the front end shows instead): a lesson
+    // starts, a demonstration opens in place of any lesson; what the file held that no reader
+    // knows is written to the log, by the file's `name`.
+    void Open(const HopscapeFile::Read& read, const std::string& name, long now);
+    // What the front end writes to a file for each saving extra: the demonstration, the recorded
+    // lesson, the log as text and the tables as CSV.
+    std::string DemonstrationBytes() const;
+    std::string RecordingBytes() const;
+    std::string LogText() const;
+    std::string TablesCsv() const;
 
     // The strip under the drawing: a lesson's caption, or how much a recording holds.
     struct Strip {
