@@ -52,7 +52,7 @@ void CaptionStrip::Fit() {
     // The caption's letters as large as the strip allows, smaller for a long caption: it never
     // runs onto the progress line below it.
     const int width = geometry().width() - 4 * margin_;
-    const bool detailShown = !projector_ && !detail_->text().isEmpty();
+    const bool detailShown = !detail_->text().isEmpty();
     detail_->setVisible(detailShown);
     const int detailHeight = detailShown
                                  ? QFontMetrics(detail_->font())
@@ -82,13 +82,6 @@ void CaptionStrip::Show(const QString& caption, const QString& detail, const QSt
         Fit();
         QAccessibleEvent changed(caption_, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
-    }
-}
-
-void CaptionStrip::SetLook(bool projector) {
-    if (projector_ != projector) {
-        projector_ = projector;
-        Fit();
     }
 }
 

@@ -19,8 +19,6 @@ public:
     // Sizes the strip and its fonts for the transform; the strip lies under the form's drawing.
     void Place(const TwipsTransform& transform);
     void Show(const QString& caption, const QString& detail, const QString& step);
-    // In a projector's look the hall hears the lecturer: the student's line is left out.
-    void SetLook(bool projector);
     QString Caption() const;
     QString Detail() const;
 
@@ -31,7 +29,6 @@ private:
     QLabel* caption_ = nullptr;
     QLabel* detail_ = nullptr;
     QLabel* step_ = nullptr;
-    bool projector_ = false;
     QFont captionFont_; // the caption's letters at their full size
     int margin_ = 0;
 };

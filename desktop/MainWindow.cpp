@@ -284,7 +284,6 @@ void MainWindow::SyncCaption() {
 void MainWindow::SyncLook() {
     projectorShown_ = lesson_.Projector();
     widgets_.SetLook(lesson_.Projector());
-    strip_->SetLook(lesson_.Projector());
     placedSize_ = QSize();
     Place();
     canvas_.SetLook(LookFor(lesson_.Projector()));

@@ -212,12 +212,13 @@ bool Lecture::AllRulesOn() const {
     return true;
 }
 
-Lecture::Strip Lecture::CaptionStrip() const {
+Lecture::Strip Lecture::CaptionStrip(bool page) const {
     Strip strip;
     if (player_.Playing()) {
         strip.shown = true;
         strip.caption = player_.Caption();
-        strip.detail = player_.Detail();
+        // The student's longer line is left out in the hall's look.
+        strip.detail = demonstration_.Projector() ? "" : player_.Detail();
         strip.keys = player_.Progress() +
                      (player_.CanGoOn() ? "  \u2022  Page Down or \u2192: next   " : "  \u2022  ") +
                      "Page Up or \u2190: back";
@@ -227,7 +228,9 @@ Lecture::Strip Lecture::CaptionStrip() const {
         strip.shown = true;
         strip.caption = "Recording: " + std::to_string(actions) + " action" +
                         (actions == 1 ? "" : "s") + " so far";
-        strip.keys = "Ctrl+Shift+R or \u201cStop recording\u201d in the menu saves the lesson";
+        const Extras::Entry& record = Extras::Of(Id::RecordLesson);
+        strip.keys = std::string(page ? Extras::PageKeys(record) : record.keys) +
+                     " or \u201cStop recording\u201d in the menu saves the lesson";
     }
     return strip;
 }

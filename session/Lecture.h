@@ -83,7 +83,8 @@ public:
         std::string detail; // the caption's longer line for a student
         std::string keys;   // where the lesson stands, and the keys that go on and back
     };
-    Strip CaptionStrip() const;
+    // On a web `page`, with the page's keys.
+    Strip CaptionStrip(bool page = false) const;
     // The corner: RIP's rules that are on, and while the true costs are shown, whether the tables
     // have converged ("Converged") and "3 tables since a table last changed".
     struct Meter {

@@ -1,8 +1,12 @@
 // What the page's script calls: the core behind the page, one demonstration a page. Times are
 // the page's performance.now() in whole milliseconds, which a 32-bit `long` holds for 24 days.
 #include "app/TabOrder.h"
+#include "common/JsonValue.h"
 #include "files/DemonstrationFile.h"
+#include "files/Extras.h"
 #include "files/HopscapeFile.h"
+#include "session/BuiltInLessons.h"
+#include "session/Help.h"
 #include "session/StartOptions.h"
 #include "web/WebSession.h"
 
@@ -98,6 +102,132 @@ EMSCRIPTEN_KEEPALIVE const char* hs_state() {
 
 EMSCRIPTEN_KEEPALIVE const char* hs_controls(int width, int height) {
     reply = session->Controls(width, height);
+    return reply.c_str();
+}
+
+// The extras as the page's menu and its keys show them: for each its id, label as the lecture
+// stands, the page's keys and a second key, how it stands in a menu, whether it is checked and
+// can be used, and whether the menu breaks after it; then the built-in lessons' titles.
+EMSCRIPTEN_KEEPALIVE const char* hs_extras() {
+    JsonValue extras = JsonValue::Array();
+    for (const Extras::Entry& entry : Extras::kEntries) {
+        const Lecture::ExtraState state = session->Lecture().Extra(entry.id);
+        const char* kinds[] = {"switch", "speed", "plain"};
+        JsonValue item = JsonValue::Object();
+        item.Set("id", JsonValue::Number(static_cast<double>(entry.id)))
+            .Set("label", JsonValue::String(state.label))
+            .Set("keys", JsonValue::String(Extras::PageKeys(entry)))
+            .Set("other keys", JsonValue::String(entry.otherKeys))
+            .Set("kind", JsonValue::String(kinds[static_cast<int>(entry.kind)]))
+            .Set("checked", JsonValue::Bool(state.checked))
+            .Set("enabled", JsonValue::Bool(state.enabled))
+            .Set("ends group", JsonValue::Bool(entry.endsGroup));
+        extras.items.push_back(std::move(item));
+    }
+    JsonValue lessons = JsonValue::Array();
+    for (const LessonScript& lesson : BuiltInLessons::All()) {
+        lessons.items.push_back(JsonValue::String(lesson.title));
+    }
+    JsonValue all = JsonValue::Object();
+    all.Set("extras", std::move(extras)).Set("lessons", std::move(lessons));
+    reply = HopscapeFile::Bytes(all);
+    return reply.c_str();
+}
+
+// An extra from the menu or a key: the lecture's part done, what is left to the page, by name
+// ("" for nothing): "log", "copy picture", "save picture", "enter full screen", "full screen",
+// "black screen", "hold-down time", "help", "open", "save demonstration", "save recording",
+// "export log", "export tables". The tick's delay is then hs_tick_delay().
+EMSCRIPTEN_KEEPALIVE const char* hs_extra(int id, double now) {
+    static const char* const jobs[] = {"",
+                                       "log",
+                                       "copy picture",
+                                       "save picture",
+                                       "enter full screen",
+                                       "full screen",
+                                       "black screen",
+                                       "hold-down time",
+                                       "help",
+                                       "open",
+                                       "save demonstration",
+                                       "save recording",
+                                       "export log",
+                                       "export tables"};
+    const Lecture::Job job =
+        session->Lecture().Do(static_cast<Extras::Id>(id), static_cast<long>(now));
+    tickDelay = Delays(session->Lecture().Settle(static_cast<long>(now)));
+    return jobs[static_cast<int>(job)];
+}
+
+EMSCRIPTEN_KEEPALIVE double hs_tick_delay() {
+    return tickDelay;
+}
+
+EMSCRIPTEN_KEEPALIVE double hs_start_lesson(int index, double now) {
+    const auto& lessons = BuiltInLessons::All();
+    if (index >= 0 && index < static_cast<int>(lessons.size())) {
+        session->Lecture().Player().Start(lessons[static_cast<std::size_t>(index)],
+                                          static_cast<long>(now));
+    }
+    return Delays(session->Lecture().Settle(static_cast<long>(now)));
+}
+
+EMSCRIPTEN_KEEPALIVE double hs_hold_down(int seconds, double now) {
+    session->Demonstration().SetHoldDownSeconds(seconds, static_cast<long>(now));
+    return Delays(session->Lecture().Settle(static_cast<long>(now)));
+}
+
+// Texts beside the drawing: the caption strip and the corner's meter, with their places.
+EMSCRIPTEN_KEEPALIVE const char* hs_texts(int width, int height) {
+    reply = session->Texts(width, height);
+    return reply.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* hs_help() {
+    reply = Help::Text(true);
+    return reply.c_str();
+}
+
+// A file's bytes, as the page read them from a file chosen or dropped: opened, or the fault
+// that kept it out, naming the file.
+EMSCRIPTEN_KEEPALIVE const char* hs_open(const char* bytes, int length, const char* name,
+                                         double now) {
+    const HopscapeFile::Read read =
+        HopscapeFile::FromBytes(std::string_view(bytes, static_cast<std::size_t>(length)));
+    reply = read.fault.empty() ? "" : HopscapeFile::Problem(name, read.fault);
+    if (reply.empty()) {
+        session->Lecture().Open(read, name, static_cast<long>(now));
+    }
+    tickDelay = Delays(session->Lecture().Settle(static_cast<long>(now)));
+    return reply.c_str();
+}
+
+// What a saving extra writes: "demonstration", "recording", "log" or "tables".
+EMSCRIPTEN_KEEPALIVE const char* hs_file(const char* what) {
+    const std::string_view which = what;
+    ::Lecture& lecture = session->Lecture();
+    reply = which == "demonstration" ? lecture.DemonstrationBytes()
+            : which == "recording"   ? lecture.RecordingBytes()
+            : which == "log"         ? lecture.LogText()
+                                     : lecture.TablesCsv();
+    return reply.c_str();
+}
+
+// The recording, once saved, stops.
+EMSCRIPTEN_KEEPALIVE void hs_recording_saved() {
+    session->Demonstration().StopRecording();
+}
+
+EMSCRIPTEN_KEEPALIVE int hs_recording() {
+    return session->Demonstration().Recording() ? 1 : 0;
+}
+
+// The log's lines as the log window shows them, one a line.
+EMSCRIPTEN_KEEPALIVE const char* hs_log() {
+    reply.clear();
+    for (const ChangeLog::Line& line : session->Demonstration().LogLines()) {
+        reply += line.Shown() + "\n";
+    }
     return reply.c_str();
 }
 

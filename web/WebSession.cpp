@@ -49,7 +49,8 @@ WebSession::WebSession(const StartOptions& options)
 
 TwipsToPixels WebSession::Transform(int width, int height) const {
     const FormState& state = lesson_.State();
-    const DrawingFit fit(state.ClientWidth, state.ClientHeight);
+    DrawingFit fit(state.ClientWidth, state.ClientHeight);
+    fit.ShowCaptionStrip(lecture_.CaptionStrip().shown);
     const DrawingFit::Placement place = fit.Place(kBase, {width, height}, false);
     return {place.scale, {place.left, place.top}};
 }
@@ -168,5 +169,47 @@ std::string WebSession::Controls(int width, int height) const {
         .Set("scenario", JsonValue::String(state.cmbSims.text))
         .Set("split", JsonValue::Bool(state.chkSplit.value == 1))
         .Set("status", JsonValue::String(state.Label2.caption));
+    return HopscapeFile::Bytes(all);
+}
+
+std::string WebSession::Texts(int width, int height) const {
+    const TwipsToPixels transform = Transform(width, height);
+    const auto place = [&](double left, double top, double across, double down) {
+        const PixelRect at = transform.Pixels(left, top, across, down);
+        return JsonValue::Array({JsonValue::Number(at.left), JsonValue::Number(at.top),
+                                 JsonValue::Number(at.width), JsonValue::Number(at.height)});
+    };
+    const Lecture::Strip strip = lecture_.CaptionStrip(true);
+    const Lecture::Meter meter = lecture_.Corner();
+    JsonValue all = JsonValue::Object();
+    all.Set(
+        "strip",
+        JsonValue::Object()
+            .Set("shown", JsonValue::Bool(strip.shown))
+            .Set("caption", JsonValue::String(strip.caption))
+            .Set("detail", JsonValue::String(strip.detail))
+            .Set("keys", JsonValue::String(strip.keys))
+            .Set("box",
+                 place(0, Layout::kClientHeight, Layout::kClientWidth, Layout::kCaptionHeight))
+            .Set("font", JsonValue::Number(transform.FontOf(Layout::kCaptionPoints, true).pixels))
+            .Set("small font",
+                 JsonValue::Number(transform.FontOf(Layout::kCaptionStepPoints, false).pixels))
+            .Set("back", JsonValue::Number(Layout::kCaptionBack))
+            .Set("text", JsonValue::Number(Layout::kCaptionText))
+            .Set("step text", JsonValue::Number(Layout::kCaptionStepText)));
+    const Box& m = Layout::kMeter;
+    const Box& h = Layout::kHelpButton;
+    all.Set("meter", JsonValue::Object()
+                         .Set("shown", JsonValue::Bool(meter.shown))
+                         .Set("rules", JsonValue::String(meter.rules))
+                         .Set("state", JsonValue::String(meter.state))
+                         .Set("since", JsonValue::String(meter.since))
+                         .Set("box", place(m.left, m.top, m.width, m.height))
+                         .Set("font", JsonValue::Number(
+                                          transform.FontOf(Layout::kNotePoints, false).pixels)))
+        .Set("help", JsonValue::Object()
+                         .Set("box", place(h.left, h.top, h.width, h.height))
+                         .Set("font", JsonValue::Number(
+                                          transform.FontOf(Layout::kCommandPoints, false).pixels)));
     return HopscapeFile::Bytes(all);
 }

@@ -34,6 +34,9 @@ public:
     // name, kind, index, place in CSS pixels, font size, caption, colour, whether it shows and
     // what a screen reader calls it; then the scenario list and the check box.
     std::string Controls(int width, int height) const;
+    // The caption strip under the drawing while a lesson runs or one is recorded, and the corner
+    // (the meter and the help button), with their places in CSS pixels, as JSON.
+    std::string Texts(int width, int height) const;
 
 private:
     TwipsToPixels Transform(int width, int height) const;
