@@ -23,6 +23,7 @@ namespace {
 std::unique_ptr<WebSession> session;
 std::string reply;              // what the last call that answers in text answered
 std::optional<long> frameDelay; // when the frame timer fires next, from the last event
+double tickDelay = -1;          // when the tick timer fires next, after the last extra or file
 
 // The delay until the tick timer fires, or -1 where it sleeps.
 double Delays(const Lecture::Next& next) {
