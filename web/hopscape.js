@@ -249,9 +249,199 @@ const Hopscape = (() => {
         document.getElementById("stage").setAttribute("aria-description", state.status);
     }
 
+    // The caption strip, the meter and the help button, as the core words and places them.
+    function syncTexts() {
+        const [w, h] = size();
+        const texts = JSON.parse(core.UTF8ToString(core._hs_texts(w, h)));
+        const place = (element, box, font) => Object.assign(element.style, {
+            left: `${box[0]}px`, top: `${box[1]}px`, width: `${box[2]}px`, height: `${box[3]}px`,
+            fontSize: `${font}px`,
+        });
+        const strip = document.getElementById("strip");
+        strip.hidden = !texts.strip.shown;
+        place(strip, texts.strip.box, texts.strip.font);
+        strip.style.background = colour(texts.strip.back);
+        strip.style.color = colour(texts.strip.text);
+        const caption = strip.querySelector(".caption");
+        if (caption.textContent !== texts.strip.caption) caption.textContent = texts.strip.caption;
+        strip.querySelector(".detail").textContent = texts.strip.detail;
+        const keys = strip.querySelector(".keys");
+        keys.textContent = texts.strip.keys;
+        keys.style.fontSize = `${texts.strip["small font"]}px`;
+        keys.style.color = colour(texts.strip["step text"]);
+        // The caption's letters as large as the strip allows, smaller for a long caption, so that
+        // it never runs onto the line of keys below it.
+        for (let pixels = texts.strip.font; pixels > 6 && strip.scrollHeight > strip.clientHeight; --pixels) {
+            strip.style.fontSize = `${pixels - 1}px`;
+        }
+        const meter = document.getElementById("meter");
+        meter.hidden = !texts.meter.shown;
+        place(meter, texts.meter.box, texts.meter.font);
+        meter.querySelector(".rules").textContent = texts.meter.rules;
+        meter.querySelector(".state").textContent = texts.meter.state;
+        meter.querySelector(".since").textContent = texts.meter.since;
+        place(document.getElementById("help"), texts.help.box, texts.help.font);
+        const log = document.getElementById("log");
+        if (!log.hidden) log.querySelector("pre").textContent = core.UTF8ToString(core._hs_log());
+    }
+
     function refresh() {
         paint();
         sync();
+        syncTexts();
+    }
+
+    // ---- The extras: a menu on a right click or a long press on the drawing, and their keys.
+
+    const extras = () => JSON.parse(core.UTF8ToString(core._hs_extras()));
+
+    // "Ctrl+Shift+Right" as the core writes keys, for the key pressed.
+    function pressed(e) {
+        const names = { PageDown: "PgDown", PageUp: "PgUp", ArrowRight: "Right", ArrowLeft: "Left",
+                        ArrowUp: "Up", ArrowDown: "Down", Period: ".", Escape: "Esc" };
+        let key = names[e.code] || names[e.key] || e.key;
+        if (e.code.startsWith("Key")) key = e.code.slice(3);
+        if (e.code.startsWith("Digit")) key = e.code.slice(5);
+        return [e.ctrlKey && "Ctrl", e.altKey && "Alt", e.shiftKey && "Shift", key]
+            .filter(Boolean).join("+");
+    }
+    const same = (a, b) => a !== "" && a.split("+").sort().join("+") === b.split("+").sort().join("+");
+
+    function extra(id) {
+        const job = core.ccall("hs_extra", "string", ["number", "number"], [id, now(`extra ${id}`)]);
+        schedule(core._hs_tick_delay());
+        refresh();
+        jobs[job]?.();
+    }
+
+    function download(name, text, type) {
+        const link = document.createElement("a");
+        link.href = URL.createObjectURL(new Blob([text], { type }));
+        link.download = name;
+        link.click();
+        setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+    }
+
+    function toggle(id) {
+        const element = document.getElementById(id);
+        element.hidden = !element.hidden;
+        if (!element.hidden) element.focus();
+        refresh();
+    }
+
+    const file = (what) => core.ccall("hs_file", "string", ["string"], [what]);
+    // What the page does for an extra the core leaves to it.
+    const jobs = {
+        "log": () => toggle("log"),
+        "help": () => {
+            document.querySelector("#helptext pre").textContent = core.UTF8ToString(core._hs_help());
+            toggle("helptext");
+        },
+        "copy picture": () => canvas().toBlob((blob) =>
+            navigator.clipboard?.write([new ClipboardItem({ "image/png": blob })]).catch(() => null)),
+        "save picture": () => canvas().toBlob((blob) => download("hopscape.png", blob, "image/png")),
+        "enter full screen": () => document.documentElement.requestFullscreen?.().catch(() => null),
+        "full screen": () => (document.fullscreenElement ? document.exitFullscreen()
+            : document.documentElement.requestFullscreen?.())?.catch?.(() => null),
+        "black screen": () => {
+            const black = document.getElementById("black");
+            black.hidden = false;
+            black.focus();
+        },
+        "hold-down time": () => {
+            const seconds = Number(prompt("Seconds a route gone unreachable refuses every offer (1 to 600):"));
+            if (Number.isInteger(seconds) && seconds >= 1 && seconds <= 600) {
+                schedule(core._hs_hold_down(seconds, now(`hold-down ${seconds}`)));
+                refresh();
+            }
+        },
+        "open": () => document.getElementById("file").click(),
+        "save demonstration": () => download("demonstration.json", file("demonstration"), "application/json"),
+        "save recording": () => {
+            download("lesson.json", file("recording"), "application/json");
+            core._hs_recording_saved();
+            refresh();
+        },
+        "export log": () => download("log.txt", file("log"), "text/plain"),
+        "export tables": () => download("tables.csv", file("tables"), "text/csv"),
+    };
+
+    function closeMenu() {
+        const menu = document.getElementById("menu");
+        if (!menu.hidden) {
+            menu.hidden = true;
+            lastFocus?.focus();
+        }
+    }
+    let lastFocus = null;
+
+    function openMenu(x, y) {
+        const menu = document.getElementById("menu");
+        const { extras: list, lessons } = extras();
+        menu.replaceChildren();
+        const item = (label, keys, action, checked, enabled) => {
+            const button = document.createElement("button");
+            button.type = "button";
+            button.setAttribute("role", checked === null ? "menuitem" : "menuitemcheckbox");
+            if (checked !== null) button.setAttribute("aria-checked", String(checked));
+            button.disabled = !enabled;
+            button.innerHTML = "<span class=tick></span><span class=label></span><span class=keys></span>";
+            button.querySelector(".tick").textContent = checked ? "\u2713" : "";
+            button.querySelector(".label").textContent = label;
+            button.querySelector(".keys").textContent = keys;
+            button.addEventListener("click", () => { closeMenu(); action(); });
+            menu.append(button);
+        };
+        for (const e of list) {
+            item(e.label, e.keys, () => extra(e.id), e.kind === "plain" ? null : e.checked, e.enabled);
+            if (e.label.startsWith("Open a demonstration")) {
+                lessons.forEach((title, index) => item(`Lesson: ${title}`, "", () => {
+                    schedule(core._hs_start_lesson(index, now(`lesson ${index}`)));
+                    refresh();
+                }, null, true));
+            }
+            if (e["ends group"]) menu.append(document.createElement("hr"));
+        }
+        lastFocus = document.activeElement;
+        menu.hidden = false;
+        const [w, h] = size();
+        menu.style.left = `${Math.max(0, Math.min(x, w - menu.offsetWidth))}px`;
+        menu.style.top = `${Math.max(0, Math.min(y, h - menu.offsetHeight))}px`;
+        menu.querySelector("button:not(:disabled)")?.focus();
+    }
+
+    function keys(e) {
+        const black = document.getElementById("black");
+        if (!black.hidden) {
+            black.hidden = true;
+            e.preventDefault();
+            return;
+        }
+        const key = pressed(e);
+        if (key === "Esc") {
+            closeMenu();
+            for (const id of ["log", "helptext"]) document.getElementById(id).hidden = true;
+            return;
+        }
+        if (!document.getElementById("menu").hidden) return;
+        const found = extras().extras.find((x) => same(x.keys, key) || same(x["other keys"], key));
+        if (found) {
+            e.preventDefault();
+            if (found.enabled) extra(found.id);
+        }
+    }
+
+    async function openFile(chosen) {
+        if (!chosen) return;
+        const bytes = new Uint8Array(await chosen.arrayBuffer());
+        const buffer = core._malloc(bytes.length + 1);
+        core.HEAPU8.set(bytes, buffer);
+        const fault = core.ccall("hs_open", "string", ["number", "number", "string", "number"],
+            [buffer, bytes.length, chosen.name, Math.floor(performance.now())]);
+        core._free(buffer);
+        schedule(core._hs_tick_delay());
+        refresh();
+        if (fault) alert(fault);
     }
 
     // The address's parameters are the command line's options.
@@ -273,6 +463,36 @@ const Hopscape = (() => {
             p.hidden = false;
         }
         window.addEventListener("resize", refresh);
+        document.addEventListener("keydown", keys);
+        const stage = document.getElementById("stage");
+        stage.addEventListener("contextmenu", (e) => {
+            if (e.target.closest("#controls > *, #menu")) return;
+            e.preventDefault();
+            openMenu(e.clientX, e.clientY);
+        });
+        let held = null;
+        document.getElementById("drawing").addEventListener("pointerdown", (e) => {
+            closeMenu();
+            if (e.pointerType !== "mouse") held = setTimeout(() => openMenu(e.clientX, e.clientY), 500);
+        });
+        document.getElementById("drawing").addEventListener("pointerup", () => clearTimeout(held));
+        document.getElementById("black").addEventListener("click", (e) => { e.currentTarget.hidden = true; });
+        document.getElementById("help").addEventListener("click", () => jobs.help());
+        document.getElementById("menubutton").addEventListener("click", (e) => {
+            const r = e.currentTarget.getBoundingClientRect();
+            openMenu(r.left, r.bottom);
+        });
+        const chooser = document.getElementById("file");
+        chooser.addEventListener("change", () => { openFile(chooser.files[0]); chooser.value = ""; });
+        stage.addEventListener("dragover", (e) => e.preventDefault());
+        stage.addEventListener("drop", (e) => { e.preventDefault(); openFile(e.dataTransfer.files[0]); });
+        // Leaving with a recording not yet saved asks first.
+        window.addEventListener("beforeunload", (e) => {
+            if (core._hs_recording()) {
+                e.preventDefault();
+                e.returnValue = "";
+            }
+        });
         refresh();
         document.getElementById("cmbSims").focus();
         Hopscape.ready = true;
@@ -284,6 +504,6 @@ const Hopscape = (() => {
     // Whether the tick timer sleeps: nothing moves.
     const sleeping = () => tickTimer === null;
 
-    return { draw, open, state, sleeping, events, ready: false };
+    return { draw, open, state, sleeping, events, extra, ready: false };
 })();
 window.Hopscape = Hopscape;

@@ -112,8 +112,9 @@ void PrintLectures(int lectures) {
 
 // Replays the events the page handed its core, one a line with its time in milliseconds last:
 // "tick T", "click POSITION BUTTON T" (a control by its place in the Tab order), "choose INDEX T"
-// (a scenario by its place in the list), "split CHECKED T"; a line "state" prints the
-// demonstration as it stands.
+// (a scenario by its place in the list), "split CHECKED T", "extra ID T", "lesson INDEX T" (a
+// built-in lesson), "hold-down SECONDS T"; a line "state" prints the demonstration as it
+// stands.
 int ReplayPage(const char* startOptions, const char* file) {
     StartOptions options;
     std::string_view given = startOptions;
@@ -161,6 +162,12 @@ int ReplayPage(const char* startOptions, const char* file) {
                        now);
         } else if (kind == "split") {
             lesson.Act(Action::Split(a != 0), now);
+        } else if (kind == "extra") {
+            lecture.Do(static_cast<Extras::Id>(a), now);
+        } else if (kind == "lesson") {
+            lecture.Player().Start(BuiltInLessons::All().at(static_cast<std::size_t>(a)), now);
+        } else if (kind == "hold-down") {
+            lesson.SetHoldDownSeconds(static_cast<int>(a), now);
         }
         lecture.Settle(now);
     }

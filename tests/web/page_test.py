@@ -1,6 +1,8 @@
-"""The page in headless Chromium, driven by real clicks: it opens without a fault at a laptop's,
-a projector's and a phone's size, and after every click, once nothing moves, the demonstration
-is the same, byte for byte, as the native core's after the same clicks.
+"""The page in headless Chromium, driven by real clicks and keys: it opens without a fault at a
+laptop's, a projector's and a phone's size, and after every click or key (commands, costs, routers,
+a link, the check box, the list, extras by their keys, a lesson from the menu stepped by the
+clicker's keys), once nothing moves, the demonstration is the same, byte for byte, as the native
+core's given the same events at the same times.
 
     /usr/bin/python3 page_test.py BUILT_PAGE_FOLDER LECTURE_TRANSCRIPT SCREENSHOT_FOLDER
 """
@@ -15,12 +17,15 @@ import time
 from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
 PAGE, TRANSCRIPT, SHOTS = sys.argv[1:4]
 OPTIONS = "scenario=Example 1&seed=42"
 STEPS = ["Command4", "lblCost0", "lblCost1:right", "Command4", "btnRouter0", "btnRouter1",
-         "cmdBreak2", "Command4", "chkSplit", "Command4", "cmbSims=Three Routers", "Command4"]
+         "cmdBreak2", "Command4", "chkSplit", "Command4", "cmbSims=Three Routers", "Command4",
+         "key:CONTROL+g", "key:CONTROL+h", "key:CONTROL+z", "key:CONTROL+SHIFT+z",
+         "menu:Lesson: Example 1 converging", "key:PAGE_DOWN", "key:ARROW_RIGHT", "key:PAGE_UP"]
 SIZES = {"laptop": (1366, 768), "projector": (3840, 2160), "phone": (844, 390)}
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
@@ -58,7 +63,21 @@ def wait(driver, script, what, seconds=120):
 
 
 def click(driver, step):
-    if step.startswith("cmbSims="):
+    if step.startswith("key:"):
+        *held, key = step[4:].split("+")
+        chain = ActionChains(driver)
+        for modifier in held:
+            chain.key_down(getattr(Keys, modifier))
+        chain.send_keys(getattr(Keys, key) if len(key) > 1 else key)
+        for modifier in held:
+            chain.key_up(getattr(Keys, modifier))
+        chain.perform()
+    elif step.startswith("menu:"):
+        # A right click on an empty part of the drawing opens the extras' menu.
+        ActionChains(driver).move_to_element_with_offset(
+            driver.find_element("id", "drawing"), -600, 250).context_click().perform()
+        driver.find_element("xpath", f"//div[@id='menu']/button[span='{step[5:]}']").click()
+    elif step.startswith("cmbSims="):
         Select(driver.find_element("id", "cmbSims")).select_by_visible_text(step[8:])
     elif step == "chkSplit":
         driver.find_element("css selector", "#chkSplit input").click()
@@ -82,6 +101,12 @@ for name, (width, height) in SIZES.items():
                 wait(driver, "Hopscape.sleeping()", f"nothing moving after {step}")
                 states.append(driver.execute_script("return Hopscape.state()"))
                 marks.append(driver.execute_script("return Hopscape.events.length"))
+            # Every click and key reached the core.
+            for i, step in enumerate(STEPS):
+                events = driver.execute_script("return Hopscape.events")
+                start = marks[i - 1] if i > 0 else 0
+                if not any(not e.startswith("tick") for e in events[start:marks[i]]):
+                    faults.append(f"{step} reached no control and no extra")
             # The same events at the same times through the native core.
             events = driver.execute_script("return Hopscape.events")
             lines = []
@@ -108,5 +133,5 @@ server.shutdown()
 
 for fault in faults:
     print("FAILED:", fault)
-print(f"page: {len(STEPS)} clicks compared, {len(SIZES)} sizes opened, {len(faults)} faults")
+print(f"page: {len(STEPS)} clicks and keys compared, {len(SIZES)} sizes opened, {len(faults)} faults")
 sys.exit(1 if faults else 0)
