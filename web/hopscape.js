@@ -366,6 +366,39 @@ const Hopscape = (() => {
         "export tables": () => download("tables.csv", file("tables"), "text/csv"),
     };
 
+    // ---- A link to this moment: the whole demonstration, compressed, in the link's fragment.
+
+    const unbase64url = (text) => Uint8Array.from(
+        atob(text.replace(/-/g, "+").replace(/_/g, "/")), (c) => c.charCodeAt(0));
+    const squeeze = async (bytes, way) => new Uint8Array(
+        await new Response(new Blob([bytes]).stream().pipeThrough(way)).arrayBuffer());
+
+    async function copyLink() {
+        const bytes = await squeeze(new TextEncoder().encode(file("demonstration")),
+                                    new CompressionStream("deflate-raw"));
+        let binary = "";
+        for (let i = 0; i < bytes.length; i += 8192) {
+            binary += String.fromCharCode(...bytes.subarray(i, i + 8192));
+        }
+        const text = btoa(binary).replace(/\+/g, "-").replace(/\//g, "_").replace(/=+$/, "");
+        const link = `${location.origin}${location.pathname}#demonstration=${text}`;
+        await navigator.clipboard?.writeText(link).catch(() => null);
+        Hopscape.link = link;
+        history.replaceState(null, "", link);
+    }
+
+    // Opens the demonstration a link carries, if it carries one.
+    async function openLink() {
+        const given = new URLSearchParams(location.hash.slice(1)).get("demonstration");
+        if (!given) return;
+        try {
+            const bytes = await squeeze(unbase64url(given), new DecompressionStream("deflate-raw"));
+            await openFile(new File([bytes], "the link"));
+        } catch {
+            alert("The link's demonstration cannot be read: it was cut short or changed.");
+        }
+    }
+
     function closeMenu() {
         const menu = document.getElementById("menu");
         if (!menu.hidden) {
@@ -399,6 +432,9 @@ const Hopscape = (() => {
                     schedule(core._hs_start_lesson(index, now(`lesson ${index}`)));
                     refresh();
                 }, null, true));
+            }
+            if (e.label.startsWith("Save the demonstration")) {
+                item("Copy a link to this demonstration", "", copyLink, null, true);
             }
             if (e["ends group"]) menu.append(document.createElement("hr"));
         }
@@ -494,6 +530,7 @@ const Hopscape = (() => {
             }
         });
         refresh();
+        await openLink();
         document.getElementById("cmbSims").focus();
         Hopscape.ready = true;
     }
@@ -504,6 +541,6 @@ const Hopscape = (() => {
     // Whether the tick timer sleeps: nothing moves.
     const sleeping = () => tickTimer === null;
 
-    return { draw, open, state, sleeping, events, extra, ready: false };
+    return { draw, open, state, sleeping, events, extra, copyLink, ready: false, link: "" };
 })();
 window.Hopscape = Hopscape;

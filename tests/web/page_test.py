@@ -123,6 +123,14 @@ for name, (width, height) in SIZES.items():
             for step, state, core in zip(STEPS, states, expected):
                 if state != core:
                     faults.append(f"after {step} the page's demonstration differs from the core's")
+            # A link to this moment opens this moment.
+            driver.execute_script("return Hopscape.copyLink()")
+            link = driver.execute_script("return Hopscape.link")
+            driver.get("about:blank")
+            driver.get(link)
+            wait(driver, "window.Hopscape && Hopscape.ready", "the link opening")
+            if driver.execute_script("return Hopscape.state()") != states[-1]:
+                faults.append("the link to the last moment opens another")
         driver.save_screenshot(os.path.join(SHOTS, f"page-{name}.png"))
         for entry in driver.get_log("browser"):
             if entry["level"] == "SEVERE":
