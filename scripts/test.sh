@@ -55,8 +55,8 @@ echo "webassembly: the transcript of $(wc -c <"$native") bytes is the same; 1 pa
 rm -f "$native"
 # The page in headless Chromium, driven by real clicks, against the native core (Selenium is
 # Debian's, seen by Debian's own Python).
-/usr/bin/python3 tests/web/page_test.py build-web/web build/tests/web/lecture_transcript \
-    build-web/page-test
+/usr/bin/python3 tests/web/page_test.py build-web/web build-web/one-file/hopscape.html \
+    build/tests/web/lecture_transcript build-web/page-test
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHOPSCAPE_WERROR=ON \
       -DHOPSCAPE_SANITIZE=ON -DHOPSCAPE_BENCHMARKS=OFF

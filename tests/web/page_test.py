@@ -4,7 +4,9 @@ a link, the check box, the list, extras by their keys, a lesson from the menu st
 clicker's keys), once nothing moves, the demonstration is the same, byte for byte, as the native
 core's given the same events at the same times.
 
-    /usr/bin/python3 page_test.py BUILT_PAGE_FOLDER LECTURE_TRANSCRIPT SCREENSHOT_FOLDER
+    /usr/bin/python3 page_test.py BUILT_PAGE_FOLDER ONE_FILE_PAGE LECTURE_TRANSCRIPT SCREENSHOT_FOLDER
+
+The page in one file opens from disk and works too.
 """
 import functools
 import http.server
@@ -20,7 +22,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
-PAGE, TRANSCRIPT, SHOTS = sys.argv[1:4]
+PAGE, ONE_FILE, TRANSCRIPT, SHOTS = sys.argv[1:5]
 OPTIONS = "scenario=Example 1&seed=42"
 STEPS = ["Command4", "lblCost0", "lblCost1:right", "Command4", "btnRouter0", "btnRouter1",
          "cmdBreak2", "Command4", "chkSplit", "Command4", "cmbSims=Three Routers", "Command4",
@@ -138,6 +140,17 @@ for name, (width, height) in SIZES.items():
     finally:
         driver.quit()
 server.shutdown()
+
+driver = browser(1366, 768)
+try:
+    driver.get("file://" + os.path.abspath(ONE_FILE))
+    wait(driver, "window.Hopscape && Hopscape.ready", "the page in one file opening from disk")
+    before = driver.execute_script("return Hopscape.state()")
+    click(driver, "Command4")
+    if driver.execute_script("return Hopscape.state()") == before:
+        faults.append("the page in one file does nothing on a click")
+finally:
+    driver.quit()
 
 for fault in faults:
     print("FAILED:", fault)
