@@ -143,6 +143,15 @@ void QtCanvas::TextAt(PointF at, std::string_view text, const Font& font, int co
     });
 }
 
+void QtCanvas::PushOrigin(PointF origin) {
+    painter_.save();
+    painter_.translate(origin.x, origin.y);
+}
+
+void QtCanvas::PopOrigin() {
+    painter_.restore();
+}
+
 double QtCanvas::Advance(const Font& font, std::string_view text) {
     return QFontMetricsF(Use(font)).horizontalAdvance(
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));

@@ -27,6 +27,8 @@ public:
               TextAlign align, bool clip, double squeeze) override;
     void TextAt(PointF at, std::string_view text, const Font& font, int colour,
                 double squeeze) override;
+    void PushOrigin(PointF origin) override;
+    void PopOrigin() override;
     double Advance(const Font& font, std::string_view text) override;
     FontMetrics Metrics(const Font& font) override;
 

@@ -58,6 +58,9 @@ public:
     // Text whose baseline starts at `at`.
     virtual void TextAt(PointF at, std::string_view text, const Font& font, int colour,
                         double squeeze = 1) = 0;
+    // Draws from `origin` on, until the matching PopOrigin(): a panel draws in its own pixels.
+    virtual void PushOrigin(PointF origin) = 0;
+    virtual void PopOrigin() = 0;
     virtual double Advance(const Font& font, std::string_view text) = 0;
     virtual FontMetrics Metrics(const Font& font) = 0;
     // A canvas may copy a rendering of a packet marker it keeps instead of having the shape

@@ -87,10 +87,10 @@ FontMetrics WebCanvas::Metrics(const Font& font) {
             hs_js_descent(font.pixels, font.bold, font.heavy)};
 }
 
-void WebCanvas::MoveTo(PointF origin) {
+void WebCanvas::PushOrigin(PointF origin) {
     hs_js_move_to(origin.x, origin.y);
 }
 
-void WebCanvas::Restore() {
+void WebCanvas::PopOrigin() {
     hs_js_restore();
 }

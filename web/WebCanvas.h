@@ -16,10 +16,8 @@ public:
               TextAlign align, bool clip, double squeeze) override;
     void TextAt(PointF at, std::string_view text, const Font& font, int colour,
                 double squeeze) override;
+    void PushOrigin(PointF origin) override;
+    void PopOrigin() override;
     double Advance(const Font& font, std::string_view text) override;
     FontMetrics Metrics(const Font& font) override;
-
-    // Draws from `origin` on until Restore(): a panel draws in its own pixels.
-    static void MoveTo(PointF origin);
-    static void Restore();
 };

@@ -91,8 +91,14 @@ EMSCRIPTEN_KEEPALIVE double hs_frame_delay() {
     return frameDelay ? static_cast<double>(*frameDelay) : -1.0;
 }
 
-EMSCRIPTEN_KEEPALIVE void hs_paint(int width, int height) {
-    session->Paint(width, height);
+// The window onto the page's canvas; for a picture (`controls`), the controls drawn too.
+EMSCRIPTEN_KEEPALIVE void hs_paint(int width, int height, int controls) {
+    session->Paint(width, height, controls != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* hs_svg(int width, int height) {
+    reply = session->Svg(width, height);
+    return reply.c_str();
 }
 
 // The whole demonstration as its file would hold it: what a test compares with the desktop's.

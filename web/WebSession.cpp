@@ -6,9 +6,9 @@
 #include "common/JsonValue.h"
 #include "files/HopscapeFile.h"
 #include "form/Layout.h"
-#include "scene/FormScene.h"
 #include "scene/Look.h"
-#include "scene/PanelScene.h"
+#include "scene/SvgCanvas.h"
+#include "scene/WindowScene.h"
 #include "web/WebCanvas.h"
 
 #include <emscripten.h>
@@ -55,27 +55,18 @@ TwipsToPixels WebSession::Transform(int width, int height) const {
     return {place.scale, {place.left, place.top}};
 }
 
-void WebSession::Paint(int width, int height) {
-    const FormState& state = lesson_.State();
-    const TwipsToPixels transform = Transform(width, height);
-    const Look& look = LookFor(lesson_.Projector());
+void WebSession::Paint(int width, int height, bool controls) {
     WebCanvas canvas;
-    const FormScene scene(state, transform, look);
-    const PixelRect all{0, 0, width, height};
-    scene.PaintStill(canvas, all);
-    scene.PaintMoving(canvas, std::span<const PixelRect>(&all, 1));
-    for (int i = 0; i < kRouterCount; ++i) {
-        const RouterPanel& panel = state.RouterTable[i];
-        if (!panel.visible) {
-            continue;
-        }
-        const Layout::RouterPlace& place = Layout::kRouters[i];
-        const PixelRect box =
-            transform.Pixels(place.panelLeft, place.panelTop, PanelLayout::kWidth, panel.Height());
-        WebCanvas::MoveTo({static_cast<double>(box.left), static_cast<double>(box.top)});
-        PanelScene(panel, transform.Scale(), look).Paint(canvas, {0, 0, box.width, box.height});
-        WebCanvas::Restore();
-    }
+    WindowScene(lesson_.State(), Transform(width, height), LookFor(lesson_.Projector()))
+        .Paint(canvas, {0, 0, width, height}, controls);
+}
+
+std::string WebSession::Svg(int width, int height) {
+    WebCanvas measure;
+    SvgCanvas svg(measure, width, height);
+    WindowScene(lesson_.State(), Transform(width, height), LookFor(lesson_.Projector()))
+        .Paint(svg, {0, 0, width, height}, true);
+    return svg.Document();
 }
 
 std::string WebSession::Controls(int width, int height) const {
@@ -89,6 +80,7 @@ std::string WebSession::Controls(int width, int height) const {
         std::string caption;
         std::string spoken;
         double points = 8.25;
+        bool bold = false;
         bool visible = true;
         int colour = Colours::kForm;
         switch (control.kind) {
@@ -141,6 +133,7 @@ std::string WebSession::Controls(int width, int height) const {
             box = button->box;
             caption = button->caption;
             points = button->fontPoints;
+            bold = button->bold;
             visible = button->visible;
             colour = button->backColour;
         }
@@ -153,6 +146,7 @@ std::string WebSession::Controls(int width, int height) const {
                  JsonValue::Array({JsonValue::Number(at.left), JsonValue::Number(at.top),
                                    JsonValue::Number(at.width), JsonValue::Number(at.height)}))
             .Set("font", JsonValue::Number(transform.FontOf(points, false).pixels))
+            .Set("bold", JsonValue::Bool(bold))
             .Set("caption", JsonValue::String(caption))
             .Set("colour", JsonValue::Number(colour))
             .Set("visible", JsonValue::Bool(visible))

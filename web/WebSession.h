@@ -28,8 +28,10 @@ public:
     Lesson& Demonstration() { return lesson_; }
 
     // Draws the whole window onto the page's canvas of `width` x `height` CSS pixels: the form,
-    // the packets, the tables.
-    void Paint(int width, int height);
+    // the packets, the tables, and for a picture the controls.
+    void Paint(int width, int height, bool controls);
+    // The window's picture as SVG.
+    std::string Svg(int width, int height);
     // The controls the page lays over the drawing, in Tab order, as JSON: for each its design
     // name, kind, index, place in CSS pixels, font size, caption, colour, whether it shows and
     // what a screen reader calls it; then the scenario list and the check box.

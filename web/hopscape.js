@@ -125,7 +125,7 @@ const Hopscape = (() => {
             c.height = Math.round(h * ratio);
         }
         ctx.setTransform(ratio, 0, 0, ratio, 0, 0);
-        core._hs_paint(w, h);
+        core._hs_paint(w, h, 0);
     }
 
     // Sets the tick timer from the delay the core gave (none where it is negative), and the
@@ -230,6 +230,7 @@ const Hopscape = (() => {
                 left: `${left}px`, top: `${top}px`, width: `${width}px`,
                 height: item.kind === KIND.list ? "auto" : `${height}px`,
                 fontSize: `${item.font}px`,
+                fontWeight: item.bold ? "bold" : "normal",
                 display: item.visible ? "" : "none",
             });
             if (item.spoken) element.setAttribute("aria-label", item.spoken);
@@ -329,6 +330,21 @@ const Hopscape = (() => {
         refresh();
     }
 
+    // The window's picture with its controls, at twice the device's pixels.
+    function picture() {
+        const [w, h] = size();
+        const ratio = 2 * (window.devicePixelRatio || 1);
+        const image = document.createElement("canvas");
+        image.width = Math.round(w * ratio);
+        image.height = Math.round(h * ratio);
+        const shown = ctx;
+        ctx = image.getContext("2d");
+        ctx.setTransform(ratio, 0, 0, ratio, 0, 0);
+        core._hs_paint(w, h, 1);
+        ctx = shown;
+        return image;
+    }
+
     const file = (what) => core.ccall("hs_file", "string", ["string"], [what]);
     // What the page does for an extra the core leaves to it.
     const jobs = {
@@ -337,9 +353,17 @@ const Hopscape = (() => {
             document.querySelector("#helptext pre").textContent = core.UTF8ToString(core._hs_help());
             toggle("helptext");
         },
-        "copy picture": () => canvas().toBlob((blob) =>
+        "copy picture": () => picture().toBlob((blob) =>
             navigator.clipboard?.write([new ClipboardItem({ "image/png": blob })]).catch(() => null)),
-        "save picture": () => canvas().toBlob((blob) => download("hopscape.png", blob, "image/png")),
+        "save picture": () => {
+            const svg = confirm("Save the picture as SVG, sharp at any size? (Cancel: PNG)");
+            if (svg) {
+                const [w, h] = size();
+                download("hopscape.svg", core.UTF8ToString(core._hs_svg(w, h)), "image/svg+xml");
+            } else {
+                picture().toBlob((blob) => download("hopscape.png", blob, "image/png"));
+            }
+        },
         "enter full screen": () => document.documentElement.requestFullscreen?.().catch(() => null),
         "full screen": () => (document.fullscreenElement ? document.exitFullscreen()
             : document.documentElement.requestFullscreen?.())?.catch?.(() => null),
@@ -541,6 +565,8 @@ const Hopscape = (() => {
     // Whether the tick timer sleeps: nothing moves.
     const sleeping = () => tickTimer === null;
 
-    return { draw, open, state, sleeping, events, extra, copyLink, ready: false, link: "" };
+    const svg = () => { const [w, h] = size(); return core.UTF8ToString(core._hs_svg(w, h)); };
+
+    return { draw, open, state, sleeping, events, extra, copyLink, svg, picture, ready: false, link: "" };
 })();
 window.Hopscape = Hopscape;

@@ -5,6 +5,7 @@
 #include "scene/Look.h"
 #include "scene/PanelRepaint.h"
 #include "scene/PanelScene.h"
+#include "scene/SvgCanvas.h"
 #include "scene/TickRepaint.h"
 #include "session/Lesson.h"
 #include "support/Contrast.h"
@@ -181,4 +182,29 @@ TEST(TickRepaint, JoinsWhatLiesClose) {
     for (const auto& c : cases) {
         EXPECT_EQ(TickRepaint::Joined(c.given), c.joined);
     }
+}
+
+// An SVG picture writes its numbers to a hundredth of a pixel, its colours as #rrggbb, its text
+// escaped and clipped to its box, whatever the locale.
+TEST(SvgCanvas, WritesPlainNumbersColoursAndEscapedText) {
+    RecordingCanvas measure;
+    SvgCanvas svg(measure, 30, 20);
+    Canvas& canvas = svg;
+    canvas.Fill(RectF{1.004, -2.5, 10, 3.25}, 0x0030B0);
+    canvas.Line({0, 0.1}, {7.999, 12}, Pen{0x808080, 1.5, true});
+    canvas.Text({2, 3, 20, 10}, "a<b&c", Font{10, true, false}, 0, TextAlign::kCentre, true);
+    EXPECT_EQ(svg.Document(),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"30\" height=\"20\" "
+              "viewBox=\"0 0 30 20\">\n"
+              "<rect x=\"1\" y=\"-2.5\" width=\"10\" height=\"3.25\" fill=\"#b03000\"/>\n"
+              "<line x1=\"0\" y1=\"0.1\" x2=\"8\" y2=\"12\" stroke=\"#808080\" "
+              "stroke-width=\"1.5\" stroke-linecap=\"round\"/>\n"
+              "<clipPath id=\"c1\"><rect x=\"2\" y=\"3\" width=\"20\" height=\"10\"/></clipPath>\n"
+              "<g clip-path=\"url(#c1)\">\n"
+              "<text x=\"12\" y=\"11\" font-family=\"Liberation Sans, sans-serif\" "
+              "font-size=\"10\" font-weight=\"bold\" fill=\"#000000\" "
+              "text-anchor=\"middle\">a&lt;b&amp;c</text>\n"
+              "</g>\n"
+              "</svg>\n");
 }

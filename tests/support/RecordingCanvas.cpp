@@ -44,6 +44,10 @@ void RecordingCanvas::TextAt(PointF at, std::string_view text, const Font&, int 
     marks.push_back({Kind::kText, {at.x, at.y, 0, 0}, colour, -1, std::string(text), squeeze});
 }
 
+void RecordingCanvas::PushOrigin(PointF) {}
+
+void RecordingCanvas::PopOrigin() {}
+
 double RecordingCanvas::Advance(const Font& font, std::string_view text) {
     return 0.6 * font.pixels * static_cast<double>(text.size());
 }
