@@ -4,36 +4,37 @@
 #include "common/Letters.h"
 #include "common/NumberText.h"
 
+std::string RouterPanel::SpokenRow(int k) const {
+    const RouteRow& row = router_.Rows()[k];
+    const std::string hop = row.nextHop == "-" ? "no next hop" : "next hop " + row.nextHop;
+    std::string spoken =
+        NetworkLetter(k) + ", cost " + std::string(TrimBlanks(row.cost)) + ", " + hop;
+    const ClockNote clock = Clock(k);
+    const std::string seconds = std::to_string(clock.seconds) + " s";
+    switch (clock.kind) {
+    case ClockNote::Kind::Timeout:
+        spoken += ", times out in " + seconds;
+        break;
+    case ClockNote::Kind::Garbage:
+        spoken += ", cleared in " + seconds;
+        break;
+    case ClockNote::Kind::HoldDown:
+        spoken += ", held down for " + seconds;
+        break;
+    case ClockNote::Kind::None:
+        break;
+    }
+    if (!trueCost[k].empty()) {
+        spoken += ", shortest path " + trueCost[k] + (stale[k] ? ", stale" : "");
+    }
+    return spoken;
+}
+
 std::string RouterPanel::SpokenRows() const {
     std::string spoken;
-    const auto& rows = router_.Rows();
     for (int k = 0; k < Router::kRows; ++k) {
-        if (!rows[k].shown) {
-            continue;
-        }
-        if (!spoken.empty()) {
-            spoken += "; ";
-        }
-        const std::string hop =
-            rows[k].nextHop == "-" ? "no next hop" : "next hop " + rows[k].nextHop;
-        spoken += NetworkLetter(k) + ", cost " + std::string(TrimBlanks(rows[k].cost)) + ", " + hop;
-        const ClockNote clock = Clock(k);
-        const std::string seconds = std::to_string(clock.seconds) + " s";
-        switch (clock.kind) {
-        case ClockNote::Kind::Timeout:
-            spoken += ", times out in " + seconds;
-            break;
-        case ClockNote::Kind::Garbage:
-            spoken += ", cleared in " + seconds;
-            break;
-        case ClockNote::Kind::HoldDown:
-            spoken += ", held down for " + seconds;
-            break;
-        case ClockNote::Kind::None:
-            break;
-        }
-        if (!trueCost[k].empty()) {
-            spoken += ", shortest path " + trueCost[k] + (stale[k] ? ", stale" : "");
+        if (router_.Rows()[k].shown) {
+            spoken += (spoken.empty() ? "" : "; ") + SpokenRow(k);
         }
     }
     return spoken.empty() ? "no rows shown" : spoken;

@@ -36,6 +36,8 @@ public:
     // B"; "no rows shown" when none is. A running RIP clock and a true cost are said too ("times
     // out in 172 s", "shortest path 4, stale").
     std::string SpokenRows() const;
+    // One shown row as a screen reader says it ("b, cost 4, next hop B").
+    std::string SpokenRow(int row) const;
     int Height() const { return router_.Height(); }
 
     // What a row's RIP clock says: which clock runs (hold-down before garbage collection before

@@ -36,6 +36,10 @@ std::string Text(bool page) {
             text += std::string(keys) + other + " - " + entry.name + "\n";
         }
     }
+    if (page) {
+        text += "(In the page, Alt takes Ctrl's place where the browser keeps the key for itself:\n"
+                "Ctrl+1 to Ctrl+4 switch tabs, Ctrl+T opens one, Ctrl+R reloads.)\n";
+    }
     return text + "Esc - Close this list or the log; leave full screen\n\n"
                   "The keys, a lesson's steps included, work from this list and the log too.\n"
                   "The menu also sets RIP's hold-down time, opens RIP's two demonstrations and\n"

@@ -124,6 +124,7 @@ EMSCRIPTEN_KEEPALIVE const char* hs_extras() {
         item.Set("id", JsonValue::Number(static_cast<double>(entry.id)))
             .Set("label", JsonValue::String(state.label))
             .Set("keys", JsonValue::String(Extras::PageKeys(entry)))
+            .Set("desktop keys", JsonValue::String(entry.keys))
             .Set("other keys", JsonValue::String(entry.otherKeys))
             .Set("kind", JsonValue::String(kinds[static_cast<int>(entry.kind)]))
             .Set("checked", JsonValue::Bool(state.checked))

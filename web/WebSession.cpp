@@ -81,6 +81,7 @@ std::string WebSession::Controls(int width, int height) const {
         std::string spoken;
         double points = 8.25;
         bool bold = false;
+        JsonValue rows = JsonValue::Array();
         bool visible = true;
         int colour = Colours::kForm;
         switch (control.kind) {
@@ -125,7 +126,12 @@ std::string WebSession::Controls(int width, int height) const {
             const RouterPanel& panel = state.RouterTable[control.index];
             box = {place.panelLeft, place.panelTop, PanelLayout::kWidth, panel.Height()};
             visible = panel.visible;
-            spoken = AccessibleText::PanelName(control.index) + ": " + panel.SpokenRows();
+            spoken = AccessibleText::PanelName(control.index);
+            for (int k = 0; k < Router::kRows; ++k) {
+                if (panel.Engine().Rows()[k].shown) {
+                    rows.items.push_back(JsonValue::String(panel.SpokenRow(k)));
+                }
+            }
             break;
         }
         }
@@ -150,7 +156,8 @@ std::string WebSession::Controls(int width, int height) const {
             .Set("caption", JsonValue::String(caption))
             .Set("colour", JsonValue::Number(colour))
             .Set("visible", JsonValue::Bool(visible))
-            .Set("spoken", JsonValue::String(spoken));
+            .Set("spoken", JsonValue::String(spoken))
+            .Set("rows", std::move(rows));
         controls.items.push_back(std::move(item));
     }
     JsonValue scenarios = JsonValue::Array();

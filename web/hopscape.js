@@ -242,6 +242,22 @@ const Hopscape = (() => {
             } else if (item.kind === KIND.check) {
                 element.querySelector("input").checked = state.split;
                 element.querySelector("span").textContent = item.caption;
+            } else if (item.kind === KIND.table) {
+                // Row by row, for a screen reader: each row a cell of its own.
+                const said = item.rows.join("\n");
+                if (element.dataset.rows !== said) {
+                    element.dataset.rows = said;
+                    element.replaceChildren(...item.rows.map((text) => {
+                        const row = document.createElement("div");
+                        row.setAttribute("role", "row");
+                        const cell = document.createElement("span");
+                        cell.setAttribute("role", "cell");
+                        cell.className = "spoken";
+                        cell.textContent = text;
+                        row.append(cell);
+                        return row;
+                    }));
+                }
             } else if (element.tagName === "BUTTON") {
                 element.textContent = item.caption;
                 element.style.background = colour(item.colour);
@@ -484,10 +500,15 @@ const Hopscape = (() => {
             return;
         }
         if (!document.getElementById("menu").hidden) return;
-        const found = extras().extras.find((x) => same(x.keys, key) || same(x["other keys"], key));
+        // The desktop's keys work too where the browser lets the page have them; a reload by
+        // habit (Ctrl+R, which is all of RIP's rules on the desktop) never happens.
+        const found = extras().extras.find((x) => same(x.keys, key) || same(x["other keys"], key) ||
+                                                  same(x["desktop keys"], key));
         if (found) {
             e.preventDefault();
             if (found.enabled) extra(found.id);
+        } else if (same("Ctrl+R", key) || same("Ctrl+Shift+R", key) || key === "F5") {
+            e.preventDefault();
         }
     }
 

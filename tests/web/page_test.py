@@ -29,6 +29,26 @@ STEPS = ["Command4", "lblCost0", "lblCost1:right", "Command4", "btnRouter0", "bt
          "key:CONTROL+g", "key:CONTROL+h", "key:CONTROL+z", "key:CONTROL+SHIFT+z",
          "menu:Lesson: Example 1 converging", "key:PAGE_DOWN", "key:ARROW_RIGHT", "key:PAGE_UP"]
 SIZES = {"laptop": (1366, 768), "projector": (3840, 2160), "phone": (844, 390)}
+# "Example 1" after four Updates, as a screen reader reads the tables from the page (checked by
+# hand against the shortest paths: the four-hop routes between D and f, and F and d, take four).
+CONVERGED = [
+    "Table A: a, cost 1, next hop L; b, cost 4, next hop B; c, cost 2, next hop C; "
+    "d, cost 3, next hop C; e, cost 5, next hop B; f, cost 6, next hop B",
+    "Table B: a, cost 4, next hop A; b, cost 1, next hop L; c, cost 3, next hop C; "
+    "d, cost 4, next hop C; e, cost 2, next hop E; f, cost 3, next hop E",
+    "Table C: a, cost 2, next hop A; b, cost 3, next hop B; c, cost 1, next hop L; "
+    "d, cost 2, next hop D; e, cost 4, next hop B; f, cost 5, next hop B",
+    "Table D: a, cost 3, next hop C; b, cost 4, next hop C; c, cost 2, next hop C; "
+    "d, cost 1, next hop L; e, cost 5, next hop C; f, cost 6, next hop C",
+    "Table E: a, cost 5, next hop B; b, cost 2, next hop B; c, cost 4, next hop B; "
+    "d, cost 5, next hop B; e, cost 1, next hop L; f, cost 2, next hop F",
+    "Table F: a, cost 6, next hop E; b, cost 3, next hop E; c, cost 5, next hop E; "
+    "d, cost 6, next hop E; e, cost 2, next hop E; f, cost 1, next hop L",
+]
+TABLES = """return [...document.querySelectorAll('#controls .table')]
+    .filter((t) => t.style.display !== 'none')
+    .map((t) => t.getAttribute('aria-label') + ': ' +
+         [...t.querySelectorAll('[role=cell]')].map((c) => c.textContent).join('; '))"""
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
@@ -89,6 +109,21 @@ def click(driver, step):
         driver.find_element("id", step).click()
 
 
+def console_faults(driver, name):
+    for entry in driver.get_log("browser"):
+        if entry["level"] == "SEVERE":
+            faults.append(f"{name}: {entry['message']}")
+
+
+def key_steps(driver, key, until):
+    for _ in range(30):
+        if driver.execute_script(f"return {until}"):
+            return True
+        click(driver, key)
+        wait(driver, "Hopscape.sleeping()", f"nothing moving after {key}")
+    return False
+
+
 os.makedirs(SHOTS, exist_ok=True)
 for name, (width, height) in SIZES.items():
     driver = browser(width, height)
@@ -134,11 +169,60 @@ for name, (width, height) in SIZES.items():
             if driver.execute_script("return Hopscape.state()") != states[-1]:
                 faults.append("the link to the last moment opens another")
         driver.save_screenshot(os.path.join(SHOTS, f"page-{name}.png"))
-        for entry in driver.get_log("browser"):
-            if entry["level"] == "SEVERE":
-                faults.append(f"{name}: {entry['message']}")
+        console_faults(driver, name)
     finally:
         driver.quit()
+server.shutdown()
+
+# What a student does with the page, read back from it as a screen reader and a lecturer would.
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+threading.Thread(target=server.serve_forever, daemon=True).start()
+root = f"http://127.0.0.1:{server.server_address[1]}/index.html"
+driver = browser(1366, 768)
+try:
+    driver.get(root + "?scenario=Example%201")
+    wait(driver, "window.Hopscape && Hopscape.ready", "the page opening")
+    for _ in range(4):
+        click(driver, "Command4")
+        wait(driver, "Hopscape.sleeping()", "the tables converging")
+    if driver.execute_script(TABLES) != CONVERGED:
+        faults.append("the page's tables after four Updates are not the converged ones")
+    # A lesson stepped to its end with Page Down, and back to its start with Page Up.
+    click(driver, "menu:Lesson: Count to infinity")
+    keys = "document.querySelector('#strip .keys').textContent"
+    if not key_steps(driver, "key:PAGE_DOWN", f"{keys}.includes('the end')"):
+        faults.append("Page Down never reached the lesson's end")
+    if not key_steps(driver, "key:PAGE_UP", f"{keys}.includes('step 0 of')"):
+        faults.append("Page Up never came back to the lesson's start")
+    # A hostile file is refused, naming the fault, and changes nothing.
+    before = driver.execute_script("return Hopscape.state()")
+    hostile = os.path.join(SHOTS, "hostile.json")
+    with open(hostile, "w", encoding="utf-8") as out:
+        out.write('{"format": "hopscape-demonstration", "version": 1, "version": 3}')
+    driver.find_element("id", "file").send_keys(hostile)
+    for _ in range(100):
+        try:
+            message = driver.switch_to.alert.text
+            driver.switch_to.alert.accept()
+            break
+        except Exception:
+            time.sleep(0.05)
+    else:
+        message = ""
+    if "version: is given twice" not in message:
+        faults.append(f"the hostile file was not refused by name: {message!r}")
+    if driver.execute_script("return Hopscape.state()") != before:
+        faults.append("the hostile file changed the demonstration")
+    console_faults(driver, "a student's session")
+    # An address with bad parameters opens the default window and says what was wrong.
+    driver.get(root + "?seed=abc&scenario=Example%201")
+    wait(driver, "window.Hopscape && Hopscape.ready", "the page opening with bad parameters")
+    problem = driver.execute_script("return document.getElementById('problem').textContent")
+    if "seed" not in problem or driver.execute_script(
+            "return document.getElementById('cmbSims').value") != "Random 1":
+        faults.append(f"bad parameters: {problem!r}, not the default window")
+finally:
+    driver.quit()
 server.shutdown()
 
 driver = browser(1366, 768)
@@ -154,5 +238,6 @@ finally:
 
 for fault in faults:
     print("FAILED:", fault)
-print(f"page: {len(STEPS)} clicks and keys compared, {len(SIZES)} sizes opened, {len(faults)} faults")
+print(f"page: {len(STEPS)} clicks and keys compared, {len(SIZES)} sizes opened, a student's "
+      f"session checked, {len(faults)} faults")
 sys.exit(1 if faults else 0)
