@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 if [ "${1:-}" = "--web" ]; then
     bash scripts/deps.sh emscripten python3 >&2
     export NODE_PATH=/usr/share/nodejs
-    emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release >&2
+    emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel >&2
     cmake --build build-web --target hopscape_web hopscape_one_file >&2
     exec python3 scripts/serve.py build-web/web
 fi

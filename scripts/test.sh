@@ -43,7 +43,7 @@ echo "install: 4 passed, 0 failed"
 # built-in lesson, press by press, and of random lectures, byte for byte, run under node (which
 # must not try fetch() on a file path; the linker needs Debian's acorn).
 export NODE_PATH=/usr/share/nodejs
-emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release -DHOPSCAPE_WERROR=ON >/dev/null
+emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DHOPSCAPE_WERROR=ON >/dev/null
 cmake --build build-web -j "$jobs"
 native=$(mktemp)
 ./build/tests/web/lecture_transcript >"$native"

@@ -133,6 +133,7 @@ const Hopscape = (() => {
     function schedule(delay) {
         clearTimeout(tickTimer);
         tickTimer = delay >= 0 ? setTimeout(tick, delay) : null;
+        due = delay >= 0 ? performance.now() + delay : null;
         clearTimeout(frameTimer);
         const frame = core._hs_frame_delay();
         frameTimer = frame >= 0 ? setTimeout(() => { schedule(core._hs_tick_none ? -1 : delay); refresh(); }, frame) : null;
@@ -147,9 +148,19 @@ const Hopscape = (() => {
         return time;
     };
 
+    // How late ticks fell, and how long a frame took, for a benchmark to read.
+    let due = null;
+    const timing = { ticks: 0, latest: 0, frames: 0, painting: 0 };
+
     function tick() {
+        const late = due === null ? 0 : performance.now() - due;
+        timing.ticks += 1;
+        timing.latest = Math.max(timing.latest, late);
         schedule(core._hs_tick(now("tick")));
+        const start = performance.now();
         refresh();
+        timing.frames += 1;
+        timing.painting += performance.now() - start;
     }
 
     // A click on the control at `position` in the Tab order.
@@ -575,6 +586,7 @@ const Hopscape = (() => {
             }
         });
         refresh();
+        Hopscape.firstFrame = performance.now();
         await openLink();
         document.getElementById("cmbSims").focus();
         Hopscape.ready = true;
@@ -588,6 +600,7 @@ const Hopscape = (() => {
 
     const svg = () => { const [w, h] = size(); return core.UTF8ToString(core._hs_svg(w, h)); };
 
-    return { draw, open, state, sleeping, events, extra, copyLink, svg, picture, ready: false, link: "" };
+    return { draw, open, state, sleeping, events, extra, copyLink, svg, picture, timing,
+             ready: false, link: "" };
 })();
 window.Hopscape = Hopscape;

@@ -187,6 +187,11 @@ try:
         wait(driver, "Hopscape.sleeping()", "the tables converging")
     if driver.execute_script(TABLES) != CONVERGED:
         faults.append("the page's tables after four Updates are not the converged ones")
+    # Nothing moves: no timer fires.
+    driver.execute_script("Hopscape.timing.ticks = 0")
+    time.sleep(1.5)
+    if driver.execute_script("return Hopscape.timing.ticks") != 0:
+        faults.append("the tick timer fired while nothing moved")
     # A lesson stepped to its end with Page Down, and back to its start with Page Up.
     click(driver, "menu:Lesson: Count to infinity")
     keys = "document.querySelector('#strip .keys').textContent"
