@@ -201,7 +201,7 @@ try:
         faults.append("Page Up never came back to the lesson's start")
     # A hostile file is refused, naming the fault, and changes nothing.
     before = driver.execute_script("return Hopscape.state()")
-    hostile = os.path.join(SHOTS, "hostile.json")
+    hostile = os.path.abspath(os.path.join(SHOTS, "hostile.json"))
     with open(hostile, "w", encoding="utf-8") as out:
         out.write('{"format": "hopscape-demonstration", "version": 1, "version": 3}')
     driver.find_element("id", "file").send_keys(hostile)
