@@ -31,10 +31,6 @@ HopscapeFile::Read DocumentFile::Open(const QString& path) {
     return read;
 }
 
-QByteArray DocumentFile::Bytes(const JsonValue& document) {
-    return QByteArray::fromStdString(HopscapeFile::Bytes(document));
-}
-
 QString DocumentFile::Write(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/JsonValue.h"
 #include "files/HopscapeFile.h"
 
 #include <QByteArray>
@@ -13,8 +12,6 @@
 class DocumentFile {
 public:
     static HopscapeFile::Read Open(const QString& path);
-    // The document as the file's bytes.
-    static QByteArray Bytes(const JsonValue& document);
     // Writes the bytes; returns what went wrong, or the empty text.
     static QString Write(const QString& path, const QByteArray& bytes);
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/PictureFile.h"
 #include "files/Extras.h"
+#include "files/PictureFile.h"
 #include "session/Lecture.h"
 
 #include <QObject>
