@@ -25,6 +25,13 @@ struct PixelRect {
         return !Empty() && !o.Empty() && left < o.Right() && o.left < Right() && top < o.Bottom() &&
                o.top < Bottom();
     }
+    // The pixels both share; empty where they share none.
+    PixelRect Intersected(const PixelRect& o) const {
+        const int l = std::max(left, o.left);
+        const int t = std::max(top, o.top);
+        return {l, t, std::max(0, std::min(Right(), o.Right()) - l),
+                std::max(0, std::min(Bottom(), o.Bottom()) - t)};
+    }
     // The smallest rectangle round both; an empty one adds nothing.
     PixelRect United(const PixelRect& o) const {
         if (Empty()) {

@@ -33,6 +33,11 @@ EM_JS(double, hs_js_descent, (int pixels, int bold, int heavy),
       { return Hopscape.draw.metrics(pixels, bold, heavy)[1]; });
 EM_JS(void, hs_js_move_to, (double x, double y), { Hopscape.draw.moveTo(x, y); });
 EM_JS(void, hs_js_restore, (), { Hopscape.draw.restore(); });
+EM_JS(void, hs_js_still, (int width, int height), { Hopscape.draw.still(width, height); });
+EM_JS(void, hs_js_shown, (), { Hopscape.draw.shown(); });
+EM_JS(void, hs_js_copy_still, (int x, int y, int w, int h),
+      { Hopscape.draw.copyStill(x, y, w, h); });
+EM_JS(void, hs_js_clip, (int x, int y, int w, int h), { Hopscape.draw.clip(x, y, w, h); });
 
 namespace {
 
@@ -92,5 +97,25 @@ void WebCanvas::PushOrigin(PointF origin) {
 }
 
 void WebCanvas::PopOrigin() {
+    hs_js_restore();
+}
+
+void WebCanvas::Still(int width, int height) {
+    hs_js_still(width, height);
+}
+
+void WebCanvas::Shown() {
+    hs_js_shown();
+}
+
+void WebCanvas::CopyStill(const PixelRect& area) {
+    hs_js_copy_still(area.left, area.top, area.width, area.height);
+}
+
+void WebCanvas::Clip(const PixelRect& area) {
+    hs_js_clip(area.left, area.top, area.width, area.height);
+}
+
+void WebCanvas::Unclip() {
     hs_js_restore();
 }

@@ -20,4 +20,15 @@ public:
     void PopOrigin() override;
     double Advance(const Font& font, std::string_view text) override;
     FontMetrics Metrics(const Font& font) override;
+
+    // The page keeps the still layer as a picture of its own, as the desktop does: drawing goes
+    // to that picture (of `width` x `height` CSS pixels, made anew) until Shown() turns back to
+    // the page's canvas.
+    static void Still(int width, int height);
+    static void Shown();
+    // Copies the kept picture's device pixels under `area` onto the page's canvas.
+    static void CopyStill(const PixelRect& area);
+    // Only what lies in `area` is drawn until the matching Unclip().
+    static void Clip(const PixelRect& area);
+    static void Unclip();
 };

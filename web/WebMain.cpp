@@ -31,6 +31,12 @@ double Delays(const Lecture::Next& next) {
     return next.tick ? static_cast<double>(*next.tick) : -1.0;
 }
 
+// After any event but a tick: the same, and the still layer may have changed.
+double Settled(long now) {
+    session->StillChanged();
+    return Delays(session->Lecture().Settle(now));
+}
+
 // Reads "name=value" lines, as the page's address gives them; the first fault, or none.
 std::string Read(std::string_view lines, StartOptions& options) {
     while (!lines.empty()) {
@@ -70,30 +76,51 @@ EMSCRIPTEN_KEEPALIVE double hs_click(int position, int button, double now) {
             session->Demonstration().Act(*action, static_cast<long>(now));
         }
     }
-    return Delays(session->Lecture().Settle(static_cast<long>(now)));
+    return Settled(static_cast<long>(now));
 }
 
 EMSCRIPTEN_KEEPALIVE double hs_choose(const char* scenario, double now) {
     session->Demonstration().Act(Action::Choose(scenario), static_cast<long>(now));
-    return Delays(session->Lecture().Settle(static_cast<long>(now)));
+    return Settled(static_cast<long>(now));
 }
 
 EMSCRIPTEN_KEEPALIVE double hs_split(int checked, double now) {
     session->Demonstration().Act(Action::Split(checked != 0), static_cast<long>(now));
-    return Delays(session->Lecture().Settle(static_cast<long>(now)));
+    return Settled(static_cast<long>(now));
 }
 
 EMSCRIPTEN_KEEPALIVE double hs_tick(double now) {
-    return Delays(session->Lecture().Tick(static_cast<long>(now)));
+    const Lecture::Next next = session->Lecture().Tick(static_cast<long>(now));
+    if (next.stepsRan) {
+        session->StillChanged();
+    }
+    return Delays(next);
 }
 
+// The delay until the frame timer fires, or -1 where it sleeps.
 EMSCRIPTEN_KEEPALIVE double hs_frame_delay() {
     return frameDelay ? static_cast<double>(*frameDelay) : -1.0;
 }
 
-// The window onto the page's canvas; for a picture (`controls`), the controls drawn too.
-EMSCRIPTEN_KEEPALIVE void hs_paint(int width, int height, int controls) {
-    session->Paint(width, height, controls != 0);
+// The frame timer fired: framed rows whose time is up clear. Answers the next delay, as above.
+EMSCRIPTEN_KEEPALIVE double hs_frames(double now) {
+    frameDelay = session->Lecture().Frames(static_cast<long>(now));
+    return hs_frame_delay();
+}
+
+// The page's canvas brought up to date, at `ratio` device pixels to a CSS pixel.
+EMSCRIPTEN_KEEPALIVE void hs_paint(int width, int height, double ratio) {
+    session->Paint(width, height, ratio);
+}
+
+// The next paint draws everything afresh (the page's fonts came late).
+EMSCRIPTEN_KEEPALIVE void hs_redraw() {
+    session->StillChanged();
+}
+
+// The window with its controls, for a picture.
+EMSCRIPTEN_KEEPALIVE void hs_picture(int width, int height) {
+    session->Picture(width, height);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* hs_svg(int width, int height) {
@@ -163,7 +190,7 @@ EMSCRIPTEN_KEEPALIVE const char* hs_extra(int id, double now) {
                                        "export tables"};
     const Lecture::Job job =
         session->Lecture().Do(static_cast<Extras::Id>(id), static_cast<long>(now));
-    tickDelay = Delays(session->Lecture().Settle(static_cast<long>(now)));
+    tickDelay = Settled(static_cast<long>(now));
     return jobs[static_cast<int>(job)];
 }
 
@@ -177,12 +204,12 @@ EMSCRIPTEN_KEEPALIVE double hs_start_lesson(int index, double now) {
         session->Lecture().Player().Start(lessons[static_cast<std::size_t>(index)],
                                           static_cast<long>(now));
     }
-    return Delays(session->Lecture().Settle(static_cast<long>(now)));
+    return Settled(static_cast<long>(now));
 }
 
 EMSCRIPTEN_KEEPALIVE double hs_hold_down(int seconds, double now) {
     session->Demonstration().SetHoldDownSeconds(seconds, static_cast<long>(now));
-    return Delays(session->Lecture().Settle(static_cast<long>(now)));
+    return Settled(static_cast<long>(now));
 }
 
 // Texts beside the drawing: the caption strip and the corner's meter, with their places.
@@ -206,7 +233,7 @@ EMSCRIPTEN_KEEPALIVE const char* hs_open(const char* bytes, int length, const ch
     if (reply.empty()) {
         session->Lecture().Open(read, name, static_cast<long>(now));
     }
-    tickDelay = Delays(session->Lecture().Settle(static_cast<long>(now)));
+    tickDelay = Settled(static_cast<long>(now));
     return reply.c_str();
 }
 

@@ -6,12 +6,17 @@
 #include "common/JsonValue.h"
 #include "files/HopscapeFile.h"
 #include "form/Layout.h"
+#include "scene/FormScene.h"
 #include "scene/Look.h"
+#include "scene/PanelScene.h"
 #include "scene/SvgCanvas.h"
 #include "scene/WindowScene.h"
 #include "web/WebCanvas.h"
 
 #include <emscripten.h>
+
+#include <span>
+#include <vector>
 
 EM_JS(void, hs_js_message, (const char* text), { alert(UTF8ToString(text)); });
 EM_JS(double, hs_js_clock_seed, (), { return Date.now() % 4294967296; });
@@ -55,10 +60,101 @@ TwipsToPixels WebSession::Transform(int width, int height) const {
     return {place.scale, {place.left, place.top}};
 }
 
-void WebSession::Paint(int width, int height, bool controls) {
+void WebSession::Paint(int width, int height, double ratio) {
+    const TwipsToPixels transform = Transform(width, height);
+    const PixelRect all{0, 0, width, height};
+    if (kept_.stale || width != kept_.width || height != kept_.height || ratio != kept_.ratio) {
+        kept_ = {false, width, height, ratio, {}, {}};
+        PaintAll(transform, all);
+        return;
+    }
+    const FormState& state = lesson_.State();
+    const FormScene scene(state, transform, LookFor(lesson_.Projector()));
+    bool statusChanged = false;
+    const std::vector<PixelRect> rects = kept_.ticks.Changed(state, scene, statusChanged);
+    const std::array<PixelRect, kPacketSlots> areas = scene.PacketAreas();
+    WebCanvas canvas;
+    for (const PixelRect& rect : rects) {
+        WebCanvas::Clip(rect);
+        WebCanvas::CopyStill(rect);
+        scene.PaintMoving(canvas, rect, areas);
+        WebCanvas::Unclip();
+    }
+    // The tables stand above the drawing: one a marker crossed is drawn again where it did.
+    for (int i = 0; i < kRouterCount; ++i) {
+        const RouterPanel& panel = state.RouterTable[i];
+        if (!panel.visible) {
+            continue;
+        }
+        const PixelRect box = PanelBox(i, transform);
+        const PanelRepaint::Change change = kept_.panels[static_cast<std::size_t>(i)].Refresh(
+            panel, PanelScene(panel, transform.Scale(), LookFor(lesson_.Projector())));
+        if (change.all) {
+            PaintPanel(i, transform, {0, 0, box.width, box.height});
+            continue;
+        }
+        std::vector<PixelRect> parts = change.notes;
+        for (const PixelRect& rect : rects) {
+            if (rect.Intersects(box)) {
+                parts.push_back(
+                    {rect.left - box.left, rect.top - box.top, rect.width, rect.height});
+            }
+        }
+        for (const PixelRect& part : parts) {
+            PaintPanel(i, transform, part);
+        }
+    }
+}
+
+void WebSession::PaintAll(const TwipsToPixels& transform, const PixelRect& all) {
+    const FormState& state = lesson_.State();
+    const Look& look = LookFor(lesson_.Projector());
+    const FormScene scene(state, transform, look);
+    WebCanvas still;
+    WebCanvas::Still(all.width, all.height);
+    scene.PaintStill(still, all);
+    WebCanvas::Shown();
+    WebCanvas canvas;
+    WebCanvas::CopyStill(all);
+    scene.PaintMoving(canvas, std::span<const PixelRect>(&all, 1));
+    kept_.ticks.Drawn(state, scene);
+    for (int i = 0; i < kRouterCount; ++i) {
+        const RouterPanel& panel = state.RouterTable[i];
+        kept_.panels[static_cast<std::size_t>(i)].Refresh(
+            panel, PanelScene(panel, transform.Scale(), look));
+        if (panel.visible) {
+            const PixelRect box = PanelBox(i, transform);
+            PaintPanel(i, transform, {0, 0, box.width, box.height});
+        }
+    }
+}
+
+PixelRect WebSession::PanelBox(int router, const TwipsToPixels& transform) const {
+    const Layout::RouterPlace& place = Layout::kRouters[router];
+    return transform.Pixels(place.panelLeft, place.panelTop, PanelLayout::kWidth,
+                            lesson_.State().RouterTable[router].Height());
+}
+
+void WebSession::PaintPanel(int router, const TwipsToPixels& transform, const PixelRect& part) {
+    // A panel is a control of its own: nothing of it is drawn outside its box.
+    const PixelRect box = PanelBox(router, transform);
+    const PixelRect area = part.Intersected({0, 0, box.width, box.height});
+    if (area.Empty()) {
+        return;
+    }
+    WebCanvas canvas;
+    canvas.PushOrigin({static_cast<double>(box.left), static_cast<double>(box.top)});
+    WebCanvas::Clip(area);
+    PanelScene(lesson_.State().RouterTable[router], transform.Scale(), LookFor(lesson_.Projector()))
+        .Paint(canvas, area);
+    WebCanvas::Unclip();
+    canvas.PopOrigin();
+}
+
+void WebSession::Picture(int width, int height) {
     WebCanvas canvas;
     WindowScene(lesson_.State(), Transform(width, height), LookFor(lesson_.Projector()))
-        .Paint(canvas, {0, 0, width, height}, controls);
+        .Paint(canvas, {0, 0, width, height}, true);
 }
 
 std::string WebSession::Svg(int width, int height) {

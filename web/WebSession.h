@@ -3,11 +3,14 @@
 #include "app/MainForm.h"
 #include "common/SeededRandom.h"
 #include "form/Platform.h"
+#include "scene/PanelRepaint.h"
+#include "scene/TickRepaint.h"
 #include "scene/TwipsToPixels.h"
 #include "session/Lecture.h"
 #include "session/Lesson.h"
 #include "session/StartOptions.h"
 
+#include <array>
 #include <string>
 
 // The page's platform: the out-of-packets message as the browser's own modal message, which
@@ -27,9 +30,14 @@ public:
     ::Lecture& Lecture() { return lecture_; }
     Lesson& Demonstration() { return lesson_; }
 
-    // Draws the whole window onto the page's canvas of `width` x `height` CSS pixels: the form,
-    // the packets, the tables, and for a picture the controls.
-    void Paint(int width, int height, bool controls);
+    // Brings the page's canvas of `width` x `height` CSS pixels at `ratio` device pixels to one
+    // up to date: after a tick, what moved and the tables that changed, over the still layer
+    // kept as a picture; after anything else (StillChanged), a change of size or ratio, all of it.
+    void Paint(int width, int height, double ratio);
+    // Everything but ticks may change the still layer: a click, a key, a file, a lesson's step.
+    void StillChanged() { kept_.stale = true; }
+    // The whole window drawn afresh, with its controls, for a picture.
+    void Picture(int width, int height);
     // The window's picture as SVG.
     std::string Svg(int width, int height);
     // The controls the page lays over the drawing, in Tab order, as JSON: for each its design
@@ -42,10 +50,24 @@ public:
 
 private:
     TwipsToPixels Transform(int width, int height) const;
+    void PaintAll(const TwipsToPixels& transform, const PixelRect& all);
+    void PaintPanel(int router, const TwipsToPixels& transform, const PixelRect& part);
+    PixelRect PanelBox(int router, const TwipsToPixels& transform) const;
+
+    // What the page's canvas shows, kept between ticks.
+    struct Kept {
+        bool stale = true;
+        int width = 0;
+        int height = 0;
+        double ratio = 0;
+        TickRepaint ticks;
+        std::array<PanelRepaint, kRouterCount> panels;
+    };
 
     WebPlatform platform_;
     SeededRandom random_;
     MainForm form_;
     Lesson lesson_;
     ::Lecture lecture_;
+    Kept kept_;
 };

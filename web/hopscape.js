@@ -7,6 +7,9 @@
 const Hopscape = (() => {
     const canvas = () => document.getElementById("drawing");
     let ctx = null;
+    let shownCtx = null;
+    let keptCanvas = null;
+    let deviceRatio = 1;
     const metricsCache = new Map();
 
     const colour = (bgr) => `rgb(${bgr & 255},${(bgr >> 8) & 255},${(bgr >> 16) & 255})`;
@@ -94,6 +97,37 @@ const Hopscape = (() => {
             return ctx.measureText(text).width;
         },
         metrics,
+        // The still layer is kept in a canvas of its own, copied under whatever moved.
+        still(w, h) {
+            keptCanvas = keptCanvas || document.createElement("canvas");
+            keptCanvas.width = Math.round(w * deviceRatio);
+            keptCanvas.height = Math.round(h * deviceRatio);
+            shownCtx = ctx;
+            ctx = keptCanvas.getContext("2d");
+            ctx.setTransform(deviceRatio, 0, 0, deviceRatio, 0, 0);
+        },
+        shown() {
+            ctx = shownCtx;
+        },
+        copyStill(x, y, w, h) {
+            // Whole device pixels, copied one to one.
+            const r = deviceRatio;
+            const left = Math.floor(x * r);
+            const top = Math.floor(y * r);
+            const across = Math.min(Math.ceil((x + w) * r), keptCanvas.width) - left;
+            const down = Math.min(Math.ceil((y + h) * r), keptCanvas.height) - top;
+            if (across <= 0 || down <= 0) return;
+            ctx.save();
+            ctx.setTransform(1, 0, 0, 1, 0, 0);
+            ctx.drawImage(keptCanvas, left, top, across, down, left, top, across, down);
+            ctx.restore();
+        },
+        clip(x, y, w, h) {
+            ctx.save();
+            ctx.beginPath();
+            ctx.rect(x, y, w, h);
+            ctx.clip();
+        },
         moveTo(x, y) {
             ctx.save();
             ctx.translate(x, y);
@@ -119,13 +153,14 @@ const Hopscape = (() => {
     function paint() {
         const [w, h] = size();
         const c = canvas();
-        const ratio = window.devicePixelRatio || 1;
-        if (c.width !== Math.round(w * ratio) || c.height !== Math.round(h * ratio)) {
-            c.width = Math.round(w * ratio);
-            c.height = Math.round(h * ratio);
+        deviceRatio = window.devicePixelRatio || 1;
+        // A canvas sized anew is blank; its size or ratio changed, so the core draws it all.
+        if (c.width !== Math.round(w * deviceRatio) || c.height !== Math.round(h * deviceRatio)) {
+            c.width = Math.round(w * deviceRatio);
+            c.height = Math.round(h * deviceRatio);
         }
-        ctx.setTransform(ratio, 0, 0, ratio, 0, 0);
-        core._hs_paint(w, h, 0);
+        ctx.setTransform(deviceRatio, 0, 0, deviceRatio, 0, 0);
+        core._hs_paint(w, h, deviceRatio);
     }
 
     // Sets the tick timer from the delay the core gave (none where it is negative), and the
@@ -134,9 +169,16 @@ const Hopscape = (() => {
         clearTimeout(tickTimer);
         tickTimer = delay >= 0 ? setTimeout(tick, delay) : null;
         due = delay >= 0 ? performance.now() + delay : null;
+        frames(core._hs_frame_delay());
+    }
+
+    // Sets the frame timer: framed rows clear when their time is up.
+    function frames(delay) {
         clearTimeout(frameTimer);
-        const frame = core._hs_frame_delay();
-        frameTimer = frame >= 0 ? setTimeout(() => { schedule(core._hs_tick_none ? -1 : delay); refresh(); }, frame) : null;
+        frameTimer = delay >= 0 ? setTimeout(() => {
+            frames(core._hs_frames(now("frames")));
+            refresh();
+        }, delay) : null;
     }
 
     // Every event handed to the core with its time, as "tick 1200" or "click 7 1 1500", for a
@@ -319,6 +361,12 @@ const Hopscape = (() => {
         syncTexts();
     }
 
+    // Everything drawn afresh, the kept still layer too.
+    function redraw() {
+        core._hs_redraw();
+        refresh();
+    }
+
     // ---- The extras: a menu on a right click or a long press on the drawing, and their keys.
 
     const extras = () => JSON.parse(core.UTF8ToString(core._hs_extras()));
@@ -367,7 +415,7 @@ const Hopscape = (() => {
         const shown = ctx;
         ctx = image.getContext("2d");
         ctx.setTransform(ratio, 0, 0, ratio, 0, 0);
-        core._hs_paint(w, h, 1);
+        core._hs_picture(w, h);
         ctx = shown;
         return image;
     }
@@ -555,6 +603,8 @@ const Hopscape = (() => {
             p.hidden = false;
         }
         window.addEventListener("resize", refresh);
+        // A face that arrives late changes the letters: all is drawn again with it.
+        document.fonts.addEventListener("loadingdone", redraw);
         document.addEventListener("keydown", keys);
         const stage = document.getElementById("stage");
         stage.addEventListener("contextmenu", (e) => {
@@ -600,7 +650,7 @@ const Hopscape = (() => {
 
     const svg = () => { const [w, h] = size(); return core.UTF8ToString(core._hs_svg(w, h)); };
 
-    return { draw, open, state, sleeping, events, extra, copyLink, svg, picture, timing,
+    return { draw, open, state, sleeping, events, extra, copyLink, svg, picture, timing, redraw,
              ready: false, link: "" };
 })();
 window.Hopscape = Hopscape;

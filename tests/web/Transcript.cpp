@@ -111,10 +111,10 @@ void PrintLectures(int lectures) {
 }
 
 // Replays the events the page handed its core, one a line with its time in milliseconds last:
-// "tick T", "click POSITION BUTTON T" (a control by its place in the Tab order), "choose INDEX T"
-// (a scenario by its place in the list), "split CHECKED T", "extra ID T", "lesson INDEX T" (a
-// built-in lesson), "hold-down SECONDS T"; a line "state" prints the demonstration as it
-// stands.
+// "tick T", "frames T" (the frame timer), "click POSITION BUTTON T" (a control by its place in the
+// Tab order), "choose INDEX T" (a scenario by its place in the list), "split CHECKED T", "extra ID
+// T", "lesson INDEX T" (a built-in lesson), "hold-down SECONDS T"; a line "state" prints the
+// demonstration as it stands.
 int ReplayPage(const char* startOptions, const char* file) {
     StartOptions options;
     std::string_view given = startOptions;
@@ -143,13 +143,17 @@ int ReplayPage(const char* startOptions, const char* file) {
         long b = 0;
         if (kind == "click") {
             events >> a >> b;
-        } else if (kind != "tick") {
+        } else if (kind != "tick" && kind != "frames") {
             events >> a;
         }
         long now = 0;
         events >> now;
         if (kind == "tick") {
             lecture.Tick(now);
+            continue;
+        }
+        if (kind == "frames") {
+            lecture.Frames(now);
             continue;
         }
         if (kind == "click") {
