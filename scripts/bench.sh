@@ -3,7 +3,7 @@
 # on a screen of one device pixel a pixel, and of two (a HiDPI laptop, a 4K projector).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+bash scripts/deps.sh emscripten chromium chromium-driver python3-selenium
 export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cmake --build build-release -j "$(nproc)"
@@ -14,3 +14,9 @@ done
 QT_QPA_PLATFORM="offscreen:configfile=$PWD/tests/support/offscreen-2x.json" \
     ./build-release/bench/view_bench --benchmark_counters_tabular=true
 bash scripts/bench-xvfb.sh
+# The page, built for size as it is served, in headless Chromium.
+export NODE_PATH=/usr/share/nodejs
+emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+cmake --build build-web -j "$(nproc)" --target hopscape_web
+./build-release/bench/spread_demonstration > build-web/spread.json
+/usr/bin/python3 bench/page_bench.py build-web/web build-web/spread.json

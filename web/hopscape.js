@@ -141,6 +141,8 @@ const Hopscape = (() => {
     let tickTimer = null;
     let frameTimer = null;
     const elements = new Map();
+    let shownControls = "";
+    let shownTexts = "";
     const KIND = { list: 0, command: 1, check: 2, router: 3, network: 4, brk: 5, cost: 6, table: 7 };
     const LEFT = 1;
     const RIGHT = 2;
@@ -192,12 +194,13 @@ const Hopscape = (() => {
 
     // How late ticks fell, and how long a frame took, for a benchmark to read.
     let due = null;
-    const timing = { ticks: 0, latest: 0, frames: 0, painting: 0 };
+    const timing = { ticks: 0, latest: 0, frames: 0, painting: 0, late: [] };
 
     function tick() {
         const late = due === null ? 0 : performance.now() - due;
         timing.ticks += 1;
         timing.latest = Math.max(timing.latest, late);
+        if (late > 20 && timing.late.length < 100) timing.late.push([performance.now(), late]);
         schedule(core._hs_tick(now("tick")));
         const start = performance.now();
         refresh();
@@ -216,6 +219,7 @@ const Hopscape = (() => {
         if (item.kind === KIND.list) {
             element = document.createElement("select");
             element.addEventListener("change", () => {
+                shownControls = ""; // the list shows the core's choice, whatever was picked
                 schedule(core.ccall("hs_choose", "number", ["string", "number"],
                                     [element.value, now(`choose ${element.selectedIndex}`)]));
                 refresh();
@@ -225,6 +229,7 @@ const Hopscape = (() => {
             const box = document.createElement("input");
             box.type = "checkbox";
             box.addEventListener("change", () => {
+                shownControls = "";
                 schedule(core._hs_split(box.checked ? 1 : 0, now(`split ${box.checked ? 1 : 0}`)));
                 refresh();
             });
@@ -273,7 +278,11 @@ const Hopscape = (() => {
     // Brings the page's controls up to date with the core: place, caption, colour, shown or not.
     function sync() {
         const [w, h] = size();
-        const state = JSON.parse(core.UTF8ToString(core._hs_controls(w, h)));
+        const text = core.UTF8ToString(core._hs_controls(w, h));
+        // Most ticks change none of them.
+        if (text === shownControls) return;
+        shownControls = text;
+        const state = JSON.parse(text);
         state.controls.forEach((item, position) => { item.position = position; });
         for (const item of state.controls) {
             const element = elements.get(item.name) || make(item);
@@ -322,7 +331,21 @@ const Hopscape = (() => {
     // The caption strip, the meter and the help button, as the core words and places them.
     function syncTexts() {
         const [w, h] = size();
-        const texts = JSON.parse(core.UTF8ToString(core._hs_texts(w, h)));
+        const text = core.UTF8ToString(core._hs_texts(w, h));
+        if (text !== shownTexts) {
+            shownTexts = text;
+            placeTexts(JSON.parse(text));
+        }
+        const log = document.getElementById("log");
+        if (!log.hidden) {
+            // Written again only when it changed: a long log is slow to lay out every tick.
+            const text = core.UTF8ToString(core._hs_log());
+            const pre = log.querySelector("pre");
+            if (pre.textContent !== text) pre.textContent = text;
+        }
+    }
+
+    function placeTexts(texts) {
         const place = (element, box, font) => Object.assign(element.style, {
             left: `${box[0]}px`, top: `${box[1]}px`, width: `${box[2]}px`, height: `${box[3]}px`,
             fontSize: `${font}px`,
@@ -351,8 +374,6 @@ const Hopscape = (() => {
         meter.querySelector(".state").textContent = texts.meter.state;
         meter.querySelector(".since").textContent = texts.meter.since;
         place(document.getElementById("help"), texts.help.box, texts.help.font);
-        const log = document.getElementById("log");
-        if (!log.hidden) log.querySelector("pre").textContent = core.UTF8ToString(core._hs_log());
     }
 
     function refresh() {
@@ -650,7 +671,7 @@ const Hopscape = (() => {
 
     const svg = () => { const [w, h] = size(); return core.UTF8ToString(core._hs_svg(w, h)); };
 
-    return { draw, open, state, sleeping, events, extra, copyLink, svg, picture, timing, redraw,
+    return { draw, open, openFile, state, sleeping, events, extra, copyLink, svg, picture, timing, redraw,
              ready: false, link: "" };
 })();
 window.Hopscape = Hopscape;

@@ -1,0 +1,120 @@
+"""The page's figures, beside the desktop's: what it loads, how soon it shows its first frame
+from a local server, and, with 51 packets spread over every link at 1920 x 1080 (CSS pixels at
+one device pixel to one, and at two, as a 4K projector runs it; the log open), how late its ticks
+fall, how long a frame takes and what share of a core the browser takes.
+
+    /usr/bin/python3 page_bench.py BUILT_PAGE_FOLDER SPREAD_DEMONSTRATION_FILE [SECONDS]
+
+The spread file comes from spread_demonstration. Routed by their tables the packets drift into a
+few loops; the file is opened again every second, so that they stay spread.
+"""
+import functools
+import gzip
+import http.server
+import os
+import statistics
+import sys
+import threading
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+
+PAGE, SPREAD = sys.argv[1:3]
+SECONDS = int(sys.argv[3]) if len(sys.argv) > 3 else 10
+
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".wasm": "application/wasm"}
+
+    def log_message(self, *args):
+        pass
+
+
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
+                                         functools.partial(Quiet, directory=PAGE))
+threading.Thread(target=server.serve_forever, daemon=True).start()
+address = f"http://127.0.0.1:{server.server_address[1]}/index.html"
+
+
+def browser(width, height, ratio):
+    options = Options()
+    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu",
+                     f"--window-size={width},{height}", f"--force-device-scale-factor={ratio}"]:
+        options.add_argument(argument)
+    return webdriver.Chrome(options=options)
+
+
+def browser_cpu_seconds():
+    """User and system time of every Chromium process so far."""
+    total = 0
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/stat", encoding="ascii") as stat:
+                fields = stat.read().rsplit(")", 1)
+            if "chrom" in fields[0]:
+                parts = fields[1].split()
+                total += int(parts[11]) + int(parts[12])
+        except OSError:
+            continue
+    return total / os.sysconf("SC_CLK_TCK")
+
+
+def ready(driver):
+    while not driver.execute_script("return window.Hopscape && Hopscape.ready"):
+        time.sleep(0.02)
+
+
+loaded = ["index.html", "hopscape.js", "hopscape.css", "hopscape-core.js", "hopscape-core.wasm",
+          "icon.svg"]
+sizes = {name: len(gzip.compress(open(os.path.join(PAGE, name), "rb").read(), 9))
+         for name in loaded}
+print(f"loaded besides the fonts: {sum(sizes.values()) / 1000:.1f} KB gzip-compressed "
+      f"({', '.join(f'{n} {s / 1000:.1f}' for n, s in sizes.items())})")
+
+driver = browser(1366, 768, 1)
+firsts = []
+for _ in range(7):
+    driver.get("about:blank")
+    driver.get(address)
+    ready(driver)
+    firsts.append(driver.execute_script("return Hopscape.firstFrame"))
+driver.quit()
+print(f"first frame from a local server: median {statistics.median(firsts):.0f} ms of 7 loads "
+      f"(first {firsts[0]:.0f} ms)")
+
+with open(SPREAD, encoding="utf-8") as given:
+    spread = given.read()
+for ratio, log in [(1, False), (2, False), (2, True)]:
+    driver = browser(1920, 1080, ratio)
+    driver.get(address)
+    ready(driver)
+    if log:
+        driver.execute_script("document.getElementById('log').hidden = false")
+    reopen = """const start = performance.now();
+        return Hopscape.openFile(new File([arguments[0]], 'spread.json'))
+            .then(() => performance.now() - start)"""
+    driver.execute_script(reopen, spread)
+    driver.execute_cdp_cmd("Performance.enable", {})
+    time.sleep(1)  # the page settled after opening: its first full drawings are behind it
+    driver.execute_script("Object.assign(Hopscape.timing, {ticks: 0, latest: 0, frames: 0, "
+                          "painting: 0, late: []})")
+    task = lambda: next(m["value"] for m in driver.execute_cdp_cmd(
+        "Performance.getMetrics", {})["metrics"] if m["name"] == "TaskDuration")
+    start, busy, cpu = time.monotonic(), task(), browser_cpu_seconds()
+    opening = []
+    for _ in range(SECONDS):
+        time.sleep(1)
+        opening.append(driver.execute_script(reopen, spread))
+    wall = time.monotonic() - start
+    busy, cpu = task() - busy, browser_cpu_seconds() - cpu
+    timing = driver.execute_script("return Hopscape.timing")
+    print(f"1920 x 1080 at {ratio} device pixel{'s' if ratio > 1 else ''} to one"
+          f"{', the log open' if log else ''}: {timing['ticks']} ticks in {wall:.1f} s, latest "
+          f"{timing['latest']:.1f} ms late ({len(timing['late'])} later than 20 ms), {timing['painting'] / max(1, timing['frames']):.2f} "
+          f"ms a frame drawn; the page's main thread busy {100 * busy / wall:.0f} % of the time, "
+          f"Chromium's processes {100 * cpu / wall:.0f} % of a core; opening the file again "
+          f"{statistics.median(opening):.0f} ms (median; longest {max(opening):.0f})")
+    driver.quit()
+server.shutdown()
