@@ -68,6 +68,22 @@ std::string StartOptions::Set(std::string_view name, std::string_view value) {
     return "";
 }
 
+std::string StartOptions::SetAll(std::string_view lines) {
+    while (!lines.empty()) {
+        const std::size_t end = lines.find('\n');
+        const std::string_view line = lines.substr(0, end);
+        lines.remove_prefix(end == std::string_view::npos ? lines.size() : end + 1);
+        const std::size_t equals = line.find('=');
+        const std::string fault =
+            Set(line.substr(0, equals),
+                equals == std::string_view::npos ? "" : line.substr(equals + 1));
+        if (!fault.empty()) {
+            return fault;
+        }
+    }
+    return Problem();
+}
+
 std::string StartOptions::RuleNames() {
     std::string names;
     for (const RipControl::RuleName& rule : RipControl::kRules) {

@@ -37,23 +37,6 @@ double Settled(long now) {
     return Delays(session->Lecture().Settle(now));
 }
 
-// Reads "name=value" lines, as the page's address gives them; the first fault, or none.
-std::string Read(std::string_view lines, StartOptions& options) {
-    while (!lines.empty()) {
-        const std::size_t end = lines.find('\n');
-        const std::string_view line = lines.substr(0, end);
-        lines.remove_prefix(end == std::string_view::npos ? lines.size() : end + 1);
-        const std::size_t equals = line.find('=');
-        const std::string fault =
-            options.Set(line.substr(0, equals),
-                        equals == std::string_view::npos ? "" : line.substr(equals + 1));
-        if (!fault.empty()) {
-            return fault;
-        }
-    }
-    return options.Problem();
-}
-
 } // namespace
 
 extern "C" {
@@ -62,7 +45,7 @@ extern "C" {
 // opens by default and answers what was wrong.
 EMSCRIPTEN_KEEPALIVE const char* hs_start(const char* lines) {
     StartOptions options;
-    reply = Read(lines, options);
+    reply = options.SetAll(lines);
     session = std::make_unique<WebSession>(reply.empty() ? options : StartOptions{});
     return reply.c_str();
 }

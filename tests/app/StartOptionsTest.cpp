@@ -121,3 +121,21 @@ TEST(StartOptions, OptionsByNameAndValue) {
     EXPECT_EQ(options.Set("lesson", "Nothing").substr(0, 59),
               "No built-in lesson is called 'Nothing', and no file either;");
 }
+
+// A page's address, one option a line: the first fault stops the reading, and a scenario no list
+// holds is found once all are read.
+TEST(StartOptions, AnAddressLineByLine) {
+    StartOptions options;
+    EXPECT_EQ(options.SetAll("scenario=Three Routers\nseed=7\nprojector\nrip=all"), "");
+    EXPECT_EQ(options.scenario, "Three Routers");
+    EXPECT_EQ(options.seed, 7u);
+    EXPECT_TRUE(options.projector && options.rip.infinity && options.rip.timeoutOnly);
+    StartOptions stopped;
+    EXPECT_EQ(stopped.SetAll("seed=x\nprojector=1"),
+              "The seed must be a whole number from 0 to 18446744073709551615, not 'x'.");
+    EXPECT_FALSE(stopped.projector);
+    StartOptions unknown;
+    EXPECT_EQ(unknown.SetAll("scenario=Nowhere\nseed=1").substr(0, 32),
+              "No scenario is called \"Nowhere\";");
+    EXPECT_EQ(StartOptions().SetAll(""), "");
+}
