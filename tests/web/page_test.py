@@ -10,7 +10,9 @@ The page in one file opens from disk and works too.
 """
 import functools
 import http.server
+import json
 import os
+import random
 import subprocess
 import sys
 import threading
@@ -144,6 +146,69 @@ def kept_layer(driver, name):
             break
 
 
+def dismiss_dialogues(driver):
+    """Accepts whatever message the page shows (out of packets, a prompt), as a user would."""
+    while True:
+        try:
+            driver.switch_to.alert.accept()
+        except Exception:
+            return
+
+
+def touch(driver, element_id, seconds):
+    """A finger on the middle of the element for `seconds`: a tap, or a long press."""
+    box = driver.execute_script(
+        "const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+        "return [r.left + r.width / 2, r.top + r.height / 2]", element_id)
+    point = [{"x": box[0], "y": box[1]}]
+    driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": point})
+    time.sleep(seconds)
+    driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+
+
+STORM_KEYS = ["key:PAGE_DOWN", "key:PAGE_UP", "key:ARROW_RIGHT", "key:ESCAPE", "key:SPACE",
+              "key:CONTROL+z", "key:CONTROL+SHIFT+z", "key:CONTROL+g", "key:CONTROL+h",
+              "key:CONTROL+l", "key:CONTROL+r", "key:ALT+1", "key:ALT+3", "key:ALT+r", "key:ALT+t",
+              "key:CONTROL+SHIFT+p", "key:CONTROL+b", "key:CONTROL+k", "key:CONTROL+m", "key:F5",
+              "key:TAB", "key:ENTER", "key:ARROW_DOWN", "key:.", "key:CONTROL+."]
+
+
+def storm(driver, seed, count):
+    """Any clicks and keys in any order, as a restless student gives them."""
+    chance = random.Random(seed)
+    ids = driver.execute_script("return [...document.querySelectorAll('#controls > *')]"
+                                ".filter((e) => e.style.display !== 'none').map((e) => e.id)")
+    for _ in range(count):
+        roll = chance.random()
+        try:
+            if roll < 0.45:
+                step = chance.choice(ids)
+                step = step + ":right" if step.startswith("lblCost") and roll < 0.1 else step
+                if step == "cmbSims":
+                    options = driver.execute_script(
+                        "return [...document.querySelectorAll('#cmbSims option')].map((o) => o.value)")
+                    step = "cmbSims=" + chance.choice(options)
+                click(driver, step)
+            elif roll < 0.85:
+                click(driver, chance.choice(STORM_KEYS))
+            else:
+                drawing = driver.find_element("id", "drawing")
+                ActionChains(driver).move_to_element_with_offset(
+                    drawing, 8 - drawing.size["width"] // 2, drawing.size["height"] // 2 - 8
+                ).context_click().perform()
+                items = [i for i in driver.find_elements("css selector",
+                                                         "#menu button:not(:disabled)")
+                         if not i.text.startswith(("Open", "Full screen"))]
+                if items:
+                    chance.choice(items).click()
+        except Exception as fault:  # a control gone under the menu, a message in the way
+            if "alert" not in str(fault).lower() and "intercepted" not in str(fault).lower() \
+                    and "not interactable" not in str(fault).lower():
+                faults.append(f"storm {seed}: {type(fault).__name__}: {str(fault)[:200]}")
+        dismiss_dialogues(driver)
+        time.sleep(chance.choice([0, 0.02, 0.1]))
+
+
 def key_steps(driver, key, until):
     for _ in range(30):
         if driver.execute_script(f"return {until}"):
@@ -248,7 +313,55 @@ try:
         faults.append(f"the hostile file was not refused by name: {message!r}")
     if driver.execute_script("return Hopscape.state()") != before:
         faults.append("the hostile file changed the demonstration")
+    # Saved through the browser's download, changed, then opened from that file: the same.
+    downloads = os.path.abspath(os.path.join(SHOTS, "downloads"))
+    os.makedirs(downloads, exist_ok=True)
+    for old in os.listdir(downloads):
+        os.remove(os.path.join(downloads, old))
+    driver.execute_cdp_cmd("Page.setDownloadBehavior", {"behavior": "allow",
+                                                        "downloadPath": downloads})
+    saved = driver.execute_script("return Hopscape.state()")
+    click(driver, "key:CONTROL+SHIFT+s")
+    kept = os.path.join(downloads, "demonstration.json")
+    for _ in range(100):
+        if os.path.exists(kept):
+            break
+        time.sleep(0.05)
+    for step in ["cmdBreak0", "Command4", "lblCost2"]:
+        click(driver, step)
+    wait(driver, "Hopscape.sleeping()", "the changes settling")
+    driver.find_element("id", "file").send_keys(kept)
+    wait(driver, f"Hopscape.state() === {json.dumps(saved)}", "the saved file opening", 10)
+    # A tap on a cost raises it, a long press lowers it again, and a long press on the drawing
+    # opens the menu: nothing needs a mouse.
+    driver.get(root + "?scenario=Example%201")
+    wait(driver, "window.Hopscape && Hopscape.ready", "the page opening")
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+    costs = "JSON.parse(Hopscape.state()).costs.map(Number).join()"
+    start = json.dumps(driver.execute_script(f"return {costs}"))
+    try:
+        touch(driver, "lblCost0", 0.05)
+        wait(driver, f"{costs} !== {start}", "a tap raising a cost", 10)
+        touch(driver, "lblCost0", 0.8)
+        wait(driver, f"{costs} === {start}", "a long press lowering it again", 10)
+        touch(driver, "drawing", 0.8)
+        wait(driver, "!document.getElementById('menu').hidden", "a long press opening the menu", 10)
+    except TimeoutError as fault:
+        faults.append(f"by touch: not {fault}: {start} then "
+                      f"{driver.execute_script(f'return {costs}')}")
+    click(driver, "key:ESCAPE")
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
     console_faults(driver, "a student's session")
+    # A storm of clicks and keys leaves a page that works, and no fault in the console.
+    storm(driver, 2026, 300)
+    click(driver, "key:ESCAPE")
+    dismiss_dialogues(driver)
+    Select(driver.find_element("id", "cmbSims")).select_by_visible_text("Example 1")
+    before = driver.execute_script("return Hopscape.state()")
+    driver.find_element("id", "Command4").click()
+    if driver.execute_script("return Hopscape.state()") == before:
+        faults.append("after the storm, Update does nothing")
+    console_faults(driver, "the storm")
     # An address with bad parameters opens the default window and says what was wrong.
     driver.get(root + "?seed=abc&scenario=Example%201")
     wait(driver, "window.Hopscape && Hopscape.ready", "the page opening with bad parameters")
