@@ -56,7 +56,7 @@ rm -f "$native"
 # The page in headless Chromium, driven by real clicks, against the native core (Selenium is
 # Debian's, seen by Debian's own Python).
 /usr/bin/python3 tests/web/page_test.py build-web/web build-web/one-file/hopscape.html \
-    build/tests/web/lecture_transcript build-web/page-test
+    build/tests/web/lecture_transcript build-web/page-test build/hopscape_snapshot
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHOPSCAPE_WERROR=ON \
       -DHOPSCAPE_SANITIZE=ON -DHOPSCAPE_BENCHMARKS=OFF

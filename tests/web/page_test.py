@@ -2,14 +2,19 @@
 laptop's, a projector's and a phone's size, and after every click or key (commands, costs, routers,
 a link, the check box, the list, extras by their keys, a lesson from the menu stepped by the
 clicker's keys), once nothing moves, the demonstration is the same, byte for byte, as the native
-core's given the same events at the same times.
+core's given the same events at the same times. What it shows, drawn by parts over its kept
+still layer, is what a fresh drawing shows, and at known points what the desktop shows. A student's
+session is read back from it (converged tables, a lesson stepped, a file saved and opened, a
+hostile file, bad parameters, touch), and a storm of clicks and keys leaves it working.
 
-    /usr/bin/python3 page_test.py BUILT_PAGE_FOLDER ONE_FILE_PAGE LECTURE_TRANSCRIPT SCREENSHOT_FOLDER
+    /usr/bin/python3 page_test.py BUILT_PAGE_FOLDER ONE_FILE_PAGE LECTURE_TRANSCRIPT SCREENSHOT_FOLDER \
+        DESKTOP_SNAPSHOT_TOOL
 
 The page in one file opens from disk and works too.
 """
 import functools
 import http.server
+import base64
 import json
 import os
 import random
@@ -24,7 +29,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
-PAGE, ONE_FILE, TRANSCRIPT, SHOTS = sys.argv[1:5]
+PAGE, ONE_FILE, TRANSCRIPT, SHOTS, SNAPSHOT = sys.argv[1:6]
 OPTIONS = "scenario=Example 1&seed=42"
 STEPS = ["Command4", "lblCost0", "lblCost1:right", "Command4", "btnRouter0", "btnRouter1",
          "cmdBreak2", "Command4", "chkSplit", "Command4", "cmbSims=Three Routers", "Command4",
@@ -52,6 +57,90 @@ TABLES = """return [...document.querySelectorAll('#controls .table')]
     .filter((t) => t.style.display !== 'none')
     .map((t) => t.getAttribute('aria-label') + ': ' +
          [...t.querySelectorAll('[role=cell]')].map((c) => c.textContent).join('; '))"""
+
+# "Example 1" paused, Update, ten ticks stepped: known points of the window at its size of 822 x 583
+# (one device pixel to one; twice the coordinates at two), what lies there and its colour, read
+# from the desktop's snapshot and checked by eye against it.
+SAME_MOMENT = ["Command3", "Command4"] + ["key:CONTROL+ARROW_RIGHT"] * 10
+KNOWN_POINTS = [
+    (118, 240, "router A", (192, 192, 255)),
+    (330, 360, "router D", (255, 224, 192)),
+    (70, 150, "table A", (192, 192, 255)),
+    (700, 200, "table E", (255, 192, 255)),
+    (360, 430, "table D", (255, 224, 192)),
+    (430, 240, "the link B-E", (128, 128, 128)),
+    (540, 240, "the link B-E near E", (128, 128, 128)),
+    (37, 250, "network a's end", (192, 192, 255)),
+    (258, 232, "the centre of a packet on A-B", (255, 255, 255)),
+    (258, 219, "its ring", (192, 192, 255)),
+    (463, 253, "the ring of a packet on B-E", (255, 192, 255)),
+    (605, 289, "the ring of a packet on E-F", (255, 192, 192)),
+    (605, 318, "the centre of another on E-F", (255, 255, 255)),
+    (290, 240, "the ground", (240, 240, 240)),
+]
+# Boxes of text (left, top, width, height): as many dark pixels in both, give or take half.
+TEXT_BOXES = [(60, 27, 114, 20, "the title of table A"), (62, 48, 90, 20, "table A's row"),
+              (540, 542, 175, 20, "the status line")]
+READ_PNG = """const [png, points, boxes, ratio] = arguments;
+    const done = arguments[arguments.length - 1];
+    const image = new Image();
+    image.onload = () => {
+        const c = document.createElement('canvas');
+        [c.width, c.height] = [image.width, image.height];
+        const g = c.getContext('2d');
+        g.drawImage(image, 0, 0);
+        const dark = ([x, y, w, h]) => {
+            const d = g.getImageData(x * ratio, y * ratio, w * ratio, h * ratio).data;
+            let n = 0;
+            for (let i = 0; i < d.length; i += 4) if (d[i] + d[i + 1] + d[i + 2] < 300) n++;
+            return n;
+        };
+        done([points.map(([x, y]) => [...g.getImageData(x * ratio, y * ratio, 1, 1).data]
+                             .slice(0, 3)), boxes.map(dark), [image.width, image.height]]);
+    };
+    image.src = 'data:image/png;base64,' + png;"""
+
+
+def same_as_desktop(ratio):
+    """The page and the desktop's snapshot of the same moment agree at the known points."""
+    desktop = os.path.join(SHOTS, f"desktop-{ratio}x.png")
+    subprocess.run([SNAPSHOT, desktop, "Example 1", str(ratio), "pause", "update", "step:10"],
+                   check=True, capture_output=True, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+    driver = browser(1366, 768)
+    try:
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 822, "height": 583, "deviceScaleFactor": ratio, "mobile": False})
+        driver.get(address)
+        wait(driver, "window.Hopscape && Hopscape.ready", "the page opening")
+        for step in SAME_MOMENT:
+            click(driver, step)
+        wait(driver, "Hopscape.sleeping()", "the moment standing still")
+        page = os.path.join(SHOTS, f"page-{ratio}x.png")
+        driver.save_screenshot(page)
+        points = [p[:2] for p in KNOWN_POINTS]
+        boxes = [b[:4] for b in TEXT_BOXES]
+        read = {}
+        for name, path in [("desktop", desktop), ("page", page)]:
+            with open(path, "rb") as png:
+                data = base64.b64encode(png.read()).decode("ascii")
+            read[name] = driver.execute_async_script(READ_PNG, data, points, boxes, ratio)
+        for name in read:
+            if read[name][2] != [822 * ratio, 583 * ratio]:
+                faults.append(f"{ratio}x: the {name}'s picture is {read[name][2]}")
+        for k, (x, y, what, colour) in enumerate(KNOWN_POINTS):
+            for name in read:
+                if any(abs(a - b) > 8 for a, b in zip(read[name][0][k], colour)):
+                    faults.append(f"{ratio}x: {what} at {x},{y} is {read[name][0][k]} on the "
+                                  f"{name}, not {colour}")
+        for k, box in enumerate(TEXT_BOXES):
+            desk, shown = read["desktop"][1][k], read["page"][1][k]
+            if not 0.5 * desk <= shown <= 2 * desk or desk < 10:
+                faults.append(f"{ratio}x: {box[4]}: {shown} dark pixels on the page, {desk} on "
+                              "the desktop")
+        console_faults(driver, f"the same moment at {ratio}x")
+    finally:
+        driver.quit()
+
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
@@ -267,6 +356,8 @@ for name, (width, height, ratio) in SIZES.items():
         console_faults(driver, name)
     finally:
         driver.quit()
+for ratio in [1, 2]:
+    same_as_desktop(ratio)
 server.shutdown()
 
 # What a student does with the page, read back from it as a screen reader and a lecturer would.
@@ -386,6 +477,7 @@ finally:
 
 for fault in faults:
     print("FAILED:", fault)
-print(f"page: {len(STEPS)} clicks and keys compared, {len(SIZES)} sizes opened, a student's "
-      f"session checked, {len(faults)} faults")
+print(f"page: {len(STEPS)} clicks and keys compared, {len(SIZES)} sizes opened, the desktop's "
+      f"pictures at 1x and 2x compared at {len(KNOWN_POINTS) + len(TEXT_BOXES)} known points, "
+      f"a student's session and a storm checked, {len(faults)} faults")
 sys.exit(1 if faults else 0)
