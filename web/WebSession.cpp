@@ -223,9 +223,18 @@ std::string WebSession::Controls(int width, int height) const {
             box = {place.panelLeft, place.panelTop, PanelLayout::kWidth, panel.Height()};
             visible = panel.visible;
             spoken = AccessibleText::PanelName(control.index);
+            // Each shown row: what a screen reader says, why it reads so (what the desktop says
+            // under the mouse), and its band, down from the panel's top in CSS pixels.
+            const PanelScene scene(panel, transform.Scale(), LookFor(lesson_.Projector()));
             for (int k = 0; k < Router::kRows; ++k) {
                 if (panel.Engine().Rows()[k].shown) {
-                    rows.items.push_back(JsonValue::String(panel.SpokenRow(k)));
+                    const PixelRect band = scene.RowArea(k);
+                    rows.items.push_back(
+                        JsonValue::Object()
+                            .Set("said", JsonValue::String(panel.SpokenRow(k)))
+                            .Set("why", JsonValue::String(lesson_.ExplainRow(control.index, k)))
+                            .Set("top", JsonValue::Number(band.top))
+                            .Set("height", JsonValue::Number(band.height)));
                 }
             }
             break;

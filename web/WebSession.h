@@ -42,7 +42,7 @@ public:
     std::string Svg(int width, int height);
     // The controls the page lays over the drawing, in Tab order, as JSON: for each its design
     // name, kind, index, place in CSS pixels, font size, caption, colour, whether it shows and
-    // what a screen reader calls it; then the scenario list and the check box.
+    // what a screen reader calls it, and a table's rows; then the scenario list and the check box.
     std::string Controls(int width, int height) const;
     // The caption strip under the drawing while a lesson runs or one is recorded, and the corner
     // (the meter and the help button), with their places in CSS pixels, as JSON.

@@ -239,6 +239,17 @@ const Hopscape = (() => {
             element.className = item.kind === KIND.cost ? "spot" : "table";
             element.tabIndex = 0;
             element.setAttribute("role", item.kind === KIND.cost ? "button" : "table");
+            if (item.kind === KIND.table) {
+                // The row whose band's middle lies nearest, where bands overlap.
+                const rowAt = (e) => {
+                    const y = e.clientY - element.getBoundingClientRect().top;
+                    const near = (r) => Math.abs(y - r.top - r.height / 2);
+                    return (element.rows ?? []).filter((r) => y >= r.top && y < r.top + r.height)
+                        .sort((a, b) => near(a) - near(b))[0];
+                };
+                element.addEventListener("click", (e) => showWhy(rowAt(e), e.clientX, e.clientY));
+                element.addEventListener("mousemove", (e) => { element.title = rowAt(e)?.why ?? ""; });
+            }
             if (item.kind === KIND.cost) {
                 // A tap or click raises the cost; a right click or a long press lowers it.
                 let held = null;
@@ -275,6 +286,21 @@ const Hopscape = (() => {
         return element;
     }
 
+    // Why a table's row reads as it does, in a note beside the finger or the mouse; the next
+    // click anywhere, or Escape, closes it.
+    function showWhy(row, x, y) {
+        const note = document.getElementById("why");
+        if (!row) {
+            note.hidden = true;
+            return;
+        }
+        note.textContent = row.why;
+        note.hidden = false;
+        const [w, h] = size();
+        note.style.left = `${Math.max(0, Math.min(x + 12, w - note.offsetWidth))}px`;
+        note.style.top = `${Math.max(0, Math.min(y + 12, h - note.offsetHeight))}px`;
+    }
+
     // Brings the page's controls up to date with the core: place, caption, colour, shown or not.
     function sync() {
         const [w, h] = size();
@@ -306,16 +332,20 @@ const Hopscape = (() => {
                 element.querySelector("span").textContent = item.caption;
             } else if (item.kind === KIND.table) {
                 // Row by row, for a screen reader: each row a cell of its own.
-                const said = item.rows.join("\n");
+                // Each row says why it reads so: to a screen reader, under the mouse, and in a
+                // note on a tap or click.
+                element.rows = item.rows;
+                const said = JSON.stringify(item.rows);
                 if (element.dataset.rows !== said) {
                     element.dataset.rows = said;
-                    element.replaceChildren(...item.rows.map((text) => {
+                    element.replaceChildren(...item.rows.map((r) => {
                         const row = document.createElement("div");
                         row.setAttribute("role", "row");
                         const cell = document.createElement("span");
                         cell.setAttribute("role", "cell");
+                        cell.setAttribute("aria-description", r.why);
                         cell.className = "spoken";
-                        cell.textContent = text;
+                        cell.textContent = r.said;
                         row.append(cell);
                         return row;
                     }));
@@ -576,6 +606,7 @@ const Hopscape = (() => {
         const key = pressed(e);
         if (key === "Esc") {
             closeMenu();
+            document.getElementById("why").hidden = true;
             for (const id of ["log", "helptext"]) document.getElementById(id).hidden = true;
             return;
         }
@@ -634,6 +665,9 @@ const Hopscape = (() => {
             openMenu(e.clientX, e.clientY);
         });
         let held = null;
+        document.addEventListener("pointerdown", (e) => {
+            if (!e.target.closest("#controls .table, #why")) document.getElementById("why").hidden = true;
+        }, true);
         document.getElementById("drawing").addEventListener("pointerdown", (e) => {
             closeMenu();
             if (e.pointerType !== "mouse") held = setTimeout(() => openMenu(e.clientX, e.clientY), 500);

@@ -373,6 +373,15 @@ try:
         wait(driver, "Hopscape.sleeping()", "the tables converging")
     if driver.execute_script(TABLES) != CONVERGED:
         faults.append("the page's tables after four Updates are not the converged ones")
+    # A click on a row says why it reads so, in the log's words (A-B costs 3, A's own network 1).
+    table = driver.find_element("id", "RouterTable1")
+    row = driver.execute_script("return arguments[0].rows[0]", table)
+    ActionChains(driver).move_to_element_with_offset(
+        table, 0, int(row["top"] + row["height"] / 2 - table.size["height"] / 2)).click().perform()
+    why = driver.execute_script("return document.getElementById('why').textContent")
+    if why != "B reaches network a at cost 4 through A: A offered 1 and the link A-B adds 3 (tick 26)":
+        faults.append(f"a click on table B's first row says {why!r}")
+    click(driver, "key:ESCAPE")
     # Nothing moves: no timer fires.
     driver.execute_script("Hopscape.timing.ticks = 0")
     time.sleep(1.5)
