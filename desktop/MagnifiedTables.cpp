@@ -15,12 +15,10 @@
 
 MagnifiedTables::MagnifiedTables(Lesson& lesson, QWidget& window)
     : QObject(&window), lesson_(lesson), window_(window) {
-    menu_ = new QMenu(
-        QStringLiteral("Tables magnified beside the drawing (or right-click a table)"), &window);
+    menu_ = new QMenu(QString::fromUtf8(Magnifier::kTitle), &window);
     menu_->setObjectName(QStringLiteral("MagnifyMenu"));
     for (int r = 0; r < kRouterCount; ++r) {
-        auto* choice =
-            new QAction(QStringLiteral("Magnify table %1").arg(QChar(RouterLetter(r)[0])), menu_);
+        auto* choice = new QAction(QString::fromStdString(Magnifier::Label(r)), menu_);
         choice->setCheckable(true);
         connect(choice, &QAction::triggered, this, [this, r] { Toggle(r); });
         menu_->addAction(choice);

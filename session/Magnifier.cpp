@@ -1,10 +1,15 @@
 #include "session/Magnifier.h"
 
+#include "common/Letters.h"
 #include "form/FormState.h"
 #include "router/PanelLayout.h"
 
 #include <algorithm>
 #include <cmath>
+
+std::string Magnifier::Label(int router) {
+    return "Magnify table " + RouterLetter(router);
+}
 
 bool Magnifier::Toggle(int router) {
     const auto found = std::find(routers_.begin(), routers_.end(), router);

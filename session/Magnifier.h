@@ -2,6 +2,7 @@
 
 #include "form/Controls.h"
 
+#include <string>
 #include <vector>
 
 class FormState;
@@ -17,6 +18,11 @@ public:
     static constexpr double kLargest = 4;
     // The air round and between the tables, in the strip's twips.
     static constexpr int kGap = 120;
+
+    // The menu's words: its title, and each router's choice ("Magnify table A").
+    static constexpr const char* kTitle =
+        "Tables magnified beside the drawing (or right-click a table)";
+    static std::string Label(int router);
 
     // Magnifies the router's table, or shrinks it back if it was magnified. Returns whether it
     // is magnified now.

@@ -7,6 +7,7 @@
 #include "files/HopscapeFile.h"
 #include "session/BuiltInLessons.h"
 #include "session/Help.h"
+#include "session/Magnifier.h"
 #include "session/StartOptions.h"
 #include "web/WebSession.h"
 
@@ -96,6 +97,12 @@ EMSCRIPTEN_KEEPALIVE void hs_paint(int width, int height, double ratio) {
     session->Paint(width, height, ratio);
 }
 
+// Magnifies a router's table beside the drawing, or shrinks it back.
+EMSCRIPTEN_KEEPALIVE double hs_magnify(int router, double now) {
+    session->Magnify(router);
+    return Settled(static_cast<long>(now));
+}
+
 // The next paint draws everything afresh (the page's fonts came late).
 EMSCRIPTEN_KEEPALIVE void hs_redraw() {
     session->StillChanged();
@@ -124,7 +131,8 @@ EMSCRIPTEN_KEEPALIVE const char* hs_controls(int width, int height) {
 
 // The extras as the page's menu and its keys show them: for each its id, label as the lecture
 // stands, the page's keys and a second key, how it stands in a menu, whether it is checked and
-// can be used, and whether the menu breaks after it; then the built-in lessons' titles.
+// can be used, and whether the menu breaks after it; then the built-in lessons' titles, and the
+// tables that can be magnified beside the drawing.
 EMSCRIPTEN_KEEPALIVE const char* hs_extras() {
     JsonValue extras = JsonValue::Array();
     for (const Extras::Entry& entry : Extras::kEntries) {
@@ -142,12 +150,24 @@ EMSCRIPTEN_KEEPALIVE const char* hs_extras() {
             .Set("ends group", JsonValue::Bool(entry.endsGroup));
         extras.items.push_back(std::move(item));
     }
+    JsonValue tables = JsonValue::Array();
+    const Lesson& lesson = session->Demonstration();
+    for (int r = 0; r < kRouterCount; ++r) {
+        tables.items.push_back(
+            JsonValue::Object()
+                .Set("label", JsonValue::String(Magnifier::Label(r)))
+                .Set("checked", JsonValue::Bool(lesson.Magnified().Has(r)))
+                .Set("enabled", JsonValue::Bool(lesson.State().RouterTable[r].visible)));
+    }
     JsonValue lessons = JsonValue::Array();
     for (const LessonScript& lesson : BuiltInLessons::All()) {
         lessons.items.push_back(JsonValue::String(lesson.title));
     }
     JsonValue all = JsonValue::Object();
-    all.Set("extras", std::move(extras)).Set("lessons", std::move(lessons));
+    all.Set("extras", std::move(extras))
+        .Set("lessons", std::move(lessons))
+        .Set("tables title", JsonValue::String(Magnifier::kTitle))
+        .Set("tables", std::move(tables));
     reply = HopscapeFile::Bytes(all);
     return reply.c_str();
 }

@@ -11,6 +11,7 @@
 #include "scene/PanelScene.h"
 #include "scene/SvgCanvas.h"
 #include "scene/WindowScene.h"
+#include "session/Magnifier.h"
 #include "web/WebCanvas.h"
 
 #include <emscripten.h>
@@ -56,7 +57,9 @@ TwipsToPixels WebSession::Transform(int width, int height) const {
     const FormState& state = lesson_.State();
     DrawingFit fit(state.ClientWidth, state.ClientHeight);
     fit.ShowCaptionStrip(lecture_.CaptionStrip().shown);
-    const DrawingFit::Placement place = fit.Place(kBase, {width, height}, false);
+    const bool magnified = !lesson_.Magnified().Shown(state).empty();
+    fit.ShowMagnifiedStrip(magnified);
+    const DrawingFit::Placement place = fit.Place(kBase, {width, height}, magnified);
     return {place.scale, {place.left, place.top}};
 }
 
@@ -81,27 +84,25 @@ void WebSession::Paint(int width, int height, double ratio) {
         WebCanvas::Unclip();
     }
     // The tables stand above the drawing: one a marker crossed is drawn again where it did.
-    for (int i = 0; i < kRouterCount; ++i) {
-        const RouterPanel& panel = state.RouterTable[i];
-        if (!panel.visible) {
-            continue;
-        }
-        const PixelRect box = PanelBox(i, transform);
-        const PanelRepaint::Change change = kept_.panels[static_cast<std::size_t>(i)].Refresh(
-            panel, PanelScene(panel, transform.Scale(), LookFor(lesson_.Projector())));
+    const Look& look = LookFor(lesson_.Projector());
+    for (const PanelPlace& place : Panels(transform, width, height)) {
+        const RouterPanel& panel = state.RouterTable[place.router];
+        const PanelRepaint::Change change =
+            kept_.panels[static_cast<std::size_t>(place.kept)].Refresh(
+                panel, PanelScene(panel, place.scale, look));
         if (change.all) {
-            PaintPanel(i, transform, {0, 0, box.width, box.height});
+            PaintPanel(place, {0, 0, place.box.width, place.box.height});
             continue;
         }
         std::vector<PixelRect> parts = change.notes;
         for (const PixelRect& rect : rects) {
-            if (rect.Intersects(box)) {
-                parts.push_back(
-                    {rect.left - box.left, rect.top - box.top, rect.width, rect.height});
+            if (rect.Intersects(place.box)) {
+                parts.push_back({rect.left - place.box.left, rect.top - place.box.top, rect.width,
+                                 rect.height});
             }
         }
         for (const PixelRect& part : parts) {
-            PaintPanel(i, transform, part);
+            PaintPanel(place, part);
         }
     }
 }
@@ -118,37 +119,69 @@ void WebSession::PaintAll(const TwipsToPixels& transform, const PixelRect& all) 
     WebCanvas::CopyStill(all);
     scene.PaintMoving(canvas, std::span<const PixelRect>(&all, 1));
     kept_.ticks.Drawn(state, scene);
-    for (int i = 0; i < kRouterCount; ++i) {
-        const RouterPanel& panel = state.RouterTable[i];
-        kept_.panels[static_cast<std::size_t>(i)].Refresh(
-            panel, PanelScene(panel, transform.Scale(), look));
-        if (panel.visible) {
-            const PixelRect box = PanelBox(i, transform);
-            PaintPanel(i, transform, {0, 0, box.width, box.height});
-        }
+    for (const PanelPlace& place : Panels(transform, all.width, all.height)) {
+        const RouterPanel& panel = state.RouterTable[place.router];
+        kept_.panels[static_cast<std::size_t>(place.kept)].Refresh(
+            panel, PanelScene(panel, place.scale, look));
+        PaintPanel(place, {0, 0, place.box.width, place.box.height});
     }
 }
 
-PixelRect WebSession::PanelBox(int router, const TwipsToPixels& transform) const {
-    const Layout::RouterPlace& place = Layout::kRouters[router];
-    return transform.Pixels(place.panelLeft, place.panelTop, PanelLayout::kWidth,
-                            lesson_.State().RouterTable[router].Height());
+std::vector<WebSession::PanelPlace> WebSession::Panels(const TwipsToPixels& transform, int width,
+                                                       int height) const {
+    const FormState& state = lesson_.State();
+    std::vector<PanelPlace> places;
+    for (int i = 0; i < kRouterCount; ++i) {
+        const RouterPanel& panel = state.RouterTable[i];
+        if (panel.visible) {
+            const Layout::RouterPlace& place = Layout::kRouters[i];
+            places.push_back({i, i, transform.Scale(),
+                              transform.Pixels(place.panelLeft, place.panelTop, PanelLayout::kWidth,
+                                               panel.Height())});
+        }
+    }
+    // The magnified tables stand in the strip right of the drawing, as large as they fit.
+    const std::vector<int> shown = lesson_.Magnified().Shown(state);
+    if (shown.empty()) {
+        return places;
+    }
+    const double scale = transform.Scale();
+    const int right = transform.Pixels(0, 0, state.ClientWidth, 1).Right() + 1;
+    std::vector<int> heights;
+    for (int router : shown) {
+        heights.push_back(state.RouterTable[router].Height());
+    }
+    const Magnifier::Arrangement arrangement = Magnifier::Arrange(
+        static_cast<int>((width - right) / scale), static_cast<int>(height / scale), heights);
+    for (std::size_t k = 0; k < arrangement.tables.size() && k < shown.size(); ++k) {
+        const Box& box = arrangement.tables[k];
+        const TwipsToPixels at(scale, {static_cast<double>(right), 0});
+        places.push_back({shown[k], kRouterCount + shown[k], scale * arrangement.magnification,
+                          at.Pixels(box.left, box.top, box.width, box.height)});
+    }
+    return places;
 }
 
-void WebSession::PaintPanel(int router, const TwipsToPixels& transform, const PixelRect& part) {
+void WebSession::PaintPanel(const PanelPlace& place, const PixelRect& part) {
     // A panel is a control of its own: nothing of it is drawn outside its box.
-    const PixelRect box = PanelBox(router, transform);
-    const PixelRect area = part.Intersected({0, 0, box.width, box.height});
+    const PixelRect area = part.Intersected({0, 0, place.box.width, place.box.height});
     if (area.Empty()) {
         return;
     }
     WebCanvas canvas;
-    canvas.PushOrigin({static_cast<double>(box.left), static_cast<double>(box.top)});
+    canvas.PushOrigin({static_cast<double>(place.box.left), static_cast<double>(place.box.top)});
     WebCanvas::Clip(area);
-    PanelScene(lesson_.State().RouterTable[router], transform.Scale(), LookFor(lesson_.Projector()))
+    PanelScene(lesson_.State().RouterTable[place.router], place.scale, LookFor(lesson_.Projector()))
         .Paint(canvas, area);
     WebCanvas::Unclip();
     canvas.PopOrigin();
+}
+
+void WebSession::Magnify(int router) {
+    if (router >= 0 && router < kRouterCount) {
+        lesson_.Magnified().Toggle(router);
+        StillChanged();
+    }
 }
 
 void WebSession::Picture(int width, int height) {
@@ -269,8 +302,21 @@ std::string WebSession::Controls(int width, int height) const {
     for (const std::string& name : state.cmbSims.items) {
         scenarios.items.push_back(JsonValue::String(name));
     }
+    JsonValue magnified = JsonValue::Array();
+    for (const PanelPlace& place : Panels(transform, width, height)) {
+        if (place.kept >= kRouterCount) {
+            const PixelRect& b = place.box;
+            magnified.items.push_back(
+                JsonValue::Object()
+                    .Set("router", JsonValue::Number(place.router))
+                    .Set("box", JsonValue::Array(
+                                    {JsonValue::Number(b.left), JsonValue::Number(b.top),
+                                     JsonValue::Number(b.width), JsonValue::Number(b.height)})));
+        }
+    }
     JsonValue all = JsonValue::Object();
     all.Set("controls", std::move(controls))
+        .Set("magnified", std::move(magnified))
         .Set("scenarios", std::move(scenarios))
         .Set("scenario", JsonValue::String(state.cmbSims.text))
         .Set("split", JsonValue::Bool(state.chkSplit.value == 1))

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 // The page's platform: the out-of-packets message as the browser's own modal message, which
 // holds the page (and so the tick) until it is dismissed, and the clock as the random source's
@@ -36,13 +37,16 @@ public:
     void Paint(int width, int height, double ratio);
     // Everything but ticks may change the still layer: a click, a key, a file, a lesson's step.
     void StillChanged() { kept_.stale = true; }
+    // Magnifies a router's table beside the drawing, or shrinks it back.
+    void Magnify(int router);
     // The whole window drawn afresh, with its controls, for a picture.
     void Picture(int width, int height);
     // The window's picture as SVG.
     std::string Svg(int width, int height);
     // The controls the page lays over the drawing, in Tab order, as JSON: for each its design
     // name, kind, index, place in CSS pixels, font size, caption, colour, whether it shows and
-    // what a screen reader calls it, and a table's rows; then the scenario list and the check box.
+    // what a screen reader calls it, and a table's rows; then the scenario list and the check box,
+    // and the places of the tables magnified beside the drawing.
     std::string Controls(int width, int height) const;
     // The caption strip under the drawing while a lesson runs or one is recorded, and the corner
     // (the meter and the help button), with their places in CSS pixels, as JSON.
@@ -50,9 +54,18 @@ public:
 
 private:
     TwipsToPixels Transform(int width, int height) const;
+    // A table as it stands on the canvas: the drawing's own, or one magnified beside it (its
+    // place among the kept repaints is then kRouterCount on).
+    struct PanelPlace {
+        int router = 0;
+        int kept = 0;
+        double scale = 1; // pixels per twip
+        PixelRect box;
+    };
+    // The drawing's tables that show, then the magnified ones.
+    std::vector<PanelPlace> Panels(const TwipsToPixels& transform, int width, int height) const;
     void PaintAll(const TwipsToPixels& transform, const PixelRect& all);
-    void PaintPanel(int router, const TwipsToPixels& transform, const PixelRect& part);
-    PixelRect PanelBox(int router, const TwipsToPixels& transform) const;
+    void PaintPanel(const PanelPlace& place, const PixelRect& part);
 
     // What the page's canvas shows, kept between ticks.
     struct Kept {
@@ -61,7 +74,7 @@ private:
         int height = 0;
         double ratio = 0;
         TickRepaint ticks;
-        std::array<PanelRepaint, kRouterCount> panels;
+        std::array<PanelRepaint, 2 * kRouterCount> panels;
     };
 
     WebPlatform platform_;

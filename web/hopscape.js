@@ -248,6 +248,7 @@ const Hopscape = (() => {
                         .sort((a, b) => near(a) - near(b))[0];
                 };
                 element.addEventListener("click", (e) => showWhy(rowAt(e), e.clientX, e.clientY));
+                magnifying(element, item.index);
                 element.addEventListener("mousemove", (e) => { element.title = rowAt(e)?.why ?? ""; });
             }
             if (item.kind === KIND.cost) {
@@ -284,6 +285,25 @@ const Hopscape = (() => {
         element.id = item.name;
         document.getElementById("controls").append(element);
         return element;
+    }
+
+    // A right click or a long press on a table magnifies it beside the drawing, or shrinks it back.
+    function magnifying(element, router) {
+        const magnify = () => {
+            schedule(core._hs_magnify(router, now(`magnify ${router}`)));
+            refresh();
+        };
+        let held = null;
+        let pressed = false;
+        element.addEventListener("pointerdown", (e) => {
+            pressed = false;
+            if (e.pointerType !== "mouse") held = setTimeout(() => { pressed = true; magnify(); }, 500);
+        });
+        element.addEventListener("pointerup", () => clearTimeout(held));
+        element.addEventListener("contextmenu", (e) => {
+            e.preventDefault();
+            if (!pressed) magnify();
+        });
     }
 
     // Why a table's row reads as it does, in a note beside the finger or the mouse; the next
@@ -355,6 +375,16 @@ const Hopscape = (() => {
                 element.style.background = colour(item.colour);
             }
         }
+        // Over each magnified table, a place that takes its right click or long press.
+        const over = document.getElementById("magnified");
+        over.replaceChildren(...state.magnified.map((m) => {
+            const spot = document.createElement("div");
+            const [left, top, width, height] = m.box;
+            Object.assign(spot.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`,
+                                        height: `${height}px` });
+            magnifying(spot, m.router);
+            return spot;
+        }));
         document.getElementById("stage").setAttribute("aria-description", state.status);
     }
 
@@ -560,7 +590,7 @@ const Hopscape = (() => {
 
     function openMenu(x, y) {
         const menu = document.getElementById("menu");
-        const { extras: list, lessons } = extras();
+        const { extras: list, lessons, tables } = extras();
         menu.replaceChildren();
         const item = (label, keys, action, checked, enabled) => {
             const button = document.createElement("button");
@@ -588,6 +618,11 @@ const Hopscape = (() => {
             }
             if (e["ends group"]) menu.append(document.createElement("hr"));
         }
+        menu.append(document.createElement("hr"));
+        tables.forEach((t, router) => item(t.label, "", () => {
+            schedule(core._hs_magnify(router, now(`magnify ${router}`)));
+            refresh();
+        }, t.checked, t.enabled));
         lastFocus = document.activeElement;
         menu.hidden = false;
         const [w, h] = size();
@@ -660,7 +695,7 @@ const Hopscape = (() => {
         document.addEventListener("keydown", keys);
         const stage = document.getElementById("stage");
         stage.addEventListener("contextmenu", (e) => {
-            if (e.target.closest("#controls > *, #menu")) return;
+            if (e.target.closest("#controls > *, #magnified > *, #menu")) return;
             e.preventDefault();
             openMenu(e.clientX, e.clientY);
         });

@@ -113,8 +113,8 @@ void PrintLectures(int lectures) {
 // Replays the events the page handed its core, one a line with its time in milliseconds last:
 // "tick T", "frames T" (the frame timer), "click POSITION BUTTON T" (a control by its place in the
 // Tab order), "choose INDEX T" (a scenario by its place in the list), "split CHECKED T", "extra ID
-// T", "lesson INDEX T" (a built-in lesson), "hold-down SECONDS T"; a line "state" prints the
-// demonstration as it stands.
+// T", "lesson INDEX T" (a built-in lesson), "hold-down SECONDS T", "magnify ROUTER T" (which
+// changes no demonstration); a line "state" prints the demonstration as it stands.
 int ReplayPage(const char* startOptions, const char* file) {
     StartOptions options;
     std::string_view given = startOptions;

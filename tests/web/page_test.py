@@ -222,9 +222,13 @@ KEPT_VERSUS_FRESH = """const c = document.getElementById('drawing');
 
 
 def kept_layer(driver, name):
-    """Packets moving everywhere: what the page shows, drawn by parts over its kept still
-    layer, is what a fresh drawing of the same moment shows."""
+    """Packets moving everywhere, table B magnified beside the drawing by a right click: what
+    the page shows, drawn by parts over its kept still layer, is what a fresh drawing of the same
+    moment shows."""
     Select(driver.find_element("id", "cmbSims")).select_by_visible_text("Everything")
+    ActionChains(driver).context_click(driver.find_element("id", "RouterTable1")).perform()
+    if driver.execute_script("return document.querySelectorAll('#magnified > div').length") != 1:
+        faults.append(f"{name}: a right click on table B did not magnify it")
     for step in ["Command4", "Command2"]:
         driver.find_element("id", step).click()
     for _ in range(6):
