@@ -1,6 +1,7 @@
 #include "app/TabOrder.h"
 
 #include "common/Letters.h"
+#include "form/FormState.h"
 #include "form/Layout.h"
 
 namespace {
@@ -12,6 +13,18 @@ constexpr Action::Control kCommandClicks[] = {Action::Control::One,   Action::Co
                                               Action::Control::Reset, Action::Control::Update};
 
 } // namespace
+
+std::vector<const ButtonControl*> TabOrder::Commands(const FormState& state) {
+    // By the number in each one's design name.
+    const ButtonControl* const numbered[] = {nullptr,         &state.Command1, &state.Command2,
+                                             &state.Command3, &state.Command4, &state.Command5,
+                                             nullptr,         &state.Command7};
+    std::vector<const ButtonControl*> commands;
+    for (const int number : kCommandNumbers) {
+        commands.push_back(numbered[number]);
+    }
+    return commands;
+}
 
 std::vector<TabOrder::Control> TabOrder::Controls() {
     using Kind = Control::Kind;

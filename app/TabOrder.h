@@ -3,6 +3,8 @@
 #include "app/Action.h"
 #include "form/Controls.h"
 
+class FormState;
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +23,8 @@ public:
         std::string name;
     };
     static std::vector<Control> Controls();
+    // The six command buttons of a window, in the order Tab walks them.
+    static std::vector<const ButtonControl*> Commands(const FormState& state);
     // What a click with `button` on a button or cost label does; none for the list, the check box
     // and the tables, which a click only focuses (the list and the box say what they were set to).
     static std::optional<Action> Click(const Control& control, int button = MouseButton::kLeft);

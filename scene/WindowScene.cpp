@@ -1,5 +1,6 @@
 #include "scene/WindowScene.h"
 
+#include "app/TabOrder.h"
 #include "form/FormState.h"
 #include "form/Layout.h"
 #include "scene/Canvas.h"
@@ -44,8 +45,7 @@ void WindowScene::PaintControls(Canvas& canvas) const {
                          box.width, metrics.ascent + metrics.descent};
         canvas.Text(line, b.caption, font, look_.text, TextAlign::kCentre, true);
     };
-    for (const ButtonControl* b : {&form_.Command1, &form_.Command2, &form_.Command3,
-                                   &form_.Command7, &form_.Command5, &form_.Command4}) {
+    for (const ButtonControl* b : TabOrder::Commands(form_)) {
         button(*b);
     }
     for (const auto* group : {&form_.btnRouter, &form_.btnNetwork}) {

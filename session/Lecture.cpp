@@ -9,6 +9,8 @@
 #include "form/FormState.h"
 #include "packets/PacketMotion.h"
 
+#include <cstddef>
+#include <iterator>
 #include <utility>
 
 Lecture::Next Lecture::Tick(long now) {
@@ -38,6 +40,25 @@ Lecture::Next Lecture::Settle(long now) {
     next.tick = demonstration_.NextTick(now);
     next.frame = demonstration_.NextFrameChange(now);
     return next;
+}
+
+const char* Lecture::JobName(Job job) {
+    static constexpr const char* kNames[] = {"",
+                                             "log",
+                                             "copy picture",
+                                             "save picture",
+                                             "enter full screen",
+                                             "full screen",
+                                             "black screen",
+                                             "hold-down time",
+                                             "help",
+                                             "open",
+                                             "save demonstration",
+                                             "save recording",
+                                             "export log",
+                                             "export tables"};
+    static_assert(std::size(kNames) == static_cast<std::size_t>(Job::AskExportTables) + 1);
+    return kNames[static_cast<std::size_t>(job)];
 }
 
 std::optional<long> Lecture::Frames(long now) {

@@ -173,28 +173,12 @@ EMSCRIPTEN_KEEPALIVE const char* hs_extras() {
 }
 
 // An extra from the menu or a key: the lecture's part done, what is left to the page, by name
-// ("" for nothing): "log", "copy picture", "save picture", "enter full screen", "full screen",
-// "black screen", "hold-down time", "help", "open", "save demonstration", "save recording",
-// "export log", "export tables". The tick's delay is then hs_tick_delay().
+// (Lecture::JobName). The tick's delay is then hs_tick_delay().
 EMSCRIPTEN_KEEPALIVE const char* hs_extra(int id, double now) {
-    static const char* const jobs[] = {"",
-                                       "log",
-                                       "copy picture",
-                                       "save picture",
-                                       "enter full screen",
-                                       "full screen",
-                                       "black screen",
-                                       "hold-down time",
-                                       "help",
-                                       "open",
-                                       "save demonstration",
-                                       "save recording",
-                                       "export log",
-                                       "export tables"};
     const Lecture::Job job =
         session->Lecture().Do(static_cast<Extras::Id>(id), static_cast<long>(now));
     tickDelay = Settled(static_cast<long>(now));
-    return jobs[static_cast<int>(job)];
+    return Lecture::JobName(job);
 }
 
 EMSCRIPTEN_KEEPALIVE double hs_tick_delay() {

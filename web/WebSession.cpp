@@ -226,13 +226,9 @@ std::string WebSession::Controls(int width, int height) const {
             button = &state.cmdBreak[control.index];
             spoken = AccessibleText::BreakName(control.index);
             break;
-        case Kind::Command: {
-            // In the order Tab walks them: One, Many, Pause, Kill, Reset, Update.
-            const ButtonControl* commands[] = {&state.Command1, &state.Command2, &state.Command3,
-                                               &state.Command7, &state.Command5, &state.Command4};
-            button = commands[control.index];
+        case Kind::Command:
+            button = TabOrder::Commands(state)[static_cast<std::size_t>(control.index)];
             break;
-        }
         case Kind::Cost: {
             const LabelControl& label = state.lblCost[control.index];
             box = label.box;
