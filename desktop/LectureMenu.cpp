@@ -263,10 +263,10 @@ bool LectureMenu::SavePicture(const QString& typed, PictureFile::Format format, 
 
 void LectureMenu::AskHoldDownTime() {
     bool ok = false;
-    const int seconds = QInputDialog::getInt(
-        &window_, QStringLiteral("RIP: hold-down time"),
-        QStringLiteral("Seconds a route gone unreachable refuses every offer:"),
-        lesson_.HoldDownSeconds(), 1, RipSwitches::kMostHoldDownSeconds, 10, &ok);
+    const ::Lecture::NumberQuestion asked = lecture_.HoldDownQuestion();
+    const int seconds = QInputDialog::getInt(&window_, QString::fromStdString(asked.title),
+                                             QString::fromStdString(asked.question), asked.value,
+                                             asked.least, asked.most, 10, &ok);
     if (ok) {
         lesson_.SetHoldDownSeconds(seconds, clock_.elapsed());
     }

@@ -233,6 +233,11 @@ bool Lecture::AllRulesOn() const {
     return true;
 }
 
+Lecture::NumberQuestion Lecture::HoldDownQuestion() const {
+    return {"RIP: hold-down time", "Seconds a route gone unreachable refuses every offer:",
+            demonstration_.HoldDownSeconds(), 1, RipSwitches::kMostHoldDownSeconds};
+}
+
 Lecture::Strip Lecture::CaptionStrip(bool page) const {
     Strip strip;
     if (player_.Playing()) {

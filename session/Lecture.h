@@ -81,6 +81,17 @@ public:
     std::string LogText() const;
     std::string TablesCsv() const;
 
+    // What the hold-down time's dialogue asks: its title, its question, the seconds now and the
+    // range it takes.
+    struct NumberQuestion {
+        std::string title;
+        std::string question;
+        int value = 0;
+        int least = 0;
+        int most = 0;
+    };
+    NumberQuestion HoldDownQuestion() const;
+
     // The strip under the drawing: a lesson's caption, or how much a recording holds.
     struct Strip {
         bool shown = false;

@@ -199,6 +199,19 @@ EMSCRIPTEN_KEEPALIVE double hs_hold_down(int seconds, double now) {
     return Settled(static_cast<long>(now));
 }
 
+// What the hold-down time's dialogue asks, as JSON: title, question, value, least, most.
+EMSCRIPTEN_KEEPALIVE const char* hs_hold_down_question() {
+    const Lecture::NumberQuestion asked = session->Lecture().HoldDownQuestion();
+    JsonValue all = JsonValue::Object();
+    all.Set("title", JsonValue::String(asked.title))
+        .Set("question", JsonValue::String(asked.question))
+        .Set("value", JsonValue::Number(asked.value))
+        .Set("least", JsonValue::Number(asked.least))
+        .Set("most", JsonValue::Number(asked.most));
+    reply = HopscapeFile::Bytes(all);
+    return reply.c_str();
+}
+
 // Texts beside the drawing: the caption strip and the corner's meter, with their places.
 EMSCRIPTEN_KEEPALIVE const char* hs_texts(int width, int height) {
     reply = session->Texts(width, height);

@@ -501,6 +501,31 @@ const Hopscape = (() => {
         return image;
     }
 
+    // Asks in the page's own dialogue: the value of the choice made (with a `field`, what was
+    // typed in it), or null when it was closed with Cancel or Escape.
+    function ask(title, question, choices, field = null) {
+        const dialog = document.getElementById("ask");
+        dialog.querySelector("h2").textContent = title;
+        dialog.querySelector("label span").textContent = question;
+        const input = dialog.querySelector("input");
+        input.hidden = field === null;
+        if (field) Object.assign(input, field);
+        const buttons = [...choices, ["Cancel", ""]].map(([label, value]) => {
+            const button = document.createElement("button");
+            button.value = value;
+            button.textContent = label;
+            return button;
+        });
+        dialog.querySelector(".choices").replaceChildren(...buttons);
+        dialog.returnValue = "";
+        dialog.showModal();
+        (field ? input : buttons[0]).focus();
+        return new Promise((resolve) => dialog.addEventListener("close", () => {
+            const chosen = dialog.returnValue;
+            resolve(chosen === "" ? null : field ? input.value : chosen);
+        }, { once: true }));
+    }
+
     const file = (what) => core.ccall("hs_file", "string", ["string"], [what]);
     // What the page does for an extra the core leaves to it.
     const jobs = {
@@ -511,12 +536,13 @@ const Hopscape = (() => {
         },
         "copy picture": () => picture().toBlob((blob) =>
             navigator.clipboard?.write([new ClipboardItem({ "image/png": blob })]).catch(() => null)),
-        "save picture": () => {
-            const svg = confirm("Save the picture as SVG, sharp at any size? (Cancel: PNG)");
-            if (svg) {
+        "save picture": async () => {
+            const kind = await ask("Save the picture", "The window's picture, with its controls:",
+                                   [["PNG picture", "png"], ["SVG drawing, sharp at any size", "svg"]]);
+            if (kind === "svg") {
                 const [w, h] = size();
                 download("hopscape.svg", core.UTF8ToString(core._hs_svg(w, h)), "image/svg+xml");
-            } else {
+            } else if (kind === "png") {
                 picture().toBlob((blob) => download("hopscape.png", blob, "image/png"));
             }
         },
@@ -528,9 +554,12 @@ const Hopscape = (() => {
             black.hidden = false;
             black.focus();
         },
-        "hold-down time": () => {
-            const seconds = Number(prompt("Seconds a route gone unreachable refuses every offer (1 to 600):"));
-            if (Number.isInteger(seconds) && seconds >= 1 && seconds <= 600) {
+        "hold-down time": async () => {
+            const q = JSON.parse(core.UTF8ToString(core._hs_hold_down_question()));
+            const field = { type: "number", min: q.least, max: q.most, step: 1, value: q.value };
+            const given = await ask(q.title, q.question, [["OK", "ok"]], field);
+            const seconds = Number(given);
+            if (given !== null && Number.isInteger(seconds) && seconds >= q.least && seconds <= q.most) {
                 schedule(core._hs_hold_down(seconds, now(`hold-down ${seconds}`)));
                 refresh();
             }
@@ -632,6 +661,7 @@ const Hopscape = (() => {
     }
 
     function keys(e) {
+        if (document.getElementById("ask").open) return; // the dialogue's own keys
         const black = document.getElementById("black");
         if (!black.hidden) {
             black.hidden = true;

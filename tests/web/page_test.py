@@ -190,7 +190,8 @@ def click(driver, step):
         # A right click on an empty part of the drawing opens the extras' menu.
         ActionChains(driver).move_to_element_with_offset(
             driver.find_element("id", "drawing"), -600, 250).context_click().perform()
-        driver.find_element("xpath", f"//div[@id='menu']/button[span='{step[5:]}']").click()
+        driver.find_element("xpath", f"//div[@id='menu']/button[span[@class='label']"
+                            f"[starts-with(., '{step[5:]}')]]").click()
     elif step.startswith("cmbSims="):
         Select(driver.find_element("id", "cmbSims")).select_by_visible_text(step[8:])
     elif step == "chkSplit":
@@ -436,6 +437,22 @@ try:
     wait(driver, "Hopscape.sleeping()", "the changes settling")
     driver.find_element("id", "file").send_keys(kept)
     wait(driver, f"Hopscape.state() === {json.dumps(saved)}", "the saved file opening", 10)
+    # The page's own dialogues: the hold-down time typed in, the picture saved as SVG.
+    click(driver, "menu:RIP: hold-down time")
+    seconds = driver.find_element("css selector", "#ask input")
+    seconds.clear()
+    seconds.send_keys("45" + Keys.ENTER)
+    if '"hold-down seconds": 45' not in driver.execute_script("return Hopscape.state()"):
+        faults.append("the hold-down time typed in the page's dialogue was not taken")
+    click(driver, "key:CONTROL+s")
+    driver.find_element("xpath", "//dialog[@id='ask']//button[@value='svg']").click()
+    picture = os.path.join(downloads, "hopscape.svg")
+    for _ in range(100):
+        if os.path.exists(picture):
+            break
+        time.sleep(0.05)
+    else:
+        faults.append("the picture chosen as SVG was not saved")
     # A tap on a cost raises it, a long press lowers it again, and a long press on the drawing
     # opens the menu: nothing needs a mouse.
     driver.get(root + "?scenario=Example%201")
