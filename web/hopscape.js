@@ -343,8 +343,13 @@ const Hopscape = (() => {
             });
             if (item.spoken) element.setAttribute("aria-label", item.spoken);
             if (item.kind === KIND.list) {
-                if (element.options.length !== state.scenarios.length) {
-                    element.replaceChildren(...state.scenarios.map((name) => new Option(name, name)));
+                // A demonstration's own scenario, which the list does not offer, shows as the
+                // desktop's list shows it: its name, not to be picked again.
+                const names = state.scenarios.includes(state.scenario) ? state.scenarios
+                    : [...state.scenarios, state.scenario];
+                if ([...element.options].map((o) => o.value).join("\n") !== names.join("\n")) {
+                    element.replaceChildren(...names.map((name) => new Option(name, name)));
+                    if (names.length > state.scenarios.length) element.lastChild.disabled = true;
                 }
                 element.value = state.scenario;
             } else if (item.kind === KIND.check) {
@@ -483,6 +488,13 @@ const Hopscape = (() => {
         const element = document.getElementById(id);
         element.hidden = !element.hidden;
         if (!element.hidden) element.focus();
+        dock();
+    }
+
+    // The drawing makes room for the log or the help while either is open.
+    function dock() {
+        const open = ["log", "helptext"].some((id) => !document.getElementById(id).hidden);
+        document.body.classList.toggle("docked", open);
         refresh();
     }
 
@@ -673,6 +685,7 @@ const Hopscape = (() => {
             closeMenu();
             document.getElementById("why").hidden = true;
             for (const id of ["log", "helptext"]) document.getElementById(id).hidden = true;
+            dock();
             return;
         }
         if (!document.getElementById("menu").hidden) return;
