@@ -483,6 +483,13 @@ try:
     if driver.execute_script("return Hopscape.state()") == before:
         faults.append("after the storm, Update does nothing")
     console_faults(driver, "the storm")
+    # A demonstration's own scenario, which the list does not offer, shows in it by name.
+    driver.get(root + "?scenario=Hold-Down%20Delays%20Good%20News")
+    wait(driver, "window.Hopscape && Hopscape.ready", "the page opening")
+    shown = driver.execute_script("const l = document.getElementById('cmbSims');"
+                                  "return l.options[l.selectedIndex]?.text")
+    if shown != "Hold-Down Delays Good News":
+        faults.append(f"the scenario list shows {shown!r}, not the demonstration's own scenario")
     # An address with bad parameters opens the default window and says what was wrong.
     driver.get(root + "?seed=abc&scenario=Example%201")
     wait(driver, "window.Hopscape && Hopscape.ready", "the page opening with bad parameters")
