@@ -3,6 +3,7 @@
 // writes out the same; a demonstration it accepts must open in a window that keeps its
 // invariants while it runs, and must save as a document that reads back the same; a lesson it
 // accepts must play to its end the same way.
+#include "FuzzCheck.h"
 #include "app/MainForm.h"
 #include "common/JsonText.h"
 #include "common/JsonWriter.h"
@@ -15,20 +16,11 @@
 #include "support/FormInvariants.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
 constexpr int kTicksRun = 60;    // ticks an opened demonstration runs for
 constexpr int kMostPresses = 40; // presses a lesson is stepped through
-
-void Check(bool holds, const char* what, const std::string& detail = {}) {
-    if (!holds) {
-        std::fprintf(stderr, "%s %s\n", what, detail.c_str());
-        std::abort();
-    }
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // Turns its bytes into a page's address, one "name=value" a line, read as the page reads it.
 // Whatever the text, reading it must not crash; options it accepts must open a window that keeps
 // its invariants while it runs and while the lesson they name is stepped through.
+#include "FuzzCheck.h"
 #include "app/MainForm.h"
 #include "common/SeededRandom.h"
 #include "session/Lesson.h"
@@ -10,20 +11,11 @@
 #include "support/FormInvariants.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
 constexpr int kTicksRun = 30;    // ticks the opened window runs for
 constexpr int kMostPresses = 20; // presses a lesson is stepped through
-
-void Check(bool holds, const char* what, const std::string& detail = {}) {
-    if (!holds) {
-        std::fprintf(stderr, "%s %s\n", what, detail.c_str());
-        std::abort();
-    }
-}
 
 } // namespace
 
