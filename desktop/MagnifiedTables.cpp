@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 MagnifiedTables::MagnifiedTables(Lesson& lesson, QWidget& window)
@@ -52,18 +53,13 @@ bool MagnifiedTables::Moved() const {
 int MagnifiedTables::Place(const QRect& strip, double scale, bool projector) {
     FormState& state = lesson_.State();
     placed_ = Standing();
-    std::vector<int> shown;
-    std::vector<int> heights;
-    for (const auto& [router, height] : placed_) {
-        shown.push_back(router);
-        heights.push_back(height);
-    }
-    const Magnifier::Arrangement arrangement = Magnifier::Arrange(
-        static_cast<int>(strip.width() / scale), static_cast<int>(strip.height() / scale), heights);
+    const std::vector<Magnifier::Standing> standing = lesson_.Magnified().Stand(
+        state, static_cast<int>(strip.width() / scale), static_cast<int>(strip.height() / scale));
     for (int r = 0; r < kRouterCount; ++r) {
-        const auto at = std::find(shown.begin(), shown.end(), r);
+        const auto at = std::find_if(standing.begin(), standing.end(),
+                                     [r](const Magnifier::Standing& s) { return s.router == r; });
         RouterTable*& table = tables_[static_cast<std::size_t>(r)];
-        if (at == shown.end() || arrangement.tables.empty()) {
+        if (at == standing.end()) {
             if (table != nullptr) {
                 // Its own right click may be what shrank it: it goes once that event is over.
                 table->hide();
@@ -83,18 +79,18 @@ int MagnifiedTables::Place(const QRect& strip, double scale, bool projector) {
                 table->SetExplain([this, r](int row) { return explain_(r, row); });
             }
         }
-        const Box& box = arrangement.tables[static_cast<std::size_t>(at - shown.begin())];
+        const Box& box = at->place;
         table->SetLook(LookFor(projector));
-        table->Place(0, 0,
-                     TwipsTransform(
-                         scale * arrangement.magnification,
-                         QPointF(strip.left() + box.left * scale, strip.top() + box.top * scale)));
+        table->Place(
+            0, 0,
+            TwipsTransform(scale * at->magnification, QPointF(strip.left() + box.left * scale,
+                                                              strip.top() + box.top * scale)));
         table->raise();
     }
-    if (arrangement.tables.empty()) {
+    if (standing.empty()) {
         return 0;
     }
-    const Box& last = arrangement.tables.back();
+    const Box& last = standing.back().place;
     return static_cast<int>(std::ceil((last.top + last.height + Magnifier::kGap) * scale));
 }
 

@@ -35,6 +35,21 @@ std::vector<int> Magnifier::Shown(const FormState& state) const {
     return shown;
 }
 
+std::vector<Magnifier::Standing> Magnifier::Stand(const FormState& state, int stripWidth,
+                                                  int stripHeight) const {
+    const std::vector<int> shown = Shown(state);
+    std::vector<int> heights;
+    for (int router : shown) {
+        heights.push_back(state.RouterTable[router].Height());
+    }
+    const Arrangement arrangement = Arrange(stripWidth, stripHeight, heights);
+    std::vector<Standing> standing;
+    for (std::size_t k = 0; k < arrangement.tables.size(); ++k) {
+        standing.push_back({shown[k], arrangement.magnification, arrangement.tables[k]});
+    }
+    return standing;
+}
+
 Magnifier::Arrangement Magnifier::Arrange(int stripWidth, int stripHeight,
                                           const std::vector<int>& heights) {
     Arrangement arrangement;

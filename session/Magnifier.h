@@ -36,6 +36,15 @@ public:
         double magnification = 0; // the tables' size against the drawing's
         std::vector<Box> tables;  // each table's place in the strip, from its top left corner
     };
+    // Where the magnified tables that show stand in a strip of the size given (the drawing's
+    // twips): each router's table, its size against the drawing's and its place in the strip;
+    // none where the strip holds none.
+    struct Standing {
+        int router = 0;
+        double magnification = 0;
+        Box place;
+    };
+    std::vector<Standing> Stand(const FormState& state, int stripWidth, int stripHeight) const;
     // The tables of the heights given (the drawing's twips) stacked in a strip of the size given,
     // as large as they fit, the same for all, each centred across the strip.
     static Arrangement Arrange(int stripWidth, int stripHeight, const std::vector<int>& heights);

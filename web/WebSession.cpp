@@ -141,23 +141,14 @@ std::vector<WebSession::PanelPlace> WebSession::Panels(const TwipsToPixels& tran
         }
     }
     // The magnified tables stand in the strip right of the drawing, as large as they fit.
-    const std::vector<int> shown = lesson_.Magnified().Shown(state);
-    if (shown.empty()) {
-        return places;
-    }
     const double scale = transform.Scale();
     const int right = transform.Pixels(0, 0, state.ClientWidth, 1).Right() + 1;
-    std::vector<int> heights;
-    for (int router : shown) {
-        heights.push_back(state.RouterTable[router].Height());
-    }
-    const Magnifier::Arrangement arrangement = Magnifier::Arrange(
-        static_cast<int>((width - right) / scale), static_cast<int>(height / scale), heights);
-    for (std::size_t k = 0; k < arrangement.tables.size() && k < shown.size(); ++k) {
-        const Box& box = arrangement.tables[k];
-        const TwipsToPixels at(scale, {static_cast<double>(right), 0});
-        places.push_back({shown[k], kRouterCount + shown[k], scale * arrangement.magnification,
-                          at.Pixels(box.left, box.top, box.width, box.height)});
+    const TwipsToPixels strip(scale, {static_cast<double>(right), 0});
+    for (const Magnifier::Standing& table : lesson_.Magnified().Stand(
+             state, static_cast<int>((width - right) / scale), static_cast<int>(height / scale))) {
+        const Box& box = table.place;
+        places.push_back({table.router, kRouterCount + table.router, scale * table.magnification,
+                          strip.Pixels(box.left, box.top, box.width, box.height)});
     }
     return places;
 }

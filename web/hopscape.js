@@ -145,6 +145,7 @@ const Hopscape = (() => {
     let shownTexts = "";
     const KIND = { list: 0, command: 1, check: 2, router: 3, network: 4, brk: 5, cost: 6, table: 7 };
     const LEFT = 1;
+    const LONG_PRESS = 500; // milliseconds a finger rests for what a right click does
     const RIGHT = 2;
 
     const size = () => {
@@ -247,26 +248,16 @@ const Hopscape = (() => {
                     return (element.rows ?? []).filter((r) => y >= r.top && y < r.top + r.height)
                         .sort((a, b) => near(a) - near(b))[0];
                 };
-                element.addEventListener("click", (e) => showWhy(rowAt(e), e.clientX, e.clientY));
-                magnifying(element, item.index);
+                const long = magnifying(element, item.index);
+                element.addEventListener("click", (e) => {
+                    if (!long()) showWhy(rowAt(e), e.clientX, e.clientY);
+                });
                 element.addEventListener("mousemove", (e) => { element.title = rowAt(e)?.why ?? ""; });
             }
             if (item.kind === KIND.cost) {
                 // A tap or click raises the cost; a right click or a long press lowers it.
-                let held = null;
-                let lowered = false;
-                element.addEventListener("pointerdown", (e) => {
-                    lowered = false;
-                    if (e.pointerType !== "mouse") {
-                        held = setTimeout(() => { lowered = true; click(item.position, RIGHT); }, 500);
-                    }
-                });
-                element.addEventListener("pointerup", () => clearTimeout(held));
-                element.addEventListener("click", () => { if (!lowered) click(item.position, LEFT); });
-                element.addEventListener("contextmenu", (e) => {
-                    e.preventDefault();
-                    if (!lowered) click(item.position, RIGHT);
-                });
+                const long = secondary(element, () => click(item.position, RIGHT));
+                element.addEventListener("click", () => { if (!long()) click(item.position, LEFT); });
                 element.addEventListener("keydown", (e) => {
                     if (e.key === "+" || e.key === "ArrowUp" || e.key === "Enter" || e.key === " ") {
                         e.preventDefault();
@@ -287,24 +278,28 @@ const Hopscape = (() => {
         return element;
     }
 
-    // A right click or a long press on a table magnifies it beside the drawing, or shrinks it back.
-    function magnifying(element, router) {
-        const magnify = () => {
-            schedule(core._hs_magnify(router, now(`magnify ${router}`)));
-            refresh();
-        };
+    // A right click or a long press on `element` does `action`; the function returned tells
+    // whether the last press was a long one, so that the click ending it does nothing more.
+    function secondary(element, action) {
         let held = null;
-        let pressed = false;
+        let long = false;
         element.addEventListener("pointerdown", (e) => {
-            pressed = false;
-            if (e.pointerType !== "mouse") held = setTimeout(() => { pressed = true; magnify(); }, 500);
+            long = false;
+            if (e.pointerType !== "mouse") held = setTimeout(() => { long = true; action(); }, LONG_PRESS);
         });
         element.addEventListener("pointerup", () => clearTimeout(held));
         element.addEventListener("contextmenu", (e) => {
             e.preventDefault();
-            if (!pressed) magnify();
+            if (!long) action();
         });
+        return () => long;
     }
+
+    // A right click or a long press on a table magnifies it beside the drawing, or shrinks it back.
+    const magnifying = (element, router) => secondary(element, () => {
+        schedule(core._hs_magnify(router, now(`magnify ${router}`)));
+        refresh();
+    });
 
     // Why a table's row reads as it does, in a note beside the finger or the mouse; the next
     // click anywhere, or Escape, closes it.
@@ -380,16 +375,21 @@ const Hopscape = (() => {
                 element.style.background = colour(item.colour);
             }
         }
-        // Over each magnified table, a place that takes its right click or long press.
+        // Over each magnified table, a place that takes its right click or long press; made
+        // again only when the tables moved, not under a finger resting on one.
         const over = document.getElementById("magnified");
-        over.replaceChildren(...state.magnified.map((m) => {
-            const spot = document.createElement("div");
-            const [left, top, width, height] = m.box;
-            Object.assign(spot.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`,
-                                        height: `${height}px` });
-            magnifying(spot, m.router);
-            return spot;
-        }));
+        const standing = JSON.stringify(state.magnified);
+        if (over.dataset.standing !== standing) {
+            over.dataset.standing = standing;
+            over.replaceChildren(...state.magnified.map((m) => {
+                const spot = document.createElement("div");
+                const [left, top, width, height] = m.box;
+                Object.assign(spot.style, { left: `${left}px`, top: `${top}px`,
+                                            width: `${width}px`, height: `${height}px` });
+                magnifying(spot, m.router);
+                return spot;
+            }));
+        }
         document.getElementById("stage").setAttribute("aria-description", state.status);
     }
 
@@ -748,7 +748,7 @@ const Hopscape = (() => {
         }, true);
         document.getElementById("drawing").addEventListener("pointerdown", (e) => {
             closeMenu();
-            if (e.pointerType !== "mouse") held = setTimeout(() => openMenu(e.clientX, e.clientY), 500);
+            if (e.pointerType !== "mouse") held = setTimeout(() => openMenu(e.clientX, e.clientY), LONG_PRESS);
         });
         document.getElementById("drawing").addEventListener("pointerup", () => clearTimeout(held));
         document.getElementById("black").addEventListener("click", (e) => { e.currentTarget.hidden = true; });
