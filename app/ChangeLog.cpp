@@ -213,12 +213,8 @@ void ChangeLog::TellUpdate(const RouterMessage& message, const std::vector<std::
     // The table's packet knows the link cost it was charged when it was sent: what the sender
     // offered is the cost it carries less that.
     const auto offer = [&](const std::string& cost) {
-        if (!message.linkCost) {
-            return sender + " offers " + Said(cost);
-        }
-        const double link = *message.linkCost;
-        return sender + " offers " + Said(ReadNumber(cost) - link) + ", link " + sender + "-" + me +
-               " adds " + Said(link);
+        return Offer(sender, me, cost,
+                     message.linkCost ? std::optional<double>(*message.linkCost) : std::nullopt);
     };
     const Router& engine = form_.RouterTable[router].Engine();
     const int rows = std::min<int>(Router::kRows, static_cast<int>(fields.size()) - 3);
@@ -265,6 +261,15 @@ void ChangeLog::TellUpdate(const RouterMessage& message, const std::vector<std::
                 now.nextHop + " (" + offer(c) + ")");
         }
     }
+}
+
+std::string ChangeLog::Offer(const std::string& sender, const std::string& receiver,
+                             const std::string& carried, std::optional<double> linkCost) {
+    if (!linkCost || !IsNumeric(carried)) {
+        return sender + " offers " + Said(carried);
+    }
+    return sender + " offers " + Said(ReadNumber(carried) - *linkCost) + ", link " + sender + "-" +
+           receiver + " adds " + Said(*linkCost);
 }
 
 void ChangeLog::TellRequest(int router, const std::vector<std::string>& fields) {

@@ -61,6 +61,10 @@ public:
     // cost 1, next hop L", "inf: B has no route to network e". The reason is the one the log
     // gave when the row last changed, while the row still stands as it left it.
     std::string Explain(int router, int row) const;
+    // An offer as the log words it: "B offers 3, link B-C adds 1" for a table that carried 4 to C
+    // over a link charged 1; "B offers 4" where the link cost is not known.
+    static std::string Offer(const std::string& sender, const std::string& receiver,
+                             const std::string& carried, std::optional<double> linkCost);
     // How many lines have been dropped from the front so far: Lines()[0] is line Dropped() of
     // all the lines ever written, counting from 0.
     std::size_t Dropped() const { return dropped_; }

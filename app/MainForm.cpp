@@ -7,6 +7,8 @@
 #include "form/Platform.h"
 #include "form/Topology.h"
 
+#include <algorithm>
+
 MainForm::MainForm(Platform& platform, RandomSource& random)
     : platform_(platform), random_(random), form_(random), runtime_(form_),
       scenarios_(form_, runtime_), links_(form_, runtime_), launcher_(form_, runtime_, platform_),
@@ -110,4 +112,15 @@ void MainForm::LoadAfresh() {
     scenarios_.Command5_Click();
     form_.SplitHorizon = false;
     scenarios_.FillScenarioList();
+}
+
+bool MainForm::Quiet() const {
+    const bool moving = std::any_of(form_.shpPacket.begin(), form_.shpPacket.end(),
+                                    [](const ShapeControl& packet) { return packet.visible; });
+    const auto waiting = [](const auto& masks) {
+        return std::any_of(masks.begin(), masks.end(), [](std::uint8_t rows) { return rows; });
+    };
+    const bool owed = std::any_of(form_.Rip.queued.begin(), form_.Rip.queued.end(), waiting) ||
+                      (form_.Rip.on.triggered && waiting(form_.Rip.changed));
+    return !moving && !owed;
 }

@@ -45,6 +45,10 @@ public:
     // Whether a tick now would change nothing but the launch countdown (no packet on the screen,
     // Many off), and what `count` such ticks do. Lets the view's timer sleep while idle.
     bool TickIsIdle() const { return motion_.Idle() && rip_.Idle(); }
+    // Whether no packet is on the screen and RIP owes no table (a clock may still run).
+    bool Quiet() const;
+    // Waiting for quiet gives up after this many hops (continuous sending never stops).
+    static constexpr long kLongestQuietHops = 20;
     void SkipIdleTicks(long count);
     // While the animation is paused ("Resume" showing): runs `count` ticks, one by one, as the
     // timer would, without resuming. Does nothing while the animation runs. Returns whether it

@@ -42,6 +42,10 @@ enum class Id {
     PreviousStep,
     EndLesson,
     RecordLesson,
+    MarkPrediction,
+    PracticeLevel1,
+    PracticeLevel2,
+    PracticeLevel3,
     ExportLog,
     ExportTables,
     Projector,
@@ -79,7 +83,7 @@ struct Entry {
     bool acts = false; // as a step, it changes the window as a click does (an undo level)
 };
 
-inline constexpr std::array<Entry, 36> kEntries{{
+inline constexpr std::array<Entry, 40> kEntries{{
     {.id = Id::QuarterSpeed,
      .name = "Quarter speed",
      .keys = "Ctrl+1",
@@ -185,8 +189,15 @@ inline constexpr std::array<Entry, 36> kEntries{{
     {.id = Id::RecordLesson,
      .name = "Record lesson (again: stop recording and save it)",
      .keys = "Ctrl+Shift+R",
-     .pageKeys = "Alt+Shift+R",
+     .pageKeys = "Alt+Shift+R"},
+    {.id = Id::MarkPrediction,
+     .name = "Ask to predict the table on its way (while recording, a question in the lesson)",
+     .keys = "Ctrl+K",
+     .pageKeys = "Alt+K",
      .endsGroup = true},
+    {.id = Id::PracticeLevel1, .name = "Practice, level 1"},
+    {.id = Id::PracticeLevel2, .name = "Practice, level 2"},
+    {.id = Id::PracticeLevel3, .name = "Practice, level 3", .endsGroup = true},
     {.id = Id::ExportLog, .name = "Export the message log as text..."},
     {.id = Id::ExportTables, .name = "Export the tables as CSV...", .endsGroup = true},
     {.id = Id::Projector,

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <span>
 #include <vector>
 
 namespace {
@@ -43,6 +44,13 @@ Json StepJson(const Step& s) {
             caption.Set("detail", Json::String(s.detail));
         }
         return caption;
+    }
+    case Step::Kind::Predict: {
+        Json asked = Json::Object().Set("router", Json::String(RouterLetter(s.router)));
+        if (!s.networks.empty()) {
+            asked.Set(s.rounds ? "rounds to inf" : "networks", Json::String(s.networks));
+        }
+        return Json::Object().Set("predict", asked);
     }
     case Step::Kind::Wait:
         if (s.until == Step::Until::Quiet) {
@@ -111,6 +119,41 @@ Step ReadSayOrWait(JsonReader& r, const Json& value, const std::string& path,
         r.Integer(r.Member(first, at, "ticks"), JsonReader::At(at, "ticks"), 0, kLongestWait));
 }
 
+// A question on a router's table: its router, and the networks asked (each once) or the one
+// network whose rounds to inf are asked.
+Step ReadPredict(JsonReader& r, const Json& value, const std::string& path) {
+    r.Members(value, path, {"predict"});
+    const std::string at = JsonReader::At(path, "predict");
+    const Json& asked = *value.Find("predict");
+    r.Members(asked, at, {"router", "networks", "rounds to inf"});
+    static constexpr std::string_view kRouters[] = {"A", "B", "C", "D", "E", "F"};
+    const int router = r.Choice(r.Member(asked, at, "router"), JsonReader::At(at, "router"),
+                                std::span<const std::string_view>(kRouters));
+    const Json* networks = asked.Find("networks");
+    const Json* rounds = asked.Find("rounds to inf");
+    if (networks != nullptr && rounds != nullptr) {
+        r.Fail(at, "asks for networks and for rounds to inf at once");
+        return {};
+    }
+    if (networks == nullptr && rounds == nullptr) {
+        return Step::Predict(router);
+    }
+    const std::string where = JsonReader::At(at, rounds ? "rounds to inf" : "networks");
+    const std::string letters = r.String(rounds ? *rounds : *networks, where);
+    for (std::size_t i = 0; i < letters.size() && r.Ok(); ++i) {
+        if (letters[i] < 'a' || letters[i] > 'f' || letters.find(letters[i]) != i) {
+            r.Fail(where, JsonReader::Quote(letters) +
+                              " is not network letters from a to f, each at most once");
+        }
+    }
+    if (r.Ok() && (letters.empty() || (rounds != nullptr && letters.size() != 1))) {
+        r.Fail(where, JsonReader::Quote(letters) +
+                          (rounds ? " is not one network letter" : " names no network"));
+    }
+    return rounds ? Step::PredictRounds(router, letters.empty() ? 'a' : letters.front())
+                  : Step::Predict(router, letters);
+}
+
 Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
     if (value.kind != Json::Kind::Object || value.members.empty()) {
         r.Fail(path, "is not a step (an object naming what to do)");
@@ -118,7 +161,8 @@ Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
     }
     // The member that names the kind of step; others ("button", "on") qualify it.
     const auto named = std::find_if(value.members.begin(), value.members.end(), [](const auto& m) {
-        return m.first == "caption" || m.first == "wait" || ActionWords::Names(m.first) ||
+        return m.first == "caption" || m.first == "wait" || m.first == "predict" ||
+               ActionWords::Names(m.first) ||
                std::any_of(Extras::kEntries.begin(), Extras::kEntries.end(),
                            [&](const Extras::Entry& e) { return m.first == e.step.member; });
     });
@@ -129,6 +173,9 @@ Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
     const std::string& kind = named->first;
     if (kind == "caption" || kind == "wait") {
         return ReadSayOrWait(r, value, path, kind);
+    }
+    if (kind == "predict") {
+        return ReadPredict(r, value, path);
     }
     if (ActionWords::Names(kind)) {
         return Step::Do(ActionWords::Read(r, value, path, kind));
@@ -180,6 +227,11 @@ void CheckClicksShown(JsonReader& r, const LessonScript& lesson) {
             scenario.reset();
         } else if (step.kind == Step::Kind::Act && step.action.control == Control::Scenario) {
             scenario = step.action.scenario;
+        } else if (step.kind == Step::Kind::Predict && scenario &&
+                   !Shown(*scenario, Action::Click(Control::Router, step.router))) {
+            r.Fail(JsonReader::At(JsonReader::At(JsonReader::At("steps", i), "predict"), "router"),
+                   "router " + RouterLetter(step.router) + " is not in the scenario \"" +
+                       *scenario + "\"");
         } else if (step.kind == Step::Kind::Act && scenario && !Shown(*scenario, step.action)) {
             const Action& action = step.action;
             const bool link = action.control == Control::Break;

@@ -40,6 +40,20 @@ LessonScript::Step LessonScript::Step::Of(Extras::Id extra, long value) {
     return step;
 }
 
+LessonScript::Step LessonScript::Step::Predict(int router, std::string networks) {
+    Step step;
+    step.kind = Kind::Predict;
+    step.router = router;
+    step.networks = std::move(networks);
+    return step;
+}
+
+LessonScript::Step LessonScript::Step::PredictRounds(int router, char network) {
+    Step step = Predict(router, std::string(1, network));
+    step.rounds = true;
+    return step;
+}
+
 bool LessonScript::Step::Acts() const {
     return kind == Kind::Act || (kind == Kind::Extra && Extras::Of(extra).acts);
 }

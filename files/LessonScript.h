@@ -14,11 +14,11 @@
 // A lesson: a demonstration told step by step. It starts from a scenario or from a demonstration
 // and goes through steps, each an action (a click on a control, a rule switched), an extra as the
 // lecturer's menu and keys give it (undo, redo, a step of ticks while paused, the speed, the
-// highlighting, the true costs), a caption to show, or a wait (some ticks, or until nothing
-// moves).
+// highlighting, the true costs), a caption to show, a wait (some ticks, or until nothing moves),
+// or a question for the students on what a table is about to show.
 struct LessonScript {
     struct Step {
-        enum class Kind { Act, Extra, Caption, Wait };
+        enum class Kind { Act, Extra, Caption, Wait, Predict };
         enum class Until { Ticks, Quiet };
         Kind kind = Kind::Caption;
         Action action;                              // Act
@@ -30,12 +30,20 @@ struct LessonScript {
         std::string detail;
         Until until = Until::Ticks; // Wait
         long ticks = 0;             // Wait: how many
+        // Predict: the router asked about; the networks asked, as letters ("" for every row it
+        // shows but its own network's); with `rounds`, after how many more rounds of Update it
+        // shows inf for the one network given.
+        int router = 0;
+        std::string networks;
+        bool rounds = false;
 
         static Step Do(const Action& action);
         static Step Say(std::string caption, std::string detail = {});
         static Step WaitTicks(long ticks);
         static Step WaitQuiet();
         static Step Of(Extras::Id extra, long value = 0);
+        static Step Predict(int router, std::string networks = {});
+        static Step PredictRounds(int router, char network);
         // Whether the step changes the window as a click does (and takes an undo level).
         bool Acts() const;
         bool operator==(const Step&) const = default;

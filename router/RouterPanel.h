@@ -57,6 +57,9 @@ public:
     // else empty; a row that differs from it is stale.
     std::array<std::string, Router::kRows> trueCost{};
     std::array<bool, Router::kRows> stale{};
+    // Rows a learner is asked to predict, and then whether the prediction was right.
+    enum class Prediction { None, Asked, Right, Wrong };
+    std::array<Prediction, Router::kRows> prediction{};
 
 private:
     Router router_;

@@ -31,6 +31,15 @@ std::vector<Step> Send(char from, char to) {
             Step::WaitQuiet()};
 }
 
+// The same steps with a question put before the first wait: once the tables are on their way,
+// what will `router` show when they arrive?
+std::vector<Step> Asking(std::vector<Step> steps, const Step& question) {
+    const auto wait = std::find_if(steps.begin(), steps.end(),
+                                   [](const Step& step) { return step.kind == Step::Kind::Wait; });
+    steps.insert(wait, question);
+    return steps;
+}
+
 Step Break(int button) {
     return Click(Control::Break, button);
 }
@@ -82,8 +91,9 @@ std::vector<Step> RoundsSaying(std::initializer_list<Line> lines) {
 }
 
 // Example 1's first three rounds, in two lessons, each round's caption after its name there.
-std::vector<Step> ExampleOneRounds(const std::array<std::string, 3>& rounds) {
-    return RoundsSaying(
+std::vector<Step> ExampleOneRounds(const std::array<std::string, 3>& rounds,
+                                   std::optional<char> predict = std::nullopt) {
+    std::vector<Step> steps = RoundsSaying(
         {{rounds[0] + ": every router has learned its neighbours' networks",
           "Update made every router send its table to each neighbour; a route costs what the "
           "neighbour offered plus the cost of the link to it."},
@@ -93,6 +103,10 @@ std::vector<Step> ExampleOneRounds(const std::array<std::string, 3>& rounds) {
          {rounds[2] + ": A's route to f has found its way round through B and E",
           "A router takes an offer that is cheaper than the route it has, and any offer from "
           "the next hop it already uses."}});
+    if (predict) {
+        steps = Asking(std::move(steps), Step::Predict(*predict - 'A'));
+    }
+    return steps;
 }
 
 LessonScript ExampleOne() {
@@ -101,7 +115,7 @@ LessonScript ExampleOne() {
         {Say({"Every router knows only its own network, at cost 1",
               "A table has a row per network: its letter, the cost to reach it and, after the "
               "arrow, the next hop; \"L\" marks the router's own, local network."}),
-         ExampleOneRounds({"One round", "Two rounds", "Three rounds"}), Rounds(1),
+         ExampleOneRounds({"One round", "Two rounds", "Three rounds"}, 'C'), Rounds(1),
          Say({"Converged: another round changes nothing",
               "No router heard an offer better than its own routes: the tables hold the "
               "shortest paths, and stay as they are."}),
@@ -143,19 +157,23 @@ LessonScript CountToInfinity() {
               "Three routers and their networks a, b and c. The tables fill first; then A is "
               "cut off, and B and C are left to find out."}),
          ThreeRoutersCutOff(),
-         RoundsSaying(
-             {{"C takes B's stale route to a, at 4; B hears C's inf",
-               "In one round C sent inf to B while B sent its old 3 to C: C had no route, so it "
-               "took B's, 3 plus 1."},
-              {"B takes C's offer: a at 5 through C",
-               "B had no route left, so C's 4 plus 1 is better than none; C, hearing inf from its "
-               "next hop B, gives a up."},
-              {"C takes B's: a at 6 through B",
-               "Each believes the other, and every round the cost goes up by the link between "
-               "them."},
-              {"... and up, round after round, without end",
-               "Nothing stops the count: with no cost that means unreachable, B and C count to "
-               "infinity, a round at a time."}})});
+         Asking(
+             RoundsSaying(
+                 {{"C takes B's stale route to a, at 4; B hears C's inf",
+                   "In one round C sent inf to B while B sent its old 3 to C: C had no route, so "
+                   "it "
+                   "took B's, 3 plus 1."},
+                  {"B takes C's offer: a at 5 through C",
+                   "B had no route left, so C's 4 plus 1 is better than none; C, hearing inf from "
+                   "its "
+                   "next hop B, gives a up."},
+                  {"C takes B's: a at 6 through B",
+                   "Each believes the other, and every round the cost goes up by the link between "
+                   "them."},
+                  {"... and up, round after round, without end",
+                   "Nothing stops the count: with no cost that means unreachable, B and C count to "
+                   "infinity, a round at a time."}}),
+             Step::Predict(2))});
 }
 
 LessonScript SplitHorizonsCure() {
@@ -166,14 +184,16 @@ LessonScript SplitHorizonsCure() {
               "A router now tells the neighbour it learned a route from that the route is inf, "
               "so the neighbour can never take it back."}),
          ThreeRoutersCutOff(),
-         RoundsSaying({{"A router never offers a route back to where it learned it: inf at once",
-                        "C told B that a is inf; B's route went through C, so B believes it, and "
-                        "it never offers a back to C."},
-                       {"Another round: neither B nor C offers a any more",
-                        "With nobody offering a route to a, no router can take a stale one."},
-                       {"And inf it stays",
-                        "The bad news spread in a round, where without split horizon the count "
-                        "went on for ever."}})});
+         Asking(RoundsSaying(
+                    {{"A router never offers a route back to where it learned it: inf at once",
+                      "C told B that a is inf; B's route went through C, so B believes it, and "
+                      "it never offers a back to C."},
+                     {"Another round: neither B nor C offers a any more",
+                      "With nobody offering a route to a, no router can take a stale one."},
+                     {"And inf it stays",
+                      "The bad news spread in a round, where without split horizon the count "
+                      "went on for ever."}}),
+                Step::Predict(1))});
 }
 
 LessonScript ThreeRouterLoop() {
@@ -197,7 +217,7 @@ LessonScript ThreeRouterLoop() {
          Send('C', 'A'),
          Say({"C tells A: A's route to d, through C, goes to inf",
               "A's route to d went through C, so A believes C's inf."}),
-         Send('B', 'A'),
+         Asking(Send('B', 'A'), Step::Predict(0, "d")),
          Say({"B, which still believes C, offers d to A: A takes it, at 4",
               "B's route to d goes through C, not A, so poisoned reverse lets B offer it to A: "
               "3 plus 1."}),
@@ -232,7 +252,7 @@ LessonScript InfinitySixteen() {
                    Say({"RIP's infinity: 16 means unreachable",
                         "RIP caps every cost at 16: a route that would cost 16 or more is shown "
                         "as inf, and is no route at all."}),
-                   ThreeRoutersCutOff(), counting, Rounds(1),
+                   ThreeRoutersCutOff(), Do({Step::PredictRounds(1, 'a')}), counting, Rounds(1),
                    Say({"At 16 the count stops: both show inf",
                         "Sixteen means unreachable, so B and C give the route up: the count "
                         "ended after a dozen rounds instead of never."})});
@@ -282,10 +302,11 @@ LessonScript HoldDown() {
               "down."}),
          RoundsSaying({{"A tells C that b is unreachable: C holds b down",
                         "C's route to b went through A, so C believes A's inf, and its "
-                        "hold-down starts."},
-                       {"C refuses B's offer of b at 5: b is held down",
-                        "B offers its own network straight over B-C, a good route, but C takes "
-                        "no offer until the hold-down is over."}}),
+                        "hold-down starts."}}),
+         Asking(RoundsSaying({{"C refuses B's offer of b at 5: b is held down",
+                               "B offers its own network straight over B-C, a good route, but C "
+                               "takes no offer until the hold-down is over."}}),
+                Step::Predict(2, "b")),
          Do({Step::WaitTicks(RipRules::Ticks(RipSwitches::kHoldDownSeconds))}), Rounds(1),
          Say({"180 s later the hold-down is over: C takes B's offer, b at 5",
               "The clock beside the row counted the hold-down down; once it ran out, the next "

@@ -153,13 +153,28 @@ Lecture::Job Lecture::Do(Extras::Id id, long now) {
         player_.Redo(now);
         break;
     case Id::NextStep:
-        player_.Next(now);
+        if (Practising()) {
+            PracticeNext(now);
+        } else {
+            player_.Next(now);
+        }
+        break;
+    case Id::MarkPrediction:
+        lesson.MarkPrediction(now);
+        break;
+    case Id::PracticeLevel1:
+    case Id::PracticeLevel2:
+    case Id::PracticeLevel3:
+        // A fresh seed from the time; a shared one comes through the start options.
+        Practise(static_cast<int>(id) - static_cast<int>(Id::PracticeLevel1) + 1,
+                 1 + static_cast<std::uint64_t>(now) % Practice::kMostSeed, now);
         break;
     case Id::PreviousStep:
         player_.Back(now);
         break;
     case Id::EndLesson:
         player_.Stop();
+        practice_.reset();
         break;
     case Id::RecordLesson:
         if (lesson.Recording()) {
@@ -201,13 +216,23 @@ Lecture::ExtraState Lecture::Extra(Extras::Id id) const {
         state.enabled = lesson.CanRedo();
         break;
     case Id::NextStep:
-        state.enabled = player_.CanGoOn();
+        state.enabled = player_.CanGoOn() || Practising() != nullptr;
+        break;
+    case Id::PracticeLevel1:
+    case Id::PracticeLevel2:
+    case Id::PracticeLevel3:
+        state.label +=
+            std::string(": ") +
+            Practice::LevelName(static_cast<int>(id) - static_cast<int>(Id::PracticeLevel1) + 1);
+        break;
+    case Id::MarkPrediction:
+        state.enabled = !lesson.Asking();
         break;
     case Id::PreviousStep:
         state.enabled = player_.Playing() && player_.Position() > 0;
         break;
     case Id::EndLesson:
-        state.enabled = player_.Playing();
+        state.enabled = player_.Playing() || Practising() != nullptr;
         break;
     case Id::AllOfRip:
         state.checked = AllRulesOn();
@@ -222,6 +247,36 @@ Lecture::ExtraState Lecture::Extra(Extras::Id id) const {
         break;
     }
     return state;
+}
+
+void Lecture::Practise(int level, std::uint64_t seed, long now) {
+    player_.Stop();
+    practice_.emplace(level, seed);
+    practice_->Ask(demonstration_, now);
+}
+
+const Practice* Lecture::Practising() const {
+    return practice_ && !player_.Playing() ? &*practice_ : nullptr;
+}
+
+void Lecture::PracticeNext(long now) {
+    if (demonstration_.Asking()) {
+        demonstration_.Reveal(now);
+        practice_->Revealed();
+    } else {
+        practice_->Ask(demonstration_, now);
+    }
+}
+
+void Lecture::Answer(const std::vector<std::string>& cells, long now) {
+    if (!demonstration_.Asking()) {
+        return;
+    }
+    demonstration_.Answer(cells, now);
+    if (Practising() && demonstration_.Questions().Graded()) {
+        practice_->Count(*demonstration_.Questions().Graded());
+    }
+    player_.Answered(now);
 }
 
 bool Lecture::AllRulesOn() const {
@@ -240,6 +295,23 @@ Lecture::NumberQuestion Lecture::HoldDownQuestion() const {
 
 Lecture::Strip Lecture::CaptionStrip(bool page) const {
     Strip strip;
+    const Quiz& quiz = demonstration_.Questions();
+    if (const Practice* practice = Practising()) {
+        strip.shown = true;
+        strip.caption = quiz.Caption();
+        strip.detail = quiz.Detail();
+        strip.keys = practice->Status() + "  \u2022  Page Down: " +
+                     (demonstration_.Asking() ? "reveal" : "next question");
+        return strip;
+    }
+    if (player_.Playing() && !quiz.Caption().empty()) {
+        strip.shown = true;
+        strip.caption = quiz.Caption();
+        strip.detail = demonstration_.Projector() ? "" : quiz.Detail();
+        strip.keys = player_.Progress() + "  \u2022  Page Down or \u2192: " +
+                     (demonstration_.Asking() ? "reveal" : "next");
+        return strip;
+    }
     if (player_.Playing()) {
         strip.shown = true;
         strip.caption = player_.Caption();
@@ -277,6 +349,7 @@ Lecture::Meter Lecture::Corner() const {
 }
 
 void Lecture::Open(const HopscapeFile::Read& read, const std::string& name, long now) {
+    practice_.reset();
     if (read.lesson) {
         player_.Start(*read.lesson, now);
     } else if (read.demonstration) {

@@ -4,6 +4,7 @@
 #include "files/HopscapeFile.h"
 #include "session/Lesson.h"
 #include "session/LessonPlayer.h"
+#include "session/Practice.h"
 
 #include <optional>
 #include <string>
@@ -20,6 +21,15 @@ public:
     const Lesson& Demonstration() const { return demonstration_; }
     LessonPlayer& Player() { return player_; }
     const LessonPlayer& Player() const { return player_; }
+
+    // Practice at a level from 1 to 3, its first question from `seed`; a lesson playing stops.
+    void Practise(int level, std::uint64_t seed, long now);
+    // The practice under way, none while a lesson plays.
+    const Practice* Practising() const;
+    // The question asked now (of a lesson, a practice or the lecturer), and its cells answered,
+    // as Question::Cells orders them: graded, the rows framed right or wrong, and the lesson's
+    // press or the practice goes on.
+    void Answer(const std::vector<std::string>& cells, long now);
 
     // When the timers fire next, in milliseconds from now; none where one sleeps.
     struct Next {
@@ -114,7 +124,10 @@ public:
 
 private:
     bool AllRulesOn() const;
+    // Page Down in practice: the answer revealed, or the next question.
+    void PracticeNext(long now);
 
     Lesson& demonstration_;
     LessonPlayer player_;
+    std::optional<Practice> practice_;
 };

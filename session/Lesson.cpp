@@ -4,12 +4,13 @@
 #include "app/MainForm.h"
 #include "files/FileWords.h"
 #include "form/Layout.h"
+#include "packets/PacketRecord.h"
 
 #include <algorithm>
 
 Lesson::Lesson(MainForm& form)
     : form_(form), history_(form.State()), log_(form.State(), form.Runtime()),
-      convergence_(form.State(), form.Runtime()), timer_(form) {}
+      convergence_(form.State(), form.Runtime()), timer_(form), quiz_(form.State()) {}
 
 void Lesson::Refresh() {
     log_.Refresh();
@@ -42,6 +43,7 @@ Demonstration Lesson::Capture() const {
 
 void Lesson::Open(const Demonstration& demonstration, long now) {
     Begin(now);
+    CloseQuestion();
     KeepForUndo("opening of a demonstration");
     demonstration.ApplyTo(form_);
     timer_.Restart(demonstration.speed, now);
@@ -51,6 +53,7 @@ void Lesson::Open(const Demonstration& demonstration, long now) {
 
 void Lesson::StartLesson(const LessonScript& script, long now) {
     Begin(now);
+    CloseQuestion();
     KeepForUndo("start of lesson \"" + script.title + "\"");
     if (script.demonstration) {
         script.demonstration->ApplyTo(form_);
@@ -94,6 +97,7 @@ void Lesson::Begin(long now) {
 
 void Lesson::Act(const Action& action, long now) {
     Begin(now);
+    CloseQuestion();
     Record(LessonScript::Step::Do(action));
     KeepForUndo(action.Describe(State()));
     const bool cost = action.control == Action::Control::Cost;
@@ -126,6 +130,7 @@ bool Lesson::Travel(bool undo) {
     State().Label2.caption = said;
     log_.Note(said);
     log_.ClearMarks();
+    quiz_.ClearMarks();
     convergence_.Refresh();
     return true;
 }
@@ -154,6 +159,9 @@ bool Lesson::Do(Extras::Id extra, long value, long now) {
                                              : Extras::Recorded(extra);
     if (!can) {
         return false;
+    }
+    if (Extras::Of(extra).acts) {
+        CloseQuestion();
     }
     Record(LessonScript::Step::Of(extra, value));
     if (speed) {
@@ -189,12 +197,18 @@ bool Lesson::Do(Extras::Id extra, long value, long now) {
 
 std::optional<long> Lesson::Tick(long now) {
     log_.SetNow(now);
+    if (Asking()) {
+        return std::nullopt;
+    }
     const bool running = timer_.Fire(now);
     Refresh();
     return running ? std::optional<long>(timer_.Interval()) : std::nullopt;
 }
 
 std::optional<long> Lesson::NextTick(long now) {
+    if (Asking()) {
+        return std::nullopt;
+    }
     return timer_.Next(now);
 }
 
@@ -228,6 +242,7 @@ Lesson::Moment Lesson::Here() const {
 
 void Lesson::GoBack(const Moment& moment, long now) {
     Begin(now);
+    CloseQuestion();
     // The log says what going back undid.
     const long undone = undoPosition_ - moment.undoPosition;
     std::string said = "Back one step";
@@ -238,6 +253,7 @@ void Lesson::GoBack(const Moment& moment, long now) {
     }
     log_.Note(said);
     history_.Restore(moment.history);
+    quiz_.ClearMarks();
     undoPosition_ = moment.undoPosition;
     form_.Runtime().TickNumber = moment.tick;
     form_.Random().GoTo(moment.random);
@@ -257,15 +273,7 @@ void Lesson::RunTicks(long ticks, long now) {
 }
 
 bool Lesson::Quiet() const {
-    const FormState& state = State();
-    const bool moving = std::any_of(state.shpPacket.begin(), state.shpPacket.end(),
-                                    [](const ShapeControl& packet) { return packet.visible; });
-    const auto waiting = [](const auto& masks) {
-        return std::any_of(masks.begin(), masks.end(), [](std::uint8_t rows) { return rows; });
-    };
-    const bool owed = std::any_of(state.Rip.queued.begin(), state.Rip.queued.end(), waiting) ||
-                      (state.Rip.on.triggered && waiting(state.Rip.changed));
-    return !moving && !owed;
+    return form_.Quiet();
 }
 
 bool Lesson::Paused() const {
@@ -327,4 +335,68 @@ LessonScript Lesson::StopRecording() {
     LessonScript recorded = Recorded();
     recording_.reset();
     return recorded;
+}
+
+void Lesson::CloseQuestion() {
+    if (quiz_.Drop()) {
+        log_.Note("Question left unanswered");
+    }
+}
+
+bool Lesson::Ask(const LessonScript::Step& step, long now) {
+    std::vector<int> networks;
+    for (const char letter : step.networks) {
+        networks.push_back(letter - 'a');
+    }
+    if (step.rounds) {
+        return Ask(Question::Rounds(form_, step.router, networks.empty() ? 0 : networks.front()),
+                   now);
+    }
+    return Ask(Question::Table(form_, step.router, std::move(networks)), now);
+}
+
+bool Lesson::Ask(std::optional<Question> question, long now) {
+    Begin(now);
+    CloseQuestion();
+    if (!question) {
+        return false;
+    }
+    log_.Note("Asked: " + question->Prompt());
+    quiz_.Ask(std::move(*question));
+    return true;
+}
+
+void Lesson::Answer(const std::vector<std::string>& cells, long now) {
+    Begin(now);
+    for (std::string& line : quiz_.Answer(cells)) {
+        log_.Note(std::move(line));
+    }
+    timer_.Restart(timer_.CurrentSpeed(), now);
+}
+
+void Lesson::Reveal(long now) {
+    Begin(now);
+    for (std::string& line : quiz_.Reveal()) {
+        log_.Note(std::move(line));
+    }
+    timer_.Restart(timer_.CurrentSpeed(), now);
+}
+
+bool Lesson::MarkPrediction(long now) {
+    for (const ShapeControl& marker : State().shpPacket) {
+        const PacketRecord record = PacketRecord::Parse(marker.tag);
+        if (marker.visible && record.kind == PacketRecord::kTable) {
+            const int router = RouterIndex(record.destination);
+            if (router < 0) {
+                continue;
+            }
+            const LessonScript::Step step = LessonScript::Step::Predict(router);
+            if (!Ask(step, now)) {
+                return false;
+            }
+            Record(step);
+            return true;
+        }
+    }
+    return false;
 }

@@ -10,6 +10,7 @@
 #include "common/RandomSource.h"
 #include "files/LessonScript.h"
 #include "session/Magnifier.h"
+#include "session/Quiz.h"
 
 #include <optional>
 #include <string>
@@ -141,6 +142,22 @@ public:
     LessonScript Recorded() const;
     LessonScript StopRecording();
 
+    // Questions for the learners on what a table is about to show. While one is asked the
+    // demonstration holds still (no tick falls); an answer, a reveal, or anything done that
+    // changes the window closes it, and what it asked is written to the log.
+    // A lesson's question, asked of the window as it stands: false where there is nothing to ask
+    // (no table on its way, a count that would not end).
+    bool Ask(const LessonScript::Step& step, long now);
+    bool Ask(std::optional<Question> question, long now);
+    const Quiz& Questions() const { return quiz_; }
+    bool Asking() const { return quiz_.Asked().has_value(); }
+    // The learner's answer, cell by cell: graded, the rows framed right or wrong.
+    void Answer(const std::vector<std::string>& cells, long now);
+    void Reveal(long now);
+    // While recording: the table the first table on its way goes to becomes a question in the
+    // recording, and is asked at once; false where no table is on its way.
+    bool MarkPrediction(long now);
+
     const std::vector<ChangeLog::Line>& LogLines() const { return log_.Lines(); }
     std::string ExplainRow(int router, int row) const { return log_.Explain(router, row); }
     std::size_t LogLinesDropped() const { return log_.Dropped(); }
@@ -159,6 +176,7 @@ private:
     IdleTimer timer_;
     bool projector_ = false;
     Magnifier magnifier_;
+    Quiz quiz_;
     std::optional<LessonScript> recording_;
     long recordedTick_ = 0; // the tick of the last step recorded
     // Levels that undo and redo may reach since the recording began.
@@ -167,6 +185,8 @@ private:
     long undoPosition_ = 0;
     // Keeps an undo level for an action about to change the window.
     void KeepForUndo(std::string what);
+    // The question asked and the rows framed go as the window changes.
+    void CloseQuestion();
     // Records a step, after the ticks since the last one as a wait.
     void Record(LessonScript::Step step);
     // Adds the ticks since the last step recorded to a recording, as a wait.

@@ -25,6 +25,7 @@ bool LessonPlayer::Start(const LessonScript& script, long now) {
     next_ = 0;
     waiting_ = false;
     marks_.clear();
+    held_ = false;
     caption_ = script_.title;
     detail_.clear();
     pressEndPosition_ = lesson_.UndoPosition();
@@ -34,6 +35,12 @@ bool LessonPlayer::Start(const LessonScript& script, long now) {
 
 void LessonPlayer::Next(long now) {
     if (!playing_) {
+        return;
+    }
+    if (held_) {
+        // The lecturer reveals the answer, and the press goes on.
+        lesson_.Reveal(now);
+        Answered(now);
         return;
     }
     if (waiting_) {
@@ -62,6 +69,7 @@ bool LessonPlayer::Back(long now) {
     const Mark mark = marks_.back();
     marks_.pop_back();
     waiting_ = false;
+    held_ = false;
     lesson_.GoBack(mark.moment, now);
     next_ = mark.step;
     caption_ = mark.caption;
@@ -114,6 +122,12 @@ void LessonPlayer::RunSteps(long now) {
                 detail_ = step.detail;
             }
             break;
+        case Kind::Predict:
+            if (lesson_.Ask(step, now)) {
+                held_ = true;
+                return;
+            }
+            break;
         case Kind::Wait:
             waiting_ = true;
             wait_ = step;
@@ -151,7 +165,18 @@ void LessonPlayer::Finish(long now) {
     }
 }
 
+void LessonPlayer::Answered(long now) {
+    if (held_ && !lesson_.Asking()) {
+        held_ = false;
+        Run(now);
+    }
+}
+
 void LessonPlayer::Settle(long now) {
+    if (held_ && !lesson_.Asking()) {
+        Answered(now); // the question went as the window changed under it
+        return;
+    }
     if (waiting_ && !lesson_.Paused() && !lesson_.NextTick(now)) {
         Finish(now);
     }
@@ -168,5 +193,5 @@ std::string LessonPlayer::Progress() const {
         return text + "the end" + (after ? "; next, \"" + after->title + "\"" : std::string());
     }
     text += "step " + std::to_string(marks_.size()) + " of " + std::to_string(script_.Presses());
-    return waiting_ ? text + ", running" : text;
+    return held_ ? text + ", a question" : waiting_ ? text + ", running" : text;
 }

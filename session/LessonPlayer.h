@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainForm.h"
 #include "files/LessonScript.h"
 #include "session/Lesson.h"
 
@@ -16,7 +17,7 @@
 class LessonPlayer {
 public:
     // A wait for quiet gives up after this many hops (continuous sending never stops).
-    static constexpr long kLongestQuietHops = 20;
+    static constexpr long kLongestQuietHops = MainForm::kLongestQuietHops;
 
     explicit LessonPlayer(Lesson& lesson) : lesson_(lesson) {}
 
@@ -44,6 +45,10 @@ public:
     bool Undo(long now);
     bool Redo(long now);
     bool Waiting() const { return waiting_; }
+    // Whether the lesson stands at a question: the press goes on once it is answered (then call
+    // Answered) or the lecturer presses Next, which reveals it.
+    bool Held() const { return held_; }
+    void Answered(long now);
     // After every tick of the lesson: a wait that is over lets the steps go on.
     void AfterTick(long now);
     // The wait under way, run to its end at once, and the steps after it up to the next stop.
@@ -77,6 +82,7 @@ private:
     std::string caption_;
     std::string detail_;
     bool waiting_ = false;
+    bool held_ = false;
     LessonScript::Step wait_;
     long waitFrom_ = 0;        // the tick the wait began at
     std::size_t pressEnd_ = 0; // the step this press stops before

@@ -24,11 +24,27 @@ struct Lecture {
     MainForm form{platform, random};
     Lesson lesson{form};
     LessonPlayer player{lesson};
+    // How a question the lesson asks is met: revealed by the next press, answered right, or
+    // answered with every cell blank.
+    enum class Answering { Reveal, Right, Blank };
+    Answering answering = Answering::Reveal;
     Lecture() { form.Form_Load(); }
-    // One press of the clicker, and the wait it begins let run out.
+    // One press of the clicker, and the wait it begins let run out; a question on the way is
+    // met, and the press goes on.
     void Press() {
         player.Next(0);
         player.Finish(0);
+        while (player.Held()) {
+            if (answering == Answering::Reveal) {
+                player.Next(0);
+            } else {
+                lesson.Answer(answering == Answering::Right ? lesson.Questions().Asked()->Answer()
+                                                            : std::vector<std::string>{},
+                              0);
+                player.Answered(0);
+            }
+            player.Finish(0);
+        }
     }
 };
 
@@ -266,15 +282,20 @@ void PlayChecked(Lecture& lecture, const Expected& expected, const std::string& 
 } // namespace
 
 // Each built-in lesson, pressed through to its end: at each caption the tables show what the
-// caption says they show.
+// caption says they show, its questions revealed, answered right or left blank.
 TEST(BuiltInLessons, EachReplaysWithTheTablesItsCaptionsDescribe) {
     ASSERT_EQ(BuiltInLessons::All().size(), kLessons.size());
-    for (const Expected& expected : kLessons) {
-        const std::optional<LessonScript> script = BuiltInLessons::Named(expected.title);
-        ASSERT_TRUE(script.has_value()) << expected.title;
-        Lecture lecture;
-        lecture.player.Start(*script, 0);
-        PlayChecked(lecture, expected, "");
+    // The questions on the way change nothing, however they are met.
+    for (const auto answering :
+         {Lecture::Answering::Reveal, Lecture::Answering::Right, Lecture::Answering::Blank}) {
+        for (const Expected& expected : kLessons) {
+            const std::optional<LessonScript> script = BuiltInLessons::Named(expected.title);
+            ASSERT_TRUE(script.has_value()) << expected.title;
+            Lecture lecture;
+            lecture.answering = answering;
+            lecture.player.Start(*script, 0);
+            PlayChecked(lecture, expected, "");
+        }
     }
 }
 

@@ -176,6 +176,33 @@ TEST(SavedFiles, AHostileLessonIsRefusedWithThePlaceAndTheFault) {
          "steps[1].break: link B-F is not in the scenario \"Example 1\""},
         {Json::Object().Set("network", Json::String("f")), ""},
         {Json::Number(3), "steps[1]: is not a step (an object naming what to do)"},
+        {Json::Object().Set("predict", Json::Object().Set("router", Json::String("G"))),
+         "steps[1].predict.router: \"G\" is none of \"A\", \"B\", \"C\", \"D\", \"E\", \"F\""},
+        {Json::Object().Set("predict", Json::Object().Set("networks", Json::String("a"))),
+         "steps[1].predict.router: is missing"},
+        {Json::Object().Set(
+             "predict",
+             Json::Object().Set("router", Json::String("C")).Set("networks", Json::String("az"))),
+         "steps[1].predict.networks: \"az\" is not network letters from a to f, each at most "
+         "once"},
+        {Json::Object().Set(
+             "predict",
+             Json::Object().Set("router", Json::String("C")).Set("networks", Json::String("aa"))),
+         "steps[1].predict.networks: \"aa\" is not network letters from a to f, each at most "
+         "once"},
+        {Json::Object().Set("predict", Json::Object()
+                                           .Set("router", Json::String("C"))
+                                           .Set("networks", Json::String("a"))
+                                           .Set("rounds to inf", Json::String("a"))),
+         "steps[1].predict: asks for networks and for rounds to inf at once"},
+        {Json::Object().Set("predict", Json::Object()
+                                           .Set("router", Json::String("B"))
+                                           .Set("rounds to inf", Json::String("ab"))),
+         "steps[1].predict.rounds to inf: \"ab\" is not one network letter"},
+        {Json::Object().Set(
+             "predict",
+             Json::Object().Set("router", Json::String("C")).Set("networks", Json::String("fb"))),
+         ""},
     };
     LessonScript lesson;
     lesson.title = "Hostile";

@@ -1,0 +1,273 @@
+#include "session/Question.h"
+
+#include "app/ChangeLog.h"
+#include "common/Fields.h"
+#include "common/Letters.h"
+#include "common/NumberText.h"
+#include "session/Rehearsal.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+std::string Said(const std::string& cost) {
+    return std::string(TrimBlanks(cost));
+}
+
+std::string Lower(std::string_view text) {
+    std::string out(TrimBlanks(text));
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+bool SameCost(const std::string& given, const std::string& shown) {
+    std::string g = Lower(given);
+    if (g == "\xE2\x88\x9E" || g == "infinity") {
+        g = "inf";
+    }
+    const std::string s = Lower(shown);
+    if (IsNumeric(g) && IsNumeric(s)) {
+        return ReadNumber(g) == ReadNumber(s);
+    }
+    return !IsNumeric(g) && !IsNumeric(s) && g == s;
+}
+
+bool SameHop(const std::string& given, const std::string& shown) {
+    const std::string g = Lower(given);
+    return (g.empty() ? std::string("-") : g) == Lower(shown);
+}
+
+// "3 via A", "inf", "1, its own network".
+std::string RouteWords(const RouteRow& row) {
+    if (row.nextHop == "L") {
+        return Said(row.cost) + ", its own network";
+    }
+    if (!IsNumeric(TrimBlanks(row.cost)) || row.nextHop == "-") {
+        return Said(row.cost);
+    }
+    return Said(row.cost) + " via " + row.nextHop;
+}
+
+// Why a router's row for a network stands as it does after the tables it heard: the log's line
+// where a table changed it (or refused it), else what each table offered and why it was no
+// better.
+std::string Why(const Rehearsal& rehearsal, int router, int k) {
+    const std::string me = RouterLetter(router);
+    const std::string network = NetworkLetter(k);
+    const std::string about = me + ": route to " + network + " ";
+    // What each table said of the row; an offer of inf to a row at inf tells nothing, and is
+    // said only when nothing else is.
+    std::vector<std::string> parts;
+    std::vector<std::string> idle;
+    for (const Rehearsal::Heard& heard : rehearsal.HeardBy(router)) {
+        std::vector<std::string> said;
+        for (const std::string& line : heard.lines) {
+            // A tie the log tells without the link's cost is told below, with it.
+            if (line.rfind(about, 0) == 0 && line.find(" offers the same") == std::string::npos) {
+                said.push_back(line);
+            }
+        }
+        if (!said.empty()) {
+            parts.insert(parts.end(), said.begin(), said.end());
+            continue;
+        }
+        const RouteRow& row = heard.after[k];
+        const std::string kept = me + " keeps " + network + " at " + RouteWords(row);
+        const std::size_t index = static_cast<std::size_t>(k);
+        if (index >= heard.carried.size() || heard.carried[index].empty()) {
+            parts.push_back(kept + ": " + heard.sender + "'s table leaves " + network + " out");
+            continue;
+        }
+        const std::string& carried = heard.carried[index];
+        const std::string offer =
+            kept + ": " + ChangeLog::Offer(heard.sender, me, carried, heard.linkCost);
+        if (!IsNumeric(carried)) {
+            (IsNumeric(TrimBlanks(row.cost)) ? parts : idle).push_back(offer);
+        } else {
+            parts.push_back(offer + (heard.linkCost ? ", and " + Said(carried) + " is no better"
+                                                    : std::string()));
+        }
+    }
+    if (parts.empty()) {
+        parts = idle;
+    }
+    if (parts.empty()) {
+        const RouteRow& row = rehearsal.Rows(router)[k];
+        if (row.nextHop == "L") {
+            return rehearsal.Explain(router, k);
+        }
+        return me + " keeps " + network + " at " + RouteWords(row) + ": no table reached " + me;
+    }
+    std::string why;
+    for (const std::string& part : parts) {
+        why += (why.empty() ? "" : "; ") + part;
+    }
+    return why;
+}
+
+} // namespace
+
+std::optional<Question> Question::Table(const MainForm& form, int router,
+                                        std::vector<int> networks) {
+    Rehearsal rehearsal(form);
+    const ChangeLog::Rows now = rehearsal.Rows(router);
+    if (!rehearsal.ArriveTables()) {
+        return std::nullopt;
+    }
+    const ChangeLog::Rows& then = rehearsal.Rows(router);
+    if (networks.empty()) {
+        for (int k = 0; k < Router::kRows; ++k) {
+            if (then[k].shown && then[k].nextHop != "L") {
+                networks.push_back(k);
+            }
+        }
+    }
+    if (networks.empty()) {
+        return std::nullopt;
+    }
+    Question question(Kind::Table, router);
+    for (const int k : networks) {
+        question.rows_.push_back({k, now[k], then[k], Why(rehearsal, router, k)});
+    }
+    return question;
+}
+
+std::optional<Question> Question::Rounds(const MainForm& form, int router, int network) {
+    Rehearsal rehearsal(form);
+    rehearsal.Settle();
+    const RouteRow now = rehearsal.Rows(router)[network];
+    const auto gone = [&] { return !IsNumeric(TrimBlanks(rehearsal.Rows(router)[network].cost)); };
+    if (gone()) {
+        return std::nullopt;
+    }
+    Question question(Kind::Rounds, router);
+    question.sixteen_ = form.State().Rip.on.infinity;
+    std::string costs = Said(now.cost);
+    // Given up for good: inf after a round, and still inf after the one after it.
+    for (int round = 1; round <= kMostRounds; ++round) {
+        rehearsal.Round();
+        if (gone()) {
+            const RouteRow row = rehearsal.Rows(router)[network];
+            rehearsal.Round();
+            if (gone()) {
+                question.rounds_ = round;
+                question.rows_.push_back({network, now, row,
+                                          RouterLetter(router) + "'s route to " +
+                                              NetworkLetter(network) + " went " + costs +
+                                              ", then inf for good: " + Rounds(round)});
+                return question;
+            }
+            costs += ", inf";
+            ++round;
+        }
+        costs += ", " + Said(rehearsal.Rows(router)[network].cost);
+    }
+    return std::nullopt;
+}
+
+std::string Question::Rounds(int count) {
+    return std::to_string(count) + " more round" + (count == 1 ? "" : "s") + " of Update";
+}
+
+std::string Question::Prompt() const {
+    const std::string me = RouterLetter(router_);
+    if (kind_ == Kind::Rounds) {
+        return "After how many more rounds of Update does " + me + " give up network " +
+               NetworkLetter(rows_.front().network) + " for good" +
+               (sixteen_ ? ", with RIP's infinity of 16 on?" : "?");
+    }
+    return "Predict " + me + "'s table once the tables on their way have arrived";
+}
+
+std::string Question::Hint() const {
+    if (kind_ == Kind::Rounds) {
+        return "A route given up for good shows inf, and still inf a round later. Type a number "
+               "and press Enter; Page Down reveals the answer.";
+    }
+    return "Type each row's cost (a number or inf), Tab to its next hop (a router's letter), "
+           "Enter to check; Page Down reveals the answer.";
+}
+
+std::vector<Question::Cell> Question::Cells() const {
+    const std::string me = RouterLetter(router_);
+    std::vector<Cell> cells;
+    if (kind_ == Kind::Rounds) {
+        cells.push_back({rows_.front().network, false,
+                         "Rounds of Update until " + me + " gives up network " +
+                             NetworkLetter(rows_.front().network) + " for good",
+                         ""});
+        return cells;
+    }
+    for (const Row& row : rows_) {
+        const std::string network = NetworkLetter(row.network);
+        const bool shown = row.now.shown;
+        cells.push_back({row.network, false, me + "'s cost to network " + network,
+                         shown ? Said(row.now.cost) : ""});
+        cells.push_back({row.network, true, me + "'s next hop to network " + network,
+                         shown ? row.now.nextHop : ""});
+    }
+    return cells;
+}
+
+std::vector<std::string> Question::Answer() const {
+    if (kind_ == Kind::Rounds) {
+        return {std::to_string(rounds_)};
+    }
+    std::vector<std::string> cells;
+    for (const Row& row : rows_) {
+        cells.push_back(Said(row.shows.cost));
+        cells.push_back(row.shows.nextHop);
+    }
+    return cells;
+}
+
+std::string Question::Shows(const Row& row) const {
+    return NetworkLetter(row.network) + ": " + Said(row.shows.cost) + ", next hop " +
+           row.shows.nextHop + ". " + row.why;
+}
+
+Question::Result Question::Grade(const std::vector<std::string>& cells) const {
+    const auto cell = [&cells](std::size_t i) { return i < cells.size() ? cells[i] : ""; };
+    Result result;
+    const std::string me = RouterLetter(router_);
+    if (kind_ == Kind::Rounds) {
+        const std::string given(TrimBlanks(cell(0)));
+        const bool right = IsNumeric(given) && ReadNumber(given) == rounds_;
+        result.right = {right};
+        result.rightCount = right ? 1 : 0;
+        result.summary = (right           ? "Right: "
+                          : given.empty() ? std::string("No answer: ")
+                                          : "Not " + given + ": ") +
+                         Rounds(rounds_);
+        if (!right) {
+            result.wrong.push_back(rows_.front().why);
+        }
+        return result;
+    }
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const Row& row = rows_[i];
+        const bool right =
+            SameCost(cell(2 * i), row.shows.cost) && SameHop(cell(2 * i + 1), row.shows.nextHop);
+        result.right.push_back(right);
+        result.rightCount += right ? 1 : 0;
+        if (!right) {
+            result.wrong.push_back(Shows(row));
+        }
+    }
+    result.summary = me + "'s table: " + std::to_string(result.rightCount) + " of " +
+                     std::to_string(rows_.size()) + " rows right";
+    return result;
+}
+
+std::vector<std::string> Question::Told() const {
+    if (kind_ == Kind::Rounds) {
+        return {rows_.front().why};
+    }
+    std::vector<std::string> told;
+    for (const Row& row : rows_) {
+        told.push_back(Shows(row));
+    }
+    return told;
+}

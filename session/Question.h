@@ -1,0 +1,84 @@
+#pragma once
+
+#include "router/Router.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class MainForm;
+
+// A question for a learner on what the routing tables are about to do: what a router's table
+// will show once the tables on their way have arrived, or after how many more rounds of Update a
+// router gives a route up. The answer is worked out on a copy of the window played ahead (the
+// window itself is not touched); an answer is graded row by row, each wrong row explained in the
+// log's words.
+class Question {
+public:
+    // A count that does not end within this many rounds is no question (it may never end).
+    static constexpr int kMostRounds = 40;
+    enum class Kind { Table, Rounds };
+
+    // A row asked: what the router shows for the network now, what it will show, and why.
+    struct Row {
+        int network = 0;
+        RouteRow now;
+        RouteRow shows;
+        std::string why;
+    };
+    // A cell the learner fills, in the order Tab walks them: each row's cost then its next hop,
+    // or the one count.
+    struct Cell {
+        int network = 0;
+        bool hop = false;
+        std::string name;  // what a screen reader calls it: "C's cost to network a"
+        std::string start; // what it holds when asked: the table as it stands, blank for a row not
+                           // shown yet
+    };
+    struct Result {
+        std::vector<bool> right; // by row asked (one for a count)
+        int rightCount = 0;
+        std::string summary;            // "C's table: 3 of 4 rows right"
+        std::vector<std::string> wrong; // each wrong row, what it shows and why
+        bool AllRight() const { return rightCount == static_cast<int>(right.size()); }
+    };
+
+    // What `router` shows for `networks` (where empty, every row it will show but its own
+    // network's) once the tables now on their way have arrived; none while no table is on its way
+    // or no row is left to ask.
+    static std::optional<Question> Table(const MainForm& form, int router,
+                                         std::vector<int> networks = {});
+    // After how many more rounds of Update `router` gives `network` up for good (inf, and inf
+    // after the round after); none where it shows inf already, or keeps a route for
+    // kMostRounds rounds (a count with no infinity to end it).
+    static std::optional<Question> Rounds(const MainForm& form, int router, int network);
+
+    Kind Asks() const { return kind_; }
+    int Router() const { return router_; }
+    const std::vector<Row>& Rows() const { return rows_; }
+    int Count() const { return rounds_; }
+    // The question as the caption strip puts it.
+    std::string Prompt() const;
+    // How to answer it, for a student at home.
+    std::string Hint() const;
+    std::vector<Cell> Cells() const;
+    // `cells` as Cells() orders them; a cell left out is empty. A cost reads "inf" (or "∞") or a
+    // number, a next hop a router letter, "L" or "-", either case, blanks round them ignored.
+    Result Grade(const std::vector<std::string>& cells) const;
+    // The right answer, cell by cell.
+    std::vector<std::string> Answer() const;
+    // The answer told row by row, for when it is revealed rather than given.
+    std::vector<std::string> Told() const;
+
+private:
+    Question(Kind kind, int router) : kind_(kind), router_(router) {}
+    std::string Shows(const Row& row) const;
+    // "13 more rounds of Update".
+    static std::string Rounds(int count);
+
+    Kind kind_;
+    int router_;
+    std::vector<Row> rows_;
+    int rounds_ = 0;
+    bool sixteen_ = false; // RIP's infinity of 16 is on
+};

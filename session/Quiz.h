@@ -1,0 +1,41 @@
+#pragma once
+
+#include "session/Question.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class FormState;
+
+// The question put to the learners now, if any, and how the last answer was graded: the rows
+// asked are marked on their panel while it is asked, and framed right or wrong once it is
+// answered, until the window next changes.
+class Quiz {
+public:
+    explicit Quiz(FormState& form) : form_(form) {}
+
+    void Ask(Question question);
+    const std::optional<Question>& Asked() const { return asked_; }
+    // Grades the answer and closes the question; the lines the log keeps of it.
+    std::vector<std::string> Answer(const std::vector<std::string>& cells);
+    // The answer shown with none given; the lines the log keeps of it.
+    std::vector<std::string> Reveal();
+    // The question dropped unanswered, as the window changes under it.
+    bool Drop();
+    // The rows framed right or wrong go.
+    void ClearMarks();
+    const std::optional<Question::Result>& Graded() const { return graded_; }
+    // What the caption strip says of the question asked, or of the answer given or revealed.
+    std::string Caption() const;
+    std::string Detail() const;
+
+private:
+    void Mark(const std::vector<bool>& right);
+
+    FormState& form_;
+    std::optional<Question> asked_;
+    std::optional<Question> answered_;
+    std::optional<Question::Result> graded_;
+    bool revealed_ = false;
+};

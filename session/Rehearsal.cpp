@@ -1,0 +1,87 @@
+#include "session/Rehearsal.h"
+
+#include "app/Demonstration.h"
+#include "common/Fields.h"
+#include "common/NumberText.h"
+#include "packets/PacketMotion.h"
+#include "packets/PacketRecord.h"
+
+#include <algorithm>
+
+Rehearsal::Rehearsal(const MainForm& original)
+    : form_(platform_, random_), log_(form_.State(), form_.Runtime()) {
+    form_.LoadAfresh();
+    Demonstration::Capture(original, IdleTimer::Speed::Normal).ApplyTo(form_);
+    // Told after the log, so that its lines on a message are there to be kept.
+    form_.Runtime().routerMessageObserver =
+        [this,
+         log = std::move(form_.Runtime().routerMessageObserver)](const RouterMessage& message) {
+            log(message);
+            OnMessage(message);
+        };
+}
+
+const ChangeLog::Rows& Rehearsal::Rows(int router) const {
+    return form_.State().RouterTable[router].Engine().Rows();
+}
+
+void Rehearsal::OnMessage(const RouterMessage& message) {
+    const std::vector<std::string> fields = SplitFields(message.text);
+    if (fields.size() < 3 || fields[0] != "R") {
+        return;
+    }
+    Heard heard;
+    heard.sender = fields[2];
+    heard.carried.assign(fields.begin() + 3, fields.end());
+    if (message.linkCost) {
+        heard.linkCost = *message.linkCost;
+    }
+    heard.before = message.before;
+    heard.after = Rows(message.router);
+    // The log's lines on this table, which follow the line that shows it arriving.
+    const std::vector<ChangeLog::Line>& lines = log_.Lines();
+    const std::string arrived = RouterLetter(message.router) + " <- " + std::string(message.text);
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+        if (line->text == arrived) {
+            for (auto after = line.base(); after != lines.end(); ++after) {
+                heard.lines.push_back(after->text);
+            }
+            break;
+        }
+    }
+    heard_[message.router].push_back(std::move(heard));
+}
+
+void Rehearsal::RunTick() {
+    if (!form_.StepTicks(1)) {
+        form_.MoveTimer_Timer();
+    }
+}
+
+bool Rehearsal::ArriveTables() {
+    long longest = 0;
+    for (const ShapeControl& marker : form_.State().shpPacket) {
+        const PacketRecord record = PacketRecord::Parse(marker.tag);
+        if (marker.visible && record.kind == PacketRecord::kTable) {
+            const std::string_view travelled = TrimBlanks(record.stepCount);
+            const long done = IsNumeric(travelled) ? static_cast<long>(ReadNumber(travelled)) : 0;
+            longest = std::max(longest, PacketMotion::kArrivalTick - done);
+        }
+    }
+    for (long t = 0; t < longest; ++t) {
+        RunTick();
+    }
+    return longest > 0;
+}
+
+void Rehearsal::Settle() {
+    constexpr long kLongest = MainForm::kLongestQuietHops * PacketMotion::kArrivalTick;
+    for (long t = 0; t < kLongest && (t == 0 || !form_.Quiet()); ++t) {
+        RunTick();
+    }
+}
+
+void Rehearsal::Round() {
+    form_.Command4_Click();
+    Settle();
+}

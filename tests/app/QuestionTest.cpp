@@ -1,0 +1,362 @@
+// Questions on what a table is about to show: the built-in lessons' questions and their
+// explanations, grading exact over random demonstrations, the demonstration held still while a
+// question is asked, practice drawn from a seed, and a question marked in a recording.
+#include "session/Question.h"
+#include "app/MainForm.h"
+#include "common/Fields.h"
+#include "common/NumberText.h"
+#include "common/SeededRandom.h"
+#include "files/HopscapeFile.h"
+#include "files/LessonFile.h"
+#include "form/Topology.h"
+#include "session/BuiltInLessons.h"
+#include "session/Lecture.h"
+#include "support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Window {
+    FakePlatform platform{7};
+    SeededRandom random{3};
+    MainForm form{platform, random};
+    Lesson lesson{form};
+    ::Lecture lecture{lesson};
+    Window() { form.Form_Load(); }
+};
+
+std::string Joined(const std::vector<std::string>& texts) {
+    std::string text;
+    for (const std::string& t : texts) {
+        text += (text.empty() ? "" : " ") + t;
+    }
+    return text;
+}
+
+struct Asked {
+    std::string lesson;
+    std::string prompt;
+    std::string answer;
+    std::vector<std::string> told;
+};
+
+} // namespace
+
+// Each built-in lesson asks at its key moment; the answer and every row's explanation, in the
+// log's words, are these.
+TEST(Questions, TheBuiltInLessonsAskAtTheirKeyMoments) {
+    const std::vector<Asked> expected{
+        {"Example 1 converging",
+         "Predict C's table once the tables on their way have arrived",
+         "2 A 3 B 2 D",
+         {"a: 2, next hop A. C: route to a now cost 2 via A (A offers 1, link A-C adds 1)",
+          "b: 3, next hop B. C: route to b now cost 3 via B (B offers 1, link B-C adds 2); C "
+          "keeps b at 3 via B: A offers inf",
+          "d: 2, next hop D. C: route to d now cost 2 via D (D offers 1, link D-C adds 1); C "
+          "keeps d at 2 via D: B offers inf; C keeps d at 2 via D: A offers inf"}},
+        {"Count to infinity",
+         "Predict C's table once the tables on their way have arrived",
+         "4 B 2 B",
+         {"a: 4, next hop B. C: route to a now cost 4 via B (B offers 3, link B-C adds 1)",
+          "b: 2, next hop B. C keeps b at 2 via B: B offers 1, link B-C adds 1, and 2 is no "
+          "better"}},
+        {"Split horizon's cure",
+         "Predict B's table once the tables on their way have arrived",
+         "inf C 2 C",
+         {"a: inf, next hop C. B: route to a now inf (next hop C offers inf)",
+          "c: 2, next hop C. B keeps c at 2 via C: C offers 1, link C-B adds 1, and 2 is no "
+          "better"}},
+        {"Three-router loop",
+         "Predict A's table once the tables on their way have arrived",
+         "4 B",
+         {"d: 4, next hop B. A: route to d now cost 4 via B (B offers 3, link B-A adds 1)"}},
+        {"Infinity 16",
+         "After how many more rounds of Update does B give up network a for good, with RIP's "
+         "infinity of 16 on?",
+         "13",
+         {"B's route to a went 3, inf, 5, inf, 7, inf, 9, inf, 11, inf, 13, inf, 15, then inf "
+          "for good: 13 more rounds of Update"}},
+        {"Hold-down",
+         "Predict C's table once the tables on their way have arrived",
+         "inf A",
+         {"b: inf, next hop A. C: route to b held down, B's offer refused (B offers 1, link B-C "
+          "adds 4); 175 s more"}},
+    };
+    std::vector<Asked> asked;
+    for (const LessonScript& script : BuiltInLessons::All()) {
+        Window window;
+        LessonPlayer& player = window.lecture.Player();
+        player.Start(script, 0);
+        for (int press = 0; press < 100 && !player.AtEnd(); ++press) {
+            player.Next(0);
+            player.Finish(0);
+            if (const std::optional<Question>& question = window.lesson.Questions().Asked()) {
+                asked.push_back({script.title, question->Prompt(), Joined(question->Answer()),
+                                 question->Told()});
+                // Held still until it is met: no tick falls.
+                const long tick = window.lesson.TickNumber();
+                EXPECT_FALSE(window.lecture.Tick(40).tick.has_value());
+                EXPECT_EQ(window.lesson.TickNumber(), tick);
+                window.lecture.Answer(question->Answer(), 0);
+                EXPECT_TRUE(window.lesson.Questions().Graded()->AllRight());
+                player.Finish(0);
+            }
+        }
+    }
+    ASSERT_EQ(asked.size(), expected.size());
+    for (std::size_t i = 0; i < asked.size(); ++i) {
+        EXPECT_EQ(asked[i].lesson, expected[i].lesson);
+        EXPECT_EQ(asked[i].prompt, expected[i].prompt) << expected[i].lesson;
+        EXPECT_EQ(asked[i].answer, expected[i].answer) << expected[i].lesson;
+        EXPECT_EQ(asked[i].told, expected[i].told) << expected[i].lesson;
+    }
+}
+
+// Over random demonstrations (a table scenario, random costs, rounds run, a link broken, then a
+// round of Update or one table on its way): the table each router then shows, given as the
+// answer, is all right; any one cell changed makes exactly its row wrong, and the row's
+// explanation names every number the tables that reached it offered and their links' costs.
+TEST(Questions, GradingIsExactOverRandomDemonstrations) {
+    const char* const scenarios[] = {"Three Routers", "Four Routers", "Example 1"};
+    int questions = 0;
+    for (std::uint64_t seed = 1; seed <= 60; ++seed) {
+        Window window;
+        MainForm& form = window.form;
+        FormState& state = form.State();
+        SeededRandom draw(seed);
+        const auto below = [&draw](int n) { return static_cast<int>(draw.Next() * n); };
+        state.cmbSims.text = scenarios[below(3)];
+        form.cmbSims_Click();
+        if (below(2) == 0) {
+            Action::Split(true).Perform(form);
+        }
+        for (auto& label : state.lblCost) {
+            label.caption = std::to_string(1 + below(9));
+        }
+        for (int round = below(4); round > 0; --round) {
+            form.Command4_Click();
+            for (int t = 0; t < 26; ++t) {
+                form.MoveTimer_Timer();
+            }
+        }
+        if (below(2) == 0) {
+            const int button = below(Layout::kBreakCount);
+            if (state.cmdBreak[button].visible) {
+                form.cmdBreak_Click(button);
+            }
+        }
+        if (below(2) == 0) {
+            form.Command4_Click();
+        } else {
+            form.btnRouter_Click(below(kRouterCount));
+            form.btnRouter_Click(below(kRouterCount));
+        }
+        std::vector<Question> asked;
+        for (int r = 0; r < kRouterCount; ++r) {
+            if (state.RouterTable[r].visible) {
+                const Demonstration before = Demonstration::Capture(form, Lesson::Speed::Normal);
+                if (std::optional<Question> question = Question::Table(form, r)) {
+                    asked.push_back(std::move(*question));
+                }
+                ASSERT_TRUE(Demonstration::Capture(form, Lesson::Speed::Normal) == before)
+                    << "asking changes nothing";
+            }
+        }
+        // The tables each router hears on the way, as the routers are sent them.
+        struct Offer {
+            std::string sender;
+            std::vector<std::string> carried;
+            double link;
+        };
+        std::vector<std::vector<Offer>> heard(kRouterCount);
+        form.Runtime().routerMessageObserver = [&](const RouterMessage& message) {
+            const std::vector<std::string> fields = SplitFields(message.text);
+            if (fields[0] == "R" && message.linkCost) {
+                heard[message.router].push_back(
+                    {fields[2], {fields.begin() + 3, fields.end()}, double(*message.linkCost)});
+            }
+        };
+        for (int t = 0; t < 26; ++t) {
+            form.MoveTimer_Timer();
+        }
+        for (const Question& question : asked) {
+            ++questions;
+            const int r = question.Router();
+            const std::string me = RouterLetter(r);
+            std::vector<std::string> shown;
+            for (const Question::Row& row : question.Rows()) {
+                const RouteRow& now = state.RouterTable[r].Engine().Rows()[row.network];
+                shown.push_back(std::string(TrimBlanks(now.cost)));
+                shown.push_back(now.nextHop);
+            }
+            ASSERT_TRUE(question.Grade(shown).AllRight()) << "seed " << seed << ", " << me;
+            for (std::size_t cell = 0; cell < shown.size(); ++cell) {
+                std::vector<std::string> given = shown;
+                std::string& changed = given[cell];
+                changed = cell % 2 == 1        ? (changed == "A" ? "B" : "A")
+                          : IsNumeric(changed) ? NumberText(ReadNumber(changed) + 1)
+                                               : "1";
+                const Question::Result result = question.Grade(given);
+                std::vector<bool> wrongRow(question.Rows().size(), true);
+                wrongRow[cell / 2] = false;
+                ASSERT_EQ(result.right, wrongRow) << "seed " << seed << ", cell " << cell;
+                ASSERT_EQ(result.wrong.size(), 1U);
+                const int network = question.Rows()[cell / 2].network;
+                for (const Offer& offer : heard[r]) {
+                    const std::string& carried = offer.carried[network];
+                    if (IsNumeric(carried)) {
+                        const std::string named =
+                            offer.sender + " offers " +
+                            std::string(TrimBlanks(NumberText(ReadNumber(carried) - offer.link))) +
+                            ", link " + offer.sender + "-" + me + " adds " +
+                            std::string(TrimBlanks(NumberText(offer.link)));
+                        EXPECT_NE(result.wrong.front().find(named), std::string::npos)
+                            << "seed " << seed << ": " << result.wrong.front() << " lacks "
+                            << named;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(questions, 100);
+}
+
+// While a question is asked nothing moves; anything done to the window drops it, and an answer
+// lets the tables arrive framed right or wrong, row by row.
+TEST(Questions, AQuestionHoldsStillAndItsAnswerIsFramedRowByRow) {
+    Window window;
+    Lesson& lesson = window.lesson;
+    lesson.Act(Action::Choose("Three Routers"), 0);
+    lesson.Act(Action::Click(Action::Control::Update), 0);
+    ASSERT_TRUE(lesson.Ask(LessonScript::Step::Predict(1), 0));
+    EXPECT_FALSE(window.lecture.Settle(40).tick.has_value());
+    lesson.Act(Action::Click(Action::Control::Pause), 80);
+    EXPECT_FALSE(lesson.Asking());
+    EXPECT_EQ(lesson.LogLines().back().text, "Question left unanswered");
+    lesson.Act(Action::Click(Action::Control::Pause), 120);
+
+    ASSERT_TRUE(lesson.Ask(LessonScript::Step::Predict(1), 160));
+    const auto& marks = lesson.State().RouterTable[1].prediction;
+    using Mark = RouterPanel::Prediction;
+    EXPECT_EQ(marks, (std::array{Mark::Asked, Mark::None, Mark::Asked, Mark::None, Mark::None,
+                                 Mark::None}));
+    // B hears a from A over the link of 9 and c from C over 1: a right, c wrong.
+    window.lecture.Answer({"10", "a", "3", "C"}, 200);
+    EXPECT_EQ(marks, (std::array{Mark::Right, Mark::None, Mark::Wrong, Mark::None, Mark::None,
+                                 Mark::None}));
+    const Lecture::Strip strip = window.lecture.CaptionStrip();
+    EXPECT_EQ(strip.caption, "");
+    EXPECT_EQ(lesson.Questions().Caption(), "B's table: 1 of 2 rows right");
+    EXPECT_EQ(lesson.Questions().Detail(),
+              "c: 2, next hop C. B: route to c now cost 2 via C (C offers 1, link C-B adds 1); B "
+              "keeps c at 2 via C: A offers inf");
+    ASSERT_TRUE(window.lecture.Settle(200).tick.has_value());
+    lesson.RunTicks(26, 240);
+    EXPECT_EQ(TrimBlanks(lesson.State().RouterTable[1].Engine().Rows()[2].cost), "2");
+    EXPECT_EQ(marks[2], Mark::Wrong) << "framed as the table arrives";
+    lesson.Act(Action::Click(Action::Control::Update), 300);
+    EXPECT_EQ(marks[2], Mark::None);
+}
+
+// No question where nothing is on its way, nor a count with no infinity to end it.
+TEST(Questions, NothingToAskIsNoQuestion) {
+    Window window;
+    window.lesson.Act(Action::Choose("Three Routers"), 0);
+    EXPECT_FALSE(Question::Table(window.form, 1).has_value());
+    for (int round = 0; round < 3; ++round) {
+        window.form.Command4_Click();
+        window.lesson.RunTicks(26, 0);
+    }
+    window.form.cmdBreak_Click(0);
+    window.form.cmdBreak_Click(1);
+    EXPECT_FALSE(Question::Rounds(window.form, 1, 0).has_value()) << "counts without end";
+    window.lesson.SetRule(RipControl::Rule::Infinity, true, 0);
+    ASSERT_TRUE(Question::Rounds(window.form, 1, 0).has_value());
+    EXPECT_EQ(Question::Rounds(window.form, 1, 0)->Count(), 13);
+}
+
+// Practice at each level: the level's scenario and switches, a question from the seed (the same
+// seed, the same question), the score and streak, and each next question from a seed of its own.
+TEST(Questions, PracticeDrawsFreshQuestionsAtThreeLevels) {
+    const struct {
+        int level;
+        const char* scenario;
+        bool split;
+        bool infinity;
+    } levels[] = {{1, "Three Routers", false, false},
+                  {2, "Four Routers", false, true},
+                  {3, "Example 1", true, true}};
+    for (const auto& level : levels) {
+        Window window;
+        window.lecture.Practise(level.level, 4242, 0);
+        const Lesson& lesson = window.lesson;
+        ASSERT_TRUE(lesson.Asking()) << level.level;
+        EXPECT_EQ(lesson.State().cmbSims.text, level.scenario);
+        EXPECT_EQ(lesson.State().SplitHorizon, level.split);
+        EXPECT_EQ(lesson.State().Rip.on.infinity, level.infinity);
+        const Question first = *lesson.Questions().Asked();
+        Window again;
+        again.lecture.Practise(level.level, 4242, 0);
+        EXPECT_EQ(again.lesson.Questions().Asked()->Answer(), first.Answer()) << "shared seed";
+        EXPECT_EQ(again.lesson.Questions().Asked()->Prompt(), first.Prompt());
+
+        window.lecture.Answer(first.Answer(), 0);
+        EXPECT_NE(
+            window.lecture.CaptionStrip().keys.find(
+                "1 of 1 right, streak 1; question seed 4242  \u2022  Page Down: next question"),
+            std::string::npos)
+            << window.lecture.CaptionStrip().keys;
+        std::vector<std::uint64_t> seeds{4242};
+        int rounds = 0;
+        for (int question = 0; question < 30; ++question) {
+            window.lecture.Do(Extras::Id::NextStep, 0);
+            ASSERT_TRUE(lesson.Asking()) << "level " << level.level << ", question " << question;
+            rounds += lesson.Questions().Asked()->Asks() == Question::Kind::Rounds ? 1 : 0;
+            seeds.push_back(window.lecture.Practising()->Seed());
+            window.lecture.Do(Extras::Id::NextStep, 0); // revealed
+        }
+        EXPECT_NE(window.lecture.CaptionStrip().keys.find("1 of 31 right, streak 0"),
+                  std::string::npos);
+        std::sort(seeds.begin(), seeds.end());
+        EXPECT_EQ(std::unique(seeds.begin(), seeds.end()), seeds.end());
+        EXPECT_EQ(rounds > 0, level.level == 2) << "counts to infinity at level 2";
+    }
+}
+
+// While recording, the lecturer marks a question on the table on its way: the lesson file holds
+// it, and the lesson read back asks it again, the same.
+TEST(Questions, ARecordingKeepsTheQuestionsMarked) {
+    Window window;
+    window.lesson.Act(Action::Choose("Three Routers"), 0);
+    window.lecture.Do(Extras::Id::RecordLesson, 0);
+    window.lesson.Act(Action::Click(Action::Control::Router, 0), 0);
+    window.lesson.Act(Action::Click(Action::Control::Router, 2), 0);
+    window.lecture.Do(Extras::Id::MarkPrediction, 0);
+    ASSERT_TRUE(window.lesson.Asking());
+    const Question asked = *window.lesson.Questions().Asked();
+    EXPECT_EQ(asked.Router(), 2);
+    const LessonScript recorded = window.lesson.StopRecording();
+    const HopscapeFile::Read read = HopscapeFile::FromJson(LessonFile::ToJson(recorded));
+    ASSERT_TRUE(read.lesson.has_value()) << read.fault;
+    const std::vector<LessonScript::Step>& steps = read.lesson->steps;
+    EXPECT_NE(std::find(steps.begin(), steps.end(), LessonScript::Step::Predict(2)), steps.end());
+
+    Window replay;
+    replay.lecture.Player().Start(*read.lesson, 0);
+    replay.lecture.Player().Next(0);
+    replay.lecture.Player().Finish(0);
+    ASSERT_TRUE(replay.lesson.Asking());
+    EXPECT_EQ(replay.lesson.Questions().Asked()->Told(), asked.Told());
+
+    // A question on a router the scenario hides is refused as the file is read.
+    LessonScript hidden = *read.lesson;
+    hidden.demonstration.reset();
+    hidden.scenario = "Three Routers";
+    hidden.steps = {LessonScript::Step::Predict(4)};
+    EXPECT_EQ(HopscapeFile::FromJson(LessonFile::ToJson(hidden)).fault,
+              "steps[0].predict.router: router E is not in the scenario \"Three Routers\"");
+}
