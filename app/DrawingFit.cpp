@@ -9,8 +9,12 @@ int DrawingFit::Width() const {
     return formWidth_ + (magnifiedStrip_ ? Layout::kMagnifiedStrip : 0);
 }
 
+int DrawingFit::CaptionHeight() const {
+    return captionStrip_ ? Layout::kCaptionHeight + (pad_ ? Layout::kPadHeight : 0) : 0;
+}
+
 int DrawingFit::Height() const {
-    return formHeight_ + (captionStrip_ ? Layout::kCaptionHeight : 0);
+    return formHeight_ + CaptionHeight();
 }
 
 DrawingFit::Size DrawingFit::At(double base, double fraction) const {

@@ -22,7 +22,15 @@ public:
 
     DrawingFit(int formWidth, int formHeight) : formWidth_(formWidth), formHeight_(formHeight) {}
 
-    void ShowCaptionStrip(bool shown) { captionStrip_ = shown; }
+    // The strip under the drawing, and under it while a question is asked the row of its pad's
+    // keys.
+    void ShowCaptionStrip(bool shown, bool pad = false) {
+        captionStrip_ = shown;
+        pad_ = shown && pad;
+    }
+    bool CaptionPad() const { return pad_; }
+    // Twips down from the strip's top, pad included.
+    int CaptionHeight() const;
     void ShowMagnifiedStrip(bool shown) { magnifiedStrip_ = shown; }
     bool CaptionStrip() const { return captionStrip_; }
     bool MagnifiedStrip() const { return magnifiedStrip_; }
@@ -43,5 +51,6 @@ private:
     int formWidth_;
     int formHeight_;
     bool captionStrip_ = false;
+    bool pad_ = false;
     bool magnifiedStrip_ = false;
 };

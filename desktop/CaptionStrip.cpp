@@ -3,7 +3,9 @@
 #include "form/Layout.h"
 
 #include <QAccessible>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -29,16 +31,26 @@ CaptionStrip::CaptionStrip(QWidget* parent) : QWidget(parent) {
     step_->setObjectName(QStringLiteral("CaptionStep"));
     colours.setColor(QPalette::WindowText, ToQColor(Layout::kCaptionStepText));
     step_->setPalette(colours);
+    pad_ = new QWidget(this);
+    pad_->setObjectName(QStringLiteral("Pad"));
+    pad_->setAccessibleName(QStringLiteral("Keys to answer with"));
+    new QHBoxLayout(pad_);
+    pad_->layout()->setContentsMargins(0, 0, 0, 0);
+    pad_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption_, 1);
     layout->addWidget(detail_);
     layout->addWidget(step_);
+    layout->addWidget(pad_);
     hide();
 }
 
-void CaptionStrip::Place(const TwipsTransform& transform) {
-    setGeometry(
-        transform.Rect(0, Layout::kClientHeight, Layout::kClientWidth, Layout::kCaptionHeight));
+void CaptionStrip::Place(const TwipsTransform& transform, int height) {
+    setGeometry(transform.Rect(0, Layout::kClientHeight, Layout::kClientWidth, height));
+    pad_->setFixedHeight(static_cast<int>(transform.Scale() * Layout::kPadHeight * 0.85));
+    for (QToolButton* key : pad_->findChildren<QToolButton*>()) {
+        key->setFont(transform.Font(Layout::kCaptionDetailPoints, true));
+    }
     captionFont_ = transform.Font(Layout::kCaptionPoints, true);
     step_->setFont(transform.Font(Layout::kCaptionStepPoints, false));
     detail_->setFont(transform.Font(Layout::kCaptionDetailPoints, false));
@@ -60,8 +72,8 @@ void CaptionStrip::Fit() {
                                                      Qt::TextWordWrap, detail_->text())
                                        .height()
                                  : 0;
-    const int room =
-        geometry().height() - 2 * margin_ - QFontMetrics(step_->font()).height() - detailHeight;
+    const int room = geometry().height() - 2 * margin_ - QFontMetrics(step_->font()).height() -
+                     detailHeight - (pad_->isVisible() ? pad_->height() : 0);
     QFont letters = captionFont_;
     for (int size = letters.pixelSize(); size > 6; --size) {
         letters.setPixelSize(size);
@@ -74,8 +86,29 @@ void CaptionStrip::Fit() {
     caption_->setFont(letters);
 }
 
-void CaptionStrip::Show(const QString& caption, const QString& detail, const QString& step) {
+void CaptionStrip::Show(const QString& caption, const QString& detail, const QString& step,
+                        const QStringList& pad, bool answering) {
     step_->setText(step);
+    if (pad != padKeys_) {
+        padKeys_ = pad;
+        for (QToolButton* key : pad_->findChildren<QToolButton*>()) {
+            delete key;
+        }
+        for (const QString& text : pad) {
+            auto* key = new QToolButton(pad_);
+            key->setText(text);
+            key->setObjectName(QStringLiteral("PadKey ") + text);
+            // Pressed by a finger or the mouse; the keyboard types in the cells themselves.
+            key->setFocusPolicy(Qt::NoFocus);
+            key->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+            key->setFont(detail_->font());
+            connect(key, &QToolButton::clicked, this, [this, text] { emit PadPressed(text); });
+            pad_->layout()->addWidget(key);
+        }
+        pad_->setVisible(!pad.isEmpty());
+        Fit();
+    }
+    pad_->setEnabled(answering);
     if (caption_->text() != caption || detail_->text() != detail) {
         caption_->setText(caption);
         detail_->setText(detail);

@@ -3,6 +3,7 @@
 #include "desktop/TwipsTransform.h"
 
 #include <QFont>
+#include <QStringList>
 #include <QWidget>
 
 class QLabel;
@@ -16,11 +17,20 @@ class CaptionStrip : public QWidget {
 
 public:
     explicit CaptionStrip(QWidget* parent);
-    // Sizes the strip and its fonts for the transform; the strip lies under the form's drawing.
-    void Place(const TwipsTransform& transform);
-    void Show(const QString& caption, const QString& detail, const QString& step);
+    // Sizes the strip and its fonts for the transform; the strip lies under the form's drawing,
+    // `height` twips down, a row of pad keys included while there is one.
+    void Place(const TwipsTransform& transform, int height);
+    // The caption, its longer line and the step; the pad's keys in a row under them (none: no
+    // row), which answer while `answering`.
+    void Show(const QString& caption, const QString& detail, const QString& step,
+              const QStringList& pad = {}, bool answering = false);
+
     QString Caption() const;
     QString Detail() const;
+
+signals:
+    // A pad key was pressed, by its text.
+    void PadPressed(const QString& key);
 
 private:
     // Sizes the caption's letters to the room it has.
@@ -29,6 +39,8 @@ private:
     QLabel* caption_ = nullptr;
     QLabel* detail_ = nullptr;
     QLabel* step_ = nullptr;
+    QWidget* pad_ = nullptr;
+    QStringList padKeys_;
     QFont captionFont_; // the caption's letters at their full size
     int margin_ = 0;
 };

@@ -96,7 +96,7 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
         return *early;
     }
     Result result;
-    for (const char* name : {"scenario", "seed", "rip", "fullscreen", "projector"}) {
+    for (const char* name : {"scenario", "seed", "rip", "fullscreen", "projector", "practice"}) {
         const QString option = QString::fromLatin1(name);
         if (!parser.isSet(option)) {
             continue;

@@ -95,6 +95,12 @@ void LessonControls::StartLesson(const LessonScript& script) {
     emit CaptionChanged();
 }
 
+void LessonControls::Practise(int level, std::uint64_t seed) {
+    lecture_.Practise(level, seed, clock_.elapsed());
+    Refresh();
+    emit CaptionChanged();
+}
+
 void LessonControls::EndLesson() {
     player_.Stop();
     Refresh();

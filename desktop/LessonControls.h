@@ -32,6 +32,8 @@ public:
     bool ExportLog(const QString& path);
     bool ExportTables(const QString& path);
     void StartLesson(const LessonScript& script);
+    // Practice at a level from 1 to 3, its first question from `seed`.
+    void Practise(int level, std::uint64_t seed);
     void EndLesson();
     // A lesson's wait ended and the steps after it ran: the window shows them.
     void StepsRan();

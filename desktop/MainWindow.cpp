@@ -8,6 +8,7 @@
 #include "desktop/LessonControls.h"
 #include "desktop/LogWindow.h"
 #include "desktop/MagnifiedTables.h"
+#include "desktop/PredictionCells.h"
 #include "form/Layout.h"
 #include "scene/Look.h"
 #include "session/Lesson.h"
@@ -48,6 +49,9 @@ MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
     corner_ = new Corner(*this, *extras_->Action(Extras::Id::Help));
     connect(extras_, &LectureMenu::Changed, this, &MainWindow::Sync);
     strip_ = new CaptionStrip(this);
+    cells_ = new PredictionCells(lecture_, *this, clock_);
+    connect(strip_, &CaptionStrip::PadPressed, cells_, &PredictionCells::Press);
+    connect(cells_, &PredictionCells::Answered, this, &MainWindow::Sync);
     magnified_ = new MagnifiedTables(lesson_, *this);
     extras_->AddSubmenu(magnified_->Submenu(), Extras::Id::Projector);
     connect(magnified_, &MagnifiedTables::Changed, this, &MainWindow::SyncSide);
@@ -185,7 +189,8 @@ void MainWindow::Place() {
     transform_ = TwipsTransform(place.scale, QPointF(place.left, place.top));
     widgets_.Place(transform_);
     corner_->Place(transform_);
-    strip_->Place(transform_);
+    strip_->Place(transform_, fit_.CaptionHeight());
+    cells_->Place();
     PlaceSide();
     canvas_.Invalidate(true);
     update();
@@ -268,17 +273,23 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::SyncCaption() {
     const ::Lecture::Strip shows = lecture_.CaptionStrip();
     if (shows.shown) {
+        QStringList pad;
+        for (const std::string& key : shows.pad) {
+            pad << QString::fromStdString(key);
+        }
         strip_->Show(QString::fromStdString(shows.caption), QString::fromStdString(shows.detail),
-                     QString::fromStdString(shows.keys));
+                     QString::fromStdString(shows.keys), pad, shows.answering);
     }
     // The fit says whether room is made for the strip; the widget's visibility would also say
     // hidden while the window is.
-    if (fit_.CaptionStrip() != shows.shown) {
-        Regrow([this, shown = shows.shown] {
-            fit_.ShowCaptionStrip(shown);
+    const bool pad = !shows.pad.empty();
+    if (fit_.CaptionStrip() != shows.shown || fit_.CaptionPad() != pad) {
+        Regrow([this, shown = shows.shown, pad] {
+            fit_.ShowCaptionStrip(shown, pad);
             strip_->setVisible(shown);
         });
     }
+    cells_->Sync();
 }
 
 void MainWindow::SyncLook() {

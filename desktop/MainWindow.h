@@ -21,6 +21,7 @@ class LessonControls;
 class Lesson;
 class QTimer;
 class MagnifiedTables;
+class PredictionCells;
 struct Action;
 
 // The main window on screen: the form's drawing (FormCanvas) under its widgets (FormWidgets),
@@ -101,6 +102,7 @@ private:
     LectureMenu* extras_ = nullptr;
     LessonControls* lessons_ = nullptr;
     CaptionStrip* strip_ = nullptr;
+    PredictionCells* cells_ = nullptr;
     MagnifiedTables* magnified_ = nullptr;
     Corner* corner_ = nullptr;
 };

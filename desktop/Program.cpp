@@ -46,6 +46,9 @@ Program::Program(const StartOptions& options, const QSize& room, Platform* platf
     if (options.lesson) {
         window_.Lessons().StartLesson(*options.lesson);
     }
+    if (options.practice) {
+        window_.Lessons().Practise(*options.practice, options.seed.value_or(platform_.ClockSeed()));
+    }
     for (const std::string& note : options.notes) {
         lesson_.Note(note);
     }

@@ -84,6 +84,10 @@ bool RouterTable::Refresh() {
     return moved;
 }
 
+QRect RouterTable::CellArea(int row, bool hop) const {
+    return ToQRect(Scene().CellArea(row, hop));
+}
+
 bool RouterTable::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip || !explain_) {
         return QWidget::event(event);

@@ -40,6 +40,8 @@ public:
     // beside them) and repaints only when something changed. Returns whether the panel moved,
     // grew, shrank, appeared or went.
     bool Refresh();
+    // Where a learner types a row's cost or next hop, in the widget's pixels.
+    QRect CellArea(int row, bool hop) const;
     // What a row means and why, shown when the mouse rests on it.
     void SetExplain(std::function<QString(int row)> explain) { explain_ = std::move(explain); }
 

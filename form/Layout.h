@@ -187,6 +187,9 @@ inline constexpr Box kStatusLine{8160, 8160, 4095, 375};
 // it, the drawing keeps its scale): the caption large, and below it which step this is, in a
 // smaller print. Colours are 0xBBGGRR.
 inline constexpr int kCaptionHeight = 1200;
+// The row of keys added under the strip while a question is asked: what a touch screen answers
+// with.
+inline constexpr int kPadHeight = 480;
 inline constexpr double kCaptionPoints = 18;
 inline constexpr double kCaptionStepPoints = 10.5;
 inline constexpr double kCaptionDetailPoints = 10.5;

@@ -27,6 +27,9 @@ std::string RouterPanel::SpokenRow(int k) const {
     if (!trueCost[k].empty()) {
         spoken += ", shortest path " + trueCost[k] + (stale[k] ? ", stale" : "");
     }
+    if (prediction[k] == Prediction::Right || prediction[k] == Prediction::Wrong) {
+        spoken += prediction[k] == Prediction::Right ? ", predicted right" : ", predicted wrong";
+    }
     return spoken;
 }
 

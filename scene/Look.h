@@ -34,6 +34,11 @@ struct Look {
     int clockColour = 0x505050;
     int frameColour = 0x0030B0;
     int frameWidth = 3;
+    // A learner's prediction: the rows asked framed blue, then right ones green with a tick and
+    // wrong ones red with a cross (3:1 or more against every router's colour).
+    int askedColour = 0xA04000;
+    int rightColour = 0x006000;
+    int wrongColour = 0x0000B0;
     int arrowWidth = 1;
 
     bool operator==(const Look&) const = default;

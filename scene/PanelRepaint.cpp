@@ -7,7 +7,8 @@ PanelRepaint::Change PanelRepaint::Refresh(const RouterPanel& panel, const Panel
     const auto& rows = panel.Engine().Rows();
     const auto clocks = scene.Clocks();
     const bool same = background_ == panel.Background() && title_ == panel.Title() &&
-                      highlight_ == panel.highlighted && rows == rows_;
+                      highlight_ == panel.highlighted && prediction_ == panel.prediction &&
+                      rows == rows_;
     for (int k = 0; k < Router::kRows; ++k) {
         if (clocks[k] != clocks_[k] || panel.trueCost[k] != trueCost_[k] ||
             panel.stale[k] != stale_[k]) {
@@ -25,6 +26,7 @@ PanelRepaint::Change PanelRepaint::Refresh(const RouterPanel& panel, const Panel
         change.notes.clear();
         rows_ = rows;
         highlight_ = panel.highlighted;
+        prediction_ = panel.prediction;
         title_ = panel.Title();
         background_ = panel.Background();
     }

@@ -25,6 +25,7 @@ public:
 private:
     std::array<RouteRow, Router::kRows> rows_{};
     std::array<bool, Router::kRows> highlight_{};
+    std::array<RouterPanel::Prediction, Router::kRows> prediction_{};
     std::string title_;
     std::array<RouterPanel::ClockNote, Router::kRows> clocks_{};
     std::array<std::string, Router::kRows> trueCost_{};

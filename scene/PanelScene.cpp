@@ -39,6 +39,14 @@ PixelRect PanelScene::RowArea(int row) const {
         .Aligned();
 }
 
+PixelRect PanelScene::CellArea(int row, bool hop) const {
+    // The next hop's cell reaches over the arrow's tip and into the notes: a letter needs room
+    // to be typed.
+    const Box box = hop ? Box{kNextHop.left - 60, kNextHop.top, 330, kNextHop.height} : kCost;
+    const Box cell = InRow(box, row);
+    return local_.Place(cell.left, cell.top, cell.width, cell.height).Aligned();
+}
+
 void PanelScene::Write(Canvas& canvas, Box box, const std::string& text, TextAlign align) const {
     RectF place = local_.Place(box.left, box.top, box.width, box.height);
     if (look_.heavyRows && box.left == kCost.left) {
@@ -65,19 +73,46 @@ void PanelScene::PaintFrames(Canvas& canvas) const {
     const double frame = local_.PenWidth(look_.frameWidth);
     const int width = std::max(1, static_cast<int>(std::lround(frame)));
     const auto& rows = panel_.Engine().Rows();
+    using Prediction = RouterPanel::Prediction;
     for (int k = 0; k < Router::kRows; ++k) {
-        if (!rows[k].shown || !panel_.highlighted[k]) {
+        const Prediction prediction = panel_.prediction[k];
+        // A row asked is framed before it is shown: the learner fills it in.
+        if (prediction == Prediction::None && (!rows[k].shown || !panel_.highlighted[k])) {
             continue;
         }
         const Box band = InRow(kHighlight, k);
         const PixelRect outer = local_.Place(band.left, band.top, band.width, band.height)
                                     .Adjusted(-frame / 2, -frame / 2, frame / 2, frame / 2)
                                     .Rounded();
-        const int colour = look_.frameColour;
+        const int colour = prediction == Prediction::Asked   ? look_.askedColour
+                           : prediction == Prediction::Right ? look_.rightColour
+                           : prediction == Prediction::Wrong ? look_.wrongColour
+                                                             : look_.frameColour;
+        if (prediction == Prediction::Right || prediction == Prediction::Wrong) {
+            PaintGrade(canvas, k, prediction == Prediction::Right, colour);
+        }
         canvas.Fill(PixelRect{outer.left, outer.top, outer.width, width}, colour);
         canvas.Fill(PixelRect{outer.left, outer.Bottom() - width, outer.width, width}, colour);
         canvas.Fill(PixelRect{outer.left, outer.top, width, outer.height}, colour);
         canvas.Fill(PixelRect{outer.Right() - width, outer.top, width, outer.height}, colour);
+    }
+}
+
+void PanelScene::PaintGrade(Canvas& canvas, int row, bool right, int colour) const {
+    // A tick or a cross beside the row, so that right and wrong differ in shape as well as colour.
+    const Box box = InRow(kTrueCost, row);
+    const RectF place = local_.Place(box.left + 60, box.top + 30, 210, 270);
+    const Pen pen{colour, std::max(1.5, local_.PenWidth(look_.frameWidth) * 0.8)};
+    const double l = place.left;
+    const double t = place.top;
+    const double r = place.left + place.width;
+    const double b = place.top + place.height;
+    if (right) {
+        canvas.Line({l, t + place.height * 0.55}, {l + place.width * 0.38, b}, pen);
+        canvas.Line({l + place.width * 0.38, b}, {r, t}, pen);
+    } else {
+        canvas.Line({l, t}, {r, b}, pen);
+        canvas.Line({l, b}, {r, t}, pen);
     }
 }
 

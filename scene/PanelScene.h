@@ -24,6 +24,8 @@ public:
     // the mouse rests on to ask why).
     PixelRect NoteArea(int row) const;
     PixelRect RowArea(int row) const;
+    // Where a learner types a row's cost, or its next hop, to predict it.
+    PixelRect CellArea(int row, bool hop) const;
     // The rows' running RIP clocks, none while no rule is on.
     std::array<RouterPanel::ClockNote, Router::kRows> Clocks() const;
 
@@ -36,6 +38,7 @@ private:
     void Write(Canvas& canvas, PanelLayout::Box box, const std::string& text,
                TextAlign align) const;
     void PaintFrames(Canvas& canvas) const;
+    void PaintGrade(Canvas& canvas, int row, bool right, int colour) const;
     void PaintNotes(Canvas& canvas, const PixelRect& area) const;
     void PaintClockAlone(Canvas& canvas, int row, int seconds) const;
 

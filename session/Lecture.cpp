@@ -155,8 +155,10 @@ Lecture::Job Lecture::Do(Extras::Id id, long now) {
     case Id::NextStep:
         if (Practising()) {
             PracticeNext(now);
-        } else {
+        } else if (player_.Playing()) {
             player_.Next(now);
+        } else {
+            lesson.Reveal(now); // the lecturer's own question
         }
         break;
     case Id::MarkPrediction:
@@ -216,7 +218,7 @@ Lecture::ExtraState Lecture::Extra(Extras::Id id) const {
         state.enabled = lesson.CanRedo();
         break;
     case Id::NextStep:
-        state.enabled = player_.CanGoOn() || Practising() != nullptr;
+        state.enabled = player_.CanGoOn() || Practising() != nullptr || lesson.Asking();
         break;
     case Id::PracticeLevel1:
     case Id::PracticeLevel2:
@@ -296,40 +298,49 @@ Lecture::NumberQuestion Lecture::HoldDownQuestion() const {
 Lecture::Strip Lecture::CaptionStrip(bool page) const {
     Strip strip;
     const Quiz& quiz = demonstration_.Questions();
-    if (const Practice* practice = Practising()) {
-        strip.shown = true;
-        strip.caption = quiz.Caption();
-        strip.detail = quiz.Detail();
-        strip.keys = practice->Status() + "  \u2022  Page Down: " +
-                     (demonstration_.Asking() ? "reveal" : "next question");
-        return strip;
+    const bool asking = demonstration_.Asking();
+    const Practice* practice = Practising();
+    if (asking || practice != nullptr) {
+        strip.pad = Question::PadKeys();
+        strip.answering = asking;
     }
-    if (player_.Playing() && !quiz.Caption().empty()) {
-        strip.shown = true;
-        strip.caption = quiz.Caption();
-        strip.detail = demonstration_.Projector() ? "" : quiz.Detail();
-        strip.keys = player_.Progress() + "  \u2022  Page Down or \u2192: " +
-                     (demonstration_.Asking() ? "reveal" : "next");
-        return strip;
-    }
-    if (player_.Playing()) {
-        strip.shown = true;
+    const std::string reveal = asking ? "Enter checks  \u2022  Page Down: reveal" : "";
+    // The student's longer lines are left out in the hall's look.
+    const bool hall = demonstration_.Projector();
+    if (practice != nullptr) {
+        strip.keys =
+            practice->Status() + "  \u2022  " + (asking ? reveal : "Page Down: next question");
+    } else if (player_.Playing()) {
         strip.caption = player_.Caption();
-        // The student's longer line is left out in the hall's look.
-        strip.detail = demonstration_.Projector() ? "" : player_.Detail();
-        strip.keys = player_.Progress() +
-                     (player_.CanGoOn() ? "  \u2022  Page Down or \u2192: next   " : "  \u2022  ") +
-                     "Page Up or \u2190: back";
+        strip.detail = hall ? "" : player_.Detail();
+        strip.keys = player_.Progress() + "  \u2022  " +
+                     (asking              ? reveal
+                      : player_.CanGoOn() ? "Page Down or \u2192: next   Page Up or \u2190: back"
+                                          : "Page Up or \u2190: back");
     } else if (demonstration_.Recording()) {
         // While recording, the strip says so, lest a lecturer forget it is on.
         const long actions = demonstration_.Recorded().Actions();
-        strip.shown = true;
         strip.caption = "Recording: " + std::to_string(actions) + " action" +
                         (actions == 1 ? "" : "s") + " so far";
         const Extras::Entry& record = Extras::Of(Id::RecordLesson);
         strip.keys = std::string(page ? Extras::PageKeys(record) : record.keys) +
                      " or \u201cStop recording\u201d in the menu saves the lesson";
     }
+    if (!quiz.Caption().empty()) {
+        if (asking || !player_.Playing()) {
+            // The question, or in practice its grading, in the caption's place.
+            strip.caption = quiz.Caption();
+            strip.detail = hall && player_.Playing() ? "" : quiz.Detail();
+        } else if (!hall) {
+            // A lesson goes on to its own caption; how the answer fared stands under it.
+            strip.detail = quiz.Caption() + (quiz.Detail().empty() ? "" : ". " + quiz.Detail());
+        }
+        if (strip.keys.empty()) {
+            strip.keys = reveal;
+        }
+    }
+    strip.shown = practice != nullptr || player_.Playing() || demonstration_.Recording() ||
+                  !quiz.Caption().empty();
     return strip;
 }
 

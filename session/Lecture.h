@@ -108,6 +108,10 @@ public:
         std::string caption;
         std::string detail; // the caption's longer line for a student
         std::string keys;   // where the lesson stands, and the keys that go on and back
+        // While a question is asked, and all through practice, the pad's keys
+        // (Question::PadKeys) in a row under the strip; they answer only while one is asked.
+        std::vector<std::string> pad;
+        bool answering = false;
     };
     // On a web `page`, with the page's keys.
     Strip CaptionStrip(bool page = false) const;

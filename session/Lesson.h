@@ -159,7 +159,10 @@ public:
     bool MarkPrediction(long now);
 
     const std::vector<ChangeLog::Line>& LogLines() const { return log_.Lines(); }
-    std::string ExplainRow(int router, int row) const { return log_.Explain(router, row); }
+    // What a row means and why; for a row a learner predicted, how the prediction fared and why.
+    std::string ExplainRow(int router, int row) const {
+        return quiz_.Explain(router, row).value_or(log_.Explain(router, row));
+    }
     std::size_t LogLinesDropped() const { return log_.Dropped(); }
 
 private:

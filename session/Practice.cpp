@@ -57,7 +57,8 @@ void Settle(Lesson& lesson, long now) {
 } // namespace
 
 Practice::Practice(int level, std::uint64_t seed)
-    : level_(std::clamp(level, 1, kLevels)), seed_(std::clamp<std::uint64_t>(seed, 1, kMostSeed)) {}
+    : level_(std::clamp(level, 1, kLevels)),
+      seed_(seed >= 1 && seed <= kMostSeed ? seed : 1 + seed % kMostSeed) {}
 
 const char* Practice::LevelName(int level) {
     static constexpr std::array<const char*, kLevels> kNames{
@@ -173,7 +174,7 @@ void Practice::Revealed() {
 }
 
 std::string Practice::Status() const {
-    return "Practice, level " + std::to_string(level_) + " (" + LevelName(level_) +
-           "): " + std::to_string(right_) + " of " + std::to_string(asked_) + " right, streak " +
-           std::to_string(streak_) + "; question seed " + std::to_string(seed_);
+    return "Practice, level " + std::to_string(level_) + ": " + std::to_string(right_) + " of " +
+           std::to_string(asked_) + " right, streak " + std::to_string(streak_) + "; seed " +
+           std::to_string(seed_);
 }

@@ -17,7 +17,8 @@ public:
     // Seeds run from 1 to this: short enough to read out.
     static constexpr std::uint64_t kMostSeed = 999999;
 
-    // Practice at `level` (1 to 3), its first question drawn from `seed`.
+    // Practice at `level` (1 to 3), its first question drawn from `seed` (one past 999999 is
+    // taken as the seed it leaves over 999999 plus 1).
     Practice(int level, std::uint64_t seed);
     int Level() const { return level_; }
     // The seed of the question asked now.
@@ -30,7 +31,7 @@ public:
     // An answer given, or revealed with none.
     void Count(const Question::Result& result);
     void Revealed();
-    // "Practice, level 2 (four routers): 3 of 4 right, streak 2; question seed 81234".
+    // "Practice, level 2: 3 of 4 right, streak 2; seed 81234".
     std::string Status() const;
     static const char* LevelName(int level);
 

@@ -271,3 +271,18 @@ std::vector<std::string> Question::Told() const {
     }
     return told;
 }
+
+const std::vector<std::string>& Question::PadKeys() {
+    static const std::vector<std::string> keys{"1", "2", "3", "4",   "5", "6",    "7",
+                                               "8", "9", "0", "inf", "A", "B",    "C",
+                                               "D", "E", "F", "L",   "-", kErase, kCheck};
+    return keys;
+}
+
+std::string Question::Typed(const std::string& cell, const std::string& key) {
+    if (key == kErase) {
+        return cell == "inf" || cell.empty() ? std::string() : cell.substr(0, cell.size() - 1);
+    }
+    const bool digit = key.size() == 1 && key[0] >= '0' && key[0] <= '9';
+    return digit && IsNumeric(cell) ? cell + key : key;
+}

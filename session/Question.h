@@ -53,6 +53,15 @@ public:
     // kMostRounds rounds (a count with no infinity to end it).
     static std::optional<Question> Rounds(const MainForm& form, int router, int network);
 
+    // The pad a touch screen answers with: digits, "inf", the routers' letters, "L" and "-",
+    // then kErase and kCheck.
+    static constexpr const char* kErase = "\u232B";
+    static constexpr const char* kCheck = "Check";
+    static const std::vector<std::string>& PadKeys();
+    // What a cell holds once a pad key (other than kCheck) is pressed in it: a digit is added to
+    // a number, kErase takes the last letter off, anything else takes the cell's place.
+    static std::string Typed(const std::string& cell, const std::string& key);
+
     Kind Asks() const { return kind_; }
     int Router() const { return router_; }
     const std::vector<Row>& Rows() const { return rows_; }

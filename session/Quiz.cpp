@@ -3,21 +3,10 @@
 #include "common/Letters.h"
 #include "form/FormState.h"
 
-namespace {
-
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += (text.empty() ? "" : " ") + line;
-    }
-    return text;
-}
-
-} // namespace
-
 void Quiz::Ask(Question question) {
     ClearMarks();
     asked_ = std::move(question);
+    ++number_;
     answered_.reset();
     graded_.reset();
     revealed_ = false;
@@ -61,6 +50,9 @@ std::vector<std::string> Quiz::Reveal() {
     asked_.reset();
     graded_.reset();
     revealed_ = true;
+    for (RouterPanel& panel : form_.RouterTable) {
+        panel.prediction = {};
+    }
     std::vector<std::string> lines{"Revealed: " + answered_->Prompt()};
     const std::vector<std::string> told = answered_->Told();
     lines.insert(lines.end(), told.begin(), told.end());
@@ -102,11 +94,35 @@ std::string Quiz::Detail() const {
     if (asked_) {
         return asked_->Hint();
     }
-    if (graded_) {
-        return Joined(graded_->wrong);
+    if (graded_ && !graded_->wrong.empty()) {
+        // The first wrong row; the others each say why on their row, and all are in the log.
+        const std::size_t more = graded_->wrong.size() - 1;
+        return graded_->wrong.front() +
+               (more == 0 ? ""
+                          : " (and " + std::to_string(more) + " more row" + (more == 1 ? "" : "s") +
+                                " framed red: each says why on its row)");
     }
     if (revealed_ && answered_) {
-        return Joined(answered_->Told());
+        return answered_->Asks() == Question::Kind::Rounds ? answered_->Told().front()
+                                                           : "Each row says why where the mouse "
+                                                             "rests on it, and the log has them "
+                                                             "all.";
     }
     return {};
+}
+
+std::optional<std::string> Quiz::Explain(int router, int network) const {
+    if (!answered_ || answered_->Asks() != Question::Kind::Table || answered_->Router() != router) {
+        return std::nullopt;
+    }
+    const std::vector<Question::Row>& rows = answered_->Rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].network == network) {
+            const std::string how = !graded_            ? "The answer"
+                                    : graded_->right[i] ? "Predicted right"
+                                                        : "Predicted wrong";
+            return how + ": " + answered_->Told()[i];
+        }
+    }
+    return std::nullopt;
 }

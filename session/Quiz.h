@@ -17,6 +17,8 @@ public:
 
     void Ask(Question question);
     const std::optional<Question>& Asked() const { return asked_; }
+    // How many questions have been asked: a new number, a new question.
+    int Number() const { return number_; }
     // Grades the answer and closes the question; the lines the log keeps of it.
     std::vector<std::string> Answer(const std::vector<std::string>& cells);
     // The answer shown with none given; the lines the log keeps of it.
@@ -29,6 +31,9 @@ public:
     // What the caption strip says of the question asked, or of the answer given or revealed.
     std::string Caption() const;
     std::string Detail() const;
+    // A row of the answer's table, as its row says it once answered or revealed: "Predicted
+    // wrong: a: 4, next hop B. C: route to a now cost 4 via B (...)"; none for a row not asked.
+    std::optional<std::string> Explain(int router, int network) const;
 
 private:
     void Mark(const std::vector<bool>& right);
@@ -38,4 +43,5 @@ private:
     std::optional<Question> answered_;
     std::optional<Question::Result> graded_;
     bool revealed_ = false;
+    int number_ = 0;
 };

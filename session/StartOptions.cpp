@@ -24,6 +24,9 @@ std::vector<StartOptions::Option> StartOptions::Options() {
         {"lessons", "", "Print the built-in lessons' names."},
         {"projector", "",
          "Open in the look for a hall's projector: larger table text, outlined packets."},
+        {"practice", "level",
+         "Practise predicting the tables at <level>, 1, 2 or 3; with a seed, the first question "
+         "is the one that seed draws."},
     };
 }
 
@@ -54,6 +57,13 @@ std::string StartOptions::Set(std::string_view name, std::string_view value) {
         }
         return "No built-in lesson is called " + quoted +
                ", and no file either; the lessons are:\n" + LessonTitles();
+    }
+    if (name == "practice") {
+        if (value == "1" || value == "2" || value == "3") {
+            practice = value.front() - '0';
+            return "";
+        }
+        return "The practice's level is 1, 2 or 3, not " + quoted + ".";
     }
     bool* const on = name == "fullscreen"  ? &fullScreen
                      : name == "projector" ? &projector

@@ -16,8 +16,8 @@ class RandomSource;
 // How the lecturer asked the program to open, from its command line: a scenario to open in
 // instead of "Random 1", a fixed seed for the random source instead of the clock (so random and
 // flooding runs repeat from one lecture to the next), full screen, RIP's rules, a demonstration
-// or a lesson to open, and the projector look. With none given the program opens exactly as it
-// always does.
+// or a lesson to open, practice, and the projector look. With none given the program opens exactly
+// as it always does.
 struct StartOptions {
     std::optional<std::string> scenario;
     std::optional<std::uint64_t> seed;
@@ -26,6 +26,7 @@ struct StartOptions {
     std::optional<Demonstration> demonstration; // a demonstration to open, read from its file
     std::optional<LessonScript> lesson;         // a lesson to start
     bool projector = false;                     // the look for a hall's projector
+    std::optional<int> practice;                // practice at a level from 1 to 3
     std::vector<std::string> notes;             // for the log: what a file held that was ignored
 
     // The options by name, with the word for a value they take (empty for a switch) and what
@@ -38,10 +39,10 @@ struct StartOptions {
     };
     static std::vector<Option> Options();
     // Takes one option as a command line or a page's address gives it, by its name without
-    // dashes, with its value: "scenario", "seed", "rip", "lesson" (a built-in lesson's title) and
-    // the switches "fullscreen" and "projector" (their value "", "1" or "0"). Returns what is
-    // wrong, as one sentence, and changes nothing then, or the empty text; a scenario is judged
-    // later, by Problem().
+    // dashes, with its value: "scenario", "seed", "rip", "lesson" (a built-in lesson's title),
+    // "practice" (a level) and the switches "fullscreen" and "projector" (their value "", "1" or
+    // "0"). Returns what is wrong, as one sentence, and changes nothing then, or the empty text; a
+    // scenario is judged later, by Problem().
     std::string Set(std::string_view name, std::string_view value);
     // Takes the options a page's address gives, one "name=value" a line (a name alone is a switch
     // on); returns the first fault, or else what Problem() finds.

@@ -50,6 +50,9 @@ WebSession::WebSession(const StartOptions& options)
     if (options.lesson) {
         lecture_.Player().Start(*options.lesson, 0);
     }
+    if (options.practice) {
+        lecture_.Practise(*options.practice, options.seed.value_or(platform_.ClockSeed()), 0);
+    }
     lesson_.SetProjector(options.projector);
 }
 

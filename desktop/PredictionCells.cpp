@@ -1,0 +1,121 @@
+#include "desktop/PredictionCells.h"
+
+#include "desktop/RouterTable.h"
+#include "session/Lecture.h"
+
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QLineEdit>
+
+PredictionCells::PredictionCells(Lecture& lecture, QWidget& window, const QElapsedTimer& clock)
+    : QObject(&window), lecture_(lecture), window_(window), clock_(clock) {}
+
+void PredictionCells::Clear() {
+    for (const QPointer<QLineEdit>& cell : cells_) {
+        delete cell.data();
+    }
+    cells_.clear();
+}
+
+void PredictionCells::Sync() {
+    const Quiz& quiz = lecture_.Demonstration().Questions();
+    const std::optional<Question>& asked = quiz.Asked();
+    if (!asked) {
+        Clear();
+        return;
+    }
+    if (quiz.Number() == asked_ && !cells_.empty()) {
+        return;
+    }
+    Clear();
+    asked_ = quiz.Number();
+    auto* table =
+        window_.findChild<RouterTable*>(QStringLiteral("RouterTable%1").arg(asked->Router()));
+    if (table == nullptr) {
+        return;
+    }
+    const QString prompt = QString::fromStdString(asked->Prompt());
+    for (const Question::Cell& cell : asked->Cells()) {
+        auto* edit = new QLineEdit(table);
+        edit->setObjectName(QStringLiteral("Predict%1%2")
+                                .arg(cell.hop ? QStringLiteral("Hop") : QStringLiteral("Cost"))
+                                .arg(QChar('a' + cell.network)));
+        edit->setAccessibleName(QString::fromStdString(cell.name));
+        edit->setAccessibleDescription(prompt);
+        edit->setToolTip(QString::fromStdString(cell.name));
+        edit->setText(QString::fromStdString(cell.start));
+        edit->setAlignment(Qt::AlignCenter);
+        edit->setMaxLength(8);
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::returnPressed, this, &PredictionCells::Check);
+        cells_.emplace_back(edit);
+    }
+    for (std::size_t i = 1; i < cells_.size(); ++i) {
+        QWidget::setTabOrder(cells_[i - 1], cells_[i]);
+    }
+    Place();
+    for (const QPointer<QLineEdit>& cell : cells_) {
+        cell->show();
+    }
+    if (!cells_.empty()) {
+        cells_.front()->setFocus(Qt::OtherFocusReason);
+        cells_.front()->selectAll();
+        current_ = cells_.front();
+    }
+}
+
+void PredictionCells::Place() {
+    const std::optional<Question>& asked = lecture_.Demonstration().Questions().Asked();
+    if (!asked || cells_.empty()) {
+        return;
+    }
+    const std::vector<Question::Cell> cells = asked->Cells();
+    for (std::size_t i = 0; i < cells_.size() && i < cells.size(); ++i) {
+        auto* table = static_cast<RouterTable*>(cells_[i]->parentWidget());
+        const QRect area = table->CellArea(cells[i].network, cells[i].hop);
+        QFont font = cells_[i]->font();
+        font.setPixelSize(std::max(8, area.height() * 3 / 5));
+        font.setBold(true);
+        cells_[i]->setFont(font);
+        cells_[i]->setGeometry(area);
+    }
+}
+
+bool PredictionCells::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        current_ = qobject_cast<QLineEdit*>(watched);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PredictionCells::Press(const QString& key) {
+    if (key == QLatin1String(Question::kCheck)) {
+        Check();
+        return;
+    }
+    if (current_.isNull()) {
+        return;
+    }
+    current_->setText(
+        QString::fromStdString(Question::Typed(current_->text().toStdString(), key.toStdString())));
+    // A number goes on taking digits; any other key fills its cell, and the next one is up.
+    const bool digit = key.size() == 1 && key.front().isDigit();
+    if (!digit && key != QString::fromUtf8(Question::kErase)) {
+        for (std::size_t i = 0; i + 1 < cells_.size(); ++i) {
+            if (cells_[i] == current_) {
+                current_ = cells_[i + 1];
+                break;
+            }
+        }
+    }
+    current_->setFocus(Qt::OtherFocusReason);
+}
+
+void PredictionCells::Check() {
+    std::vector<std::string> given;
+    for (const QPointer<QLineEdit>& cell : cells_) {
+        given.push_back(cell.isNull() ? std::string() : cell->text().toStdString());
+    }
+    lecture_.Answer(given, clock_.elapsed());
+    emit Answered();
+}
