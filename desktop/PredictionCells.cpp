@@ -93,21 +93,19 @@ void PredictionCells::Press(const QString& key) {
         Check();
         return;
     }
-    if (current_.isNull()) {
+    const std::optional<Question>& asked = lecture_.Demonstration().Questions().Asked();
+    if (!asked || cells_.empty()) {
         return;
     }
-    current_->setText(
-        QString::fromStdString(Question::Typed(current_->text().toStdString(), key.toStdString())));
-    // A number goes on taking digits; any other key fills its cell, and the next one is up.
-    const bool digit = key.size() == 1 && key.front().isDigit();
-    if (!digit && key != QString::fromUtf8(Question::kErase)) {
-        for (std::size_t i = 0; i + 1 < cells_.size(); ++i) {
-            if (cells_[i] == current_) {
-                current_ = cells_[i + 1];
-                break;
-            }
-        }
+    std::vector<std::string> values;
+    std::size_t current = 0;
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        values.push_back(cells_[i]->text().toStdString());
+        current = cells_[i] == current_ ? i : current;
     }
+    const Question::Pressed pressed = asked->Press(values, current, key.toStdString());
+    cells_[pressed.cell]->setText(QString::fromStdString(pressed.text));
+    current_ = cells_[pressed.next];
     current_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -279,10 +279,29 @@ const std::vector<std::string>& Question::PadKeys() {
     return keys;
 }
 
-std::string Question::Typed(const std::string& cell, const std::string& key) {
-    if (key == kErase) {
-        return cell == "inf" || cell.empty() ? std::string() : cell.substr(0, cell.size() - 1);
-    }
+Question::Pressed Question::Press(const std::vector<std::string>& values, std::size_t current,
+                                  const std::string& key) const {
+    const std::vector<Cell> cells = Cells();
     const bool digit = key.size() == 1 && key[0] >= '0' && key[0] <= '9';
-    return digit && IsNumeric(cell) ? cell + key : key;
+    const bool erase = key == kErase;
+    const auto takes = [&](std::size_t i) {
+        return erase || (cells[i].hop ? !digit && key != "inf" : digit || key == "inf");
+    };
+    Pressed pressed;
+    pressed.cell = std::min(current, cells.size() - 1);
+    for (std::size_t i = pressed.cell; i < cells.size(); ++i) {
+        if (takes(i)) {
+            pressed.cell = i;
+            break;
+        }
+    }
+    const std::string cell = pressed.cell < values.size() ? values[pressed.cell] : "";
+    if (erase) {
+        pressed.text =
+            cell == "inf" || cell.empty() ? std::string() : cell.substr(0, cell.size() - 1);
+    } else {
+        pressed.text = digit && IsNumeric(cell) ? cell + key : key;
+    }
+    pressed.next = digit || erase ? pressed.cell : std::min(pressed.cell + 1, cells.size() - 1);
+    return pressed;
 }

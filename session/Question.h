@@ -58,9 +58,18 @@ public:
     static constexpr const char* kErase = "\u232B";
     static constexpr const char* kCheck = "Check";
     static const std::vector<std::string>& PadKeys();
-    // What a cell holds once a pad key (other than kCheck) is pressed in it: a digit is added to
-    // a number, kErase takes the last letter off, anything else takes the cell's place.
-    static std::string Typed(const std::string& cell, const std::string& key);
+    // A pad key (other than kCheck) pressed while the cells hold `values` and cell `current` is
+    // in use: the cell it types in (the one in use, or where that one does not take it, the next
+    // that does: a letter after a number goes on to its next hop), what that cell then holds (a
+    // digit added to a number, kErase taking the last letter off, anything else in the cell's
+    // place), and the cell in use after it (the next one, once a cell is filled).
+    struct Pressed {
+        std::size_t cell = 0;
+        std::string text;
+        std::size_t next = 0;
+    };
+    Pressed Press(const std::vector<std::string>& values, std::size_t current,
+                  const std::string& key) const;
 
     Kind Asks() const { return kind_; }
     int Router() const { return router_; }

@@ -8,11 +8,13 @@
 #include "session/BuiltInLessons.h"
 #include "session/Help.h"
 #include "session/Magnifier.h"
+#include "session/Question.h"
 #include "session/StartOptions.h"
 #include "web/WebSession.h"
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,6 +38,17 @@ double Delays(const Lecture::Next& next) {
 double Settled(long now) {
     session->StillChanged();
     return Delays(session->Lecture().Settle(now));
+}
+
+// Lines of text, one a line ("" for none).
+std::vector<std::string> Lines(std::string_view text) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        lines.emplace_back(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    }
+    return lines;
 }
 
 } // namespace
@@ -101,6 +114,28 @@ EMSCRIPTEN_KEEPALIVE void hs_paint(int width, int height, double ratio) {
 EMSCRIPTEN_KEEPALIVE double hs_magnify(int router, double now) {
     session->Magnify(router);
     return Settled(static_cast<long>(now));
+}
+
+// The question's cells answered, one a line, in the order of their cells.
+EMSCRIPTEN_KEEPALIVE double hs_answer(const char* cells, double now) {
+    session->Lecture().Answer(Lines(cells), static_cast<long>(now));
+    return Settled(static_cast<long>(now));
+}
+
+// A pad key pressed with the cells holding `cells` (one a line) and cell `current` in use: answers
+// [the cell typed in, what it holds, the cell in use next], or [] with no question asked.
+EMSCRIPTEN_KEEPALIVE const char* hs_pad(const char* cells, int current, const char* key) {
+    const std::optional<Question>& asked = session->Demonstration().Questions().Asked();
+    if (!asked) {
+        reply = "[]";
+        return reply.c_str();
+    }
+    const Question::Pressed pressed =
+        asked->Press(Lines(cells), static_cast<std::size_t>(std::max(0, current)), key);
+    reply = HopscapeFile::Bytes(JsonValue::Array(
+        {JsonValue::Number(static_cast<double>(pressed.cell)), JsonValue::String(pressed.text),
+         JsonValue::Number(static_cast<double>(pressed.next))}));
+    return reply.c_str();
 }
 
 // The next paint draws everything afresh (the page's fonts came late).

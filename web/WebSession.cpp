@@ -59,7 +59,8 @@ WebSession::WebSession(const StartOptions& options)
 TwipsToPixels WebSession::Transform(int width, int height) const {
     const FormState& state = lesson_.State();
     DrawingFit fit(state.ClientWidth, state.ClientHeight);
-    fit.ShowCaptionStrip(lecture_.CaptionStrip().shown);
+    const Lecture::Strip strip = lecture_.CaptionStrip();
+    fit.ShowCaptionStrip(strip.shown, !strip.pad.empty());
     const bool magnified = !lesson_.Magnified().Shown(state).empty();
     fit.ShowMagnifiedStrip(magnified);
     const DrawingFit::Placement place = fit.Place(kBase, {width, height}, magnified);
@@ -305,6 +306,7 @@ std::string WebSession::Controls(int width, int height) const {
         }
     }
     JsonValue all = JsonValue::Object();
+    all.Set("question", Question(transform));
     all.Set("controls", std::move(controls))
         .Set("magnified", std::move(magnified))
         .Set("scenarios", std::move(scenarios))
@@ -312,6 +314,36 @@ std::string WebSession::Controls(int width, int height) const {
         .Set("split", JsonValue::Bool(state.chkSplit.value == 1))
         .Set("status", JsonValue::String(state.Label2.caption));
     return HopscapeFile::Bytes(all);
+}
+
+JsonValue WebSession::Question(const TwipsToPixels& transform) const {
+    const Quiz& quiz = lesson_.Questions();
+    if (!quiz.Asked()) {
+        return JsonValue(); // null
+    }
+    const ::Question& asked = *quiz.Asked();
+    const Layout::RouterPlace& place = Layout::kRouters[asked.Router()];
+    const RouterPanel& panel = lesson_.State().RouterTable[asked.Router()];
+    const PixelRect table =
+        transform.Pixels(place.panelLeft, place.panelTop, PanelLayout::kWidth, panel.Height());
+    const PanelScene scene(panel, transform.Scale(), LookFor(lesson_.Projector()));
+    JsonValue cells = JsonValue::Array();
+    for (const ::Question::Cell& cell : asked.Cells()) {
+        const PixelRect at = scene.CellArea(cell.network, cell.hop);
+        cells.items.push_back(
+            JsonValue::Object()
+                .Set("name", JsonValue::String(cell.name))
+                .Set("start", JsonValue::String(cell.start))
+                .Set("hop", JsonValue::Bool(cell.hop))
+                .Set("box", JsonValue::Array({JsonValue::Number(table.left + at.left),
+                                              JsonValue::Number(table.top + at.top),
+                                              JsonValue::Number(at.width),
+                                              JsonValue::Number(at.height)})));
+    }
+    return JsonValue::Object()
+        .Set("number", JsonValue::Number(quiz.Number()))
+        .Set("prompt", JsonValue::String(asked.Prompt()))
+        .Set("cells", std::move(cells));
 }
 
 std::string WebSession::Texts(int width, int height) const {
@@ -333,6 +365,17 @@ std::string WebSession::Texts(int width, int height) const {
             .Set("keys", JsonValue::String(strip.keys))
             .Set("box",
                  place(0, Layout::kClientHeight, Layout::kClientWidth, Layout::kCaptionHeight))
+            .Set("pad",
+                 [&] {
+                     JsonValue keys = JsonValue::Array();
+                     for (const std::string& key : strip.pad) {
+                         keys.items.push_back(JsonValue::String(key));
+                     }
+                     return keys;
+                 }())
+            .Set("answering", JsonValue::Bool(strip.answering))
+            .Set("pad box", place(0, Layout::kClientHeight + Layout::kCaptionHeight,
+                                  Layout::kClientWidth, Layout::kPadHeight))
             .Set("font", JsonValue::Number(transform.FontOf(Layout::kCaptionPoints, true).pixels))
             .Set("small font",
                  JsonValue::Number(transform.FontOf(Layout::kCaptionStepPoints, false).pixels))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainForm.h"
+#include "common/JsonValue.h"
 #include "common/SeededRandom.h"
 #include "form/Platform.h"
 #include "scene/PanelRepaint.h"
@@ -46,14 +47,18 @@ public:
     // The controls the page lays over the drawing, in Tab order, as JSON: for each its design
     // name, kind, index, place in CSS pixels, font size, caption, colour, whether it shows and
     // what a screen reader calls it, and a table's rows; then the scenario list and the check box,
-    // and the places of the tables magnified beside the drawing.
+    // the places of the tables magnified beside the drawing, and the question asked.
     std::string Controls(int width, int height) const;
-    // The caption strip under the drawing while a lesson runs or one is recorded, and the corner
+    // The caption strip under the drawing while a lesson runs or one is recorded (with the row of
+    // pad keys while a question is asked, or practice runs), and the corner
     // (the meter and the help button), with their places in CSS pixels, as JSON.
     std::string Texts(int width, int height) const;
 
 private:
     TwipsToPixels Transform(int width, int height) const;
+    // The question asked, if any: its number, its prompt and its cells, each with its place in
+    // CSS pixels over its row; null while none is asked.
+    JsonValue Question(const TwipsToPixels& transform) const;
     // A table as it stands on the canvas: the drawing's own, or one magnified beside it (its
     // place among the kept repaints is then kRouterCount on).
     struct PanelPlace {

@@ -391,6 +391,82 @@ const Hopscape = (() => {
             }));
         }
         document.getElementById("stage").setAttribute("aria-description", state.status);
+        syncCells(state.question);
+    }
+
+    // ---- A question: cells over the rows asked, typed in by keyboard or with the pad.
+
+    let cellsFor = 0; // the question the cells were made for, by its number
+    let cellInUse = null;
+
+    function syncCells(question) {
+        const holder = document.getElementById("cells");
+        if (!question) {
+            if (holder.childElementCount) holder.replaceChildren();
+            cellsFor = 0;
+            return;
+        }
+        if (question.number !== cellsFor) {
+            cellsFor = question.number;
+            holder.setAttribute("aria-label", question.prompt);
+            holder.replaceChildren(...question.cells.map((cell) => {
+                const input = document.createElement("input");
+                input.className = "cell";
+                input.value = cell.start;
+                input.setAttribute("aria-label", cell.name);
+                input.title = cell.name;
+                input.autocomplete = "off";
+                input.spellcheck = false;
+                input.maxLength = 8;
+                // A touch screen types with the pad: its own keyboard would cover the tables.
+                input.inputMode = "none";
+                input.addEventListener("focus", () => { cellInUse = input; });
+                input.addEventListener("keydown", (e) => {
+                    if (e.key === "Enter") {
+                        e.preventDefault();
+                        answer();
+                    }
+                });
+                return input;
+            }));
+            cellInUse = holder.firstChild;
+            cellInUse?.focus();
+            cellInUse?.select();
+        }
+        question.cells.forEach((cell, i) => {
+            const [left, top, width, height] = cell.box;
+            Object.assign(holder.children[i].style, {
+                left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`,
+                fontSize: `${Math.max(8, height * 0.6)}px`,
+            });
+        });
+    }
+
+    function answer() {
+        // Blanks mean nothing in an answer; without them the event log keeps it as one word.
+        const given = [...document.getElementById("cells").children]
+            .map((c) => c.value.replace(/[\s|]+/g, ""));
+        schedule(core.ccall("hs_answer", "number", ["string", "number"],
+                            [given.join("\n"), now(`answer =${given.join("|")}`)]));
+        refresh();
+        document.activeElement?.blur();
+    }
+
+    // A pad key: typed where the core says (a letter after a number goes on to its next hop), or
+    // the answer checked.
+    function padKey(key) {
+        if (key === "Check") {
+            answer();
+            return;
+        }
+        const cells = [...document.getElementById("cells").children];
+        if (!cells.length) return;
+        const at = Math.max(0, cells.indexOf(cellInUse));
+        const [cell, text, next] = JSON.parse(core.ccall("hs_pad", "string",
+            ["string", "number", "string"], [cells.map((c) => c.value).join("\n"), at, key]));
+        cells[cell].value = text;
+        cellInUse = cells[next];
+        cellInUse.focus();
     }
 
     // The caption strip, the meter and the help button, as the core words and places them.
@@ -432,6 +508,31 @@ const Hopscape = (() => {
         for (let pixels = texts.strip.font; pixels > 6 && strip.scrollHeight > strip.clientHeight; --pixels) {
             strip.style.fontSize = `${pixels - 1}px`;
         }
+        const pad = document.getElementById("pad");
+        pad.hidden = !texts.strip.shown || texts.strip.pad.length === 0;
+        // Keys a finger can hit: where the drawing is drawn too small for that (a phone), the pad
+        // stands along the bottom of the screen at a finger's size instead.
+        const [, , , padHeight] = texts.strip["pad box"];
+        if (padHeight >= 30) {
+            place(pad, texts.strip["pad box"], texts.strip["small font"] * 1.2);
+        } else {
+            place(pad, [0, window.innerHeight - 44, window.innerWidth, 44], 15);
+        }
+        if (pad.dataset.keys !== texts.strip.pad.join(" ")) {
+            pad.dataset.keys = texts.strip.pad.join(" ");
+            pad.replaceChildren(...texts.strip.pad.map((key) => {
+                const button = document.createElement("button");
+                button.type = "button";
+                button.textContent = key;
+                button.tabIndex = -1; // the keyboard types in the cells themselves
+                if (key === "\u232B") button.setAttribute("aria-label", "Erase");
+                // Pressed without taking the focus from the cell in use.
+                button.addEventListener("pointerdown", (e) => e.preventDefault());
+                button.addEventListener("click", () => padKey(key));
+                return button;
+            }));
+        }
+        for (const button of pad.children) button.disabled = !texts.strip.answering;
         const meter = document.getElementById("meter");
         meter.hidden = !texts.meter.shown;
         place(meter, texts.meter.box, texts.meter.font);
@@ -689,6 +790,10 @@ const Hopscape = (() => {
             return;
         }
         if (!document.getElementById("menu").hidden) return;
+        // In a cell being answered, plain keys are typed; the lecture's keys with Ctrl or Alt,
+        // Page Down and Page Up, and the function keys still work.
+        if (e.target.classList?.contains("cell") && !e.ctrlKey && !e.altKey &&
+            !/^(Shift\+)?(PgDown|PgUp|F[0-9]+)$/.test(key)) return;
         // The desktop's keys work too where the browser lets the page have them; a reload by
         // habit (Ctrl+R, which is all of RIP's rules on the desktop) never happens.
         const found = extras().extras.find((x) => same(x.keys, key) || same(x["other keys"], key) ||
@@ -771,7 +876,9 @@ const Hopscape = (() => {
         refresh();
         Hopscape.firstFrame = performance.now();
         await openLink();
-        document.getElementById("cmbSims").focus();
+        // The keyboard starts in the first cell of a question asked at once (practice), else in
+        // the scenario list.
+        (document.querySelector("#cells input") || document.getElementById("cmbSims")).focus();
         Hopscape.ready = true;
     }
 

@@ -20,6 +20,7 @@
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -137,6 +138,21 @@ int ReplayPage(const char* startOptions, const char* file) {
     while (events >> kind) {
         if (kind == "state") {
             Print(HopscapeFile::Bytes(DemonstrationFile::ToJson(lesson.Capture())) + "----\n");
+            continue;
+        }
+        if (kind == "answer") {
+            // "=10|B||C": the cells after the "=", split at each "|".
+            std::string given;
+            long now = 0;
+            events >> given >> now;
+            std::vector<std::string> cells;
+            for (std::size_t from = 1; from <= given.size();) {
+                const std::size_t bar = std::min(given.find('|', from), given.size());
+                cells.push_back(given.substr(from, bar - from));
+                from = bar + 1;
+            }
+            lecture.Answer(cells, now);
+            lecture.Settle(now);
             continue;
         }
         long a = 0;
