@@ -1,6 +1,7 @@
 // Files and lessons at the window, driven through its real widgets and keys: a lesson stepped
 // with a clicker's keys and its caption strip, a recorded lesson replayed in another window,
-// hostile files that change nothing, save and open giving the same bytes, and the projector look.
+// hostile files that change nothing, save and open giving the same bytes, the projector look, and
+// a student practising.
 #include "support/WindowFixture.h"
 
 #include "common/SeededRandom.h"
@@ -27,13 +28,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 
 #include <rapidcheck.h>
@@ -496,4 +500,54 @@ TEST_F(Hall, ARightClickedTableIsMagnifiedBesideTheDrawing) {
     QApplication::processEvents();
     EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("MagnifiedTable0")), nullptr);
     window.resize(before);
+}
+
+// A student practising at the window: the cells on the asked rows take the keyboard (a cost,
+// Tab, a next hop, Enter checks), the strip grades the answer, and Page Down asks afresh; the
+// pad's keys type a letter after a number into its next hop, and its Check answers.
+TEST_F(Hall, AStudentPractisesByKeyboardAndByThePad) {
+    lessons.Practise(1, 42);
+    QApplication::processEvents();
+    // Seed 42 at level 1: B's table goes to A over the link of 7; A keeps c at 3 through C.
+    auto* cost = Child<QLineEdit>("PredictCostb");
+    ASSERT_NE(cost, nullptr);
+    EXPECT_EQ(cost->accessibleName(), QStringLiteral("A's cost to network b"));
+    EXPECT_TRUE(cost->hasFocus());
+    QTest::keyClicks(cost, QStringLiteral("8"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("b"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(Caption(), QStringLiteral("A's table: 1 of 2 rows right"));
+    EXPECT_EQ(Child<CaptionStrip>("CaptionStrip")->Detail(),
+              QStringLiteral("c: 3, next hop C. A keeps c at 3 via C: B offers 4, link B-A adds "
+                             "7, and 11 is no better"));
+    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("PredictCostb")), nullptr);
+    using Mark = RouterPanel::Prediction;
+    EXPECT_EQ(lesson.State().RouterTable[0].prediction[1], Mark::Right);
+    EXPECT_EQ(lesson.State().RouterTable[0].prediction[2], Mark::Wrong);
+
+    Key(Qt::Key_PageDown);
+    const std::optional<Question>& asked = lesson.Questions().Asked();
+    ASSERT_TRUE(asked.has_value());
+    const std::vector<std::string> answer = asked->Answer();
+    const QList<QLineEdit*> cells = window.findChildren<QLineEdit*>(QRegularExpression("^Predict"));
+    ASSERT_EQ(static_cast<std::size_t>(cells.size()), answer.size());
+    // The right answer typed with the pad alone: each row's digits, then its letter.
+    for (std::size_t i = 0; i < answer.size(); i += 2) {
+        cells[static_cast<int>(i)]->setFocus();
+        cells[static_cast<int>(i)]->clear();
+        for (const char digit : answer[i]) {
+            QTest::mouseClick(Child<QToolButton>("PadKey " + std::string(1, digit)),
+                              Qt::LeftButton);
+        }
+        if (answer[i] == "inf") {
+            QTest::mouseClick(Child<QToolButton>("PadKey inf"), Qt::LeftButton);
+        }
+        QTest::mouseClick(Child<QToolButton>("PadKey " + answer[i + 1]), Qt::LeftButton);
+    }
+    QTest::mouseClick(Child<QToolButton>("PadKey Check"), Qt::LeftButton);
+    EXPECT_TRUE(Caption().endsWith(QStringLiteral("rows right: well done")))
+        << Caption().toStdString();
 }

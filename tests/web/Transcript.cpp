@@ -132,6 +132,9 @@ int ReplayPage(const char* startOptions, const char* file) {
     options.Start(form, random);
     Lesson lesson{form};
     Lecture lecture{lesson};
+    if (options.practice) {
+        lecture.Practise(*options.practice, options.seed.value_or(1), 0);
+    }
     const std::vector<TabOrder::Control> controls = TabOrder::Controls();
     std::ifstream events(file);
     std::string kind;

@@ -249,11 +249,14 @@ def dismiss_dialogues(driver):
             return
 
 
-def touch(driver, element_id, seconds):
-    """A finger on the middle of the element for `seconds`: a tap, or a long press."""
+def touch(driver, element, seconds):
+    """A finger on the middle of the element (or the one of that id) for `seconds`: a tap, or a
+    long press."""
+    if isinstance(element, str):
+        element = driver.find_element("id", element)
     box = driver.execute_script(
-        "const r = document.getElementById(arguments[0]).getBoundingClientRect();"
-        "return [r.left + r.width / 2, r.top + r.height / 2]", element_id)
+        "const r = arguments[0].getBoundingClientRect();"
+        "return [r.left + r.width / 2, r.top + r.height / 2]", element)
     point = [{"x": box[0], "y": box[1]}]
     driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": point})
     time.sleep(seconds)
@@ -483,6 +486,41 @@ try:
     if driver.execute_script("return Hopscape.state()") == before:
         faults.append("after the storm, Update does nothing")
     console_faults(driver, "the storm")
+    # A student practising: by keyboard at level 1 (seed 42 asks A's table: b right, c wrong),
+    # the same answer reaching the native core; then by touch on the pad at level 2.
+    practice = "practice=1&seed=42"
+    driver.get(root + "?" + practice)
+    wait(driver, "window.Hopscape && Hopscape.ready", "practice opening")
+    focused = driver.switch_to.active_element.get_attribute("aria-label")
+    ActionChains(driver).send_keys("8").send_keys(Keys.TAB).send_keys("b").send_keys(
+        Keys.TAB).send_keys("4").send_keys(Keys.ENTER).perform()
+    strip = "document.querySelector('#strip .caption').textContent"
+    graded = driver.execute_script(f"return {strip}")
+    if focused != "A's cost to network b" or graded != "A's table: 1 of 2 rows right":
+        faults.append(f"practice by keyboard: {focused!r} had the focus, then {graded!r}")
+    wait(driver, "Hopscape.sleeping()", "the table arriving after the answer")
+    script = os.path.join(SHOTS, "page-practice.txt")
+    with open(script, "w", encoding="utf-8") as out:
+        out.write("\n".join(driver.execute_script("return Hopscape.events") + ["state"]) + "\n")
+    replayed = subprocess.run([TRANSCRIPT, "--page", practice, script], check=True,
+                              capture_output=True, text=True).stdout.split("----\n")[0]
+    if replayed != driver.execute_script("return Hopscape.state()"):
+        faults.append("practice: the page's answer plays otherwise through the native core")
+    driver.save_screenshot(os.path.join(SHOTS, "page-practice-keyboard.png"))
+    driver.get(root + "?practice=2&seed=5")
+    wait(driver, "window.Hopscape && Hopscape.ready", "practice at level 2 opening")
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+    pad = {b.text: b for b in driver.find_elements("css selector", "#pad button")}
+    # Seed 5 asks D's table: a becomes 6 through B, b and c stay as they are.
+    touch(driver, driver.find_element("css selector", "#cells input"), 0.05)
+    for key in ["\u232B", "\u232B", "6", "B", "Check"]:
+        touch(driver, pad[key], 0.05)
+    graded = driver.execute_script(f"return {strip}")
+    if graded != "D's table: 3 of 3 rows right: well done":
+        faults.append(f"practice by touch: {graded!r}")
+    driver.save_screenshot(os.path.join(SHOTS, "page-practice-touch.png"))
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+    console_faults(driver, "practice")
     # A demonstration's own scenario, which the list does not offer, shows in it by name.
     driver.get(root + "?scenario=Hold-Down%20Delays%20Good%20News")
     wait(driver, "window.Hopscape && Hopscape.ready", "the page opening")
@@ -516,5 +554,6 @@ for fault in faults:
     print("FAILED:", fault)
 print(f"page: {len(STEPS)} clicks and keys compared, {len(SIZES)} sizes opened, the desktop's "
       f"pictures at 1x and 2x compared at {len(KNOWN_POINTS) + len(TEXT_BOXES)} known points, "
-      f"a student's session and a storm checked, {len(faults)} faults")
+      f"a student's session, practice by keyboard and by touch and a storm checked, "
+      f"{len(faults)} faults")
 sys.exit(1 if faults else 0)
