@@ -80,7 +80,8 @@ std::string Quiz::Caption() const {
         return asked_->Prompt();
     }
     if (graded_) {
-        return graded_->AllRight() ? graded_->summary + ": well done" : graded_->summary;
+        const bool table = answered_->Asks() == Question::Kind::Table;
+        return graded_->AllRight() && table ? graded_->summary + ": well done" : graded_->summary;
     }
     if (revealed_ && answered_) {
         return answered_->Asks() == Question::Kind::Rounds

@@ -94,6 +94,30 @@ void PrintLessons() {
     }
 }
 
+// Practice at each level: the questions a seed draws, answered in turns right and blank, with
+// their gradings and explanations (the log's lines) and the strip.
+void PrintPractice() {
+    for (int level = 1; level <= Practice::kLevels; ++level) {
+        Hall hall;
+        Lecture lecture{hall.lesson};
+        lecture.Practise(level, static_cast<std::uint64_t>(1000 + level), 0);
+        for (int question = 0; question < 8; ++question) {
+            const std::optional<Question>& asked = hall.lesson.Questions().Asked();
+            if (!asked) {
+                Print("practice " + std::to_string(level) + ": nothing asked\n");
+                break;
+            }
+            lecture.Answer(question % 2 == 0 ? asked->Answer() : std::vector<std::string>{}, 0);
+            const Lecture::Strip strip = lecture.CaptionStrip();
+            Print("practice " + std::to_string(level) + " question " + std::to_string(question) +
+                  ": " + strip.caption + "\n  " + strip.detail + "\n  " + strip.keys + "\n" +
+                  DescribeState(hall.form.State()) + "\n");
+            PrintNewLogLines(hall);
+            lecture.Do(Extras::Id::NextStep, 0);
+        }
+    }
+}
+
 void PrintLectures(int lectures) {
     for (int seed = 1; seed <= lectures; ++seed) {
         Hall hall;
@@ -204,6 +228,7 @@ int main(int argc, char* argv[]) {
         return ReplayPage(argv[2], argv[3]);
     }
     PrintLessons();
+    PrintPractice();
     PrintLectures(argc > 1 ? std::atoi(argv[1]) : 40);
     return 0;
 }
