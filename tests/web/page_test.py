@@ -295,7 +295,7 @@ def storm(driver, seed, count):
                 ).context_click().perform()
                 items = [i for i in driver.find_elements("css selector",
                                                          "#menu button:not(:disabled)")
-                         if not i.text.startswith(("Open", "Full screen"))]
+                         if not (i.text or "").startswith(("Open", "Full screen"))]
                 if items:
                     chance.choice(items).click()
         except Exception as fault:  # a control gone under the menu, a message in the way
