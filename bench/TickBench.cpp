@@ -1,5 +1,10 @@
 #include "BenchSupport.h"
 
+#include "app/Action.h"
+#include "session/Lecture.h"
+#include "session/Lesson.h"
+#include "session/Question.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -44,7 +49,37 @@ void BusyLoopTick(benchmark::State& state) {
     }
 }
 
+// A practice question drawn at a level: a fresh scenario, its costs, the rounds already run, a
+// break, and the answer worked out on a copy played ahead; what a student waits for after Page
+// Down.
+void PracticeQuestion(benchmark::State& state) {
+    BenchForm bench;
+    Lesson lesson(bench.form);
+    Lecture lecture(lesson);
+    lecture.Practise(static_cast<int>(state.range(0)), 1, 0);
+    for (auto _ : state) {
+        lecture.Do(Extras::Id::NextStep, 0); // the answer revealed
+        lecture.Do(Extras::Id::NextStep, 0); // the next question
+    }
+}
+
+// The answer to one question in the worst case: "Example 1" with RIP's rules and split horizon,
+// every router sending its table at once (twenty tables on their way), asked of router D.
+void AskAfterUpdate(benchmark::State& state) {
+    BenchForm bench;
+    Lesson lesson(bench.form);
+    lesson.Act(Action::Choose("Example 1"), 0);
+    lesson.Act(Action::Split(true), 0);
+    lesson.SetAllRules(true, 0);
+    lesson.Act(Action::Click(Action::Control::Update), 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Question::Table(bench.form, 3));
+    }
+}
+
 } // namespace
 
+BENCHMARK(PracticeQuestion)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(AskAfterUpdate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BusyFloodingTick)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BusyLoopTick)->Unit(benchmark::kMicrosecond);
