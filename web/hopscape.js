@@ -396,6 +396,7 @@ const Hopscape = (() => {
 
     // ---- A question: cells over the rows asked, typed in by keyboard or with the pad.
 
+    const PAD_BAR = 44; // CSS pixels: a finger's height
     let cellsFor = 0; // the question the cells were made for, by its number
     let cellInUse = null;
 
@@ -510,13 +511,21 @@ const Hopscape = (() => {
         }
         const pad = document.getElementById("pad");
         pad.hidden = !texts.strip.shown || texts.strip.pad.length === 0;
-        // Keys a finger can hit: where the drawing is drawn too small for that (a phone), the pad
-        // stands along the bottom of the screen at a finger's size instead.
+        // Keys a finger can hit: where the drawing is drawn too small for that on a touch screen
+        // (a phone), the pad stands along the bottom of the screen at a finger's size instead.
+        // The drawing then makes room above it, so that the strip stays in sight.
         const [, , , padHeight] = texts.strip["pad box"];
-        if (padHeight >= 30) {
-            place(pad, texts.strip["pad box"], texts.strip["small font"] * 1.2);
+        const finger = window.matchMedia("(pointer: coarse)").matches ? 40 : 16;
+        const bar = !pad.hidden && (document.body.classList.contains("padbar") || padHeight < finger);
+        if (bar) {
+            place(pad, [0, window.innerHeight - PAD_BAR, window.innerWidth, PAD_BAR], 15);
         } else {
-            place(pad, [0, window.innerHeight - 44, window.innerWidth, 44], 15);
+            place(pad, texts.strip["pad box"], texts.strip["small font"] * 1.2);
+        }
+        if (bar !== document.body.classList.contains("padbar")) {
+            document.body.classList.toggle("padbar", bar);
+            document.getElementById("stage").style.bottom = bar ? `${PAD_BAR}px` : "";
+            requestAnimationFrame(refresh);
         }
         if (pad.dataset.keys !== texts.strip.pad.join(" ")) {
             pad.dataset.keys = texts.strip.pad.join(" ");
