@@ -27,6 +27,13 @@ std::string Text(bool page) {
     for (const auto& [title, line] : BuiltInLessons::Lines()) {
         text += "  " + title + ": " + line + "\n";
     }
+    const Extras::Entry& mark = Extras::Of(Extras::Id::MarkPrediction);
+    text += "\nPredict, then watch: a lesson, " +
+            std::string(page ? Extras::PageKeys(mark) : mark.keys) +
+            " or practice (right click, Practice, levels 1 to\n"
+            "3) stops with tables on their way and asks what a table will show. Type each row's\n"
+            "cost (a number or inf), Tab, its next hop, and Enter checks; or use the keys under\n"
+            "the caption. Page Down reveals the answer, then in practice asks the next.\n";
     text += "\nExtras for the lecture (also on a right click on an empty part of the window):\n\n";
     for (const Extras::Entry& entry : Extras::kEntries) {
         const char* keys = page ? Extras::PageKeys(entry) : entry.keys;
