@@ -73,7 +73,7 @@ void CaptionStrip::Fit() {
                                        .height()
                                  : 0;
     const int room = geometry().height() - 2 * margin_ - QFontMetrics(step_->font()).height() -
-                     detailHeight - (pad_->isVisible() ? pad_->height() : 0);
+                     detailHeight - (padKeys_.isEmpty() ? 0 : pad_->maximumHeight());
     QFont letters = captionFont_;
     for (int size = letters.pixelSize(); size > 6; --size) {
         letters.setPixelSize(size);
