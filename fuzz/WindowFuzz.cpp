@@ -1,8 +1,9 @@
 // Turns its bytes, two at a time, into user actions on the whole window (every click on every
 // control, both mouse buttons on cost labels, scenario choices, the check box, ticks, and the
 // lecturer's undo, redo, steps and highlighting, saving and opening the demonstration, and a
-// built-in lesson started and stepped on and back) and checks the window's invariants after
-// each. A demonstration saved must read back and open exactly as it was.
+// built-in lesson started and stepped on and back, questions asked and answered) and checks the
+// window's invariants after each. A demonstration saved must read back and open exactly as it
+// was; asking a question must change nothing, and its own answer must be graded all right.
 #include "app/MainForm.h"
 #include "app/Scenarios.h"
 #include "common/SeededRandom.h"
@@ -10,17 +11,55 @@
 #include "session/BuiltInLessons.h"
 #include "session/Lesson.h"
 #include "session/LessonPlayer.h"
+#include "session/Question.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
-// Bytes from here up save and open, or start and step a lesson.
+// Bytes from here up ask and answer questions; from kFileOps up save and open, or start and step
+// a lesson.
+constexpr std::uint8_t kQuestionOps = 232;
 constexpr std::uint8_t kFileOps = 240;
+
+// A question asked of the window, or answered with its own answer, with any text, or with pad
+// keys pressed in turn; a fault where asking changed the window or the answer is not all right.
+std::string AskAndAnswer(Lesson& lesson, std::uint8_t op, std::uint8_t arg) {
+    const Demonstration before = lesson.Capture();
+    if (op % 4 == 0) {
+        lesson.Ask(arg % 2 == 0 ? LessonScript::Step::Predict(arg / 2 % kRouterCount)
+                                : LessonScript::Step::PredictRounds(
+                                      arg / 2 % kRouterCount,
+                                      static_cast<char>('a' + arg / 12 % kNetworkCount)),
+                   0);
+        return lesson.Capture() == before ? "" : "asking changed the window";
+    }
+    const std::optional<Question> asked = lesson.Questions().Asked();
+    if (!asked) {
+        return "";
+    }
+    if (op % 4 == 1) {
+        lesson.Answer(asked->Answer(), 0);
+        return lesson.Questions().Graded()->AllRight() ? "" : "its own answer graded wrong";
+    }
+    std::vector<std::string> cells = asked->Answer();
+    const std::vector<std::string>& keys = Question::PadKeys();
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const auto pressed =
+            asked->Press(cells, (arg + i) % cells.size(), keys[(arg * 7 + i) % (keys.size() - 1)]);
+        cells.at(pressed.cell) = pressed.text;
+    }
+    if (op % 4 == 3) {
+        lesson.Answer(cells, 0);
+    }
+    return "";
+}
 
 } // namespace
 
@@ -37,8 +76,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::uint8_t op = data[i];
         const std::uint8_t arg = data[i + 1];
         std::string fault;
-        if (op < kFileOps) {
+        if (op < kQuestionOps) {
             ApplyLectureAction(lesson, op, arg);
+        } else if (op < kFileOps) {
+            fault = AskAndAnswer(lesson, op, arg);
         } else if (op % 4 == 0 && Scenarios::Known(lesson.State().cmbSims.text)) {
             // Saved and opened again: the same demonstration, with nothing to undo. (A name the
             // list does not hold, which only these bytes can choose, is no demonstration.)
