@@ -7,7 +7,6 @@
 #include "session/Rehearsal.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
 
@@ -15,10 +14,12 @@ std::string Said(const std::string& cost) {
     return std::string(TrimBlanks(cost));
 }
 
+// In small letters, A to Z only: the same in every locale.
 std::string Lower(std::string_view text) {
     std::string out(TrimBlanks(text));
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(out.begin(), out.end(), out.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
     return out;
 }
 
