@@ -44,6 +44,7 @@ Demonstration Lesson::Capture() const {
 void Lesson::Open(const Demonstration& demonstration, long now) {
     Begin(now);
     CloseQuestion();
+    quiz_.ClearMarks();
     KeepForUndo("opening of a demonstration");
     demonstration.ApplyTo(form_);
     timer_.Restart(demonstration.speed, now);
@@ -54,6 +55,7 @@ void Lesson::Open(const Demonstration& demonstration, long now) {
 void Lesson::StartLesson(const LessonScript& script, long now) {
     Begin(now);
     CloseQuestion();
+    quiz_.ClearMarks();
     KeepForUndo("start of lesson \"" + script.title + "\"");
     if (script.demonstration) {
         script.demonstration->ApplyTo(form_);

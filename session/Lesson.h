@@ -144,7 +144,9 @@ public:
 
     // Questions for the learners on what a table is about to show. While one is asked the
     // demonstration holds still (no tick falls); an answer, a reveal, or anything done that
-    // changes the window closes it, and what it asked is written to the log.
+    // changes the window closes it, and what it asked is written to the log. The rows answered
+    // stay framed right or wrong until the next question, a step back or undo, another start, or
+    // ForgetAnswer (a lesson's next press).
     // A lesson's question, asked of the window as it stands: false where there is nothing to ask
     // (no table on its way, a count that would not end).
     bool Ask(const LessonScript::Step& step, long now);
@@ -154,6 +156,7 @@ public:
     // The learner's answer, cell by cell: graded, the rows framed right or wrong.
     void Answer(const std::vector<std::string>& cells, long now);
     void Reveal(long now);
+    void ForgetAnswer() { quiz_.ClearMarks(); }
     // While recording: the table the first table on its way goes to becomes a question in the
     // recording, and is asked at once; false where no table is on its way.
     bool MarkPrediction(long now);

@@ -54,6 +54,8 @@ void LessonPlayer::Next(long now) {
         return;
     }
     marks_.push_back({next_, lesson_.Here(), caption_, detail_});
+    // How the last question fared belongs to the press that asked it.
+    lesson_.ForgetAnswer();
     pressEnd_ = script_.PressEnd(next_);
     backs_ = 0;
     // Each press shows its own caption, or none: never one the screen no longer matches.

@@ -60,10 +60,14 @@ std::vector<std::string> Quiz::Reveal() {
 }
 
 bool Quiz::Drop() {
-    const bool dropped = asked_.has_value();
+    if (!asked_) {
+        return false;
+    }
     asked_.reset();
-    ClearMarks();
-    return dropped;
+    for (RouterPanel& panel : form_.RouterTable) {
+        panel.prediction = {};
+    }
+    return true;
 }
 
 void Quiz::ClearMarks() {

@@ -23,9 +23,10 @@ public:
     std::vector<std::string> Answer(const std::vector<std::string>& cells);
     // The answer shown with none given; the lines the log keeps of it.
     std::vector<std::string> Reveal();
-    // The question dropped unanswered, as the window changes under it.
+    // The question dropped unanswered, as the window changes under it; how an answer before it
+    // fared stays.
     bool Drop();
-    // The rows framed right or wrong go.
+    // The rows framed right or wrong go, and what is said of the answer.
     void ClearMarks();
     const std::optional<Question::Result>& Graded() const { return graded_; }
     // What the caption strip says of the question asked, or of the answer given or revealed.

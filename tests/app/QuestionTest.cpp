@@ -102,7 +102,10 @@ TEST(Questions, TheBuiltInLessonsAskAtTheirKeyMoments) {
                 EXPECT_FALSE(window.lecture.Tick(40).tick.has_value());
                 EXPECT_EQ(window.lesson.TickNumber(), tick);
                 window.lecture.Answer(question->Answer(), 0);
-                EXPECT_TRUE(window.lesson.Questions().Graded()->AllRight());
+                // Graded all right, and it stands while the press goes on.
+                const auto& graded = window.lesson.Questions().Graded();
+                ASSERT_TRUE(graded.has_value()) << script.title;
+                EXPECT_TRUE(graded->AllRight()) << script.title;
                 player.Finish(0);
             }
         }
@@ -261,6 +264,8 @@ TEST(Questions, AQuestionHoldsStillAndItsAnswerIsFramedRowByRow) {
     EXPECT_EQ(TrimBlanks(lesson.State().RouterTable[1].Engine().Rows()[2].cost), "2");
     EXPECT_EQ(marks[2], Mark::Wrong) << "framed as the table arrives";
     lesson.Act(Action::Click(Action::Control::Update), 300);
+    EXPECT_EQ(marks[2], Mark::Wrong) << "framed until the next question or a step back";
+    lesson.Undo(320);
     EXPECT_EQ(marks[2], Mark::None);
 }
 
@@ -307,10 +312,9 @@ TEST(Questions, PracticeDrawsFreshQuestionsAtThreeLevels) {
         EXPECT_EQ(again.lesson.Questions().Asked()->Prompt(), first.Prompt());
 
         window.lecture.Answer(first.Answer(), 0);
-        EXPECT_NE(
-            window.lecture.CaptionStrip().keys.find(
-                "1 of 1 right, streak 1; seed 4242  \u2022  Page Down: next question"),
-            std::string::npos)
+        EXPECT_NE(window.lecture.CaptionStrip().keys.find(
+                      "1 of 1 right, streak 1; seed 4242  \u2022  Page Down: next question"),
+                  std::string::npos)
             << window.lecture.CaptionStrip().keys;
         std::vector<std::uint64_t> seeds{4242};
         int rounds = 0;
