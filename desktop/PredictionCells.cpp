@@ -11,8 +11,14 @@ PredictionCells::PredictionCells(Lecture& lecture, QWidget& window, const QElaps
     : QObject(&window), lecture_(lecture), window_(window), clock_(clock) {}
 
 void PredictionCells::Clear() {
+    // A cell may be in the middle of telling that Enter was pressed in it: taken off its table
+    // now, and deleted once that is over.
     for (const QPointer<QLineEdit>& cell : cells_) {
-        delete cell.data();
+        if (!cell.isNull()) {
+            cell->hide();
+            cell->setParent(nullptr);
+            cell->deleteLater();
+        }
     }
     cells_.clear();
 }
