@@ -56,6 +56,21 @@ bool MainForm::MoveTimer_Timer() {
     return true;
 }
 
+void MainForm::Advance(long count) {
+    for (long t = 0; t < count; ++t) {
+        if (!StepTicks(1)) {
+            MoveTimer_Timer();
+        }
+    }
+}
+
+void MainForm::Settle() {
+    constexpr long kLongest = kLongestQuietHops * PacketMotion::kArrivalTick;
+    for (long t = 0; t < kLongest && (t == 0 || !Quiet()); ++t) {
+        Advance(1);
+    }
+}
+
 bool MainForm::CanStep() const {
     return form_.Command3.caption == Layout::kResume && !runtime_.TickRunning &&
            !runtime_.MessageOpen;

@@ -56,6 +56,11 @@ public:
     bool StepTicks(int count);
     // Whether StepTicks would step now.
     bool CanStep() const;
+    // Runs `count` ticks at once, paused or not, as the timer would have run them.
+    void Advance(long count);
+    // Ticks until no packet moves and nothing is owed (Quiet), one at least, giving up after
+    // kLongestQuietHops hops.
+    void Settle();
 
     // RIP's rules, switched on and off by the lecturer.
     RipControl& Rip() { return rip_; }

@@ -91,6 +91,11 @@ std::optional<RipControl::Rule> RuleOf(Id id) {
     }
 }
 
+// The practice level an extra starts, from 1.
+int LevelOf(Id id) {
+    return static_cast<int>(id) - static_cast<int>(Id::PracticeLevel1) + 1;
+}
+
 // What the front end does for an extra the lecture leaves wholly to it.
 Lecture::Job FrontEndsJob(Id id) {
     using Job = Lecture::Job;
@@ -168,8 +173,7 @@ Lecture::Job Lecture::Do(Extras::Id id, long now) {
     case Id::PracticeLevel2:
     case Id::PracticeLevel3:
         // A fresh seed from the time; a shared one comes through the start options.
-        Practise(static_cast<int>(id) - static_cast<int>(Id::PracticeLevel1) + 1,
-                 1 + static_cast<std::uint64_t>(now) % Practice::kMostSeed, now);
+        Practise(LevelOf(id), 1 + static_cast<std::uint64_t>(now) % Practice::kMostSeed, now);
         break;
     case Id::PreviousStep:
         player_.Back(now);
@@ -223,9 +227,7 @@ Lecture::ExtraState Lecture::Extra(Extras::Id id) const {
     case Id::PracticeLevel1:
     case Id::PracticeLevel2:
     case Id::PracticeLevel3:
-        state.label +=
-            std::string(": ") +
-            Practice::LevelName(static_cast<int>(id) - static_cast<int>(Id::PracticeLevel1) + 1);
+        state.label += std::string(": ") + Practice::LevelName(LevelOf(id));
         break;
     case Id::MarkPrediction:
         state.enabled = !lesson.Asking();
@@ -298,6 +300,7 @@ Lecture::NumberQuestion Lecture::HoldDownQuestion() const {
 Lecture::Strip Lecture::CaptionStrip(bool page) const {
     Strip strip;
     const Quiz& quiz = demonstration_.Questions();
+    const std::string said = quiz.Caption(); // of the question asked, or its answer
     const bool asking = demonstration_.Asking();
     const Practice* practice = Practising();
     if (asking || practice != nullptr) {
@@ -326,21 +329,22 @@ Lecture::Strip Lecture::CaptionStrip(bool page) const {
         strip.keys = std::string(page ? Extras::PageKeys(record) : record.keys) +
                      " or \u201cStop recording\u201d in the menu saves the lesson";
     }
-    if (!quiz.Caption().empty()) {
+    if (!said.empty()) {
         if (asking || !player_.Playing()) {
             // The question, or in practice its grading, in the caption's place.
-            strip.caption = quiz.Caption();
+            strip.caption = said;
             strip.detail = hall && player_.Playing() ? "" : quiz.Detail();
         } else if (!hall) {
             // A lesson goes on to its own caption; how the answer fared stands under it.
-            strip.detail = quiz.Caption() + (quiz.Detail().empty() ? "" : ". " + quiz.Detail());
+            const std::string why = quiz.Detail();
+            strip.detail = said + (why.empty() ? "" : ". " + why);
         }
         if (strip.keys.empty()) {
             strip.keys = reveal;
         }
     }
-    strip.shown = practice != nullptr || player_.Playing() || demonstration_.Recording() ||
-                  !quiz.Caption().empty();
+    strip.shown =
+        practice != nullptr || player_.Playing() || demonstration_.Recording() || !said.empty();
     return strip;
 }
 

@@ -266,11 +266,13 @@ void Lesson::GoBack(const Moment& moment, long now) {
 
 void Lesson::RunTicks(long ticks, long now) {
     Begin(now);
-    for (long t = 0; t < ticks; ++t) {
-        if (!form_.StepTicks(1)) {
-            form_.MoveTimer_Timer();
-        }
-    }
+    form_.Advance(ticks);
+    Refresh();
+}
+
+void Lesson::Settle(long now) {
+    Begin(now);
+    form_.Settle();
     Refresh();
 }
 

@@ -121,6 +121,8 @@ public:
     long UndoPosition() const { return undoPosition_; }
     // Runs `ticks` ticks at once, paused or not, as the timer would have run them.
     void RunTicks(long ticks, long now);
+    // Runs the ticks until nothing moves and nothing is owed (MainForm::Settle).
+    void Settle(long now);
     // Whether no packet is on the screen and RIP owes no table (a clock may still run).
     bool Quiet() const;
     bool Paused() const;

@@ -175,8 +175,8 @@ void LessonPlayer::Answered(long now) {
 }
 
 void LessonPlayer::Settle(long now) {
-    if (held_ && !lesson_.Asking()) {
-        Answered(now); // the question went as the window changed under it
+    if (held_) {
+        Answered(now); // where the question went as the window changed under it
         return;
     }
     if (waiting_ && !lesson_.Paused() && !lesson_.NextTick(now)) {

@@ -47,13 +47,6 @@ std::vector<int> ShownRouters(const FormState& state) {
     return routers;
 }
 
-void Settle(Lesson& lesson, long now) {
-    constexpr long kLongest = MainForm::kLongestQuietHops * PacketMotion::kArrivalTick;
-    for (long t = 0; t < kLongest && (t == 0 || !lesson.Quiet()); ++t) {
-        lesson.RunTicks(1, now);
-    }
-}
-
 } // namespace
 
 Practice::Practice(int level, std::uint64_t seed)
@@ -102,7 +95,7 @@ bool Practice::TryAsk(Lesson& lesson, long now) {
     }
     for (int round = draw.Below(4); round > 0; --round) {
         lesson.Act(Action::Click(Control::Update), now);
-        Settle(lesson, now);
+        lesson.Settle(now);
     }
     const auto any = [&](const std::vector<int>& among) {
         return among[static_cast<std::size_t>(draw.Below(static_cast<int>(among.size())))];
@@ -118,7 +111,7 @@ bool Practice::TryAsk(Lesson& lesson, long now) {
                            now);
             }
         }
-        Settle(lesson, now);
+        lesson.Settle(now);
         // Asked of a router that still believes in a route to the network cut off.
         std::vector<int> believers;
         for (const int r : routers) {
@@ -136,7 +129,7 @@ bool Practice::TryAsk(Lesson& lesson, long now) {
             lesson.Act(
                 Action::Click(Control::Break, Topology::BreakOfLink(Topology::LinkIndex(a, b))),
                 now);
-            Settle(lesson, now);
+            lesson.Settle(now);
         }
     }
     if (draw.Below(2) == 0) {

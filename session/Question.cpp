@@ -224,7 +224,7 @@ std::vector<std::string> Question::Answer() const {
     return cells;
 }
 
-std::string Question::Shows(const Row& row) const {
+std::string Question::Told(const Row& row) const {
     return NetworkLetter(row.network) + ": " + Said(row.shows.cost) + ", next hop " +
            row.shows.nextHop + ". " + row.why;
 }
@@ -254,7 +254,7 @@ Question::Result Question::Grade(const std::vector<std::string>& cells) const {
         result.right.push_back(right);
         result.rightCount += right ? 1 : 0;
         if (!right) {
-            result.wrong.push_back(Shows(row));
+            result.wrong.push_back(Told(row));
         }
     }
     result.summary = me + "'s table: " + std::to_string(result.rightCount) + " of " +
@@ -268,7 +268,7 @@ std::vector<std::string> Question::Told() const {
     }
     std::vector<std::string> told;
     for (const Row& row : rows_) {
-        told.push_back(Shows(row));
+        told.push_back(Told(row));
     }
     return told;
 }

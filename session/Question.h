@@ -85,12 +85,12 @@ public:
     Result Grade(const std::vector<std::string>& cells) const;
     // The right answer, cell by cell.
     std::vector<std::string> Answer() const;
-    // The answer told row by row, for when it is revealed rather than given.
+    // The answer told row by row, for when it is revealed rather than given; one row of it.
     std::vector<std::string> Told() const;
+    std::string Told(const Row& row) const;
 
 private:
     Question(Kind kind, int router) : kind_(kind), router_(router) {}
-    std::string Shows(const Row& row) const;
     // "13 more rounds of Update".
     static std::string Rounds(int count);
 

@@ -9,12 +9,17 @@ void Quiz::Ask(Question question) {
     ++number_;
     answered_.reset();
     graded_.reset();
-    revealed_ = false;
     if (asked_->Asks() == Question::Kind::Table) {
         for (const Question::Row& row : asked_->Rows()) {
             form_.RouterTable[asked_->Router()].prediction[row.network] =
                 RouterPanel::Prediction::Asked;
         }
+    }
+}
+
+void Quiz::Unmark() {
+    for (RouterPanel& panel : form_.RouterTable) {
+        panel.prediction = {};
     }
 }
 
@@ -35,7 +40,6 @@ std::vector<std::string> Quiz::Answer(const std::vector<std::string>& cells) {
     answered_ = std::move(asked_);
     asked_.reset();
     graded_ = answered_->Grade(cells);
-    revealed_ = false;
     Mark(graded_->right);
     std::vector<std::string> lines{"Predicted: " + graded_->summary};
     lines.insert(lines.end(), graded_->wrong.begin(), graded_->wrong.end());
@@ -49,10 +53,7 @@ std::vector<std::string> Quiz::Reveal() {
     answered_ = std::move(asked_);
     asked_.reset();
     graded_.reset();
-    revealed_ = true;
-    for (RouterPanel& panel : form_.RouterTable) {
-        panel.prediction = {};
-    }
+    Unmark();
     std::vector<std::string> lines{"Revealed: " + answered_->Prompt()};
     const std::vector<std::string> told = answered_->Told();
     lines.insert(lines.end(), told.begin(), told.end());
@@ -64,19 +65,14 @@ bool Quiz::Drop() {
         return false;
     }
     asked_.reset();
-    for (RouterPanel& panel : form_.RouterTable) {
-        panel.prediction = {};
-    }
+    Unmark();
     return true;
 }
 
 void Quiz::ClearMarks() {
-    for (RouterPanel& panel : form_.RouterTable) {
-        panel.prediction = {};
-    }
+    Unmark();
     answered_.reset();
     graded_.reset();
-    revealed_ = false;
 }
 
 std::string Quiz::Caption() const {
@@ -87,7 +83,7 @@ std::string Quiz::Caption() const {
         const bool table = answered_->Asks() == Question::Kind::Table;
         return graded_->AllRight() && table ? graded_->summary + ": well done" : graded_->summary;
     }
-    if (revealed_ && answered_) {
+    if (answered_) { // revealed
         return answered_->Asks() == Question::Kind::Rounds
                    ? "The answer: " + std::to_string(answered_->Count()) + " more rounds of Update"
                    : "The answer: " + RouterLetter(answered_->Router()) + "'s table as it arrives";
@@ -107,7 +103,7 @@ std::string Quiz::Detail() const {
                           : " (and " + std::to_string(more) + " more row" + (more == 1 ? "" : "s") +
                                 " framed red: each says why on its row)");
     }
-    if (revealed_ && answered_) {
+    if (answered_) { // revealed
         return answered_->Asks() == Question::Kind::Rounds ? answered_->Told().front()
                                                            : "Each row says why where the mouse "
                                                              "rests on it, and the log has them "
@@ -126,7 +122,7 @@ std::optional<std::string> Quiz::Explain(int router, int network) const {
             const std::string how = !graded_            ? "The answer"
                                     : graded_->right[i] ? "Predicted right"
                                                         : "Predicted wrong";
-            return how + ": " + answered_->Told()[i];
+            return how + ": " + answered_->Told(rows[i]);
         }
     }
     return std::nullopt;

@@ -38,11 +38,11 @@ public:
 
 private:
     void Mark(const std::vector<bool>& right);
+    void Unmark();
 
     FormState& form_;
     std::optional<Question> asked_;
     std::optional<Question> answered_;
-    std::optional<Question::Result> graded_;
-    bool revealed_ = false;
+    std::optional<Question::Result> graded_; // none for an answer revealed
     int number_ = 0;
 };

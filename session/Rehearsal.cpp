@@ -52,12 +52,6 @@ void Rehearsal::OnMessage(const RouterMessage& message) {
     heard_[message.router].push_back(std::move(heard));
 }
 
-void Rehearsal::RunTick() {
-    if (!form_.StepTicks(1)) {
-        form_.MoveTimer_Timer();
-    }
-}
-
 bool Rehearsal::ArriveTables() {
     long longest = 0;
     for (const ShapeControl& marker : form_.State().shpPacket) {
@@ -68,20 +62,11 @@ bool Rehearsal::ArriveTables() {
             longest = std::max(longest, PacketMotion::kArrivalTick - done);
         }
     }
-    for (long t = 0; t < longest; ++t) {
-        RunTick();
-    }
+    form_.Advance(longest);
     return longest > 0;
-}
-
-void Rehearsal::Settle() {
-    constexpr long kLongest = MainForm::kLongestQuietHops * PacketMotion::kArrivalTick;
-    for (long t = 0; t < kLongest && (t == 0 || !form_.Quiet()); ++t) {
-        RunTick();
-    }
 }
 
 void Rehearsal::Round() {
     form_.Command4_Click();
-    Settle();
+    form_.Settle();
 }

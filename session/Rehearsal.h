@@ -35,7 +35,7 @@ public:
     // table is on its way.
     bool ArriveTables();
     // Every packet on its way arrives and what it sets off settles: no packet moves, none is owed.
-    void Settle();
+    void Settle() { form_.Settle(); }
     // One round of Update, settled.
     void Round();
     const std::vector<Heard>& HeardBy(int router) const { return heard_[router]; }
@@ -50,7 +50,6 @@ private:
         std::uint64_t ClockSeed() override { return 0; }
     };
 
-    void RunTick();
     void OnMessage(const RouterMessage& message);
 
     Unseen platform_;
