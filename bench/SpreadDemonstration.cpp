@@ -4,14 +4,14 @@
 
 #include "files/DemonstrationFile.h"
 #include "files/HopscapeFile.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 
 #include <iostream>
 
 int main() {
     BenchForm bench;
     bench.FillWithSpreadPackets();
-    const Lesson lesson(bench.form);
-    std::cout << HopscapeFile::Bytes(DemonstrationFile::ToJson(lesson.Capture()));
+    const Demonstration demonstration(bench.form);
+    std::cout << HopscapeFile::Bytes(DemonstrationFile::ToJson(demonstration.Capture()));
     return 0;
 }

@@ -1,8 +1,8 @@
 #include "BenchSupport.h"
 
 #include "app/Action.h"
+#include "session/Demonstration.h"
 #include "session/Lecture.h"
-#include "session/Lesson.h"
 #include "session/Question.h"
 
 #include <benchmark/benchmark.h>
@@ -54,8 +54,8 @@ void BusyLoopTick(benchmark::State& state) {
 // Down.
 void PracticeQuestion(benchmark::State& state) {
     BenchForm bench;
-    Lesson lesson(bench.form);
-    Lecture lecture(lesson);
+    Demonstration demonstration(bench.form);
+    Lecture lecture(demonstration);
     lecture.Practise(static_cast<int>(state.range(0)), 1, 0);
     for (auto _ : state) {
         lecture.Do(Extras::Id::NextStep, 0); // the answer revealed
@@ -67,11 +67,11 @@ void PracticeQuestion(benchmark::State& state) {
 // every router sending its table at once (twenty tables on their way), asked of router D.
 void AskAfterUpdate(benchmark::State& state) {
     BenchForm bench;
-    Lesson lesson(bench.form);
-    lesson.Act(Action::Choose("Example 1"), 0);
-    lesson.Act(Action::Split(true), 0);
-    lesson.SetAllRules(true, 0);
-    lesson.Act(Action::Click(Action::Control::Update), 0);
+    Demonstration demonstration(bench.form);
+    demonstration.Act(Action::Choose("Example 1"), 0);
+    demonstration.Act(Action::Split(true), 0);
+    demonstration.SetAllRules(true, 0);
+    demonstration.Act(Action::Click(Action::Control::Update), 0);
     for (auto _ : state) {
         benchmark::DoNotOptimize(Question::Table(bench.form, 3));
     }

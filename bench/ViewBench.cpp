@@ -5,7 +5,7 @@
 #include "desktop/LectureMenu.h"
 #include "desktop/LogWindow.h"
 #include "desktop/MainWindow.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -58,12 +58,12 @@ double OtherProcessCpuSeconds(long pid) {
 // due in the run.
 struct SpreadWindow {
     BenchForm bench;
-    Lesson lesson{bench.form};
-    MainWindow window{lesson};
+    Demonstration demonstration{bench.form};
+    MainWindow window{demonstration};
 
     explicit SpreadWindow(long zoom, bool rip = false) {
         if (rip) {
-            lesson.SetAllRules(true, 0);
+            demonstration.SetAllRules(true, 0);
         }
         bench.FillWithSpreadPackets();
         if (zoom == 0) {
@@ -92,14 +92,14 @@ void BusyTickWithRepaint(benchmark::State& state) {
     MainWindow& window = spread.window;
     const long log = state.range(2);
     if (log != 0) {
-        spread.lesson.CycleHighlight(0);
-        while (log == 2 && spread.lesson.LogLinesDropped() == 0) {
-            spread.lesson.RunTicks(26, 0);
+        spread.demonstration.CycleHighlight(0);
+        while (log == 2 && spread.demonstration.LogLinesDropped() == 0) {
+            spread.demonstration.RunTicks(26, 0);
             spread.bench.Respread();
         }
         LogWindow* shown = window.Lecture().Log();
         shown->show();
-        shown->Show(spread.lesson.LogLines(), spread.lesson.LogLinesDropped());
+        shown->Show(spread.demonstration.LogLines(), spread.demonstration.LogLinesDropped());
     }
     // Shown and exposed, as a window on screen is, so that its repaints are carried out.
     QCoreApplication::processEvents();

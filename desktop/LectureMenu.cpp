@@ -7,8 +7,8 @@
 #include "desktop/LogWindow.h"
 #include "desktop/Picture.h"
 #include "packets/PacketMotion.h"
+#include "session/Demonstration.h"
 #include "session/Help.h"
-#include "session/Lesson.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -48,7 +48,7 @@ void CloseOnEscape(QWidget& second) {
 } // namespace
 
 LectureMenu::LectureMenu(::Lecture& lecture, QWidget& window, const QElapsedTimer& clock)
-    : QObject(&window), lecture_(lecture), lesson_(lecture.Demonstration()), window_(window),
+    : QObject(&window), lecture_(lecture), demonstration_(lecture.Demonstration()), window_(window),
       clock_(clock) {
     auto* speeds = new QActionGroup(this);
     for (const Extras::Entry& entry : Extras::kEntries) {
@@ -154,7 +154,7 @@ void LectureMenu::Refresh() {
         }
     }
     if (log_ != nullptr && log_->isVisible()) {
-        log_->Show(lesson_.LogLines(), lesson_.LogLinesDropped());
+        log_->Show(demonstration_.LogLines(), demonstration_.LogLinesDropped());
     }
 }
 
@@ -203,7 +203,7 @@ void LectureMenu::ToggleLog() {
         return;
     }
     ShowBeside(*log_);
-    log_->Show(lesson_.LogLines(), lesson_.LogLinesDropped());
+    log_->Show(demonstration_.LogLines(), demonstration_.LogLinesDropped());
     // The keyboard stays with the main window, where the lecturer is.
     window_.activateWindow();
 }
@@ -268,7 +268,7 @@ void LectureMenu::AskHoldDownTime() {
                                              QString::fromStdString(asked.question), asked.value,
                                              asked.least, asked.most, 10, &ok);
     if (ok) {
-        lesson_.SetHoldDownSeconds(seconds, clock_.elapsed());
+        demonstration_.SetHoldDownSeconds(seconds, clock_.elapsed());
     }
 }
 

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-class Lesson;
+class Demonstration;
 class BlackScreen;
 class LogWindow;
 class QAction;
@@ -71,7 +71,7 @@ private:
     void ToggleLog();
 
     ::Lecture& lecture_;
-    Lesson& lesson_;
+    Demonstration& demonstration_;
     QWidget& window_;
     const QElapsedTimer& clock_;
     QMenu* menu_ = nullptr;

@@ -4,7 +4,7 @@
 #include "desktop/LectureMenu.h"
 #include "files/PictureFile.h"
 #include "session/BuiltInLessons.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 
 #include <QAction>
 #include <QDir>
@@ -32,7 +32,7 @@ std::string Named(const QString& path) {
 
 LessonControls::LessonControls(Lecture& lecture, LectureMenu& menu, QWidget& window,
                                const QElapsedTimer& clock)
-    : QObject(&window), lecture_(lecture), lesson_(lecture.Demonstration()), menu_(menu),
+    : QObject(&window), lecture_(lecture), demonstration_(lecture.Demonstration()), menu_(menu),
       window_(window), clock_(clock), player_(lecture.Player()) {
     connect(&menu_, &LectureMenu::Other, this, &LessonControls::Trigger);
     window_.setAcceptDrops(true);
@@ -155,7 +155,7 @@ bool LessonControls::SaveRecording(const QString& path) {
     if (!Saved("lesson", path, QByteArray::fromStdString(lecture_.RecordingBytes()))) {
         return false;
     }
-    lesson_.StopRecording();
+    demonstration_.StopRecording();
     Refresh();
     emit CaptionChanged();
     return true;

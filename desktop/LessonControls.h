@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QString>
 
-class Lesson;
+class Demonstration;
 class LectureMenu;
 class QElapsedTimer;
 class QMenu;
@@ -61,7 +61,7 @@ private:
     void Warn(const QString& objectName, const QString& text);
 
     Lecture& lecture_;
-    Lesson& lesson_;
+    Demonstration& demonstration_;
     LectureMenu& menu_;
     QWidget& window_;
     const QElapsedTimer& clock_;

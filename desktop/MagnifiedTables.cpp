@@ -4,7 +4,7 @@
 #include "form/FormState.h"
 #include "router/PanelLayout.h"
 #include "scene/Look.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 #include "session/Magnifier.h"
 
 #include <QAction>
@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <cmath>
 
-MagnifiedTables::MagnifiedTables(Lesson& lesson, QWidget& window)
-    : QObject(&window), lesson_(lesson), window_(window) {
+MagnifiedTables::MagnifiedTables(Demonstration& demonstration, QWidget& window)
+    : QObject(&window), demonstration_(demonstration), window_(window) {
     menu_ = new QMenu(QString::fromUtf8(Magnifier::kTitle), &window);
     menu_->setObjectName(QStringLiteral("MagnifyMenu"));
     for (int r = 0; r < kRouterCount; ++r) {
@@ -29,18 +29,18 @@ MagnifiedTables::MagnifiedTables(Lesson& lesson, QWidget& window)
 }
 
 void MagnifiedTables::Toggle(int router) {
-    lesson_.Magnified().Toggle(router);
+    demonstration_.Magnified().Toggle(router);
     Refresh();
 }
 
 bool MagnifiedTables::Any() const {
-    return !lesson_.Magnified().Shown(lesson_.State()).empty();
+    return !demonstration_.Magnified().Shown(demonstration_.State()).empty();
 }
 
 std::vector<std::pair<int, int>> MagnifiedTables::Standing() const {
-    const FormState& state = lesson_.State();
+    const FormState& state = demonstration_.State();
     std::vector<std::pair<int, int>> standing;
-    for (int router : lesson_.Magnified().Shown(state)) {
+    for (int router : demonstration_.Magnified().Shown(state)) {
         standing.emplace_back(router, state.RouterTable[router].Height());
     }
     return standing;
@@ -51,9 +51,9 @@ bool MagnifiedTables::Moved() const {
 }
 
 int MagnifiedTables::Place(const QRect& strip, double scale, bool projector) {
-    FormState& state = lesson_.State();
+    FormState& state = demonstration_.State();
     placed_ = Standing();
-    const std::vector<Magnifier::Standing> standing = lesson_.Magnified().Stand(
+    const std::vector<Magnifier::Standing> standing = demonstration_.Magnified().Stand(
         state, static_cast<int>(strip.width() / scale), static_cast<int>(strip.height() / scale));
     for (int r = 0; r < kRouterCount; ++r) {
         const auto at = std::find_if(standing.begin(), standing.end(),
@@ -95,10 +95,10 @@ int MagnifiedTables::Place(const QRect& strip, double scale, bool projector) {
 }
 
 void MagnifiedTables::Refresh() {
-    const FormState& state = lesson_.State();
+    const FormState& state = demonstration_.State();
     for (int r = 0; r < kRouterCount; ++r) {
         QAction* choice = choices_[static_cast<std::size_t>(r)];
-        choice->setChecked(lesson_.Magnified().Has(r));
+        choice->setChecked(demonstration_.Magnified().Has(r));
         choice->setEnabled(state.RouterTable[r].visible);
         if (RouterTable* table = tables_[static_cast<std::size_t>(r)]) {
             table->Refresh();

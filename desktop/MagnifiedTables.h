@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-class Lesson;
+class Demonstration;
 class QAction;
 class QMenu;
 class QWidget;
@@ -24,7 +24,7 @@ class MagnifiedTables : public QObject {
     Q_OBJECT
 
 public:
-    MagnifiedTables(Lesson& lesson, QWidget& window);
+    MagnifiedTables(Demonstration& demonstration, QWidget& window);
 
     // A–F, each ticked while its table is magnified; routers the scenario hides are greyed.
     QMenu* Submenu() const { return menu_; }
@@ -50,7 +50,7 @@ private:
     // The tables that show, each with its panel's height.
     std::vector<std::pair<int, int>> Standing() const;
 
-    Lesson& lesson_;
+    Demonstration& demonstration_;
     QWidget& window_;
     QMenu* menu_ = nullptr;
     std::array<QAction*, kRouterCount> choices_{};

@@ -11,7 +11,7 @@
 #include "desktop/PredictionCells.h"
 #include "form/Layout.h"
 #include "scene/Look.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -26,20 +26,20 @@
 #include <utility>
 #include <vector>
 
-MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
-    : QWidget(parent), lesson_(lesson), lecture_(lesson),
-      fit_(lesson.State().ClientWidth, lesson.State().ClientHeight),
-      widgets_(*this, lesson.State(), [this](const Action& action) { Act(action); }),
-      canvas_(lesson.State(), transform_) {
+MainWindow::MainWindow(class Demonstration& demonstration, const QSize& room, QWidget* parent)
+    : QWidget(parent), demonstration_(demonstration), lecture_(demonstration),
+      fit_(demonstration.State().ClientWidth, demonstration.State().ClientHeight),
+      widgets_(*this, demonstration.State(), [this](const Action& action) { Act(action); }),
+      canvas_(demonstration.State(), transform_) {
     clock_.start();
-    setWindowTitle(QString::fromStdString(lesson_.State().Caption));
+    setWindowTitle(QString::fromStdString(demonstration_.State().Caption));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A click on an empty part of the window takes the focus from whichever control had it.
     setFocusPolicy(Qt::ClickFocus);
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("MoveTimer"));
     timer_->setTimerType(Qt::PreciseTimer);
-    timer_->setInterval(static_cast<int>(lesson_.Interval()));
+    timer_->setInterval(static_cast<int>(demonstration_.Interval()));
     connect(timer_, &QTimer::timeout, this, &MainWindow::Tick);
     frameTimer_ = new QTimer(this);
     frameTimer_->setObjectName(QStringLiteral("FrameTimer"));
@@ -52,14 +52,14 @@ MainWindow::MainWindow(Lesson& lesson, const QSize& room, QWidget* parent)
     cells_ = new PredictionCells(lecture_, *this, clock_);
     connect(strip_, &CaptionStrip::PadPressed, cells_, &PredictionCells::Press);
     connect(cells_, &PredictionCells::Answered, this, &MainWindow::Sync);
-    magnified_ = new MagnifiedTables(lesson_, *this);
+    magnified_ = new MagnifiedTables(demonstration_, *this);
     extras_->AddSubmenu(magnified_->Submenu(), Extras::Id::Projector);
     connect(magnified_, &MagnifiedTables::Changed, this, &MainWindow::SyncSide);
     lessons_ = new LessonControls(lecture_, *extras_, *this, clock_);
     connect(lessons_, &LessonControls::Changed, this, &MainWindow::Sync);
     connect(lessons_, &LessonControls::CaptionChanged, this, &MainWindow::SyncCaption);
     const auto explain = [this](int router, int row) {
-        return QString::fromStdString(lesson_.ExplainRow(router, row));
+        return QString::fromStdString(demonstration_.ExplainRow(router, row));
     };
     widgets_.ExplainRows(explain);
     magnified_->ExplainRows(explain);
@@ -84,7 +84,7 @@ double MainWindow::BaseScale() const {
 }
 
 void MainWindow::Act(const Action& action) {
-    lesson_.Act(action, Now());
+    demonstration_.Act(action, Now());
     Sync();
 }
 
@@ -202,14 +202,14 @@ bool MainWindow::LogDocked() const {
 }
 
 void MainWindow::PlaceSide() {
-    const int right =
-        static_cast<int>(std::ceil(transform_.Rect(0, 0, lesson_.State().ClientWidth, 1).right()));
+    const int right = static_cast<int>(
+        std::ceil(transform_.Rect(0, 0, demonstration_.State().ClientWidth, 1).right()));
     const QRect side(right + 1, 0, width() - right - 1, height());
     // Magnified tables stand at the top, the log under them; beside the log they take no more
     // than the share of the height kept for them.
     const int tables =
         magnified_->Place(logDocked_ ? side.adjusted(0, 0, 0, -side.height() * 2 / 5) : side,
-                          transform_.Scale(), lesson_.Projector());
+                          transform_.Scale(), demonstration_.Projector());
     extras_->PlaceLog(logDocked_, side.adjusted(0, tables, 0, 0),
                       transform_.Font(Layout::kNotePoints, false));
 }
@@ -239,7 +239,7 @@ void MainWindow::Regrow(const std::function<void()>& change) {
 }
 
 void MainWindow::Sync() {
-    if (lesson_.Projector() != projectorShown_) {
+    if (demonstration_.Projector() != projectorShown_) {
         SyncLook();
     }
     if (LogDocked() != logDocked_) {
@@ -293,10 +293,10 @@ void MainWindow::SyncCaption() {
 }
 
 void MainWindow::SyncLook() {
-    projectorShown_ = lesson_.Projector();
-    widgets_.SetLook(lesson_.Projector());
+    projectorShown_ = demonstration_.Projector();
+    widgets_.SetLook(demonstration_.Projector());
     placedSize_ = QSize();
     Place();
-    canvas_.SetLook(LookFor(lesson_.Projector()));
+    canvas_.SetLook(LookFor(demonstration_.Projector()));
     update();
 }

@@ -18,7 +18,7 @@ class CaptionStrip;
 class Corner;
 class LectureMenu;
 class LessonControls;
-class Lesson;
+class Demonstration;
 class QTimer;
 class MagnifiedTables;
 class PredictionCells;
@@ -34,7 +34,8 @@ class MainWindow : public QWidget {
 public:
     // Opens at the layout's full size, or scaled down to fit where `room` (a screen area) is
     // smaller.
-    explicit MainWindow(Lesson& lesson, const QSize& room = {}, QWidget* parent = nullptr);
+    explicit MainWindow(class Demonstration& demonstration, const QSize& room = {},
+                        QWidget* parent = nullptr);
 
     // Pixels per twip at the window's full size (1440 twips per logical inch).
     double BaseScale() const;
@@ -47,7 +48,9 @@ public:
     void Tick();
     // The look for a hall's projector, or the design's own, as the lesson says.
     void SyncLook();
-    Lesson& Demonstration() { return lesson_; }
+    class Demonstration& Demonstration() {
+        return demonstration_;
+    }
     LectureMenu& Lecture() { return *extras_; }
     LessonControls& Lessons() { return *lessons_; }
     // Milliseconds since the window was made: the time handed to the lesson.
@@ -87,7 +90,7 @@ private:
     // window by the strip as it comes or goes, the drawing's scale kept.
     void SyncCaption();
 
-    Lesson& lesson_;
+    class Demonstration& demonstration_;
     ::Lecture lecture_;
     QElapsedTimer clock_;
     TwipsTransform transform_;

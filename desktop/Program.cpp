@@ -38,10 +38,10 @@ QSize Program::ScreenRoom() {
 
 Program::Program(const StartOptions& options, const QSize& room, Platform* platform)
     : platform_(platform != nullptr ? *platform : desktop_), form_(platform_, random_),
-      lesson_(StartedUp(form_, random_, options)), window_(lesson_, room) {
+      demonstration_(StartedUp(form_, random_, options)), window_(demonstration_, room) {
     desktop_.SetParent(&window_);
     if (options.demonstration) {
-        lesson_.Open(*options.demonstration, window_.Now());
+        demonstration_.Open(*options.demonstration, window_.Now());
     }
     if (options.lesson) {
         window_.Lessons().StartLesson(*options.lesson);
@@ -50,10 +50,10 @@ Program::Program(const StartOptions& options, const QSize& room, Platform* platf
         window_.Lessons().Practise(*options.practice, options.seed.value_or(platform_.ClockSeed()));
     }
     for (const std::string& note : options.notes) {
-        lesson_.Note(note);
+        demonstration_.Note(note);
     }
     if (options.projector) {
-        lesson_.SetProjector(true);
+        demonstration_.SetProjector(true);
         window_.SyncLook();
     }
     window_.Sync();

@@ -4,7 +4,7 @@
 #include "common/SeededRandom.h"
 #include "desktop/MainWindow.h"
 #include "desktop/QtPlatform.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 #include "session/StartOptions.h"
 
 // The program as it opens: the application's look, then the window state started up, the lesson
@@ -29,6 +29,6 @@ private:
     Platform& platform_;
     SeededRandom random_;
     MainForm form_;
-    Lesson lesson_;
+    Demonstration demonstration_;
     MainWindow window_;
 };

@@ -30,7 +30,7 @@ std::string DemonstrationFile::CheckSize(std::size_t bytes) {
     return "";
 }
 
-JsonValue DemonstrationFile::ToJson(const Demonstration& d) {
+JsonValue DemonstrationFile::ToJson(const Snapshot& d) {
     Json costs = Json::Array();
     for (const std::string& cost : d.costs) {
         costs.items.push_back(Json::String(cost));
@@ -40,11 +40,11 @@ JsonValue DemonstrationFile::ToJson(const Demonstration& d) {
         links.Set(FileWords::LinkName(b), Json::String(d.broken[b] ? "broken" : "up"));
     }
     Json routers = Json::Array();
-    for (const Demonstration::Panel& panel : d.routers) {
+    for (const Snapshot::Panel& panel : d.routers) {
         routers.items.push_back(DemonstrationParts::PanelJson(panel));
     }
     Json packets = Json::Array();
-    for (const Demonstration::Packet& packet : d.packets) {
+    for (const Snapshot::Packet& packet : d.packets) {
         packets.items.push_back(DemonstrationParts::PacketJson(packet));
     }
     Json picks = Json::Object()
@@ -94,15 +94,15 @@ void DemonstrationFile::CheckFormat(JsonReader& r, const JsonValue& document, co
     }
 }
 
-Demonstration DemonstrationFile::ReadDemonstration(JsonReader& r, const JsonValue& v,
-                                                   const std::string& path) {
+Snapshot DemonstrationFile::ReadDemonstration(JsonReader& r, const JsonValue& v,
+                                              const std::string& path) {
     const auto at = [&](const char* key) { return JsonReader::At(path, key); };
     const auto member = [&](const char* key) -> const Json& { return r.Member(v, path, key); };
     r.Members(v, path,
               {"format", "version", "scenario", "costs", "links", "split horizons", "paused",
                "many", "status", "picks", "countdown", "tick", "speed", "random", "rip", "routers",
                "packets"});
-    Demonstration d;
+    Snapshot d;
     d.scenario = r.String(member("scenario"), at("scenario"));
     if (r.Ok() && !Scenarios::Known(d.scenario)) {
         r.Fail(at("scenario"), "no scenario is called " + JsonReader::Quote(d.scenario));
@@ -182,7 +182,7 @@ DemonstrationFile::Read DemonstrationFile::FromJson(const JsonValue& document) {
         return read;
     }
     CheckFormat(r, document, kFormat);
-    const Demonstration d = ReadDemonstration(r, document, "");
+    const Snapshot d = ReadDemonstration(r, document, "");
     read.fault = r.Fault();
     read.ignored = r.Ignored();
     if (r.Ok()) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Demonstration.h"
+#include "app/Snapshot.h"
 #include "common/JsonValue.h"
 
 #include <optional>
@@ -23,18 +23,18 @@ public:
     static constexpr std::size_t kDeepest = 5;
 
     struct Read {
-        std::optional<Demonstration> demonstration; // none when the document is refused
+        std::optional<Snapshot> demonstration; // none when the document is refused
         std::string fault;
         std::vector<std::string> ignored; // members no reader knows, by path
     };
 
-    static JsonValue ToJson(const Demonstration& demonstration);
+    static JsonValue ToJson(const Snapshot& demonstration);
     static Read FromJson(const JsonValue& document);
     // Checks the format name, version and depth common to demonstrations and lessons.
     static void CheckFormat(JsonReader& reader, const JsonValue& document, const char* format);
     // Reads a demonstration that stands at `path` (a lesson's start holds one).
-    static Demonstration ReadDemonstration(JsonReader& reader, const JsonValue& value,
-                                           const std::string& path);
+    static Snapshot ReadDemonstration(JsonReader& reader, const JsonValue& value,
+                                      const std::string& path);
     // What is wrong with a file of `bytes` bytes before it is read, or the empty text.
     static std::string CheckSize(std::size_t bytes);
 };

@@ -151,7 +151,7 @@ JsonValue DemonstrationParts::RipJson(const RipState& rip) {
         .Set("seen", seen);
 }
 
-JsonValue DemonstrationParts::PanelJson(const Demonstration::Panel& panel) {
+JsonValue DemonstrationParts::PanelJson(const Snapshot::Panel& panel) {
     Json rows = Json::Array();
     for (int k = 0; k < Router::kRows; ++k) {
         Json row = RowJson(panel.rows[k]);
@@ -167,7 +167,7 @@ JsonValue DemonstrationParts::PanelJson(const Demonstration::Panel& panel) {
         .Set("clock", Json::Number(static_cast<double>(panel.clock)));
 }
 
-JsonValue DemonstrationParts::PacketJson(const Demonstration::Packet& p) {
+JsonValue DemonstrationParts::PacketJson(const Snapshot::Packet& p) {
     const ShapeControl& m = p.marker;
     return Json::Object()
         .Set("visible", Json::Bool(m.visible))
@@ -247,10 +247,10 @@ RipState DemonstrationParts::ReadRip(JsonReader& r, const Json& value, const std
     return rip;
 }
 
-Demonstration::Panel DemonstrationParts::ReadPanel(JsonReader& r, const Json& value,
-                                                   const std::string& path) {
+Snapshot::Panel DemonstrationParts::ReadPanel(JsonReader& r, const Json& value,
+                                              const std::string& path) {
     r.Members(value, path, {"rows", "height", "reply", "clock"});
-    Demonstration::Panel panel;
+    Snapshot::Panel panel;
     const std::string at = JsonReader::At(path, "rows");
     const auto& rows = r.Array(r.Member(value, path, "rows"), at, Router::kRows);
     for (std::size_t k = 0; k < rows.size(); ++k) {
@@ -265,12 +265,12 @@ Demonstration::Panel DemonstrationParts::ReadPanel(JsonReader& r, const Json& va
     return panel;
 }
 
-Demonstration::Packet DemonstrationParts::ReadPacket(JsonReader& r, const Json& value,
-                                                     const std::string& path) {
+Snapshot::Packet DemonstrationParts::ReadPacket(JsonReader& r, const Json& value,
+                                                const std::string& path) {
     r.Members(value, path,
               {"visible", "record", "left", "top", "width", "height", "border", "fill",
                "border width", "payload", "link cost"});
-    Demonstration::Packet p;
+    Snapshot::Packet p;
     ShapeControl& m = p.marker;
     const auto at = [&](const char* key) { return JsonReader::At(path, key); };
     const auto member = [&](const char* key) -> const Json& { return r.Member(value, path, key); };
@@ -296,7 +296,7 @@ Demonstration::Packet DemonstrationParts::ReadPacket(JsonReader& r, const Json& 
     return p;
 }
 
-void DemonstrationParts::CheckAgainstRules(JsonReader& r, const Demonstration& d,
+void DemonstrationParts::CheckAgainstRules(JsonReader& r, const Snapshot& d,
                                            const std::string& path) {
     const auto at = [&](const char* key) { return JsonReader::At(path, key); };
     const RipState& rip = d.rip;
@@ -322,7 +322,7 @@ void DemonstrationParts::CheckAgainstRules(JsonReader& r, const Demonstration& d
         late(rip.nextTriggered[i], rip.clock, JsonReader::At(at("rip.next triggered"), i));
     }
     for (std::size_t i = 0; i < d.routers.size() && r.Ok(); ++i) {
-        const Demonstration::Panel& panel = d.routers[i];
+        const Snapshot::Panel& panel = d.routers[i];
         const std::string rows = JsonReader::At(JsonReader::At(at("routers"), i), "rows");
         for (int k = 0; k < Router::kRows && r.Ok(); ++k) {
             const std::string row = JsonReader::At(rows, k);

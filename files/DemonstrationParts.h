@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Demonstration.h"
+#include "app/Snapshot.h"
 #include "common/JsonValue.h"
 
 #include <string>
@@ -12,16 +12,16 @@ class JsonReader;
 class DemonstrationParts {
 public:
     static JsonValue RipJson(const RipState& rip);
-    static JsonValue PanelJson(const Demonstration::Panel& panel);
-    static JsonValue PacketJson(const Demonstration::Packet& packet);
+    static JsonValue PanelJson(const Snapshot::Panel& panel);
+    static JsonValue PacketJson(const Snapshot::Packet& packet);
 
     static RipState ReadRip(JsonReader& reader, const JsonValue& value, const std::string& path);
-    static Demonstration::Panel ReadPanel(JsonReader& reader, const JsonValue& value,
-                                          const std::string& path);
-    static Demonstration::Packet ReadPacket(JsonReader& reader, const JsonValue& value,
-                                            const std::string& path);
+    static Snapshot::Panel ReadPanel(JsonReader& reader, const JsonValue& value,
+                                     const std::string& path);
+    static Snapshot::Packet ReadPacket(JsonReader& reader, const JsonValue& value,
+                                       const std::string& path);
     // What RIP's switches forbid of the rest: with infinity 16 a cost label below 1 or a row at
     // 16 or more; any of RIP's clocks set further ahead than the longest hold-down.
-    static void CheckAgainstRules(JsonReader& reader, const Demonstration& demonstration,
+    static void CheckAgainstRules(JsonReader& reader, const Snapshot& demonstration,
                                   const std::string& path);
 };

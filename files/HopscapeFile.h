@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Demonstration.h"
+#include "app/Snapshot.h"
 #include "common/JsonValue.h"
 #include "files/LessonScript.h"
 
@@ -14,7 +14,7 @@
 class HopscapeFile {
 public:
     struct Read {
-        std::optional<Demonstration> demonstration;
+        std::optional<Snapshot> demonstration;
         std::optional<LessonScript> lesson;
         std::string fault;
         std::vector<std::string> ignored; // members no reader knows, by path

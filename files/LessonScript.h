@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/Action.h"
-#include "app/Demonstration.h"
 #include "app/IdleTimer.h"
+#include "app/Snapshot.h"
 #include "files/Extras.h"
 
 #include <cstddef>
@@ -54,8 +54,8 @@ struct LessonScript {
     static constexpr std::uint64_t kSeed = 1;
 
     std::string title;
-    std::string scenario;                       // the start: a scenario ...
-    std::optional<Demonstration> demonstration; // ... or, where given, a demonstration
+    std::string scenario;                  // the start: a scenario ...
+    std::optional<Snapshot> demonstration; // ... or, where given, a demonstration
     // With a scenario: "Split Horizons" ticked and RIP's rules switched on from the start.
     bool splitHorizons = false;
     RipSwitches rules;

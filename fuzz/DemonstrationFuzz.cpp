@@ -10,7 +10,7 @@
 #include "common/SeededRandom.h"
 #include "files/DemonstrationFile.h"
 #include "files/HopscapeFile.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 #include "session/LessonPlayer.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> faults;
     WatchOutOfPackets(platform, form, faults);
     form.Form_Load();
-    Lesson lesson(form);
+    Demonstration demonstration(form);
     const auto invariants = [&](const char* when) {
         const std::string fault = CheckFormInvariants(form);
         Check(fault.empty() && faults.empty(), when,
@@ -61,8 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             DemonstrationFile::FromJson(DemonstrationFile::ToJson(*read.demonstration));
         Check(again.demonstration && *again.demonstration == *read.demonstration,
               "saved again, the demonstration reads back otherwise:", again.fault);
-        lesson.Open(*read.demonstration, 0);
-        Check(lesson.Capture() == *read.demonstration, "opened, the window shows otherwise");
+        demonstration.Open(*read.demonstration, 0);
+        Check(demonstration.Capture() == *read.demonstration, "opened, the window shows otherwise");
         invariants("opened:");
         for (int t = 0; t < kTicksRun; ++t) {
             form.MoveTimer_Timer();
@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return 0;
     }
-    LessonPlayer player(lesson);
+    LessonPlayer player(demonstration);
     player.Start(*read.lesson, 0);
     invariants("started:");
     for (int press = 0; press < kMostPresses && !player.AtEnd(); ++press) {

@@ -4,7 +4,7 @@
 #include "FuzzCheck.h"
 #include "app/MainForm.h"
 #include "common/SeededRandom.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 #include "session/LessonPlayer.h"
 #include "session/StartOptions.h"
 #include "support/FakePlatform.h"
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> faults;
     WatchOutOfPackets(platform, form, faults);
     options.Start(form, random);
-    Lesson lesson(form);
+    Demonstration demonstration(form);
     const auto invariants = [&](const char* when) {
         const std::string wrong = CheckFormInvariants(form);
         Check(wrong.empty() && faults.empty(), when,
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         invariants("running:");
     }
     if (options.lesson) {
-        LessonPlayer player(lesson);
+        LessonPlayer player(demonstration);
         player.Start(*options.lesson, 0);
         for (int press = 0; press < kMostPresses && !player.AtEnd(); ++press) {
             player.Next(0);

@@ -9,7 +9,7 @@
 #include "common/SeededRandom.h"
 #include "files/DemonstrationFile.h"
 #include "session/BuiltInLessons.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 #include "session/LessonPlayer.h"
 #include "session/Question.h"
 #include "support/FakePlatform.h"
@@ -30,23 +30,23 @@ constexpr std::uint8_t kFileOps = 240;
 
 // A question asked of the window, or answered with its own answer, with any text, or with pad
 // keys pressed in turn; a fault where asking changed the window or the answer is not all right.
-std::string AskAndAnswer(Lesson& lesson, std::uint8_t op, std::uint8_t arg) {
-    const Demonstration before = lesson.Capture();
+std::string AskAndAnswer(Demonstration& demonstration, std::uint8_t op, std::uint8_t arg) {
+    const Snapshot before = demonstration.Capture();
     if (op % 4 == 0) {
-        lesson.Ask(arg % 2 == 0 ? LessonScript::Step::Predict(arg / 2 % kRouterCount)
-                                : LessonScript::Step::PredictRounds(
-                                      arg / 2 % kRouterCount,
-                                      static_cast<char>('a' + arg / 12 % kNetworkCount)),
-                   0);
-        return lesson.Capture() == before ? "" : "asking changed the window";
+        demonstration.Ask(arg % 2 == 0 ? LessonScript::Step::Predict(arg / 2 % kRouterCount)
+                                       : LessonScript::Step::PredictRounds(
+                                             arg / 2 % kRouterCount,
+                                             static_cast<char>('a' + arg / 12 % kNetworkCount)),
+                          0);
+        return demonstration.Capture() == before ? "" : "asking changed the window";
     }
-    const std::optional<Question> asked = lesson.Questions().Asked();
+    const std::optional<Question> asked = demonstration.Questions().Asked();
     if (!asked) {
         return "";
     }
     if (op % 4 == 1) {
-        lesson.Answer(asked->Answer(), 0);
-        return lesson.Questions().Graded()->AllRight() ? "" : "its own answer graded wrong";
+        demonstration.Answer(asked->Answer(), 0);
+        return demonstration.Questions().Graded()->AllRight() ? "" : "its own answer graded wrong";
     }
     std::vector<std::string> cells = asked->Answer();
     const std::vector<std::string>& keys = Question::PadKeys();
@@ -56,7 +56,7 @@ std::string AskAndAnswer(Lesson& lesson, std::uint8_t op, std::uint8_t arg) {
         cells.at(pressed.cell) = pressed.text;
     }
     if (op % 4 == 3) {
-        lesson.Answer(cells, 0);
+        demonstration.Answer(cells, 0);
     }
     return "";
 }
@@ -70,27 +70,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> faults;
     WatchOutOfPackets(platform, form, faults);
     form.Form_Load();
-    Lesson lesson(form);
-    LessonPlayer player(lesson);
+    Demonstration demonstration(form);
+    LessonPlayer player(demonstration);
     for (std::size_t i = 0; i + 1 < size; i += 2) {
         const std::uint8_t op = data[i];
         const std::uint8_t arg = data[i + 1];
         std::string fault;
         if (op < kQuestionOps) {
-            ApplyLectureAction(lesson, op, arg);
+            ApplyLectureAction(demonstration, op, arg);
         } else if (op < kFileOps) {
-            fault = AskAndAnswer(lesson, op, arg);
-        } else if (op % 4 == 0 && Scenarios::Known(lesson.State().cmbSims.text)) {
+            fault = AskAndAnswer(demonstration, op, arg);
+        } else if (op % 4 == 0 && Scenarios::Known(demonstration.State().cmbSims.text)) {
             // Saved and opened again: the same demonstration, with nothing to undo. (A name the
             // list does not hold, which only these bytes can choose, is no demonstration.)
-            const Demonstration saved = lesson.Capture();
+            const Snapshot saved = demonstration.Capture();
             const DemonstrationFile::Read read =
                 DemonstrationFile::FromJson(DemonstrationFile::ToJson(saved));
             if (!read.demonstration || !(*read.demonstration == saved)) {
                 fault = "a saved demonstration does not read back: " + read.fault;
             } else {
-                lesson.Open(*read.demonstration, 0);
-                fault = lesson.Capture() == saved ? "" : "an opened demonstration differs";
+                demonstration.Open(*read.demonstration, 0);
+                fault = demonstration.Capture() == saved ? "" : "an opened demonstration differs";
             }
         } else if (op % 4 == 0) {
             continue;

@@ -48,8 +48,8 @@ Step Rule(RipControl::Rule rule) {
     return Step::Do(Action::Rule(static_cast<int>(rule), true));
 }
 
-LessonScript Lesson(std::string title, std::string scenario,
-                    std::initializer_list<std::vector<Step>> parts) {
+LessonScript Demonstration(std::string title, std::string scenario,
+                           std::initializer_list<std::vector<Step>> parts) {
     LessonScript lesson;
     lesson.title = std::move(title);
     lesson.scenario = std::move(scenario);
@@ -110,7 +110,7 @@ std::vector<Step> ExampleOneRounds(const std::array<std::string, 3>& rounds,
 }
 
 LessonScript ExampleOne() {
-    return Lesson(
+    return Demonstration(
         "Example 1 converging", "Example 1",
         {Say({"Every router knows only its own network, at cost 1",
               "A table has a row per network: its letter, the cost to reach it and, after the "
@@ -151,7 +151,7 @@ std::vector<Step> ThreeRoutersCutOff() {
 }
 
 LessonScript CountToInfinity() {
-    return Lesson(
+    return Demonstration(
         "Count to infinity", "Three Routers",
         {Say({"A-B costs 9; the way round through C costs 2",
               "Three routers and their networks a, b and c. The tables fill first; then A is "
@@ -177,7 +177,7 @@ LessonScript CountToInfinity() {
 }
 
 LessonScript SplitHorizonsCure() {
-    return Lesson(
+    return Demonstration(
         "Split horizon's cure", "Three Routers",
         {Do({Step::Do(Action::Split(true))}),
          Say({"Split horizon with poisoned reverse is on",
@@ -197,7 +197,7 @@ LessonScript SplitHorizonsCure() {
 }
 
 LessonScript ThreeRouterLoop() {
-    return Lesson(
+    return Demonstration(
         "Three-router loop", "Three-Router Loop",
         {Do({Step::Do(Action::Split(true))}),
          Say({"A, B, C and D, every cost 1, poisoned reverse on",
@@ -247,19 +247,20 @@ LessonScript InfinitySixteen() {
                                          (left == 1 ? "" : "s") +
                                          " and the cost reaches 16, RIP's infinity."));
     }
-    return Lesson("Infinity 16", "Three Routers",
-                  {Do({Rule(RipControl::Rule::Infinity)}),
-                   Say({"RIP's infinity: 16 means unreachable",
-                        "RIP caps every cost at 16: a route that would cost 16 or more is shown "
-                        "as inf, and is no route at all."}),
-                   ThreeRoutersCutOff(), Do({Step::PredictRounds(1, 'a')}), counting, Rounds(1),
-                   Say({"At 16 the count stops: both show inf",
-                        "Sixteen means unreachable, so B and C give the route up: the count "
-                        "ended after a dozen rounds instead of never."})});
+    return Demonstration(
+        "Infinity 16", "Three Routers",
+        {Do({Rule(RipControl::Rule::Infinity)}),
+         Say({"RIP's infinity: 16 means unreachable",
+              "RIP caps every cost at 16: a route that would cost 16 or more is shown "
+              "as inf, and is no route at all."}),
+         ThreeRoutersCutOff(), Do({Step::PredictRounds(1, 'a')}), counting, Rounds(1),
+         Say({"At 16 the count stops: both show inf",
+              "Sixteen means unreachable, so B and C give the route up: the count "
+              "ended after a dozen rounds instead of never."})});
 }
 
 LessonScript TriggeredUpdates() {
-    return Lesson(
+    return Demonstration(
         "Triggered updates", "Example 1",
         {Do({Rule(RipControl::Rule::Infinity)}),
          Say({"RIP's infinity 16 is on; every router knows only its own network",
@@ -282,7 +283,7 @@ LessonScript TriggeredUpdates() {
 }
 
 LessonScript HoldDown() {
-    return Lesson(
+    return Demonstration(
         "Hold-down", "Hold-Down Delays Good News",
         {RoundsSaying({{"Round 1: B and C reach each other directly, at 5",
                         "B-C costs 4, so B's first route to c, straight over that link, costs "

@@ -124,32 +124,31 @@ Lecture::Job FrontEndsJob(Id id) {
 } // namespace
 
 Lecture::Job Lecture::Do(Extras::Id id, long now) {
-    Lesson& lesson = demonstration_;
     if (Extras::Recorded(id) && id != Id::Undo && id != Id::Redo) {
         // A switch turns over; a step of ticks is one tick.
         const Extras::Entry& entry = Extras::Of(id);
         const long value = entry.step.value == Extras::Value::Switch  ? (Extra(id).checked ? 0 : 1)
                            : entry.step.value == Extras::Value::Count ? 1
                                                                       : 0;
-        lesson.Do(id, value, now);
+        demonstration_.Do(id, value, now);
         return Job::None;
     }
     if (const std::optional<RipControl::Rule> rule = RuleOf(id)) {
-        lesson.SetRule(*rule, !lesson.RuleOn(*rule), now);
+        demonstration_.SetRule(*rule, !demonstration_.RuleOn(*rule), now);
         return Job::None;
     }
     switch (id) {
     case Id::StepHop:
-        lesson.Step(PacketMotion::kArrivalTick, now);
+        demonstration_.Step(PacketMotion::kArrivalTick, now);
         break;
     case Id::AllOfRip:
-        lesson.SetAllRules(!AllRulesOn(), now);
+        demonstration_.SetAllRules(!AllRulesOn(), now);
         break;
     case Id::ThreeRouterLoop:
-        lesson.Act(Action::Choose(Scenarios::kDemonstrations[0]), now);
+        demonstration_.Act(Action::Choose(Scenarios::kDemonstrations[0]), now);
         break;
     case Id::HoldDownDemo:
-        lesson.Act(Action::Choose(Scenarios::kDemonstrations[1]), now);
+        demonstration_.Act(Action::Choose(Scenarios::kDemonstrations[1]), now);
         break;
     case Id::Undo:
         player_.Undo(now);
@@ -163,11 +162,11 @@ Lecture::Job Lecture::Do(Extras::Id id, long now) {
         } else if (player_.Playing()) {
             player_.Next(now);
         } else {
-            lesson.Reveal(now); // the lecturer's own question
+            demonstration_.Reveal(now); // the lecturer's own question
         }
         break;
     case Id::MarkPrediction:
-        lesson.MarkPrediction(now);
+        demonstration_.MarkPrediction(now);
         break;
     case Id::PracticeLevel1:
     case Id::PracticeLevel2:
@@ -183,7 +182,7 @@ Lecture::Job Lecture::Do(Extras::Id id, long now) {
         practice_.reset();
         break;
     case Id::RecordLesson:
-        if (lesson.Recording()) {
+        if (demonstration_.Recording()) {
             return Job::AskSaveRecording;
         }
         player_.Record(now);
@@ -195,34 +194,33 @@ Lecture::Job Lecture::Do(Extras::Id id, long now) {
 }
 
 Lecture::ExtraState Lecture::Extra(Extras::Id id) const {
-    const Lesson& lesson = demonstration_;
     ExtraState state;
     state.label = Extras::kEntries[static_cast<std::size_t>(id)].name;
     if (Extras::Of(id).kind == Extras::Kind::Speed) {
-        state.checked = lesson.CurrentSpeed() == Lesson::SpeedOf(id);
+        state.checked = demonstration_.CurrentSpeed() == ::Demonstration::SpeedOf(id);
     } else if (const std::optional<RipControl::Rule> rule = RuleOf(id)) {
-        state.checked = lesson.RuleOn(*rule);
+        state.checked = demonstration_.RuleOn(*rule);
     }
     switch (id) {
     case Id::Highlight:
         state.label = std::string("Highlight changed rows (now ") +
-                      ChangeLog::Name(lesson.CurrentHighlight()) + ")";
+                      ChangeLog::Name(demonstration_.CurrentHighlight()) + ")";
         break;
     case Id::HoldDownTime:
-        state.label =
-            "RIP: hold-down time (now " + std::to_string(lesson.HoldDownSeconds()) + " s)...";
+        state.label = "RIP: hold-down time (now " +
+                      std::to_string(demonstration_.HoldDownSeconds()) + " s)...";
         break;
     case Id::RecordLesson:
-        state.label = lesson.Recording() ? "Stop recording" : "Record lesson";
+        state.label = demonstration_.Recording() ? "Stop recording" : "Record lesson";
         break;
     case Id::Undo:
-        state.enabled = lesson.CanUndo();
+        state.enabled = demonstration_.CanUndo();
         break;
     case Id::Redo:
-        state.enabled = lesson.CanRedo();
+        state.enabled = demonstration_.CanRedo();
         break;
     case Id::NextStep:
-        state.enabled = player_.CanGoOn() || Practising() != nullptr || lesson.Asking();
+        state.enabled = player_.CanGoOn() || Practising() != nullptr || demonstration_.Asking();
         break;
     case Id::PracticeLevel1:
     case Id::PracticeLevel2:
@@ -230,7 +228,7 @@ Lecture::ExtraState Lecture::Extra(Extras::Id id) const {
         state.label += std::string(": ") + Practice::LevelName(LevelOf(id));
         break;
     case Id::MarkPrediction:
-        state.enabled = !lesson.Asking();
+        state.enabled = !demonstration_.Asking();
         break;
     case Id::PreviousStep:
         state.enabled = player_.Playing() && player_.Position() > 0;
@@ -242,10 +240,10 @@ Lecture::ExtraState Lecture::Extra(Extras::Id id) const {
         state.checked = AllRulesOn();
         break;
     case Id::ShortestPaths:
-        state.checked = lesson.ShortestPathsShown();
+        state.checked = demonstration_.ShortestPathsShown();
         break;
     case Id::Projector:
-        state.checked = lesson.Projector();
+        state.checked = demonstration_.Projector();
         break;
     default:
         break;

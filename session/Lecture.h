@@ -2,7 +2,7 @@
 
 #include "files/Extras.h"
 #include "files/HopscapeFile.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 #include "session/LessonPlayer.h"
 #include "session/Practice.h"
 
@@ -14,11 +14,13 @@
 // calls return, hands every other event to the demonstration or the player, then calls Settle.
 class Lecture {
 public:
-    explicit Lecture(Lesson& demonstration)
+    explicit Lecture(class Demonstration& demonstration)
         : demonstration_(demonstration), player_(demonstration) {}
 
-    Lesson& Demonstration() { return demonstration_; }
-    const Lesson& Demonstration() const { return demonstration_; }
+    class Demonstration& Demonstration() {
+        return demonstration_;
+    }
+    const class Demonstration& Demonstration() const { return demonstration_; }
     LessonPlayer& Player() { return player_; }
     const LessonPlayer& Player() const { return player_; }
 
@@ -131,7 +133,7 @@ private:
     // Page Down in practice: the answer revealed, or the next question.
     void PracticeNext(long now);
 
-    Lesson& demonstration_;
+    class Demonstration& demonstration_;
     LessonPlayer player_;
     std::optional<Practice> practice_;
 };

@@ -5,22 +5,22 @@
 
 bool LessonPlayer::Record(long now) {
     if (playing_) {
-        lesson_.State().Label2.caption =
+        demonstration_.State().Label2.caption =
             "Not recording: a lesson is playing (\"Lesson: end it\" in the menu ends it)";
         return false;
     }
-    lesson_.StartRecording(now);
+    demonstration_.StartRecording(now);
     return true;
 }
 
 bool LessonPlayer::Start(const LessonScript& script, long now) {
-    if (lesson_.Recording()) {
-        lesson_.State().Label2.caption =
+    if (demonstration_.Recording()) {
+        demonstration_.State().Label2.caption =
             "No lesson started: recording (Ctrl+Shift+R stops it and saves the recording)";
         return false;
     }
     script_ = script;
-    lesson_.StartLesson(script_, now);
+    demonstration_.StartLesson(script_, now);
     playing_ = true;
     next_ = 0;
     waiting_ = false;
@@ -28,7 +28,7 @@ bool LessonPlayer::Start(const LessonScript& script, long now) {
     held_ = false;
     caption_ = script_.title;
     detail_.clear();
-    pressEndPosition_ = lesson_.UndoPosition();
+    pressEndPosition_ = demonstration_.UndoPosition();
     backs_ = 0;
     return true;
 }
@@ -39,7 +39,7 @@ void LessonPlayer::Next(long now) {
     }
     if (held_) {
         // The lecturer reveals the answer, and the press goes on.
-        lesson_.Reveal(now);
+        demonstration_.Reveal(now);
         Answered(now);
         return;
     }
@@ -53,9 +53,9 @@ void LessonPlayer::Next(long now) {
         }
         return;
     }
-    marks_.push_back({next_, lesson_.Here(), caption_, detail_});
+    marks_.push_back({next_, demonstration_.Here(), caption_, detail_});
     // How the last question fared belongs to the press that asked it.
-    lesson_.ForgetAnswer();
+    demonstration_.ForgetAnswer();
     pressEnd_ = script_.PressEnd(next_);
     backs_ = 0;
     // Each press shows its own caption, or none: never one the screen no longer matches.
@@ -72,39 +72,39 @@ bool LessonPlayer::Back(long now) {
     marks_.pop_back();
     waiting_ = false;
     held_ = false;
-    lesson_.GoBack(mark.moment, now);
+    demonstration_.GoBack(mark.moment, now);
     next_ = mark.step;
     caption_ = mark.caption;
     detail_ = mark.detail;
-    pressEndPosition_ = lesson_.UndoPosition();
+    pressEndPosition_ = demonstration_.UndoPosition();
     backs_ = 0;
     return true;
 }
 
 bool LessonPlayer::Undo(long now) {
-    if (playing_ && !marks_.empty() && lesson_.UndoPosition() == pressEndPosition_) {
+    if (playing_ && !marks_.empty() && demonstration_.UndoPosition() == pressEndPosition_) {
         const long backs = backs_;
         Back(now);
         backs_ = backs + 1;
         return true;
     }
-    return lesson_.Undo(now);
+    return demonstration_.Undo(now);
 }
 
 bool LessonPlayer::Redo(long now) {
-    if (playing_ && backs_ > 0 && lesson_.UndoPosition() == pressEndPosition_) {
+    if (playing_ && backs_ > 0 && demonstration_.UndoPosition() == pressEndPosition_) {
         const long backs = backs_;
         Next(now);
         Finish(now);
         backs_ = backs - 1;
         return true;
     }
-    return lesson_.Redo(now);
+    return demonstration_.Redo(now);
 }
 
 void LessonPlayer::Run(long now) {
     RunSteps(now);
-    pressEndPosition_ = lesson_.UndoPosition();
+    pressEndPosition_ = demonstration_.UndoPosition();
 }
 
 void LessonPlayer::RunSteps(long now) {
@@ -113,10 +113,10 @@ void LessonPlayer::RunSteps(long now) {
         const LessonScript::Step& step = script_.steps[next_++];
         switch (step.kind) {
         case Kind::Act:
-            lesson_.Act(step.action, now);
+            demonstration_.Act(step.action, now);
             break;
         case Kind::Extra:
-            lesson_.Do(step.extra, step.value, now);
+            demonstration_.Do(step.extra, step.value, now);
             break;
         case Kind::Caption:
             if (!step.caption.empty()) {
@@ -125,7 +125,7 @@ void LessonPlayer::RunSteps(long now) {
             }
             break;
         case Kind::Predict:
-            if (lesson_.Ask(step, now)) {
+            if (demonstration_.Ask(step, now)) {
                 held_ = true;
                 return;
             }
@@ -133,7 +133,7 @@ void LessonPlayer::RunSteps(long now) {
         case Kind::Wait:
             waiting_ = true;
             wait_ = step;
-            waitFrom_ = lesson_.TickNumber();
+            waitFrom_ = demonstration_.TickNumber();
             if (WaitOver()) {
                 waiting_ = false;
                 continue;
@@ -144,12 +144,12 @@ void LessonPlayer::RunSteps(long now) {
 }
 
 bool LessonPlayer::WaitOver() const {
-    const long waited = lesson_.TickNumber() - waitFrom_;
+    const long waited = demonstration_.TickNumber() - waitFrom_;
     if (wait_.until == LessonScript::Step::Until::Ticks) {
         return waited >= wait_.ticks;
     }
     // One tick at least: what an action owes (a triggered update) is found on the tick after it.
-    return (waited > 0 && lesson_.Quiet()) ||
+    return (waited > 0 && demonstration_.Quiet()) ||
            waited >= kLongestQuietHops * PacketMotion::kArrivalTick;
 }
 
@@ -162,13 +162,13 @@ void LessonPlayer::AfterTick(long now) {
 
 void LessonPlayer::Finish(long now) {
     while (waiting_) {
-        lesson_.RunTicks(1, now);
+        demonstration_.RunTicks(1, now);
         AfterTick(now);
     }
 }
 
 void LessonPlayer::Answered(long now) {
-    if (held_ && !lesson_.Asking()) {
+    if (held_ && !demonstration_.Asking()) {
         held_ = false;
         Run(now);
     }
@@ -179,7 +179,7 @@ void LessonPlayer::Settle(long now) {
         Answered(now); // where the question went as the window changed under it
         return;
     }
-    if (waiting_ && !lesson_.Paused() && !lesson_.NextTick(now)) {
+    if (waiting_ && !demonstration_.Paused() && !demonstration_.NextTick(now)) {
         Finish(now);
     }
 }

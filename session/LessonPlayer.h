@@ -2,7 +2,7 @@
 
 #include "app/MainForm.h"
 #include "files/LessonScript.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 
 #include <cstddef>
 #include <string>
@@ -19,7 +19,7 @@ public:
     // A wait for quiet gives up after this many hops (continuous sending never stops).
     static constexpr long kLongestQuietHops = MainForm::kLongestQuietHops;
 
-    explicit LessonPlayer(Lesson& lesson) : lesson_(lesson) {}
+    explicit LessonPlayer(Demonstration& demonstration) : demonstration_(demonstration) {}
 
     // Sets the lesson's start up as one undoable action; the caption is the lesson's title.
     // Refused while a recording runs, saying so on the status line: a recording of a lesson
@@ -66,7 +66,7 @@ private:
     // Where a press began: its first step, the lesson's moment and the caption before it.
     struct Mark {
         std::size_t step;
-        Lesson::Moment moment;
+        Demonstration::Moment moment;
         std::string caption;
         std::string detail;
     };
@@ -75,7 +75,7 @@ private:
     void RunSteps(long now);
     bool WaitOver() const;
 
-    Lesson& lesson_;
+    Demonstration& demonstration_;
     LessonScript script_;
     bool playing_ = false;
     std::size_t next_ = 0;

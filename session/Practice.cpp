@@ -7,7 +7,7 @@
 #include "common/SeededRandom.h"
 #include "form/Layout.h"
 #include "form/Topology.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 
 #include <algorithm>
 #include <array>
@@ -60,19 +60,19 @@ const char* Practice::LevelName(int level) {
     return kNames.at(static_cast<std::size_t>(std::clamp(level, 1, kLevels) - 1));
 }
 
-void Practice::Ask(Lesson& lesson, long now) {
+void Practice::Ask(Demonstration& demonstration, long now) {
     for (int tries = 0; tries < kTries; ++tries) {
         if (drawn_) {
             seed_ = 1 + static_cast<std::uint64_t>(SeededRandom(seed_).Next() * kMostSeed);
         }
         drawn_ = true;
-        if (TryAsk(lesson, now)) {
+        if (TryAsk(demonstration, now)) {
             return;
         }
     }
 }
 
-bool Practice::TryAsk(Lesson& lesson, long now) {
+bool Practice::TryAsk(Demonstration& demonstration, long now) {
     Draw draw(seed_);
     LessonScript start;
     start.title = "Practice";
@@ -80,8 +80,8 @@ bool Practice::TryAsk(Lesson& lesson, long now) {
     start.splitHorizons = level_ == 3;
     start.rules.infinity = level_ >= 2;
     start.rules.periodic = start.rules.triggered = start.rules.holdDown = level_ == 3;
-    lesson.StartLesson(start, now);
-    FormState& state = lesson.State();
+    demonstration.StartLesson(start, now);
+    FormState& state = demonstration.State();
     const std::vector<int> routers = ShownRouters(state);
     // Costs from 1 to 9, the same both ways.
     for (int a = 0; a < kRouterCount; ++a) {
@@ -94,8 +94,8 @@ bool Practice::TryAsk(Lesson& lesson, long now) {
         }
     }
     for (int round = draw.Below(4); round > 0; --round) {
-        lesson.Act(Action::Click(Control::Update), now);
-        lesson.Settle(now);
+        demonstration.Act(Action::Click(Control::Update), now);
+        demonstration.Settle(now);
     }
     const auto any = [&](const std::vector<int>& among) {
         return among[static_cast<std::size_t>(draw.Below(static_cast<int>(among.size())))];
@@ -106,12 +106,12 @@ bool Practice::TryAsk(Lesson& lesson, long now) {
         const int cut = any(routers);
         for (const int r : routers) {
             if (LinkUp(state, cut, r)) {
-                lesson.Act(Action::Click(Control::Break,
-                                         Topology::BreakOfLink(Topology::LinkIndex(cut, r))),
-                           now);
+                demonstration.Act(Action::Click(Control::Break,
+                                                Topology::BreakOfLink(Topology::LinkIndex(cut, r))),
+                                  now);
             }
         }
-        lesson.Settle(now);
+        demonstration.Settle(now);
         // Asked of a router that still believes in a route to the network cut off.
         std::vector<int> believers;
         for (const int r : routers) {
@@ -120,20 +120,20 @@ bool Practice::TryAsk(Lesson& lesson, long now) {
             }
         }
         return !believers.empty() &&
-               lesson.Ask(Question::Rounds(lesson.Form(), any(believers), cut), now);
+               demonstration.Ask(Question::Rounds(demonstration.Form(), any(believers), cut), now);
     }
     if (level_ >= 2 && draw.Below(2) == 0) {
         const int a = any(routers);
         const int b = any(routers);
         if (LinkUp(state, a, b)) {
-            lesson.Act(
+            demonstration.Act(
                 Action::Click(Control::Break, Topology::BreakOfLink(Topology::LinkIndex(a, b))),
                 now);
-            lesson.Settle(now);
+            demonstration.Settle(now);
         }
     }
     if (draw.Below(2) == 0) {
-        lesson.Act(Action::Click(Control::Update), now);
+        demonstration.Act(Action::Click(Control::Update), now);
     } else {
         std::vector<int> neighbours;
         for (const int r : routers) {
@@ -145,10 +145,10 @@ bool Practice::TryAsk(Lesson& lesson, long now) {
             return false;
         }
         const int from = any(neighbours);
-        lesson.Act(Action::Click(Control::Router, from), now);
-        lesson.Act(Action::Click(Control::Router, asked), now);
+        demonstration.Act(Action::Click(Control::Router, from), now);
+        demonstration.Act(Action::Click(Control::Router, asked), now);
     }
-    return lesson.Ask(Question::Table(lesson.Form(), asked), now);
+    return demonstration.Ask(Question::Table(demonstration.Form(), asked), now);
 }
 
 void Practice::Count(const Question::Result& result) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-class Lesson;
+class Demonstration;
 
 // Practice for a student alone: question after question drawn at random at one of three levels
 // (three routers; four with RIP's infinity of 16; all six with split horizon and RIP's rules),
@@ -27,7 +27,7 @@ public:
     // of Update already run, at times a link broken, then a table or a round of Update on its way
     // to predict, or a count to infinity. The first comes from the seed given, each next from the
     // one before.
-    void Ask(Lesson& lesson, long now);
+    void Ask(Demonstration& demonstration, long now);
     // An answer given, or revealed with none.
     void Count(const Question::Result& result);
     void Revealed();
@@ -36,7 +36,7 @@ public:
     static const char* LevelName(int level);
 
 private:
-    bool TryAsk(Lesson& lesson, long now);
+    bool TryAsk(Demonstration& demonstration, long now);
 
     int level_;
     std::uint64_t seed_;

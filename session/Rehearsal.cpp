@@ -1,6 +1,6 @@
 #include "session/Rehearsal.h"
 
-#include "app/Demonstration.h"
+#include "app/Snapshot.h"
 #include "common/Fields.h"
 #include "common/NumberText.h"
 #include "packets/PacketMotion.h"
@@ -11,7 +11,7 @@
 Rehearsal::Rehearsal(const MainForm& original)
     : form_(platform_, random_), log_(form_.State(), form_.Runtime()) {
     form_.LoadAfresh();
-    Demonstration::Capture(original, IdleTimer::Speed::Normal).ApplyTo(form_);
+    Snapshot::Capture(original, IdleTimer::Speed::Normal).ApplyTo(form_);
     // Told after the log, so that its lines on a message are there to be kept.
     form_.Runtime().routerMessageObserver =
         [this,

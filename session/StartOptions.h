@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Demonstration.h"
+#include "app/Snapshot.h"
 #include "files/LessonScript.h"
 #include "form/RipState.h"
 
@@ -22,12 +22,12 @@ struct StartOptions {
     std::optional<std::string> scenario;
     std::optional<std::uint64_t> seed;
     bool fullScreen = false;
-    RipSwitches rip;                            // RIP's rules to switch on
-    std::optional<Demonstration> demonstration; // a demonstration to open, read from its file
-    std::optional<LessonScript> lesson;         // a lesson to start
-    bool projector = false;                     // the look for a hall's projector
-    std::optional<int> practice;                // practice at a level from 1 to 3
-    std::vector<std::string> notes;             // for the log: what a file held that was ignored
+    RipSwitches rip;                       // RIP's rules to switch on
+    std::optional<Snapshot> demonstration; // a demonstration to open, read from its file
+    std::optional<LessonScript> lesson;    // a lesson to start
+    bool projector = false;                // the look for a hall's projector
+    std::optional<int> practice;           // practice at a level from 1 to 3
+    std::vector<std::string> notes;        // for the log: what a file held that was ignored
 
     // The options by name, with the word for a value they take (empty for a switch) and what
     // they do: a command line's help is made from them. "open" takes a demonstration's or

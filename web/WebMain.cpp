@@ -186,13 +186,13 @@ EMSCRIPTEN_KEEPALIVE const char* hs_extras() {
         extras.items.push_back(std::move(item));
     }
     JsonValue tables = JsonValue::Array();
-    const Lesson& lesson = session->Demonstration();
+    const Demonstration& demonstration = session->Demonstration();
     for (int r = 0; r < kRouterCount; ++r) {
         tables.items.push_back(
             JsonValue::Object()
                 .Set("label", JsonValue::String(Magnifier::Label(r)))
-                .Set("checked", JsonValue::Bool(lesson.Magnified().Has(r)))
-                .Set("enabled", JsonValue::Bool(lesson.State().RouterTable[r].visible)));
+                .Set("checked", JsonValue::Bool(demonstration.Magnified().Has(r)))
+                .Set("enabled", JsonValue::Bool(demonstration.State().RouterTable[r].visible)));
     }
     JsonValue lessons = JsonValue::Array();
     for (const LessonScript& lesson : BuiltInLessons::All()) {

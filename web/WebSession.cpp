@@ -43,9 +43,10 @@ constexpr double kBase = 1.0 / TwipsToPixels::kTwipsPerDesignPixel;
 } // namespace
 
 WebSession::WebSession(const StartOptions& options)
-    : form_(platform_, random_), lesson_(StartedUp(form_, random_, options)), lecture_(lesson_) {
+    : form_(platform_, random_), demonstration_(StartedUp(form_, random_, options)),
+      lecture_(demonstration_) {
     if (options.demonstration) {
-        lesson_.Open(*options.demonstration, 0);
+        demonstration_.Open(*options.demonstration, 0);
     }
     if (options.lesson) {
         lecture_.Player().Start(*options.lesson, 0);
@@ -53,15 +54,15 @@ WebSession::WebSession(const StartOptions& options)
     if (options.practice) {
         lecture_.Practise(*options.practice, options.seed.value_or(platform_.ClockSeed()), 0);
     }
-    lesson_.SetProjector(options.projector);
+    demonstration_.SetProjector(options.projector);
 }
 
 TwipsToPixels WebSession::Transform(int width, int height) const {
-    const FormState& state = lesson_.State();
+    const FormState& state = demonstration_.State();
     DrawingFit fit(state.ClientWidth, state.ClientHeight);
     const Lecture::Strip strip = lecture_.CaptionStrip();
     fit.ShowCaptionStrip(strip.shown, !strip.pad.empty());
-    const bool magnified = !lesson_.Magnified().Shown(state).empty();
+    const bool magnified = !demonstration_.Magnified().Shown(state).empty();
     fit.ShowMagnifiedStrip(magnified);
     const DrawingFit::Placement place = fit.Place(kBase, {width, height}, magnified);
     return {place.scale, {place.left, place.top}};
@@ -75,8 +76,8 @@ void WebSession::Paint(int width, int height, double ratio) {
         PaintAll(transform, all);
         return;
     }
-    const FormState& state = lesson_.State();
-    const FormScene scene(state, transform, LookFor(lesson_.Projector()));
+    const FormState& state = demonstration_.State();
+    const FormScene scene(state, transform, LookFor(demonstration_.Projector()));
     bool statusChanged = false;
     const std::vector<PixelRect> rects = kept_.ticks.Changed(state, scene, statusChanged);
     const std::array<PixelRect, kPacketSlots> areas = scene.PacketAreas();
@@ -88,7 +89,7 @@ void WebSession::Paint(int width, int height, double ratio) {
         WebCanvas::Unclip();
     }
     // The tables stand above the drawing: one a marker crossed is drawn again where it did.
-    const Look& look = LookFor(lesson_.Projector());
+    const Look& look = LookFor(demonstration_.Projector());
     for (const PanelPlace& place : Panels(transform, width, height)) {
         const RouterPanel& panel = state.RouterTable[place.router];
         const PanelRepaint::Change change =
@@ -112,8 +113,8 @@ void WebSession::Paint(int width, int height, double ratio) {
 }
 
 void WebSession::PaintAll(const TwipsToPixels& transform, const PixelRect& all) {
-    const FormState& state = lesson_.State();
-    const Look& look = LookFor(lesson_.Projector());
+    const FormState& state = demonstration_.State();
+    const Look& look = LookFor(demonstration_.Projector());
     const FormScene scene(state, transform, look);
     WebCanvas still;
     WebCanvas::Still(all.width, all.height);
@@ -133,7 +134,7 @@ void WebSession::PaintAll(const TwipsToPixels& transform, const PixelRect& all) 
 
 std::vector<WebSession::PanelPlace> WebSession::Panels(const TwipsToPixels& transform, int width,
                                                        int height) const {
-    const FormState& state = lesson_.State();
+    const FormState& state = demonstration_.State();
     std::vector<PanelPlace> places;
     for (int i = 0; i < kRouterCount; ++i) {
         const RouterPanel& panel = state.RouterTable[i];
@@ -148,7 +149,7 @@ std::vector<WebSession::PanelPlace> WebSession::Panels(const TwipsToPixels& tran
     const double scale = transform.Scale();
     const int right = transform.Pixels(0, 0, state.ClientWidth, 1).Right() + 1;
     const TwipsToPixels strip(scale, {static_cast<double>(right), 0});
-    for (const Magnifier::Standing& table : lesson_.Magnified().Stand(
+    for (const Magnifier::Standing& table : demonstration_.Magnified().Stand(
              state, static_cast<int>((width - right) / scale), static_cast<int>(height / scale))) {
         const Box& box = table.place;
         places.push_back({table.router, kRouterCount + table.router, scale * table.magnification,
@@ -166,7 +167,8 @@ void WebSession::PaintPanel(const PanelPlace& place, const PixelRect& part) {
     WebCanvas canvas;
     canvas.PushOrigin({static_cast<double>(place.box.left), static_cast<double>(place.box.top)});
     WebCanvas::Clip(area);
-    PanelScene(lesson_.State().RouterTable[place.router], place.scale, LookFor(lesson_.Projector()))
+    PanelScene(demonstration_.State().RouterTable[place.router], place.scale,
+               LookFor(demonstration_.Projector()))
         .Paint(canvas, area);
     WebCanvas::Unclip();
     canvas.PopOrigin();
@@ -174,27 +176,29 @@ void WebSession::PaintPanel(const PanelPlace& place, const PixelRect& part) {
 
 void WebSession::Magnify(int router) {
     if (router >= 0 && router < kRouterCount) {
-        lesson_.Magnified().Toggle(router);
+        demonstration_.Magnified().Toggle(router);
         StillChanged();
     }
 }
 
 void WebSession::Picture(int width, int height) {
     WebCanvas canvas;
-    WindowScene(lesson_.State(), Transform(width, height), LookFor(lesson_.Projector()))
+    WindowScene(demonstration_.State(), Transform(width, height),
+                LookFor(demonstration_.Projector()))
         .Paint(canvas, {0, 0, width, height}, true);
 }
 
 std::string WebSession::Svg(int width, int height) {
     WebCanvas measure;
     SvgCanvas svg(measure, width, height);
-    WindowScene(lesson_.State(), Transform(width, height), LookFor(lesson_.Projector()))
+    WindowScene(demonstration_.State(), Transform(width, height),
+                LookFor(demonstration_.Projector()))
         .Paint(svg, {0, 0, width, height}, true);
     return svg.Document();
 }
 
 std::string WebSession::Controls(int width, int height) const {
-    const FormState& state = lesson_.State();
+    const FormState& state = demonstration_.State();
     const TwipsToPixels transform = Transform(width, height);
     using Kind = TabOrder::Control::Kind;
     JsonValue controls = JsonValue::Array();
@@ -249,14 +253,15 @@ std::string WebSession::Controls(int width, int height) const {
             spoken = AccessibleText::PanelName(control.index);
             // Each shown row: what a screen reader says, why it reads so (what the desktop says
             // under the mouse), and its band, down from the panel's top in CSS pixels.
-            const PanelScene scene(panel, transform.Scale(), LookFor(lesson_.Projector()));
+            const PanelScene scene(panel, transform.Scale(), LookFor(demonstration_.Projector()));
             for (int k = 0; k < Router::kRows; ++k) {
                 if (panel.Engine().Rows()[k].shown) {
                     const PixelRect band = scene.RowArea(k);
                     rows.items.push_back(
                         JsonValue::Object()
                             .Set("said", JsonValue::String(panel.SpokenRow(k)))
-                            .Set("why", JsonValue::String(lesson_.ExplainRow(control.index, k)))
+                            .Set("why",
+                                 JsonValue::String(demonstration_.ExplainRow(control.index, k)))
                             .Set("top", JsonValue::Number(band.top))
                             .Set("height", JsonValue::Number(band.height)));
                 }
@@ -317,16 +322,16 @@ std::string WebSession::Controls(int width, int height) const {
 }
 
 JsonValue WebSession::Question(const TwipsToPixels& transform) const {
-    const Quiz& quiz = lesson_.Questions();
+    const Quiz& quiz = demonstration_.Questions();
     if (!quiz.Asked()) {
         return JsonValue(); // null
     }
     const ::Question& asked = *quiz.Asked();
     const Layout::RouterPlace& place = Layout::kRouters[asked.Router()];
-    const RouterPanel& panel = lesson_.State().RouterTable[asked.Router()];
+    const RouterPanel& panel = demonstration_.State().RouterTable[asked.Router()];
     const PixelRect table =
         transform.Pixels(place.panelLeft, place.panelTop, PanelLayout::kWidth, panel.Height());
-    const PanelScene scene(panel, transform.Scale(), LookFor(lesson_.Projector()));
+    const PanelScene scene(panel, transform.Scale(), LookFor(demonstration_.Projector()));
     JsonValue cells = JsonValue::Array();
     for (const ::Question::Cell& cell : asked.Cells()) {
         const PixelRect at = scene.CellArea(cell.network, cell.hop);

@@ -7,8 +7,8 @@
 #include "scene/PanelRepaint.h"
 #include "scene/TickRepaint.h"
 #include "scene/TwipsToPixels.h"
+#include "session/Demonstration.h"
 #include "session/Lecture.h"
-#include "session/Lesson.h"
 #include "session/StartOptions.h"
 
 #include <array>
@@ -30,7 +30,9 @@ class WebSession {
 public:
     explicit WebSession(const StartOptions& options);
     ::Lecture& Lecture() { return lecture_; }
-    Lesson& Demonstration() { return lesson_; }
+    class Demonstration& Demonstration() {
+        return demonstration_;
+    }
 
     // Brings the page's canvas of `width` x `height` CSS pixels at `ratio` device pixels to one
     // up to date: after a tick, what moved and the tables that changed, over the still layer
@@ -85,7 +87,7 @@ private:
     WebPlatform platform_;
     SeededRandom random_;
     MainForm form_;
-    Lesson lesson_;
+    class Demonstration demonstration_;
     ::Lecture lecture_;
     Kept kept_;
 };

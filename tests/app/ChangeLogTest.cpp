@@ -1,5 +1,5 @@
 #include "app/ChangeLog.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 
 #include "support/FormFixture.h"
 #include "support/FormInvariants.h"
@@ -128,20 +128,20 @@ TEST_F(Log, TellsWhatTheTableCarriedWhateverChangedInFlight) {
     // offers a cost of at least 1 (its own network's) and every link adds its cost of 0 to 9.
     const char* const tableScenarios[] = {"Example 1", "Three Routers", "Four Routers",
                                           "Everything"};
-    Lesson lesson(form);
+    Demonstration demonstration(form);
     SeededRandom user(21);
     for (int step = 0; step < 3000; ++step) {
         const auto op = static_cast<std::uint8_t>(user.Next() < 0.3 ? 8 : user.Next() * 20);
         const auto arg = static_cast<std::uint8_t>(user.Next() * 256);
         if (op % 20 == 4) {
-            lesson.Act(Action::Choose(tableScenarios[arg % 4]), 0);
+            demonstration.Act(Action::Choose(tableScenarios[arg % 4]), 0);
         } else {
-            ApplyLectureAction(lesson, op, arg);
+            ApplyLectureAction(demonstration, op, arg);
         }
     }
     const std::regex offer(R"(offers (-?[0-9.]+), link [A-F]-[A-F] adds (-?[0-9.]+)\))");
     int told = 0;
-    for (const auto& line : lesson.LogLines()) {
+    for (const auto& line : demonstration.LogLines()) {
         std::smatch m;
         if (std::regex_search(line.text, m, offer)) {
             ++told;

@@ -2,7 +2,7 @@
 #include "app/MainForm.h"
 #include "app/RipControl.h"
 #include "common/SeededRandom.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
 
@@ -201,23 +201,24 @@ TEST(IdleTimer, RunsWheneverATickCouldChangeSomethingHoweverLateEventsCome) {
         SeededRandom random{99};
         MainForm form{platform, random};
         form.Form_Load();
-        Lesson lesson{form};
+        Demonstration demonstration{form};
         SeededRandom user(seed);
-        std::optional<long> due = lesson.NextTick(0);
+        std::optional<long> due = demonstration.NextTick(0);
         long now = 0;
         for (int event = 0; event < 3000; ++event) {
             now += 1 + static_cast<long>(user.Next() * 130);
             if (due && *due <= now && user.Next() < 0.6) {
                 // The timer fires, late by up to 130 ms.
-                const std::optional<long> next = lesson.Tick(now);
+                const std::optional<long> next = demonstration.Tick(now);
                 due = next ? std::optional<long>(now + *next) : std::nullopt;
             } else {
                 // Clicks and the lecturer's keys; no ticks run behind the timer's back.
                 constexpr std::uint8_t kOps[] = {0, 1, 2,  3,  4,  5,  6,  6,  7,
                                                  8, 9, 10, 11, 14, 15, 16, 17, 18};
                 const auto op = kOps[static_cast<int>(user.Next() * std::size(kOps))];
-                ApplyLectureAction(lesson, op, static_cast<std::uint8_t>(user.Next() * 256), now);
-                const std::optional<long> next = lesson.NextTick(now);
+                ApplyLectureAction(demonstration, op, static_cast<std::uint8_t>(user.Next() * 256),
+                                   now);
+                const std::optional<long> next = demonstration.NextTick(now);
                 due = next ? std::optional<long>(now + *next) : std::nullopt;
                 if (next) {
                     ASSERT_GE(*next, 0);

@@ -13,7 +13,7 @@ struct Hall {
     FakePlatform platform{7};
     SeededRandom random{3};
     MainForm form{platform, random};
-    Lesson demonstration{form};
+    Demonstration demonstration{form};
     Lecture lecture{demonstration};
     Hall() { form.Form_Load(); }
 };

@@ -7,7 +7,7 @@
 #include "files/HopscapeFile.h"
 #include "files/LessonFile.h"
 #include "session/BuiltInLessons.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
 
@@ -22,8 +22,8 @@ struct Lecture {
     FakePlatform platform{7};
     SeededRandom random{3};
     MainForm form{platform, random};
-    Lesson lesson{form};
-    LessonPlayer player{lesson};
+    Demonstration demonstration{form};
+    LessonPlayer player{demonstration};
     // How a question the lesson asks is met: revealed by the next press, answered right, or
     // answered with every cell blank.
     enum class Answering { Reveal, Right, Blank };
@@ -38,9 +38,10 @@ struct Lecture {
             if (answering == Answering::Reveal) {
                 player.Next(0);
             } else {
-                lesson.Answer(answering == Answering::Right ? lesson.Questions().Asked()->Answer()
-                                                            : std::vector<std::string>{},
-                              0);
+                demonstration.Answer(answering == Answering::Right
+                                         ? demonstration.Questions().Asked()->Answer()
+                                         : std::vector<std::string>{},
+                                     0);
                 player.Answered(0);
             }
             player.Finish(0);
@@ -309,22 +310,22 @@ TEST(BuiltInLessons, EachPlaysTheSameAfterAnyOther) {
             lecture.player.Start(*BuiltInLessons::Named(first.title), 0);
             PlayChecked(lecture, first, "");
             // What a lecturer may leave behind besides: packets flying, fast, framed rows.
-            lecture.lesson.Act(Action::Click(Action::Control::Many), 0);
-            lecture.lesson.Act(Action::Click(Action::Control::Update), 0);
-            lecture.lesson.SetSpeed(Lesson::Speed::Double, 0);
-            lecture.lesson.CycleHighlight(0);
-            lecture.lesson.ShowShortestPaths(true, 0);
+            lecture.demonstration.Act(Action::Click(Action::Control::Many), 0);
+            lecture.demonstration.Act(Action::Click(Action::Control::Update), 0);
+            lecture.demonstration.SetSpeed(Demonstration::Speed::Double, 0);
+            lecture.demonstration.CycleHighlight(0);
+            lecture.demonstration.ShowShortestPaths(true, 0);
             FormState& state = lecture.form.State();
             const std::string left = DescribeState(state);
             const std::string status = state.Label2.caption;
             lecture.player.Start(*BuiltInLessons::Named(second.title), 0);
             EXPECT_EQ(state.Label2.caption, "") << "no record of the lesson before";
-            EXPECT_EQ(lecture.lesson.CurrentSpeed(), Lesson::Speed::Normal);
-            EXPECT_FALSE(lecture.lesson.ShortestPathsShown());
+            EXPECT_EQ(lecture.demonstration.CurrentSpeed(), Demonstration::Speed::Normal);
+            EXPECT_FALSE(lecture.demonstration.ShortestPathsShown());
             PlayChecked(lecture, second, first.title);
             while (lecture.player.Back(0)) {
             }
-            ASSERT_TRUE(lecture.lesson.Undo(0)) << "the start of " << second.title;
+            ASSERT_TRUE(lecture.demonstration.Undo(0)) << "the start of " << second.title;
             EXPECT_EQ(state.Label2.caption, "Undone: start of lesson \"" + second.title + "\"");
             state.Label2.caption = status;
             EXPECT_TRUE(DescribeState(state) == left) << "undoing " << second.title << "'s start";
@@ -351,8 +352,8 @@ TEST(LessonPlayer, AStartTicksSplitHorizonsAndSwitchesRulesAsItSays) {
     while (!lecture.player.AtEnd()) {
         lecture.Press();
     }
-    lecture.lesson.SetRule(RipControl::Rule::Periodic, true, 0);
-    lecture.lesson.SetHoldDownSeconds(30, 0);
+    lecture.demonstration.SetRule(RipControl::Rule::Periodic, true, 0);
+    lecture.demonstration.SetHoldDownSeconds(30, 0);
     lecture.player.Start(*read.lesson, 0);
     const FormState& state = lecture.form.State();
     EXPECT_TRUE(state.SplitHorizon);
@@ -372,22 +373,22 @@ TEST(LessonPlayer, UndoAndRedoKeepTheLessonsProgressTrue) {
     ASSERT_TRUE(lecture.player.Start(*BuiltInLessons::Named("Count to infinity"), 0));
     lecture.Press();
     lecture.Press();
-    const Demonstration second = lecture.lesson.Capture();
+    const Snapshot second = lecture.demonstration.Capture();
     EXPECT_EQ(lecture.player.Progress(), "Count to infinity: step 2 of 10");
-    lecture.lesson.Act(Action::Click(Action::Control::Break, 0), 0); // the lecturer's own
+    lecture.demonstration.Act(Action::Click(Action::Control::Break, 0), 0); // the lecturer's own
     ASSERT_TRUE(lecture.player.Undo(0));
     EXPECT_EQ(lecture.form.State().Label2.caption, "Undone: break of link A-B");
     EXPECT_EQ(lecture.player.Progress(), "Count to infinity: step 2 of 10");
     ASSERT_TRUE(lecture.player.Undo(0));
     EXPECT_EQ(lecture.player.Progress(), "Count to infinity: step 1 of 10");
-    EXPECT_EQ(lecture.lesson.LogLines().back().text, "Back one step: undone Update")
+    EXPECT_EQ(lecture.demonstration.LogLines().back().text, "Back one step: undone Update")
         << "the log says what going back did";
     ASSERT_TRUE(lecture.player.Redo(0));
     EXPECT_EQ(lecture.player.Progress(), "Count to infinity: step 2 of 10");
-    EXPECT_TRUE(lecture.lesson.Capture() == second) << "pressed again, the same";
+    EXPECT_TRUE(lecture.demonstration.Capture() == second) << "pressed again, the same";
 
     EXPECT_FALSE(lecture.player.Record(0));
-    EXPECT_FALSE(lecture.lesson.Recording());
+    EXPECT_FALSE(lecture.demonstration.Recording());
     EXPECT_EQ(lecture.form.State().Label2.caption,
               "Not recording: a lesson is playing (\"Lesson: end it\" in the menu ends it)");
     lecture.player.Stop();
@@ -404,7 +405,7 @@ TEST(LessonPlayer, PausingHoldsAWaitAndGoingBackEndsIt) {
     lecture.Press();
     lecture.player.Next(0); // Update, then wait for quiet
     ASSERT_TRUE(lecture.player.Waiting());
-    lecture.lesson.Act(Action::Click(Action::Control::Pause), 0);
+    lecture.demonstration.Act(Action::Click(Action::Control::Pause), 0);
     lecture.player.Settle(0);
     EXPECT_TRUE(lecture.player.Waiting()) << "paused: the wait waits for the lecturer";
     EXPECT_EQ(lecture.player.Progress(), "Count to infinity: step 2 of 10, running");
@@ -421,16 +422,16 @@ TEST(LessonPlayer, BackReturnsExactlyAndTheStepRepeatsTheSame) {
         lecture.player.Start(script, 0);
         EXPECT_FALSE(lecture.player.Back(0)) << "nothing before the first step";
         while (!lecture.player.AtEnd()) {
-            const Demonstration before = lecture.lesson.Capture();
+            const Snapshot before = lecture.demonstration.Capture();
             const std::string caption = lecture.player.Caption();
             lecture.Press();
-            const Demonstration after = lecture.lesson.Capture();
+            const Snapshot after = lecture.demonstration.Capture();
             const std::string said = lecture.player.Caption();
             ASSERT_TRUE(lecture.player.Back(0));
-            ASSERT_TRUE(lecture.lesson.Capture() == before) << script.title << ", " << said;
+            ASSERT_TRUE(lecture.demonstration.Capture() == before) << script.title << ", " << said;
             ASSERT_EQ(lecture.player.Caption(), caption);
             lecture.Press();
-            ASSERT_TRUE(lecture.lesson.Capture() == after) << script.title << ", " << said;
+            ASSERT_TRUE(lecture.demonstration.Capture() == after) << script.title << ", " << said;
         }
     }
 }
@@ -441,10 +442,10 @@ TEST(LessonPlayer, BackReturnsExactlyAndTheStepRepeatsTheSame) {
 TEST(LessonPlayer, ARecordedLessonReplaysTheSame) {
     for (std::uint64_t seed = 21; seed <= 60; ++seed) {
         Lecture live;
-        live.lesson.Act(Action::Choose("Example 1"), 0);
-        live.lesson.Act(Action::Click(Action::Control::Update), 0);
-        live.lesson.StartRecording(0);
-        EXPECT_FALSE(live.lesson.Undo(0)) << "what came before the recording stays";
+        live.demonstration.Act(Action::Choose("Example 1"), 0);
+        live.demonstration.Act(Action::Click(Action::Control::Update), 0);
+        live.demonstration.StartRecording(0);
+        EXPECT_FALSE(live.demonstration.Undo(0)) << "what came before the recording stays";
         SeededRandom user(seed);
         for (int i = 0; i < 60; ++i) {
             const auto op = static_cast<std::uint8_t>(user.Next() * 256);
@@ -453,14 +454,14 @@ TEST(LessonPlayer, ARecordedLessonReplaysTheSame) {
             const std::optional<Action> action = UserAction(op % 20, arg);
             const bool unknown = action == Action::Choose("no such scenario");
             if (!action || action->OnWindow(live.form.State())) {
-                ApplyLectureAction(live.lesson, op, unknown ? 0 : arg);
+                ApplyLectureAction(live.demonstration, op, unknown ? 0 : arg);
             }
         }
         // The ticks after the last action belong to no step: the end is where it stood then.
-        ApplyLectureAction(live.lesson, 5, 0); // One
-        const Demonstration end = live.lesson.Capture();
-        const LessonScript recorded = live.lesson.StopRecording();
-        ASSERT_FALSE(live.lesson.Recording());
+        ApplyLectureAction(live.demonstration, 5, 0); // One
+        const Snapshot end = live.demonstration.Capture();
+        const LessonScript recorded = live.demonstration.StopRecording();
+        ASSERT_FALSE(live.demonstration.Recording());
 
         const LessonFile::Read read = LessonFile::FromJson(LessonFile::ToJson(recorded));
         ASSERT_TRUE(read.lesson.has_value()) << read.fault;
@@ -471,7 +472,7 @@ TEST(LessonPlayer, ARecordedLessonReplaysTheSame) {
         while (!replay.player.AtEnd()) {
             replay.Press();
         }
-        EXPECT_TRUE(replay.lesson.Capture() == end) << "seed " << seed;
+        EXPECT_TRUE(replay.demonstration.Capture() == end) << "seed " << seed;
         EXPECT_EQ(DescribeState(replay.form.State()), DescribeState(live.form.State()));
     }
 }
@@ -480,10 +481,10 @@ TEST(LessonPlayer, ARecordedLessonReplaysTheSame) {
 // words say, and played back at its place.
 TEST(LessonPlayer, TheProjectorLookIsRecordedAndPlayed) {
     Lecture live;
-    live.lesson.StartRecording(0);
-    live.lesson.Act(Action::Click(Action::Control::Update), 0);
-    live.lesson.Do(Extras::Id::Projector, 1, 0);
-    const LessonScript recorded = live.lesson.StopRecording();
+    live.demonstration.StartRecording(0);
+    live.demonstration.Act(Action::Click(Action::Control::Update), 0);
+    live.demonstration.Do(Extras::Id::Projector, 1, 0);
+    const LessonScript recorded = live.demonstration.StopRecording();
     const std::string json = HopscapeFile::Bytes(LessonFile::ToJson(recorded));
     EXPECT_NE(json.find(R"("projector": true)"), std::string::npos) << json;
     const HopscapeFile::Read read = HopscapeFile::FromBytes(json);
@@ -491,9 +492,9 @@ TEST(LessonPlayer, TheProjectorLookIsRecordedAndPlayed) {
 
     Lecture replay;
     replay.player.Start(*read.lesson, 0);
-    EXPECT_FALSE(replay.lesson.Projector());
+    EXPECT_FALSE(replay.demonstration.Projector());
     replay.Press();
-    EXPECT_TRUE(replay.lesson.Projector());
+    EXPECT_TRUE(replay.demonstration.Projector());
 }
 
 // At the end of a built-in lesson the clicker goes on to the next one, which starts as it starts

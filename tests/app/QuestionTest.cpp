@@ -24,8 +24,8 @@ struct Window {
     FakePlatform platform{7};
     SeededRandom random{3};
     MainForm form{platform, random};
-    Lesson lesson{form};
-    ::Lecture lecture{lesson};
+    Demonstration demonstration{form};
+    ::Lecture lecture{demonstration};
     Window() { form.Form_Load(); }
 };
 
@@ -94,16 +94,17 @@ TEST(Questions, TheBuiltInLessonsAskAtTheirKeyMoments) {
         for (int press = 0; press < 100 && !player.AtEnd(); ++press) {
             player.Next(0);
             player.Finish(0);
-            if (const std::optional<Question>& question = window.lesson.Questions().Asked()) {
+            if (const std::optional<Question>& question =
+                    window.demonstration.Questions().Asked()) {
                 asked.push_back({script.title, question->Prompt(), Joined(question->Answer()),
                                  question->Told()});
                 // Held still until it is met: no tick falls.
-                const long tick = window.lesson.TickNumber();
+                const long tick = window.demonstration.TickNumber();
                 EXPECT_FALSE(window.lecture.Tick(40).tick.has_value());
-                EXPECT_EQ(window.lesson.TickNumber(), tick);
+                EXPECT_EQ(window.demonstration.TickNumber(), tick);
                 window.lecture.Answer(question->Answer(), 0);
                 // Graded all right, and it stands while the press goes on.
-                const auto& graded = window.lesson.Questions().Graded();
+                const auto& graded = window.demonstration.Questions().Graded();
                 ASSERT_TRUE(graded.has_value()) << script.title;
                 EXPECT_TRUE(graded->AllRight()) << script.title;
                 player.Finish(0);
@@ -161,11 +162,11 @@ TEST(Questions, GradingIsExactOverRandomDemonstrations) {
         std::vector<Question> asked;
         for (int r = 0; r < kRouterCount; ++r) {
             if (state.RouterTable[r].visible) {
-                const Demonstration before = Demonstration::Capture(form, Lesson::Speed::Normal);
+                const Snapshot before = Snapshot::Capture(form, Demonstration::Speed::Normal);
                 if (std::optional<Question> question = Question::Table(form, r)) {
                     asked.push_back(std::move(*question));
                 }
-                ASSERT_TRUE(Demonstration::Capture(form, Lesson::Speed::Normal) == before)
+                ASSERT_TRUE(Snapshot::Capture(form, Demonstration::Speed::Normal) == before)
                     << "asking changes nothing";
             }
         }
@@ -232,18 +233,18 @@ TEST(Questions, GradingIsExactOverRandomDemonstrations) {
 // lets the tables arrive framed right or wrong, row by row.
 TEST(Questions, AQuestionHoldsStillAndItsAnswerIsFramedRowByRow) {
     Window window;
-    Lesson& lesson = window.lesson;
-    lesson.Act(Action::Choose("Three Routers"), 0);
-    lesson.Act(Action::Click(Action::Control::Update), 0);
-    ASSERT_TRUE(lesson.Ask(LessonScript::Step::Predict(1), 0));
+    Demonstration& demonstration = window.demonstration;
+    demonstration.Act(Action::Choose("Three Routers"), 0);
+    demonstration.Act(Action::Click(Action::Control::Update), 0);
+    ASSERT_TRUE(demonstration.Ask(LessonScript::Step::Predict(1), 0));
     EXPECT_FALSE(window.lecture.Settle(40).tick.has_value());
-    lesson.Act(Action::Click(Action::Control::Pause), 80);
-    EXPECT_FALSE(lesson.Asking());
-    EXPECT_EQ(lesson.LogLines().back().text, "Question left unanswered");
-    lesson.Act(Action::Click(Action::Control::Pause), 120);
+    demonstration.Act(Action::Click(Action::Control::Pause), 80);
+    EXPECT_FALSE(demonstration.Asking());
+    EXPECT_EQ(demonstration.LogLines().back().text, "Question left unanswered");
+    demonstration.Act(Action::Click(Action::Control::Pause), 120);
 
-    ASSERT_TRUE(lesson.Ask(LessonScript::Step::Predict(1), 160));
-    const auto& marks = lesson.State().RouterTable[1].prediction;
+    ASSERT_TRUE(demonstration.Ask(LessonScript::Step::Predict(1), 160));
+    const auto& marks = demonstration.State().RouterTable[1].prediction;
     using Mark = RouterPanel::Prediction;
     EXPECT_EQ(marks, (std::array{Mark::Asked, Mark::None, Mark::Asked, Mark::None, Mark::None,
                                  Mark::None}));
@@ -256,32 +257,32 @@ TEST(Questions, AQuestionHoldsStillAndItsAnswerIsFramedRowByRow) {
     EXPECT_EQ(strip.detail,
               "c: 2, next hop C. B: route to c now cost 2 via C (C offers 1, link C-B adds 1); B "
               "keeps c at 2 via C: A offers inf");
-    EXPECT_EQ(lesson.ExplainRow(1, 0),
+    EXPECT_EQ(demonstration.ExplainRow(1, 0),
               "Predicted right: a: 10, next hop A. B: route to a now cost 10 via A (A offers 1, "
               "link A-B adds 9)");
     ASSERT_TRUE(window.lecture.Settle(200).tick.has_value());
-    lesson.RunTicks(26, 240);
-    EXPECT_EQ(TrimBlanks(lesson.State().RouterTable[1].Engine().Rows()[2].cost), "2");
+    demonstration.RunTicks(26, 240);
+    EXPECT_EQ(TrimBlanks(demonstration.State().RouterTable[1].Engine().Rows()[2].cost), "2");
     EXPECT_EQ(marks[2], Mark::Wrong) << "framed as the table arrives";
-    lesson.Act(Action::Click(Action::Control::Update), 300);
+    demonstration.Act(Action::Click(Action::Control::Update), 300);
     EXPECT_EQ(marks[2], Mark::Wrong) << "framed until the next question or a step back";
-    lesson.Undo(320);
+    demonstration.Undo(320);
     EXPECT_EQ(marks[2], Mark::None);
 }
 
 // No question where nothing is on its way, nor a count with no infinity to end it.
 TEST(Questions, NothingToAskIsNoQuestion) {
     Window window;
-    window.lesson.Act(Action::Choose("Three Routers"), 0);
+    window.demonstration.Act(Action::Choose("Three Routers"), 0);
     EXPECT_FALSE(Question::Table(window.form, 1).has_value());
     for (int round = 0; round < 3; ++round) {
         window.form.Command4_Click();
-        window.lesson.RunTicks(26, 0);
+        window.demonstration.RunTicks(26, 0);
     }
     window.form.cmdBreak_Click(0);
     window.form.cmdBreak_Click(1);
     EXPECT_FALSE(Question::Rounds(window.form, 1, 0).has_value()) << "counts without end";
-    window.lesson.SetRule(RipControl::Rule::Infinity, true, 0);
+    window.demonstration.SetRule(RipControl::Rule::Infinity, true, 0);
     ASSERT_TRUE(Question::Rounds(window.form, 1, 0).has_value());
     EXPECT_EQ(Question::Rounds(window.form, 1, 0)->Count(), 13);
 }
@@ -300,16 +301,17 @@ TEST(Questions, PracticeDrawsFreshQuestionsAtThreeLevels) {
     for (const auto& level : levels) {
         Window window;
         window.lecture.Practise(level.level, 4242, 0);
-        const Lesson& lesson = window.lesson;
-        ASSERT_TRUE(lesson.Asking()) << level.level;
-        EXPECT_EQ(lesson.State().cmbSims.text, level.scenario);
-        EXPECT_EQ(lesson.State().SplitHorizon, level.split);
-        EXPECT_EQ(lesson.State().Rip.on.infinity, level.infinity);
-        const Question first = *lesson.Questions().Asked();
+        const Demonstration& demonstration = window.demonstration;
+        ASSERT_TRUE(demonstration.Asking()) << level.level;
+        EXPECT_EQ(demonstration.State().cmbSims.text, level.scenario);
+        EXPECT_EQ(demonstration.State().SplitHorizon, level.split);
+        EXPECT_EQ(demonstration.State().Rip.on.infinity, level.infinity);
+        const Question first = *demonstration.Questions().Asked();
         Window again;
         again.lecture.Practise(level.level, 4242, 0);
-        EXPECT_EQ(again.lesson.Questions().Asked()->Answer(), first.Answer()) << "shared seed";
-        EXPECT_EQ(again.lesson.Questions().Asked()->Prompt(), first.Prompt());
+        EXPECT_EQ(again.demonstration.Questions().Asked()->Answer(), first.Answer())
+            << "shared seed";
+        EXPECT_EQ(again.demonstration.Questions().Asked()->Prompt(), first.Prompt());
 
         window.lecture.Answer(first.Answer(), 0);
         EXPECT_NE(window.lecture.CaptionStrip().keys.find(
@@ -320,8 +322,9 @@ TEST(Questions, PracticeDrawsFreshQuestionsAtThreeLevels) {
         int rounds = 0;
         for (int question = 0; question < 30; ++question) {
             window.lecture.Do(Extras::Id::NextStep, 0);
-            ASSERT_TRUE(lesson.Asking()) << "level " << level.level << ", question " << question;
-            rounds += lesson.Questions().Asked()->Asks() == Question::Kind::Rounds ? 1 : 0;
+            ASSERT_TRUE(demonstration.Asking())
+                << "level " << level.level << ", question " << question;
+            rounds += demonstration.Questions().Asked()->Asks() == Question::Kind::Rounds ? 1 : 0;
             seeds.push_back(window.lecture.Practising()->Seed());
             window.lecture.Do(Extras::Id::NextStep, 0); // revealed
         }
@@ -337,15 +340,15 @@ TEST(Questions, PracticeDrawsFreshQuestionsAtThreeLevels) {
 // it, and the lesson read back asks it again, the same.
 TEST(Questions, ARecordingKeepsTheQuestionsMarked) {
     Window window;
-    window.lesson.Act(Action::Choose("Three Routers"), 0);
+    window.demonstration.Act(Action::Choose("Three Routers"), 0);
     window.lecture.Do(Extras::Id::RecordLesson, 0);
-    window.lesson.Act(Action::Click(Action::Control::Router, 0), 0);
-    window.lesson.Act(Action::Click(Action::Control::Router, 2), 0);
+    window.demonstration.Act(Action::Click(Action::Control::Router, 0), 0);
+    window.demonstration.Act(Action::Click(Action::Control::Router, 2), 0);
     window.lecture.Do(Extras::Id::MarkPrediction, 0);
-    ASSERT_TRUE(window.lesson.Asking());
-    const Question asked = *window.lesson.Questions().Asked();
+    ASSERT_TRUE(window.demonstration.Asking());
+    const Question asked = *window.demonstration.Questions().Asked();
     EXPECT_EQ(asked.Router(), 2);
-    const LessonScript recorded = window.lesson.StopRecording();
+    const LessonScript recorded = window.demonstration.StopRecording();
     const HopscapeFile::Read read = HopscapeFile::FromJson(LessonFile::ToJson(recorded));
     ASSERT_TRUE(read.lesson.has_value()) << read.fault;
     const std::vector<LessonScript::Step>& steps = read.lesson->steps;
@@ -355,8 +358,8 @@ TEST(Questions, ARecordingKeepsTheQuestionsMarked) {
     replay.lecture.Player().Start(*read.lesson, 0);
     replay.lecture.Player().Next(0);
     replay.lecture.Player().Finish(0);
-    ASSERT_TRUE(replay.lesson.Asking());
-    EXPECT_EQ(replay.lesson.Questions().Asked()->Told(), asked.Told());
+    ASSERT_TRUE(replay.demonstration.Asking());
+    EXPECT_EQ(replay.demonstration.Questions().Asked()->Told(), asked.Told());
 
     // A question on a router the scenario hides is refused as the file is read.
     LessonScript hidden = *read.lesson;

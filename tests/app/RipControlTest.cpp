@@ -1,7 +1,7 @@
 // RIP's rules over the whole window: periodic and triggered updates, the queue of tables, failure
 // found only by timeout, the three-router loop, and no cost above 16.
 #include "app/RipControl.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 
 #include "support/FormFixture.h"
 #include "support/FormInvariants.h"
@@ -181,28 +181,29 @@ TEST_F(Rip, TheThreeRouterLoop) {
 // Whatever the lecturer does, with every combination of switches, no cost is ever above 16
 // while 16 is infinity.
 TEST_F(Rip, NoCostAboveSixteenWithInfinityOn) {
-    Lesson lesson(form);
+    Demonstration demonstration(form);
     SeededRandom user(99);
     for (int combination = 0; combination < 32; ++combination) {
-        lesson.SetAllRules(false, 0);
-        lesson.SetRule(Rule::Infinity, true, 0);
+        demonstration.SetAllRules(false, 0);
+        demonstration.SetRule(Rule::Infinity, true, 0);
         const Rule others[] = {Rule::Periodic, Rule::Triggered, Rule::HoldDown, Rule::SimpleSplit,
                                Rule::TimeoutOnly};
         for (int bit = 0; bit < 5; ++bit) {
             if ((combination >> bit & 1) != 0) {
-                lesson.SetRule(others[bit], true, 0);
+                demonstration.SetRule(others[bit], true, 0);
             }
         }
-        lesson.Act(Action::Choose(combination % 2 == 0 ? "Example 1" : "Three-Router Loop"), 0);
+        demonstration.Act(Action::Choose(combination % 2 == 0 ? "Example 1" : "Three-Router Loop"),
+                          0);
         for (int step = 0; step < 150; ++step) {
             const auto op = static_cast<std::uint8_t>(user.Next() < 0.3 ? 8 : user.Next() * 20);
-            ApplyLectureAction(lesson, op, static_cast<std::uint8_t>(user.Next() * 256));
+            ApplyLectureAction(demonstration, op, static_cast<std::uint8_t>(user.Next() * 256));
             // The lecturer may switch infinity off and on again meanwhile, and no cost is ever
             // written blank.
             for (const RouterPanel& panel : state.RouterTable) {
                 for (const RouteRow& row : panel.Engine().Rows()) {
                     ASSERT_TRUE(row.cost == "inf" || IsNumeric(row.cost)) << "'" << row.cost << "'";
-                    ASSERT_TRUE(!lesson.RuleOn(Rule::Infinity) || !IsNumeric(row.cost) ||
+                    ASSERT_TRUE(!demonstration.RuleOn(Rule::Infinity) || !IsNumeric(row.cost) ||
                                 ReadNumber(row.cost) < 16)
                         << row.cost << " with switches " << combination;
                 }
@@ -219,16 +220,16 @@ TEST_F(Rip, NoCostAboveSixteenWithInfinityOn) {
 // nothing of the rows it leaves out after the rules go off, and under the rules no table, not
 // even one left flying from a random scenario, replaces a router's own network.
 TEST_F(Rip, TablesInFlightKeepTheirMeaningAndOwnNetworksStay) {
-    Lesson lesson(form);
+    Demonstration demonstration(form);
     for (int flown = 1; flown < 60; ++flown) {
-        lesson.Act(Action::Choose("Three Routers"), 0);
-        lesson.SetAllRules(true, 0);
-        lesson.Act(Action::Click(Action::Control::Update), 0);
-        lesson.RunTicks(flown, 0);
-        lesson.SetAllRules(false, 0);
+        demonstration.Act(Action::Choose("Three Routers"), 0);
+        demonstration.SetAllRules(true, 0);
+        demonstration.Act(Action::Click(Action::Control::Update), 0);
+        demonstration.RunTicks(flown, 0);
+        demonstration.SetAllRules(false, 0);
         for (int round = 0; round < 4; ++round) {
-            lesson.Act(Action::Click(Action::Control::Update), 0);
-            lesson.RunTicks(26, 0);
+            demonstration.Act(Action::Click(Action::Control::Update), 0);
+            demonstration.RunTicks(26, 0);
             for (int r = 0; r < 3; ++r) {
                 for (int k = 0; k < 3; ++k) {
                     ASSERT_TRUE(Cost(r, k) == "inf" || IsNumeric(Cost(r, k)))
@@ -246,12 +247,12 @@ TEST_F(Rip, TablesInFlightKeepTheirMeaningAndOwnNetworksStay) {
         }
     }
 
-    lesson.Act(Action::Choose("Flooding 1"), 0);
-    lesson.Act(Action::Click(Action::Control::Update), 0);
-    lesson.RunTicks(5, 0);
-    lesson.Act(Action::Choose("Example 1"), 0);
-    lesson.SetAllRules(true, 0);
-    lesson.RunTicks(2000, 0);
+    demonstration.Act(Action::Choose("Flooding 1"), 0);
+    demonstration.Act(Action::Click(Action::Control::Update), 0);
+    demonstration.RunTicks(5, 0);
+    demonstration.Act(Action::Choose("Example 1"), 0);
+    demonstration.SetAllRules(true, 0);
+    demonstration.RunTicks(2000, 0);
     for (int r = 0; r < kRouterCount; ++r) {
         EXPECT_EQ(Cost(r, r), " 1") << "router " << r;
         EXPECT_EQ(Row(r, r).nextHop, "L") << "router " << r;

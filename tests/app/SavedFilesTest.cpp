@@ -8,7 +8,7 @@
 #include "files/HopscapeFile.h"
 #include "files/LessonFile.h"
 #include "files/TableExport.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
 
@@ -25,11 +25,11 @@ struct Saved {
     FakePlatform platform{7};
     SeededRandom random{3};
     MainForm form{platform, random};
-    Lesson lesson{form};
+    Demonstration demonstration{form};
     Saved() {
         form.Form_Load();
-        lesson.Act(Action::Choose("Example 1"), 0);
-        lesson.Act(Action::Click(Action::Control::Update), 0);
+        demonstration.Act(Action::Choose("Example 1"), 0);
+        demonstration.Act(Action::Click(Action::Control::Update), 0);
         for (int t = 0; t < 10; ++t) {
             form.MoveTimer_Timer();
         }
@@ -133,7 +133,7 @@ TEST(SavedFiles, AHostileDemonstrationIsRefusedWithThePlaceAndTheFault) {
          "tick: -1E+300 is not from 0 to 9007199254740992"},
     };
     Saved saved;
-    const Json good = DemonstrationFile::ToJson(saved.lesson.Capture());
+    const Json good = DemonstrationFile::ToJson(saved.demonstration.Capture());
     for (const auto& c : cases) {
         Json hostile = good;
         c.change(hostile);
@@ -148,9 +148,9 @@ TEST(SavedFiles, AHostileDemonstrationIsRefusedWithThePlaceAndTheFault) {
 // The longest hold-down the window allows is saved and read back; text outside Latin-1 too.
 TEST(SavedFiles, TheLongestHoldDownAndAnyTextReadBack) {
     Saved saved;
-    saved.lesson.SetHoldDownSeconds(600, 0);
+    saved.demonstration.SetHoldDownSeconds(600, 0);
     saved.form.State().Label2.caption = "Ω ∞ ü → 路由";
-    const Demonstration before = saved.lesson.Capture();
+    const Snapshot before = saved.demonstration.Capture();
     const HopscapeFile::Read read = HopscapeFile::FromJson(DemonstrationFile::ToJson(before));
     ASSERT_TRUE(read.demonstration.has_value()) << read.fault;
     EXPECT_EQ(read.demonstration->rip.on.holdDownSeconds, 600);
@@ -238,12 +238,12 @@ TEST(SavedFiles, AHostileLessonIsRefusedWithThePlaceAndTheFault) {
 // Members the program does not know are read past and named, so that the log can say so.
 TEST(SavedFiles, UnknownMembersAreIgnoredAndNamed) {
     Saved saved;
-    Json document = DemonstrationFile::ToJson(saved.lesson.Capture());
+    Json document = DemonstrationFile::ToJson(saved.demonstration.Capture());
     M(document, "packets").items[2].Set("colour", Json::String("red"));
     document.Set("author", Json::String("Pelko"));
     const HopscapeFile::Read read = HopscapeFile::FromJson(document);
     ASSERT_TRUE(read.demonstration.has_value()) << read.fault;
-    EXPECT_TRUE(*read.demonstration == saved.lesson.Capture());
+    EXPECT_TRUE(*read.demonstration == saved.demonstration.Capture());
     EXPECT_EQ(read.ignored, (std::vector<std::string>{"author", "packets[2].colour"}));
     EXPECT_EQ(HopscapeFile::IgnoredLine("demo.json", "author"),
               "demo.json: author ignored (not a member this program reads)");
@@ -258,26 +258,26 @@ TEST(SavedFiles, WhatIsSavedReadsBackAndOpensExactly) {
             const auto op = static_cast<std::uint8_t>(user.Next() * 256);
             const auto arg = static_cast<std::uint8_t>(user.Next() * 256);
             if (!(UserAction(op % 20, arg) == Action::Choose("no such scenario"))) {
-                ApplyLectureAction(saved.lesson, op, arg);
+                ApplyLectureAction(saved.demonstration, op, arg);
             }
         }
-        const Demonstration before = saved.lesson.Capture();
+        const Snapshot before = saved.demonstration.Capture();
         const HopscapeFile::Read read = HopscapeFile::FromJson(DemonstrationFile::ToJson(before));
         ASSERT_TRUE(read.demonstration.has_value()) << "seed " << seed << ": " << read.fault;
         ASSERT_TRUE(*read.demonstration == before) << "seed " << seed;
         EXPECT_TRUE(read.ignored.empty());
 
         Saved opened;
-        opened.lesson.Open(*read.demonstration, 0);
-        EXPECT_TRUE(opened.lesson.Capture() == before) << "seed " << seed;
+        opened.demonstration.Open(*read.demonstration, 0);
+        EXPECT_TRUE(opened.demonstration.Capture() == before) << "seed " << seed;
         EXPECT_EQ(DescribeState(opened.form.State()), DescribeState(saved.form.State()));
-        EXPECT_TRUE(opened.lesson.CanUndo()) << "opening is undone as any action is";
+        EXPECT_TRUE(opened.demonstration.CanUndo()) << "opening is undone as any action is";
         if (seed == 1) {
             Saved undone;
             const std::string status = undone.form.State().Label2.caption;
             const std::string before = DescribeState(undone.form.State());
-            undone.lesson.Open(*read.demonstration, 0);
-            ASSERT_TRUE(undone.lesson.Undo(0));
+            undone.demonstration.Open(*read.demonstration, 0);
+            ASSERT_TRUE(undone.demonstration.Undo(0));
             EXPECT_EQ(undone.form.State().Label2.caption, "Undone: opening of a demonstration");
             undone.form.State().Label2.caption = status;
             EXPECT_EQ(DescribeState(undone.form.State()), before);
@@ -297,9 +297,9 @@ TEST(SavedFiles, TheTablesExportAsCsvAndTheLogAsText) {
     SeededRandom random{3};
     MainForm form{platform, random};
     form.Form_Load();
-    Lesson lesson{form};
-    lesson.Act(Action::Choose("Three Routers"), 0);
-    lesson.Act(Action::Click(Action::Control::Update), 0);
+    Demonstration demonstration{form};
+    demonstration.Act(Action::Choose("Three Routers"), 0);
+    demonstration.Act(Action::Click(Action::Control::Update), 0);
     for (int t = 0; t < 26; ++t) {
         form.MoveTimer_Timer();
     }
@@ -307,7 +307,8 @@ TEST(SavedFiles, TheTablesExportAsCsvAndTheLogAsText) {
                                               "A,a,1,L\nA,b,10,B\nA,c,2,C\n"
                                               "B,a,10,A\nB,b,1,L\nB,c,2,C\n"
                                               "C,a,2,A\nC,b,2,B\nC,c,1,L\n");
-    const std::string log = TableExport::LogText(lesson.LogLines());
-    EXPECT_EQ(log.substr(0, log.find('\n') + 1), "tick 0  " + lesson.LogLines()[0].text + "\n");
-    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), std::ssize(lesson.LogLines()));
+    const std::string log = TableExport::LogText(demonstration.LogLines());
+    EXPECT_EQ(log.substr(0, log.find('\n') + 1),
+              "tick 0  " + demonstration.LogLines()[0].text + "\n");
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), std::ssize(demonstration.LogLines()));
 }

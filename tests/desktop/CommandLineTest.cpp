@@ -6,7 +6,7 @@
 #include "app/MainForm.h"
 #include "common/Fields.h"
 #include "common/SeededRandom.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 #include "session/LessonPlayer.h"
 #include "support/FakePlatform.h"
 
@@ -127,8 +127,8 @@ TEST(CommandLine, TheReadmesExampleLessonPlaysAsItsCaptionsSay) {
     SeededRandom random;
     MainForm form{platform, random};
     form.Form_Load();
-    Lesson lesson{form};
-    LessonPlayer player{lesson};
+    Demonstration demonstration{form};
+    LessonPlayer player{demonstration};
     player.Start(*read.options.lesson, 0);
     for (int press = 0; press < 20 && !player.AtEnd(); ++press) {
         player.Next(0);

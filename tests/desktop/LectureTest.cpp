@@ -250,9 +250,9 @@ TEST_F(LectureExtras, TheExtrasKeysActFromEveryWindowAndEscCloses) {
     LogView* text = &log->Lines();
     text->setFocus();
     Press("Ctrl+H", text);
-    EXPECT_EQ(lesson.CurrentHighlight(), ChangeLog::Highlight::UntilNextTick);
+    EXPECT_EQ(demonstration.CurrentHighlight(), ChangeLog::Highlight::UntilNextTick);
     Press("Ctrl+4", text);
-    EXPECT_EQ(lesson.CurrentSpeed(), IdleTimer::Speed::Double);
+    EXPECT_EQ(demonstration.CurrentSpeed(), IdleTimer::Speed::Double);
     Press(QKeySequence::SelectAll, text);
     Press(QKeySequence::Copy, text);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), log->Text()) << "the log's own lines";
@@ -261,7 +261,7 @@ TEST_F(LectureExtras, TheExtrasKeysActFromEveryWindowAndEscCloses) {
     ASSERT_TRUE(menu.Help()->isVisible());
     QApplication::setActiveWindow(menu.Help());
     Press("Ctrl+2", menu.Help());
-    EXPECT_EQ(lesson.CurrentSpeed(), IdleTimer::Speed::Half);
+    EXPECT_EQ(demonstration.CurrentSpeed(), IdleTimer::Speed::Half);
     Press("Esc", menu.Help());
     EXPECT_FALSE(menu.Help()->isVisible());
     QApplication::setActiveWindow(log);
@@ -340,12 +340,12 @@ TEST_F(LectureExtras, TheOpenLogShowsEachLineOnceAfterDroppingTheOldest) {
             window.Tick();
         }
     }
-    const std::size_t all = lesson.LogLinesDropped() + lesson.LogLines().size();
+    const std::size_t all = demonstration.LogLinesDropped() + demonstration.LogLines().size();
     ASSERT_GT(all, ChangeLog::kMostLines) << "the log dropped its oldest lines";
     const QStringList shown = menu.Log()->Text().split(QLatin1Char('\n'));
     EXPECT_EQ(static_cast<std::size_t>(shown.size()), ChangeLog::kMostLines);
     // The lines the log still holds are the last ones shown, in order, each once.
-    const auto& lines = lesson.LogLines();
+    const auto& lines = demonstration.LogLines();
     const qsizetype first = shown.size() - static_cast<qsizetype>(lines.size());
     ASSERT_GE(first, 0);
     for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -120,11 +120,11 @@ TEST_F(Hall, AClickerStepsALessonUnderItsCaption) {
     EXPECT_EQ(Row(1, 0).nextHop, "C");
 
     Key(Qt::Key_PageDown); // break A-B
-    const Demonstration broken = lesson.Capture();
+    const Snapshot broken = demonstration.Capture();
     Key(Qt::Key_PageDown); // break A-C
     EXPECT_EQ(state.Link(0, 2).colour, 0x0000FF);
     Key(Qt::Key_PageUp);
-    EXPECT_TRUE(lesson.Capture() == broken) << "back to just after the first break";
+    EXPECT_TRUE(demonstration.Capture() == broken) << "back to just after the first break";
     EXPECT_EQ(state.Link(0, 2).colour, 0x808080);
 
     lessons.Player().Stop();
@@ -187,7 +187,7 @@ TEST_F(Hall, ARecordedLessonWithCaptionsReplaysInANewWindow) {
     Choose("Three Routers");
     window.Sync();
     QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Shift+R")));
-    ASSERT_TRUE(lesson.Recording());
+    ASSERT_TRUE(demonstration.Recording());
     for (int round = 0; round < 3; ++round) {
         QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton); // Update
         Ticks(26);
@@ -196,12 +196,12 @@ TEST_F(Hall, ARecordedLessonWithCaptionsReplaysInANewWindow) {
     QTest::mouseClick(Child<QPushButton>("cmdBreak1"), Qt::LeftButton); // A-C
     QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Z")));
     QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton);
-    const Demonstration end = lesson.Capture(); // the ticks after the last action are no step
+    const Snapshot end = demonstration.Capture(); // the ticks after the last action are no step
     auto* recordingStrip = Child<CaptionStrip>("CaptionStrip");
     EXPECT_TRUE(recordingStrip->isVisible());
     EXPECT_EQ(recordingStrip->Caption(), QStringLiteral("Recording: 7 actions so far"));
     ASSERT_TRUE(lessons.SaveRecording(File("recorded.json")));
-    EXPECT_FALSE(lesson.Recording());
+    EXPECT_FALSE(demonstration.Recording());
     EXPECT_FALSE(recordingStrip->isVisible());
 
     // Captions written in by hand where the recording left them blank.
@@ -223,8 +223,8 @@ TEST_F(Hall, ARecordedLessonWithCaptionsReplaysInANewWindow) {
     SeededRandom random2;
     MainForm form2{platform2, random2};
     form2.Form_Load();
-    Lesson lesson2{form2};
-    MainWindow window2{lesson2};
+    Demonstration demonstration2{form2};
+    MainWindow window2{demonstration2};
     window2.show();
     QApplication::setActiveWindow(&window2);
     ASSERT_TRUE(window2.Lessons().OpenFile(File("captioned.json")));
@@ -245,7 +245,7 @@ TEST_F(Hall, ARecordedLessonWithCaptionsReplaysInANewWindow) {
                                                "Caption 5", "Caption 6", "Caption 7"}));
     EXPECT_EQ(presses, 7) << "one press an action, its caption shown once it has played out";
     EXPECT_TRUE(window2.Lessons().Player().AtEnd());
-    EXPECT_TRUE(lesson2.Capture() == end);
+    EXPECT_TRUE(demonstration2.Capture() == end);
     EXPECT_EQ(DescribeState(form2.State()), DescribeState(state));
 }
 
@@ -278,7 +278,7 @@ TEST_F(Hall, AHostileFileNeverChangesTheOpenDemonstration) {
     };
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.json")));
     QTest::mouseClick(Child<QPushButton>("Command3"), Qt::LeftButton); // pause: nothing moves
-    const Demonstration shown = lesson.Capture();
+    const Snapshot shown = demonstration.Capture();
     for (const auto& c : cases) {
         Write(File(c.name), c.bytes);
     }
@@ -288,7 +288,7 @@ TEST_F(Hall, AHostileFileNeverChangesTheOpenDemonstration) {
         CloseNextBox(said);
         EXPECT_FALSE(lessons.OpenFile(File(name))) << name;
         EXPECT_TRUE(said.startsWith(File(name) + QStringLiteral(": "))) << said.toStdString();
-        EXPECT_TRUE(lesson.Capture() == shown) << name;
+        EXPECT_TRUE(demonstration.Capture() == shown) << name;
     }
     for (const auto& c : cases) {
         QString said;
@@ -307,15 +307,16 @@ TEST_F(Hall, SaveOpenSaveGivesTheSameBytes) {
             const auto op = static_cast<std::uint8_t>(user.Next() * 256);
             const auto arg = static_cast<std::uint8_t>(user.Next() * 256);
             if (!(UserAction(op % 20, arg) == Action::Choose("no such scenario"))) {
-                ApplyLectureAction(lesson, op, arg, window.Now());
+                ApplyLectureAction(demonstration, op, arg, window.Now());
             }
         }
         // Text outside Latin-1 goes through the file's UTF-8 unchanged.
-        lesson.State().Label2.caption += "  \u03a9 \u221e \u00fc \u2192 \u8def\u7531 \U0001f642";
-        const Demonstration before = lesson.Capture();
+        demonstration.State().Label2.caption +=
+            "  \u03a9 \u221e \u00fc \u2192 \u8def\u7531 \U0001f642";
+        const Snapshot before = demonstration.Capture();
         RC_ASSERT(lessons.SaveDemonstration(File("first.json")));
         RC_ASSERT(lessons.OpenFile(File("first.json")));
-        RC_ASSERT(lesson.Capture() == before);
+        RC_ASSERT(demonstration.Capture() == before);
         RC_ASSERT(lessons.SaveDemonstration(File("second.json")));
         RC_ASSERT(Read(File("first.json")) == Read(File("second.json")));
     });
@@ -421,7 +422,7 @@ TEST_F(Hall, TheProjectorLookOutlinesPacketsAndEnlargesTheTables) {
     EXPECT_GT(edge().lightness(), 128) << "the ring in the router's pale colour";
     const int plainInk = ink();
     QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-    EXPECT_TRUE(lesson.Projector());
+    EXPECT_TRUE(demonstration.Projector());
     EXPECT_LT(edge().lightness(), 60) << "the dark outline";
     EXPECT_GT(ink(), plainInk * 3 / 2) << "larger, heavier rows";
 }
@@ -482,7 +483,7 @@ TEST_F(Hall, ARightClickedTableIsMagnifiedBesideTheDrawing) {
     window.resize(3840, 2160);
     // From the menu: a key right after a pop-up menu closed may reach no active window yet.
     window.Lecture().Action(Extras::Id::Projector)->trigger();
-    ASSERT_TRUE(lesson.Projector());
+    ASSERT_TRUE(demonstration.Projector());
     const QImage picture = magnified->grab().toImage();
     const double perTwip = picture.width() / 1815.0;
     int top = picture.height();
@@ -525,11 +526,11 @@ TEST_F(Hall, AStudentPractisesByKeyboardAndByThePad) {
                              "7, and 11 is no better"));
     EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("PredictCostb")), nullptr);
     using Mark = RouterPanel::Prediction;
-    EXPECT_EQ(lesson.State().RouterTable[0].prediction[1], Mark::Right);
-    EXPECT_EQ(lesson.State().RouterTable[0].prediction[2], Mark::Wrong);
+    EXPECT_EQ(demonstration.State().RouterTable[0].prediction[1], Mark::Right);
+    EXPECT_EQ(demonstration.State().RouterTable[0].prediction[2], Mark::Wrong);
 
     Key(Qt::Key_PageDown);
-    const std::optional<Question>& asked = lesson.Questions().Asked();
+    const std::optional<Question>& asked = demonstration.Questions().Asked();
     ASSERT_TRUE(asked.has_value());
     const std::vector<std::string> answer = asked->Answer();
     const QList<QLineEdit*> cells = window.findChildren<QLineEdit*>(QRegularExpression("^Predict"));

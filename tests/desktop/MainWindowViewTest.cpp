@@ -345,7 +345,7 @@ TEST_F(WindowView, TheScreenIsAlwaysWhatAFullRepaintDraws) {
     };
     const QSize full = window.size();
     using Control = Action::Control;
-    const auto act = [this](const Action& action) { lesson.Act(action, window.Now()); };
+    const auto act = [this](const Action& action) { demonstration.Act(action, window.Now()); };
     // Tables that route, and data on the move: the status line changes during ticks too, away
     // from any packet.
     act(Action::Choose("Three Routers"));
@@ -362,8 +362,8 @@ TEST_F(WindowView, TheScreenIsAlwaysWhatAFullRepaintDraws) {
             // The second half with the tables shown, RIP's clocks and the true costs written
             // beside their rows.
             act(Action::Choose("Example 1"));
-            lesson.SetAllRules(true, window.Now());
-            lesson.ShowShortestPaths(true, window.Now());
+            demonstration.SetAllRules(true, window.Now());
+            demonstration.ShowShortestPaths(true, window.Now());
         }
         const double pick = user.Next();
         if (pick < 0.15) {

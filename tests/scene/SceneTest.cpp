@@ -7,7 +7,7 @@
 #include "scene/PanelScene.h"
 #include "scene/SvgCanvas.h"
 #include "scene/TickRepaint.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 #include "support/Contrast.h"
 #include "support/DesignValues.h"
 #include "support/FormFixture.h"
@@ -22,18 +22,18 @@ using Control = Action::Control;
 using Kind = RecordingCanvas::Kind;
 
 struct Drawn : FormFixture {
-    Lesson lesson{form};
+    Demonstration demonstration{form};
     long now = 0;
     const TwipsToPixels transform{1.0 / 15, {}};
 
     void Act(const Action& action) {
-        lesson.Act(action, now);
-        lesson.NextTick(now);
+        demonstration.Act(action, now);
+        demonstration.NextTick(now);
     }
     void Run(int ticks) {
         for (int t = 0; t < ticks; ++t) {
             now += 40;
-            lesson.Tick(now);
+            demonstration.Tick(now);
         }
     }
 };
@@ -46,10 +46,10 @@ struct Drawn : FormFixture {
 TEST_F(Drawn, TheHallsLookStandsOutAsItIsPainted) {
     Act(Action::Choose("Example 1"));
     Act(Action::Rule(Action::kAllRules, true));
-    lesson.ShowShortestPaths(true, now);
-    lesson.CycleHighlight(now);
-    lesson.CycleHighlight(now);
-    lesson.CycleHighlight(now); // frames until the next change
+    demonstration.ShowShortestPaths(true, now);
+    demonstration.CycleHighlight(now);
+    demonstration.CycleHighlight(now);
+    demonstration.CycleHighlight(now); // frames until the next change
     Act(Action::Click(Control::Update));
     Run(60);
     Act(Action::Click(Control::Break, 7)); // C-D: rows go stale

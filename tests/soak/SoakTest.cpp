@@ -1,7 +1,7 @@
 #include "app/MainForm.h"
 #include "app/Scenarios.h"
 #include "common/SeededRandom.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
 #include "support/PacketProgress.h"
@@ -25,7 +25,7 @@ TEST(Soak, TheWindowStaysSoundTickAfterTick) {
     FormState& state = form.State();
     SeededRandom user(7);
     PacketProgress progress;
-    Lesson lesson(form);
+    Demonstration demonstration(form);
 
     long ran = 0;
     long phase = -1;
@@ -49,7 +49,7 @@ TEST(Soak, TheWindowStaysSoundTickAfterTick) {
             // User actions and, now and then, the lecturer's undo, redo, steps and highlighting.
             const auto op = static_cast<std::uint8_t>(user.Next() < 0.8 ? user.Next() * 12
                                                                         : 14 + user.Next() * 5);
-            ApplyLectureAction(lesson, op, static_cast<std::uint8_t>(user.Next() * 256));
+            ApplyLectureAction(demonstration, op, static_cast<std::uint8_t>(user.Next() * 256));
         } else if (chance < 0.012 && state.Command3.caption == "Resume") {
             form.Command3_Click();
         }

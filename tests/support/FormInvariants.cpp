@@ -9,7 +9,7 @@
 #include "common/NumberText.h"
 #include "packets/PacketLauncher.h"
 #include "packets/PacketMotion.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 
 #include <sstream>
 
@@ -121,7 +121,7 @@ int RunTicks(MainForm& form, std::uint8_t arg) {
 
 } // namespace
 
-int ApplyLectureAction(Lesson& lesson, std::uint8_t op, std::uint8_t arg, long now) {
+int ApplyLectureAction(Demonstration& lesson, std::uint8_t op, std::uint8_t arg, long now) {
     switch (op % 20) {
     case 14:
         lesson.Undo(now);

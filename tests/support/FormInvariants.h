@@ -10,7 +10,7 @@
 
 class FakePlatform;
 class FormState;
-class Lesson;
+class Demonstration;
 class MainForm;
 
 // What must hold of the window between any two events, whatever the user did: at most 51 busy
@@ -38,4 +38,5 @@ int ApplyUserAction(MainForm& form, std::uint8_t op, std::uint8_t arg);
 // The same through the lesson, with the lecturer's extras besides: each action is kept for undo,
 // and some bytes undo, redo, step while paused, change the highlighting or switch RIP's rules.
 // `now` is the time.
-int ApplyLectureAction(Lesson& lesson, std::uint8_t op, std::uint8_t arg, long now = 0);
+int ApplyLectureAction(Demonstration& demonstration, std::uint8_t op, std::uint8_t arg,
+                       long now = 0);

@@ -3,7 +3,7 @@
 #include "support/FormFixture.h"
 
 #include "desktop/MainWindow.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 
 #include <QApplication>
 #include <QColor>
@@ -15,8 +15,8 @@
 // A started main window shown offscreen, with helpers to look at its picture and reach its
 // child widgets by name.
 struct WindowView : FormFixture {
-    Lesson lesson{form};
-    MainWindow window{lesson};
+    Demonstration demonstration{form};
+    MainWindow window{demonstration};
 
     WindowView() { window.show(); }
 

@@ -13,8 +13,8 @@
 #include "files/DemonstrationFile.h"
 #include "files/HopscapeFile.h"
 #include "session/BuiltInLessons.h"
+#include "session/Demonstration.h"
 #include "session/Lecture.h"
-#include "session/Lesson.h"
 #include "session/LessonPlayer.h"
 #include "session/StartOptions.h"
 #include "support/FakePlatform.h"
@@ -36,8 +36,8 @@ struct Hall {
     FakePlatform platform{7};
     SeededRandom random{3};
     MainForm form{platform, random};
-    Lesson lesson{form};
-    LessonPlayer player{lesson};
+    Demonstration demonstration{form};
+    LessonPlayer player{demonstration};
     std::size_t logged = 0; // log lines printed, counting those the log dropped
     Hall() { form.Form_Load(); }
 };
@@ -56,8 +56,8 @@ std::uint64_t Fingerprint(const std::string& text) {
 }
 
 void PrintNewLogLines(Hall& hall) {
-    const auto& lines = hall.lesson.LogLines();
-    const std::size_t dropped = hall.lesson.LogLinesDropped();
+    const auto& lines = hall.demonstration.LogLines();
+    const std::size_t dropped = hall.demonstration.LogLinesDropped();
     for (std::size_t i = hall.logged > dropped ? hall.logged - dropped : 0; i < lines.size(); ++i) {
         Print("  log " + lines[i].Shown() + "\n");
     }
@@ -89,7 +89,8 @@ void PrintLessons() {
             Print(script.title + " press " + std::to_string(press) + ": " + hall.player.Caption() +
                   "\n" + DescribeState(hall.form.State()) + "\n");
             PrintNewLogLines(hall);
-            Print(HopscapeFile::Bytes(DemonstrationFile::ToJson(hall.lesson.Capture())) + "\n");
+            Print(HopscapeFile::Bytes(DemonstrationFile::ToJson(hall.demonstration.Capture())) +
+                  "\n");
         }
     }
 }
@@ -99,10 +100,10 @@ void PrintLessons() {
 void PrintPractice() {
     for (int level = 1; level <= Practice::kLevels; ++level) {
         Hall hall;
-        Lecture lecture{hall.lesson};
+        Lecture lecture{hall.demonstration};
         lecture.Practise(level, static_cast<std::uint64_t>(1000 + level), 0);
         for (int question = 0; question < 8; ++question) {
-            const std::optional<Question>& asked = hall.lesson.Questions().Asked();
+            const std::optional<Question>& asked = hall.demonstration.Questions().Asked();
             if (!asked) {
                 Print("practice " + std::to_string(level) + ": nothing asked\n");
                 break;
@@ -125,13 +126,13 @@ void PrintLectures(int lectures) {
         for (int i = 0; i < 60; ++i) {
             const auto op = static_cast<std::uint8_t>(user.Next() * 256);
             const auto arg = static_cast<std::uint8_t>(user.Next() * 256);
-            ApplyLectureAction(hall.lesson, op, arg, 40L * i);
+            ApplyLectureAction(hall.demonstration, op, arg, 40L * i);
             Print("lecture " + std::to_string(seed) + " action " + std::to_string(i) + ": " +
                   std::to_string(Fingerprint(DescribeState(hall.form.State()))) + "\n");
             PrintPackets(hall.form.State());
             PrintNewLogLines(hall);
         }
-        Print(HopscapeFile::Bytes(DemonstrationFile::ToJson(hall.lesson.Capture())) + "\n");
+        Print(HopscapeFile::Bytes(DemonstrationFile::ToJson(hall.demonstration.Capture())) + "\n");
     }
 }
 
@@ -154,8 +155,8 @@ int ReplayPage(const char* startOptions, const char* file) {
     SeededRandom random{3};
     MainForm form{platform, random};
     options.Start(form, random);
-    Lesson lesson{form};
-    Lecture lecture{lesson};
+    Demonstration demonstration{form};
+    Lecture lecture{demonstration};
     if (options.practice) {
         lecture.Practise(*options.practice, options.seed.value_or(1), 0);
     }
@@ -164,7 +165,8 @@ int ReplayPage(const char* startOptions, const char* file) {
     std::string kind;
     while (events >> kind) {
         if (kind == "state") {
-            Print(HopscapeFile::Bytes(DemonstrationFile::ToJson(lesson.Capture())) + "----\n");
+            Print(HopscapeFile::Bytes(DemonstrationFile::ToJson(demonstration.Capture())) +
+                  "----\n");
             continue;
         }
         if (kind == "answer") {
@@ -202,19 +204,19 @@ int ReplayPage(const char* startOptions, const char* file) {
         if (kind == "click") {
             if (const auto action = TabOrder::Click(controls.at(static_cast<std::size_t>(a)),
                                                     static_cast<int>(b))) {
-                lesson.Act(*action, now);
+                demonstration.Act(*action, now);
             }
         } else if (kind == "choose") {
-            lesson.Act(Action::Choose(form.State().cmbSims.items.at(static_cast<std::size_t>(a))),
-                       now);
+            demonstration.Act(
+                Action::Choose(form.State().cmbSims.items.at(static_cast<std::size_t>(a))), now);
         } else if (kind == "split") {
-            lesson.Act(Action::Split(a != 0), now);
+            demonstration.Act(Action::Split(a != 0), now);
         } else if (kind == "extra") {
             lecture.Do(static_cast<Extras::Id>(a), now);
         } else if (kind == "lesson") {
             lecture.Player().Start(BuiltInLessons::All().at(static_cast<std::size_t>(a)), now);
         } else if (kind == "hold-down") {
-            lesson.SetHoldDownSeconds(static_cast<int>(a), now);
+            demonstration.SetHoldDownSeconds(static_cast<int>(a), now);
         }
         lecture.Settle(now);
     }

@@ -1,4 +1,4 @@
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 
 #include "app/AccessibleText.h"
 #include "app/MainForm.h"
@@ -8,40 +8,40 @@
 
 #include <algorithm>
 
-Lesson::Lesson(MainForm& form)
+Demonstration::Demonstration(MainForm& form)
     : form_(form), history_(form.State()), log_(form.State(), form.Runtime()),
       convergence_(form.State(), form.Runtime()), timer_(form), quiz_(form.State()) {}
 
-void Lesson::Refresh() {
+void Demonstration::Refresh() {
     log_.Refresh();
     convergence_.Refresh();
 }
 
-void Lesson::SetRule(RipControl::Rule rule, bool on, long now) {
+void Demonstration::SetRule(RipControl::Rule rule, bool on, long now) {
     Act(Action::Rule(static_cast<int>(rule), on), now);
 }
 
-void Lesson::SetAllRules(bool on, long now) {
+void Demonstration::SetAllRules(bool on, long now) {
     Act(Action::Rule(Action::kAllRules, on), now);
 }
 
-void Lesson::SetHoldDownSeconds(int seconds, long now) {
+void Demonstration::SetHoldDownSeconds(int seconds, long now) {
     Act(Action::HoldDown(seconds), now);
 }
 
-bool Lesson::RuleOn(RipControl::Rule rule) const {
+bool Demonstration::RuleOn(RipControl::Rule rule) const {
     return RipControl::IsOn(State().Rip.on, rule);
 }
 
-int Lesson::HoldDownSeconds() const {
+int Demonstration::HoldDownSeconds() const {
     return State().Rip.on.holdDownSeconds;
 }
 
-Demonstration Lesson::Capture() const {
-    return Demonstration::Capture(form_, timer_.CurrentSpeed());
+Snapshot Demonstration::Capture() const {
+    return Snapshot::Capture(form_, timer_.CurrentSpeed());
 }
 
-void Lesson::Open(const Demonstration& demonstration, long now) {
+void Demonstration::Open(const Snapshot& demonstration, long now) {
     Begin(now);
     CloseQuestion();
     quiz_.ClearMarks();
@@ -52,7 +52,7 @@ void Lesson::Open(const Demonstration& demonstration, long now) {
     Refresh();
 }
 
-void Lesson::StartLesson(const LessonScript& script, long now) {
+void Demonstration::StartLesson(const LessonScript& script, long now) {
     Begin(now);
     CloseQuestion();
     quiz_.ClearMarks();
@@ -84,20 +84,20 @@ void Lesson::StartLesson(const LessonScript& script, long now) {
     Refresh();
 }
 
-FormState& Lesson::State() {
+FormState& Demonstration::State() {
     return form_.State();
 }
 
-const FormState& Lesson::State() const {
+const FormState& Demonstration::State() const {
     return form_.State();
 }
 
-void Lesson::Begin(long now) {
+void Demonstration::Begin(long now) {
     timer_.CatchUp(now);
     log_.SetNow(now);
 }
 
-void Lesson::Act(const Action& action, long now) {
+void Demonstration::Act(const Action& action, long now) {
     Begin(now);
     CloseQuestion();
     Record(LessonScript::Step::Do(action));
@@ -113,14 +113,14 @@ void Lesson::Act(const Action& action, long now) {
     Refresh();
 }
 
-void Lesson::KeepForUndo(std::string what) {
+void Demonstration::KeepForUndo(std::string what) {
     history_.BeforeAction(std::move(what));
     ++undoPosition_;
     ++recordedUndos_;
     recordedRedos_ = 0;
 }
 
-bool Lesson::Travel(bool undo) {
+bool Demonstration::Travel(bool undo) {
     const std::optional<std::string> what = undo ? history_.Undo() : history_.Redo();
     if (!what) {
         return false;
@@ -137,7 +137,7 @@ bool Lesson::Travel(bool undo) {
     return true;
 }
 
-Lesson::Speed Lesson::SpeedOf(Extras::Id extra) {
+Demonstration::Speed Demonstration::SpeedOf(Extras::Id extra) {
     const std::string_view word = Extras::Of(extra).step.word;
     for (std::size_t i = 0; i < FileWords::kSpeeds.size(); ++i) {
         if (FileWords::kSpeeds[i] == word) {
@@ -147,7 +147,7 @@ Lesson::Speed Lesson::SpeedOf(Extras::Id extra) {
     return Speed::Normal;
 }
 
-bool Lesson::Do(Extras::Id extra, long value, long now) {
+bool Demonstration::Do(Extras::Id extra, long value, long now) {
     using Id = Extras::Id;
     const bool speed = Extras::Of(extra).kind == Extras::Kind::Speed;
     if (speed) {
@@ -197,7 +197,7 @@ bool Lesson::Do(Extras::Id extra, long value, long now) {
     return true;
 }
 
-std::optional<long> Lesson::Tick(long now) {
+std::optional<long> Demonstration::Tick(long now) {
     log_.SetNow(now);
     if (Asking()) {
         return std::nullopt;
@@ -207,14 +207,14 @@ std::optional<long> Lesson::Tick(long now) {
     return running ? std::optional<long>(timer_.Interval()) : std::nullopt;
 }
 
-std::optional<long> Lesson::NextTick(long now) {
+std::optional<long> Demonstration::NextTick(long now) {
     if (Asking()) {
         return std::nullopt;
     }
     return timer_.Next(now);
 }
 
-void Lesson::SetSpeed(Speed speed, long now) {
+void Demonstration::SetSpeed(Speed speed, long now) {
     for (const Extras::Entry& entry : Extras::kEntries) {
         if (entry.kind == Extras::Kind::Speed && SpeedOf(entry.id) == speed) {
             Do(entry.id, 0, now);
@@ -222,7 +222,7 @@ void Lesson::SetSpeed(Speed speed, long now) {
     }
 }
 
-std::optional<long> Lesson::NextFrameChange(long now) const {
+std::optional<long> Demonstration::NextFrameChange(long now) const {
     std::optional<long> at = log_.MarksRunOutAt();
     if (log_.CurrentHighlight() == Highlight::UntilNextTick && log_.HasMarks()) {
         if (const std::optional<long> tick = timer_.NextSleptTick()) {
@@ -232,17 +232,17 @@ std::optional<long> Lesson::NextFrameChange(long now) const {
     return at ? std::optional<long>(std::max(0L, *at - now)) : std::nullopt;
 }
 
-void Lesson::RefreshFrames(long now) {
+void Demonstration::RefreshFrames(long now) {
     Begin(now);
     Refresh();
 }
 
-Lesson::Moment Lesson::Here() const {
+Demonstration::Moment Demonstration::Here() const {
     return {history_.Save(), undoPosition_, TickNumber(), form_.Random().Where(),
             timer_.CurrentSpeed()};
 }
 
-void Lesson::GoBack(const Moment& moment, long now) {
+void Demonstration::GoBack(const Moment& moment, long now) {
     Begin(now);
     CloseQuestion();
     // The log says what going back undid.
@@ -264,31 +264,31 @@ void Lesson::GoBack(const Moment& moment, long now) {
     Refresh();
 }
 
-void Lesson::RunTicks(long ticks, long now) {
+void Demonstration::RunTicks(long ticks, long now) {
     Begin(now);
     form_.Advance(ticks);
     Refresh();
 }
 
-void Lesson::Settle(long now) {
+void Demonstration::Settle(long now) {
     Begin(now);
     form_.Settle();
     Refresh();
 }
 
-bool Lesson::Quiet() const {
+bool Demonstration::Quiet() const {
     return form_.Quiet();
 }
 
-bool Lesson::Paused() const {
+bool Demonstration::Paused() const {
     return State().Command3.caption == Layout::kResume;
 }
 
-long Lesson::TickNumber() const {
+long Demonstration::TickNumber() const {
     return form_.Runtime().TickNumber;
 }
 
-void Lesson::StartRecording(long now) {
+void Demonstration::StartRecording(long now) {
     Begin(now);
     recording_ = LessonScript{};
     recording_->title = "Recorded lesson";
@@ -299,7 +299,7 @@ void Lesson::StartRecording(long now) {
     recordedRedos_ = 0;
 }
 
-void Lesson::Record(LessonScript::Step step) {
+void Demonstration::Record(LessonScript::Step step) {
     if (!recording_) {
         return;
     }
@@ -313,7 +313,7 @@ void Lesson::Record(LessonScript::Step step) {
     }
 }
 
-void Lesson::AddWait(LessonScript& script) const {
+void Demonstration::AddWait(LessonScript& script) const {
     const long ticks = TickNumber() - recordedTick_;
     if (ticks <= 0) {
         return;
@@ -326,7 +326,7 @@ void Lesson::AddWait(LessonScript& script) const {
     steps.insert(captionLast ? steps.end() - 1 : steps.end(), LessonScript::Step::WaitTicks(ticks));
 }
 
-LessonScript Lesson::Recorded() const {
+LessonScript Demonstration::Recorded() const {
     if (!recording_) {
         return {};
     }
@@ -335,19 +335,19 @@ LessonScript Lesson::Recorded() const {
     return recorded;
 }
 
-LessonScript Lesson::StopRecording() {
+LessonScript Demonstration::StopRecording() {
     LessonScript recorded = Recorded();
     recording_.reset();
     return recorded;
 }
 
-void Lesson::CloseQuestion() {
+void Demonstration::CloseQuestion() {
     if (quiz_.Drop()) {
         log_.Note("Question left unanswered");
     }
 }
 
-bool Lesson::Ask(const LessonScript::Step& step, long now) {
+bool Demonstration::Ask(const LessonScript::Step& step, long now) {
     std::vector<int> networks;
     for (const char letter : step.networks) {
         networks.push_back(letter - 'a');
@@ -359,7 +359,7 @@ bool Lesson::Ask(const LessonScript::Step& step, long now) {
     return Ask(Question::Table(form_, step.router, std::move(networks)), now);
 }
 
-bool Lesson::Ask(std::optional<Question> question, long now) {
+bool Demonstration::Ask(std::optional<Question> question, long now) {
     Begin(now);
     CloseQuestion();
     if (!question) {
@@ -370,7 +370,7 @@ bool Lesson::Ask(std::optional<Question> question, long now) {
     return true;
 }
 
-void Lesson::Answer(const std::vector<std::string>& cells, long now) {
+void Demonstration::Answer(const std::vector<std::string>& cells, long now) {
     Begin(now);
     for (std::string& line : quiz_.Answer(cells)) {
         log_.Note(std::move(line));
@@ -378,7 +378,7 @@ void Lesson::Answer(const std::vector<std::string>& cells, long now) {
     timer_.Restart(timer_.CurrentSpeed(), now);
 }
 
-void Lesson::Reveal(long now) {
+void Demonstration::Reveal(long now) {
     Begin(now);
     for (std::string& line : quiz_.Reveal()) {
         log_.Note(std::move(line));
@@ -386,7 +386,7 @@ void Lesson::Reveal(long now) {
     timer_.Restart(timer_.CurrentSpeed(), now);
 }
 
-bool Lesson::MarkPrediction(long now) {
+bool Demonstration::MarkPrediction(long now) {
     for (const ShapeControl& marker : State().shpPacket) {
         const PacketRecord record = PacketRecord::Parse(marker.tag);
         if (marker.visible && record.kind == PacketRecord::kTable) {

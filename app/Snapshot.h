@@ -16,7 +16,7 @@ class MainForm;
 // status line, the picks, the countdown), the lesson's speed and tick, and where the random
 // source stands. What follows from the scenario (what is shown, how data is routed) and from the
 // layout is not kept: it is set up again.
-struct Demonstration {
+struct Snapshot {
     struct Panel {
         std::array<RouteRow, Router::kRows> rows;
         std::array<RouteClock, Router::kRows> clocks{};
@@ -54,8 +54,8 @@ struct Demonstration {
     std::array<Packet, kPacketSlots> packets;
 
     // The demonstration the window shows now, at the speed given.
-    static Demonstration Capture(const MainForm& form, IdleTimer::Speed speed);
+    static Snapshot Capture(const MainForm& form, IdleTimer::Speed speed);
     // Makes the window show this demonstration, exactly (the speed is the lesson's to set).
     void ApplyTo(MainForm& form) const;
-    bool operator==(const Demonstration&) const = default;
+    bool operator==(const Snapshot&) const = default;
 };

@@ -1,11 +1,11 @@
-#include "app/Demonstration.h"
+#include "app/Snapshot.h"
 
 #include "app/MainForm.h"
 #include "form/Topology.h"
 
-Demonstration Demonstration::Capture(const MainForm& form, IdleTimer::Speed speed) {
+Snapshot Snapshot::Capture(const MainForm& form, IdleTimer::Speed speed) {
     const FormState& state = form.State();
-    Demonstration demo;
+    Snapshot demo;
     demo.scenario = state.cmbSims.text;
     for (int c = 0; c < Layout::kCostLabelCount; ++c) {
         demo.costs[c] = state.lblCost[c].caption;
@@ -37,7 +37,7 @@ Demonstration Demonstration::Capture(const MainForm& form, IdleTimer::Speed spee
     return demo;
 }
 
-void Demonstration::ApplyTo(MainForm& form) const {
+void Snapshot::ApplyTo(MainForm& form) const {
     FormState& state = form.State();
     state.cmbSims.text = scenario;
     form.ShowScenario();

@@ -9,7 +9,7 @@
 #include "desktop/MainWindow.h"
 #include "desktop/Program.h"
 #include "form/Platform.h"
-#include "session/Lesson.h"
+#include "session/Demonstration.h"
 #include "session/StartOptions.h"
 
 #include <QApplication>
@@ -32,10 +32,10 @@ public:
 
 // Runs one action; false for an action it does not know.
 bool Run(MainWindow& window, const std::string& verb, int n) {
-    Lesson& lesson = window.Demonstration();
+    Demonstration& demonstration = window.Demonstration();
     using Control = Action::Control;
     const auto click = [&](Control control, int index = 0) {
-        lesson.Act(Action::Click(control, index), window.Now());
+        demonstration.Act(Action::Click(control, index), window.Now());
     };
     if (verb == "update") {
         click(Control::Update);
@@ -54,19 +54,19 @@ bool Run(MainWindow& window, const std::string& verb, int n) {
     } else if (verb == "pause") {
         click(Control::Pause);
     } else if (verb == "step") {
-        lesson.Step(n, window.Now());
+        demonstration.Step(n, window.Now());
     } else if (verb == "split") {
-        lesson.Act(Action::Split(!lesson.State().SplitHorizon), window.Now());
+        demonstration.Act(Action::Split(!demonstration.State().SplitHorizon), window.Now());
     } else if (verb == "rip") {
-        lesson.Act(Action::Rule(n, true), window.Now());
+        demonstration.Act(Action::Rule(n, true), window.Now());
     } else if (verb == "paths") {
-        lesson.ShowShortestPaths(true, window.Now());
+        demonstration.ShowShortestPaths(true, window.Now());
     } else if (verb == "projector") {
-        lesson.SetProjector(!lesson.Projector());
+        demonstration.SetProjector(!demonstration.Projector());
         window.SyncLook();
     } else if (verb == "highlight") {
         for (int i = 0; i < n; ++i) {
-            lesson.CycleHighlight(window.Now());
+            demonstration.CycleHighlight(window.Now());
         }
     } else {
         return false;

@@ -3,10 +3,10 @@
 #include "app/Action.h"
 #include "app/ChangeLog.h"
 #include "app/Convergence.h"
-#include "app/Demonstration.h"
 #include "app/History.h"
 #include "app/IdleTimer.h"
 #include "app/RipControl.h"
+#include "app/Snapshot.h"
 #include "common/RandomSource.h"
 #include "files/LessonScript.h"
 #include "session/Magnifier.h"
@@ -24,14 +24,14 @@ class MainForm;
 // timer that sleeps while nothing moves. A front end hands in what the lecturer does and when
 // (milliseconds on any steady clock: time is handed in, never read), draws State(), and fires its
 // timer and its frame timer after the delays it is given.
-class Lesson {
+class Demonstration {
 public:
     using Speed = IdleTimer::Speed;
     using Highlight = ChangeLog::Highlight;
 
-    explicit Lesson(MainForm& form);
-    Lesson(const Lesson&) = delete;
-    Lesson& operator=(const Lesson&) = delete;
+    explicit Demonstration(MainForm& form);
+    Demonstration(const Demonstration&) = delete;
+    Demonstration& operator=(const Demonstration&) = delete;
 
     MainForm& Form() { return form_; }
     FormState& State();
@@ -92,8 +92,8 @@ public:
 
     // The demonstration shown now, and opening one: the window shows it exactly, at its speed;
     // opening is one undo level.
-    Demonstration Capture() const;
-    void Open(const Demonstration& demonstration, long now);
+    Snapshot Capture() const;
+    void Open(const Snapshot& demonstration, long now);
     // Writes a line of the lecturer's own into the log ("ignored: packets[2].colour").
     void Note(std::string text) { log_.Note(std::move(text)); }
 
