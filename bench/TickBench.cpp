@@ -73,7 +73,7 @@ void AskAfterUpdate(benchmark::State& state) {
     demonstration.SetAllRules(true, 0);
     demonstration.Act(Action::Click(Action::Control::Update), 0);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Question::Table(bench.form, 3));
+        benchmark::DoNotOptimize(Question::Table(bench.form, 3).question);
     }
 }
 

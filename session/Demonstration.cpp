@@ -347,16 +347,20 @@ void Demonstration::CloseQuestion() {
     }
 }
 
-bool Demonstration::Ask(const LessonScript::Step& step, long now) {
+std::optional<std::string> Demonstration::Ask(const LessonScript::Step& step, long now) {
     std::vector<int> networks;
     for (const char letter : step.networks) {
         networks.push_back(letter - 'a');
     }
-    if (step.rounds) {
-        return Ask(Question::Rounds(form_, step.router, networks.empty() ? 0 : networks.front()),
-                   now);
+    Question::Attempt attempt =
+        step.rounds ? Question::Rounds(form_, step.router, networks.empty() ? 0 : networks.front())
+                    : Question::Table(form_, step.router, std::move(networks));
+    if (Ask(std::move(attempt.question), now)) {
+        return std::nullopt;
     }
-    return Ask(Question::Table(form_, step.router, std::move(networks)), now);
+    log_.Note(attempt.refused);
+    quiz_.Refuse(attempt.refused);
+    return attempt.refused;
 }
 
 bool Demonstration::Ask(std::optional<Question> question, long now) {
@@ -395,12 +399,17 @@ bool Demonstration::MarkPrediction(long now) {
                 continue;
             }
             const LessonScript::Step step = LessonScript::Step::Predict(router);
-            if (!Ask(step, now)) {
+            if (Ask(step, now)) {
                 return false;
             }
             Record(step);
             return true;
         }
     }
+    Begin(now);
+    CloseQuestion();
+    const std::string why = "Not asked: no table is on its way to predict";
+    log_.Note(why);
+    quiz_.Refuse(why);
     return false;
 }

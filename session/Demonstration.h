@@ -149,9 +149,11 @@ public:
     // changes the window closes it, and what it asked is written to the log. The rows answered
     // stay framed right or wrong until the next question, a step back or undo, another start, or
     // ForgetAnswer (a lesson's next press).
-    // A lesson's question, asked of the window as it stands: false where there is nothing to ask
-    // (no table on its way, a count that would not end).
-    bool Ask(const LessonScript::Step& step, long now);
+    // A lesson's question, asked of the window as it stands: none where it is asked, else why it
+    // cannot be ("Not asked: no table is on its way, ..."), which the log keeps and the strip
+    // says until the window next changes.
+    std::optional<std::string> Ask(const LessonScript::Step& step, long now);
+    // A question drawn for practice: false, saying nothing, where there was none to ask.
     bool Ask(std::optional<Question> question, long now);
     const Quiz& Questions() const { return quiz_; }
     bool Asking() const { return quiz_.Asked().has_value(); }
@@ -160,7 +162,7 @@ public:
     void Reveal(long now);
     void ForgetAnswer() { quiz_.ClearMarks(); }
     // While recording: the table the first table on its way goes to becomes a question in the
-    // recording, and is asked at once; false where no table is on its way.
+    // recording, and is asked at once; false, saying why, where no table is on its way.
     bool MarkPrediction(long now);
 
     const std::vector<ChangeLog::Line>& LogLines() const { return log_.Lines(); }

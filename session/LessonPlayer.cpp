@@ -125,11 +125,15 @@ void LessonPlayer::RunSteps(long now) {
             }
             break;
         case Kind::Predict:
-            if (demonstration_.Ask(step, now)) {
-                held_ = true;
-                return;
+            if (const std::optional<std::string> refused = demonstration_.Ask(step, now)) {
+                // Asked where its answer is no fact of the demonstration: the step is a caption
+                // saying why (and where the press has a caption of its own, the line under it).
+                caption_ = *refused;
+                detail_.clear();
+                break;
             }
-            break;
+            held_ = true;
+            return;
         case Kind::Wait:
             waiting_ = true;
             wait_ = step;

@@ -120,7 +120,8 @@ bool Practice::TryAsk(Demonstration& demonstration, long now) {
             }
         }
         return !believers.empty() &&
-               demonstration.Ask(Question::Rounds(demonstration.Form(), any(believers), cut), now);
+               demonstration.Ask(
+                   Question::Rounds(demonstration.Form(), any(believers), cut).question, now);
     }
     if (level_ >= 2 && draw.Below(2) == 0) {
         const int a = any(routers);
@@ -148,7 +149,7 @@ bool Practice::TryAsk(Demonstration& demonstration, long now) {
         demonstration.Act(Action::Click(Control::Router, from), now);
         demonstration.Act(Action::Click(Control::Router, asked), now);
     }
-    return demonstration.Ask(Question::Table(demonstration.Form(), asked), now);
+    return demonstration.Ask(Question::Table(demonstration.Form(), asked).question, now);
 }
 
 void Practice::Count(const Question::Result& result) {

@@ -110,12 +110,12 @@ std::string Why(const Rehearsal& rehearsal, int router, int k) {
 
 } // namespace
 
-std::optional<Question> Question::Table(const MainForm& form, int router,
-                                        std::vector<int> networks) {
+Question::Attempt Question::Table(const MainForm& form, int router, std::vector<int> networks) {
     Rehearsal rehearsal(form);
     const ChangeLog::Rows now = rehearsal.Rows(router);
     if (!rehearsal.ArriveTables()) {
-        return std::nullopt;
+        return {std::nullopt, "Not asked: no table is on its way, so " + RouterLetter(router) +
+                                  "'s table stays as it is"};
     }
     const ChangeLog::Rows& then = rehearsal.Rows(router);
     if (networks.empty()) {
@@ -126,46 +126,75 @@ std::optional<Question> Question::Table(const MainForm& form, int router,
         }
     }
     if (networks.empty()) {
-        return std::nullopt;
+        return {std::nullopt,
+                "Not asked: " + RouterLetter(router) + "'s table will show no network but its own"};
     }
     Question question(Kind::Table, router);
     for (const int k : networks) {
         question.rows_.push_back({k, now[k], then[k], Why(rehearsal, router, k)});
     }
-    return question;
+    return {std::move(question), {}};
 }
 
-std::optional<Question> Question::Rounds(const MainForm& form, int router, int network) {
+Question::Attempt Question::Rounds(const MainForm& form, int router, int network) {
     Rehearsal rehearsal(form);
     rehearsal.Settle();
+    const std::string me = RouterLetter(router);
+    const std::string route = me + "'s route to " + NetworkLetter(network);
+    const auto cost = [&] { return Said(rehearsal.Rows(router)[network].cost); };
     const RouteRow now = rehearsal.Rows(router)[network];
-    const auto gone = [&] { return !IsNumeric(TrimBlanks(rehearsal.Rows(router)[network].cost)); };
-    if (gone()) {
-        return std::nullopt;
+    if (!IsNumeric(cost())) {
+        return {std::nullopt, "Not asked: " + me + " shows network " + NetworkLetter(network) +
+                                  " at inf already"};
     }
-    Question question(Kind::Rounds, router);
-    question.sixteen_ = form.State().Rip.on.infinity;
-    std::string costs = Said(now.cost);
-    // Given up for good: inf after a round, and still inf after the one after it.
-    for (int round = 1; round <= kMostRounds; ++round) {
-        rehearsal.Round();
-        if (gone()) {
-            const RouteRow row = rehearsal.Rows(router)[network];
-            rehearsal.Round();
-            if (gone()) {
-                question.rounds_ = round;
-                question.rows_.push_back({network, now, row,
-                                          RouterLetter(router) + "'s route to " +
-                                              NetworkLetter(network) + " went " + costs +
-                                              ", then inf for good: " + Rounds(round)});
-                return question;
-            }
-            costs += ", inf";
-            ++round;
+    // The cost now and after each round, and the round from which the route has stayed at inf.
+    std::vector<std::string> costs{cost()};
+    const auto went = [&costs](std::size_t count) {
+        std::string text;
+        for (std::size_t i = 0; i < std::min(count, costs.size()); ++i) {
+            text += (text.empty() ? "" : ", ") + costs[i];
         }
-        costs += ", " + Said(rehearsal.Rows(router)[network].cost);
+        return text;
+    };
+    int givenUp = 0;
+    RouteRow then;
+    bool cameBack = false;
+    for (int round = 1; round <= kRestRounds; ++round) {
+        const bool rest = rehearsal.Round();
+        costs.push_back(cost());
+        if (IsNumeric(cost())) {
+            cameBack = cameBack || givenUp > 0;
+            givenUp = 0;
+            if (round >= kMostRounds) {
+                break;
+            }
+        } else if (givenUp == 0) {
+            givenUp = round;
+            then = rehearsal.Rows(router)[network];
+        }
+        if (givenUp > 0 && rest) {
+            Question question(Kind::Rounds, router);
+            question.sixteen_ = form.State().Rip.on.infinity;
+            question.rounds_ = givenUp;
+            question.rows_.push_back({network, now, then,
+                                      route + " went " + went(static_cast<std::size_t>(givenUp)) +
+                                          ", then inf for good: " + Rounds(givenUp)});
+            return {std::move(question), {}};
+        }
     }
-    return std::nullopt;
+    constexpr std::size_t kShown = 8;
+    const std::string seen = went(kShown) + (costs.size() > kShown ? ", ..." : "");
+    if (cameBack) {
+        return {std::nullopt, "Not asked: " + route + " comes back after it is given up (" + seen +
+                                  "), so no round gives it up for good"};
+    }
+    if (givenUp == 0) {
+        return {std::nullopt, "Not asked: " + route + " still stands after " +
+                                  std::to_string(kMostRounds) + " rounds of Update (" + seen +
+                                  "), with no infinity to end the count"};
+    }
+    return {std::nullopt, "Not asked: the tables do not come to rest, so whether " + route +
+                              " is given up for good is not known"};
 }
 
 std::string Question::Rounds(int count) {

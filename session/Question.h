@@ -17,6 +17,9 @@ class Question {
 public:
     // A count that does not end within this many rounds is no question (it may never end).
     static constexpr int kMostRounds = 40;
+    // Rounds played on, after a route is given up, to see the tables come to rest (the longest
+    // hold-down, a timeout and garbage collection after it, take about 160).
+    static constexpr int kRestRounds = 200;
     enum class Kind { Table, Rounds };
 
     // A row asked: what the router shows for the network now, what it will show, and why.
@@ -43,15 +46,19 @@ public:
         bool AllRight() const { return rightCount == static_cast<int>(right.size()); }
     };
 
+    // A question, or why none can be asked of the demonstration as it stands.
+    struct Attempt;
+
     // What `router` shows for `networks` (where empty, every row it will show but its own
-    // network's) once the tables now on their way have arrived; none while no table is on its way
-    // or no row is left to ask.
-    static std::optional<Question> Table(const MainForm& form, int router,
-                                         std::vector<int> networks = {});
-    // After how many more rounds of Update `router` gives `network` up for good (inf, and inf
-    // after the round after); none where it shows inf already, or keeps a route for
-    // kMostRounds rounds (a count with no infinity to end it).
-    static std::optional<Question> Rounds(const MainForm& form, int router, int network);
+    // network's) once the tables now on their way have arrived; refused while no table is on its
+    // way or no row is left to ask.
+    static Attempt Table(const MainForm& form, int router, std::vector<int> networks = {});
+    // After how many more rounds of Update `router` gives `network` up for good: inf from that
+    // round on, however many rounds follow, which holds once the tables have come to rest with it
+    // at inf. Refused where it shows inf already, or where no round within kMostRounds gives the
+    // route up and leads to rest within kRestRounds (a count with no infinity to end it, a route
+    // that comes back after a timeout or a hold-down).
+    static Attempt Rounds(const MainForm& form, int router, int network);
 
     // The pad a touch screen answers with: digits, "inf", the routers' letters, "L" and "-",
     // then kErase and kCheck.
@@ -99,4 +106,9 @@ private:
     std::vector<Row> rows_;
     int rounds_ = 0;
     bool sixteen_ = false; // RIP's infinity of 16 is on
+};
+
+struct Question::Attempt {
+    std::optional<Question> question;
+    std::string refused; // "Not asked: ...", as the lecturer is told
 };

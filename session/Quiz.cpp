@@ -60,7 +60,13 @@ std::vector<std::string> Quiz::Reveal() {
     return lines;
 }
 
+void Quiz::Refuse(std::string why) {
+    ClearMarks();
+    refused_ = std::move(why);
+}
+
 bool Quiz::Drop() {
+    refused_.clear();
     if (!asked_) {
         return false;
     }
@@ -71,6 +77,7 @@ bool Quiz::Drop() {
 
 void Quiz::ClearMarks() {
     Unmark();
+    refused_.clear();
     answered_.reset();
     graded_.reset();
 }
@@ -88,7 +95,7 @@ std::string Quiz::Caption() const {
                    ? "The answer: " + std::to_string(answered_->Count()) + " more rounds of Update"
                    : "The answer: " + RouterLetter(answered_->Router()) + "'s table as it arrives";
     }
-    return {};
+    return refused_;
 }
 
 std::string Quiz::Detail() const {

@@ -23,8 +23,11 @@ public:
     std::vector<std::string> Answer(const std::vector<std::string>& cells);
     // The answer shown with none given; the lines the log keeps of it.
     std::vector<std::string> Reveal();
+    // Why the question the lecturer asked for cannot be asked, said in the question's place until
+    // the window next changes.
+    void Refuse(std::string why);
     // The question dropped unanswered, as the window changes under it; how an answer before it
-    // fared stays.
+    // fared stays, a refusal goes.
     bool Drop();
     // The rows framed right or wrong go, and what is said of the answer.
     void ClearMarks();
@@ -44,5 +47,6 @@ private:
     std::optional<Question> asked_;
     std::optional<Question> answered_;
     std::optional<Question::Result> graded_; // none for an answer revealed
+    std::string refused_;
     int number_ = 0;
 };

@@ -66,7 +66,48 @@ bool Rehearsal::ArriveTables() {
     return longest > 0;
 }
 
-void Rehearsal::Round() {
+bool Rehearsal::Round() {
+    const FormState& state = form_.State();
+    // A clock that acts (hold-down, garbage collection) can change a later round.
+    const auto clocksWait = [&state] {
+        for (const RouterPanel& panel : state.RouterTable) {
+            for (const RouteClock& clock : panel.Engine().Clocks()) {
+                if (panel.visible && (clock.garbageUntil >= 0 || clock.heldUntil >= 0)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    const bool waitedBefore = clocksWait();
+    std::array<ChangeLog::Rows, kRouterCount> before;
+    std::array<long, kRouterCount> start{};
+    for (int r = 0; r < kRouterCount; ++r) {
+        before[r] = Rows(r);
+        start[r] = state.RouterTable[r].Engine().Clock();
+    }
     form_.Command4_Click();
     form_.Settle();
+    if (waitedBefore || clocksWait()) {
+        return false;
+    }
+    for (int r = 0; r < kRouterCount; ++r) {
+        const Router& router = state.RouterTable[r].Engine();
+        if (!state.RouterTable[r].visible) {
+            continue;
+        }
+        if (router.Rows() != before[r]) {
+            return false;
+        }
+        for (int k = 0; k < Router::kRows; ++k) {
+            const RouteClock& clock = router.Clocks()[k];
+            const RouteRow& row = router.Rows()[k];
+            // A learned route not heard from its next hop this round times out in a later one.
+            const bool learned = IsNumeric(row.cost) && RouterIndex(row.nextHop) >= 0;
+            if (router.Rules().timers && learned && clock.heard >= 0 && clock.heard < start[r]) {
+                return false;
+            }
+        }
+    }
+    return true;
 }

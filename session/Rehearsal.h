@@ -36,8 +36,11 @@ public:
     bool ArriveTables();
     // Every packet on its way arrives and what it sets off settles: no packet moves, none is owed.
     void Settle() { form_.Settle(); }
-    // One round of Update, settled.
-    void Round();
+    // One round of Update, settled. Returns whether the tables are at rest: no row of a shown
+    // router changed, no clock waited to act (hold-down, garbage collection) before or after it,
+    // and every learned route heard from its next hop during it, so that every round after it
+    // starts as it started and does the same.
+    bool Round();
     const std::vector<Heard>& HeardBy(int router) const { return heard_[router]; }
     // Why a row stands as it does, as a table row's explanation says it.
     std::string Explain(int router, int network) const { return log_.Explain(router, network); }

@@ -163,7 +163,7 @@ TEST(Questions, GradingIsExactOverRandomDemonstrations) {
         for (int r = 0; r < kRouterCount; ++r) {
             if (state.RouterTable[r].visible) {
                 const Snapshot before = Snapshot::Capture(form, Demonstration::Speed::Normal);
-                if (std::optional<Question> question = Question::Table(form, r)) {
+                if (std::optional<Question> question = Question::Table(form, r).question) {
                     asked.push_back(std::move(*question));
                 }
                 ASSERT_TRUE(Snapshot::Capture(form, Demonstration::Speed::Normal) == before)
@@ -236,14 +236,14 @@ TEST(Questions, AQuestionHoldsStillAndItsAnswerIsFramedRowByRow) {
     Demonstration& demonstration = window.demonstration;
     demonstration.Act(Action::Choose("Three Routers"), 0);
     demonstration.Act(Action::Click(Action::Control::Update), 0);
-    ASSERT_TRUE(demonstration.Ask(LessonScript::Step::Predict(1), 0));
+    ASSERT_EQ(demonstration.Ask(LessonScript::Step::Predict(1), 0), std::nullopt);
     EXPECT_FALSE(window.lecture.Settle(40).tick.has_value());
     demonstration.Act(Action::Click(Action::Control::Pause), 80);
     EXPECT_FALSE(demonstration.Asking());
     EXPECT_EQ(demonstration.LogLines().back().text, "Question left unanswered");
     demonstration.Act(Action::Click(Action::Control::Pause), 120);
 
-    ASSERT_TRUE(demonstration.Ask(LessonScript::Step::Predict(1), 160));
+    ASSERT_EQ(demonstration.Ask(LessonScript::Step::Predict(1), 160), std::nullopt);
     const auto& marks = demonstration.State().RouterTable[1].prediction;
     using Mark = RouterPanel::Prediction;
     EXPECT_EQ(marks, (std::array{Mark::Asked, Mark::None, Mark::Asked, Mark::None, Mark::None,
@@ -274,17 +274,164 @@ TEST(Questions, AQuestionHoldsStillAndItsAnswerIsFramedRowByRow) {
 TEST(Questions, NothingToAskIsNoQuestion) {
     Window window;
     window.demonstration.Act(Action::Choose("Three Routers"), 0);
-    EXPECT_FALSE(Question::Table(window.form, 1).has_value());
+    EXPECT_EQ(Question::Table(window.form, 1).refused,
+              "Not asked: no table is on its way, so B's table stays as it is");
     for (int round = 0; round < 3; ++round) {
         window.form.Command4_Click();
         window.demonstration.RunTicks(26, 0);
     }
     window.form.cmdBreak_Click(0);
     window.form.cmdBreak_Click(1);
-    EXPECT_FALSE(Question::Rounds(window.form, 1, 0).has_value()) << "counts without end";
+    EXPECT_EQ(Question::Rounds(window.form, 1, 0).refused,
+              "Not asked: B's route to a comes back after it is given up (3, inf, 5, inf, 7, "
+              "inf, 9, inf, ...), so no round gives it up for good");
     window.demonstration.SetRule(RipControl::Rule::Infinity, true, 0);
-    ASSERT_TRUE(Question::Rounds(window.form, 1, 0).has_value());
-    EXPECT_EQ(Question::Rounds(window.form, 1, 0)->Count(), 13);
+    const Question::Attempt counted = Question::Rounds(window.form, 1, 0);
+    ASSERT_TRUE(counted.question.has_value()) << counted.refused;
+    EXPECT_EQ(counted.question->Count(), 13);
+}
+
+// The README's loop: Split Horizons ticked, three rounds, C-D broken and settled. A gives d up at
+// round 3 and takes it back at 6 through the loop, without end: no count is asked, and a lesson
+// that asks it plays the step as a caption saying why. With RIP's infinity of 16 the count ends,
+// and A's route stays given up from round 13 on.
+TEST(Questions, ACountIsAskedOnlyWhereTheRouteStaysGivenUp) {
+    Window window;
+    Demonstration& demonstration = window.demonstration;
+    demonstration.Act(Action::Choose("Three-Router Loop"), 0);
+    demonstration.Act(Action::Split(true), 0);
+    for (int round = 0; round < 3; ++round) {
+        demonstration.Act(Action::Click(Action::Control::Update), 0);
+        demonstration.Settle(0);
+    }
+    const int cd = Topology::BreakOfLink(Topology::LinkIndex(2, 3));
+    demonstration.Act(Action::Click(Action::Control::Break, cd), 0);
+    demonstration.Settle(0);
+    const Question::Attempt loop = Question::Rounds(window.form, 0, 3);
+    EXPECT_FALSE(loop.question.has_value());
+    EXPECT_EQ(loop.refused, "Not asked: A's route to d comes back after it is given up (3, 4, inf, "
+                            "6, inf, inf, 9, inf, ...), so no round gives it up for good");
+    // With RIP's infinity of 16 on, the count ends.
+    {
+        Window sixteen;
+        sixteen.demonstration.Open(demonstration.Capture(), 0);
+        sixteen.demonstration.SetRule(RipControl::Rule::Infinity, true, 0);
+        const Question::Attempt counted = Question::Rounds(sixteen.form, 0, 3);
+        ASSERT_TRUE(counted.question.has_value()) << counted.refused;
+        EXPECT_EQ(counted.question->Count(), 13);
+    }
+
+    LessonScript script;
+    script.title = "Loop";
+    script.demonstration = demonstration.Capture();
+    const LessonScript::Step update =
+        LessonScript::Step::Do(Action::Click(Action::Control::Update));
+    script.steps = {update, LessonScript::Step::PredictRounds(0, 'd'), update,
+                    LessonScript::Step::PredictRounds(0, 'd'),
+                    LessonScript::Step::Say("After the question")};
+    LessonPlayer& player = window.lecture.Player();
+    player.Start(script, 0);
+    player.Next(0);
+    EXPECT_FALSE(demonstration.Asking());
+    EXPECT_EQ(
+        player.Caption().rfind("Not asked: A's route to d comes back after it is given up", 0), 0U)
+        << player.Caption();
+    EXPECT_EQ(demonstration.LogLines().back().text, player.Caption());
+    player.Next(0);
+    EXPECT_FALSE(demonstration.Asking());
+    EXPECT_EQ(player.Caption(), "After the question");
+    EXPECT_NE(window.lecture.CaptionStrip().detail.find("Not asked: A's route to d"),
+              std::string::npos)
+        << "the caption of the press, and why its question was not asked under it";
+}
+
+// Over random demonstrations (a scenario, random costs, split horizon or not, some of RIP's
+// rules, rounds run, a router cut off or a link broken): every count the core asks holds when
+// the window itself plays the rounds: the route shows a cost just before the answer's round, and
+// inf at that round and at every one of a long run after it.
+TEST(Questions, EveryCountAskedHoldsForALongRunAfterIt) {
+    const char* const scenarios[] = {"Three Routers", "Four Routers", "Example 1",
+                                     "Three-Router Loop", "Random 1"};
+    int asked = 0;
+    int refused = 0;
+    for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+        Window window;
+        Demonstration& demonstration = window.demonstration;
+        FormState& state = window.form.State();
+        SeededRandom draw(seed);
+        const auto below = [&draw](int n) { return static_cast<int>(draw.Next() * n); };
+        demonstration.Act(Action::Choose(scenarios[below(5)]), 0);
+        if (below(2) == 0) {
+            demonstration.Act(Action::Split(true), 0);
+        }
+        for (auto& label : state.lblCost) {
+            label.caption = std::to_string(1 + below(9));
+        }
+        const RipControl::Rule rules[] = {RipControl::Rule::Infinity, RipControl::Rule::Periodic,
+                                          RipControl::Rule::Triggered, RipControl::Rule::HoldDown,
+                                          RipControl::Rule::TimeoutOnly};
+        for (const RipControl::Rule rule : rules) {
+            if (below(3) == 0) {
+                demonstration.SetRule(rule, true, 0);
+            }
+        }
+        for (int round = 1 + below(4); round > 0; --round) {
+            demonstration.Act(Action::Click(Action::Control::Update), 0);
+            demonstration.Settle(0);
+        }
+        const int cut = below(kRouterCount);
+        for (int button = 0; button < Layout::kBreakCount; ++button) {
+            const auto [a, b] = Topology::LinkRouters(Topology::LinkOfBreak(button));
+            const bool touches = a == cut || b == cut || below(6) == 0;
+            if (state.cmdBreak[button].visible && touches) {
+                demonstration.Act(Action::Click(Action::Control::Break, button), 0);
+            }
+        }
+        demonstration.Settle(0);
+        for (int r = 0; r < kRouterCount; ++r) {
+            for (int k = 0; k < kNetworkCount; ++k) {
+                if (!state.RouterTable[r].visible || r == k) {
+                    continue;
+                }
+                const Question::Attempt attempt = Question::Rounds(window.form, r, k);
+                if (!attempt.question) {
+                    EXPECT_EQ(attempt.refused.rfind("Not asked: ", 0), 0U) << attempt.refused;
+                    ++refused;
+                    continue;
+                }
+                ++asked;
+                const int count = attempt.question->Count();
+                // The window itself, on a copy, plays the rounds.
+                FakePlatform platform{7};
+                SeededRandom random{3};
+                MainForm copy{platform, random};
+                copy.LoadAfresh();
+                Snapshot::Capture(window.form, Demonstration::Speed::Normal).ApplyTo(copy);
+                copy.Settle();
+                const auto cost = [&] {
+                    return std::string(
+                        TrimBlanks(copy.State().RouterTable[r].Engine().Rows()[k].cost));
+                };
+                for (int round = 1; round <= count + 250; ++round) {
+                    copy.Command4_Click();
+                    copy.Settle();
+                    if (round == count - 1) {
+                        ASSERT_TRUE(IsNumeric(cost())) << "seed " << seed << ", " << r << k;
+                    }
+                    if (round >= count) {
+                        ASSERT_FALSE(IsNumeric(cost()))
+                            << attempt.question->Told().front() << " rules "
+                            << RipControl::Summary(state.Rip.on) << " " << state.cmbSims.text
+                            << "\nseed " << seed << ": router " << RouterLetter(r) << ", network "
+                            << NetworkLetter(k) << ", answer " << count << ", round " << round
+                            << " shows " << cost();
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(asked, 30);
+    EXPECT_GT(refused, 10);
 }
 
 // Practice at each level: the level's scenario and switches, a question from the seed (the same
