@@ -301,6 +301,13 @@ void RipControl::RaiseZeroCosts() {
 
 void RipControl::AfterReset() {
     RipState& rip = form_.Rip;
+    // Under the rules a reset starts the network afresh: the tables on their way were sent by
+    // routers as they stood before it, for a network that may be gone, and are lost with it.
+    for (ShapeControl& marker : form_.shpPacket) {
+        if (marker.visible && PacketRecord::Parse(marker.tag).kind == PacketRecord::kTable) {
+            marker.visible = false;
+        }
+    }
     for (int r = 0; r < kRouterCount; ++r) {
         rip.seen[r] = form_.RouterTable[r].Engine().Rows();
         rip.changed[r] = 0;

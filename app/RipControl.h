@@ -62,8 +62,8 @@ public:
     void EndTick();
     // Whether a tick could change nothing RIP does: no clock that runs, nothing waiting.
     bool Idle() const;
-    // After a reset or a scenario: the rows as they stand count as sent, and no cost is 0 while
-    // 16 is infinity.
+    // After a reset or a scenario: the tables on their way are lost, the rows as they stand count
+    // as sent, and no cost is 0 while 16 is infinity.
     void AfterReset();
 
 private:

@@ -48,6 +48,19 @@ bool PacketArrival::Usable(int a, int b) const {
     return form_.Link(a, b).colour != Layout::kRed;
 }
 
+bool PacketArrival::FromNeighbour(const PacketRecord& record) const {
+    if (!form_.Rip.on.Any()) {
+        return true;
+    }
+    const int sender = RouterIndex(record.hopStart);
+    const int receiver = RouterIndex(record.destination);
+    if (sender < 0 || sender == receiver) {
+        return false;
+    }
+    const LineControl& link = form_.Link(sender, receiver);
+    return form_.btnRouter[sender].visible && link.visible && link.colour != Layout::kRed;
+}
+
 void PacketArrival::Drop(int slot) {
     form_.shpPacket[slot].visible = false;
 }
@@ -61,7 +74,7 @@ void PacketArrival::Arrive(int slot, const PacketRecord& record) {
     }
     if (record.kind == PacketRecord::kTable) {
         Drop(slot);
-        if (destination >= 0) {
+        if (destination >= 0 && FromNeighbour(record)) {
             runtime_.WriteTable(destination, form_.PacketPayload[slot], form_.PacketLinkCost[slot]);
         }
         return;

@@ -28,6 +28,10 @@ private:
     void Flood(const PacketRecord& record, int here, int destination);
     void Reroute(int slot, const PacketRecord& record, int here, int next);
     bool Usable(int a, int b) const;
+    // Under RIP's rules a router takes a table only from a neighbour it has now (RFC 2453,
+    // 3.9.2): one in flight from a router the scenario has since hidden, or over a link shown
+    // broken since, is ignored. Without the rules every table arrives, as it always has.
+    bool FromNeighbour(const PacketRecord& record) const;
     void Drop(int slot);
 
     FormState& form_;

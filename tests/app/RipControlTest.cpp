@@ -7,6 +7,7 @@
 #include "support/FormInvariants.h"
 
 #include "common/NumberText.h"
+#include "form/Topology.h"
 
 #include <algorithm>
 #include <map>
@@ -259,6 +260,57 @@ TEST_F(Rip, TablesInFlightKeepTheirMeaningAndOwnNetworksStay) {
     }
     EXPECT_EQ(Cost(0, 5), " 6");
     EXPECT_EQ(Row(0, 5).nextHop, "B");
+}
+
+// Under the rules a scenario starts the network afresh: the tables flying from the one before are
+// lost, and after 8,000 ticks no router of "Three Routers" knows a network the scenario hides, and
+// the tables have converged. A table on its way over a link broken meanwhile is not heard either.
+// Without the rules the tables in flight still arrive, as they always have.
+TEST_F(Rip, UnderTheRulesOnlyANeighbourNowIsHeard) {
+    Demonstration demonstration(form);
+    for (const Rule rule : {Rule::Infinity, Rule::Periodic, Rule::Triggered, Rule::HoldDown}) {
+        demonstration.SetAllRules(false, 0);
+        demonstration.Act(Action::Choose("Random 1 No Reverse"), 0);
+        demonstration.SetRule(rule, true, 0);
+        demonstration.Act(Action::Click(Action::Control::Update), 0);
+        demonstration.RunTicks(5, 0);
+        demonstration.Act(Action::Choose("Three Routers"), 0);
+        demonstration.ShowShortestPaths(true, 0);
+        for (int round = 0; round < 3; ++round) {
+            demonstration.Act(Action::Click(Action::Control::Update), 0);
+            demonstration.RunTicks(26, 0);
+        }
+        demonstration.RunTicks(8000, 0);
+        for (int r = 0; r < 3; ++r) {
+            for (int k = 3; k < kNetworkCount; ++k) {
+                EXPECT_FALSE(Row(r, k).shown && IsNumeric(Cost(r, k)))
+                    << RouterLetter(r) << " shows " << NetworkLetter(k) << " at " << Cost(r, k)
+                    << " via " << Row(r, k).nextHop << ", rule " << static_cast<int>(rule);
+            }
+        }
+        EXPECT_EQ(Cost(0, 2), " 2") << "A reaches c through C at 1 + 1";
+        EXPECT_TRUE(demonstration.Meter().Converged()) << static_cast<int>(rule);
+    }
+
+    // A-B broken while A's table is on its way to B: B does not hear it.
+    demonstration.SetAllRules(false, 0);
+    demonstration.Act(Action::Choose("Three Routers"), 0);
+    demonstration.SetRule(Rule::Infinity, true, 0);
+    demonstration.Act(Action::Click(Action::Control::Router, 0), 0);
+    demonstration.Act(Action::Click(Action::Control::Router, 1), 0);
+    demonstration.RunTicks(10, 0);
+    const int ab = Topology::BreakOfLink(Topology::LinkIndex(0, 1));
+    demonstration.Act(Action::Click(Action::Control::Break, ab), 0);
+    demonstration.RunTicks(26, 0);
+    EXPECT_EQ(Cost(1, 0), "inf") << "B never heard A's table";
+
+    demonstration.SetAllRules(false, 0);
+    demonstration.Act(Action::Choose("Random 1 No Reverse"), 0);
+    demonstration.Act(Action::Click(Action::Control::Update), 0);
+    demonstration.RunTicks(5, 0);
+    demonstration.Act(Action::Choose("Three Routers"), 0);
+    demonstration.RunTicks(26, 0);
+    EXPECT_TRUE(Row(0, 3).shown) << "without the rules, the tables in flight arrive";
 }
 
 // What the window says of the rules on.
