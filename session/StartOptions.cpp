@@ -55,8 +55,12 @@ std::string StartOptions::Set(std::string_view name, std::string_view value) {
             lesson = std::move(named);
             return "";
         }
-        return "No built-in lesson is called " + quoted +
-               ", and no file either; the lessons are:\n" + LessonTitles();
+        std::string titles;
+        for (const LessonScript& lesson : BuiltInLessons::All()) {
+            titles += (titles.empty() ? "\"" : ", \"") + lesson.title + "\"";
+        }
+        return "No built-in lesson is called " + quoted + ", and no file either; the lessons are " +
+               titles + ".";
     }
     if (name == "practice") {
         if (value == "1" || value == "2" || value == "3") {
@@ -79,6 +83,7 @@ std::string StartOptions::Set(std::string_view name, std::string_view value) {
 }
 
 std::string StartOptions::SetAll(std::string_view lines) {
+    std::string faults;
     while (!lines.empty()) {
         const std::size_t end = lines.find('\n');
         const std::string_view line = lines.substr(0, end);
@@ -88,10 +93,11 @@ std::string StartOptions::SetAll(std::string_view lines) {
             Set(line.substr(0, equals),
                 equals == std::string_view::npos ? "" : line.substr(equals + 1));
         if (!fault.empty()) {
-            return fault;
+            faults += (faults.empty() ? "" : "\n") + fault;
         }
     }
-    return Problem();
+    const std::string problem = Problem();
+    return faults.empty() || problem.empty() ? faults + problem : faults + "\n" + problem;
 }
 
 std::string StartOptions::RuleNames() {

@@ -45,7 +45,7 @@ struct StartOptions {
     // scenario is judged later, by Problem().
     std::string Set(std::string_view name, std::string_view value);
     // Takes the options a page's address gives, one "name=value" a line (a name alone is a switch
-    // on); returns the first fault, or else what Problem() finds.
+    // on); returns every fault, one a line, with what Problem() finds.
     std::string SetAll(std::string_view lines);
     // RIP's rules by the names Set takes: "infinity, periodic, ..., timeout-only".
     static std::string RuleNames();

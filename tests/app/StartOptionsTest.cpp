@@ -122,20 +122,25 @@ TEST(StartOptions, OptionsByNameAndValue) {
               "No built-in lesson is called 'Nothing', and no file either;");
 }
 
-// A page's address, one option a line: the first fault stops the reading, and a scenario no list
-// holds is found once all are read.
+// A page's address, one option a line: every fault is named, one a line, a scenario no list holds
+// found once all are read; a bad lesson names the lessons there are.
 TEST(StartOptions, AnAddressLineByLine) {
     StartOptions options;
     EXPECT_EQ(options.SetAll("scenario=Three Routers\nseed=7\nprojector\nrip=all"), "");
     EXPECT_EQ(options.scenario, "Three Routers");
     EXPECT_EQ(options.seed, 7u);
     EXPECT_TRUE(options.projector && options.rip.infinity && options.rip.timeoutOnly);
-    StartOptions stopped;
-    EXPECT_EQ(stopped.SetAll("seed=x\nprojector=1"),
-              "The seed must be a whole number from 0 to 18446744073709551615, not 'x'.");
-    EXPECT_FALSE(stopped.projector);
-    StartOptions unknown;
-    EXPECT_EQ(unknown.SetAll("scenario=Nowhere\nseed=1").substr(0, 32),
-              "No scenario is called \"Nowhere\";");
+    StartOptions two;
+    EXPECT_EQ(two.SetAll("seed=x\nprojector=1\npractice=7\nscenario=Nowhere"),
+              "The seed must be a whole number from 0 to 18446744073709551615, not 'x'.\n"
+              "The practice's level is 1, 2 or 3, not '7'.\n"
+              "No scenario is called \"Nowhere\"; the scenarios are \"Random 1\", \"Random 1 No "
+              "Reverse\", \"Flooding 1\", \"Example 1\", \"Three Routers\", \"Four Routers\", "
+              "\"Everything\", \"Three-Router Loop\", \"Hold-Down Delays Good News\"");
+    StartOptions lesson;
+    EXPECT_EQ(lesson.SetAll("lesson=Nothing"),
+              "No built-in lesson is called 'Nothing', and no file either; the lessons are "
+              "\"Example 1 converging\", \"Count to infinity\", \"Split horizon's cure\", "
+              "\"Three-router loop\", \"Infinity 16\", \"Triggered updates\", \"Hold-down\".");
     EXPECT_EQ(StartOptions().SetAll(""), "");
 }
