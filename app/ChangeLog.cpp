@@ -148,8 +148,11 @@ void ChangeLog::OnMessage(const RouterMessage& message) {
     const Rows& before = message.before;
     const Rows& after = form_.RouterTable[router].Engine().Rows();
     const std::string me = RouterLetter(router);
-    Add(me + " <- " + std::string(message.text));
     const std::string& kind = fields[0];
+    if (kind == "I" && !form_.btnRouter[router].visible) {
+        return; // a router the scenario hides is reset out of sight
+    }
+    Add(me + " <- " + std::string(message.text));
     if (kind == "R") {
         TellUpdate(message, fields);
     } else if (kind == "Z" || kind == "W" || kind == "Q" || kind == "Y") {

@@ -116,7 +116,11 @@ LessonScript ExampleOne() {
               "A table has a row per network: its letter, the cost to reach it and, after the "
               "arrow, the next hop; \"L\" marks the router's own, local network."}),
          ExampleOneRounds({"One round", "Two rounds", "Three rounds"}, 'C'), Rounds(1),
-         Say({"Converged: another round changes nothing",
+         Say({"Four rounds: D and F find the way round to each other's networks, at 6",
+              "D's route to f runs through C, B and E: four links, so its news took four rounds "
+              "to come round."}),
+         Rounds(1),
+         Say({"Converged: this round changed nothing",
               "No router heard an offer better than its own routes: the tables hold the "
               "shortest paths, and stay as they are."}),
          Do({Click(Control::Network, 0), Click(Control::Network, 5), Step::WaitQuiet()}),

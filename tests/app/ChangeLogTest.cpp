@@ -165,6 +165,18 @@ TEST_F(Log, LinesCarryTheTickAndTheBreaksAndResets) {
     form.Command5_Click();
     EXPECT_TRUE(Says("F: table reset"));
     EXPECT_FALSE(sent.empty()) << "the fixture's own watcher is still told";
+    // A scenario that hides routers resets them out of sight: the log tells of those it shows.
+    const std::size_t before = log.Lines().size();
+    form.State().cmbSims.text = "Three Routers";
+    form.cmbSims_Click();
+    std::vector<std::string> resets;
+    for (std::size_t i = before; i < log.Lines().size(); ++i) {
+        if (log.Lines()[i].text.find("table reset") != std::string::npos) {
+            resets.push_back(log.Lines()[i].text);
+        }
+    }
+    EXPECT_EQ(resets, (std::vector<std::string>{"A: table reset", "B: table reset",
+                                                "C: table reset"}));
 }
 
 // A reader at home hovers a row of a converged Example 1: what it means and why, in the log's

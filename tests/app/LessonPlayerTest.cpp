@@ -92,7 +92,10 @@ const std::vector<Expected> kLessons{
          {"Three rounds: A's route to f has found its way round through B and E",
           "A: a1L b4B c2C d3C e5B f6B | B: a4A b1L c3C d4C e2E f3E | C: a2A b3B c1L d2D e4B f5B | "
           "D: a3C b4C c2C d1L e5C f9F | E: a5B b2B c4B d5B e1L f2F | F: a6E b3E c5E d9D e2E f1L"},
-         {"Converged: another round changes nothing",
+         {"Four rounds: D and F find the way round to each other's networks, at 6",
+          "A: a1L b4B c2C d3C e5B f6B | B: a4A b1L c3C d4C e2E f3E | C: a2A b3B c1L d2D e4B f5B | "
+          "D: a3C b4C c2C d1L e5C f6C | E: a5B b2B c4B d5B e1L f2F | F: a6E b3E c5E d6E e2E f1L"},
+         {"Converged: this round changed nothing",
           "A: a1L b4B c2C d3C e5B f6B | B: a4A b1L c3C d4C e2E f3E | C: a2A b3B c1L d2D e4B f5B | "
           "D: a3C b4C c2C d1L e5C f6C | E: a5B b2B c4B d5B e1L f2F | F: a6E b3E c5E d6E e2E f1L"},
          {"A packet from a to f followed the next hops A, B, E, F",
