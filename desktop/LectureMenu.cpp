@@ -110,10 +110,13 @@ QWidget* LectureMenu::Help() {
     if (help_ == nullptr) {
         help_ = new QWidget(&window_, Qt::Window);
         help_->setObjectName(QStringLiteral("HelpWindow"));
-        help_->setWindowTitle(QStringLiteral("Pelko's Hopscape Demo - extras for the lecture"));
+        help_->setWindowTitle(QStringLiteral("Pelko's Hopscape Demo - help"));
         auto* text = new QLabel(QString::fromStdString(Help::Text()));
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         text->setMargin(12);
+        // The guide is written in paragraphs, wrapped at about ninety letters.
+        text->setWordWrap(true);
+        text->setFixedWidth(text->fontMetrics().averageCharWidth() * 90 + 24);
         // The guide scrolls where the screen is lower than the guide is long.
         auto* pages = new QScrollArea(help_);
         pages->setWidget(text);
@@ -125,8 +128,8 @@ QWidget* LectureMenu::Help() {
         // Its size is known before it is placed: the guide's width, at most half the screen's
         // height.
         const int most = window_.screen()->availableGeometry().height() / 2;
-        help_->resize(text->sizeHint().width() + pages->verticalScrollBar()->sizeHint().width(),
-                      std::min(text->sizeHint().height(), most));
+        help_->resize(text->width() + pages->verticalScrollBar()->sizeHint().width(),
+                      std::min(text->heightForWidth(text->width()), most));
         CloseOnEscape(*help_);
     }
     return help_;

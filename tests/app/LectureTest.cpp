@@ -1,6 +1,7 @@
 // The order of calls a front end follows: when a lesson's wait ends, and the texts of the strip
 // and the corner.
 #include "session/Lecture.h"
+#include "session/Help.h"
 #include "app/MainForm.h"
 #include "common/SeededRandom.h"
 #include "support/FakePlatform.h"
@@ -149,5 +150,30 @@ TEST(Lecture, ExtrasDoTheirPartAndSayWhatIsLeft) {
     };
     for (const auto& [id, job] : left) {
         EXPECT_EQ(lecture.Do(id, 0), job) << static_cast<int>(id);
+    }
+}
+
+// The help is written in paragraphs for the window and the page to wrap at their own width: no
+// line breaks inside a sentence (a line ends a heading, a sentence, or a line of a list), and it
+// says where the tables are for the scenarios that show none.
+TEST(Lecture, TheHelpIsParagraphsTheScreenWraps) {
+    for (const bool page : {false, true}) {
+        const std::string text = Help::Text(page);
+        std::size_t start = 0;
+        while (start < text.size()) {
+            const std::size_t end = text.find('\n', start);
+            const std::string line = text.substr(start, end - start);
+            start = end + 1;
+            if (line.empty()) {
+                continue;
+            }
+            const char last = line.back();
+            const bool heading = line.find(' ') == std::string::npos ||
+                                 line == "What the window shows" || line == "The buttons";
+            const bool listed = line.rfind("  ", 0) == 0 || line.find(" - ") != std::string::npos;
+            EXPECT_TRUE(heading || listed || last == '.' || last == ':' || last == ')')
+                << "a line broken inside a sentence: \"" << line << "\"";
+        }
+        EXPECT_NE(text.find("use no tables and show none: pick \"Example 1\""), std::string::npos);
     }
 }
