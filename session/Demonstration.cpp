@@ -199,7 +199,7 @@ bool Demonstration::Do(Extras::Id extra, long value, long now) {
 
 std::optional<long> Demonstration::Tick(long now) {
     log_.SetNow(now);
-    if (Asking()) {
+    if (Asking() || Held()) {
         return std::nullopt;
     }
     const bool running = timer_.Fire(now);
@@ -208,7 +208,7 @@ std::optional<long> Demonstration::Tick(long now) {
 }
 
 std::optional<long> Demonstration::NextTick(long now) {
-    if (Asking()) {
+    if (Asking() || Held()) {
         return std::nullopt;
     }
     return timer_.Next(now);
@@ -341,7 +341,13 @@ LessonScript Demonstration::StopRecording() {
     return recorded;
 }
 
+void Demonstration::HoldAnswer() {
+    const std::optional<Question>& shown = quiz_.Answered();
+    holdFrom_ = TickNumber() + (shown ? shown->Arrives() : 0);
+}
+
 void Demonstration::CloseQuestion() {
+    holdFrom_.reset();
     if (quiz_.Drop()) {
         log_.Note("Question left unanswered");
     }

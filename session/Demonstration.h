@@ -161,6 +161,11 @@ public:
     void Answer(const std::vector<std::string>& cells, long now);
     void Reveal(long now);
     void ForgetAnswer() { quiz_.ClearMarks(); }
+    // Practice's answer, once given or revealed, stands still where it was shown: the tables on
+    // their way arrive, then no tick falls until the next question or anything done to the
+    // window.
+    void HoldAnswer();
+    bool Held() const { return holdFrom_ && TickNumber() >= *holdFrom_; }
     // While recording: the table the first table on its way goes to becomes a question in the
     // recording, and is asked at once; false, saying why, where no table is on its way.
     bool MarkPrediction(long now);
@@ -187,6 +192,7 @@ private:
     bool projector_ = false;
     Magnifier magnifier_;
     Quiz quiz_;
+    std::optional<long> holdFrom_; // the tick from which an answer shown holds still
     std::optional<LessonScript> recording_;
     long recordedTick_ = 0; // the tick of the last step recorded
     // Levels that undo and redo may reach since the recording began.

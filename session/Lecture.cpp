@@ -265,6 +265,7 @@ void Lecture::PracticeNext(long now) {
     if (demonstration_.Asking()) {
         demonstration_.Reveal(now);
         practice_->Revealed();
+        demonstration_.HoldAnswer();
     } else {
         practice_->Ask(demonstration_, now);
     }
@@ -277,6 +278,7 @@ void Lecture::Answer(const std::vector<std::string>& cells, long now) {
     demonstration_.Answer(cells, now);
     if (Practising() && demonstration_.Questions().Graded()) {
         practice_->Count(*demonstration_.Questions().Graded());
+        demonstration_.HoldAnswer();
     }
     player_.Answered(now);
 }
@@ -332,8 +334,9 @@ Lecture::Strip Lecture::CaptionStrip(bool page) const {
             // The question, or in practice its grading, in the caption's place.
             strip.caption = said;
             strip.detail = hall && player_.Playing() ? "" : quiz.Detail();
-        } else if (!hall) {
-            // A lesson goes on to its own caption; how the answer fared stands under it.
+        } else {
+            // A lesson goes on to its own caption; how the answer fared stands under it, in the
+            // hall's look too (the count revealed is nowhere else on the screen).
             const std::string why = quiz.Detail();
             strip.detail = said + (why.empty() ? "" : ". " + why);
         }

@@ -113,7 +113,8 @@ std::string Why(const Rehearsal& rehearsal, int router, int k) {
 Question::Attempt Question::Table(const MainForm& form, int router, std::vector<int> networks) {
     Rehearsal rehearsal(form);
     const ChangeLog::Rows now = rehearsal.Rows(router);
-    if (!rehearsal.ArriveTables()) {
+    const long arrives = rehearsal.ArriveTables();
+    if (arrives == 0) {
         return {std::nullopt, "Not asked: no table is on its way, so " + RouterLetter(router) +
                                   "'s table stays as it is"};
     }
@@ -130,6 +131,7 @@ Question::Attempt Question::Table(const MainForm& form, int router, std::vector<
                 "Not asked: " + RouterLetter(router) + "'s table will show no network but its own"};
     }
     Question question(Kind::Table, router);
+    question.arrives_ = arrives;
     for (const int k : networks) {
         question.rows_.push_back({k, now[k], then[k], Why(rehearsal, router, k)});
     }

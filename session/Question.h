@@ -82,6 +82,9 @@ public:
     int Router() const { return router_; }
     const std::vector<Row>& Rows() const { return rows_; }
     int Count() const { return rounds_; }
+    // The ticks until the tables on their way have arrived and the answer stands on the screen
+    // (none for a count).
+    long Arrives() const { return arrives_; }
     // The question as the caption strip puts it.
     std::string Prompt() const;
     // How to answer it, for a student at home.
@@ -105,6 +108,7 @@ private:
     int router_;
     std::vector<Row> rows_;
     int rounds_ = 0;
+    long arrives_ = 0;
     bool sixteen_ = false; // RIP's infinity of 16 is on
 };
 

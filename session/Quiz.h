@@ -32,6 +32,8 @@ public:
     // The rows framed right or wrong go, and what is said of the answer.
     void ClearMarks();
     const std::optional<Question::Result>& Graded() const { return graded_; }
+    // The question last answered or revealed, while its answer is shown.
+    const std::optional<Question>& Answered() const { return answered_; }
     // What the caption strip says of the question asked, or of the answer given or revealed.
     std::string Caption() const;
     std::string Detail() const;

@@ -52,7 +52,7 @@ void Rehearsal::OnMessage(const RouterMessage& message) {
     heard_[message.router].push_back(std::move(heard));
 }
 
-bool Rehearsal::ArriveTables() {
+long Rehearsal::ArriveTables() {
     long longest = 0;
     for (const ShapeControl& marker : form_.State().shpPacket) {
         const PacketRecord record = PacketRecord::Parse(marker.tag);
@@ -63,7 +63,7 @@ bool Rehearsal::ArriveTables() {
         }
     }
     form_.Advance(longest);
-    return longest > 0;
+    return longest;
 }
 
 bool Rehearsal::Round() {

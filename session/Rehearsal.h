@@ -31,9 +31,9 @@ public:
     Rehearsal& operator=(const Rehearsal&) = delete;
 
     const ChangeLog::Rows& Rows(int router) const;
-    // Runs the ticks until every table now on its way has arrived; false, running none, where no
-    // table is on its way.
-    bool ArriveTables();
+    // Runs the ticks until every table now on its way has arrived, and returns how many that
+    // took: none where no table is on its way.
+    long ArriveTables();
     // Every packet on its way arrives and what it sets off settles: no packet moves, none is owed.
     void Settle() { form_.Settle(); }
     // One round of Update, settled. Returns whether the tables are at rest: no row of a shown

@@ -1,6 +1,7 @@
 // The order of calls a front end follows: when a lesson's wait ends, and the texts of the strip
 // and the corner.
 #include "session/Lecture.h"
+#include "session/BuiltInLessons.h"
 #include "session/Help.h"
 #include "app/MainForm.h"
 #include "common/SeededRandom.h"
@@ -176,4 +177,27 @@ TEST(Lecture, TheHelpIsParagraphsTheScreenWraps) {
         }
         EXPECT_NE(text.find("use no tables and show none: pick \"Example 1\""), std::string::npos);
     }
+}
+
+// In the hall's look the lesson's longer lines are left out, but a count revealed is said under
+// the caption that follows it: "Infinity 16" asks when B gives a up, and Page Down shows 13.
+TEST(Lecture, TheHallSeesTheCountRevealed) {
+    Hall hall;
+    hall.demonstration.SetProjector(true);
+    LessonPlayer& player = hall.lecture.Player();
+    ASSERT_TRUE(player.Start(*BuiltInLessons::Named("Infinity 16"), 0));
+    for (int press = 0; press < 30 && !hall.demonstration.Asking(); ++press) {
+        player.Next(0);
+        player.Finish(0);
+    }
+    ASSERT_TRUE(hall.demonstration.Asking());
+    EXPECT_EQ(hall.lecture.CaptionStrip().detail, "") << "no hint line in the hall's look";
+    hall.lecture.Do(Extras::Id::NextStep, 0); // revealed
+    player.Finish(0);
+    const Lecture::Strip strip = hall.lecture.CaptionStrip();
+    EXPECT_EQ(strip.detail.rfind("The answer: 13 more rounds of Update. B's route to a went 3, inf, "
+                                 "5, inf, 7,",
+                                 0),
+              0U)
+        << strip.detail;
 }

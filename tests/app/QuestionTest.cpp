@@ -483,6 +483,49 @@ TEST(Questions, PracticeDrawsFreshQuestionsAtThreeLevels) {
     }
 }
 
+// In practice an answer given or revealed stands where it was shown: the tables on their way
+// arrive, and then, periodic updates on at level 3 or not, no tick falls and no table changes
+// until the next question; a count's answer holds at once.
+TEST(Questions, PracticeHoldsItsAnswerStillUntilTheNextQuestion) {
+    for (const int level : {1, 2, 3}) {
+        Window window;
+        window.lecture.Practise(level, 4242, 0);
+        long now = 0;
+        const auto run = [&](int ticks) {
+            for (int t = 0; t < ticks; ++t) {
+                now += 40;
+                if (!window.lecture.Tick(now).tick) {
+                    return t;
+                }
+            }
+            return ticks;
+        };
+        for (int question = 0; question < 6; ++question) {
+            ASSERT_TRUE(window.demonstration.Asking());
+            const Question asked = *window.demonstration.Questions().Asked();
+            if (question % 2 == 0) {
+                window.lecture.Do(Extras::Id::NextStep, now); // revealed
+            } else {
+                window.lecture.Answer(asked.Answer(), now);
+            }
+            const long tick = window.demonstration.TickNumber();
+            EXPECT_LE(run(3000), asked.Arrives());
+            EXPECT_EQ(window.demonstration.TickNumber(), tick + asked.Arrives())
+                << "level " << level << ": held once the tables have arrived";
+            const FormState& state = window.demonstration.State();
+            if (asked.Asks() == Question::Kind::Table) {
+                for (const Question::Row& row : asked.Rows()) {
+                    EXPECT_EQ(state.RouterTable[asked.Router()].Engine().Rows()[row.network],
+                              row.shows)
+                        << "level " << level << ": the answer stands on the screen";
+                }
+            }
+            EXPECT_FALSE(window.lecture.Settle(now).tick.has_value());
+            window.lecture.Do(Extras::Id::NextStep, now); // the next question
+        }
+    }
+}
+
 // While recording, the lecturer marks a question on the table on its way: the lesson file holds
 // it, and the lesson read back asks it again, the same.
 TEST(Questions, ARecordingKeepsTheQuestionsMarked) {
