@@ -109,7 +109,9 @@ void PredictionCells::Press(const QString& key) {
         values.push_back(cells_[i]->text().toStdString());
         current = cells_[i] == current_ ? i : current;
     }
-    const Question::Pressed pressed = asked->Press(values, current, key.toStdString());
+    const QLineEdit& inUse = *cells_[current];
+    const bool selected = inUse.hasSelectedText() && inUse.selectedText() == inUse.text();
+    const Question::Pressed pressed = asked->Press(values, current, key.toStdString(), selected);
     cells_[pressed.cell]->setText(QString::fromStdString(pressed.text));
     current_ = cells_[pressed.next];
     current_->setFocus(Qt::OtherFocusReason);

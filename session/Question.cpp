@@ -312,7 +312,7 @@ const std::vector<std::string>& Question::PadKeys() {
 }
 
 Question::Pressed Question::Press(const std::vector<std::string>& values, std::size_t current,
-                                  const std::string& key) const {
+                                  const std::string& key, bool selected) const {
     const std::vector<Cell> cells = Cells();
     const bool digit = key.size() == 1 && key[0] >= '0' && key[0] <= '9';
     const bool erase = key == kErase;
@@ -327,7 +327,10 @@ Question::Pressed Question::Press(const std::vector<std::string>& values, std::s
             break;
         }
     }
-    const std::string cell = pressed.cell < values.size() ? values[pressed.cell] : "";
+    // What was there before the cell was taken up, or selected, is typed over.
+    const bool typedOver = selected || pressed.cell != std::min(current, cells.size() - 1);
+    const std::string cell =
+        pressed.cell < values.size() && !typedOver ? values[pressed.cell] : "";
     if (erase) {
         pressed.text =
             cell == "inf" || cell.empty() ? std::string() : cell.substr(0, cell.size() - 1);

@@ -66,17 +66,18 @@ public:
     static constexpr const char* kCheck = "Check";
     static const std::vector<std::string>& PadKeys();
     // A pad key (other than kCheck) pressed while the cells hold `values` and cell `current` is
-    // in use: the cell it types in (the one in use, or where that one does not take it, the next
-    // that does: a letter after a number goes on to its next hop), what that cell then holds (a
-    // digit added to a number, kErase taking the last letter off, anything else in the cell's
-    // place), and the cell in use after it (the next one, once a cell is filled).
+    // in use, its text `selected` whole or not: the cell it types in (the one in use, or where
+    // that one does not take it, the next that does: a letter after a number goes on to its next
+    // hop), what that cell then holds (a digit added to the number typed so far in the cell in
+    // use, kErase taking the last letter off; a selected text, another cell's text and anything
+    // else replaced), and the cell in use after it (the next one, once a cell is filled).
     struct Pressed {
         std::size_t cell = 0;
         std::string text;
         std::size_t next = 0;
     };
     Pressed Press(const std::vector<std::string>& values, std::size_t current,
-                  const std::string& key) const;
+                  const std::string& key, bool selected = false) const;
 
     Kind Asks() const { return kind_; }
     int Router() const { return router_; }

@@ -122,16 +122,19 @@ EMSCRIPTEN_KEEPALIVE double hs_answer(const char* cells, double now) {
     return Settled(static_cast<long>(now));
 }
 
-// A pad key pressed with the cells holding `cells` (one a line) and cell `current` in use: answers
-// [the cell typed in, what it holds, the cell in use next], or [] with no question asked.
-EMSCRIPTEN_KEEPALIVE const char* hs_pad(const char* cells, int current, const char* key) {
+// A pad key pressed with the cells holding `cells` (one a line) and cell `current` in use, its
+// text `selected` whole or not: answers [the cell typed in, what it holds, the cell in use next],
+// or [] with no question asked.
+EMSCRIPTEN_KEEPALIVE const char* hs_pad(const char* cells, int current, const char* key,
+                                        int selected) {
     const std::optional<Question>& asked = session->Demonstration().Questions().Asked();
     if (!asked) {
         reply = "[]";
         return reply.c_str();
     }
     const Question::Pressed pressed =
-        asked->Press(Lines(cells), static_cast<std::size_t>(std::max(0, current)), key);
+        asked->Press(Lines(cells), static_cast<std::size_t>(std::max(0, current)), key,
+                     selected != 0);
     reply = HopscapeFile::Bytes(JsonValue::Array(
         {JsonValue::Number(static_cast<double>(pressed.cell)), JsonValue::String(pressed.text),
          JsonValue::Number(static_cast<double>(pressed.next))}));

@@ -463,11 +463,16 @@ const Hopscape = (() => {
         const cells = [...document.getElementById("cells").children];
         if (!cells.length) return;
         const at = Math.max(0, cells.indexOf(cellInUse));
+        const inUse = cells[at];
+        const selected = inUse.value.length > 0 && inUse.selectionStart === 0 &&
+            inUse.selectionEnd === inUse.value.length;
         const [cell, text, next] = JSON.parse(core.ccall("hs_pad", "string",
-            ["string", "number", "string"], [cells.map((c) => c.value).join("\n"), at, key]));
+            ["string", "number", "string", "number"],
+            [cells.map((c) => c.value).join("\n"), at, key, selected ? 1 : 0]));
         cells[cell].value = text;
         cellInUse = cells[next];
         cellInUse.focus();
+        cellInUse.setSelectionRange(cellInUse.value.length, cellInUse.value.length);
     }
 
     // The caption strip, the meter and the help button, as the core words and places them.

@@ -270,6 +270,48 @@ TEST(Questions, AQuestionHoldsStillAndItsAnswerIsFramedRowByRow) {
     EXPECT_EQ(marks[2], Mark::None);
 }
 
+// The pad, key by key: where each key types and what the cell then holds, on B's question in
+// "Three Routers" (cells: a's cost, a's next hop, c's cost, c's next hop).
+TEST(Questions, ThePadTypesWhereAStudentExpects) {
+    Window window;
+    window.demonstration.Act(Action::Choose("Three Routers"), 0);
+    window.demonstration.Act(Action::Click(Action::Control::Update), 0);
+    const std::optional<Question> question = Question::Table(window.form, 1).question;
+    ASSERT_TRUE(question.has_value());
+    const std::string erase = Question::kErase;
+    const struct {
+        std::vector<std::string> values;
+        std::size_t current;
+        std::string key;
+        bool selected;
+        std::size_t cell;
+        std::string text;
+        std::size_t next;
+    } presses[] = {
+        {{"", "", "", ""}, 0, "9", false, 0, "9", 0},       // a digit stays in its cell
+        {{"1", "", "", ""}, 0, "4", false, 0, "14", 0},     // and adds to the number typed
+        {{"14", "", "", ""}, 0, "5", true, 0, "5", 0},      // a selected text is typed over
+        {{"14", "", "", ""}, 0, erase, true, 0, "", 0},     // and erased whole
+        {{"14", "", "", ""}, 0, erase, false, 0, "1", 0},   // erase takes the last letter
+        {{"inf", "", "", ""}, 0, erase, false, 0, "", 0},   // inf goes whole
+        {{"inf", "", "", ""}, 0, "3", false, 0, "3", 0},    // a digit after inf replaces it
+        {{"12", "", "", ""}, 0, "inf", false, 0, "inf", 1}, // inf fills its cell
+        {{"12", "", "", ""}, 0, "A", false, 1, "A", 2},     // a letter goes on to the next hop
+        {{"12", "A", "", ""}, 1, "7", false, 2, "7", 2},    // a digit on to the next cost
+        {{"12", "A", "2", "C"}, 1, "7", false, 2, "7", 2},  // typing over what it held
+        {{"12", "A", "2", "C"}, 3, "B", true, 3, "B", 3},   // the last cell stays in use
+        {{"12", "A", "2", "C"}, 3, "-", false, 3, "-", 3},
+        {{"12", "A", "2", "C"}, 3, "L", false, 3, "L", 3},
+        {{"12", "A", "2", "C"}, 9, "5", false, 3, "5", 3},  // beyond the last: the last
+    };
+    for (const auto& p : presses) {
+        const Question::Pressed pressed = question->Press(p.values, p.current, p.key, p.selected);
+        EXPECT_EQ(pressed.cell, p.cell) << p.key << " in cell " << p.current;
+        EXPECT_EQ(pressed.text, p.text) << p.key << " in cell " << p.current;
+        EXPECT_EQ(pressed.next, p.next) << p.key << " in cell " << p.current;
+    }
+}
+
 // No question where nothing is on its way, nor a count with no infinity to end it.
 TEST(Questions, NothingToAskIsNoQuestion) {
     Window window;
