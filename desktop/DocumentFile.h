@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-// Snapshot and lesson files on disk. Opening reads the file whole (refusing one larger than
+// Demonstration and lesson files on disk. Opening reads the file whole (refusing one larger than
 // a demonstration may be before reading it) and hands its bytes to the core, which judges them;
 // a fault comes back as "FILE: what is wrong". Writing
 // goes through QSaveFile, so that a crash halfway leaves the old file as it was.

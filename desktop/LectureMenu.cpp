@@ -101,6 +101,9 @@ BlackScreen* LectureMenu::Black() {
 LogWindow* LectureMenu::Log() {
     if (log_ == nullptr) {
         log_ = new LogWindow(&window_);
+        // The keyboard stays with the main window, where the lecturer is, whatever the window
+        // manager does with a window newly shown: the log asks not to be activated.
+        log_->setAttribute(Qt::WA_ShowWithoutActivating);
         CloseOnEscape(*log_);
     }
     return log_;
@@ -178,7 +181,9 @@ void LectureMenu::ShowBeside(QWidget& second) {
     }
     second.show();
     second.raise();
-    second.activateWindow();
+    if (!second.testAttribute(Qt::WA_ShowWithoutActivating)) {
+        second.activateWindow();
+    }
 }
 
 void LectureMenu::PlaceLog(bool docked, const QRect& strip, const QFont& font) {

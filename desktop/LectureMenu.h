@@ -67,6 +67,7 @@ private:
     void AskAndSavePicture();
     void AskHoldDownTime();
     // Opens a second window wholly on the main window's screen, beside it where there is room.
+    // Shown beside the main window, and activated unless it asks not to be.
     void ShowBeside(QWidget& second);
     void ToggleLog();
 

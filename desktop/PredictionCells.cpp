@@ -11,6 +11,13 @@ PredictionCells::PredictionCells(Lecture& lecture, QWidget& window, const QElaps
     : QObject(&window), lecture_(lecture), window_(window), clock_(clock) {}
 
 void PredictionCells::Clear() {
+    // The keyboard goes back to the window, where the clicker's keys work, not on along the Tab
+    // chain to the scenario list, where an arrow would switch the scenario.
+    for (const QPointer<QLineEdit>& cell : cells_) {
+        if (!cell.isNull() && cell->hasFocus()) {
+            window_.setFocus(Qt::OtherFocusReason);
+        }
+    }
     // A cell may be in the middle of telling that Enter was pressed in it: taken off its table
     // now, and deleted once that is over.
     for (const QPointer<QLineEdit>& cell : cells_) {
@@ -88,10 +95,19 @@ void PredictionCells::Place() {
 }
 
 bool PredictionCells::eventFilter(QObject* watched, QEvent* event) {
+    auto* cell = qobject_cast<QLineEdit*>(watched);
     if (event->type() == QEvent::FocusIn) {
-        current_ = qobject_cast<QLineEdit*>(watched);
+        current_ = cell;
+    } else if (event->type() == QEvent::FocusOut && cell == current_) {
+        // A click on a pad key takes the focus to the window, and the cell drops its selection:
+        // whether the whole text was selected is kept for the key.
+        selected_ = Selected(*cell);
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool PredictionCells::Selected(const QLineEdit& cell) {
+    return cell.hasSelectedText() && cell.selectedText() == cell.text();
 }
 
 void PredictionCells::Press(const QString& key) {
@@ -110,11 +126,13 @@ void PredictionCells::Press(const QString& key) {
         current = cells_[i] == current_ ? i : current;
     }
     const QLineEdit& inUse = *cells_[current];
-    const bool selected = inUse.hasSelectedText() && inUse.selectedText() == inUse.text();
+    const bool selected = inUse.hasFocus() ? Selected(inUse) : selected_;
     const Question::Pressed pressed = asked->Press(values, current, key.toStdString(), selected);
     cells_[pressed.cell]->setText(QString::fromStdString(pressed.text));
     current_ = cells_[pressed.next];
     current_->setFocus(Qt::OtherFocusReason);
+    current_->deselect();
+    selected_ = false;
 }
 
 void PredictionCells::Check() {

@@ -45,5 +45,7 @@ private:
     int asked_ = 0; // the question the cells are for, by its number
     std::vector<QPointer<QLineEdit>> cells_;
     QPointer<QLineEdit> current_;
+    bool selected_ = false; // the cell in use had its whole text selected when it lost the focus
+    static bool Selected(const QLineEdit& cell);
     const QElapsedTimer& clock_;
 };

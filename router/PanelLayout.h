@@ -24,6 +24,8 @@ inline constexpr Box kCost{360, 360, 615, 375};     // transparent, centred
 inline constexpr Box kNextHop{1200, 360, 255, 375}; // opaque, left-aligned
 // The frame round a row marked as just changed is drawn on the edge of this box.
 inline constexpr Box kHighlight{60, 375, 1695, 345};
+// A row asked in a question is framed out to this far from the panel's right edge, round its notes.
+inline constexpr int kGradeMargin = 15;
 // Right of the next hop, in a smaller font: the row's true cost above, its running RIP clock
 // (seconds left) below.
 inline constexpr Box kTrueCost{1470, 375, 330, 180};

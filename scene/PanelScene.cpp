@@ -80,7 +80,12 @@ void PanelScene::PaintFrames(Canvas& canvas) const {
         if (prediction == Prediction::None && (!rows[k].shown || !panel_.highlighted[k])) {
             continue;
         }
-        const Box band = InRow(kHighlight, k);
+        // A row asked or graded is framed out to the panel's edge, round its notes: a RIP clock
+        // beside it is not cut by the frame.
+        Box band = InRow(kHighlight, k);
+        if (prediction != Prediction::None) {
+            band.width = kWidth - kGradeMargin - band.left;
+        }
         const PixelRect outer = local_.Place(band.left, band.top, band.width, band.height)
                                     .Adjusted(-frame / 2, -frame / 2, frame / 2, frame / 2)
                                     .Rounded();
@@ -173,7 +178,14 @@ void PanelScene::Paint(Canvas& canvas, const PixelRect& area) const {
     };
     const auto& rows = panel_.Engine().Rows();
     for (int k = 0; k < Router::kRows; ++k) {
-        if (!rows[k].shown || !area.Intersects(RowArea(k))) {
+        if (!area.Intersects(RowArea(k))) {
+            continue;
+        }
+        if (!rows[k].shown) {
+            // A row asked before the router knows it: its network's letter says which it is.
+            if (panel_.prediction[k] != RouterPanel::Prediction::None) {
+                Write(canvas, InRow(kLetter, k), NetworkLetter(k), TextAlign::kLeft);
+            }
             continue;
         }
         line(InRow(kShaft, k));
