@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include <algorithm>
+
 Corner::Corner(QWidget& window, QAction& help) : QObject(&window) {
     meter_ = new QLabel(&window);
     meter_->setObjectName(QStringLiteral("Meter"));
@@ -23,10 +25,12 @@ Corner::Corner(QWidget& window, QAction& help) : QObject(&window) {
     connect(help_, &QToolButton::clicked, &help, &QAction::trigger);
 }
 
-void Corner::Place(const TwipsTransform& transform) {
+void Corner::Place(const TwipsTransform& transform, const Look& look) {
     const Box& meter = Layout::kMeter;
     meter_->setGeometry(transform.Rect(meter.left, meter.top, meter.width, meter.height));
-    meter_->setFont(transform.Font(Layout::kNotePoints, false));
+    points_ = std::max(Layout::kNotePoints, look.meterPoints);
+    scale_ = transform.Scale();
+    Fit();
     const Box& help = Layout::kHelpButton;
     help_->setGeometry(transform.Rect(help.left, help.top, help.width, help.height));
     help_->setFont(transform.Font(Layout::kCommandPoints, false));
@@ -45,4 +49,16 @@ void Corner::Sync(const ::Lecture::Meter& shows) {
                          QString::fromStdString(shows.state), QString::fromStdString(shows.since));
     }
     meter_->setText(text);
+    Fit();
+}
+
+void Corner::Fit() {
+    // A twentieth smaller at a time, no smaller than the usual small print.
+    for (double points = points_; points >= Layout::kNotePoints; points *= 0.95) {
+        meter_->setFont(TwipsTransform(scale_, {}).Font(points, false));
+        if (meter_->heightForWidth(meter_->width()) <= meter_->height() ||
+            points * 0.95 < Layout::kNotePoints) {
+            return;
+        }
+    }
 }

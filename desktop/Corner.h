@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scene/Look.h"
 #include "session/Lecture.h"
 
 #include <QObject>
@@ -17,12 +18,18 @@ class Corner : public QObject {
 public:
     Corner(QWidget& window, QAction& help);
 
-    void Place(const TwipsTransform& transform);
+    // At the transform's scale, in the look given (the hall's writes it as large as the rows).
+    void Place(const TwipsTransform& transform, const Look& look);
     // Shows what the lecture's corner says; nothing is redrawn while that stays the same.
     void Sync(const ::Lecture::Meter& shows);
 
 private:
+    // The meter's text at its points, made smaller only where it would not fit its box.
+    void Fit();
+
     QLabel* meter_ = nullptr;
+    double points_ = 0; // the meter's points at the transform's scale, in pixels
+    double scale_ = 1;
     QToolButton* help_ = nullptr;
     ::Lecture::Meter shown_{true, "", "", ""}; // no meter says this: the first Sync shows
 };

@@ -196,11 +196,13 @@ void LectureMenu::PlaceLog(bool docked, const QRect& strip, const QFont& font) {
         }
         log_->setGeometry(strip);
         log_->Lines().setFont(font);
+        log_->Lines().SetWrap(true);
         log_->show();
     } else if (!log_->isWindow()) {
         const bool shown = log_->isVisible();
         log_->setParent(&window_, Qt::Window);
         log_->Lines().setFont(QFont());
+        log_->Lines().SetWrap(false);
         log_->setVisible(shown);
     }
 }

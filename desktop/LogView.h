@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+
+class QPainter;
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <deque>
+#include <vector>
 
 // Lines of plain text, the newest `most` at most, of which only those in view are drawn: adding
 // a line costs the same however many it holds. A run of whole lines is selected with the mouse
@@ -23,6 +27,9 @@ public:
     QString Text() const;
     QString SelectedText() const;
     void SelectAll();
+    // Long lines are broken at spaces to the view's width, where there is no room to scroll
+    // sideways (docked beside the drawing); the newest line stays whole in sight at the end.
+    void SetWrap(bool wrap);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,6 +43,15 @@ private:
     int RowAt(int y) const;
     void SetRanges();
     QString Join(std::size_t from, std::size_t to) const;
+    // A line broken to the view's width.
+    QStringList Broken(const QString& line) const;
+    void PaintWrapped(QPainter& painter, long from, long to);
+    // Where each line drawn last stands, for the mouse: its row and its pixels down.
+    struct Drawn {
+        long row;
+        int top;
+        int bottom;
+    };
 
     std::size_t most_;
     std::deque<QString> lines_;
@@ -43,4 +59,6 @@ private:
     // The selection runs from the line first pressed to the line the mouse reached; -1 for none.
     long anchor_ = -1;
     long reach_ = -1;
+    bool wrap_ = false;
+    std::vector<Drawn> drawn_;
 };

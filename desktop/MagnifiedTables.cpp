@@ -41,7 +41,7 @@ std::vector<std::pair<int, int>> MagnifiedTables::Standing() const {
     const FormState& state = demonstration_.State();
     std::vector<std::pair<int, int>> standing;
     for (int router : demonstration_.Magnified().Shown(state)) {
-        standing.emplace_back(router, state.RouterTable[router].Height());
+        standing.emplace_back(router, Magnifier::Height(state.RouterTable[router]));
     }
     return standing;
 }
@@ -75,6 +75,7 @@ int MagnifiedTables::Place(const QRect& strip, double scale, bool projector) {
                 QStringLiteral("Table %1, magnified").arg(QChar(RouterLetter(r)[0])));
             // The drawing's own table is the one on the Tab path.
             table->setFocusPolicy(Qt::NoFocus);
+            table->CropToShownRows();
             if (explain_) {
                 table->SetExplain([this, r](int row) { return explain_(r, row); });
             }

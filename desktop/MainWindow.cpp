@@ -184,11 +184,18 @@ void MainWindow::Place() {
     logDocked_ = LogDocked();
     // The log docked or tables magnified take the strip at the right: the drawing stands at the
     // left.
-    const DrawingFit::Placement place =
+    DrawingFit::Placement place =
         fit_.Place(BaseScale(), {width(), height()}, logDocked_ || fit_.MagnifiedStrip());
+    if (magnified_->Any() && (isFullScreen() || isMaximized())) {
+        // A window that cannot grow: the drawing makes room for the magnified tables.
+        place.scale = demonstration_.Magnified().DrawingScale(
+            demonstration_.State(), demonstration_.State().ClientWidth, place.scale, width(),
+            static_cast<int>(height() * (logDocked_ ? Magnifier::kOverLog : 1.0)));
+        place.top = (height() - fit_.Height() * place.scale) / 2;
+    }
     transform_ = TwipsTransform(place.scale, QPointF(place.left, place.top));
     widgets_.Place(transform_);
-    corner_->Place(transform_);
+    corner_->Place(transform_, LookFor(demonstration_.Projector()));
     strip_->Place(transform_, fit_.CaptionHeight());
     cells_->Place();
     PlaceSide();
@@ -207,9 +214,11 @@ void MainWindow::PlaceSide() {
     const QRect side(right + 1, 0, width() - right - 1, height());
     // Magnified tables stand at the top, the log under them; beside the log they take no more
     // than the share of the height kept for them.
-    const int tables =
-        magnified_->Place(logDocked_ ? side.adjusted(0, 0, 0, -side.height() * 2 / 5) : side,
-                          transform_.Scale(), demonstration_.Projector());
+    const int tables = magnified_->Place(
+        logDocked_
+            ? side.adjusted(0, 0, 0, -static_cast<int>(side.height() * (1 - Magnifier::kOverLog)))
+            : side,
+        transform_.Scale(), demonstration_.Projector());
     extras_->PlaceLog(logDocked_, side.adjusted(0, tables, 0, 0),
                       transform_.Font(Layout::kNotePoints, false));
 }

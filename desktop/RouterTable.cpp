@@ -1,5 +1,7 @@
 #include "desktop/RouterTable.h"
 
+#include "session/Magnifier.h"
+
 #include "desktop/QtCanvas.h"
 #include "router/PanelLayout.h"
 
@@ -58,7 +60,8 @@ void RouterTable::SetLook(const Look& look) {
 
 bool RouterTable::Refresh() {
     bool moved = false;
-    const QRect box = transform_.Rect(left_, top_, PanelLayout::kWidth, panel_.Height());
+    const QRect box = transform_.Rect(left_, top_, PanelLayout::kWidth,
+                                      cropped_ ? Magnifier::Height(panel_) : panel_.Height());
     if (box != geometry()) {
         setGeometry(box);
         update();

@@ -36,6 +36,8 @@ public:
     void Place(int left, int top, const TwipsTransform& transform);
     // Writes in the look given from now on (the design's own, or a projector's).
     void SetLook(const Look& look);
+    // Down to the last row shown only, as a magnified table stands.
+    void CropToShownRows() { cropped_ = true; }
     // Re-reads the panel data (visibility, height, colours, title, rows and what is written
     // beside them) and repaints only when something changed. Returns whether the panel moved,
     // grew, shrank, appeared or went.
@@ -55,6 +57,7 @@ private:
     RouterPanel& panel_;
     TwipsTransform transform_;
     Look look_ = kPlainLook;
+    bool cropped_ = false;
     int left_ = 0;
     int top_ = 0;
     PanelRepaint repaint_;

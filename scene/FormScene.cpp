@@ -78,9 +78,27 @@ void FormScene::PaintStill(Canvas& canvas, const PixelRect& area) const {
 }
 
 void FormScene::PaintStatus(Canvas& canvas, std::span<const PixelRect> region) const {
-    if (look_.designStatus || form_.Label2.caption != Layout::kStatusAtStart) {
-        PaintLabel(canvas, form_.Label2, region);
+    if (!look_.designStatus && form_.Label2.caption == Layout::kStatusAtStart) {
+        return;
     }
+    if (look_.statusPoints <= form_.Label2.fontPoints) {
+        PaintLabel(canvas, form_.Label2, region);
+        return;
+    }
+    // As large as the tables' rows, drawn narrower where it is wider than its box.
+    const LabelControl& label = form_.Label2;
+    const Box& b = label.box;
+    const RectF box = transform_.Place(b.left, b.top, b.width, b.height);
+    if (!label.visible || !Meets(region, box.Aligned())) {
+        return;
+    }
+    if (!label.transparent) {
+        canvas.Fill(box, look_.form);
+    }
+    const Font font = transform_.FontOf(look_.statusPoints, false);
+    const double wide = canvas.Advance(font, label.caption);
+    canvas.Text(box, label.caption, font, look_.text, TextAlign::kLeft, true,
+                wide > box.width ? box.width / wide : 1.0);
 }
 
 void FormScene::PaintMoving(Canvas& canvas, std::span<const PixelRect> region) const {

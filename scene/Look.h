@@ -40,6 +40,10 @@ struct Look {
     int rightColour = 0x006000;
     int wrongColour = 0x0000B0;
     int arrowWidth = 1;
+    // The status line's and the corner meter's size in points, where larger than their own
+    // (none: their own); the meter is made smaller only where its text would not fit its box.
+    double statusPoints = 0;
+    double meterPoints = 0;
 
     bool operator==(const Look&) const = default;
 };
@@ -52,7 +56,9 @@ inline constexpr Look kProjectorLook{.designStatus = false,
                                      .ringFactor = 1.5,
                                      .rowPoints = 16,
                                      .heavyRows = true,
-                                     .staleColour = 0x001E7A};
+                                     .staleColour = 0x001E7A,
+                                     .statusPoints = 16,
+                                     .meterPoints = 16};
 
 inline const Look& LookFor(bool projector) {
     return projector ? kProjectorLook : kPlainLook;

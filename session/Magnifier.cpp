@@ -40,7 +40,7 @@ std::vector<Magnifier::Standing> Magnifier::Stand(const FormState& state, int st
     const std::vector<int> shown = Shown(state);
     std::vector<int> heights;
     for (int router : shown) {
-        heights.push_back(state.RouterTable[router].Height());
+        heights.push_back(Height(state.RouterTable[router]));
     }
     const Arrangement arrangement = Arrange(stripWidth, stripHeight, heights);
     std::vector<Standing> standing;
@@ -50,22 +50,52 @@ std::vector<Magnifier::Standing> Magnifier::Stand(const FormState& state, int st
     return standing;
 }
 
+int Magnifier::Height(const RouterPanel& panel) {
+    int last = -1;
+    for (int k = 0; k < Router::kRows; ++k) {
+        last = panel.Engine().Rows()[k].shown ? k : last;
+    }
+    return std::min(panel.Height(),
+                    PanelLayout::kFullHeight - PanelLayout::kRowPitch * (Router::kRows - 1 - last));
+}
+
 Magnifier::Arrangement Magnifier::Arrange(int stripWidth, int stripHeight,
                                           const std::vector<int>& heights) {
     Arrangement arrangement;
+    const int count = static_cast<int>(heights.size());
     int total = 0;
+    int tallest = 0;
     for (int height : heights) {
         total += height;
+        tallest = std::max(tallest, height);
     }
-    const int across = stripWidth - 2 * kGap;
-    const int down = stripHeight - kGap * (static_cast<int>(heights.size()) + 1);
-    if (heights.empty() || total <= 0 || across <= 0 || down <= 0) {
+    if (heights.empty() || total <= 0) {
         return arrangement;
     }
-    const double size = std::min({kLargest, static_cast<double>(across) / PanelLayout::kWidth,
-                                  static_cast<double>(down) / total});
+    const auto fits = [&](int across, int down, int wide, int tall) {
+        return across <= 0 || down <= 0 ? 0.0
+                                        : std::min({kLargest, static_cast<double>(across) / wide,
+                                                    static_cast<double>(down) / tall});
+    };
+    const double stacked =
+        fits(stripWidth - 2 * kGap, stripHeight - kGap * (count + 1), PanelLayout::kWidth, total);
+    const double beside = fits(stripWidth - kGap * (count + 1), stripHeight - 2 * kGap,
+                               PanelLayout::kWidth * count, tallest);
+    const double size = std::max(stacked, beside);
+    if (size <= 0) {
+        return arrangement;
+    }
     arrangement.magnification = size;
     const int width = static_cast<int>(std::floor(PanelLayout::kWidth * size));
+    if (count > 1 && beside > stacked) {
+        int left = (stripWidth - count * width - (count - 1) * kGap) / 2;
+        for (int height : heights) {
+            arrangement.tables.push_back(
+                {left, kGap, width, static_cast<int>(std::floor(height * size))});
+            left += width + kGap;
+        }
+        return arrangement;
+    }
     int top = kGap;
     for (int height : heights) {
         const int tall = static_cast<int>(std::floor(height * size));
@@ -73,4 +103,26 @@ Magnifier::Arrangement Magnifier::Arrange(int stripWidth, int stripHeight,
         top += tall + kGap;
     }
     return arrangement;
+}
+
+double Magnifier::DrawingScale(const FormState& state, int formWidth, double fit, int windowWidth,
+                               int tablesHeight) const {
+    std::vector<int> heights;
+    for (int router : Shown(state)) {
+        heights.push_back(Height(state.RouterTable[router]));
+    }
+    if (heights.empty() || fit <= 0) {
+        return fit;
+    }
+    // Smaller by a hundredth at a time, down to three fifths of its largest.
+    double scale = fit;
+    for (; scale > fit * 0.6; scale -= fit / 100) {
+        const Arrangement arrangement =
+            Arrange(static_cast<int>((windowWidth - formWidth * scale) / scale),
+                    static_cast<int>(tablesHeight / scale), heights);
+        if (arrangement.magnification * scale >= kLeast * fit) {
+            break;
+        }
+    }
+    return scale;
 }

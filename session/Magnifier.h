@@ -6,6 +6,7 @@
 #include <vector>
 
 class FormState;
+class RouterPanel;
 
 // The routers' tables a lecturer has magnified beside the drawing, for the back of a hall: at most
 // two, a third choice pushing out the one chosen first; a router its scenario hides is left out
@@ -18,6 +19,11 @@ public:
     static constexpr double kLargest = 4;
     // The air round and between the tables, in the strip's twips.
     static constexpr int kGap = 120;
+    // At the least, the tables stand this many times as large as the drawing's own would at the
+    // drawing's largest: the drawing makes room where the strip is too small for that.
+    static constexpr double kLeast = 1.9;
+    // The share of the strip's height the tables may take with the log docked under them.
+    static constexpr double kOverLog = 2.0 / 3;
 
     // The menu's words: its title, and each router's choice ("Magnify table A").
     static constexpr const char* kTitle =
@@ -45,9 +51,19 @@ public:
         Box place;
     };
     std::vector<Standing> Stand(const FormState& state, int stripWidth, int stripHeight) const;
-    // The tables of the heights given (the drawing's twips) stacked in a strip of the size given,
-    // as large as they fit, the same for all, each centred across the strip.
+    // The tables of the heights given (the drawing's twips) in a strip of the size given, as large
+    // as they fit, the same for all: stacked, each centred across the strip, or where that makes
+    // them larger, side by side at the top.
     static Arrangement Arrange(int stripWidth, int stripHeight, const std::vector<int>& heights);
+    // A magnified table's height: its panel down to the last row it shows, so that rows its
+    // scenario hides take no room.
+    static int Height(const RouterPanel& panel);
+    // The drawing's scale, at most `fit` (pixels per twip, the drawing as large as the window
+    // allows with the strip beside it), in a window `windowWidth` pixels wide whose strip gives
+    // the tables `tablesHeight` pixels: the largest at which the tables stand kLeast times the
+    // size `fit` would give them, or where none does, the smallest the drawing is made.
+    double DrawingScale(const FormState& state, int formWidth, double fit, int windowWidth,
+                        int tablesHeight) const;
 
 private:
     std::vector<int> routers_;

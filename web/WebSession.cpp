@@ -389,14 +389,22 @@ std::string WebSession::Texts(int width, int height) const {
             .Set("step text", JsonValue::Number(Layout::kCaptionStepText)));
     const Box& m = Layout::kMeter;
     const Box& h = Layout::kHelpButton;
-    all.Set("meter", JsonValue::Object()
-                         .Set("shown", JsonValue::Bool(meter.shown))
-                         .Set("rules", JsonValue::String(meter.rules))
-                         .Set("state", JsonValue::String(meter.state))
-                         .Set("since", JsonValue::String(meter.since))
-                         .Set("box", place(m.left, m.top, m.width, m.height))
-                         .Set("font", JsonValue::Number(
-                                          transform.FontOf(Layout::kNotePoints, false).pixels)))
+    all.Set("meter",
+            JsonValue::Object()
+                .Set("shown", JsonValue::Bool(meter.shown))
+                .Set("rules", JsonValue::String(meter.rules))
+                .Set("state", JsonValue::String(meter.state))
+                .Set("since", JsonValue::String(meter.since))
+                .Set("box", place(m.left, m.top, m.width, m.height))
+                .Set("font",
+                     JsonValue::Number(
+                         transform
+                             .FontOf(std::max(Layout::kNotePoints,
+                                              LookFor(demonstration_.Projector()).meterPoints),
+                                     false)
+                             .pixels))
+                .Set("least font",
+                     JsonValue::Number(transform.FontOf(Layout::kNotePoints, false).pixels)))
         .Set("help", JsonValue::Object()
                          .Set("box", place(h.left, h.top, h.width, h.height))
                          .Set("font", JsonValue::Number(

@@ -553,6 +553,11 @@ const Hopscape = (() => {
         meter.querySelector(".rules").textContent = texts.meter.rules;
         meter.querySelector(".state").textContent = texts.meter.state;
         meter.querySelector(".since").textContent = texts.meter.since;
+        // As large as the core says, smaller only where the text would not fit its box.
+        for (let font = texts.meter.font; !meter.hidden && font > texts.meter["least font"] &&
+             meter.scrollHeight > meter.clientHeight + 1; font *= 0.95) {
+            meter.style.fontSize = `${Math.max(font * 0.95, texts.meter["least font"])}px`;
+        }
         place(document.getElementById("help"), texts.help.box, texts.help.font);
     }
 

@@ -46,6 +46,12 @@ TEST(Magnifier, TablesStandAsLargeAsTheStripAllows) {
         {20000, 20000, {1605}, 4, {{6370, 120, 7260, 6420}}},
         {200, 8745, {2685}, 0, {}},
         {3600, 8745, {}, 0, {}},
+        // Wide and low, as beside a 4K drawing over the docked log: side by side is larger.
+        {8000,
+         7000,
+         {2685, 2685},
+         7640.0 / 3630,
+         {{120, 120, 3820, 5651}, {4060, 120, 3820, 5651}}},
     };
     for (const auto& c : cases) {
         const Magnifier::Arrangement got = Magnifier::Arrange(c.width, c.height, c.heights);
@@ -58,4 +64,54 @@ TEST(Magnifier, TablesStandAsLargeAsTheStripAllows) {
             EXPECT_EQ(got.tables[i].height, c.tables[i].height);
         }
     }
+}
+
+// A magnified table stands down to the last row it shows: "Three Routers" shows a, b and c.
+TEST_F(Magnified, ATableTakesOnlyTheRoomOfItsRows) {
+    const auto rounds = [&](int count) {
+        for (int round = 0; round < count; ++round) {
+            form.Command4_Click();
+            for (int t = 0; t < 26; ++t) {
+                form.MoveTimer_Timer();
+            }
+        }
+    };
+    Choose("Three Routers");
+    EXPECT_EQ(Magnifier::Height(state.RouterTable[0]), 885) << "a alone";
+    rounds(2);
+    EXPECT_EQ(state.RouterTable[0].Height(), 2685);
+    EXPECT_EQ(Magnifier::Height(state.RouterTable[0]), 1605);
+    Choose("Example 1");
+    rounds(1);
+    EXPECT_EQ(Magnifier::Height(state.RouterTable[5]), 2685) << "F shows f, its last row";
+}
+
+// Full screen at 4K (3840 x 2160 pixels, the drawing as large as the window's height allows, at
+// 0.2172 pixels a twip): two six-row tables over the docked log would stand at a third of the
+// drawing's size again; the drawing makes room until they stand 1.9 times as large as its own
+// would at its largest. Where the strip is roomy the drawing keeps its size.
+TEST_F(Magnified, TheDrawingMakesRoomForTablesTwiceItsOwn) {
+    Choose("Example 1");
+    for (int round = 0; round < 4; ++round) {
+        form.Command4_Click();
+        for (int t = 0; t < 26; ++t) {
+            form.MoveTimer_Timer();
+        }
+    }
+    Magnifier magnifier;
+    magnifier.Toggle(0);
+    magnifier.Toggle(1);
+    const double fit = 2160.0 / 9945;
+    const double scale = magnifier.DrawingScale(state, 12330, fit, 3840, 2160 * 2 / 3);
+    EXPECT_LT(scale, fit * 0.9);
+    EXPECT_GT(scale, fit * 0.8);
+    const auto stood = magnifier.Stand(state, static_cast<int>((3840 - 12330 * scale) / scale),
+                                       static_cast<int>(2160 * 2 / 3 / scale));
+    ASSERT_EQ(stood.size(), 2U);
+    EXPECT_GE(stood[0].magnification * scale, 1.9 * fit);
+    EXPECT_EQ(stood[0].place.top, stood[1].place.top) << "side by side";
+
+    Magnifier one;
+    one.Toggle(2);
+    EXPECT_DOUBLE_EQ(one.DrawingScale(state, 12330, fit, 3840, 2160), fit);
 }

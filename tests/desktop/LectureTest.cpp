@@ -282,10 +282,17 @@ TEST_F(LectureExtras, TheExtrasKeysActFromEveryWindowAndEscCloses) {
 // The log and help windows open wholly on the screen that shows the main window: beside it where
 // there is room, else over its right part.
 TEST_F(LectureExtras, SecondWindowsOpenWhollyOnTheMainWindowsScreen) {
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    ASSERT_EQ(screens.size(), 2);
-    const QRect laptop = screens[0]->availableGeometry();
-    const QRect projector = screens[1]->availableGeometry();
+    QRect laptop;
+    QRect projector;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->size() == QSize(1366, 768)) {
+            laptop = screen->availableGeometry();
+        } else if (screen->size() == QSize(1920, 1080)) {
+            projector = screen->availableGeometry();
+        }
+    }
+    ASSERT_EQ(laptop.size(), QSize(1366, 768));
+    ASSERT_EQ(projector.size(), QSize(1920, 1080));
     // On the laptop there is no room beside the window at the second window's own width: it is
     // narrowed to the room there is, never over the window.
     const struct {

@@ -34,11 +34,14 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
 
 #include <rapidcheck.h>
 
@@ -501,6 +504,71 @@ TEST_F(Hall, ARightClickedTableIsMagnifiedBesideTheDrawing) {
     QApplication::processEvents();
     EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("MagnifiedTable0")), nullptr);
     window.resize(before);
+}
+
+// Full screen on a hall's 4K screen, in the projector look, "Example 1" converged, the log docked
+// and tables A and B magnified: each magnified table's capitals stand 100 pixels tall or more
+// (the drawing makes room), and the docked log breaks its long lines to its width, the newest
+// in sight.
+TEST_F(Hall, AtFourKTheMagnifiedTablesStayLargeBesideTheDockedLog) {
+    Choose("Example 1");
+    for (int round = 0; round < 4; ++round) {
+        QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton);
+        Ticks(26);
+    }
+    QScreen* hall = nullptr;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        hall = screen->size() == QSize(3840, 2160) ? screen : hall;
+    }
+    ASSERT_NE(hall, nullptr);
+    window.windowHandle()->setScreen(hall);
+    window.move(hall->geometry().topLeft() + QPoint(100, 100));
+    window.showFullScreen();
+    QApplication::processEvents();
+    ASSERT_EQ(window.size(), QSize(3840, 2160));
+    window.Lecture().Action(Extras::Id::Projector)->trigger();
+    window.Lecture().Action(Extras::Id::Log)->trigger();
+    demonstration.Magnified().Toggle(0);
+    demonstration.Magnified().Toggle(1);
+    window.Sync();
+    QApplication::processEvents();
+    LogWindow* log = window.Lecture().LogIfMade();
+    ASSERT_NE(log, nullptr);
+    ASSERT_FALSE(log->isWindow()) << "docked";
+    for (const char* name : {"MagnifiedTable0", "MagnifiedTable1"}) {
+        auto* magnified = Child<QWidget>(name);
+        ASSERT_NE(magnified, nullptr);
+        EXPECT_FALSE(magnified->geometry().intersects(log->geometry()));
+        // The capital of row a's letter, "a", is a small letter: row b's next hop, "B" in A's
+        // table and "L" in B's, a capital, is measured.
+        const QImage picture = magnified->grab().toImage();
+        const double perTwip = picture.width() / 1815.0;
+        int top = picture.height();
+        int bottom = -1;
+        for (int y = static_cast<int>(720 * perTwip); y < static_cast<int>(1095 * perTwip); ++y) {
+            for (int x = static_cast<int>(1200 * perTwip); x < static_cast<int>(1455 * perTwip);
+                 ++x) {
+                if (picture.pixelColor(x, y).lightness() < 100) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            }
+        }
+        EXPECT_GE(bottom - top + 1, 100) << name;
+    }
+    LogView* lines = log->findChild<LogView*>();
+    ASSERT_NE(lines, nullptr);
+    EXPECT_EQ(lines->horizontalScrollBar()->maximum(), 0) << "no scrolling sideways";
+    const QImage shown = lines->viewport()->grab().toImage();
+    // Nothing is drawn in the last few pixels of the right edge: the lines are broken before it.
+    int inked = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = shown.width() - 4; x < shown.width(); ++x) {
+            inked += shown.pixelColor(x, y).lightness() < 128 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(inked, 0);
+    window.showNormal();
 }
 
 // A student practising at the window: the cells on the asked rows take the keyboard (a cost,
