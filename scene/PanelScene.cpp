@@ -49,15 +49,21 @@ PixelRect PanelScene::CellArea(int row, bool hop) const {
 
 void PanelScene::Write(Canvas& canvas, Box box, const std::string& text, TextAlign align) const {
     RectF place = local_.Place(box.left, box.top, box.width, box.height);
-    if (look_.heavyRows && box.left == kCost.left) {
-        // A cost in the heavy face keeps a little air from its letter and its arrow: it is
-        // centred between them, not over the shaft's start as the design's box reaches.
-        const double air = rowFont_.pixels * kCostGap;
-        place.SetLeft(local_.Place(kLetter.left, 0, kLetter.width, 1).Right() + air);
-        place.SetRight(local_.Point(kShaft.x1, 0).x - air);
-    }
     // Measured in whole pixels, as the design measured its texts.
     const double wide = std::round(canvas.Advance(rowFont_, text));
+    if (box.left == kCost.left) {
+        // A cost keeps a little air from its letter and its arrow: where, centred in the design's
+        // box, it would come nearer (a two-digit cost, "inf", a heavy face), it is centred
+        // between them instead.
+        const double air = rowFont_.pixels * kCostGap;
+        const double left = local_.Place(kLetter.left, 0, kLetter.width, 1).Right() + air;
+        const double right = local_.Point(kShaft.x1, 0).x - air;
+        const double centre = place.Centre().x;
+        if (look_.heavyRows || centre - wide / 2 < left || centre + wide / 2 > right) {
+            place.SetLeft(left);
+            place.SetRight(right);
+        }
+    }
     if (wide <= place.width) {
         canvas.Text(place, text, rowFont_, look_.text, align, false);
         return;

@@ -32,7 +32,7 @@ public:
 private:
     static constexpr int kRowMargin = 45; // twips above and below a row's frame
     // The air between a cost and its arrow, as a share of the row letters' size.
-    static constexpr double kCostGap = 0.12;
+    static constexpr double kCostGap = 0.2;
 
     // Writes a row's part (or the title) in its box, narrower where it is wider than the box.
     void Write(Canvas& canvas, PanelLayout::Box box, const std::string& text,

@@ -208,3 +208,44 @@ TEST(SvgCanvas, WritesPlainNumbersColoursAndEscapedText) {
               "</g>\n"
               "</svg>\n");
 }
+
+// A cost is written clear of its row's letter and of the arrow after it, whatever its width (one
+// digit, two, "inf"), in both looks and at any size: where the design's box would bring it too
+// near, it stands between them.
+TEST_F(Drawn, ACostNeverTouchesItsLetterOrItsArrow) {
+    // A cut off in "Three Routers": its routes to b and c go to inf; C's table tells of 15 and 16.
+    Act(Action::Choose("Three Routers"));
+    for (int round = 0; round < 3; ++round) {
+        Act(Action::Click(Control::Update));
+        Run(26);
+    }
+    Act(Action::Click(Control::Break, 0));
+    Act(Action::Click(Control::Break, 1));
+    ASSERT_EQ(state.RouterTable[0].Engine().Rows()[1].cost, "inf");
+    ASSERT_TRUE(state.RouterTable[2].SetTable("I:0:A:1:15:16:7:inf:inf"));
+    for (const Look* look : {&kPlainLook, &kProjectorLook}) {
+        for (const auto& [panel, scale] : {std::pair{0, 1.0 / 15}, std::pair{0, 2.0 / 15},
+                                           std::pair{2, 1.0 / 15}, std::pair{2, 2.0 / 15}}) {
+            RecordingCanvas canvas;
+            const PanelScene scene(state.RouterTable[panel], scale, *look);
+            scene.Paint(canvas, {0, 0, 1000, 1000});
+            const double px = scale;
+            int costs = 0;
+            for (const RecordingCanvas::Mark& mark : canvas.marks) {
+                const std::set<std::string> written{" 1", " 15", "inf", " 16", " 7"};
+                if (mark.kind != Kind::kText || written.count(mark.text) == 0) {
+                    continue;
+                }
+                ++costs;
+                const Font font = TwipsToPixels(scale, {}).FontOf(look->rowPoints, true);
+                const double wide = canvas.Advance(font, mark.text) * mark.squeeze;
+                const double left = mark.align == TextAlign::kCentre && wide <= mark.place.width
+                                        ? mark.place.left + (mark.place.width - wide) / 2
+                                        : mark.place.left;
+                EXPECT_GT(left, (120 + 255) * px) << mark.text << " reaches its letter";
+                EXPECT_LT(left + wide, 885 * px) << mark.text << " reaches the arrow";
+            }
+            EXPECT_EQ(costs, panel == 0 ? 3 : 4) << "A: 1, inf, inf; C: 1, 15, 16, 7";
+        }
+    }
+}

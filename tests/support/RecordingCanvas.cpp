@@ -35,8 +35,8 @@ void RecordingCanvas::Ellipse(const RectF& box, const Pen& border, int fill) {
 }
 
 void RecordingCanvas::Text(const RectF& box, std::string_view text, const Font&, int colour,
-                           TextAlign, bool, double squeeze) {
-    marks.push_back({Kind::kText, box, colour, -1, std::string(text), squeeze});
+                           TextAlign align, bool, double squeeze) {
+    marks.push_back({Kind::kText, box, colour, -1, std::string(text), squeeze, align});
 }
 
 void RecordingCanvas::TextAt(PointF at, std::string_view text, const Font&, int colour,

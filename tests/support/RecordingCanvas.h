@@ -17,6 +17,7 @@ public:
         int fill;    // a shape's inside, -1 for none
         std::string text;
         double squeeze;
+        TextAlign align = TextAlign::kLeft;
     };
 
     void Ground(const PixelRect& area, int colour) override;
