@@ -44,9 +44,19 @@ void FormScene::PaintLabel(Canvas& canvas, const LabelControl& label,
     if (!label.transparent) {
         canvas.Fill(box, look_.form);
     }
-    const Font font =
+    Font font =
         heavy ? transform_.FontOf(std::max(label.fontPoints, kProjectorLook.rowPoints), true, true)
               : transform_.FontOf(label.fontPoints, false);
+    if (font.pixels < look_.leastTextPixels) {
+        // Grown round its middle to hold the text at the least size, and not cut.
+        font.pixels = look_.leastTextPixels;
+        const double wide = std::max(box.width, canvas.Advance(font, label.caption) + 2);
+        const double tall = std::max(box.height, font.pixels * 1.25);
+        const PointF middle = box.Centre();
+        canvas.Text({middle.x - wide / 2, middle.y - tall / 2, wide, tall}, label.caption, font,
+                    look_.text, TextAlign::kCentre, false);
+        return;
+    }
     // A label shows only what fits its box.
     canvas.Text(box, label.caption, font, look_.text,
                 label.centred ? TextAlign::kCentre : TextAlign::kLeft, true);
@@ -78,7 +88,8 @@ void FormScene::PaintStill(Canvas& canvas, const PixelRect& area) const {
 }
 
 void FormScene::PaintStatus(Canvas& canvas, std::span<const PixelRect> region) const {
-    if (!look_.designStatus && form_.Label2.caption == Layout::kStatusAtStart) {
+    if (!look_.statusInDrawing ||
+        (!look_.designStatus && form_.Label2.caption == Layout::kStatusAtStart)) {
         return;
     }
     if (look_.statusPoints <= form_.Label2.fontPoints) {

@@ -44,6 +44,10 @@ struct Look {
     // (none: their own); the meter is made smaller only where its text would not fit its box.
     double statusPoints = 0;
     double meterPoints = 0;
+    // On a phone held upright: no text is drawn smaller than this many pixels (a label grows
+    // round its middle to hold it), and the status line is written beside the drawing, not in it.
+    int leastTextPixels = 0;
+    bool statusInDrawing = true;
 
     bool operator==(const Look&) const = default;
 };
@@ -62,4 +66,12 @@ inline constexpr Look kProjectorLook{.designStatus = false,
 
 inline const Look& LookFor(bool projector) {
     return projector ? kProjectorLook : kPlainLook;
+}
+
+// The look on a phone held upright, over the plain look or the hall's.
+inline Look PhoneLook(const Look& look) {
+    Look phone = look;
+    phone.leastTextPixels = 12;
+    phone.statusInDrawing = false;
+    return phone;
 }

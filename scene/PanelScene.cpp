@@ -10,7 +10,10 @@ using namespace PanelLayout;
 PanelScene::PanelScene(const RouterPanel& panel, double scale, const Look& look)
     : panel_(panel), local_(scale, {}), look_(look),
       rowFont_(local_.FontOf(look.rowPoints, true, look.heavyRows)),
-      noteFont_(local_.FontOf(kNotePoints, true)) {}
+      noteFont_(local_.FontOf(kNotePoints, true)) {
+    rowFont_.pixels = std::max(rowFont_.pixels, look.leastTextPixels);
+    noteFont_.pixels = std::max(noteFont_.pixels, look.leastTextPixels);
+}
 
 std::array<RouterPanel::ClockNote, Router::kRows> PanelScene::Clocks() const {
     std::array<RouterPanel::ClockNote, Router::kRows> clocks{};

@@ -251,6 +251,12 @@ EMSCRIPTEN_KEEPALIVE const char* hs_hold_down_question() {
 }
 
 // Texts beside the drawing: the caption strip and the corner's meter, with their places.
+// The browser's window is `width` x `height` CSS pixels: held upright on a phone the page is laid
+// out for it and scrolls; answers how tall its drawing then is (the canvas), or 0 where it is not.
+EMSCRIPTEN_KEEPALIVE int hs_viewport(int width, int height) {
+    return session->SetViewport(width, height) ? session->DrawnHeight() : 0;
+}
+
 EMSCRIPTEN_KEEPALIVE const char* hs_texts(int width, int height) {
     reply = session->Texts(width, height);
     return reply.c_str();

@@ -1,7 +1,7 @@
 #include "web/WebSession.h"
 
 #include "app/AccessibleText.h"
-#include "app/DrawingFit.h"
+#include "scene/DrawingFit.h"
 #include "app/TabOrder.h"
 #include "common/JsonValue.h"
 #include "files/HopscapeFile.h"
@@ -9,6 +9,7 @@
 #include "scene/FormScene.h"
 #include "scene/Look.h"
 #include "scene/PanelScene.h"
+#include "scene/PhoneLayout.h"
 #include "scene/SvgCanvas.h"
 #include "scene/WindowScene.h"
 #include "session/Magnifier.h"
@@ -39,6 +40,8 @@ MainForm& StartedUp(MainForm& form, RandomSource& random, const StartOptions& op
 
 // Pixels per twip at the drawing's full size: a CSS pixel is 15 twips.
 constexpr double kBase = 1.0 / TwipsToPixels::kTwipsPerDesignPixel;
+// CSS pixels down from the top that the menu's button takes at the top right.
+constexpr int kMenuButton = PhoneLayout::kFinger + 4;
 
 } // namespace
 
@@ -57,7 +60,35 @@ WebSession::WebSession(const StartOptions& options)
     demonstration_.SetProjector(options.projector);
 }
 
+bool WebSession::SetViewport(int width, int height) {
+    const bool was = Phone().has_value();
+    viewportWidth_ = width;
+    viewportHeight_ = height;
+    const bool phone = Phone().has_value();
+    if (phone != was) {
+        StillChanged();
+    }
+    return phone;
+}
+
+std::optional<PhoneLayout> WebSession::Phone() const {
+    if (!PhoneLayout::Upright(viewportWidth_, viewportHeight_)) {
+        return std::nullopt;
+    }
+    const FormState& state = demonstration_.State();
+    return PhoneLayout(state, demonstration_.Magnified().Shown(state), viewportWidth_,
+                       lecture_.Corner().shown);
+}
+
+Look WebSession::CurrentLook() const {
+    const Look& look = LookFor(demonstration_.Projector());
+    return Phone() ? PhoneLook(look) : look;
+}
+
 TwipsToPixels WebSession::Transform(int width, int height) const {
+    if (const std::optional<PhoneLayout> phone = Phone()) {
+        return phone->Drawing();
+    }
     const FormState& state = demonstration_.State();
     DrawingFit fit(state.ClientWidth, state.ClientHeight);
     const Lecture::Strip strip = lecture_.CaptionStrip();
@@ -71,13 +102,21 @@ TwipsToPixels WebSession::Transform(int width, int height) const {
 void WebSession::Paint(int width, int height, double ratio) {
     const TwipsToPixels transform = Transform(width, height);
     const PixelRect all{0, 0, width, height};
-    if (kept_.stale || width != kept_.width || height != kept_.height || ratio != kept_.ratio) {
-        kept_ = {false, width, height, ratio, {}, {}};
+    // A table that moved or grew (a magnified one as its rows come) leaves the still layer to
+    // be drawn again.
+    std::vector<PixelRect> places;
+    for (const PanelPlace& place : Panels(transform, width, height)) {
+        places.push_back(place.box);
+    }
+    if (kept_.stale || width != kept_.width || height != kept_.height || ratio != kept_.ratio ||
+        places != kept_.places) {
+        kept_ = {false, width, height, ratio, {}, {}, places};
         PaintAll(transform, all);
         return;
     }
     const FormState& state = demonstration_.State();
-    const FormScene scene(state, transform, LookFor(demonstration_.Projector()));
+    const Look look = CurrentLook();
+    const FormScene scene(state, transform, look);
     bool statusChanged = false;
     const std::vector<PixelRect> rects = kept_.ticks.Changed(state, scene, statusChanged);
     const std::array<PixelRect, kPacketSlots> areas = scene.PacketAreas();
@@ -89,7 +128,6 @@ void WebSession::Paint(int width, int height, double ratio) {
         WebCanvas::Unclip();
     }
     // The tables stand above the drawing: one a marker crossed is drawn again where it did.
-    const Look& look = LookFor(demonstration_.Projector());
     for (const PanelPlace& place : Panels(transform, width, height)) {
         const RouterPanel& panel = state.RouterTable[place.router];
         const PanelRepaint::Change change =
@@ -114,7 +152,7 @@ void WebSession::Paint(int width, int height, double ratio) {
 
 void WebSession::PaintAll(const TwipsToPixels& transform, const PixelRect& all) {
     const FormState& state = demonstration_.State();
-    const Look& look = LookFor(demonstration_.Projector());
+    const Look look = CurrentLook();
     const FormScene scene(state, transform, look);
     WebCanvas still;
     WebCanvas::Still(all.width, all.height);
@@ -136,6 +174,13 @@ std::vector<WebSession::PanelPlace> WebSession::Panels(const TwipsToPixels& tran
                                                        int height) const {
     const FormState& state = demonstration_.State();
     std::vector<PanelPlace> places;
+    if (const std::optional<PhoneLayout> phone = Phone()) {
+        for (const PhoneLayout::Table& table : phone->Tables()) {
+            places.push_back({table.router, table.router + (table.magnified ? kRouterCount : 0),
+                              table.scale, table.box});
+        }
+        return places;
+    }
     for (int i = 0; i < kRouterCount; ++i) {
         const RouterPanel& panel = state.RouterTable[i];
         if (panel.visible) {
@@ -145,12 +190,14 @@ std::vector<WebSession::PanelPlace> WebSession::Panels(const TwipsToPixels& tran
                                                panel.Height())});
         }
     }
-    // The magnified tables stand in the strip right of the drawing, as large as they fit.
+    // The magnified tables stand in the strip right of the drawing, as large as they fit, under
+    // the menu's button at the top right.
     const double scale = transform.Scale();
     const int right = transform.Pixels(0, 0, state.ClientWidth, 1).Right() + 1;
-    const TwipsToPixels strip(scale, {static_cast<double>(right), 0});
-    for (const Magnifier::Standing& table : demonstration_.Magnified().Stand(
-             state, static_cast<int>((width - right) / scale), static_cast<int>(height / scale))) {
+    const TwipsToPixels strip(scale, {static_cast<double>(right), kMenuButton});
+    for (const Magnifier::Standing& table :
+         demonstration_.Magnified().Stand(state, static_cast<int>((width - right) / scale),
+                                          static_cast<int>((height - kMenuButton) / scale))) {
         const Box& box = table.place;
         places.push_back({table.router, kRouterCount + table.router, scale * table.magnification,
                           strip.Pixels(box.left, box.top, box.width, box.height)});
@@ -167,8 +214,7 @@ void WebSession::PaintPanel(const PanelPlace& place, const PixelRect& part) {
     WebCanvas canvas;
     canvas.PushOrigin({static_cast<double>(place.box.left), static_cast<double>(place.box.top)});
     WebCanvas::Clip(area);
-    PanelScene(demonstration_.State().RouterTable[place.router], place.scale,
-               LookFor(demonstration_.Projector()))
+    PanelScene(demonstration_.State().RouterTable[place.router], place.scale, CurrentLook())
         .Paint(canvas, area);
     WebCanvas::Unclip();
     canvas.PopOrigin();
@@ -200,6 +246,7 @@ std::string WebSession::Svg(int width, int height) {
 std::string WebSession::Controls(int width, int height) const {
     const FormState& state = demonstration_.State();
     const TwipsToPixels transform = Transform(width, height);
+    const std::optional<PhoneLayout> phone = Phone();
     using Kind = TabOrder::Control::Kind;
     JsonValue controls = JsonValue::Array();
     for (const TabOrder::Control& control : TabOrder::Controls()) {
@@ -253,7 +300,13 @@ std::string WebSession::Controls(int width, int height) const {
             spoken = AccessibleText::PanelName(control.index);
             // Each shown row: what a screen reader says, why it reads so (what the desktop says
             // under the mouse), and its band, down from the panel's top in CSS pixels.
-            const PanelScene scene(panel, transform.Scale(), LookFor(demonstration_.Projector()));
+            double scale = transform.Scale();
+            if (phone) {
+                for (const PhoneLayout::Table& table : phone->Tables()) {
+                    scale = table.router == control.index ? table.scale : scale;
+                }
+            }
+            const PanelScene scene(panel, scale, CurrentLook());
             for (int k = 0; k < Router::kRows; ++k) {
                 if (panel.Engine().Rows()[k].shown) {
                     const PixelRect band = scene.RowArea(k);
@@ -277,7 +330,19 @@ std::string WebSession::Controls(int width, int height) const {
             visible = button->visible;
             colour = button->backColour;
         }
-        const PixelRect at = transform.Pixels(box.left, box.top, box.width, box.height);
+        PixelRect at = transform.Pixels(box.left, box.top, box.width, box.height);
+        PixelRect tap = at;
+        double font = transform.FontOf(points, false).pixels;
+        if (phone) {
+            // Where a finger can take it, written no smaller than a phone's least; the rows of
+            // their own read at the size of the strip's small print. A control on the drawing
+            // keeps its drawn place and takes its tap from a finger's square round it.
+            const bool row = control.kind == Kind::List || control.kind == Kind::Command ||
+                             control.kind == Kind::Check || control.kind == Kind::Table;
+            tap = phone->Control(control, at);
+            at = row ? tap : at;
+            font = row ? 16 : std::max(font, PhoneLayout::kLeastText);
+        }
         JsonValue item = JsonValue::Object();
         item.Set("name", JsonValue::String(control.name))
             .Set("kind", JsonValue::Number(static_cast<double>(control.kind)))
@@ -285,7 +350,9 @@ std::string WebSession::Controls(int width, int height) const {
             .Set("box",
                  JsonValue::Array({JsonValue::Number(at.left), JsonValue::Number(at.top),
                                    JsonValue::Number(at.width), JsonValue::Number(at.height)}))
-            .Set("font", JsonValue::Number(transform.FontOf(points, false).pixels))
+            .Set("tap",
+                 JsonValue::Array({JsonValue::Number(tap.width), JsonValue::Number(tap.height)}))
+            .Set("font", JsonValue::Number(font))
             .Set("bold", JsonValue::Bool(bold))
             .Set("caption", JsonValue::String(caption))
             .Set("colour", JsonValue::Number(colour))
@@ -317,7 +384,9 @@ std::string WebSession::Controls(int width, int height) const {
         .Set("scenarios", std::move(scenarios))
         .Set("scenario", JsonValue::String(state.cmbSims.text))
         .Set("split", JsonValue::Bool(state.chkSplit.value == 1))
-        .Set("status", JsonValue::String(state.Label2.caption));
+        .Set("status", JsonValue::String(state.Label2.caption))
+        .Set("phone", JsonValue::Bool(phone.has_value()))
+        .Set("drawn height", JsonValue::Number(phone ? phone->DrawnHeight() : height));
     return HopscapeFile::Bytes(all);
 }
 
@@ -329,9 +398,18 @@ JsonValue WebSession::Question(const TwipsToPixels& transform) const {
     const ::Question& asked = *quiz.Asked();
     const Layout::RouterPlace& place = Layout::kRouters[asked.Router()];
     const RouterPanel& panel = demonstration_.State().RouterTable[asked.Router()];
-    const PixelRect table =
+    PixelRect table =
         transform.Pixels(place.panelLeft, place.panelTop, PanelLayout::kWidth, panel.Height());
-    const PanelScene scene(panel, transform.Scale(), LookFor(demonstration_.Projector()));
+    double scale = transform.Scale();
+    if (const std::optional<PhoneLayout> phone = Phone()) {
+        for (const PhoneLayout::Table& shown : phone->Tables()) {
+            if (shown.router == asked.Router() && !shown.magnified) {
+                table = shown.box;
+                scale = shown.scale;
+            }
+        }
+    }
+    const PanelScene scene(panel, scale, CurrentLook());
     JsonValue cells = JsonValue::Array();
     for (const ::Question::Cell& cell : asked.Cells()) {
         const PixelRect at = scene.CellArea(cell.network, cell.hop);
@@ -353,13 +431,43 @@ JsonValue WebSession::Question(const TwipsToPixels& transform) const {
 
 std::string WebSession::Texts(int width, int height) const {
     const TwipsToPixels transform = Transform(width, height);
-    const auto place = [&](double left, double top, double across, double down) {
-        const PixelRect at = transform.Pixels(left, top, across, down);
+    const auto array = [](const PixelRect& at) {
         return JsonValue::Array({JsonValue::Number(at.left), JsonValue::Number(at.top),
                                  JsonValue::Number(at.width), JsonValue::Number(at.height)});
     };
+    const auto place = [&](double left, double top, double across, double down) {
+        return transform.Pixels(left, top, across, down);
+    };
     const Lecture::Strip strip = lecture_.CaptionStrip(true);
     const Lecture::Meter meter = lecture_.Corner();
+    const Box& m = Layout::kMeter;
+    const Box& h = Layout::kHelpButton;
+    PixelRect stripBox =
+        place(0, Layout::kClientHeight, Layout::kClientWidth, Layout::kCaptionHeight);
+    double stripFont = transform.FontOf(Layout::kCaptionPoints, true).pixels;
+    double smallFont = transform.FontOf(Layout::kCaptionStepPoints, false).pixels;
+    PixelRect meterBox = place(m.left, m.top, m.width, m.height);
+    const double leastMeter = transform.FontOf(Layout::kNotePoints, false).pixels;
+    double meterFont =
+        transform
+            .FontOf(std::max(Layout::kNotePoints, LookFor(demonstration_.Projector()).meterPoints),
+                    false)
+            .pixels;
+    PixelRect helpBox = place(h.left, h.top, h.width, h.height);
+    double helpFont = transform.FontOf(Layout::kCommandPoints, false).pixels;
+    PixelRect statusBox;
+    if (const std::optional<PhoneLayout> phone = Phone()) {
+        // Held upright: in rows under the controls, as tall as their text (the page lets the
+        // strip grow), and no smaller than a phone's least.
+        stripBox = {0, phone->StripTop(), width, 0};
+        stripFont = 18;
+        smallFont = PhoneLayout::kLeastText + 1;
+        meterBox = phone->Meter();
+        meterFont = PhoneLayout::kLeastText + 1;
+        helpBox = phone->Help();
+        helpFont = 20;
+        statusBox = phone->Status();
+    }
     JsonValue all = JsonValue::Object();
     all.Set(
         "strip",
@@ -368,8 +476,7 @@ std::string WebSession::Texts(int width, int height) const {
             .Set("caption", JsonValue::String(strip.caption))
             .Set("detail", JsonValue::String(strip.detail))
             .Set("keys", JsonValue::String(strip.keys))
-            .Set("box",
-                 place(0, Layout::kClientHeight, Layout::kClientWidth, Layout::kCaptionHeight))
+            .Set("box", array(stripBox))
             .Set("pad",
                  [&] {
                      JsonValue keys = JsonValue::Array();
@@ -379,35 +486,33 @@ std::string WebSession::Texts(int width, int height) const {
                      return keys;
                  }())
             .Set("answering", JsonValue::Bool(strip.answering))
-            .Set("pad box", place(0, Layout::kClientHeight + Layout::kCaptionHeight,
-                                  Layout::kClientWidth, Layout::kPadHeight))
-            .Set("font", JsonValue::Number(transform.FontOf(Layout::kCaptionPoints, true).pixels))
-            .Set("small font",
-                 JsonValue::Number(transform.FontOf(Layout::kCaptionStepPoints, false).pixels))
+            .Set("next step", JsonValue::Number(lecture_.Extra(Extras::Id::NextStep).enabled
+                                                    ? static_cast<double>(Extras::Id::NextStep)
+                                                    : -1))
+            .Set("back step", JsonValue::Number(lecture_.Extra(Extras::Id::PreviousStep).enabled
+                                                    ? static_cast<double>(Extras::Id::PreviousStep)
+                                                    : -1))
+            .Set("pad box", array(place(0, Layout::kClientHeight + Layout::kCaptionHeight,
+                                        Layout::kClientWidth, Layout::kPadHeight)))
+            .Set("font", JsonValue::Number(stripFont))
+            .Set("small font", JsonValue::Number(smallFont))
             .Set("back", JsonValue::Number(Layout::kCaptionBack))
             .Set("text", JsonValue::Number(Layout::kCaptionText))
             .Set("step text", JsonValue::Number(Layout::kCaptionStepText)));
-    const Box& m = Layout::kMeter;
-    const Box& h = Layout::kHelpButton;
-    all.Set("meter",
-            JsonValue::Object()
-                .Set("shown", JsonValue::Bool(meter.shown))
-                .Set("rules", JsonValue::String(meter.rules))
-                .Set("state", JsonValue::String(meter.state))
-                .Set("since", JsonValue::String(meter.since))
-                .Set("box", place(m.left, m.top, m.width, m.height))
-                .Set("font",
-                     JsonValue::Number(
-                         transform
-                             .FontOf(std::max(Layout::kNotePoints,
-                                              LookFor(demonstration_.Projector()).meterPoints),
-                                     false)
-                             .pixels))
-                .Set("least font",
-                     JsonValue::Number(transform.FontOf(Layout::kNotePoints, false).pixels)))
-        .Set("help", JsonValue::Object()
-                         .Set("box", place(h.left, h.top, h.width, h.height))
-                         .Set("font", JsonValue::Number(
-                                          transform.FontOf(Layout::kCommandPoints, false).pixels)));
+    all.Set("meter", JsonValue::Object()
+                         .Set("shown", JsonValue::Bool(meter.shown))
+                         .Set("rules", JsonValue::String(meter.rules))
+                         .Set("state", JsonValue::String(meter.state))
+                         .Set("since", JsonValue::String(meter.since))
+                         .Set("box", array(meterBox))
+                         .Set("font", JsonValue::Number(meterFont))
+                         .Set("least font", JsonValue::Number(std::min(meterFont, leastMeter))))
+        .Set(
+            "help",
+            JsonValue::Object().Set("box", array(helpBox)).Set("font", JsonValue::Number(helpFont)))
+        .Set("status", JsonValue::Object()
+                           .Set("shown", JsonValue::Bool(!statusBox.Empty()))
+                           .Set("text", JsonValue::String(demonstration_.State().Label2.caption))
+                           .Set("box", array(statusBox)));
     return HopscapeFile::Bytes(all);
 }

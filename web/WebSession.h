@@ -4,7 +4,9 @@
 #include "common/JsonValue.h"
 #include "common/SeededRandom.h"
 #include "form/Platform.h"
+#include "scene/Look.h"
 #include "scene/PanelRepaint.h"
+#include "scene/PhoneLayout.h"
 #include "scene/TickRepaint.h"
 #include "scene/TwipsToPixels.h"
 #include "session/Demonstration.h"
@@ -12,6 +14,7 @@
 #include "session/StartOptions.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +43,11 @@ public:
     void Paint(int width, int height, double ratio);
     // Everything but ticks may change the still layer: a click, a key, a file, a lesson's step.
     void StillChanged() { kept_.stale = true; }
+    // The page's window is `width` x `height` CSS pixels: held upright on a phone, the page is
+    // laid out as PhoneLayout says, and scrolls. Returns whether it is.
+    bool SetViewport(int width, int height);
+    // How tall the drawing is, its tables under it, where the page is held upright on a phone.
+    int DrawnHeight() const { return Phone() ? Phone()->DrawnHeight() : 0; }
     // Magnifies a router's table beside the drawing, or shrinks it back.
     void Magnify(int router);
     // The whole window drawn afresh, with its controls, for a picture.
@@ -58,6 +66,10 @@ public:
 
 private:
     TwipsToPixels Transform(int width, int height) const;
+    // The phone's layout, while the page is held upright on one.
+    std::optional<PhoneLayout> Phone() const;
+    // The look the drawing is painted in: the lecturer's, made for a phone where it is on one.
+    Look CurrentLook() const;
     // The question asked, if any: its number, its prompt and its cells, each with its place in
     // CSS pixels over its row; null while none is asked.
     JsonValue Question(const TwipsToPixels& transform) const;
@@ -82,6 +94,7 @@ private:
         double ratio = 0;
         TickRepaint ticks;
         std::array<PanelRepaint, 2 * kRouterCount> panels;
+        std::vector<PixelRect> places; // where the tables stood
     };
 
     WebPlatform platform_;
@@ -90,4 +103,6 @@ private:
     class Demonstration demonstration_;
     ::Lecture lecture_;
     Kept kept_;
+    int viewportWidth_ = 0;
+    int viewportHeight_ = 0;
 };

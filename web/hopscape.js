@@ -148,22 +148,51 @@ const Hopscape = (() => {
     const LONG_PRESS = 500; // milliseconds a finger rests for what a right click does
     const RIGHT = 2;
 
+    // Held upright on a phone, the page is laid out for it and scrolls: then how tall the drawing
+    // is (the canvas, the tables under it), else 0.
+    let phone = 0;
     const size = () => {
+        if (phone) return [window.innerWidth, window.innerHeight];
         const stage = document.getElementById("stage");
         return [stage.clientWidth, stage.clientHeight];
     };
 
+    function layout() {
+        phone = core._hs_viewport(window.innerWidth, window.innerHeight);
+        document.documentElement.classList.toggle("phone", phone > 0);
+        document.documentElement.classList.toggle("touch", window.matchMedia("(pointer: coarse)").matches);
+    }
+
     function paint() {
         const [w, h] = size();
+        const tall = phone || h;
         const c = canvas();
+        c.style.height = phone ? `${tall}px` : "";
         deviceRatio = window.devicePixelRatio || 1;
         // A canvas sized anew is blank; its size or ratio changed, so the core draws it all.
-        if (c.width !== Math.round(w * deviceRatio) || c.height !== Math.round(h * deviceRatio)) {
+        if (c.width !== Math.round(w * deviceRatio) || c.height !== Math.round(tall * deviceRatio)) {
             c.width = Math.round(w * deviceRatio);
-            c.height = Math.round(h * deviceRatio);
+            c.height = Math.round(tall * deviceRatio);
         }
         ctx.setTransform(deviceRatio, 0, 0, deviceRatio, 0, 0);
-        core._hs_paint(w, h, deviceRatio);
+        core._hs_paint(w, tall, deviceRatio);
+    }
+
+    // Held upright, the page is as tall as all it holds, the pad's bar kept clear at the bottom.
+    function fitPage() {
+        const stage = document.getElementById("stage");
+        if (!phone) {
+            stage.style.height = "";
+            return;
+        }
+        let bottom = phone;
+        for (const element of stage.querySelectorAll("#controls > *, #status, #meter, #strip")) {
+            if (!element.hidden && element.style.display !== "none") {
+                bottom = Math.max(bottom, element.offsetTop + element.offsetHeight);
+            }
+        }
+        const pad = document.getElementById("pad");
+        stage.style.height = `${bottom + 8 + (pad.hidden ? 0 : pad.offsetHeight)}px`;
     }
 
     // Sets the tick timer from the delay the core gave (none where it is negative), and the
@@ -336,6 +365,11 @@ const Hopscape = (() => {
                 fontWeight: item.bold ? "bold" : "normal",
                 display: item.visible ? "" : "none",
             });
+            // A control smaller than a finger takes its tap from a finger's square round it.
+            const grown = item.tap[0] > width || item.tap[1] > height;
+            element.classList.toggle("grown", grown);
+            element.style.setProperty("--tap-w", `${item.tap[0]}px`);
+            element.style.setProperty("--tap-h", `${item.tap[1]}px`);
             if (item.spoken) element.setAttribute("aria-label", item.spoken);
             if (item.kind === KIND.list) {
                 // A demonstration's own scenario, which the list does not offer, shows as the
@@ -493,10 +527,15 @@ const Hopscape = (() => {
     }
 
     function placeTexts(texts) {
+        // A box 0 pixels tall is as tall as its text.
         const place = (element, box, font) => Object.assign(element.style, {
-            left: `${box[0]}px`, top: `${box[1]}px`, width: `${box[2]}px`, height: `${box[3]}px`,
-            fontSize: `${font}px`,
+            left: `${box[0]}px`, top: `${box[1]}px`, width: `${box[2]}px`,
+            height: box[3] > 0 ? `${box[3]}px` : "auto", fontSize: `${font}px`,
         });
+        const status = document.getElementById("status");
+        status.hidden = !texts.status.shown;
+        place(status, texts.status.box, 13);
+        status.textContent = texts.status.text;
         const strip = document.getElementById("strip");
         strip.hidden = !texts.strip.shown;
         place(strip, texts.strip.box, texts.strip.font);
@@ -514,6 +553,12 @@ const Hopscape = (() => {
         for (let pixels = texts.strip.font; pixels > 6 && strip.scrollHeight > strip.clientHeight; --pixels) {
             strip.style.fontSize = `${pixels - 1}px`;
         }
+        // On a touch screen the strip steps a lesson by its own buttons, or a swipe.
+        const steps = strip.querySelector(".steps");
+        steps.querySelector(".back").disabled = texts.strip["back step"] < 0;
+        steps.querySelector(".next").disabled = texts.strip["next step"] < 0;
+        stepIds.back = texts.strip["back step"];
+        stepIds.next = texts.strip["next step"];
         const pad = document.getElementById("pad");
         pad.hidden = !texts.strip.shown || texts.strip.pad.length === 0;
         // Keys a finger can hit: where the drawing is drawn too small for that on a touch screen
@@ -521,15 +566,22 @@ const Hopscape = (() => {
         // The drawing then makes room above it, so that the strip stays in sight.
         const [, , , padHeight] = texts.strip["pad box"];
         const finger = window.matchMedia("(pointer: coarse)").matches ? 40 : 16;
-        const bar = !pad.hidden && (document.body.classList.contains("padbar") || padHeight < finger);
+        const bar = !pad.hidden &&
+            (phone > 0 || document.body.classList.contains("padbar") || padHeight < finger);
+        // In rows of keys a finger wide and tall (Check as wide as two), as many as it takes.
+        const across = Math.max(1, Math.floor(window.innerWidth / PAD_BAR));
+        const rows = Math.ceil((texts.strip.pad.length + 1) / across);
+        pad.style.setProperty("--across", across);
         if (bar) {
-            place(pad, [0, window.innerHeight - PAD_BAR, window.innerWidth, PAD_BAR], 15);
+            place(pad, [0, window.innerHeight - rows * PAD_BAR, window.innerWidth, rows * PAD_BAR], 15);
         } else {
             place(pad, texts.strip["pad box"], texts.strip["small font"] * 1.2);
         }
-        if (bar !== document.body.classList.contains("padbar")) {
+        const clear = bar && !phone ? `${rows * PAD_BAR}px` : "";
+        if (bar !== document.body.classList.contains("padbar") ||
+            document.getElementById("stage").style.bottom !== clear) {
             document.body.classList.toggle("padbar", bar);
-            document.getElementById("stage").style.bottom = bar ? `${PAD_BAR}px` : "";
+            document.getElementById("stage").style.bottom = clear;
             requestAnimationFrame(refresh);
         }
         if (pad.dataset.keys !== texts.strip.pad.join(" ")) {
@@ -562,9 +614,17 @@ const Hopscape = (() => {
     }
 
     function refresh() {
+        layout();
         paint();
         sync();
         syncTexts();
+        fitPage();
+    }
+
+    // The strip's Back and Next, for a touch screen: the extras they stand for, -1 for none.
+    const stepIds = { back: -1, next: -1 };
+    function step(which) {
+        if (stepIds[which] >= 0) extra(stepIds[which]);
     }
 
     // Everything drawn afresh, the kept still layer too.
@@ -641,6 +701,8 @@ const Hopscape = (() => {
         dialog.querySelector("label span").textContent = question;
         const input = dialog.querySelector("input");
         input.hidden = field === null;
+        input.readOnly = false;
+        input.style.width = field?.readOnly ? "min(30em, 80vw)" : "";
         if (field) Object.assign(input, field);
         const buttons = [...choices, ["Cancel", ""]].map(([label, value]) => {
             const button = document.createElement("button");
@@ -723,9 +785,31 @@ const Hopscape = (() => {
         }
         const text = btoa(binary).replace(/\+/g, "-").replace(/\//g, "_").replace(/=+$/, "");
         const link = `${location.origin}${location.pathname}#demonstration=${text}`;
-        await navigator.clipboard?.writeText(link).catch(() => null);
         Hopscape.link = link;
         history.replaceState(null, "", link);
+        // Said when it is copied; where the browser gives the page no clipboard (a page served
+        // from another machine) or refuses it, the link is shown, selected, to copy by hand.
+        const copied = await (navigator.clipboard?.writeText(link).then(() => true, () => false)
+            ?? Promise.resolve(false));
+        if (copied) {
+            tell("Link copied: whoever opens it sees this moment of the demonstration.");
+        } else {
+            const shown = ask("A link to this demonstration",
+                              "Copy this link; whoever opens it sees this moment:", [["Close", "ok"]],
+                              { type: "text", value: link, readOnly: true });
+            const input = document.querySelector("#ask input");
+            input.select();
+            await shown;
+        }
+    }
+
+    // A short note at the bottom of the screen that goes by itself.
+    function tell(text) {
+        const note = document.getElementById("told");
+        note.textContent = text;
+        note.hidden = false;
+        clearTimeout(tell.timer);
+        tell.timer = setTimeout(() => { note.hidden = true; }, 4000);
     }
 
     // Opens the demonstration a link carries, if it carries one.
@@ -877,6 +961,21 @@ const Hopscape = (() => {
         document.getElementById("drawing").addEventListener("pointerup", () => clearTimeout(held));
         document.getElementById("black").addEventListener("click", (e) => { e.currentTarget.hidden = true; });
         document.getElementById("help").addEventListener("click", () => jobs.help());
+        // The strip's own Back and Next, and a swipe along it: a lesson stepped by touch.
+        const strip = document.getElementById("strip");
+        strip.querySelector(".back").addEventListener("click", () => step("back"));
+        strip.querySelector(".next").addEventListener("click", () => step("next"));
+        let swipeFrom = null;
+        strip.addEventListener("touchstart", (e) => {
+            swipeFrom = [e.touches[0].clientX, e.touches[0].clientY];
+        }, { passive: true });
+        strip.addEventListener("touchend", (e) => {
+            if (!swipeFrom || !e.changedTouches.length) return;
+            const at = e.changedTouches[0];
+            const [dx, dy] = [at.clientX - swipeFrom[0], at.clientY - swipeFrom[1]];
+            swipeFrom = null;
+            if (Math.abs(dx) > 60 && Math.abs(dx) > 2 * Math.abs(dy)) step(dx < 0 ? "next" : "back");
+        });
         document.getElementById("menubutton").addEventListener("click", (e) => {
             const r = e.currentTarget.getBoundingClientRect();
             openMenu(r.left, r.bottom);

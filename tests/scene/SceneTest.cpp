@@ -5,6 +5,7 @@
 #include "scene/Look.h"
 #include "scene/PanelRepaint.h"
 #include "scene/PanelScene.h"
+#include "scene/PhoneLayout.h"
 #include "scene/SvgCanvas.h"
 #include "scene/TickRepaint.h"
 #include "session/Demonstration.h"
@@ -248,4 +249,58 @@ TEST_F(Drawn, ACostNeverTouchesItsLetterOrItsArrow) {
             EXPECT_EQ(costs, panel == 0 ? 3 : 4) << "A: 1, inf, inf; C: 1, 15, 16, 7";
         }
     }
+}
+
+// Held upright on a phone 360 pixels wide, "Example 1" with RIP's rules and the true costs on:
+// every text drawn, in the drawing and in the tables under it, is 12 pixels or more (the design's
+// would be 7 and 8); the tables stand in a grid under the drawing, three across, and the list, the
+// commands and the check box in rows a finger tall under them, then the status line; the controls
+// on the drawing take their taps from a finger's square at least.
+TEST_F(Drawn, HeldUprightOnAPhoneNothingIsWrittenSmallerThanTwelvePixels) {
+    Act(Action::Choose("Example 1"));
+    demonstration.SetAllRules(true, now);
+    demonstration.ShowShortestPaths(true, now);
+    for (int round = 0; round < 2; ++round) {
+        Act(Action::Click(Control::Update));
+        Run(26);
+    }
+    const PhoneLayout phone(state, {}, 360, true);
+    EXPECT_NEAR(phone.Drawing().Scale(), 360.0 / 12330, 1e-9);
+    const Look look = PhoneLook(kPlainLook);
+    RecordingCanvas canvas;
+    const FormScene scene(state, phone.Drawing(), look);
+    const PixelRect all{0, 0, 360, phone.DrawnHeight()};
+    scene.PaintStill(canvas, all);
+    scene.PaintMoving(canvas, std::span<const PixelRect>(&all, 1));
+    ASSERT_EQ(phone.Tables().size(), 6U);
+    for (const PhoneLayout::Table& table : phone.Tables()) {
+        EXPECT_GE(table.box.top, 255) << "under the drawing";
+        EXPECT_EQ(table.box.width, 114);
+        PanelScene(state.RouterTable[table.router], table.scale, look)
+            .Paint(canvas, {0, 0, table.box.width, table.box.height});
+    }
+    int texts = 0;
+    for (const RecordingCanvas::Mark& mark : canvas.marks) {
+        if (mark.kind == Kind::kText && !mark.text.empty()) {
+            ++texts;
+            EXPECT_GE(mark.pixels, 12) << "\"" << mark.text << "\"";
+            EXPECT_NE(mark.text, state.Label2.caption) << "the status line is written under";
+        }
+    }
+    EXPECT_GT(texts, 100);
+    int rows = 0;
+    for (const TabOrder::Control& control : TabOrder::Controls()) {
+        const PixelRect place = phone.Control(control, {100, 100, 8, 7});
+        EXPECT_GE(place.width, 44) << control.name;
+        EXPECT_GE(place.height, 44) << control.name;
+        using Kind = TabOrder::Control::Kind;
+        if (control.kind == Kind::List || control.kind == Kind::Command ||
+            control.kind == Kind::Check) {
+            ++rows;
+            EXPECT_GE(place.top, phone.DrawnHeight());
+            EXPECT_LE(place.Bottom(), phone.Status().top);
+        }
+    }
+    EXPECT_EQ(rows, 8);
+    EXPECT_LE(phone.Meter().Bottom(), phone.StripTop());
 }

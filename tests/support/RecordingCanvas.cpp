@@ -34,14 +34,21 @@ void RecordingCanvas::Ellipse(const RectF& box, const Pen& border, int fill) {
     marks.push_back({Kind::kEllipse, box, border.colour, fill, {}, 1});
 }
 
-void RecordingCanvas::Text(const RectF& box, std::string_view text, const Font&, int colour,
+void RecordingCanvas::Text(const RectF& box, std::string_view text, const Font& font, int colour,
                            TextAlign align, bool, double squeeze) {
-    marks.push_back({Kind::kText, box, colour, -1, std::string(text), squeeze, align});
+    marks.push_back({Kind::kText, box, colour, -1, std::string(text), squeeze, align, font.pixels});
 }
 
-void RecordingCanvas::TextAt(PointF at, std::string_view text, const Font&, int colour,
+void RecordingCanvas::TextAt(PointF at, std::string_view text, const Font& font, int colour,
                              double squeeze) {
-    marks.push_back({Kind::kText, {at.x, at.y, 0, 0}, colour, -1, std::string(text), squeeze});
+    marks.push_back({Kind::kText,
+                     {at.x, at.y, 0, 0},
+                     colour,
+                     -1,
+                     std::string(text),
+                     squeeze,
+                     TextAlign::kLeft,
+                     font.pixels});
 }
 
 void RecordingCanvas::PushOrigin(PointF) {}

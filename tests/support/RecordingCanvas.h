@@ -18,6 +18,7 @@ public:
         std::string text;
         double squeeze;
         TextAlign align = TextAlign::kLeft;
+        int pixels = 0; // text's font size
     };
 
     void Ground(const PixelRect& area, int colour) override;

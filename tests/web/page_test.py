@@ -539,6 +539,146 @@ finally:
     driver.quit()
 server.shutdown()
 
+# A student's phone held upright, 360 x 740, by touch alone: the page lays itself out for it (no
+# text under 12 CSS pixels, no touch target under 44 x 44, nothing cut), a lesson steps by the
+# strip's buttons and by a swipe, and a question is answered with the pad.
+PHONE_MEASURES = """
+const faults = [];
+const shown = (e) => !e.hidden && e.offsetParent !== null && getComputedStyle(e).display !== 'none';
+const texts = [...document.querySelectorAll('#controls > *, #controls label span, #strip p, #status, #meter, #help, #pad button, #strip button, #menubutton')]
+    .filter(shown).filter((e) => e.textContent.trim() !== '');
+for (const e of texts) {
+    const px = parseFloat(getComputedStyle(e).fontSize);
+    if (px < 12) faults.push(`${e.id || e.className || e.textContent}: text ${px} px`);
+    if (e.scrollWidth > e.clientWidth + 1 && getComputedStyle(e).overflow !== 'visible' &&
+        e.tagName !== 'SELECT') faults.push(`${e.id || e.textContent}: cut (${e.scrollWidth} > ${e.clientWidth})`);
+}
+const targets = [...document.querySelectorAll('#controls > button, #controls .spot, #controls select, #controls label, #pad button, #strip button, #menubutton, #help')].filter(shown);
+for (const e of targets) {
+    const r = e.getBoundingClientRect();
+    const w = Math.max(r.width, parseFloat(e.style.getPropertyValue('--tap-w')) || 0);
+    const h = Math.max(r.height, parseFloat(e.style.getPropertyValue('--tap-h')) || 0);
+    if (w < 44 - 0.5 || h < 44 - 0.5) faults.push(`${e.id || e.textContent}: target ${Math.round(w)} x ${Math.round(h)}`);
+}
+return faults;"""
+
+
+def phone_session():
+    driver = browser(360, 740)
+    try:
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 360, "height": 740, "deviceScaleFactor": 3, "mobile": True})
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+        driver.get(root + "?lesson=Count%20to%20infinity")
+        wait(driver, "window.Hopscape && Hopscape.ready", "the page opening on a phone")
+        if not driver.execute_script("return document.documentElement.classList.contains('phone')"):
+            faults.append("upright at 360 x 740, the page is not laid out for a phone")
+        keys = "document.querySelector('#strip .keys').textContent"
+
+        def press(selector, until, what):
+            element = driver.find_element("css selector", selector)
+            driver.execute_script(
+                "arguments[0].scrollIntoView({block: 'center', behavior: 'instant'})", element)
+            time.sleep(0.3)
+            touch(driver, element, 0.05)
+            try:
+                wait(driver, until, what, 20)
+            except TimeoutError:
+                faults.append(f"on a phone: not {what}: {driver.execute_script('return ' + keys)!r}")
+        press("#strip .next", f"{keys}.includes('step 1 of 10')", "a lesson's first step by touch")
+        press("#strip .next", f"{keys}.includes('step 2 of 10')", "its second step by touch")
+        for fault in driver.execute_script(PHONE_MEASURES):
+            faults.append(f"on a phone, stepping a lesson: {fault}")
+        driver.save_screenshot(os.path.join(SHOTS, "page-phone-lesson.png"))
+        # A swipe to the left along the strip steps on; Back steps back.
+        strip = driver.find_element("id", "strip")
+        driver.execute_script("arguments[0].scrollIntoView({block: 'center', behavior: 'instant'})",
+                              strip)
+        time.sleep(0.3)
+        box = driver.execute_script("const r = arguments[0].getBoundingClientRect();"
+                                    "return [r.left + r.width / 2, r.top + r.height / 2]", strip)
+        for x in [box[0] + 100, box[0], box[0] - 100]:
+            driver.execute_cdp_cmd("Input.dispatchTouchEvent", {
+                "type": "touchStart" if x == box[0] + 100 else "touchMove",
+                "touchPoints": [{"x": x, "y": box[1]}]})
+            time.sleep(0.03)
+        driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+        try:
+            wait(driver, f"{keys}.includes('step 3 of 10')", "a swipe stepping on", 20)
+        except TimeoutError:
+            faults.append(f"on a phone: a swipe along the strip did not step on: "
+                          f"{driver.execute_script('return ' + keys)!r}")
+        press("#strip .back", f"{keys}.includes('step 2 of 10')", "Back stepping back by touch")
+        # Practice at level 2, seed 5, answered with the pad (D's table: a becomes 6 through B).
+        driver.get(root + "?practice=2&seed=5")
+        wait(driver, "window.Hopscape && Hopscape.ready", "practice opening on a phone")
+        for fault in driver.execute_script(PHONE_MEASURES):
+            faults.append(f"on a phone, practising: {fault}")
+        pad = {b.text: b for b in driver.find_elements("css selector", "#pad button")}
+        touch(driver, driver.find_element("css selector", "#cells input"), 0.05)
+        for key in ["\u232B", "\u232B", "6", "B", "Check"]:
+            touch(driver, pad[key], 0.05)
+        graded = driver.execute_script("return document.querySelector('#strip .caption').textContent")
+        if graded != "D's table: 3 of 3 rows right: well done":
+            faults.append(f"on a phone, practice by touch: {graded!r}")
+        driver.save_screenshot(os.path.join(SHOTS, "page-phone-practice.png"))
+        # Held sideways the laptop's layout stays, the pad's keys a finger's size in rows.
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 844, "height": 390, "deviceScaleFactor": 3, "mobile": True})
+        time.sleep(0.5)
+        driver.execute_script("window.dispatchEvent(new Event('resize'))")
+        time.sleep(0.5)
+        if driver.execute_script("return document.documentElement.classList.contains('phone')"):
+            faults.append("held sideways, the page keeps the phone's upright layout")
+        small = driver.execute_script("""return [...document.querySelectorAll('#pad button')]
+            .filter((b) => b.offsetParent !== null).map((b) => b.getBoundingClientRect())
+            .filter((r) => r.width < 43.5 || r.height < 43.5).length""")
+        if small:
+            faults.append(f"held sideways, {small} of the pad's keys are smaller than a finger")
+        driver.save_screenshot(os.path.join(SHOTS, "page-phone-sideways.png"))
+        console_faults(driver, "a phone")
+    finally:
+        driver.quit()
+
+
+def link_session():
+    """A page served from another machine, reached by a name, is no secure context and has no
+    clipboard: "Copy a link" shows the link, selected, to copy by hand; on this machine it says
+    that it copied (or, where the browser refuses, shows it too)."""
+    for host, secure in [("hall.test", False), ("127.0.0.1", True)]:
+        options = Options()
+        for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1366,768",
+                         "--host-resolver-rules=MAP hall.test 127.0.0.1"]:
+            options.add_argument(argument)
+        driver = webdriver.Chrome(options=options)
+        try:
+            driver.get(f"http://{host}:{server.server_address[1]}/index.html?scenario=Example%201")
+            wait(driver, "window.Hopscape && Hopscape.ready", f"the page at {host} opening")
+            if driver.execute_script("return window.isSecureContext") != secure:
+                faults.append(f"at {host}: a secure context is {not secure}")
+            click(driver, "menu:Copy a link")
+            wait(driver, "document.getElementById('ask').open || "
+                         "!document.getElementById('told').hidden", f"a link shown at {host}", 20)
+            if driver.execute_script("return document.getElementById('ask').open"):
+                shown = driver.execute_script(
+                    "const i = document.querySelector('#ask input');"
+                    "return [i.value, i.selectionStart === 0 && i.selectionEnd === i.value.length]")
+                if "#demonstration=" not in shown[0] or not shown[1]:
+                    faults.append(f"at {host}: the link is not shown whole and selected: {shown}")
+                click(driver, "key:ESCAPE")
+            elif not secure:
+                faults.append(f"at {host}: with no clipboard, the link was not shown")
+        finally:
+            driver.quit()
+
+
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+threading.Thread(target=server.serve_forever, daemon=True).start()
+root = f"http://127.0.0.1:{server.server_address[1]}/index.html"
+phone_session()
+link_session()
+server.shutdown()
+
 driver = browser(1366, 768)
 try:
     driver.get("file://" + os.path.abspath(ONE_FILE))
