@@ -86,6 +86,15 @@ void CaptionStrip::Fit() {
     caption_->setFont(letters);
 }
 
+void CaptionStrip::Show(const ::Lecture::Strip& shows) {
+    QStringList pad;
+    for (const std::string& key : shows.pad) {
+        pad << QString::fromStdString(key);
+    }
+    Show(QString::fromStdString(shows.caption), QString::fromStdString(shows.detail),
+         QString::fromStdString(shows.keys), pad, shows.answering);
+}
+
 void CaptionStrip::Show(const QString& caption, const QString& detail, const QString& step,
                         const QStringList& pad, bool answering) {
     step_->setText(step);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/Lecture.h"
+
 #include "desktop/TwipsTransform.h"
 
 #include <QFont>
@@ -24,6 +26,8 @@ public:
     // row), which answer while `answering`.
     void Show(const QString& caption, const QString& detail, const QString& step,
               const QStringList& pad = {}, bool answering = false);
+    // What the lecture's strip says, shown.
+    void Show(const ::Lecture::Strip& shows);
 
     QString Caption() const;
     QString Detail() const;

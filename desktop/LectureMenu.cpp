@@ -1,7 +1,7 @@
 #include "desktop/LectureMenu.h"
 
 #include "app/Scenarios.h"
-#include "app/WindowPlacement.h"
+#include "scene/WindowPlacement.h"
 #include "desktop/BlackScreen.h"
 #include "desktop/LogView.h"
 #include "desktop/LogWindow.h"

@@ -113,3 +113,17 @@ void MagnifiedTables::Refresh() {
 void MagnifiedTables::ExplainRows(const std::function<QString(int router, int row)>& explain) {
     explain_ = explain;
 }
+
+bool MagnifiedTables::OfferFor(const QWidget& child, const QPoint& at) {
+    for (int r = 0; r < kRouterCount; ++r) {
+        if (child.objectName() == QStringLiteral("RouterTable%1").arg(r) ||
+            child.objectName() == QStringLiteral("MagnifiedTable%1").arg(r)) {
+            QMenu menu(&window_);
+            menu.addAction(Choice(r));
+            Refresh();
+            menu.exec(at);
+            return true;
+        }
+    }
+    return false;
+}

@@ -14,6 +14,7 @@
 class Demonstration;
 class QAction;
 class QMenu;
+class QPoint;
 class QWidget;
 class RouterTable;
 
@@ -29,6 +30,9 @@ public:
     // A–F, each ticked while its table is magnified; routers the scenario hides are greyed.
     QMenu* Submenu() const { return menu_; }
     QAction* Choice(int router) const { return choices_.at(static_cast<std::size_t>(router)); }
+    // A right click on `child`: where it is a table, of the drawing or magnified, a menu that
+    // magnifies it or shrinks it back, and true.
+    bool OfferFor(const QWidget& child, const QPoint& at);
     // Whether any magnified table shows: the window then makes room for the strip.
     bool Any() const;
     // Stands the tables in `strip` (the window's pixels) for the drawing's pixels per twip, in

@@ -1,27 +1,27 @@
 #pragma once
 
-#include "app/DrawingFit.h"
 #include "desktop/FormCanvas.h"
 #include "desktop/FormWidgets.h"
 #include "desktop/TwipsTransform.h"
+#include "desktop/WindowSize.h"
 #include "session/Lecture.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
-#include <string>
-#include <utility>
 
+class BeatTimers;
 class CaptionStrip;
 class Corner;
 class LectureMenu;
 class LessonControls;
 class Demonstration;
-class QTimer;
 class MagnifiedTables;
 class PredictionCells;
+class SideStrip;
 struct Action;
 
 // The main window on screen: the form's drawing (FormCanvas) under its widgets (FormWidgets),
@@ -36,11 +36,10 @@ public:
     // smaller.
     explicit MainWindow(class Demonstration& demonstration, const QSize& room = {},
                         QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    // Pixels per twip at the window's full size (1440 twips per logical inch).
-    double BaseScale() const;
-    // The size to open at in a screen area of `room` (DrawingFit::Opening).
-    QSize OpeningSize(const QSize& room) const;
+    // How large the window is made: its full size, the size it opens at.
+    const WindowSize& Sizes() const { return size_; }
     const TwipsTransform& Transform() const { return transform_; }
     // Brings every widget and the drawing up to date with the lesson, and sets the timers.
     void Sync();
@@ -70,22 +69,15 @@ private:
     void Act(const Action& action);
     // Starts or stops MoveTimer and the frame timer as the lesson asks.
     void Schedule();
-    void SetFrameTimer(std::optional<long> next);
     void RefreshFrames();
     // Repaints what a tick can change: packets, the status line and the router panels; `now`
     // paints the drawing's part at once where it can, else it is repainted with the window.
     void SyncPackets(bool now);
     void Place();
-    // In full screen the open log stands in the strip the drawing leaves free, beside it, its
-    // text scaled with the drawing; elsewhere it is a window of its own.
-    bool LogDocked() const;
-    // The strip right of the drawing: magnified tables at the top, the docked log under them.
-    void PlaceSide();
     // Makes room for magnified tables, or gives it back, as they come and go.
     void SyncSide();
     // Runs `change`, then grows or shrinks the window by what it added or took away.
     void Regrow(const std::function<void()>& change);
-    QSize SizeAt(double fraction) const;
     // Shows the lesson's caption (or how much has been recorded), and grows or shrinks the
     // window by the strip as it comes or goes, the drawing's scale kept.
     void SyncCaption();
@@ -97,15 +89,15 @@ private:
     QSize placedSize_; // the window size the widgets were last placed for
     bool projectorShown_ = false;
     bool logDocked_ = false;
-    DrawingFit fit_;
+    WindowSize size_;
     FormWidgets widgets_;
     FormCanvas canvas_;
-    QTimer* timer_ = nullptr;
-    QTimer* frameTimer_ = nullptr;
+    BeatTimers* timers_ = nullptr;
     LectureMenu* extras_ = nullptr;
     LessonControls* lessons_ = nullptr;
     CaptionStrip* strip_ = nullptr;
     PredictionCells* cells_ = nullptr;
     MagnifiedTables* magnified_ = nullptr;
     Corner* corner_ = nullptr;
+    std::unique_ptr<SideStrip> side_;
 };

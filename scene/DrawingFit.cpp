@@ -1,4 +1,4 @@
-#include "app/DrawingFit.h"
+#include "scene/DrawingFit.h"
 
 #include "form/Layout.h"
 

@@ -1,4 +1,4 @@
-#include "app/WindowPlacement.h"
+#include "scene/WindowPlacement.h"
 
 #include <algorithm>
 

@@ -20,7 +20,7 @@
 #include <cmath>
 
 TEST_F(WindowView, OpensAtTheLayoutsClientSize) {
-    const double base = window.BaseScale();
+    const double base = window.Sizes().BaseScale();
     EXPECT_EQ(window.width(), std::lround(12330 * base));
     EXPECT_EQ(window.height(), std::lround(8745 * base));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Pelko's Hopscape Demo"));

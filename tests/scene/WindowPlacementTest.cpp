@@ -1,5 +1,5 @@
-#include "app/WindowPlacement.h"
-#include "app/DrawingFit.h"
+#include "scene/WindowPlacement.h"
+#include "scene/DrawingFit.h"
 
 #include <gtest/gtest.h>
 
