@@ -126,7 +126,8 @@ void RipControl::Set(Rule rule, bool on) {
 }
 
 void RipControl::SetHoldDownSeconds(int seconds) {
-    form_.Rip.on.holdDownSeconds = seconds;
+    // One second to the longest, whoever asks: a file saved after it must open again.
+    form_.Rip.on.holdDownSeconds = std::clamp(seconds, 1, RipSwitches::kMostHoldDownSeconds);
     ApplyRules();
 }
 

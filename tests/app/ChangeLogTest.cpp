@@ -175,8 +175,8 @@ TEST_F(Log, LinesCarryTheTickAndTheBreaksAndResets) {
             resets.push_back(log.Lines()[i].text);
         }
     }
-    EXPECT_EQ(resets, (std::vector<std::string>{"A: table reset", "B: table reset",
-                                                "C: table reset"}));
+    EXPECT_EQ(resets,
+              (std::vector<std::string>{"A: table reset", "B: table reset", "C: table reset"}));
 }
 
 // A reader at home hovers a row of a converged Example 1: what it means and why, in the log's

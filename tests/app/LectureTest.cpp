@@ -1,11 +1,14 @@
 // The order of calls a front end follows: when a lesson's wait ends, and the texts of the strip
 // and the corner.
 #include "session/Lecture.h"
+#include "files/HopscapeFile.h"
 #include "session/BuiltInLessons.h"
 #include "session/Help.h"
+
 #include "app/MainForm.h"
 #include "common/SeededRandom.h"
 #include "support/FakePlatform.h"
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -195,9 +198,66 @@ TEST(Lecture, TheHallSeesTheCountRevealed) {
     hall.lecture.Do(Extras::Id::NextStep, 0); // revealed
     player.Finish(0);
     const Lecture::Strip strip = hall.lecture.CaptionStrip();
-    EXPECT_EQ(strip.detail.rfind("The answer: 13 more rounds of Update. B's route to a went 3, inf, "
-                                 "5, inf, 7,",
-                                 0),
-              0U)
+    EXPECT_EQ(
+        strip.detail.rfind("The answer: 13 more rounds of Update. B's route to a went 3, inf, "
+                           "5, inf, 7,",
+                           0),
+        0U)
         << strip.detail;
+}
+
+// Every switch of the menu turns over both ways: on, then off again (RIP's rules each and all,
+// the true costs, the projector look).
+TEST(Lecture, EverySwitchTurnsOnAndOffAgain) {
+    Hall hall;
+    hall.demonstration.Act(Action::Choose("Example 1"), 0);
+    for (const Extras::Entry& entry : Extras::kEntries) {
+        if (entry.kind != Extras::Kind::Switch) {
+            continue;
+        }
+        ASSERT_FALSE(hall.lecture.Extra(entry.id).checked) << entry.name;
+        hall.lecture.Do(entry.id, 0);
+        EXPECT_TRUE(hall.lecture.Extra(entry.id).checked) << entry.name << " on";
+        hall.lecture.Do(entry.id, 0);
+        EXPECT_FALSE(hall.lecture.Extra(entry.id).checked) << entry.name << " off again";
+    }
+    EXPECT_EQ(hall.demonstration.State().Rip.on, RipSwitches{});
+    EXPECT_FALSE(hall.demonstration.ShortestPathsShown());
+}
+
+// Practice and a lesson never cross: a lesson started during practice takes Page Down, with no
+// question drawn; ending the lesson ends practice too; practice started during a lesson stops it.
+TEST(Lecture, PracticeAndALessonNeverCross) {
+    Hall hall;
+    hall.lecture.Practise(1, 42, 0);
+    ASSERT_NE(hall.lecture.Practising(), nullptr);
+    hall.lecture.Player().Start(*BuiltInLessons::Named("Count to infinity"), 0);
+    EXPECT_EQ(hall.lecture.Practising(), nullptr);
+    hall.lecture.Do(Extras::Id::NextStep, 0);
+    EXPECT_EQ(hall.lecture.Player().Caption(), "A-B costs 9; the way round through C costs 2");
+    EXPECT_FALSE(hall.demonstration.Asking()) << "no practice question drawn";
+    hall.lecture.Do(Extras::Id::EndLesson, 0);
+    EXPECT_FALSE(hall.lecture.Player().Playing());
+    EXPECT_EQ(hall.lecture.Practising(), nullptr);
+    hall.lecture.Do(Extras::Id::NextStep, 0);
+    EXPECT_FALSE(hall.demonstration.Asking()) << "practice ended with the lesson";
+
+    hall.lecture.Player().Start(*BuiltInLessons::Named("Count to infinity"), 0);
+    hall.lecture.Practise(2, 7, 0);
+    EXPECT_FALSE(hall.lecture.Player().Playing());
+    EXPECT_TRUE(hall.demonstration.Asking());
+}
+
+// The hold-down time is one second to the longest whoever asks, and a demonstration saved after
+// it opens again.
+TEST(Lecture, AHoldDownTimeOutOfRangeIsKeptInItAndTheFileOpens) {
+    for (const int asked : {0, -5, 1, 600, 100000}) {
+        Hall hall;
+        hall.demonstration.SetRule(RipControl::Rule::HoldDown, true, 0);
+        hall.demonstration.SetHoldDownSeconds(asked, 0);
+        EXPECT_EQ(hall.demonstration.HoldDownSeconds(), std::clamp(asked, 1, 600)) << asked;
+        const HopscapeFile::Read read = HopscapeFile::FromBytes(hall.lecture.DemonstrationBytes());
+        EXPECT_EQ(read.fault, "") << asked;
+        EXPECT_TRUE(read.demonstration.has_value()) << asked;
+    }
 }

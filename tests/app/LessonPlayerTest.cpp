@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -527,4 +528,72 @@ TEST(LessonPlayer, TheClickerGoesOnFromOneBuiltInLessonToTheNext) {
     EXPECT_EQ(lecture.player.Progress(), "Hold-down: the end");
     lecture.Press();
     EXPECT_EQ(lecture.player.Script().title, "Hold-down");
+}
+
+// A switch turned off while recording replays off, and one turned on replays on: each of RIP's
+// rules, the true costs and the projector look, from a start that had it the other way.
+TEST(LessonPlayer, ARecordedSwitchReplaysTheWayItWasTurned) {
+    using Rule = RipControl::Rule;
+    struct Switch {
+        std::string name;
+        std::function<void(Demonstration&, bool)> set;
+        std::function<bool(const Demonstration&)> on;
+        bool started = true; // a lesson's start sets it (the true costs and the look it does not)
+    };
+    std::vector<Switch> switches;
+    for (const Rule rule : {Rule::Infinity, Rule::Periodic, Rule::Triggered, Rule::HoldDown,
+                            Rule::SimpleSplit, Rule::TimeoutOnly}) {
+        switches.push_back({"rule " + std::to_string(static_cast<int>(rule)),
+                            [rule](Demonstration& d, bool on) { d.SetRule(rule, on, 0); },
+                            [rule](const Demonstration& d) { return d.RuleOn(rule); }});
+    }
+    switches.push_back({"true costs", [](Demonstration& d, bool on) { d.ShowShortestPaths(on, 0); },
+                        [](const Demonstration& d) { return d.ShortestPathsShown(); }, false});
+    switches.push_back({"projector",
+                        [](Demonstration& d, bool on) { d.Do(Extras::Id::Projector, on, 0); },
+                        [](const Demonstration& d) { return d.Projector(); }, false});
+    for (const Switch& sw : switches) {
+        for (const bool on : {false, true}) {
+            if (!sw.started && !on) {
+                continue;
+            }
+            Lecture live;
+            live.demonstration.Act(Action::Choose("Example 1"), 0);
+            sw.set(live.demonstration, !on);
+            ASSERT_EQ(sw.on(live.demonstration), !on) << sw.name;
+            live.demonstration.StartRecording(0);
+            sw.set(live.demonstration, on);
+            ASSERT_EQ(sw.on(live.demonstration), on) << sw.name;
+            live.demonstration.Act(Action::Click(Action::Control::Update), 0);
+            const LessonScript recorded = live.demonstration.StopRecording();
+            const HopscapeFile::Read read =
+                HopscapeFile::FromBytes(HopscapeFile::Bytes(LessonFile::ToJson(recorded)));
+            ASSERT_TRUE(read.lesson.has_value()) << read.fault;
+
+            Lecture replay;
+            replay.player.Start(*read.lesson, 0);
+            EXPECT_EQ(sw.on(replay.demonstration), !on) << sw.name << " at the start";
+            while (!replay.player.AtEnd()) {
+                replay.Press();
+            }
+            EXPECT_EQ(sw.on(replay.demonstration), on)
+                << sw.name << (on ? " turned on" : " turned off");
+        }
+    }
+}
+
+// How the last answer fared stands while its press goes on, and goes with the next press.
+TEST(LessonPlayer, AGradingGoesWithTheNextPress) {
+    Lecture lecture;
+    lecture.answering = Lecture::Answering::Right;
+    lecture.player.Start(*BuiltInLessons::Named("Count to infinity"), 0);
+    while (!lecture.demonstration.Questions().Graded() && !lecture.player.AtEnd()) {
+        lecture.Press();
+    }
+    ASSERT_TRUE(lecture.demonstration.Questions().Graded().has_value());
+    const auto& marks = lecture.form.State().RouterTable[2].prediction;
+    EXPECT_NE(marks, (std::array<RouterPanel::Prediction, kRouterCount>{}));
+    lecture.player.Next(0);
+    EXPECT_FALSE(lecture.demonstration.Questions().Graded().has_value());
+    EXPECT_EQ(marks, (std::array<RouterPanel::Prediction, kRouterCount>{}));
 }

@@ -270,6 +270,101 @@ TEST(Questions, AQuestionHoldsStillAndItsAnswerIsFramedRowByRow) {
     EXPECT_EQ(marks[2], Mark::None);
 }
 
+// Grading over random right and wrong answers, against what the window itself then shows: the
+// shown table is all right, written any way a learner may (inf, infinity, the sign, capitals,
+// blanks round it); any cost lower or higher, any word for a number, any number or word for
+// inf, another next hop, graded wrong; a count one lower, one higher or blank, wrong. The cells
+// open with the table as it stands, never with the answer.
+TEST(Questions, ARightAnswerAndOnlyARightOneIsGradedRight) {
+    int wrongTried = 0;
+    for (std::uint64_t seed = 1; seed <= 25; ++seed) {
+        Window window;
+        window.lecture.Practise(1 + static_cast<int>(seed % 3), seed * 7919, 0);
+        SeededRandom draw(seed);
+        for (int question = 0; question < 4; ++question) {
+            ASSERT_TRUE(window.demonstration.Asking());
+            const Question asked = *window.demonstration.Questions().Asked();
+            const std::vector<std::string> answer = asked.Answer();
+            if (asked.Asks() == Question::Kind::Rounds) {
+                const int count = asked.Count();
+                EXPECT_TRUE(asked.Grade({" " + std::to_string(count) + " "}).AllRight());
+                for (const std::string& wrong : std::vector<std::string>{
+                         std::to_string(count - 1), std::to_string(count + 1), "", "x"}) {
+                    EXPECT_FALSE(asked.Grade({wrong}).AllRight()) << wrong << " for " << count;
+                    ++wrongTried;
+                }
+            } else {
+                std::vector<std::string> written = answer;
+                for (std::size_t i = 0; i < written.size(); i += 2) {
+                    if (written[i] == "inf") {
+                        const char* ways[] = {"INF", "infinity", "\u221E", " inf "};
+                        written[i] = ways[static_cast<int>(draw.Next() * 4)];
+                    }
+                    written[i + 1] = draw.Next() < 0.5 ? " " + written[i + 1] : written[i + 1];
+                    if (written[i + 1] != "L" && written[i + 1] != "-") {
+                        written[i + 1][written[i + 1].size() - 1] = static_cast<char>(
+                            std::tolower(written[i + 1][written[i + 1].size() - 1]));
+                    }
+                }
+                EXPECT_TRUE(asked.Grade(written).AllRight()) << Joined(written);
+                for (std::size_t i = 0; i < answer.size(); ++i) {
+                    std::vector<std::string> given = answer;
+                    std::vector<std::string> wrongs;
+                    if (i % 2 == 1) {
+                        wrongs = {answer[i] == "A" ? "B" : "A", answer[i] == "-" ? "L" : "-"};
+                    } else if (answer[i] == "inf") {
+                        wrongs = {"0", "16", "x", "", "in"};
+                    } else {
+                        const double cost = ReadNumber(answer[i]);
+                        wrongs = {NumberText(cost - 1), NumberText(cost + 1), "inf", "x", ""};
+                    }
+                    for (const std::string& wrong : wrongs) {
+                        given[i] = wrong;
+                        EXPECT_FALSE(asked.Grade(given).right[i / 2])
+                            << "\"" << wrong << "\" for \"" << answer[i] << "\"";
+                        ++wrongTried;
+                    }
+                }
+                // The cells open with the table as it stands: they hold the answer only where
+                // the row will not change.
+                std::vector<std::string> start;
+                for (const Question::Cell& cell : asked.Cells()) {
+                    start.push_back(cell.start);
+                }
+                const Question::Result opened = asked.Grade(start);
+                for (std::size_t row = 0; row < asked.Rows().size(); ++row) {
+                    const Question::Row& r = asked.Rows()[row];
+                    EXPECT_EQ(opened.right[row], r.now.shown && r.now == r.shows)
+                        << "row " << NetworkLetter(r.network);
+                }
+            }
+            window.lecture.Do(Extras::Id::NextStep, 0); // revealed
+            window.lecture.Do(Extras::Id::NextStep, 0); // the next question
+        }
+    }
+    EXPECT_GT(wrongTried, 500);
+}
+
+// Practice counts an answer right only where every row is right: a wrong one keeps the score
+// and ends the streak, as a reveal does.
+TEST(Questions, PracticeCountsOnlyAWhollyRightAnswer) {
+    Window window;
+    window.lecture.Practise(1, 42, 0);
+    const auto status = [&] { return window.lecture.Practising()->Status(); };
+    window.lecture.Answer(window.demonstration.Questions().Asked()->Answer(), 0);
+    EXPECT_EQ(status(), "Practice, level 1: 1 of 1 right, streak 1; seed 42");
+    window.lecture.Do(Extras::Id::NextStep, 0);
+    std::vector<std::string> wrong = window.demonstration.Questions().Asked()->Answer();
+    wrong.back() = wrong.back() == "A" ? "B" : "A";
+    window.lecture.Answer(wrong, 0);
+    EXPECT_EQ(status().substr(0, 42), "Practice, level 1: 1 of 2 right, streak 0;");
+    window.lecture.Do(Extras::Id::NextStep, 0);
+    window.lecture.Answer(window.demonstration.Questions().Asked()->Answer(), 0);
+    window.lecture.Do(Extras::Id::NextStep, 0);
+    window.lecture.Do(Extras::Id::NextStep, 0); // revealed
+    EXPECT_EQ(status().substr(0, 42), "Practice, level 1: 2 of 4 right, streak 0;");
+}
+
 // The pad, key by key: where each key types and what the cell then holds, on B's question in
 // "Three Routers" (cells: a's cost, a's next hop, c's cost, c's next hop).
 TEST(Questions, ThePadTypesWhereAStudentExpects) {
@@ -302,7 +397,7 @@ TEST(Questions, ThePadTypesWhereAStudentExpects) {
         {{"12", "A", "2", "C"}, 3, "B", true, 3, "B", 3},   // the last cell stays in use
         {{"12", "A", "2", "C"}, 3, "-", false, 3, "-", 3},
         {{"12", "A", "2", "C"}, 3, "L", false, 3, "L", 3},
-        {{"12", "A", "2", "C"}, 9, "5", false, 3, "5", 3},  // beyond the last: the last
+        {{"12", "A", "2", "C"}, 9, "5", false, 3, "5", 3}, // beyond the last: the last
     };
     for (const auto& p : presses) {
         const Question::Pressed pressed = question->Press(p.values, p.current, p.key, p.selected);

@@ -6,6 +6,7 @@
 #include "support/FormFixture.h"
 #include "support/FormInvariants.h"
 
+#include "common/Fields.h"
 #include "common/NumberText.h"
 #include "form/Topology.h"
 
@@ -311,6 +312,31 @@ TEST_F(Rip, UnderTheRulesOnlyANeighbourNowIsHeard) {
     demonstration.Act(Action::Choose("Three Routers"), 0);
     demonstration.RunTicks(26, 0);
     EXPECT_TRUE(Row(0, 3).shown) << "without the rules, the tables in flight arrive";
+}
+
+// With "Split Horizons" ticked, the tables a router sends back to its next hop leave those routes
+// out under simple split horizon, and carry them as inf under poisoned reverse: "Three Routers"
+// converged, B's table to C (B reaches a through C) says nothing of a, or says inf.
+TEST_F(Rip, SimpleSplitHorizonLeavesOutWhatPoisonedReverseSendsAsInf) {
+    Choose("Three Routers");
+    state.chkSplit.value = 1;
+    form.chkSplit_Click();
+    On(Rule::Infinity);
+    Converge();
+    ASSERT_EQ(Row(1, 0).nextHop, "C");
+    for (const bool simple : {false, true}) {
+        form.Rip().Set(Rule::SimpleSplit, simple);
+        std::string toC;
+        runtime.routerMessageObserver = [&](const RouterMessage& message) {
+            if (message.router == 2 && message.text.rfind("R:0:B:", 0) == 0) {
+                toC = std::string(message.text);
+            }
+        };
+        Converge(1);
+        runtime.routerMessageObserver = nullptr;
+        ASSERT_FALSE(toC.empty());
+        EXPECT_EQ(SplitFields(toC)[3], simple ? "" : "inf") << toC;
+    }
 }
 
 // What the window says of the rules on.

@@ -132,6 +132,44 @@ TEST(SavedFiles, AHostileDemonstrationIsRefusedWithThePlaceAndTheFault) {
         {[](Json& d) { M(d, "tick") = Json::Number(-1e300); },
          "tick: -1E+300 is not from 0 to 9007199254740992"},
     };
+    // Every other value a file holds, made hostile: refused, or read back within its range.
+    Saved probe;
+    const Json sample = DemonstrationFile::ToJson(probe.demonstration.Capture());
+    int refused = 0;
+    int members = 0;
+    const std::function<void(Json&, const std::function<void()>&)> each =
+        [&](Json& node, const std::function<void()>& judge) {
+            for (auto& [name, value] : node.members) {
+                each(value, judge);
+            }
+            for (Json& item : node.items) {
+                each(item, judge);
+            }
+            if (node.members.empty() && node.items.empty()) {
+                const Json kept = node;
+                for (const Json& bad : {Json::Number(-1), Json::Number(1e18), Json::Number(0.5),
+                                        Json::String("Z"), Json::String(""), Json::Bool(true)}) {
+                    node = bad;
+                    judge();
+                }
+                node = kept;
+                ++members;
+            }
+        };
+    Json hostile = sample;
+    each(hostile, [&] {
+        const HopscapeFile::Read read = HopscapeFile::FromJson(hostile);
+        if (!read.demonstration) {
+            ++refused;
+            return;
+        }
+        // Read: it opens, and what it holds keeps the window's invariants.
+        Saved opened;
+        opened.demonstration.Open(*read.demonstration, 0);
+        ASSERT_EQ(CheckFormInvariants(opened.form), "") << HopscapeFile::Bytes(hostile);
+    });
+    EXPECT_GT(members, 200);
+    EXPECT_GT(refused, members * 3);
     Saved saved;
     const Json good = DemonstrationFile::ToJson(saved.demonstration.Capture());
     for (const auto& c : cases) {

@@ -478,10 +478,21 @@ TEST_F(Hall, ARightClickedTableIsMagnifiedBesideTheDrawing) {
     EXPECT_DOUBLE_EQ(window.Transform().Scale(), scale);
     EXPECT_EQ(window.width(), before.width() + std::lround(3600 * scale));
     EXPECT_GT(magnified->x(), window.Transform().Rect(0, 0, 12330, 1).right());
+    const QImage early = magnified->grab().toImage();
     for (int round = 0; round < 4; ++round) {
         QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton);
         Ticks(26);
     }
+    // It follows its router: A's six rows now stand in it.
+    EXPECT_NE(magnified->grab().toImage(), early);
+    EXPECT_NEAR(magnified->height(),
+                2685 *
+                    demonstration.Magnified()
+                        .Stand(demonstration.State(), 3600, 8745)
+                        .front()
+                        .magnification *
+                    window.Transform().Scale(),
+                2);
     // The capital "B" of the next hop in row b, "b 4 -> B", in the magnified table's pixels.
     window.resize(3840, 2160);
     // From the menu: a key right after a pop-up menu closed may reach no active window yet.

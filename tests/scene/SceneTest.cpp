@@ -304,3 +304,39 @@ TEST_F(Drawn, HeldUprightOnAPhoneNothingIsWrittenSmallerThanTwelvePixels) {
     EXPECT_EQ(rows, 8);
     EXPECT_LE(phone.Meter().Bottom(), phone.StripTop());
 }
+
+// A question's rows are framed on their panel: asked rows blue, answered ones green with a tick
+// or red with a cross (two strokes each, beside the row), in both looks; other rows unframed.
+TEST_F(Drawn, AskedAndGradedRowsAreFramedAndMarked) {
+    RouterPanel& panel = state.RouterTable[0];
+    ASSERT_TRUE(panel.SetTable("I:0:A:1:15:16:7:inf:inf"));
+    using Mark = RouterPanel::Prediction;
+    panel.prediction = {Mark::Asked, Mark::Right, Mark::Wrong, Mark::None, Mark::None, Mark::None};
+    for (const Look* look : {&kPlainLook, &kProjectorLook}) {
+        RecordingCanvas canvas;
+        const double scale = 1.0 / 15;
+        PanelScene(panel, scale, *look).Paint(canvas, {0, 0, 200, 200});
+        const auto count = [&](Kind kind, int colour, double top, double bottom) {
+            int n = 0;
+            for (const RecordingCanvas::Mark& mark : canvas.marks) {
+                const double y = mark.place.top;
+                n += mark.kind == kind && mark.colour == colour && y >= top && y <= bottom;
+            }
+            return n;
+        };
+        const auto band = [&](int row) {
+            return std::pair{(375 + 360 * row - 60) * scale, (375 + 360 * row + 345 + 60) * scale};
+        };
+        for (int row = 0; row < 4; ++row) {
+            const auto [top, bottom] = band(row);
+            const int colour = row == 0   ? look->askedColour
+                               : row == 1 ? look->rightColour
+                               : row == 2 ? look->wrongColour
+                                          : look->frameColour;
+            EXPECT_EQ(count(Kind::kFill, colour, top, bottom), row < 3 ? 4 : 0)
+                << "row " << row << ": the frame's four sides";
+            EXPECT_EQ(count(Kind::kLine, colour, top, bottom), row == 1 || row == 2 ? 2 : 0)
+                << "row " << row << ": a tick or a cross";
+        }
+    }
+}

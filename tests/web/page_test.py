@@ -587,6 +587,8 @@ def phone_session():
                 faults.append(f"on a phone: not {what}: {driver.execute_script('return ' + keys)!r}")
         press("#strip .next", f"{keys}.includes('step 1 of 10')", "a lesson's first step by touch")
         press("#strip .next", f"{keys}.includes('step 2 of 10')", "its second step by touch")
+        # A press while the step's tables are on their way only ends the wait: they arrive first.
+        wait(driver, f"!{keys}.includes('running')", "the step's tables arriving", 60)
         for fault in driver.execute_script(PHONE_MEASURES):
             faults.append(f"on a phone, stepping a lesson: {fault}")
         driver.save_screenshot(os.path.join(SHOTS, "page-phone-lesson.png"))
@@ -608,6 +610,7 @@ def phone_session():
         except TimeoutError:
             faults.append(f"on a phone: a swipe along the strip did not step on: "
                           f"{driver.execute_script('return ' + keys)!r}")
+        wait(driver, f"!{keys}.includes('running')", "the step's tables arriving", 60)
         press("#strip .back", f"{keys}.includes('step 2 of 10')", "Back stepping back by touch")
         # Practice at level 2, seed 5, answered with the pad (D's table: a becomes 6 through B).
         driver.get(root + "?practice=2&seed=5")
