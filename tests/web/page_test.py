@@ -10,7 +10,11 @@ hostile file, bad parameters, touch), and a storm of clicks and keys leaves it w
     /usr/bin/python3 page_test.py BUILT_PAGE_FOLDER ONE_FILE_PAGE LECTURE_TRANSCRIPT SCREENSHOT_FOLDER \
         DESKTOP_SNAPSHOT_TOOL
 
-The page in one file opens from disk and works too.
+The page in one file opens from disk and works too. A phone held upright, by touch alone: the page
+laid out for it (no text under 12 CSS pixels, no target under 44 x 44, nothing cut), a lesson
+stepped by the strip's buttons and a swipe, a question answered with the pad; held sideways, the
+pad's keys a finger's size. "Copy a link" on a page reached by a name (no secure context, no
+clipboard) shows the link, selected.
 """
 import functools
 import http.server
@@ -697,6 +701,6 @@ for fault in faults:
     print("FAILED:", fault)
 print(f"page: {len(STEPS)} clicks and keys compared, {len(SIZES)} sizes opened, the desktop's "
       f"pictures at 1x and 2x compared at {len(KNOWN_POINTS) + len(TEXT_BOXES)} known points, "
-      f"a student's session, practice by keyboard and by touch and a storm checked, "
-      f"{len(faults)} faults")
+      f"a student's session, practice by keyboard and by touch, a phone held upright and "
+      f"sideways, a link copied or shown, and a storm checked, {len(faults)} faults")
 sys.exit(1 if faults else 0)
