@@ -33,9 +33,8 @@ void PaintRectangle(Canvas& canvas, const TwipsToPixels& t, const ShapeControl& 
 
 } // namespace
 
-// `heavy`: in the tables' heavy face, bold, no smaller than their rows in the hall's look.
 void FormScene::PaintLabel(Canvas& canvas, const LabelControl& label,
-                           std::span<const PixelRect> region, bool heavy) const {
+                           std::span<const PixelRect> region, bool heavy, double points) const {
     const Box& b = label.box;
     const RectF box = transform_.Place(b.left, b.top, b.width, b.height);
     if (!label.visible || !Meets(region, box.Aligned())) {
@@ -55,6 +54,13 @@ void FormScene::PaintLabel(Canvas& canvas, const LabelControl& label,
         const PointF middle = box.Centre();
         canvas.Text({middle.x - wide / 2, middle.y - tall / 2, wide, tall}, label.caption, font,
                     look_.text, TextAlign::kCentre, false);
+        return;
+    }
+    if (points > label.fontPoints) {
+        font = transform_.FontOf(points, false);
+        const double wide = canvas.Advance(font, label.caption);
+        canvas.Text(box, label.caption, font, look_.text, TextAlign::kLeft, true,
+                    wide > box.width ? box.width / wide : 1.0);
         return;
     }
     // A label shows only what fits its box.
@@ -92,24 +98,8 @@ void FormScene::PaintStatus(Canvas& canvas, std::span<const PixelRect> region) c
         (!look_.designStatus && form_.Label2.caption == Layout::kStatusAtStart)) {
         return;
     }
-    if (look_.statusPoints <= form_.Label2.fontPoints) {
-        PaintLabel(canvas, form_.Label2, region);
-        return;
-    }
-    // As large as the tables' rows, drawn narrower where it is wider than its box.
-    const LabelControl& label = form_.Label2;
-    const Box& b = label.box;
-    const RectF box = transform_.Place(b.left, b.top, b.width, b.height);
-    if (!label.visible || !Meets(region, box.Aligned())) {
-        return;
-    }
-    if (!label.transparent) {
-        canvas.Fill(box, look_.form);
-    }
-    const Font font = transform_.FontOf(look_.statusPoints, false);
-    const double wide = canvas.Advance(font, label.caption);
-    canvas.Text(box, label.caption, font, look_.text, TextAlign::kLeft, true,
-                wide > box.width ? box.width / wide : 1.0);
+    // In the hall's look as large as the tables' rows.
+    PaintLabel(canvas, form_.Label2, region, false, look_.statusPoints);
 }
 
 void FormScene::PaintMoving(Canvas& canvas, std::span<const PixelRect> region) const {

@@ -40,8 +40,11 @@ private:
     // The status line; in the hall's look its design caption at start is left out.
     void PaintStatus(Canvas& canvas, std::span<const PixelRect> region) const;
     void PaintMarker(Canvas& canvas, const ShapeControl& packet) const;
+    // `heavy`: in the tables' heavy face, bold, no smaller than their rows in the hall's look;
+    // `points`, where larger than the label's own: at that size, drawn narrower where it is wider
+    // than its box.
     void PaintLabel(Canvas& canvas, const LabelControl& label, std::span<const PixelRect> region,
-                    bool heavy = false) const;
+                    bool heavy = false, double points = 0) const;
 
     const FormState& form_;
     const TwipsToPixels& transform_;
