@@ -132,9 +132,8 @@ EMSCRIPTEN_KEEPALIVE const char* hs_pad(const char* cells, int current, const ch
         reply = "[]";
         return reply.c_str();
     }
-    const Question::Pressed pressed =
-        asked->Press(Lines(cells), static_cast<std::size_t>(std::max(0, current)), key,
-                     selected != 0);
+    const Question::Pressed pressed = asked->Press(
+        Lines(cells), static_cast<std::size_t>(std::max(0, current)), key, selected != 0);
     reply = HopscapeFile::Bytes(JsonValue::Array(
         {JsonValue::Number(static_cast<double>(pressed.cell)), JsonValue::String(pressed.text),
          JsonValue::Number(static_cast<double>(pressed.next))}));

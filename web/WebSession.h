@@ -65,14 +65,12 @@ public:
     std::string Texts(int width, int height) const;
 
 private:
+    friend class WebControls; // the page's controls are laid out over the drawing as it stands
     TwipsToPixels Transform(int width, int height) const;
     // The phone's layout, while the page is held upright on one.
     std::optional<PhoneLayout> Phone() const;
     // The look the drawing is painted in: the lecturer's, made for a phone where it is on one.
     Look CurrentLook() const;
-    // The question asked, if any: its number, its prompt and its cells, each with its place in
-    // CSS pixels over its row; null while none is asked.
-    JsonValue Question(const TwipsToPixels& transform) const;
     // A table as it stands on the canvas: the drawing's own, or one magnified beside it (its
     // place among the kept repaints is then kRouterCount on).
     struct PanelPlace {
