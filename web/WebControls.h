@@ -17,7 +17,14 @@ class WebSession;
 class WebControls {
 public:
     WebControls(const WebSession& session, int width, int height);
+    // The controls in Tab order: for each its design name, kind, index, place in CSS pixels, font
+    // size, caption, colour, whether it shows and what a screen reader calls it, and a table's
+    // rows; then the scenario list and the check box, the places of the tables magnified beside
+    // the drawing, and the question asked.
     std::string Controls() const;
+    // The caption strip under the drawing while a lesson runs or one is recorded (with the row of
+    // pad keys while a question is asked, or practice runs), and the corner (the meter and the
+    // help button), with their places in CSS pixels.
     std::string Texts() const;
 
 private:

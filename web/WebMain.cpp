@@ -10,6 +10,7 @@
 #include "session/Magnifier.h"
 #include "session/Question.h"
 #include "session/StartOptions.h"
+#include "web/WebControls.h"
 #include "web/WebSession.h"
 
 #include <emscripten.h>
@@ -162,7 +163,7 @@ EMSCRIPTEN_KEEPALIVE const char* hs_state() {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* hs_controls(int width, int height) {
-    reply = session->Controls(width, height);
+    reply = WebControls(*session, width, height).Controls();
     return reply.c_str();
 }
 
@@ -257,7 +258,7 @@ EMSCRIPTEN_KEEPALIVE int hs_viewport(int width, int height) {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* hs_texts(int width, int height) {
-    reply = session->Texts(width, height);
+    reply = WebControls(*session, width, height).Texts();
     return reply.c_str();
 }
 

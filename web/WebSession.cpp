@@ -11,7 +11,6 @@
 #include "scene/WindowScene.h"
 #include "session/Magnifier.h"
 #include "web/WebCanvas.h"
-#include "web/WebControls.h"
 
 #include <emscripten.h>
 
@@ -239,12 +238,4 @@ std::string WebSession::Svg(int width, int height) {
                 LookFor(demonstration_.Projector()))
         .Paint(svg, {0, 0, width, height}, true);
     return svg.Document();
-}
-
-std::string WebSession::Controls(int width, int height) const {
-    return WebControls(*this, width, height).Controls();
-}
-
-std::string WebSession::Texts(int width, int height) const {
-    return WebControls(*this, width, height).Texts();
 }

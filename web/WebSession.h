@@ -54,15 +54,6 @@ public:
     void Picture(int width, int height);
     // The window's picture as SVG.
     std::string Svg(int width, int height);
-    // The controls the page lays over the drawing, in Tab order, as JSON: for each its design
-    // name, kind, index, place in CSS pixels, font size, caption, colour, whether it shows and
-    // what a screen reader calls it, and a table's rows; then the scenario list and the check box,
-    // the places of the tables magnified beside the drawing, and the question asked.
-    std::string Controls(int width, int height) const;
-    // The caption strip under the drawing while a lesson runs or one is recorded (with the row of
-    // pad keys while a question is asked, or practice runs), and the corner
-    // (the meter and the help button), with their places in CSS pixels, as JSON.
-    std::string Texts(int width, int height) const;
 
 private:
     friend class WebControls; // the page's controls are laid out over the drawing as it stands
