@@ -75,6 +75,20 @@ struct SpreadWindow {
         window.show();
         window.Sync();
     }
+    // Opens the log beside the window with highlighting on: empty for 1, full for 2.
+    void OpenLog(long log) {
+        if (log == 0) {
+            return;
+        }
+        demonstration.CycleHighlight(0);
+        while (log == 2 && demonstration.LogLinesDropped() == 0) {
+            demonstration.RunTicks(26, 0);
+            bench.Respread();
+        }
+        LogWindow* shown = window.Lecture().Log();
+        shown->show();
+        shown->Show(demonstration.LogLines(), demonstration.LogLinesDropped());
+    }
     std::string SizeLabel() const {
         const double ratio = window.devicePixelRatioF();
         return std::to_string(window.width()) + "x" + std::to_string(window.height()) + " px at " +
@@ -91,16 +105,7 @@ void BusyTickWithRepaint(benchmark::State& state) {
     SpreadWindow spread(state.range(0), state.range(1) != 0);
     MainWindow& window = spread.window;
     const long log = state.range(2);
-    if (log != 0) {
-        spread.demonstration.CycleHighlight(0);
-        while (log == 2 && spread.demonstration.LogLinesDropped() == 0) {
-            spread.demonstration.RunTicks(26, 0);
-            spread.bench.Respread();
-        }
-        LogWindow* shown = window.Lecture().Log();
-        shown->show();
-        shown->Show(spread.demonstration.LogLines(), spread.demonstration.LogLinesDropped());
-    }
+    spread.OpenLog(log);
     // Shown and exposed, as a window on screen is, so that its repaints are carried out.
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
@@ -111,8 +116,8 @@ void BusyTickWithRepaint(benchmark::State& state) {
         }
         const auto start = std::chrono::steady_clock::now();
         window.Tick();
-        // What the event loop does next: paint the regions the tick marked dirty.
-        QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
+        // What the event loop does next: paint the regions the tick marked dirty, the log's too.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
         const auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
     }
@@ -195,31 +200,39 @@ void AnimationCpuShare(benchmark::State& state) {
             spread.bench.Respread();
         }
         spread.window.Tick();
-        QCoreApplication::sendPostedEvents(&spread.window, QEvent::UpdateRequest);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     }
 }
 
-// With `--profile-ticks=N [--profile-size=ZOOM]`: settles a spread window, runs N busy ticks in
-// ProfiledTicks and says how many it ran, instead of the benchmarks.
+// With `--profile-ticks=N [--profile-size=ZOOM] [--profile-rip] [--profile-log=LOG]`: settles a
+// spread window (RIP's rules on, the log open as BusyTickWithRepaint opens it), runs N busy ticks
+// in ProfiledTicks and says how many it ran, instead of the benchmarks.
 bool Profile(int argc, char* argv[]) {
     int count = 0;
     long zoom = 1;
+    long log = 0;
+    bool rip = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument.rfind("--profile-ticks=", 0) == 0) {
             count = std::stoi(argument.substr(16));
         } else if (argument.rfind("--profile-size=", 0) == 0) {
             zoom = std::stol(argument.substr(15));
+        } else if (argument == "--profile-rip") {
+            rip = true;
+        } else if (argument.rfind("--profile-log=", 0) == 0) {
+            log = std::stol(argument.substr(14));
         }
     }
     if (count <= 0) {
         return false;
     }
-    SpreadWindow spread(zoom);
+    SpreadWindow spread(zoom, rip);
+    spread.OpenLog(log);
     QCoreApplication::processEvents();
     for (int t = 0; t < 52; ++t) { // the sprites and the still picture made
         spread.window.Tick();
-        QCoreApplication::sendPostedEvents(&spread.window, QEvent::UpdateRequest);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     }
     ProfiledTicks(spread, count);
     std::printf("%d busy ticks, %s\n", count, spread.SizeLabel().c_str());

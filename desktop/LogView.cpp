@@ -4,10 +4,12 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cmath>
 
 LogView::LogView(std::size_t most, QWidget* parent) : QAbstractScrollArea(parent), most_(most) {
     setFocusPolicy(Qt::StrongFocus);
@@ -55,22 +57,76 @@ void LogView::SetWrap(bool wrap) {
     viewport()->update();
 }
 
-QStringList LogView::Broken(const QString& line) const {
+const QStringList& LogView::Broken(long row) {
+    if (brokenWidth_ != viewport()->width()) {
+        broken_.clear();
+        brokenWidth_ = viewport()->width();
+    }
+    const std::uint64_t number = appended_ - lines_.size() + static_cast<std::uint64_t>(row);
+    auto found = broken_.find(number);
+    if (found != broken_.end()) {
+        return found->second;
+    }
     const QFontMetrics metrics = fontMetrics();
     const int room = std::max(1, viewport()->width() - 2 * metrics.averageCharWidth());
     QStringList rows;
-    QString row;
-    for (const QString& word : line.split(QLatin1Char(' '))) {
-        const QString longer = row.isEmpty() ? word : row + QLatin1Char(' ') + word;
-        if (!row.isEmpty() && metrics.horizontalAdvance(longer) > room) {
-            rows.push_back(row);
-            row = word;
+    QString part;
+    for (const QString& word : lines_[static_cast<std::size_t>(row)].split(QLatin1Char(' '))) {
+        const QString longer = part.isEmpty() ? word : part + QLatin1Char(' ') + word;
+        if (!part.isEmpty() && metrics.horizontalAdvance(longer) > room) {
+            rows.push_back(part);
+            part = word;
         } else {
-            row = longer;
+            part = longer;
         }
     }
-    rows.push_back(row);
-    return rows;
+    rows.push_back(part);
+    return broken_.emplace(number, std::move(rows)).first->second;
+}
+
+const QStaticText& LogView::Laid(long row) {
+    const std::uint64_t number = appended_ - lines_.size() + static_cast<std::uint64_t>(row);
+    auto found = laid_.find(number);
+    if (found == laid_.end()) {
+        QStaticText text(lines_[static_cast<std::size_t>(row)]);
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), font());
+        found = laid_.emplace(number, std::move(text)).first;
+    }
+    return found->second;
+}
+
+int LogView::WrappedHeight(long row) {
+    int height = 0;
+    for (long r = static_cast<long>(lines_.size()) - 1; r >= row && height < viewport()->height();
+         --r) {
+        height += LineHeight() * static_cast<int>(Broken(r).size());
+    }
+    return height;
+}
+
+int LogView::Filled() {
+    if (wrap_) {
+        return std::min(viewport()->height(), WrappedHeight(0));
+    }
+    const long shown = viewport()->height() / LineHeight();
+    return static_cast<int>(std::min(static_cast<long>(lines_.size()), shown)) * LineHeight();
+}
+
+void LogView::ScrollUp(int height, int filled) {
+    // Drawn from the top until the view is full, then from the bottom up: the new lines stand
+    // under what was drawn, which moves up by as much as they overflow.
+    const int room =
+        wrap_ ? viewport()->height() : viewport()->height() / LineHeight() * LineHeight();
+    const int moved = std::max(0, filled + height - room);
+    if (moved >= room) {
+        viewport()->update();
+        return;
+    }
+    if (moved > 0) {
+        viewport()->scroll(0, -moved);
+    }
+    viewport()->update(0, filled - moved, viewport()->width(), viewport()->height());
 }
 
 void LogView::Append(const std::deque<QString>& lines) {
@@ -79,15 +135,28 @@ void LogView::Append(const std::deque<QString>& lines) {
     }
     QScrollBar* bar = verticalScrollBar();
     const bool atEnd = bar->value() == bar->maximum();
+    const int filled = atEnd ? Filled() : 0;
+    const int widest = widest_;
     const std::size_t kept = std::min(lines.size(), most_);
     const std::size_t over = lines_.size() + kept > most_ ? lines_.size() + kept - most_ : 0;
     lines_.erase(lines_.begin(), lines_.begin() + static_cast<std::ptrdiff_t>(over));
-    const QFontMetrics metrics = fontMetrics();
     for (auto line = lines.end() - static_cast<std::ptrdiff_t>(kept); line != lines.end(); ++line) {
-        widest_ =
-            std::max(widest_, metrics.horizontalAdvance(*line) + 2 * metrics.averageCharWidth());
         lines_.push_back(*line);
     }
+    appended_ += kept;
+    // Each new line is laid out once, for its width and, where it will be in view, for drawing.
+    const long room = viewport()->height() / LineHeight() + 1;
+    for (long row = static_cast<long>(lines_.size() - kept); row < static_cast<long>(lines_.size());
+         ++row) {
+        const int width =
+            atEnd && row + room >= static_cast<long>(lines_.size())
+                ? static_cast<int>(std::ceil(Laid(row).size().width()))
+                : fontMetrics().horizontalAdvance(lines_[static_cast<std::size_t>(row)]);
+        widest_ = std::max(widest_, width + 2 * fontMetrics().averageCharWidth());
+    }
+    laid_.erase(
+        laid_.begin(),
+        laid_.lower_bound(appended_ - std::min(appended_, 2 * static_cast<std::uint64_t>(room))));
     // The selection stays on its lines as older ones go.
     const long dropped = static_cast<long>(over);
     if (anchor_ >= 0) {
@@ -95,13 +164,26 @@ void LogView::Append(const std::deque<QString>& lines) {
         reach_ = std::max(0L, reach_ - dropped);
     }
     const int value = bar->value() - static_cast<int>(over);
+    // The bar moves with the lines: what is drawn is moved below, not drawn again.
+    appending_ = true;
     SetRanges();
     bar->setValue(atEnd ? bar->maximum() : std::max(0, value));
-    viewport()->update();
+    appending_ = false;
+    if (atEnd && (wrap_ || widest_ == widest)) {
+        const long first = static_cast<long>(lines_.size() - kept);
+        ScrollUp(wrap_ ? WrappedHeight(first) : static_cast<int>(kept) * LineHeight(), filled);
+    } else if (!atEnd && value < 0) {
+        // A reader scrolled up sees the same lines unless the oldest of them went.
+        viewport()->update();
+    } else if (atEnd) {
+        viewport()->update();
+    }
 }
 
 void LogView::Clear() {
     lines_.clear();
+    broken_.clear();
+    laid_.clear();
     anchor_ = reach_ = -1;
     SetRanges();
     viewport()->update();
@@ -138,28 +220,35 @@ void LogView::SelectAll() {
     }
 }
 
-void LogView::paintEvent(QPaintEvent*) {
+void LogView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
+    const QRect area = event->rect();
     const int height = LineHeight();
-    const int ascent = fontMetrics().ascent();
     const int left = fontMetrics().averageCharWidth() - horizontalScrollBar()->value();
     const long first = verticalScrollBar()->value();
+    // Only the lines in view stay laid out.
+    const std::uint64_t base = appended_ - lines_.size();
+    laid_.erase(laid_.begin(), laid_.lower_bound(base + static_cast<std::uint64_t>(first)));
+    laid_.erase(laid_.lower_bound(base + static_cast<std::uint64_t>(first) +
+                                  static_cast<std::uint64_t>(viewport()->height() / height + 1)),
+                laid_.end());
     const long from = anchor_ < 0 ? -1 : std::min(anchor_, reach_);
     const long to = anchor_ < 0 ? -1 : std::max(anchor_, reach_);
     const QPalette& colours = palette();
     if (wrap_) {
-        PaintWrapped(painter, from, to);
+        PaintWrapped(painter, area, from, to);
         return;
     }
-    for (long row = first, y = 0;
-         row < static_cast<long>(lines_.size()) && y < viewport()->height(); ++row, y += height) {
+    // Only the rows the area asked for: after a scroll, the new lines.
+    for (long row = first + area.top() / height, y = area.top() / height * height;
+         row < static_cast<long>(lines_.size()) && y <= area.bottom(); ++row, y += height) {
         const bool selected = row >= from && row <= to;
         if (selected) {
             painter.fillRect(0, static_cast<int>(y), viewport()->width(), height,
                              colours.color(QPalette::Highlight));
         }
         painter.setPen(colours.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        painter.drawText(left, static_cast<int>(y) + ascent, lines_[static_cast<std::size_t>(row)]);
+        painter.drawStaticText(left, static_cast<int>(y), Laid(row));
     }
 }
 
@@ -201,7 +290,7 @@ void LogView::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void LogView::PaintWrapped(QPainter& painter, long from, long to) {
+void LogView::PaintWrapped(QPainter& painter, const QRect& area, long from, long to) {
     const int height = LineHeight();
     const int ascent = fontMetrics().ascent();
     const int left = fontMetrics().averageCharWidth();
@@ -210,24 +299,35 @@ void LogView::PaintWrapped(QPainter& painter, long from, long to) {
     // from the newest, so that it stands whole at the bottom.
     const long count = static_cast<long>(lines_.size());
     const bool atEnd = verticalScrollBar()->value() == verticalScrollBar()->maximum();
-    std::vector<std::pair<long, QStringList>> shown;
+    long first = atEnd ? count : verticalScrollBar()->value();
+    long last = first;
     int used = 0;
     if (atEnd) {
-        for (long row = count - 1; row >= 0 && used < viewport()->height(); --row) {
-            shown.insert(shown.begin(), {row, Broken(lines_[static_cast<std::size_t>(row)])});
-            used += height * static_cast<int>(shown.front().second.size());
+        while (first > 0 && used < viewport()->height()) {
+            used += height * static_cast<int>(Broken(--first).size());
         }
     } else {
-        for (long row = verticalScrollBar()->value(); row < count && used < viewport()->height();
-             ++row) {
-            shown.emplace_back(row, Broken(lines_[static_cast<std::size_t>(row)]));
-            used += height * static_cast<int>(shown.back().second.size());
+        while (last < count && used < viewport()->height()) {
+            used += height * static_cast<int>(Broken(last++).size());
         }
     }
+    if (atEnd) {
+        last = count;
+    }
+    // Only the lines in view stay broken.
+    const std::uint64_t base = appended_ - lines_.size();
+    broken_.erase(broken_.begin(), broken_.lower_bound(base + static_cast<std::uint64_t>(first)));
+    broken_.erase(broken_.lower_bound(base + static_cast<std::uint64_t>(last)), broken_.end());
     drawn_.clear();
     int y = atEnd ? std::min(0, viewport()->height() - used) : 0;
-    for (const auto& [row, parts] : shown) {
+    for (long row = first; row < last; ++row) {
+        const QStringList& parts = Broken(row);
         const int tall = height * static_cast<int>(parts.size());
+        drawn_.push_back({row, y, y + tall});
+        if (y + tall <= area.top() || y > area.bottom()) {
+            y += tall;
+            continue;
+        }
         const bool selected = row >= from && row <= to;
         if (selected) {
             painter.fillRect(0, y, viewport()->width(), tall, colours.color(QPalette::Highlight));
@@ -238,7 +338,20 @@ void LogView::PaintWrapped(QPainter& painter, long from, long to) {
             painter.drawText(left + (part > 0 ? 2 * left : 0), y + part * height + ascent,
                              parts[part]);
         }
-        drawn_.push_back({row, y, y + tall});
         y += tall;
+    }
+}
+
+void LogView::scrollContentsBy(int, int) {
+    if (!appending_) {
+        viewport()->update();
+    }
+}
+
+void LogView::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        broken_.clear();
+        laid_.clear();
     }
 }

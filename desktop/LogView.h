@@ -2,17 +2,22 @@
 
 #include <QAbstractScrollArea>
 
-class QPainter;
+#include <QStaticText>
 #include <QString>
 #include <QStringList>
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
+#include <map>
 #include <vector>
 
+class QPainter;
+
 // Lines of plain text, the newest `most` at most, of which only those in view are drawn: adding
-// a line costs the same however many it holds. A run of whole lines is selected with the mouse
-// (Shift extends it) or Ctrl+A, and copied with Ctrl+C.
+// a line costs the same however many it holds, and however many are in view (what is drawn
+// scrolls up, and only the new lines are drawn under it). A run of whole lines is selected with
+// the mouse (Shift extends it) or Ctrl+A, and copied with Ctrl+C.
 class LogView : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -34,6 +39,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -43,9 +50,18 @@ private:
     int RowAt(int y) const;
     void SetRanges();
     QString Join(std::size_t from, std::size_t to) const;
-    // A line broken to the view's width.
-    QStringList Broken(const QString& line) const;
-    void PaintWrapped(QPainter& painter, long from, long to);
+    // Line `row` broken to the view's width, kept while it is in view.
+    const QStringList& Broken(long row);
+    // Line `row` laid out for drawing, kept while it is in view.
+    const QStaticText& Laid(long row);
+    // How tall the lines from `row` on are, broken to the width.
+    int WrappedHeight(long row);
+    // How far down the lines reach, at most the view's height.
+    int Filled();
+    // Moves what is drawn up by the lines just added at the end, `height` pixels, and has only
+    // what that uncovers drawn; everything is drawn again where that would not be less.
+    void ScrollUp(int height, int filled);
+    void PaintWrapped(QPainter& painter, const QRect& area, long from, long to);
     // Where each line drawn last stands, for the mouse: its row and its pixels down.
     struct Drawn {
         long row;
@@ -55,6 +71,11 @@ private:
 
     std::size_t most_;
     std::deque<QString> lines_;
+    std::uint64_t appended_ = 0; // lines ever appended: line i is number appended_ - size + i
+    std::map<std::uint64_t, QStringList> broken_; // by line number, at brokenWidth_
+    int brokenWidth_ = -1;
+    std::map<std::uint64_t, QStaticText> laid_; // by line number
+    bool appending_ = false;
     int widest_ = 0;
     // The selection runs from the line first pressed to the line the mouse reached; -1 for none.
     long anchor_ = -1;
