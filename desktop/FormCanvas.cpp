@@ -65,7 +65,12 @@ void FormCanvas::PaintChanges(QPainter& painter, const QRegion& region, const QS
                               double ratio, bool devicePixels) {
     const FormScene scene = Scene();
     if (stillStale_ || still_.size() != size * ratio) {
-        still_ = QImage(size * ratio, QImage::Format_RGB32);
+        // Drawn again in place where its size stays (the ground covers it all); where it changes,
+        // the old picture goes before the new one is made, so that two are never held at once.
+        if (still_.size() != size * ratio) {
+            still_ = QImage();
+            still_ = QImage(size * ratio, QImage::Format_RGB32);
+        }
         still_.setDevicePixelRatio(ratio);
         QPainter still(&still_);
         QtCanvas canvas(still);

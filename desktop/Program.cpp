@@ -8,7 +8,13 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include <malloc.h>
+
 void Program::SetUpApplication() {
+    // Pictures of the window (tens of megabytes on a 4K screen) are mapped on their own and given
+    // back when they go: left to grow with them, the allocator's threshold would take them from
+    // the heap, which then keeps their pages long after.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Ties the window to its installed menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.hopscape.Hopscape"));
