@@ -9,6 +9,7 @@
 
 #include <array>
 #include <chrono>
+#include <malloc.h>
 
 namespace {
 
@@ -77,9 +78,31 @@ void AskAfterUpdate(benchmark::State& state) {
     }
 }
 
+// What a level of undo holds: 51 packets spread over every link, RIP's rules on with their
+// clocks running, and a hundred clicks (the most undo keeps), each keeping the state before it.
+// The heap the levels add, a level; the target is under 64 KiB.
+void UndoLevel(benchmark::State& state) {
+    double perLevel = 0;
+    for (auto _ : state) {
+        BenchForm bench;
+        Demonstration demonstration(bench.form);
+        demonstration.SetAllRules(true, 0);
+        bench.FillWithSpreadPackets();
+        demonstration.RunTicks(100, 0);
+        const std::size_t before = mallinfo2().uordblks;
+        for (int click = 0; click < 100; ++click) {
+            demonstration.Act(Action::Split(click % 2 == 0), 0);
+        }
+        perLevel = static_cast<double>(mallinfo2().uordblks - before) / 100;
+    }
+    state.counters["KiB_per_level"] = perLevel / 1024;
+    state.SetLabel("target: under 64 KiB");
+}
+
 } // namespace
 
 BENCHMARK(PracticeQuestion)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(AskAfterUpdate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BusyFloodingTick)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(UndoLevel)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BusyLoopTick)->Unit(benchmark::kMicrosecond);
