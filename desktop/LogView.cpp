@@ -1,5 +1,7 @@
 #include "desktop/LogView.h"
 
+#include "desktop/SteadyScrollBar.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -12,6 +14,9 @@
 #include <cmath>
 
 LogView::LogView(std::size_t most, QWidget* parent) : QAbstractScrollArea(parent), most_(most) {
+    // The bars change their ranges with the lines; drawn again only when a handle moves.
+    setVerticalScrollBar(new SteadyScrollBar(Qt::Vertical, this));
+    setHorizontalScrollBar(new SteadyScrollBar(Qt::Horizontal, this));
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
