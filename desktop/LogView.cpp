@@ -17,6 +17,7 @@ LogView::LogView(std::size_t most, QWidget* parent) : QAbstractScrollArea(parent
     // The bars change their ranges with the lines; drawn again only when a handle moves.
     setVerticalScrollBar(new SteadyScrollBar(Qt::Vertical, this));
     setHorizontalScrollBar(new SteadyScrollBar(Qt::Horizontal, this));
+    words_.SetFont(font(), viewport());
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
@@ -72,33 +73,26 @@ const QStringList& LogView::Broken(long row) {
     if (found != broken_.end()) {
         return found->second;
     }
-    const QFontMetrics metrics = fontMetrics();
-    const int room = std::max(1, viewport()->width() - 2 * metrics.averageCharWidth());
+    const int room = std::max(1, viewport()->width() - 2 * fontMetrics().averageCharWidth());
     QStringList rows;
     QString part;
+    double wide = 0; // how wide the part is
     for (const QString& word : lines_[static_cast<std::size_t>(row)].split(QLatin1Char(' '))) {
-        const QString longer = part.isEmpty() ? word : part + QLatin1Char(' ') + word;
-        if (!part.isEmpty() && metrics.horizontalAdvance(longer) > room) {
+        const double more = words_.Width(word);
+        if (!part.isEmpty() && wide + words_.Space() + more > room) {
             rows.push_back(part);
             part = word;
+            wide = more;
+        } else if (part.isEmpty()) {
+            part = word;
+            wide = more;
         } else {
-            part = longer;
+            part += QLatin1Char(' ') + word;
+            wide += words_.Space() + more;
         }
     }
     rows.push_back(part);
     return broken_.emplace(number, std::move(rows)).first->second;
-}
-
-const QStaticText& LogView::Laid(long row) {
-    const std::uint64_t number = appended_ - lines_.size() + static_cast<std::uint64_t>(row);
-    auto found = laid_.find(number);
-    if (found == laid_.end()) {
-        QStaticText text(lines_[static_cast<std::size_t>(row)]);
-        text.setTextFormat(Qt::PlainText);
-        text.prepare(QTransform(), font());
-        found = laid_.emplace(number, std::move(text)).first;
-    }
-    return found->second;
 }
 
 int LogView::WrappedHeight(long row) {
@@ -149,19 +143,10 @@ void LogView::Append(const std::deque<QString>& lines) {
         lines_.push_back(*line);
     }
     appended_ += kept;
-    // Each new line is laid out once, for its width and, where it will be in view, for drawing.
-    const long room = viewport()->height() / LineHeight() + 1;
-    for (long row = static_cast<long>(lines_.size() - kept); row < static_cast<long>(lines_.size());
-         ++row) {
-        const int width =
-            atEnd && row + room >= static_cast<long>(lines_.size())
-                ? static_cast<int>(std::ceil(Laid(row).size().width()))
-                : fontMetrics().horizontalAdvance(lines_[static_cast<std::size_t>(row)]);
-        widest_ = std::max(widest_, width + 2 * fontMetrics().averageCharWidth());
+    for (std::size_t row = lines_.size() - kept; row < lines_.size(); ++row) {
+        widest_ = std::max(widest_, static_cast<int>(std::ceil(words_.Width(lines_[row]))) +
+                                        2 * fontMetrics().averageCharWidth());
     }
-    laid_.erase(
-        laid_.begin(),
-        laid_.lower_bound(appended_ - std::min(appended_, 2 * static_cast<std::uint64_t>(room))));
     // The selection stays on its lines as older ones go.
     const long dropped = static_cast<long>(over);
     if (anchor_ >= 0) {
@@ -188,7 +173,6 @@ void LogView::Append(const std::deque<QString>& lines) {
 void LogView::Clear() {
     lines_.clear();
     broken_.clear();
-    laid_.clear();
     anchor_ = reach_ = -1;
     SetRanges();
     viewport()->update();
@@ -231,12 +215,6 @@ void LogView::paintEvent(QPaintEvent* event) {
     const int height = LineHeight();
     const int left = fontMetrics().averageCharWidth() - horizontalScrollBar()->value();
     const long first = verticalScrollBar()->value();
-    // Only the lines in view stay laid out.
-    const std::uint64_t base = appended_ - lines_.size();
-    laid_.erase(laid_.begin(), laid_.lower_bound(base + static_cast<std::uint64_t>(first)));
-    laid_.erase(laid_.lower_bound(base + static_cast<std::uint64_t>(first) +
-                                  static_cast<std::uint64_t>(viewport()->height() / height + 1)),
-                laid_.end());
     const long from = anchor_ < 0 ? -1 : std::min(anchor_, reach_);
     const long to = anchor_ < 0 ? -1 : std::max(anchor_, reach_);
     const QPalette& colours = palette();
@@ -253,7 +231,8 @@ void LogView::paintEvent(QPaintEvent* event) {
                              colours.color(QPalette::Highlight));
         }
         painter.setPen(colours.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        painter.drawStaticText(left, static_cast<int>(y), Laid(row));
+        words_.Draw(painter, QPointF(left, static_cast<double>(y)),
+                    lines_[static_cast<std::size_t>(row)]);
     }
 }
 
@@ -297,7 +276,6 @@ void LogView::keyPressEvent(QKeyEvent* event) {
 
 void LogView::PaintWrapped(QPainter& painter, const QRect& area, long from, long to) {
     const int height = LineHeight();
-    const int ascent = fontMetrics().ascent();
     const int left = fontMetrics().averageCharWidth();
     const QPalette& colours = palette();
     // The lines in view, each broken to the width: from the bar's line down, or at the end up
@@ -340,8 +318,8 @@ void LogView::PaintWrapped(QPainter& painter, const QRect& area, long from, long
         painter.setPen(colours.color(selected ? QPalette::HighlightedText : QPalette::Text));
         for (int part = 0; part < parts.size(); ++part) {
             // A broken line's later rows are indented, so that each line's start stands out.
-            painter.drawText(left + (part > 0 ? 2 * left : 0), y + part * height + ascent,
-                             parts[part]);
+            words_.Draw(painter, QPointF(left + (part > 0 ? 2 * left : 0), y + part * height),
+                        parts[part]);
         }
         y += tall;
     }
@@ -357,6 +335,8 @@ void LogView::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         broken_.clear();
-        laid_.clear();
+        words_.SetFont(font(), viewport());
+        SetRanges(); // rows of another height
+        viewport()->update();
     }
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "desktop/LaidWords.h"
+
 #include <QAbstractScrollArea>
 
-#include <QStaticText>
 #include <QString>
 #include <QStringList>
 
@@ -52,8 +53,6 @@ private:
     QString Join(std::size_t from, std::size_t to) const;
     // Line `row` broken to the view's width, kept while it is in view.
     const QStringList& Broken(long row);
-    // Line `row` laid out for drawing, kept while it is in view.
-    const QStaticText& Laid(long row);
     // How tall the lines from `row` on are, broken to the width.
     int WrappedHeight(long row);
     // How far down the lines reach, at most the view's height.
@@ -74,7 +73,7 @@ private:
     std::uint64_t appended_ = 0; // lines ever appended: line i is number appended_ - size + i
     std::map<std::uint64_t, QStringList> broken_; // by line number, at brokenWidth_
     int brokenWidth_ = -1;
-    std::map<std::uint64_t, QStaticText> laid_; // by line number
+    LaidWords words_;
     bool appending_ = false;
     int widest_ = 0;
     // The selection runs from the line first pressed to the line the mouse reached; -1 for none.

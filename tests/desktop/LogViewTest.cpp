@@ -92,4 +92,34 @@ TEST_F(LogScreen, WhatIsShownIsWhatAFreshDrawingShows) {
     }
 }
 
+// A line reaches as far as the view's font sets it, in the font it is given after lines were
+// drawn (docked beside the drawing, the log takes the projector's larger font), wrapped or not.
+TEST_F(LogScreen, TheLinesAreSetInTheViewsFont) {
+    for (const bool wrap : {false, true}) {
+        SCOPED_TRACE(wrap ? "wrapped" : "one row a line");
+        view.Clear();
+        view.SetWrap(wrap);
+        Add(3);
+        QFont large = view.font();
+        large.setPointSize(20);
+        view.setFont(large);
+        view.Clear();
+        const QString line = QStringLiteral("tick 12  B <- Z: 1:B");
+        view.Append({line});
+        ASSERT_EQ(Stale(), 0);
+        QImage fresh(view.viewport()->size(), QImage::Format_RGB32);
+        view.viewport()->render(&fresh);
+        // Where its ink ends.
+        int right = 0;
+        for (int y = 0; y < fresh.height(); ++y) {
+            for (int x = 0; x < fresh.width(); ++x) {
+                right = qGray(fresh.pixel(x, y)) < 128 ? std::max(right, x) : right;
+            }
+        }
+        const double expected =
+            QFontMetrics(large).averageCharWidth() + QFontMetricsF(large).horizontalAdvance(line);
+        EXPECT_NEAR(right, expected, expected * 0.03);
+    }
+}
+
 } // namespace
