@@ -1,12 +1,12 @@
 #include "desktop/LectureMenu.h"
 
 #include "app/Scenarios.h"
-#include "scene/WindowPlacement.h"
 #include "desktop/BlackScreen.h"
 #include "desktop/LogView.h"
 #include "desktop/LogWindow.h"
 #include "desktop/Picture.h"
 #include "packets/PacketMotion.h"
+#include "scene/WindowPlacement.h"
 #include "session/Demonstration.h"
 #include "session/Help.h"
 
@@ -24,6 +24,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -99,6 +100,9 @@ BlackScreen* LectureMenu::Black() {
 }
 
 LogWindow* LectureMenu::Log() {
+    if (log_ != nullptr && ticksUnshown_ > 0 && log_->isVisible()) {
+        ShowLogLines();
+    }
     if (log_ == nullptr) {
         log_ = new LogWindow(&window_);
         // The keyboard stays with the main window, where the lecturer is, whatever the window
@@ -143,7 +147,7 @@ void LectureMenu::Popup(const QPoint& globalPosition) {
     Menu()->popup(globalPosition);
 }
 
-void LectureMenu::Refresh() {
+void LectureMenu::Refresh(bool tick) {
     // Called after every tick: a label is only made anew when it changed. A checked entry is
     // compared with the action itself, which Qt ticks on a click before the lecture decides.
     for (const Extras::Entry& entry : Extras::kEntries) {
@@ -158,6 +162,30 @@ void LectureMenu::Refresh() {
             action->setText(QString::fromStdString(shown.label));
             action->setEnabled(shown.enabled);
         }
+    }
+    if (log_ == nullptr || !log_->isVisible()) {
+        return;
+    }
+    if (tick && ++ticksUnshown_ < kTicksBetweenLogLines &&
+        clock_.elapsed() - logShownAt_ < kLogLinesMilliseconds) {
+        if (logLater_ == nullptr) {
+            logLater_ = new QTimer(this);
+            logLater_->setSingleShot(true);
+            connect(logLater_, &QTimer::timeout, this, &LectureMenu::ShowLogLines);
+        }
+        if (!logLater_->isActive()) {
+            logLater_->start(kLogLinesMilliseconds);
+        }
+        return;
+    }
+    ShowLogLines();
+}
+
+void LectureMenu::ShowLogLines() {
+    ticksUnshown_ = 0;
+    logShownAt_ = clock_.elapsed();
+    if (logLater_ != nullptr) {
+        logLater_->stop();
     }
     if (log_ != nullptr && log_->isVisible()) {
         log_->Show(demonstration_.LogLines(), demonstration_.LogLinesDropped());

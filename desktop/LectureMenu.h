@@ -15,6 +15,7 @@
 class Demonstration;
 class BlackScreen;
 class LogWindow;
+class QTimer;
 class QAction;
 class QElapsedTimer;
 class QMenu;
@@ -34,12 +35,15 @@ public:
 
     void Popup(const QPoint& globalPosition);
     // Keeps what the extras show up to date: each entry's label, tick and whether it can be
-    // chosen, as the lecture says, and the log window's lines.
-    void Refresh();
+    // chosen, as the lecture says, and the log window's lines. After a `tick`, the log is brought
+    // up to date every fifth tick, or once a fifth of a second has gone by, and a fifth of a
+    // second after the last tick: five times a second is as fast as a reader follows it.
+    void Refresh(bool tick = false);
 
     // The menu, the log window and the help window are made when first wanted.
     QMenu* Menu();
     QAction* Action(Extras::Id id) const { return actions_.at(id); }
+    // The log window, its lines brought up to date.
     LogWindow* Log();
     // The log window if it has been made, else none.
     LogWindow* LogIfMade() const { return log_; }
@@ -79,6 +83,12 @@ private:
     std::map<Extras::Id, QAction*> actions_;
     std::array<::Lecture::ExtraState, Extras::kEntries.size()> shown_{}; // as the actions show
     LogWindow* log_ = nullptr;
+    static constexpr int kTicksBetweenLogLines = 5;
+    static constexpr int kLogLinesMilliseconds = 200;
+    void ShowLogLines();
+    int ticksUnshown_ = 0;       // ticks whose log lines the log has not shown yet
+    qint64 logShownAt_ = 0;      // when it last showed them, on `clock_`
+    QTimer* logLater_ = nullptr; // shows them after the last tick
     BlackScreen* black_ = nullptr;
     QWidget* help_ = nullptr;
     std::vector<std::pair<QMenu*, Extras::Id>> submenus_;

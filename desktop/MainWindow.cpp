@@ -87,7 +87,7 @@ void MainWindow::Tick() {
     timers_->AfterTick(next.tick);
     SyncPackets(true);
     timers_->SetFrame(next.frame);
-    extras_->Refresh();
+    extras_->Refresh(true);
     if (next.stepsRan) {
         lessons_->StepsRan();
     }

@@ -338,6 +338,24 @@ TEST_F(LectureExtras, SecondWindowsOpenWhollyOnTheMainWindowsScreen) {
     EXPECT_TRUE(log->isVisible());
 }
 
+// While packets move, the open log shows the new lines a few ticks at a time, and the last of them
+// soon after the last tick, with nothing else happening.
+TEST_F(LectureExtras, TheOpenLogCatchesUpAfterTheLastTick) {
+    Press("Ctrl+L");
+    Child<QPushButton>("Command4")->click();
+    const auto shown = [this] {
+        return menu.LogIfMade()->Text().count(QLatin1Char('\n')) + 1;
+    };
+    const auto held = [this] {
+        return static_cast<qsizetype>(demonstration.LogLines().size());
+    };
+    for (int t = 0; t < 27 && shown() == held(); ++t) {
+        window.Tick();
+    }
+    ASSERT_LT(shown(), held()) << "a tick's lines wait for the next showing";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == held(); }, 5000));
+}
+
 // The open log shows every new line once, also after it drops its oldest lines.
 TEST_F(LectureExtras, TheOpenLogShowsEachLineOnceAfterDroppingTheOldest) {
     Press("Ctrl+L");
