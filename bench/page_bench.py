@@ -1,7 +1,9 @@
 """The page's figures, beside the desktop's: what it loads, how soon it shows its first frame
 from a local server, and, with 51 packets spread over every link at 1920 x 1080 (CSS pixels at
 one device pixel to one, and at two, as a 4K projector runs it; the log open), how late its ticks
-fall, how long a frame takes and what share of a core the browser takes.
+fall, how long a frame takes and what share of a core the browser takes; and that share beside
+the share a bare page takes (bare_page.html: 51 discs moving on a canvas of the same size at the
+same rate), measured in the same run, so that the ratio holds on any machine (target 1.5).
 
     /usr/bin/python3 page_bench.py BUILT_PAGE_FOLDER SPREAD_DEMONSTRATION_FILE [SECONDS]
 
@@ -86,6 +88,7 @@ print(f"first frame from a local server: median {statistics.median(firsts):.0f} 
 
 with open(SPREAD, encoding="utf-8") as given:
     spread = given.read()
+shares = {}
 for ratio, log in [(1, False), (2, False), (2, True)]:
     driver = browser(1920, 1080, ratio)
     driver.get(address)
@@ -117,4 +120,20 @@ for ratio, log in [(1, False), (2, False), (2, True)]:
           f"Chromium's processes {100 * cpu / wall:.0f} % of a core; opening the file again "
           f"{statistics.median(opening):.0f} ms (median; longest {max(opening):.0f})")
     driver.quit()
+    shares[(ratio, log)] = 100 * cpu / wall
 server.shutdown()
+
+bare = "file://" + os.path.join(os.path.dirname(os.path.abspath(__file__)), "bare_page.html")
+for ratio in [1, 2]:
+    driver = browser(1920, 1080, ratio)
+    driver.get(bare)
+    time.sleep(1)
+    start, cpu = time.monotonic(), browser_cpu_seconds()
+    time.sleep(SECONDS)
+    wall = time.monotonic() - start
+    share = 100 * (browser_cpu_seconds() - cpu) / wall
+    driver.quit()
+    page = shares[(ratio, False)]
+    print(f"the bare page at {ratio} device pixel{'s' if ratio > 1 else ''} to one: Chromium's "
+          f"processes {share:.0f} % of a core; the page {page:.0f} %, {page / share:.2f} x "
+          f"(target at most 1.5 x)")
