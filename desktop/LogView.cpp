@@ -162,10 +162,8 @@ void LogView::Append(const std::deque<QString>& lines) {
     if (atEnd && (wrap_ || widest_ == widest)) {
         const long first = static_cast<long>(lines_.size() - kept);
         ScrollUp(wrap_ ? WrappedHeight(first) : static_cast<int>(kept) * LineHeight(), filled);
-    } else if (!atEnd && value < 0) {
+    } else if (atEnd || value < 0) {
         // A reader scrolled up sees the same lines unless the oldest of them went.
-        viewport()->update();
-    } else if (atEnd) {
         viewport()->update();
     }
 }

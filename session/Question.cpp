@@ -329,8 +329,7 @@ Question::Pressed Question::Press(const std::vector<std::string>& values, std::s
     }
     // What was there before the cell was taken up, or selected, is typed over.
     const bool typedOver = selected || pressed.cell != std::min(current, cells.size() - 1);
-    const std::string cell =
-        pressed.cell < values.size() && !typedOver ? values[pressed.cell] : "";
+    const std::string cell = pressed.cell < values.size() && !typedOver ? values[pressed.cell] : "";
     if (erase) {
         pressed.text =
             cell == "inf" || cell.empty() ? std::string() : cell.substr(0, cell.size() - 1);

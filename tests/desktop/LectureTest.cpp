@@ -343,12 +343,8 @@ TEST_F(LectureExtras, SecondWindowsOpenWhollyOnTheMainWindowsScreen) {
 TEST_F(LectureExtras, TheOpenLogCatchesUpAfterTheLastTick) {
     Press("Ctrl+L");
     Child<QPushButton>("Command4")->click();
-    const auto shown = [this] {
-        return menu.LogIfMade()->Text().count(QLatin1Char('\n')) + 1;
-    };
-    const auto held = [this] {
-        return static_cast<qsizetype>(demonstration.LogLines().size());
-    };
+    const auto shown = [this] { return menu.LogIfMade()->Text().count(QLatin1Char('\n')) + 1; };
+    const auto held = [this] { return static_cast<qsizetype>(demonstration.LogLines().size()); };
     for (int t = 0; t < 27 && shown() == held(); ++t) {
         window.Tick();
     }
