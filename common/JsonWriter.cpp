@@ -43,45 +43,62 @@ void WriteNumber(double value, std::string& out) {
 
 void WriteString(const std::string& text, std::string& out) {
     out += '"';
-    for (char c : text) {
+    // Runs of characters that need no escape are copied whole.
+    std::size_t plain = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        const char* escape = nullptr;
         switch (c) {
         case '"':
-            out += "\\\"";
+            escape = "\\\"";
             break;
         case '\\':
-            out += "\\\\";
+            escape = "\\\\";
             break;
         case '\b':
-            out += "\\b";
+            escape = "\\b";
             break;
         case '\f':
-            out += "\\f";
+            escape = "\\f";
             break;
         case '\n':
-            out += "\\n";
+            escape = "\\n";
             break;
         case '\r':
-            out += "\\r";
+            escape = "\\r";
             break;
         case '\t':
-            out += "\\t";
+            escape = "\\t";
             break;
         default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                constexpr char kHex[] = "0123456789abcdef";
-                out += "\\u00";
-                out += kHex[(c >> 4) & 0xF];
-                out += kHex[c & 0xF];
-            } else {
-                out += c;
+            if (static_cast<unsigned char>(c) >= 0x20) {
+                continue;
             }
         }
+        out.append(text, plain, at - plain);
+        plain = at + 1;
+        if (escape != nullptr) {
+            out += escape;
+        } else {
+            constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[(c >> 4) & 0xF];
+            out += kHex[c & 0xF];
+        }
     }
+    out.append(text, plain, text.size() - plain);
     out += '"';
 }
 
-void WriteValue(const JsonValue& value, int indent, std::string& out) {
-    const std::string inside(static_cast<std::size_t>(4 * (indent + 1)), ' ');
+// Indented by `indent` levels of four blanks, or on one line where `indent` is kCompact.
+constexpr std::size_t kCompact = static_cast<std::size_t>(-1);
+
+void WriteValue(const JsonValue& value, std::size_t indent, std::string& out) {
+    const bool compact = indent == kCompact;
+    const std::size_t inside = compact ? 0 : 4 * (indent + 1);
+    const std::size_t next = compact ? kCompact : indent + 1;
+    const char* const separator = compact ? "," : ",\n";
+    const char* const end = compact ? "" : "\n";
     switch (value.kind) {
     case JsonValue::Kind::Null:
         out += "null";
@@ -96,30 +113,35 @@ void WriteValue(const JsonValue& value, int indent, std::string& out) {
         WriteString(value.text, out);
         return;
     case JsonValue::Kind::Array:
-        out += "[\n";
+        out += '[';
+        out += end;
         for (std::size_t k = 0; k < value.items.size(); ++k) {
-            out += inside;
-            WriteValue(value.items[k], indent + 1, out);
-            out += k + 1 < value.items.size() ? ",\n" : "\n";
+            out.append(inside, ' ');
+            WriteValue(value.items[k], next, out);
+            out += k + 1 < value.items.size() ? separator : end;
         }
-        out += std::string(static_cast<std::size_t>(4 * indent), ' ') + "]";
+        out.append(compact ? 0 : 4 * indent, ' ');
+        out += ']';
         return;
     case JsonValue::Kind::Object: {
         std::vector<const std::pair<std::string, JsonValue>*> members;
+        members.reserve(value.members.size());
         for (const auto& member : value.members) {
             members.push_back(&member);
         }
         std::stable_sort(members.begin(), members.end(),
                          [](auto* a, auto* b) { return a->first < b->first; });
-        out += "{\n";
+        out += '{';
+        out += end;
         for (std::size_t k = 0; k < members.size(); ++k) {
-            out += inside;
+            out.append(inside, ' ');
             WriteString(members[k]->first, out);
-            out += ": ";
-            WriteValue(members[k]->second, indent + 1, out);
-            out += k + 1 < members.size() ? ",\n" : "\n";
+            out += compact ? ":" : ": ";
+            WriteValue(members[k]->second, next, out);
+            out += k + 1 < members.size() ? separator : end;
         }
-        out += std::string(static_cast<std::size_t>(4 * indent), ' ') + "}";
+        out.append(compact ? 0 : 4 * indent, ' ');
+        out += '}';
         return;
     }
     }
@@ -133,6 +155,12 @@ std::string Write(const JsonValue& document) {
     std::string out;
     WriteValue(document, 0, out);
     out += '\n';
+    return out;
+}
+
+std::string WriteCompact(const JsonValue& document) {
+    std::string out;
+    WriteValue(document, kCompact, out);
     return out;
 }
 

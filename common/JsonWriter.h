@@ -10,5 +10,7 @@
 namespace JsonWriter {
 
 std::string Write(const JsonValue& document);
+// The same on one line, without blanks: for a program to read, such as the page's controls.
+std::string WriteCompact(const JsonValue& document);
 
 } // namespace JsonWriter

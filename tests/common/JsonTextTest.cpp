@@ -72,6 +72,13 @@ TEST(JsonText, WritesIndentedWithSortedKeysAndEscapes) {
               "}\n");
 }
 
+TEST(JsonText, WritesCompactOnOneLine) {
+    JsonValue document = JsonValue::Object();
+    document.Set("z", JsonValue::Array({JsonValue::Number(0.5), JsonValue::Array(), JsonValue()}))
+        .Set("a", JsonValue::Object().Set("q", JsonValue::String("x\ny")));
+    EXPECT_EQ(JsonWriter::WriteCompact(document), "{\"a\":{\"q\":\"x\\ny\"},\"z\":[0.5,[],null]}");
+}
+
 // What a lecturer reads when a file is no JSON: the same words and bytes as ever.
 TEST(JsonText, FaultsNameWhatAndWhere) {
     const struct {
