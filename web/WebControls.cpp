@@ -3,7 +3,7 @@
 #include "app/AccessibleText.h"
 #include "app/TabOrder.h"
 #include "common/JsonValue.h"
-#include "files/HopscapeFile.h"
+#include "common/JsonWriter.h"
 #include "form/Layout.h"
 #include "scene/Look.h"
 #include "scene/PanelScene.h"
@@ -155,10 +155,9 @@ std::string WebControls::Controls() const {
         .Set("scenarios", std::move(scenarios))
         .Set("scenario", JsonValue::String(state.cmbSims.text))
         .Set("split", JsonValue::Bool(state.chkSplit.value == 1))
-        .Set("status", JsonValue::String(state.Label2.caption))
         .Set("phone", JsonValue::Bool(phone.has_value()))
         .Set("drawn height", JsonValue::Number(phone ? phone->DrawnHeight() : height_));
-    return HopscapeFile::Bytes(all);
+    return JsonWriter::WriteCompact(all);
 }
 
 JsonValue WebControls::Question() const {
@@ -287,5 +286,5 @@ std::string WebControls::Texts() const {
                  .Set("shown", JsonValue::Bool(!statusBox.Empty()))
                  .Set("text", JsonValue::String(session_.demonstration_.State().Label2.caption))
                  .Set("box", array(statusBox)));
-    return HopscapeFile::Bytes(all);
+    return JsonWriter::WriteCompact(all);
 }

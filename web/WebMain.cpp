@@ -106,9 +106,10 @@ EMSCRIPTEN_KEEPALIVE double hs_frames(double now) {
     return hs_frame_delay();
 }
 
-// The page's canvas brought up to date, at `ratio` device pixels to a CSS pixel.
-EMSCRIPTEN_KEEPALIVE void hs_paint(int width, int height, double ratio) {
-    session->Paint(width, height, ratio);
+// The page's canvas brought up to date, at `ratio` device pixels to a CSS pixel. Answers 1 where
+// it was drawn whole (after anything but a tick that only moved packets and wrote tables), else 0.
+EMSCRIPTEN_KEEPALIVE int hs_paint(int width, int height, double ratio) {
+    return session->Paint(width, height, ratio) ? 1 : 0;
 }
 
 // Magnifies a router's table beside the drawing, or shrinks it back.

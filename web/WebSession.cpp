@@ -96,7 +96,7 @@ TwipsToPixels WebSession::Transform(int width, int height) const {
     return {place.scale, {place.left, place.top}};
 }
 
-void WebSession::Paint(int width, int height, double ratio) {
+bool WebSession::Paint(int width, int height, double ratio) {
     const TwipsToPixels transform = Transform(width, height);
     const PixelRect all{0, 0, width, height};
     // A table that moved or grew (a magnified one as its rows come) leaves the still layer to
@@ -109,7 +109,7 @@ void WebSession::Paint(int width, int height, double ratio) {
         places != kept_.places) {
         kept_ = {false, width, height, ratio, {}, {}, places};
         PaintAll(transform, all);
-        return;
+        return true;
     }
     const FormState& state = demonstration_.State();
     const Look look = CurrentLook();
@@ -145,6 +145,7 @@ void WebSession::Paint(int width, int height, double ratio) {
             PaintPanel(place, part);
         }
     }
+    return false;
 }
 
 void WebSession::PaintAll(const TwipsToPixels& transform, const PixelRect& all) {

@@ -40,7 +40,9 @@ public:
     // Brings the page's canvas of `width` x `height` CSS pixels at `ratio` device pixels to one
     // up to date: after a tick, what moved and the tables that changed, over the still layer
     // kept as a picture; after anything else (StillChanged), a change of size or ratio, all of it.
-    void Paint(int width, int height, double ratio);
+    // Returns whether it drew all of it: then more than the packets and the tables may have
+    // changed.
+    bool Paint(int width, int height, double ratio);
     // Everything but ticks may change the still layer: a click, a key, a file, a lesson's step.
     void StillChanged() { kept_.stale = true; }
     // The page's window is `width` x `height` CSS pixels: held upright on a phone, the page is

@@ -157,14 +157,15 @@ const Hopscape = (() => {
         return [stage.clientWidth, stage.clientHeight];
     };
 
+    const coarse = window.matchMedia("(pointer: coarse)");
+
     function layout() {
         phone = core._hs_viewport(window.innerWidth, window.innerHeight);
         document.documentElement.classList.toggle("phone", phone > 0);
-        document.documentElement.classList.toggle("touch", window.matchMedia("(pointer: coarse)").matches);
+        document.documentElement.classList.toggle("touch", coarse.matches);
     }
 
-    function paint() {
-        const [w, h] = size();
+    function paint(w, h) {
         const tall = phone || h;
         const c = canvas();
         c.style.height = phone ? `${tall}px` : "";
@@ -175,7 +176,7 @@ const Hopscape = (() => {
             c.height = Math.round(tall * deviceRatio);
         }
         ctx.setTransform(deviceRatio, 0, 0, deviceRatio, 0, 0);
-        core._hs_paint(w, tall, deviceRatio);
+        return core._hs_paint(w, tall, deviceRatio) === 1;
     }
 
     // Held upright, the page is as tall as all it holds, the pad's bar kept clear at the bottom.
@@ -231,9 +232,14 @@ const Hopscape = (() => {
         timing.ticks += 1;
         timing.latest = Math.max(timing.latest, late);
         if (late > 20 && timing.late.length < 100) timing.late.push([performance.now(), late]);
-        schedule(core._hs_tick(now("tick")));
+        const delay = core._hs_tick(now("tick"));
+        schedule(delay);
         const start = performance.now();
-        refresh();
+        // The controls over the drawing follow a tick that only moved packets and wrote tables
+        // (the tables' rows, for a screen reader and a tap) every fifth tick and when the ticks
+        // stop: making them is a quarter of a tick's script.
+        ticksSinceControls += 1;
+        refresh(ticksSinceControls >= 5 || delay < 0);
         timing.frames += 1;
         timing.painting += performance.now() - start;
     }
@@ -249,7 +255,9 @@ const Hopscape = (() => {
         if (item.kind === KIND.list) {
             element = document.createElement("select");
             element.addEventListener("change", () => {
-                shownControls = ""; // the list shows the core's choice, whatever was picked
+                // The list shows the core's choice, whatever was picked.
+                shownControls = "";
+                element.standing = null;
                 schedule(core.ccall("hs_choose", "number", ["string", "number"],
                                     [element.value, now(`choose ${element.selectedIndex}`)]));
                 refresh();
@@ -260,6 +268,7 @@ const Hopscape = (() => {
             box.type = "checkbox";
             box.addEventListener("change", () => {
                 shownControls = "";
+                element.standing = null;
                 schedule(core._hs_split(box.checked ? 1 : 0, now(`split ${box.checked ? 1 : 0}`)));
                 refresh();
             });
@@ -272,6 +281,7 @@ const Hopscape = (() => {
             if (item.kind === KIND.table) {
                 // The row whose band's middle lies nearest, where bands overlap.
                 const rowAt = (e) => {
+                    controlsNow();
                     const y = e.clientY - element.getBoundingClientRect().top;
                     const near = (r) => Math.abs(y - r.top - r.height / 2);
                     return (element.rows ?? []).filter((r) => y >= r.top && y < r.top + r.height)
@@ -346,8 +356,7 @@ const Hopscape = (() => {
     }
 
     // Brings the page's controls up to date with the core: place, caption, colour, shown or not.
-    function sync() {
-        const [w, h] = size();
+    function sync(w, h) {
         const text = core.UTF8ToString(core._hs_controls(w, h));
         // Most ticks change none of them.
         if (text === shownControls) return;
@@ -357,6 +366,12 @@ const Hopscape = (() => {
         for (const item of state.controls) {
             const element = elements.get(item.name) || make(item);
             elements.set(item.name, element);
+            // Each control written again only where it changed: writing one lays out and paints
+            // it again, and the tables' rows change on most ticks while the rest stand still.
+            const standing = JSON.stringify([item, item.kind === KIND.list ? [state.scenarios, state.scenario]
+                : item.kind === KIND.check ? state.split : 0]);
+            if (element.standing === standing) continue;
+            element.standing = standing;
             const [left, top, width, height] = item.box;
             Object.assign(element.style, {
                 left: `${left}px`, top: `${top}px`, width: `${width}px`,
@@ -424,7 +439,6 @@ const Hopscape = (() => {
                 return spot;
             }));
         }
-        document.getElementById("stage").setAttribute("aria-description", state.status);
         syncCells(state.question);
     }
 
@@ -510,8 +524,7 @@ const Hopscape = (() => {
     }
 
     // The caption strip, the meter and the help button, as the core words and places them.
-    function syncTexts() {
-        const [w, h] = size();
+    function syncTexts(w, h) {
         const text = core.UTF8ToString(core._hs_texts(w, h));
         if (text !== shownTexts) {
             shownTexts = text;
@@ -526,56 +539,81 @@ const Hopscape = (() => {
         }
     }
 
+    // What each of the status line, the strip, the meter and the help button last showed: each is
+    // written again only where it changed (the status line changes on most ticks, the rest seldom,
+    // and writing one lays it out and paints it again).
+    const placed = {};
+    const changed = (part, value) => {
+        const standing = JSON.stringify(value);
+        if (placed[part] === standing) return false;
+        placed[part] = standing;
+        return true;
+    };
+
+    // A box 0 pixels tall is as tall as its text.
+    const place = (element, box, font) => Object.assign(element.style, {
+        left: `${box[0]}px`, top: `${box[1]}px`, width: `${box[2]}px`,
+        height: box[3] > 0 ? `${box[3]}px` : "auto", fontSize: `${font}px`,
+    });
+
     function placeTexts(texts) {
-        // A box 0 pixels tall is as tall as its text.
-        const place = (element, box, font) => Object.assign(element.style, {
-            left: `${box[0]}px`, top: `${box[1]}px`, width: `${box[2]}px`,
-            height: box[3] > 0 ? `${box[3]}px` : "auto", fontSize: `${font}px`,
-        });
-        const status = document.getElementById("status");
-        status.hidden = !texts.status.shown;
-        place(status, texts.status.box, 13);
-        status.textContent = texts.status.text;
+        if (changed("status", texts.status)) {
+            // The status line, drawn on the canvas (or, on a phone, written under it), is the
+            // drawing's description to a screen reader.
+            document.getElementById("stage").setAttribute("aria-description", texts.status.text);
+            const status = document.getElementById("status");
+            if (status.hidden !== !texts.status.shown) status.hidden = !texts.status.shown;
+            if (texts.status.shown) {
+                place(status, texts.status.box, 13);
+                status.textContent = texts.status.text;
+            }
+        }
+        if (changed("strip", [texts.strip, window.innerWidth, window.innerHeight, phone])) placeStrip(texts.strip);
+        if (changed("meter", texts.meter)) placeMeter(texts.meter);
+        if (changed("help", texts.help)) place(document.getElementById("help"), texts.help.box, texts.help.font);
+    }
+
+    function placeStrip(texts) {
         const strip = document.getElementById("strip");
-        strip.hidden = !texts.strip.shown;
-        place(strip, texts.strip.box, texts.strip.font);
-        strip.style.background = colour(texts.strip.back);
-        strip.style.color = colour(texts.strip.text);
+        strip.hidden = !texts.shown;
+        place(strip, texts.box, texts.font);
+        strip.style.background = colour(texts.back);
+        strip.style.color = colour(texts.text);
         const caption = strip.querySelector(".caption");
-        if (caption.textContent !== texts.strip.caption) caption.textContent = texts.strip.caption;
-        strip.querySelector(".detail").textContent = texts.strip.detail;
+        if (caption.textContent !== texts.caption) caption.textContent = texts.caption;
+        strip.querySelector(".detail").textContent = texts.detail;
         const keys = strip.querySelector(".keys");
-        keys.textContent = texts.strip.keys;
-        keys.style.fontSize = `${texts.strip["small font"]}px`;
-        keys.style.color = colour(texts.strip["step text"]);
+        keys.textContent = texts.keys;
+        keys.style.fontSize = `${texts["small font"]}px`;
+        keys.style.color = colour(texts["step text"]);
         // The caption's letters as large as the strip allows, smaller for a long caption, so that
         // it never runs onto the line of keys below it.
-        for (let pixels = texts.strip.font; pixels > 6 && strip.scrollHeight > strip.clientHeight; --pixels) {
+        for (let pixels = texts.font; pixels > 6 && strip.scrollHeight > strip.clientHeight; --pixels) {
             strip.style.fontSize = `${pixels - 1}px`;
         }
         // On a touch screen the strip steps a lesson by its own buttons, or a swipe.
         const steps = strip.querySelector(".steps");
-        steps.querySelector(".back").disabled = texts.strip["back step"] < 0;
-        steps.querySelector(".next").disabled = texts.strip["next step"] < 0;
-        stepIds.back = texts.strip["back step"];
-        stepIds.next = texts.strip["next step"];
+        steps.querySelector(".back").disabled = texts["back step"] < 0;
+        steps.querySelector(".next").disabled = texts["next step"] < 0;
+        stepIds.back = texts["back step"];
+        stepIds.next = texts["next step"];
         const pad = document.getElementById("pad");
-        pad.hidden = !texts.strip.shown || texts.strip.pad.length === 0;
+        pad.hidden = !texts.shown || texts.pad.length === 0;
         // Keys a finger can hit: where the drawing is drawn too small for that on a touch screen
         // (a phone), the pad stands along the bottom of the screen at a finger's size instead.
         // The drawing then makes room above it, so that the strip stays in sight.
-        const [, , , padHeight] = texts.strip["pad box"];
-        const finger = window.matchMedia("(pointer: coarse)").matches ? 40 : 16;
+        const [, , , padHeight] = texts["pad box"];
+        const finger = coarse.matches ? 40 : 16;
         const bar = !pad.hidden &&
             (phone > 0 || document.body.classList.contains("padbar") || padHeight < finger);
         // In rows of keys a finger wide and tall (Check as wide as two), as many as it takes.
         const across = Math.max(1, Math.floor(window.innerWidth / PAD_BAR));
-        const rows = Math.ceil((texts.strip.pad.length + 1) / across);
+        const rows = Math.ceil((texts.pad.length + 1) / across);
         pad.style.setProperty("--across", across);
         if (bar) {
             place(pad, [0, window.innerHeight - rows * PAD_BAR, window.innerWidth, rows * PAD_BAR], 15);
         } else {
-            place(pad, texts.strip["pad box"], texts.strip["small font"] * 1.2);
+            place(pad, texts["pad box"], texts["small font"] * 1.2);
         }
         const clear = bar && !phone ? `${rows * PAD_BAR}px` : "";
         if (bar !== document.body.classList.contains("padbar") ||
@@ -584,9 +622,9 @@ const Hopscape = (() => {
             document.getElementById("stage").style.bottom = clear;
             requestAnimationFrame(refresh);
         }
-        if (pad.dataset.keys !== texts.strip.pad.join(" ")) {
-            pad.dataset.keys = texts.strip.pad.join(" ");
-            pad.replaceChildren(...texts.strip.pad.map((key) => {
+        if (pad.dataset.keys !== texts.pad.join(" ")) {
+            pad.dataset.keys = texts.pad.join(" ");
+            pad.replaceChildren(...texts.pad.map((key) => {
                 const button = document.createElement("button");
                 button.type = "button";
                 button.textContent = key;
@@ -598,26 +636,44 @@ const Hopscape = (() => {
                 return button;
             }));
         }
-        for (const button of pad.children) button.disabled = !texts.strip.answering;
-        const meter = document.getElementById("meter");
-        meter.hidden = !texts.meter.shown;
-        place(meter, texts.meter.box, texts.meter.font);
-        meter.querySelector(".rules").textContent = texts.meter.rules;
-        meter.querySelector(".state").textContent = texts.meter.state;
-        meter.querySelector(".since").textContent = texts.meter.since;
-        // As large as the core says, smaller only where the text would not fit its box.
-        for (let font = texts.meter.font; !meter.hidden && font > texts.meter["least font"] &&
-             meter.scrollHeight > meter.clientHeight + 1; font *= 0.95) {
-            meter.style.fontSize = `${Math.max(font * 0.95, texts.meter["least font"])}px`;
-        }
-        place(document.getElementById("help"), texts.help.box, texts.help.font);
+        for (const button of pad.children) button.disabled = !texts.answering;
     }
 
-    function refresh() {
+    function placeMeter(texts) {
+        const meter = document.getElementById("meter");
+        meter.hidden = !texts.shown;
+        place(meter, texts.box, texts.font);
+        meter.querySelector(".rules").textContent = texts.rules;
+        meter.querySelector(".state").textContent = texts.state;
+        meter.querySelector(".since").textContent = texts.since;
+        // As large as the core says, smaller only where the text would not fit its box.
+        for (let font = texts.font; !meter.hidden && font > texts["least font"] &&
+             meter.scrollHeight > meter.clientHeight + 1; font *= 0.95) {
+            meter.style.fontSize = `${Math.max(font * 0.95, texts["least font"])}px`;
+        }
+    }
+
+    // The controls as the demonstration stands, where ticks went by since they were made.
+    function controlsNow() {
+        if (ticksSinceControls > 0) {
+            const [w, h] = size();
+            sync(w, h);
+            ticksSinceControls = 0;
+        }
+    }
+
+    // Brings the page up to date; after a tick, the controls only where `controls` is true or more
+    // than packets and tables changed.
+    let ticksSinceControls = 0;
+    function refresh(controls = true) {
         layout();
-        paint();
-        sync();
-        syncTexts();
+        // Read once: reading the page's size lays it out first wherever it changed.
+        const [w, h] = size();
+        if (paint(w, h) || controls) {
+            sync(w, h);
+            ticksSinceControls = 0;
+        }
+        syncTexts(w, h);
         fitPage();
     }
 
