@@ -244,6 +244,38 @@ void MemoryAfterTheLessons(benchmark::State& state) {
                    "x; target: under 120 MiB resident");
 }
 
+// The log open and full beside the window, with RIP's rules on and 51 packets spread, as 1.24
+// million more lines go through it (the oldest dropped as new ones come, the log drawing what it
+// is shown): the resident memory and the heap in use grow by nothing that stays.
+void MemoryOnceTheLogIsFull(benchmark::State& state) {
+    SpreadWindow spread(1, true);
+    spread.OpenLog(2);
+    LogWindow* shown = spread.window.Lecture().Log();
+    const auto catchUp = [&] {
+        spread.demonstration.RunTicks(26, 0);
+        spread.bench.Respread();
+        shown->Show(spread.demonstration.LogLines(), spread.demonstration.LogLinesDropped());
+        QCoreApplication::processEvents();
+    };
+    // Once round the log, so that what it keeps stands at its size before the measure.
+    const std::size_t full = spread.demonstration.LogLinesDropped() + ChangeLog::kMostLines;
+    while (spread.demonstration.LogLinesDropped() < full) {
+        catchUp();
+    }
+    const double resident = ResidentMiB();
+    const double heap = static_cast<double>(mallinfo2().uordblks) / 1048576.0;
+    const std::size_t from = spread.demonstration.LogLinesDropped();
+    for (auto _ : state) {
+        while (spread.demonstration.LogLinesDropped() < from + 1240000) {
+            catchUp();
+        }
+    }
+    state.counters["resident_grew_MiB"] = ResidentMiB() - resident;
+    state.counters["heap_grew_MiB"] = static_cast<double>(mallinfo2().uordblks) / 1048576.0 - heap;
+    state.counters["lines"] = static_cast<double>(spread.demonstration.LogLinesDropped() - from);
+    state.SetLabel("target: flat (the resident memory grows by under 1 MiB)");
+}
+
 // `count` busy ticks with their repaints, for a profiler to count what one costs
 // (valgrind --tool=callgrind --toggle-collect='*ProfiledTicks*').
 [[gnu::noinline]] void ProfiledTicks(SpreadWindow& spread, int count) {
@@ -303,6 +335,7 @@ BENCHMARK(BusyTickWithRepaint)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(MemoryAfterTheLessons)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(MemoryOnceTheLogIsFull)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(FullRepaint)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(AnimationCpuShare)
     ->Args({1, 0})
