@@ -29,6 +29,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <malloc.h>
 #include <sstream>
 #include <string>
@@ -148,9 +149,52 @@ void FullRepaint(benchmark::State& state) {
     state.SetLabel(spread.SizeLabel());
 }
 
+// What the event loop costs for ten seconds once half a second has settled it (the first frames
+// pay for glyph and ring caches): the process's share of one core in per cent, and the X server's
+// when its process id is given in HOPSCAPE_XSERVER_PID (scripts/bench-xvfb.sh does), and the
+// pages the process touched for the first time. `settled` runs between the two.
+struct CpuShare {
+    long serverPid = 0;
+    double program = 0;
+    double server = 0;
+    double faults = 0;
+};
+CpuShare TenSeconds(const std::function<void()>& settled) {
+    CpuShare share;
+    const char* server = std::getenv("HOPSCAPE_XSERVER_PID");
+    share.serverPid = server != nullptr ? std::strtol(server, nullptr, 10) : 0;
+    QEventLoop settle;
+    QTimer::singleShot(500, &settle, &QEventLoop::quit);
+    settle.exec();
+    settled();
+    QEventLoop loop;
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    const double cpu = ProcessCpuSeconds();
+    const double serverCpu = OtherProcessCpuSeconds(share.serverPid);
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    QElapsedTimer wall;
+    wall.start();
+    loop.exec();
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    const double seconds = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
+    share.program = 100.0 * (ProcessCpuSeconds() - cpu) / seconds;
+    share.server = 100.0 * (OtherProcessCpuSeconds(share.serverPid) - serverCpu) / seconds;
+    share.faults = static_cast<double>(after.ru_minflt - before.ru_minflt);
+    return share;
+}
+
+void Report(benchmark::State& state, const CpuShare& share) {
+    state.counters["cpu_percent"] = share.program;
+    if (share.serverPid > 0) {
+        state.counters["xserver_percent"] = share.server;
+        state.counters["total_percent"] = share.program + share.server;
+    }
+}
+
 // The real 40 ms timer running for ten seconds with 51 packets spread over every link: the
-// share of one core the program takes, in per cent, and the X server's share when its process id
-// is given in HOPSCAPE_XSERVER_PID (scripts/bench-xvfb.sh does).
+// share of a core the program takes, and the X server's.
 void AnimationCpuShare(benchmark::State& state) {
     SpreadWindow spread(state.range(0), state.range(1) != 0);
     int ticks = 0;
@@ -168,51 +212,25 @@ void AnimationCpuShare(benchmark::State& state) {
                          }
                          sinceTick.start();
                      });
-    const char* server = std::getenv("HOPSCAPE_XSERVER_PID");
-    const long serverPid = server != nullptr ? std::strtol(server, nullptr, 10) : 0;
-    double share = 0;
-    double serverShare = 0;
-    double faults = 0;
-    int ticksMeasured = 0;
+    CpuShare share;
+    int ticksBefore = 0;
     for (auto _ : state) {
-        // Settle first: the first frames pay for glyph and ring caches.
-        QEventLoop settle;
-        QTimer::singleShot(500, &settle, &QEventLoop::quit);
-        settle.exec();
-        settled = true;
-        QEventLoop loop;
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        const double cpu = ProcessCpuSeconds();
-        const double serverCpu = OtherProcessCpuSeconds(serverPid);
-        rusage before{};
-        getrusage(RUSAGE_SELF, &before);
-        const int ticksBefore = ticks;
-        QElapsedTimer wall;
-        wall.start();
-        loop.exec();
-        rusage after{};
-        getrusage(RUSAGE_SELF, &after);
-        faults = static_cast<double>(after.ru_minflt - before.ru_minflt);
-        ticksMeasured = ticks - ticksBefore;
-        const double seconds = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
-        share = 100.0 * (ProcessCpuSeconds() - cpu) / seconds;
-        serverShare = 100.0 * (OtherProcessCpuSeconds(serverPid) - serverCpu) / seconds;
+        share = TenSeconds([&] {
+            settled = true;
+            ticksBefore = ticks;
+        });
     }
-    state.counters["cpu_percent"] = share;
-    if (serverPid > 0) {
-        state.counters["xserver_percent"] = serverShare;
-        state.counters["total_percent"] = share + serverShare;
-    }
+    Report(state, share);
     state.counters["ticks_per_s"] = ticks / 10.5;
     // Pages the process touched for the first time: memory mapped afresh while it animates.
-    state.counters["faults_per_tick"] = faults / std::max(1, ticksMeasured);
+    state.counters["faults_per_tick"] = share.faults / std::max(1, ticks - ticksBefore);
     state.counters["longest_gap_ms"] = static_cast<double>(longestGap);
     // The process's peak memory so far: with the rows in order, the largest window's.
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     state.counters["peak_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
     state.SetLabel(spread.SizeLabel() + (state.range(1) != 0 ? ", RIP" : "") +
-                   (serverPid > 0 ? "; target: under 4 % of a core with the X server" : ""));
+                   (share.serverPid > 0 ? "; target: under 4 % of a core with the X server" : ""));
 }
 
 // Resident memory in MiB, from /proc.
@@ -307,30 +325,11 @@ void BareWindowCpuShare(benchmark::State& state) {
     }
     BareWindow window(QSize(1920, 1080), diameter, state.range(0) != 0);
     window.show();
-    const char* server = std::getenv("HOPSCAPE_XSERVER_PID");
-    const long serverPid = server != nullptr ? std::strtol(server, nullptr, 10) : 0;
-    double share = 0;
-    double serverShare = 0;
+    CpuShare share;
     for (auto _ : state) {
-        QEventLoop settle;
-        QTimer::singleShot(500, &settle, &QEventLoop::quit);
-        settle.exec();
-        QEventLoop loop;
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        const double cpu = ProcessCpuSeconds();
-        const double serverCpu = OtherProcessCpuSeconds(serverPid);
-        QElapsedTimer wall;
-        wall.start();
-        loop.exec();
-        const double seconds = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
-        share = 100.0 * (ProcessCpuSeconds() - cpu) / seconds;
-        serverShare = 100.0 * (OtherProcessCpuSeconds(serverPid) - serverCpu) / seconds;
+        share = TenSeconds([] {});
     }
-    state.counters["cpu_percent"] = share;
-    if (serverPid > 0) {
-        state.counters["xserver_percent"] = serverShare;
-        state.counters["total_percent"] = share + serverShare;
-    }
+    Report(state, share);
     state.counters["ticks_per_s"] = window.Ticks() / 10.5;
     state.SetLabel("discs " + std::to_string(static_cast<int>(diameter)) + " px across at " +
                    std::to_string(window.devicePixelRatioF()).substr(0, 3) + "x, " +
