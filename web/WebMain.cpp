@@ -302,11 +302,15 @@ EMSCRIPTEN_KEEPALIVE int hs_recording() {
     return session->Demonstration().Recording() ? 1 : 0;
 }
 
-// The log's lines as the log window shows them, one a line.
-EMSCRIPTEN_KEEPALIVE const char* hs_log() {
-    reply.clear();
-    for (const ChangeLog::Line& line : session->Demonstration().LogLines()) {
-        reply += line.Shown() + "\n";
+// The log's lines as the log window shows them, one a line, from the `from`-th on (counted from
+// the first line the demonstration wrote), after a line with the number of the oldest line kept.
+EMSCRIPTEN_KEEPALIVE const char* hs_log_since(double from) {
+    const std::size_t dropped = session->Demonstration().LogLinesDropped();
+    const std::vector<ChangeLog::Line>& lines = session->Demonstration().LogLines();
+    reply = std::to_string(dropped) + "\n";
+    for (std::size_t i = std::max(dropped, static_cast<std::size_t>(from)) - dropped;
+         i < lines.size(); ++i) {
+        reply += lines[i].Shown() + "\n";
     }
     return reply.c_str();
 }

@@ -530,13 +530,35 @@ const Hopscape = (() => {
             shownTexts = text;
             placeTexts(JSON.parse(text));
         }
+        syncLog();
+    }
+
+    // The log's lines as shown, counted from the first the demonstration wrote: the first shown
+    // and the next to come. Lines come only at the end and go only from the front, so the log
+    // takes the new ones a line each, and lets the oldest go as the core drops them: a long log
+    // is not laid out again as it grows.
+    const logShown = { first: 0, next: 0 };
+    function syncLog() {
         const log = document.getElementById("log");
-        if (!log.hidden) {
-            // Written again only when it changed: a long log is slow to lay out every tick.
-            const text = core.UTF8ToString(core._hs_log());
-            const pre = log.querySelector("pre");
-            if (pre.textContent !== text) pre.textContent = text;
+        if (log.hidden) return;
+        const [kept, ...lines] = core.UTF8ToString(core._hs_log_since(logShown.next)).split("\n");
+        lines.pop(); // after the last line's newline
+        const first = Number(kept);
+        const shown = log.querySelector(".lines");
+        if (logShown.next < first) {
+            // Lines dropped before they were shown: shown afresh from the oldest kept.
+            shown.replaceChildren();
+            logShown.first = logShown.next = first;
         }
+        for (; logShown.first < first && shown.firstChild; logShown.first += 1) {
+            shown.firstChild.remove();
+        }
+        shown.append(...lines.map((line) => {
+            const row = document.createElement("div");
+            row.textContent = line;
+            return row;
+        }));
+        logShown.next += lines.length;
     }
 
     // What each of the status line, the strip, the meter and the help button last showed: each is

@@ -460,6 +460,25 @@ try:
         time.sleep(0.05)
     else:
         faults.append("the picture chosen as SVG was not saved")
+    # The log, open while tables travel, shows the lines the core keeps, a line each, as the
+    # exported log has them.
+    click(driver, "key:CONTROL+l")
+    for step in ["Command4", "Command4"]:
+        click(driver, step)
+        wait(driver, "Hopscape.sleeping()", "the tables arriving")
+    click(driver, "key:CONTROL+l")  # closed again: the menu opens on the drawing it covered
+    click(driver, "menu:Export the message log")
+    exported = os.path.join(downloads, "log.txt")
+    for _ in range(100):
+        if os.path.exists(exported):
+            break
+        time.sleep(0.05)
+    shown = driver.execute_script(
+        "return [...document.querySelectorAll('#log .lines div')].map((row) => row.textContent)")
+    with open(exported, encoding="utf-8") as text:
+        written = text.read().splitlines()
+    if not written or shown != written:
+        faults.append(f"the open log shows {len(shown)} lines, the exported log {len(written)}")
     # A tap on a cost raises it, a long press lowers it again, and a long press on the drawing
     # opens the menu: nothing needs a mouse.
     driver.get(root + "?scenario=Example%201")
