@@ -449,7 +449,10 @@ try:
     seconds = driver.find_element("css selector", "#ask input")
     seconds.clear()
     seconds.send_keys("45" + Keys.ENTER)
-    if '"hold-down seconds": 45' not in driver.execute_script("return Hopscape.state()"):
+    # Taken once the dialogue has closed, which the browser does after the key.
+    try:
+        wait(driver, "Hopscape.state().includes('\"hold-down seconds\": 45')", "the hold-down time", 10)
+    except TimeoutError:
         faults.append("the hold-down time typed in the page's dialogue was not taken")
     click(driver, "key:CONTROL+s")
     driver.find_element("xpath", "//dialog[@id='ask']//button[@value='svg']").click()
