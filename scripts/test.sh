@@ -71,7 +71,7 @@ cmake --build build-fuzz -j "$jobs"
 root=$PWD
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for harness in router window demonstration options; do
+for harness in router window demonstration options frame; do
     mkdir -p "$work/$harness"
     cp fuzz/corpus/"$harness"/* "$work/$harness/"
     echo "Fuzzing the $harness harness for ${FUZZ_SECONDS:-60} s"
@@ -83,4 +83,4 @@ for harness in router window demonstration options; do
     fi
     grep -E '^(Done|stat::number_of_executed_units)' "$work/$harness.log"
 done
-echo "fuzz: 4 passed, 0 failed"
+echo "fuzz: 5 passed, 0 failed"

@@ -14,6 +14,7 @@
 #include "files/HopscapeFile.h"
 #include "session/BuiltInLessons.h"
 #include "session/Demonstration.h"
+#include "session/Fingerprint.h"
 #include "session/Lecture.h"
 #include "session/LessonPlayer.h"
 #include "session/StartOptions.h"
@@ -44,15 +45,6 @@ struct Hall {
 
 void Print(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
-}
-
-// FNV-1a, 64 bits: a state's fingerprint where printing it whole would run to megabytes.
-std::uint64_t Fingerprint(const std::string& text) {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (unsigned char c : text) {
-        hash = (hash ^ c) * 1099511628211ull;
-    }
-    return hash;
 }
 
 void PrintNewLogLines(Hall& hall) {
@@ -128,7 +120,7 @@ void PrintLectures(int lectures) {
             const auto arg = static_cast<std::uint8_t>(user.Next() * 256);
             ApplyLectureAction(hall.demonstration, op, arg, 40L * i);
             Print("lecture " + std::to_string(seed) + " action " + std::to_string(i) + ": " +
-                  std::to_string(Fingerprint(DescribeState(hall.form.State()))) + "\n");
+                  std::to_string(Fingerprint::Of(DescribeState(hall.form.State()))) + "\n");
             PrintPackets(hall.form.State());
             PrintNewLogLines(hall);
         }
