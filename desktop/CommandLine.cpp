@@ -60,21 +60,14 @@ std::optional<CommandLine::Result> Early(QCommandLineParser& parser, const QStri
 // Opens the file an option names into the options; false, with the fault in `result`, where it
 // cannot be opened or holds a demonstration where a lesson was asked for.
 bool OpenFile(const QString& name, bool lessonOnly, CommandLine::Result& result) {
-    HopscapeFile::Read read = DocumentFile::Open(name);
-    if (read.fault.empty() && lessonOnly && !read.lesson) {
-        read.fault = HopscapeFile::Problem(
-            name.toStdString(), "holds a demonstration, not a lesson; open it with --open");
+    std::string bytes;
+    std::string fault = DocumentFile::Open(name, bytes).fault;
+    if (fault.empty()) {
+        fault = result.options.TakeFile(name.toStdString(), std::move(bytes), lessonOnly);
     }
-    if (!read.fault.empty()) {
-        result = Refuse(read.fault);
+    if (!fault.empty()) {
+        result = Refuse(fault);
         return false;
-    }
-    if (!lessonOnly) {
-        result.options.demonstration = std::move(read.demonstration);
-    }
-    result.options.lesson = std::move(read.lesson);
-    for (const std::string& member : read.ignored) {
-        result.options.notes.push_back(HopscapeFile::IgnoredLine(name.toStdString(), member));
     }
     return true;
 }

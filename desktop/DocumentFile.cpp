@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-HopscapeFile::Read DocumentFile::Open(const QString& path) {
+HopscapeFile::Read DocumentFile::Open(const QString& path, std::string& bytes) {
     const std::string name = QDir::toNativeSeparators(path).toStdString();
     HopscapeFile::Read read;
     QFile file(path);
@@ -19,9 +19,9 @@ HopscapeFile::Read DocumentFile::Open(const QString& path) {
     // the file system reports (a pipe reports none).
     std::string fault = DemonstrationFile::CheckSize(static_cast<std::size_t>(file.size()));
     if (fault.empty()) {
-        const QByteArray bytes = file.read(static_cast<qint64>(DemonstrationFile::kMostBytes) + 1);
-        read = HopscapeFile::FromBytes(
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        const QByteArray given = file.read(static_cast<qint64>(DemonstrationFile::kMostBytes) + 1);
+        bytes.assign(given.constData(), static_cast<std::size_t>(given.size()));
+        read = HopscapeFile::FromBytes(bytes);
         fault = read.fault;
     }
     if (!fault.empty()) {

@@ -9,6 +9,7 @@
 #include "scene/WindowPlacement.h"
 #include "session/Demonstration.h"
 #include "session/Help.h"
+#include "session/Stream.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -48,9 +49,9 @@ void CloseOnEscape(QWidget& second) {
 
 } // namespace
 
-LectureMenu::LectureMenu(::Lecture& lecture, QWidget& window, const QElapsedTimer& clock)
-    : QObject(&window), lecture_(lecture), demonstration_(lecture.Demonstration()), window_(window),
-      clock_(clock) {
+LectureMenu::LectureMenu(Stream& stream, QWidget& window, const QElapsedTimer& clock)
+    : QObject(&window), stream_(stream), lecture_(stream.Lecture()),
+      demonstration_(lecture_.Demonstration()), window_(window), clock_(clock) {
     auto* speeds = new QActionGroup(this);
     for (const Extras::Entry& entry : Extras::kEntries) {
         auto* action = new QAction(QString::fromUtf8(entry.name), &window);
@@ -248,7 +249,7 @@ void LectureMenu::ToggleLog() {
 
 void LectureMenu::Trigger(Id id) {
     using Job = ::Lecture::Job;
-    const Job job = lecture_.Do(id, clock_.elapsed());
+    const Job job = stream_.Take(Event::Extra(id, clock_.elapsed())).job;
     switch (job) {
     case Job::ToggleLog:
         ToggleLog();
@@ -306,7 +307,7 @@ void LectureMenu::AskHoldDownTime() {
                                              QString::fromStdString(asked.question), asked.value,
                                              asked.least, asked.most, 10, &ok);
     if (ok) {
-        demonstration_.SetHoldDownSeconds(seconds, clock_.elapsed());
+        stream_.Take(Event::HoldDown(seconds, clock_.elapsed()));
     }
 }
 

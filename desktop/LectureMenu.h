@@ -13,6 +13,7 @@
 #include <vector>
 
 class Demonstration;
+class Stream;
 class BlackScreen;
 class LogWindow;
 class QTimer;
@@ -31,7 +32,7 @@ class LectureMenu : public QObject {
 
 public:
     // `window` is the main window; `clock` tells the time handed to the lesson.
-    LectureMenu(::Lecture& lecture, QWidget& window, const QElapsedTimer& clock);
+    LectureMenu(Stream& stream, QWidget& window, const QElapsedTimer& clock);
 
     void Popup(const QPoint& globalPosition);
     // Keeps what the extras show up to date: each entry's label, tick and whether it can be
@@ -75,6 +76,7 @@ private:
     void ShowBeside(QWidget& second);
     void ToggleLog();
 
+    Stream& stream_;
     ::Lecture& lecture_;
     Demonstration& demonstration_;
     QWidget& window_;

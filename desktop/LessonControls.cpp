@@ -5,6 +5,7 @@
 #include "files/PictureFile.h"
 #include "session/BuiltInLessons.h"
 #include "session/Demonstration.h"
+#include "session/Stream.h"
 
 #include <QAction>
 #include <QDir>
@@ -30,10 +31,11 @@ std::string Named(const QString& path) {
 
 } // namespace
 
-LessonControls::LessonControls(Lecture& lecture, LectureMenu& menu, QWidget& window,
+LessonControls::LessonControls(Stream& stream, LectureMenu& menu, QWidget& window,
                                const QElapsedTimer& clock)
-    : QObject(&window), lecture_(lecture), demonstration_(lecture.Demonstration()), menu_(menu),
-      window_(window), clock_(clock), player_(lecture.Player()) {
+    : QObject(&window), stream_(stream), lecture_(stream.Lecture()),
+      demonstration_(lecture_.Demonstration()), menu_(menu), window_(window), clock_(clock),
+      player_(lecture_.Player()) {
     connect(&menu_, &LectureMenu::Other, this, &LessonControls::Trigger);
     window_.setAcceptDrops(true);
     window_.installEventFilter(this);
@@ -45,10 +47,11 @@ QMenu* LessonControls::LessonsMenu() {
     if (lessons_ == nullptr) {
         lessons_ = new QMenu(QStringLiteral("Lessons"), &window_);
         lessons_->setObjectName(QStringLiteral("LessonsMenu"));
-        for (const LessonScript& script : BuiltInLessons::All()) {
-            QAction* entry = lessons_->addAction(QString::fromStdString(script.title));
-            connect(entry, &QAction::triggered, this, [this, script] {
-                StartLesson(script);
+        const std::vector<LessonScript>& all = BuiltInLessons::All();
+        for (std::size_t index = 0; index < all.size(); ++index) {
+            QAction* entry = lessons_->addAction(QString::fromStdString(all[index].title));
+            connect(entry, &QAction::triggered, this, [this, index] {
+                StartLesson(index);
                 emit Changed();
             });
         }
@@ -89,20 +92,20 @@ void LessonControls::Refresh() {
     menu_.Refresh();
 }
 
-void LessonControls::StartLesson(const LessonScript& script) {
-    player_.Start(script, clock_.elapsed());
+void LessonControls::StartLesson(std::size_t index) {
+    stream_.Take(Event::Lesson(static_cast<int>(index), clock_.elapsed()));
     Refresh();
     emit CaptionChanged();
 }
 
 void LessonControls::Practise(int level, std::uint64_t seed) {
-    lecture_.Practise(level, seed, clock_.elapsed());
+    stream_.Take(Event::Practise(level, seed, clock_.elapsed()));
     Refresh();
     emit CaptionChanged();
 }
 
 void LessonControls::EndLesson() {
-    player_.Stop();
+    stream_.Take(Event::Extra(Extras::Id::EndLesson, clock_.elapsed()));
     Refresh();
     emit CaptionChanged();
 }
@@ -133,12 +136,13 @@ void LessonControls::StepsRan() {
 }
 
 bool LessonControls::OpenFile(const QString& path) {
-    const HopscapeFile::Read read = DocumentFile::Open(path);
+    std::string bytes;
+    const HopscapeFile::Read read = DocumentFile::Open(path, bytes);
     if (!read.fault.empty()) {
         Warn(QStringLiteral("FileNotOpened"), QString::fromStdString(read.fault));
         return false;
     }
-    lecture_.Open(read, Named(path), clock_.elapsed());
+    stream_.Take(Event::Open(Named(path), std::move(bytes), clock_.elapsed()));
     Refresh();
     emit Changed();
     emit CaptionChanged();
@@ -155,7 +159,7 @@ bool LessonControls::SaveRecording(const QString& path) {
     if (!Saved("lesson", path, QByteArray::fromStdString(lecture_.RecordingBytes()))) {
         return false;
     }
-    demonstration_.StopRecording();
+    stream_.Take(Event::Saved(clock_.elapsed()));
     Refresh();
     emit CaptionChanged();
     return true;

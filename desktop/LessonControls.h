@@ -7,6 +7,7 @@
 #include <QString>
 
 class Demonstration;
+class Stream;
 class LectureMenu;
 class QElapsedTimer;
 class QMenu;
@@ -21,8 +22,7 @@ class LessonControls : public QObject {
     Q_OBJECT
 
 public:
-    LessonControls(Lecture& lecture, LectureMenu& menu, QWidget& window,
-                   const QElapsedTimer& clock);
+    LessonControls(Stream& stream, LectureMenu& menu, QWidget& window, const QElapsedTimer& clock);
 
     LessonPlayer& Player() { return player_; }
     // Each returns whether it did what it was asked; where not, a message box said why.
@@ -31,7 +31,8 @@ public:
     bool SaveRecording(const QString& path);
     bool ExportLog(const QString& path);
     bool ExportTables(const QString& path);
-    void StartLesson(const LessonScript& script);
+    // The built-in lesson at `index` in BuiltInLessons::All().
+    void StartLesson(std::size_t index);
     // Practice at a level from 1 to 3, its first question from `seed`.
     void Practise(int level, std::uint64_t seed);
     void EndLesson();
@@ -60,6 +61,7 @@ private:
     bool Saved(const char* what, const QString& path, const QByteArray& bytes);
     void Warn(const QString& objectName, const QString& text);
 
+    Stream& stream_;
     Lecture& lecture_;
     Demonstration& demonstration_;
     LectureMenu& menu_;

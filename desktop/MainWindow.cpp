@@ -13,14 +13,17 @@
 #include "form/Layout.h"
 #include "scene/Look.h"
 #include "session/Demonstration.h"
+#include "session/Replica.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QTimer>
 
-MainWindow::MainWindow(class Demonstration& demonstration, const QSize& room, QWidget* parent)
+MainWindow::MainWindow(class Demonstration& demonstration, const QSize& room, QWidget* parent,
+                       const StartOptions& options)
     : QWidget(parent), demonstration_(demonstration), lecture_(demonstration),
+      stream_(Replica::StartLine(options.seed.value_or(0), options), lecture_),
       size_(*this, demonstration.State().ClientWidth, demonstration.State().ClientHeight),
       widgets_(*this, demonstration.State(), [this](const Action& action) { Act(action); }),
       canvas_(demonstration.State(), transform_) {
@@ -32,18 +35,18 @@ MainWindow::MainWindow(class Demonstration& demonstration, const QSize& room, QW
     timers_ = new BeatTimers(*this, demonstration_.Interval());
     connect(&timers_->Move(), &QTimer::timeout, this, &MainWindow::Tick);
     connect(&timers_->Frame(), &QTimer::timeout, this, &MainWindow::RefreshFrames);
-    extras_ = new LectureMenu(lecture_, *this, clock_);
+    extras_ = new LectureMenu(stream_, *this, clock_);
     corner_ = new Corner(*this, *extras_->Action(Extras::Id::Help));
     connect(extras_, &LectureMenu::Changed, this, &MainWindow::Sync);
     strip_ = new CaptionStrip(this);
-    cells_ = new PredictionCells(lecture_, *this, clock_);
+    cells_ = new PredictionCells(stream_, *this, clock_);
     connect(strip_, &CaptionStrip::PadPressed, cells_, &PredictionCells::Press);
     connect(cells_, &PredictionCells::Answered, this, &MainWindow::Sync);
     magnified_ = new MagnifiedTables(demonstration_, *this);
     side_ = std::make_unique<SideStrip>(demonstration_, *magnified_, *extras_);
     extras_->AddSubmenu(magnified_->Submenu(), Extras::Id::Projector);
     connect(magnified_, &MagnifiedTables::Changed, this, &MainWindow::SyncSide);
-    lessons_ = new LessonControls(lecture_, *extras_, *this, clock_);
+    lessons_ = new LessonControls(stream_, *extras_, *this, clock_);
     connect(lessons_, &LessonControls::Changed, this, &MainWindow::Sync);
     connect(lessons_, &LessonControls::CaptionChanged, this, &MainWindow::SyncCaption);
     const auto explain = [this](int router, int row) {
@@ -54,13 +57,15 @@ MainWindow::MainWindow(class Demonstration& demonstration, const QSize& room, QW
     setMinimumSize(size_.At(DrawingFit::kMinimumScale));
     resize(room.isValid() ? size_.Opening(room) : size_.At(1.0));
     Place();
+    Schedule(Replica::Begin(options, options.seed.value_or(0), lecture_));
+    lessons_->StepsRan();
     Sync();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::Act(const Action& action) {
-    demonstration_.Act(action, Now());
+    stream_.Take(Event::Act(action, Now()));
     Sync();
 }
 
@@ -83,7 +88,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::Tick() {
-    const ::Lecture::Next next = lecture_.Tick(Now());
+    const ::Lecture::Next next = stream_.Take(Event::Tick(Now())).next;
     timers_->AfterTick(next.tick);
     SyncPackets(true);
     timers_->SetFrame(next.frame);
@@ -94,8 +99,14 @@ void MainWindow::Tick() {
 }
 
 void MainWindow::Schedule() {
+    if (stream_.Settled() != scheduled_) {
+        scheduled_ = stream_.Settled();
+        Schedule(stream_.Next());
+    }
+}
+
+void MainWindow::Schedule(const ::Lecture::Next& next) {
     // Restarted on the lesson's beat: the next tick falls one interval after the last.
-    const ::Lecture::Next next = lecture_.Settle(Now());
     timers_->Restart(next.tick);
     timers_->SetFrame(next.frame);
     if (next.stepsRan) {
@@ -104,7 +115,7 @@ void MainWindow::Schedule() {
 }
 
 void MainWindow::RefreshFrames() {
-    const std::optional<long> next = lecture_.Frames(Now());
+    const std::optional<long> next = stream_.Take(Event::Frames(Now())).next.frame;
     widgets_.SyncTick(false);
     timers_->SetFrame(next);
 }

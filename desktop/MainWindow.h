@@ -5,6 +5,8 @@
 #include "desktop/TwipsTransform.h"
 #include "desktop/WindowSize.h"
 #include "session/Lecture.h"
+#include "session/StartOptions.h"
+#include "session/Stream.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -33,9 +35,10 @@ class MainWindow : public QWidget {
 
 public:
     // Opens at the layout's full size, or scaled down to fit where `room` (a screen area) is
-    // smaller.
+    // smaller, with the demonstration started up as `options` ask (their seed given) and then
+    // what they ask beyond it done.
     explicit MainWindow(class Demonstration& demonstration, const QSize& room = {},
-                        QWidget* parent = nullptr);
+                        QWidget* parent = nullptr, const StartOptions& options = {});
     ~MainWindow() override;
 
     // How large the window is made: its full size, the size it opens at.
@@ -51,6 +54,10 @@ public:
         return demonstration_;
     }
     LectureMenu& Lecture() { return *extras_; }
+    // Every event of the lecture goes through it, and a hall follows it.
+    class Stream& Stream() {
+        return stream_;
+    }
     LessonControls& Lessons() { return *lessons_; }
     // Milliseconds since the window was made: the time handed to the lesson.
     long Now() const { return clock_.elapsed(); }
@@ -67,8 +74,10 @@ protected:
 
 private:
     void Act(const Action& action);
-    // Starts or stops MoveTimer and the frame timer as the lesson asks.
+    // Starts or stops MoveTimer and the frame timer as the lecture asks after the last event
+    // that settled it, once for each such event.
     void Schedule();
+    void Schedule(const ::Lecture::Next& next);
     void RefreshFrames();
     // Repaints what a tick can change: packets, the status line and the router panels; `now`
     // paints the drawing's part at once where it can, else it is repainted with the window.
@@ -84,6 +93,8 @@ private:
 
     class Demonstration& demonstration_;
     ::Lecture lecture_;
+    class Stream stream_;
+    long scheduled_ = 0; // the events settled when the timers were last set
     QElapsedTimer clock_;
     TwipsTransform transform_;
     QSize placedSize_; // the window size the widgets were last placed for

@@ -2,13 +2,15 @@
 
 #include "desktop/RouterTable.h"
 #include "session/Lecture.h"
+#include "session/Stream.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QLineEdit>
 
-PredictionCells::PredictionCells(Lecture& lecture, QWidget& window, const QElapsedTimer& clock)
-    : QObject(&window), lecture_(lecture), window_(window), clock_(clock) {}
+PredictionCells::PredictionCells(Stream& stream, QWidget& window, const QElapsedTimer& clock)
+    : QObject(&window), stream_(stream), lecture_(stream.Lecture()), window_(window),
+      clock_(clock) {}
 
 void PredictionCells::Clear() {
     // The keyboard goes back to the window, where the clicker's keys work, not on along the Tab
@@ -140,6 +142,6 @@ void PredictionCells::Check() {
     for (const QPointer<QLineEdit>& cell : cells_) {
         given.push_back(cell.isNull() ? std::string() : cell->text().toStdString());
     }
-    lecture_.Answer(given, clock_.elapsed());
+    stream_.Take(Event::Answer(given, clock_.elapsed()));
     emit Answered();
 }

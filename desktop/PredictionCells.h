@@ -7,6 +7,7 @@
 #include <vector>
 
 class Lecture;
+class Stream;
 class QElapsedTimer;
 class QLineEdit;
 class QWidget;
@@ -19,7 +20,7 @@ class PredictionCells : public QObject {
 
 public:
     // `clock` gives the time handed to the lecture.
-    PredictionCells(Lecture& lecture, QWidget& window, const QElapsedTimer& clock);
+    PredictionCells(Stream& stream, QWidget& window, const QElapsedTimer& clock);
 
     // Makes the cells for a question newly asked (the first takes the focus), or takes them away
     // once it is answered or gone.
@@ -40,6 +41,7 @@ private:
     void Check();
     void Clear();
 
+    Stream& stream_;
     Lecture& lecture_;
     QWidget& window_;
     int asked_ = 0; // the question the cells are for, by its number

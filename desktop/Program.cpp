@@ -29,6 +29,15 @@ MainForm& StartedUp(MainForm& form, RandomSource& random, const StartOptions& op
     return form;
 }
 
+// The options with a seed, from the clock where they give none: a lecture that follows this one
+// starts from the same.
+StartOptions Seeded(StartOptions options, Platform& platform) {
+    if (!options.seed) {
+        options.Set("seed", std::to_string(platform.ClockSeed()));
+    }
+    return options;
+}
+
 } // namespace
 
 QSize Program::ScreenRoom() {
@@ -43,24 +52,8 @@ QSize Program::ScreenRoom() {
 }
 
 Program::Program(const StartOptions& options, const QSize& room, Platform* platform)
-    : platform_(platform != nullptr ? *platform : desktop_), form_(platform_, random_),
-      demonstration_(StartedUp(form_, random_, options)), window_(demonstration_, room) {
+    : platform_(platform != nullptr ? *platform : desktop_), options_(Seeded(options, platform_)),
+      form_(platform_, random_), demonstration_(StartedUp(form_, random_, options_)),
+      window_(demonstration_, room, nullptr, options_) {
     desktop_.SetParent(&window_);
-    if (options.demonstration) {
-        demonstration_.Open(*options.demonstration, window_.Now());
-    }
-    if (options.lesson) {
-        window_.Lessons().StartLesson(*options.lesson);
-    }
-    if (options.practice) {
-        window_.Lessons().Practise(*options.practice, options.seed.value_or(platform_.ClockSeed()));
-    }
-    for (const std::string& note : options.notes) {
-        demonstration_.Note(note);
-    }
-    if (options.projector) {
-        demonstration_.SetProjector(true);
-        window_.SyncLook();
-    }
-    window_.Sync();
 }

@@ -27,6 +27,7 @@ public:
 private:
     QtPlatform desktop_;
     Platform& platform_;
+    StartOptions options_; // as given, with the seed drawn from the clock where none was
     SeededRandom random_;
     MainForm form_;
     Demonstration demonstration_;

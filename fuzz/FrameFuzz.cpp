@@ -14,7 +14,7 @@
 namespace {
 
 constexpr std::string_view kStart =
-    "snapshot 0 0000000000000000\nstart 7 =scenario%3DExample%201\n";
+    "snapshot 0 0000000000000000\nstart 7 =scenario%3DExample%201 = =\n";
 
 } // namespace
 

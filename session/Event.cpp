@@ -19,8 +19,8 @@ constexpr std::size_t kLongestScenario = 64;
 constexpr std::size_t kLongestName = 256;
 constexpr std::size_t kMostWords = 8 + Event::kMostCells;
 
-constexpr std::string_view kKinds[] = {"tick", "frames", "act",      "extra",    "lesson",
-                                       "open", "answer", "practise", "hold-down"};
+constexpr std::string_view kKinds[] = {"tick", "frames", "act",      "extra",     "lesson",
+                                       "open", "answer", "practise", "hold-down", "saved"};
 
 // How far an action's index may go for its control.
 int MostIndex(Control control) {
@@ -92,6 +92,7 @@ std::string Event::Text() const {
     switch (kind) {
     case Kind::Tick:
     case Kind::Frames:
+    case Kind::Saved:
         break;
     case Kind::Act:
         add(std::to_string(static_cast<int>(action.control)));
@@ -142,6 +143,7 @@ std::optional<Event> Event::Read(std::string_view line, std::string& fault) {
     switch (event.kind) {
     case Kind::Tick:
     case Kind::Frames:
+    case Kind::Saved:
         break;
     case Kind::Act: {
         event.action.control = static_cast<Control>(words.Number("control", 0, kLastControl));
@@ -192,14 +194,13 @@ std::optional<Event> Event::Read(std::string_view line, std::string& fault) {
     return event;
 }
 
-Lecture::Next Event::Apply(class Lecture& lecture) const {
+Event::Outcome Event::Apply(class Lecture& lecture) const {
     class Demonstration& demonstration = lecture.Demonstration();
-    const bool held = demonstration.Form().Runtime().MessageOpen;
     switch (kind) {
     case Kind::Tick:
-        return held ? Lecture::Next{} : lecture.Tick(time);
+        return {lecture.Tick(time)};
     case Kind::Frames:
-        return Lecture::Next{std::nullopt, held ? std::nullopt : lecture.Frames(time), false};
+        return {Lecture::Next{std::nullopt, lecture.Frames(time), false}};
     case Kind::Act: {
         const auto& scenarios = demonstration.State().cmbSims.items;
         const bool known =
@@ -210,9 +211,10 @@ Lecture::Next Event::Apply(class Lecture& lecture) const {
         }
         break;
     }
-    case Kind::Extra:
-        lecture.Do(static_cast<Extras::Id>(number), time);
-        break;
+    case Kind::Extra: {
+        const Lecture::Job job = lecture.Do(static_cast<Extras::Id>(number), time);
+        return {lecture.Settle(time), job};
+    }
     case Kind::Lesson:
         lecture.Player().Start(BuiltInLessons::All().at(static_cast<std::size_t>(number)), time);
         break;
@@ -232,6 +234,9 @@ Lecture::Next Event::Apply(class Lecture& lecture) const {
     case Kind::HoldDown:
         demonstration.SetHoldDownSeconds(number, time);
         break;
+    case Kind::Saved:
+        demonstration.StopRecording();
+        break;
     }
-    return lecture.Settle(time);
+    return {lecture.Settle(time)};
 }

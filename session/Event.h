@@ -11,17 +11,18 @@
 #include <vector>
 
 // One thing that happened to a lecture, with its time in milliseconds: a timer that fired, a
-// click, an extra, a lesson started, a file opened, a question answered, practice begun. Every
+// click, an extra, a lesson started, a file opened, a question answered, practice begun, the
+// recorded lesson saved. Every
 // front end hands its events to a lecture through Apply, so a lecture replayed from the same
 // events, in another program or on another machine, ends exactly where the first did.
 //
 // As text an event is one line of words, its time last:
 //   tick T | frames T | act CONTROL INDEX BUTTON CHECKED VALUE =SCENARIO T | extra ID T |
 //   lesson INDEX T | open =NAME =BYTES T | answer COUNT =CELL... T | practise LEVEL SEED T |
-//   hold-down SECONDS T
+//   hold-down SECONDS T | saved T
 // where a word after "=" is written with every byte but letters, digits and "-._~" as %XX.
 struct Event {
-    enum class Kind { Tick, Frames, Act, Extra, Lesson, Open, Answer, Practise, HoldDown };
+    enum class Kind { Tick, Frames, Act, Extra, Lesson, Open, Answer, Practise, HoldDown, Saved };
 
     Kind kind = Kind::Tick;
     long time = 0;
@@ -49,6 +50,8 @@ struct Event {
     static Event Answer(std::vector<std::string> cells, long time);
     static Event Practise(int level, std::uint64_t seed, long time);
     static Event HoldDown(int seconds, long time);
+    // The recorded lesson was saved: recording stops.
+    static Event Saved(long time) { return Plain(Kind::Saved, time); }
 
     // The event as its line, without the line's end.
     std::string Text() const;
@@ -56,10 +59,15 @@ struct Event {
     // missing", "index 9 out of range" ... Nothing out of range, too long or left over is taken.
     static std::optional<Event> Read(std::string_view line, std::string& fault);
 
-    // The event happens to the lecture, which settles after any but a timer's; answers when the
-    // timers fire next. While the out-of-packets message is open a timer's event does nothing:
-    // the message holds the lecture still. A file that cannot be opened changes nothing.
-    Lecture::Next Apply(class Lecture& lecture) const;
+    // The event happens to the lecture, which settles after any but a timer's: answers when the
+    // timers fire next (after a frame timer's event, only the frame timer: the tick timer runs
+    // on as it was set) and, for an extra, what it leaves to the front end. A file that cannot be
+    // opened changes nothing.
+    struct Outcome {
+        Lecture::Next next;
+        Lecture::Job job = Lecture::Job::None;
+    };
+    Outcome Apply(class Lecture& lecture) const;
 
     bool operator==(const Event&) const = default;
 

@@ -1,5 +1,6 @@
 #include "session/Replica.h"
 
+#include "session/Event.h"
 #include "session/EventWords.h"
 
 namespace {
@@ -16,38 +17,50 @@ constexpr std::size_t kLongestOptions = 4096;
 
 Replica::Replica(const StartOptions& options, std::uint64_t seed, Messages messages)
     : platform_(seed, std::move(messages)), form_(platform_, random_),
-      demonstration_(StartedUp(form_, random_, options)), lecture_(demonstration_) {
+      demonstration_(StartedUp(form_, random_, options)), lecture_(demonstration_),
+      opened_(Begin(options, seed, lecture_)) {}
+
+Lecture::Next Replica::Begin(const StartOptions& options, std::uint64_t seed,
+                             class Lecture& lecture) {
+    class Demonstration& demonstration = lecture.Demonstration();
     if (options.demonstration) {
-        demonstration_.Open(*options.demonstration, 0);
+        demonstration.Open(*options.demonstration, 0);
     }
     if (options.lesson) {
-        lecture_.Player().Start(*options.lesson, 0);
+        lecture.Player().Start(*options.lesson, 0);
     }
     if (options.practice) {
-        lecture_.Practise(*options.practice, options.seed.value_or(seed), 0);
+        lecture.Practise(*options.practice, options.seed.value_or(seed), 0);
     }
     for (const std::string& note : options.notes) {
-        demonstration_.Note(note);
+        demonstration.Note(note);
     }
-    demonstration_.SetProjector(options.projector);
+    demonstration.SetProjector(options.projector);
+    return lecture.Settle(0);
 }
 
-std::string Replica::StartLine(std::uint64_t seed, std::string_view options) {
-    return "start " + std::to_string(seed) + " " + EventWords::Escaped(options);
+std::string Replica::StartLine(std::uint64_t seed, const StartOptions& options) {
+    return "start " + std::to_string(seed) + " " + EventWords::Escaped(options.given) + " " +
+           EventWords::Escaped(options.fileName) + " " + EventWords::Escaped(options.fileBytes);
 }
 
 Replica::Start Replica::ReadStart(std::string_view line) {
     Start start;
-    EventWords words(line, 3);
+    EventWords words(line, 5);
     if (words.Next("start") != "start") {
         words.Fail("the start must come first");
     }
     start.seed = words.Unsigned("seed");
     const std::string options = words.Text("options", kLongestOptions);
+    const std::string name = words.Text("name", kLongestOptions);
+    std::string bytes = words.Text("bytes", Event::kLongestFile);
     words.End();
     start.fault = words.Fault();
     if (start.fault.empty()) {
         start.fault = start.options.SetAll(options);
+    }
+    if (start.fault.empty() && !name.empty()) {
+        start.fault = start.options.TakeFile(name, std::move(bytes), false);
     }
     return start;
 }

@@ -25,9 +25,9 @@ public:
     Replica(const Replica&) = delete;
     Replica& operator=(const Replica&) = delete;
 
-    // The start as one line: "start SEED =OPTIONS", the options one "name=value" a line as a
-    // page's address gives them (StartOptions::SetAll), escaped as an event's words are.
-    static std::string StartLine(std::uint64_t seed, std::string_view options);
+    // The start as one line: "start SEED =OPTIONS =NAME =BYTES", the options as they were given
+    // (StartOptions::given) and the file opened, escaped as an event's words are.
+    static std::string StartLine(std::uint64_t seed, const StartOptions& options);
     // The start a line gives, or what is wrong with it.
     struct Start {
         std::uint64_t seed = 0;
@@ -35,6 +35,14 @@ public:
         std::string fault;
     };
     static Start ReadStart(std::string_view line);
+    // What the options ask beyond the scenario and RIP's rules, done to a lecture just started
+    // up with them: the file opened, the lesson started, practice (its first question from
+    // `seed` where the options give none), the notes, the look; then the lecture settles. Answers
+    // when the timers fire first.
+    static ::Lecture::Next Begin(const StartOptions& options, std::uint64_t seed,
+                                 class Lecture& lecture);
+    // When the timers fire first.
+    const ::Lecture::Next& Opened() const { return opened_; }
 
     class Lecture& Lecture() {
         return lecture_;
@@ -68,4 +76,5 @@ private:
     MainForm form_;
     class Demonstration demonstration_;
     class Lecture lecture_;
+    ::Lecture::Next opened_;
 };

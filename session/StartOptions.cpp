@@ -4,6 +4,7 @@
 #include "app/RipControl.h"
 #include "app/Scenarios.h"
 #include "common/RandomSource.h"
+#include "files/HopscapeFile.h"
 #include "session/BuiltInLessons.h"
 
 #include <algorithm>
@@ -31,6 +32,34 @@ std::vector<StartOptions::Option> StartOptions::Options() {
 }
 
 std::string StartOptions::Set(std::string_view name, std::string_view value) {
+    std::string fault = Take(name, value);
+    if (fault.empty()) {
+        given += std::string(name) + "=" + std::string(value) + "\n";
+    }
+    return fault;
+}
+
+std::string StartOptions::TakeFile(const std::string& name, std::string bytes, bool lessonOnly) {
+    HopscapeFile::Read read = HopscapeFile::FromBytes(bytes);
+    if (read.fault.empty() && lessonOnly && !read.lesson) {
+        read.fault = "holds a demonstration, not a lesson; open it with --open";
+    }
+    if (!read.fault.empty()) {
+        return HopscapeFile::Problem(name, read.fault);
+    }
+    if (!lessonOnly) {
+        demonstration = std::move(read.demonstration);
+    }
+    lesson = std::move(read.lesson);
+    for (const std::string& member : read.ignored) {
+        notes.push_back(HopscapeFile::IgnoredLine(name, member));
+    }
+    fileName = name;
+    fileBytes = std::move(bytes);
+    return "";
+}
+
+std::string StartOptions::Take(std::string_view name, std::string_view value) {
     const std::string quoted = "'" + std::string(value) + "'";
     if (name == "scenario") {
         scenario = std::string(value);

@@ -28,6 +28,11 @@ struct StartOptions {
     bool projector = false;                // the look for a hall's projector
     std::optional<int> practice;           // practice at a level from 1 to 3
     std::vector<std::string> notes;        // for the log: what a file held that was ignored
+    // The options taken, one "name=value" a line as SetAll reads them, and the file opened by
+    // its name and bytes: enough to open the same again elsewhere (Replica::StartLine).
+    std::string given;
+    std::string fileName;
+    std::string fileBytes;
 
     // The options by name, with the word for a value they take (empty for a switch) and what
     // they do: a command line's help is made from them. "open" takes a demonstration's or
@@ -52,6 +57,11 @@ struct StartOptions {
     // The built-in lessons' titles, one a line.
     static std::string LessonTitles();
 
+    // Opens a demonstration's or lesson's file by its name and bytes (`lessonOnly`: a lesson's
+    // alone), as "open" and "lesson" do. Returns what is wrong, as HopscapeFile::Problem says
+    // it, and changes nothing then, or the empty text.
+    std::string TakeFile(const std::string& name, std::string bytes, bool lessonOnly);
+
     // Reads a seed written as decimal digits only, the same in every locale.
     static std::optional<std::uint64_t> ReadSeed(std::string_view text);
     // Reads RIP's rules: "all", or names separated by commas ("infinity,hold-down"). Returns the
@@ -63,4 +73,8 @@ struct StartOptions {
     // Start-up, then what the options ask for, as if the lecturer had picked the scenario and
     // switched the rules on.
     void Start(MainForm& form, RandomSource& random) const;
+
+private:
+    // Set, without keeping what was given.
+    std::string Take(std::string_view name, std::string_view value);
 };

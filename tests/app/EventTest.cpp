@@ -3,6 +3,7 @@
 #include "session/Event.h"
 #include "session/Fingerprint.h"
 #include "session/Replica.h"
+#include "session/Stream.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +37,7 @@ TEST(Event, EachKindIsWrittenAsItsLineAndReadBackTheSame) {
         {Event::Answer({}, 7), "answer 0 7"},
         {Event::Practise(3, 18446744073709551615ull, 1), "practise 3 18446744073709551615 1"},
         {Event::HoldDown(180, 3), "hold-down 180 3"},
+        {Event::Saved(12), "saved 12"},
     };
     for (const auto& [event, line] : cases) {
         EXPECT_EQ(event.Text(), line);
@@ -118,30 +120,49 @@ TEST(Event, WhatCannotHappenOnTheWindowChangesNothing) {
     EXPECT_EQ(Fingerprint::Of(lecture), hidden);
 }
 
-TEST(Event, WhileTheMessageIsOpenATimerFiresInVain) {
+TEST(Stream, WhileTheMessageIsOpenATimerFiresInVainAndIsNotKept) {
     Replica replica(Example1(), 7);
-    Lecture& lecture = replica.Lecture();
-    Event::Act(Action::Click(Action::Control::Update), 0).Apply(lecture);
+    Stream stream(Replica::StartLine(7, Example1()), replica.Lecture());
+    stream.Take(Event::Act(Action::Click(Action::Control::Update), 0));
+    EXPECT_EQ(stream.Settled(), 1);
     replica.Form().Runtime().MessageOpen = true;
-    const std::uint64_t held = Fingerprint::Of(lecture);
-    const Lecture::Next next = Event::Tick(40).Apply(lecture);
-    EXPECT_FALSE(next.tick);
-    EXPECT_EQ(Fingerprint::Of(lecture), held);
+    const std::uint64_t held = Fingerprint::Of(replica.Lecture());
+    EXPECT_FALSE(stream.Take(Event::Tick(40)).next.tick);
+    EXPECT_FALSE(stream.Take(Event::Frames(40)).next.frame);
+    EXPECT_EQ(Fingerprint::Of(replica.Lecture()), held);
     replica.Form().Runtime().MessageOpen = false;
-    Event::Tick(40).Apply(lecture);
-    EXPECT_NE(Fingerprint::Of(lecture), held) << "the tables sent move on";
+    stream.Take(Event::Tick(40));
+    EXPECT_NE(Fingerprint::Of(replica.Lecture()), held) << "the tables sent move on";
+    EXPECT_EQ(stream.Journal().substr(stream.Journal().find('\n') + 1),
+              "act 9 0 1 0 0 = 0\ntick 40\n");
+    EXPECT_EQ(stream.Settled(), 1);
 }
 
 TEST(Event, TheStartLineGivesTheSameLectureAgain) {
-    const std::string line = Replica::StartLine(99, "scenario=Three Routers\nrip=all");
-    EXPECT_EQ(line, "start 99 =scenario%3DThree%20Routers%0Arip%3Dall");
-    const Replica::Start start = Replica::ReadStart(line);
+    StartOptions options;
+    ASSERT_EQ(options.SetAll("scenario=Three Routers\nrip=all"), "");
+    const std::string line = Replica::StartLine(99, options);
+    EXPECT_EQ(line, "start 99 =scenario%3DThree%20Routers%0Arip%3Dall%0A = =");
+    Replica::Start start = Replica::ReadStart(line);
     ASSERT_EQ(start.fault, "");
     EXPECT_EQ(start.seed, 99u);
     Replica again(start.options, start.seed);
     EXPECT_EQ(again.Demonstration().State().cmbSims.text, "Three Routers");
 
+    // A file opened at the start goes with it, by its name and bytes.
+    Replica first(options, 99);
+    first.Lecture().Do(Extras::Id::HoldDownDemo, 0);
+    StartOptions opened;
+    ASSERT_EQ(opened.TakeFile("demo.json", first.Lecture().DemonstrationBytes(), false), "");
+    start = Replica::ReadStart(Replica::StartLine(5, opened));
+    ASSERT_EQ(start.fault, "");
+    Replica second(start.options, start.seed);
+    EXPECT_EQ(second.Lecture().DemonstrationBytes(), first.Lecture().DemonstrationBytes());
+
     EXPECT_EQ(Replica::ReadStart("tick 5").fault, "the start must come first");
-    EXPECT_EQ(Replica::ReadStart("start 5 =scenario%3DNowhere").fault.substr(0, 32),
+    EXPECT_EQ(Replica::ReadStart("start 5 =scenario%3DNowhere = =").fault.substr(0, 32),
               "No scenario is called \"Nowhere\";");
+    EXPECT_EQ(Replica::ReadStart("start 5 = =a.json =%7B").fault.substr(0, 8), "a.json: ");
+    EXPECT_EQ(opened.TakeFile("a.json", first.Lecture().DemonstrationBytes(), true),
+              "a.json: holds a demonstration, not a lesson; open it with --open");
 }

@@ -15,11 +15,10 @@
 namespace {
 
 constexpr std::uint64_t kSeed = 4242;
-const char* const kOptions = "scenario=Example 1";
 
 StartOptions Options() {
     StartOptions options;
-    options.SetAll(kOptions);
+    options.SetAll("scenario=Example 1");
     return options;
 }
 
@@ -27,8 +26,10 @@ StartOptions Options() {
 class Lecturer {
 public:
     explicit Lecturer(std::uint64_t seed)
-        : replica_(Options(), kSeed), stream_(Replica::StartLine(kSeed, kOptions), Lecture()),
-          dice_(seed) {}
+        : replica_(Options(), kSeed),
+          stream_(Replica::StartLine(kSeed, Options()), replica_.Lecture()), dice_(seed) {
+        stream_.Serve(true);
+    }
 
     class Lecture& Lecture() {
         return replica_.Lecture();
@@ -37,10 +38,7 @@ public:
     long Now() const { return now_; }
     std::uint64_t Print() { return Fingerprint::Of(Lecture()); }
 
-    void Do(const Event& event) {
-        event.Apply(Lecture());
-        stream_.Add(event);
-    }
+    void Do(const Event& event) { stream_.Take(event); }
 
     void DoSomething() {
         const int roll = Roll(100);
@@ -140,7 +138,7 @@ TEST(Follower, FollowersWhoJoinAtAnyMomentStandWhereTheLecturerStandsAtEveryFram
             for (int e = 0; e < events; ++e) {
                 lecturer.DoSomething();
             }
-            const std::string sent = lecturer.Frames().Frame(lecturer.Lecture());
+            const std::string sent = lecturer.Frames().Frame();
             for (std::size_t i = 0; i < followers.size(); ++i) {
                 if (joins[i] > frame) {
                     continue;
@@ -167,7 +165,7 @@ TEST(Follower, FramesLostRepeatedOrReorderedAreNoticedAndHealedFromASnapshot) {
         for (int e = 0; e < 4; ++e) {
             lecturer.DoSomething();
         }
-        std::vector<std::string> sent{lecturer.Frames().Frame(lecturer.Lecture())};
+        std::vector<std::string> sent{lecturer.Frames().Frame()};
         const double fate = dice.Next();
         if (fate < 0.1) {
             sent.clear(); // lost
@@ -202,7 +200,7 @@ TEST(Follower, FramesLostRepeatedOrReorderedAreNoticedAndHealedFromASnapshot) {
         EXPECT_NE(reason.find(" came after frame "), std::string::npos) << reason;
     }
     // A frame held back at the end is a frame lost.
-    if (Deliver(follower, lecturer.Frames().Frame(lecturer.Lecture()), lecturer.Now()).ask) {
+    if (Deliver(follower, lecturer.Frames().Frame(), lecturer.Now()).ask) {
         follower.Take(lecturer.Frames().Snapshot(), lecturer.Now());
     }
     EXPECT_EQ(Fingerprint::Of(follower.Copy()->Lecture()), lecturer.Print());
@@ -215,7 +213,7 @@ TEST(Follower, AFrameTamperedWithIsRefusedOrFoundOutAndSaidWhy) {
         << "before its snapshot a follower waits for one";
     follower.Take(lecturer.Frames().Snapshot(), 0);
     lecturer.Do(Event::Act(Action::Click(Action::Control::Update), 0));
-    std::string frame = lecturer.Frames().Frame(lecturer.Lecture());
+    std::string frame = lecturer.Frames().Frame();
     std::string wrong = frame;
     char& digit = wrong[wrong.find('\n') - 1]; // the print's last digit
     digit = digit == '0' ? '1' : '0';
@@ -226,7 +224,7 @@ TEST(Follower, AFrameTamperedWithIsRefusedOrFoundOutAndSaidWhy) {
 
     follower.Take(lecturer.Frames().Snapshot(), 0);
     lecturer.Do(Event::Tick(40));
-    frame = lecturer.Frames().Frame(lecturer.Lecture());
+    frame = lecturer.Frames().Frame();
     outcome = Deliver(follower, frame.substr(0, frame.find('\n') + 1) + "tock 40\n", 40);
     EXPECT_TRUE(outcome.ask);
     EXPECT_EQ(outcome.said, "frame 2 refused: unknown event \"tock\"");
@@ -238,8 +236,8 @@ TEST(Follower, AFrameTamperedWithIsRefusedOrFoundOutAndSaidWhy) {
 
     // A frame with no events still carries the print to check.
     follower.Take(lecturer.Frames().Snapshot(), 40);
-    EXPECT_FALSE(Deliver(follower, lecturer.Frames().Frame(lecturer.Lecture()), 40).ask);
-    frame = lecturer.Frames().Frame(lecturer.Lecture());
+    EXPECT_FALSE(Deliver(follower, lecturer.Frames().Frame(), 40).ask);
+    frame = lecturer.Frames().Frame();
     char& last = frame[frame.find('\n') - 1];
     last = last == '0' ? '1' : '0';
     EXPECT_EQ(Deliver(follower, frame, 40).said,
@@ -251,13 +249,13 @@ TEST(Follower, EventsPlayAtTheirOwnTimeABeatBehindAndAllAtOnceWhenFarBehind) {
     lecturer.Do(Event::Act(Action::Click(Action::Control::Update), 900));
     Follower follower;
     follower.Take(lecturer.Frames().Snapshot(), 10000); // nothing framed yet: the start alone
-    lecturer.Frames().Frame(lecturer.Lecture());
+    lecturer.Frames().Frame();
     follower.Take(lecturer.Frames().Snapshot(), 10000); // the update at 900, here at 10000
     ASSERT_EQ(follower.Number(), 1);
     for (long time : {1000L, 1040L, 1080L}) {
         lecturer.Do(Event::Tick(time));
     }
-    EXPECT_FALSE(follower.Take(lecturer.Frames().Frame(lecturer.Lecture()), 10150).ask);
+    EXPECT_FALSE(follower.Take(lecturer.Frames().Frame(), 10150).ask);
     // The lecturer's 1000 is this machine's 10000 + 100 + kBehind.
     EXPECT_EQ(follower.Next(10150), 250);
     EXPECT_FALSE(follower.Play(10399).changed);
@@ -269,7 +267,7 @@ TEST(Follower, EventsPlayAtTheirOwnTimeABeatBehindAndAllAtOnceWhenFarBehind) {
 
     // Five seconds on, the next frame's events are due at once.
     lecturer.Do(Event::Tick(1120));
-    follower.Take(lecturer.Frames().Frame(lecturer.Lecture()), 16000);
+    follower.Take(lecturer.Frames().Frame(), 16000);
     EXPECT_EQ(follower.Next(16000), 0);
     follower.Play(16000);
     EXPECT_EQ(Fingerprint::Of(follower.Copy()->Lecture()), lecturer.Print());
@@ -279,12 +277,13 @@ TEST(Stream, ALectureTooLongForASnapshotGoesOnInFrames) {
     Lecturer lecturer(1);
     const std::string file(Event::kLongestFile, '{');
     for (int i = 0; i < 11; ++i) {
-        lecturer.Frames().Add(Event::Open("big.json", file, i));
+        lecturer.Do(Event::Open("big.json", file, i));
     }
     EXPECT_TRUE(lecturer.Frames().Full());
     EXPECT_EQ(lecturer.Frames().Snapshot(), "");
-    lecturer.Frames().Frame(lecturer.Lecture());
+    EXPECT_EQ(lecturer.Frames().Journal(), "");
+    lecturer.Frames().Frame();
     lecturer.Do(Event::Tick(40));
-    const std::string frame = lecturer.Frames().Frame(lecturer.Lecture());
+    const std::string frame = lecturer.Frames().Frame();
     EXPECT_EQ(frame.substr(frame.find('\n') + 1), "tick 40\n");
 }

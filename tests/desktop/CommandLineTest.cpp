@@ -1,4 +1,5 @@
 #include "desktop/CommandLine.h"
+#include "desktop/LessonControls.h"
 #include "desktop/MainWindow.h"
 #include "desktop/Program.h"
 #include "support/Contrast.h"
@@ -6,13 +7,20 @@
 #include "app/MainForm.h"
 #include "common/Fields.h"
 #include "common/SeededRandom.h"
+#include "files/DemonstrationFile.h"
+#include "files/HopscapeFile.h"
 #include "session/Demonstration.h"
+#include "session/Fingerprint.h"
+#include "session/Follower.h"
 #include "session/LessonPlayer.h"
+#include "session/Stream.h"
 #include "support/FakePlatform.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -171,4 +179,61 @@ TEST(CommandLine, AHallsStartShowsTheCaptionUnderTheDrawingInTheProjectorLook) {
         EXPECT_GE(ContrastRatio(bgr(text->palette().color(QPalette::WindowText)), back), 4.5)
             << label;
     }
+}
+
+// Everything the lecturer does at the window goes through its stream, from the start the command
+// line asked for: a follower that replays the stream's journal stands where the window stands.
+TEST(CommandLine, ALectureAtTheWindowReplaysElsewhereToTheSamePlace) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("demo.json"));
+    {
+        SeededRandom random(9);
+        FakePlatform platform;
+        MainForm form(platform, random);
+        form.Form_Load();
+        form.State().cmbSims.text = "Three Routers";
+        form.cmbSims_Click();
+        Demonstration demonstration(form);
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray::fromStdString(
+            HopscapeFile::Bytes(DemonstrationFile::ToJson(demonstration.Capture()))));
+    }
+    const CommandLine::Result read =
+        Read({QStringLiteral("--open"), file, QStringLiteral("--rip"), QStringLiteral("all")});
+    ASSERT_EQ(read.exitCode, -1) << read.message.toStdString();
+    FakePlatform platform(77);
+    Program program(read.options, QSize(1366, 768), &platform);
+    MainWindow& window = program.Window();
+    window.show();
+    const auto key = [&window](int key) {
+        QTest::keyClick(&window, static_cast<Qt::Key>(key));
+        QCoreApplication::processEvents();
+    };
+    window.findChild<QAbstractButton*>(QStringLiteral("Command4"))->click(); // Update
+    for (int t = 0; t < 30; ++t) {
+        window.Tick();
+    }
+    QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Right"))); // a step
+    window.Lessons().StartLesson(1);
+    for (int press = 0; press < 6; ++press) {
+        key(Qt::Key_PageDown);
+        for (int t = 0; t < 10; ++t) {
+            window.Tick();
+        }
+    }
+    window.Lessons().Practise(2, 5);
+    QCoreApplication::processEvents();
+
+    const Lecture& lecture = window.Stream().Lecture();
+    const std::string journal = window.Stream().Journal();
+    ASSERT_EQ(journal.substr(0, 9), "start 77 ");
+    EXPECT_NE(journal.find("\nlesson 1 "), std::string::npos);
+    EXPECT_NE(journal.find("\npractise 2 5 "), std::string::npos);
+    Follower follower;
+    const Follower::Outcome outcome =
+        follower.Take(Stream::Head("snapshot", 0, Fingerprint::Of(lecture)) + journal, 0);
+    ASSERT_TRUE(outcome.rebuilt);
+    EXPECT_EQ(outcome.said, "");
+    EXPECT_TRUE(follower.Copy()->Lecture().DemonstrationBytes() == lecture.DemonstrationBytes());
 }
