@@ -57,7 +57,7 @@ MainWindow::MainWindow(class Demonstration& demonstration, const QSize& room, QW
     setMinimumSize(size_.At(DrawingFit::kMinimumScale));
     resize(room.isValid() ? size_.Opening(room) : size_.At(1.0));
     Place();
-    Schedule(Replica::Begin(options, options.seed.value_or(0), lecture_));
+    Replica::Begin(options, options.seed.value_or(0), lecture_);
     lessons_->StepsRan();
     Sync();
 }

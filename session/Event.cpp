@@ -63,13 +63,20 @@ Event Event::Lesson(int index, long time) {
 Event Event::Open(std::string name, std::string bytes, long time) {
     Event event = Plain(Kind::Open, time);
     event.name = std::move(name);
-    event.bytes = std::move(bytes);
+    event.name.resize(std::min(event.name.size(), kLongestName));
+    if (bytes.size() <= kLongestFile) {
+        event.bytes = std::move(bytes);
+    }
     return event;
 }
 
 Event Event::Answer(std::vector<std::string> cells, long time) {
     Event event = Plain(Kind::Answer, time);
     event.cells = std::move(cells);
+    event.cells.resize(std::min(event.cells.size(), kMostCells));
+    for (std::string& cell : event.cells) {
+        cell.resize(std::min(cell.size(), kLongestCell));
+    }
     return event;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Action.h"
+#include "files/DemonstrationFile.h"
 #include "session/Lecture.h"
 
 #include <cstddef>
@@ -35,7 +36,7 @@ struct Event {
 
     // The most a line may hold: a file of 1 MiB with every byte escaped, and room besides.
     static constexpr std::size_t kLongestLine = 3u * 1024u * 1024u + 4096u;
-    static constexpr std::size_t kLongestFile = 1024u * 1024u;
+    static constexpr std::size_t kLongestFile = DemonstrationFile::kMostBytes;
     static constexpr std::size_t kMostCells = 64;
     static constexpr std::size_t kLongestCell = 16;
     // A time no lecture reaches: a 32-bit `long` holds 24 days of milliseconds.
@@ -46,7 +47,10 @@ struct Event {
     static Event Act(const Action& action, long time);
     static Event Extra(Extras::Id id, long time);
     static Event Lesson(int index, long time);
+    // A file longer than any that opens is kept as an empty one: neither opens.
     static Event Open(std::string name, std::string bytes, long time);
+    // Cells past the most a question has, and a cell's text past the longest, are left out: they
+    // could be no answer.
     static Event Answer(std::vector<std::string> cells, long time);
     static Event Practise(int level, std::uint64_t seed, long time);
     static Event HoldDown(int seconds, long time);

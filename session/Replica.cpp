@@ -17,11 +17,11 @@ constexpr std::size_t kLongestOptions = 4096;
 
 Replica::Replica(const StartOptions& options, std::uint64_t seed, Messages messages)
     : platform_(seed, std::move(messages)), form_(platform_, random_),
-      demonstration_(StartedUp(form_, random_, options)), lecture_(demonstration_),
-      opened_(Begin(options, seed, lecture_)) {}
+      demonstration_(StartedUp(form_, random_, options)), lecture_(demonstration_) {
+    Begin(options, seed, lecture_);
+}
 
-Lecture::Next Replica::Begin(const StartOptions& options, std::uint64_t seed,
-                             class Lecture& lecture) {
+void Replica::Begin(const StartOptions& options, std::uint64_t seed, class Lecture& lecture) {
     class Demonstration& demonstration = lecture.Demonstration();
     if (options.demonstration) {
         demonstration.Open(*options.demonstration, 0);
@@ -36,7 +36,6 @@ Lecture::Next Replica::Begin(const StartOptions& options, std::uint64_t seed,
         demonstration.Note(note);
     }
     demonstration.SetProjector(options.projector);
-    return lecture.Settle(0);
 }
 
 std::string Replica::StartLine(std::uint64_t seed, const StartOptions& options) {

@@ -37,12 +37,9 @@ public:
     static Start ReadStart(std::string_view line);
     // What the options ask beyond the scenario and RIP's rules, done to a lecture just started
     // up with them: the file opened, the lesson started, practice (its first question from
-    // `seed` where the options give none), the notes, the look; then the lecture settles. Answers
-    // when the timers fire first.
-    static ::Lecture::Next Begin(const StartOptions& options, std::uint64_t seed,
-                                 class Lecture& lecture);
-    // When the timers fire first.
-    const ::Lecture::Next& Opened() const { return opened_; }
+    // `seed` where the options give none), the notes, the look. The timers start with the first
+    // event: the lecture's ticks count from there.
+    static void Begin(const StartOptions& options, std::uint64_t seed, class Lecture& lecture);
 
     class Lecture& Lecture() {
         return lecture_;
@@ -76,5 +73,4 @@ private:
     MainForm form_;
     class Demonstration demonstration_;
     class Lecture lecture_;
-    ::Lecture::Next opened_;
 };

@@ -16,7 +16,7 @@ WebControls::WebControls(const WebSession& session, int width, int height)
       transform_(session.Transform(width, height)), phone_(session.Phone()) {}
 
 std::string WebControls::Controls() const {
-    const FormState& state = session_.demonstration_.State();
+    const FormState& state = session_.Demonstration().State();
     const std::optional<PhoneLayout>& phone = phone_;
     using Kind = TabOrder::Control::Kind;
     JsonValue controls = JsonValue::Array();
@@ -85,7 +85,7 @@ std::string WebControls::Controls() const {
                         JsonValue::Object()
                             .Set("said", JsonValue::String(panel.SpokenRow(k)))
                             .Set("why", JsonValue::String(
-                                            session_.demonstration_.ExplainRow(control.index, k)))
+                                            session_.Demonstration().ExplainRow(control.index, k)))
                             .Set("top", JsonValue::Number(band.top))
                             .Set("height", JsonValue::Number(band.height)));
                 }
@@ -161,13 +161,13 @@ std::string WebControls::Controls() const {
 }
 
 JsonValue WebControls::Question() const {
-    const Quiz& quiz = session_.demonstration_.Questions();
+    const Quiz& quiz = session_.Demonstration().Questions();
     if (!quiz.Asked()) {
         return JsonValue(); // null
     }
     const ::Question& asked = *quiz.Asked();
     const Layout::RouterPlace& place = Layout::kRouters[asked.Router()];
-    const RouterPanel& panel = session_.demonstration_.State().RouterTable[asked.Router()];
+    const RouterPanel& panel = session_.Demonstration().State().RouterTable[asked.Router()];
     PixelRect table =
         transform_.Pixels(place.panelLeft, place.panelTop, PanelLayout::kWidth, panel.Height());
     double scale = transform_.Scale();
@@ -207,8 +207,8 @@ std::string WebControls::Texts() const {
     const auto place = [&](double left, double top, double across, double down) {
         return transform_.Pixels(left, top, across, down);
     };
-    const Lecture::Strip strip = session_.lecture_.CaptionStrip(true);
-    const Lecture::Meter meter = session_.lecture_.Corner();
+    const Lecture::Strip strip = session_.Lecture().CaptionStrip(true);
+    const Lecture::Meter meter = session_.Lecture().Corner();
     const Box& m = Layout::kMeter;
     const Box& h = Layout::kHelpButton;
     PixelRect stripBox =
@@ -220,7 +220,7 @@ std::string WebControls::Texts() const {
     double meterFont =
         transform_
             .FontOf(std::max(Layout::kNotePoints,
-                             LookFor(session_.demonstration_.Projector()).meterPoints),
+                             LookFor(session_.Demonstration().Projector()).meterPoints),
                     false)
             .pixels;
     PixelRect helpBox = place(h.left, h.top, h.width, h.height);
@@ -256,11 +256,11 @@ std::string WebControls::Texts() const {
                      }())
                 .Set("answering", JsonValue::Bool(strip.answering))
                 .Set("next step",
-                     JsonValue::Number(session_.lecture_.Extra(Extras::Id::NextStep).enabled
+                     JsonValue::Number(session_.Lecture().Extra(Extras::Id::NextStep).enabled
                                            ? static_cast<double>(Extras::Id::NextStep)
                                            : -1))
                 .Set("back step",
-                     JsonValue::Number(session_.lecture_.Extra(Extras::Id::PreviousStep).enabled
+                     JsonValue::Number(session_.Lecture().Extra(Extras::Id::PreviousStep).enabled
                                            ? static_cast<double>(Extras::Id::PreviousStep)
                                            : -1))
                 .Set("pad box", array(place(0, Layout::kClientHeight + Layout::kCaptionHeight,
@@ -284,7 +284,7 @@ std::string WebControls::Texts() const {
         .Set("status",
              JsonValue::Object()
                  .Set("shown", JsonValue::Bool(!statusBox.Empty()))
-                 .Set("text", JsonValue::String(session_.demonstration_.State().Label2.caption))
+                 .Set("text", JsonValue::String(session_.Demonstration().State().Label2.caption))
                  .Set("box", array(statusBox)));
     return JsonWriter::WriteCompact(all);
 }

@@ -6,6 +6,7 @@
 #include "files/Extras.h"
 #include "files/HopscapeFile.h"
 #include "session/BuiltInLessons.h"
+#include "session/Event.h"
 #include "session/Help.h"
 #include "session/Magnifier.h"
 #include "session/Question.h"
@@ -35,10 +36,13 @@ double Delays(const Lecture::Next& next) {
     return next.tick ? static_cast<double>(*next.tick) : -1.0;
 }
 
-// After any event but a tick: the same, and the still layer may have changed.
-double Settled(long now) {
+// Any event but a timer's: the lecture takes it, and the still layer may have changed; the tick
+// timer's delay after it.
+double Took(const Event& event) {
     session->StillChanged();
-    return Delays(session->Lecture().Settle(now));
+    const Event::Outcome outcome = session->Stream().Take(event);
+    tickDelay = Delays(outcome.next);
+    return tickDelay;
 }
 
 // Lines of text, one a line ("" for none).
@@ -71,24 +75,22 @@ EMSCRIPTEN_KEEPALIVE double hs_click(int position, int button, double now) {
     if (position >= 0 && position < static_cast<int>(controls.size())) {
         if (const std::optional<Action> action =
                 TabOrder::Click(controls[static_cast<std::size_t>(position)], button)) {
-            session->Demonstration().Act(*action, static_cast<long>(now));
+            return Took(Event::Act(*action, static_cast<long>(now)));
         }
     }
-    return Settled(static_cast<long>(now));
+    return tickDelay;
 }
 
 EMSCRIPTEN_KEEPALIVE double hs_choose(const char* scenario, double now) {
-    session->Demonstration().Act(Action::Choose(scenario), static_cast<long>(now));
-    return Settled(static_cast<long>(now));
+    return Took(Event::Act(Action::Choose(scenario), static_cast<long>(now)));
 }
 
 EMSCRIPTEN_KEEPALIVE double hs_split(int checked, double now) {
-    session->Demonstration().Act(Action::Split(checked != 0), static_cast<long>(now));
-    return Settled(static_cast<long>(now));
+    return Took(Event::Act(Action::Split(checked != 0), static_cast<long>(now)));
 }
 
 EMSCRIPTEN_KEEPALIVE double hs_tick(double now) {
-    const Lecture::Next next = session->Lecture().Tick(static_cast<long>(now));
+    const Lecture::Next next = session->Stream().Take(Event::Tick(static_cast<long>(now))).next;
     if (next.stepsRan) {
         session->StillChanged();
     }
@@ -102,7 +104,7 @@ EMSCRIPTEN_KEEPALIVE double hs_frame_delay() {
 
 // The frame timer fired: framed rows whose time is up clear. Answers the next delay, as above.
 EMSCRIPTEN_KEEPALIVE double hs_frames(double now) {
-    frameDelay = session->Lecture().Frames(static_cast<long>(now));
+    frameDelay = session->Stream().Take(Event::Frames(static_cast<long>(now))).next.frame;
     return hs_frame_delay();
 }
 
@@ -112,16 +114,16 @@ EMSCRIPTEN_KEEPALIVE int hs_paint(int width, int height, double ratio) {
     return session->Paint(width, height, ratio) ? 1 : 0;
 }
 
-// Magnifies a router's table beside the drawing, or shrinks it back.
-EMSCRIPTEN_KEEPALIVE double hs_magnify(int router, double now) {
+// Magnifies a router's table beside the drawing, or shrinks it back: the page's own view, no
+// event of the lecture's.
+EMSCRIPTEN_KEEPALIVE void hs_magnify(int router) {
     session->Magnify(router);
-    return Settled(static_cast<long>(now));
+    session->StillChanged();
 }
 
 // The question's cells answered, one a line, in the order of their cells.
 EMSCRIPTEN_KEEPALIVE double hs_answer(const char* cells, double now) {
-    session->Lecture().Answer(Lines(cells), static_cast<long>(now));
-    return Settled(static_cast<long>(now));
+    return Took(Event::Answer(Lines(cells), static_cast<long>(now)));
 }
 
 // A pad key pressed with the cells holding `cells` (one a line) and cell `current` in use, its
@@ -214,10 +216,11 @@ EMSCRIPTEN_KEEPALIVE const char* hs_extras() {
 // An extra from the menu or a key: the lecture's part done, what is left to the page, by name
 // (Lecture::JobName). The tick's delay is then hs_tick_delay().
 EMSCRIPTEN_KEEPALIVE const char* hs_extra(int id, double now) {
-    const Lecture::Job job =
-        session->Lecture().Do(static_cast<Extras::Id>(id), static_cast<long>(now));
-    tickDelay = Settled(static_cast<long>(now));
-    return Lecture::JobName(job);
+    session->StillChanged();
+    const Event::Outcome outcome =
+        session->Stream().Take(Event::Extra(static_cast<Extras::Id>(id), static_cast<long>(now)));
+    tickDelay = Delays(outcome.next);
+    return Lecture::JobName(outcome.job);
 }
 
 EMSCRIPTEN_KEEPALIVE double hs_tick_delay() {
@@ -225,17 +228,16 @@ EMSCRIPTEN_KEEPALIVE double hs_tick_delay() {
 }
 
 EMSCRIPTEN_KEEPALIVE double hs_start_lesson(int index, double now) {
-    const auto& lessons = BuiltInLessons::All();
-    if (index >= 0 && index < static_cast<int>(lessons.size())) {
-        session->Lecture().Player().Start(lessons[static_cast<std::size_t>(index)],
-                                          static_cast<long>(now));
+    if (index < 0 || index >= static_cast<int>(BuiltInLessons::All().size())) {
+        return tickDelay;
     }
-    return Settled(static_cast<long>(now));
+    return Took(Event::Lesson(index, static_cast<long>(now)));
 }
 
 EMSCRIPTEN_KEEPALIVE double hs_hold_down(int seconds, double now) {
-    session->Demonstration().SetHoldDownSeconds(seconds, static_cast<long>(now));
-    return Settled(static_cast<long>(now));
+    const Lecture::NumberQuestion asked = session->Lecture().HoldDownQuestion();
+    return Took(
+        Event::HoldDown(std::clamp(seconds, asked.least, asked.most), static_cast<long>(now)));
 }
 
 // What the hold-down time's dialogue asks, as JSON: title, question, value, least, most.
@@ -272,13 +274,12 @@ EMSCRIPTEN_KEEPALIVE const char* hs_help() {
 // that kept it out, naming the file.
 EMSCRIPTEN_KEEPALIVE const char* hs_open(const char* bytes, int length, const char* name,
                                          double now) {
-    const HopscapeFile::Read read =
-        HopscapeFile::FromBytes(std::string_view(bytes, static_cast<std::size_t>(length)));
+    std::string given(bytes, static_cast<std::size_t>(length));
+    const HopscapeFile::Read read = HopscapeFile::FromBytes(given);
     reply = read.fault.empty() ? "" : HopscapeFile::Problem(name, read.fault);
     if (reply.empty()) {
-        session->Lecture().Open(read, name, static_cast<long>(now));
+        Took(Event::Open(name, std::move(given), static_cast<long>(now)));
     }
-    tickDelay = Settled(static_cast<long>(now));
     return reply.c_str();
 }
 
@@ -294,8 +295,15 @@ EMSCRIPTEN_KEEPALIVE const char* hs_file(const char* what) {
 }
 
 // The recording, once saved, stops.
-EMSCRIPTEN_KEEPALIVE void hs_recording_saved() {
-    session->Demonstration().StopRecording();
+EMSCRIPTEN_KEEPALIVE void hs_recording_saved(double now) {
+    Took(Event::Saved(static_cast<long>(now)));
+}
+
+// The lecture's start and every event since, a line each: what a test replays through the
+// native core.
+EMSCRIPTEN_KEEPALIVE const char* hs_journal() {
+    reply = session->Stream().Journal();
+    return reply.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE int hs_recording() {

@@ -30,11 +30,6 @@ std::uint64_t WebPlatform::ClockSeed() {
 
 namespace {
 
-MainForm& StartedUp(MainForm& form, RandomSource& random, const StartOptions& options) {
-    options.Start(form, random);
-    return form;
-}
-
 // Pixels per twip at the drawing's full size: a CSS pixel is 15 twips.
 constexpr double kBase = 1.0 / TwipsToPixels::kTwipsPerDesignPixel;
 // CSS pixels down from the top that the menu's button takes at the top right.
@@ -42,19 +37,14 @@ constexpr int kMenuButton = PhoneLayout::kFinger + 4;
 
 } // namespace
 
-WebSession::WebSession(const StartOptions& options)
-    : form_(platform_, random_), demonstration_(StartedUp(form_, random_, options)),
-      lecture_(demonstration_) {
-    if (options.demonstration) {
-        demonstration_.Open(*options.demonstration, 0);
+WebSession::WebSession(StartOptions options) {
+    if (!options.seed) {
+        options.Set("seed", std::to_string(platform_.ClockSeed()));
     }
-    if (options.lesson) {
-        lecture_.Player().Start(*options.lesson, 0);
-    }
-    if (options.practice) {
-        lecture_.Practise(*options.practice, options.seed.value_or(platform_.ClockSeed()), 0);
-    }
-    demonstration_.SetProjector(options.projector);
+    replica_ = std::make_unique<Replica>(
+        options, *options.seed, [this](const std::string& text) { platform_.ShowMessage(text); });
+    stream_ = std::make_unique<class Stream>(Replica::StartLine(*options.seed, options),
+                                             replica_->Lecture());
 }
 
 bool WebSession::SetViewport(int width, int height) {
@@ -72,13 +62,13 @@ std::optional<PhoneLayout> WebSession::Phone() const {
     if (!PhoneLayout::Upright(viewportWidth_, viewportHeight_)) {
         return std::nullopt;
     }
-    const FormState& state = demonstration_.State();
-    return PhoneLayout(state, demonstration_.Magnified().Shown(state), viewportWidth_,
-                       lecture_.Corner().shown);
+    const FormState& state = Demonstration().State();
+    return PhoneLayout(state, Demonstration().Magnified().Shown(state), viewportWidth_,
+                       Lecture().Corner().shown);
 }
 
 Look WebSession::CurrentLook() const {
-    const Look& look = LookFor(demonstration_.Projector());
+    const Look& look = LookFor(Demonstration().Projector());
     return Phone() ? PhoneLook(look) : look;
 }
 
@@ -86,11 +76,11 @@ TwipsToPixels WebSession::Transform(int width, int height) const {
     if (const std::optional<PhoneLayout> phone = Phone()) {
         return phone->Drawing();
     }
-    const FormState& state = demonstration_.State();
+    const FormState& state = Demonstration().State();
     DrawingFit fit(state.ClientWidth, state.ClientHeight);
-    const Lecture::Strip strip = lecture_.CaptionStrip();
+    const Lecture::Strip strip = Lecture().CaptionStrip();
     fit.ShowCaptionStrip(strip.shown, !strip.pad.empty());
-    const bool magnified = !demonstration_.Magnified().Shown(state).empty();
+    const bool magnified = !Demonstration().Magnified().Shown(state).empty();
     fit.ShowMagnifiedStrip(magnified);
     const DrawingFit::Placement place = fit.Place(kBase, {width, height}, magnified);
     return {place.scale, {place.left, place.top}};
@@ -111,7 +101,7 @@ bool WebSession::Paint(int width, int height, double ratio) {
         PaintAll(transform, all);
         return true;
     }
-    const FormState& state = demonstration_.State();
+    const FormState& state = Demonstration().State();
     const Look look = CurrentLook();
     const FormScene scene(state, transform, look);
     bool statusChanged = false;
@@ -149,7 +139,7 @@ bool WebSession::Paint(int width, int height, double ratio) {
 }
 
 void WebSession::PaintAll(const TwipsToPixels& transform, const PixelRect& all) {
-    const FormState& state = demonstration_.State();
+    const FormState& state = Demonstration().State();
     const Look look = CurrentLook();
     const FormScene scene(state, transform, look);
     WebCanvas still;
@@ -170,7 +160,7 @@ void WebSession::PaintAll(const TwipsToPixels& transform, const PixelRect& all) 
 
 std::vector<WebSession::PanelPlace> WebSession::Panels(const TwipsToPixels& transform, int width,
                                                        int height) const {
-    const FormState& state = demonstration_.State();
+    const FormState& state = Demonstration().State();
     std::vector<PanelPlace> places;
     if (const std::optional<PhoneLayout> phone = Phone()) {
         for (const PhoneLayout::Table& table : phone->Tables()) {
@@ -194,8 +184,8 @@ std::vector<WebSession::PanelPlace> WebSession::Panels(const TwipsToPixels& tran
     const int right = transform.Pixels(0, 0, state.ClientWidth, 1).Right() + 1;
     const TwipsToPixels strip(scale, {static_cast<double>(right), kMenuButton});
     for (const Magnifier::Standing& table :
-         demonstration_.Magnified().Stand(state, static_cast<int>((width - right) / scale),
-                                          static_cast<int>((height - kMenuButton) / scale))) {
+         Demonstration().Magnified().Stand(state, static_cast<int>((width - right) / scale),
+                                           static_cast<int>((height - kMenuButton) / scale))) {
         const Box& box = table.place;
         places.push_back({table.router, kRouterCount + table.router, scale * table.magnification,
                           strip.Pixels(box.left, box.top, box.width, box.height)});
@@ -212,7 +202,7 @@ void WebSession::PaintPanel(const PanelPlace& place, const PixelRect& part) {
     WebCanvas canvas;
     canvas.PushOrigin({static_cast<double>(place.box.left), static_cast<double>(place.box.top)});
     WebCanvas::Clip(area);
-    PanelScene(demonstration_.State().RouterTable[place.router], place.scale, CurrentLook())
+    PanelScene(Demonstration().State().RouterTable[place.router], place.scale, CurrentLook())
         .Paint(canvas, area);
     WebCanvas::Unclip();
     canvas.PopOrigin();
@@ -220,23 +210,23 @@ void WebSession::PaintPanel(const PanelPlace& place, const PixelRect& part) {
 
 void WebSession::Magnify(int router) {
     if (router >= 0 && router < kRouterCount) {
-        demonstration_.Magnified().Toggle(router);
+        Demonstration().Magnified().Toggle(router);
         StillChanged();
     }
 }
 
 void WebSession::Picture(int width, int height) {
     WebCanvas canvas;
-    WindowScene(demonstration_.State(), Transform(width, height),
-                LookFor(demonstration_.Projector()))
+    WindowScene(Demonstration().State(), Transform(width, height),
+                LookFor(Demonstration().Projector()))
         .Paint(canvas, {0, 0, width, height}, true);
 }
 
 std::string WebSession::Svg(int width, int height) {
     WebCanvas measure;
     SvgCanvas svg(measure, width, height);
-    WindowScene(demonstration_.State(), Transform(width, height),
-                LookFor(demonstration_.Projector()))
+    WindowScene(Demonstration().State(), Transform(width, height),
+                LookFor(Demonstration().Projector()))
         .Paint(svg, {0, 0, width, height}, true);
     return svg.Document();
 }

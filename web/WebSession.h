@@ -11,9 +11,12 @@
 #include "scene/TwipsToPixels.h"
 #include "session/Demonstration.h"
 #include "session/Lecture.h"
+#include "session/Replica.h"
 #include "session/StartOptions.h"
+#include "session/Stream.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,14 +30,20 @@ public:
     std::uint64_t ClockSeed() override;
 };
 
-// The demonstration as the page opens it: the window's state started up as the options ask, the
-// lesson round it and the lecture the page's timers and controls drive.
+// The demonstration as the page opens it: the lecture started up as the options ask (the seed
+// from the clock where they give none), and the stream every event the page's timers and controls
+// hand it goes through.
 class WebSession {
 public:
-    explicit WebSession(const StartOptions& options);
-    ::Lecture& Lecture() { return lecture_; }
+    explicit WebSession(StartOptions options);
+    ::Lecture& Lecture() { return replica_->Lecture(); }
+    const ::Lecture& Lecture() const { return replica_->Lecture(); }
     class Demonstration& Demonstration() {
-        return demonstration_;
+        return replica_->Demonstration();
+    }
+    const class Demonstration& Demonstration() const { return replica_->Demonstration(); }
+    class Stream& Stream() {
+        return *stream_;
     }
 
     // Brings the page's canvas of `width` x `height` CSS pixels at `ratio` device pixels to one
@@ -89,10 +98,8 @@ private:
     };
 
     WebPlatform platform_;
-    SeededRandom random_;
-    MainForm form_;
-    class Demonstration demonstration_;
-    ::Lecture lecture_;
+    std::unique_ptr<Replica> replica_;
+    std::unique_ptr<class Stream> stream_;
     Kept kept_;
     int viewportWidth_ = 0;
     int viewportHeight_ = 0;

@@ -209,19 +209,13 @@ const Hopscape = (() => {
     function frames(delay) {
         clearTimeout(frameTimer);
         frameTimer = delay >= 0 ? setTimeout(() => {
-            frames(core._hs_frames(now("frames")));
+            frames(core._hs_frames(now()));
             refresh();
         }, delay) : null;
     }
 
-    // Every event handed to the core with its time, as "tick 1200" or "click 7 1 1500", for a
-    // test to replay through the native core.
-    const events = [];
-    const now = (event) => {
-        const time = Math.floor(performance.now());
-        events.push(`${event} ${time}`);
-        return time;
-    };
+    // The time an event is handed to the core with: whole milliseconds since the page opened.
+    const now = () => Math.floor(performance.now());
 
     // How late ticks fell, and how long a frame took, for a benchmark to read.
     let due = null;
@@ -232,7 +226,7 @@ const Hopscape = (() => {
         timing.ticks += 1;
         timing.latest = Math.max(timing.latest, late);
         if (late > 20 && timing.late.length < 100) timing.late.push([performance.now(), late]);
-        const delay = core._hs_tick(now("tick"));
+        const delay = core._hs_tick(now());
         schedule(delay);
         const start = performance.now();
         // The controls over the drawing follow a tick that only moved packets and wrote tables
@@ -246,7 +240,7 @@ const Hopscape = (() => {
 
     // A click on the control at `position` in the Tab order.
     function click(position, button) {
-        schedule(core._hs_click(position, button, now(`click ${position} ${button}`)));
+        schedule(core._hs_click(position, button, now()));
         refresh();
     }
 
@@ -259,7 +253,7 @@ const Hopscape = (() => {
                 shownControls = "";
                 element.standing = null;
                 schedule(core.ccall("hs_choose", "number", ["string", "number"],
-                                    [element.value, now(`choose ${element.selectedIndex}`)]));
+                                    [element.value, now()]));
                 refresh();
             });
         } else if (item.kind === KIND.check) {
@@ -269,7 +263,7 @@ const Hopscape = (() => {
             box.addEventListener("change", () => {
                 shownControls = "";
                 element.standing = null;
-                schedule(core._hs_split(box.checked ? 1 : 0, now(`split ${box.checked ? 1 : 0}`)));
+                schedule(core._hs_split(box.checked ? 1 : 0, now()));
                 refresh();
             });
             element.append(box, document.createElement("span"));
@@ -336,7 +330,7 @@ const Hopscape = (() => {
 
     // A right click or a long press on a table magnifies it beside the drawing, or shrinks it back.
     const magnifying = (element, router) => secondary(element, () => {
-        schedule(core._hs_magnify(router, now(`magnify ${router}`)));
+        core._hs_magnify(router);
         refresh();
     });
 
@@ -496,7 +490,7 @@ const Hopscape = (() => {
         const given = [...document.getElementById("cells").children]
             .map((c) => c.value.replace(/[\s|]+/g, ""));
         schedule(core.ccall("hs_answer", "number", ["string", "number"],
-                            [given.join("\n"), now(`answer =${given.join("|")}`)]));
+                            [given.join("\n"), now()]));
         refresh();
         document.activeElement?.blur();
     }
@@ -728,7 +722,7 @@ const Hopscape = (() => {
     const same = (a, b) => a !== "" && a.split("+").sort().join("+") === b.split("+").sort().join("+");
 
     function extra(id) {
-        const job = core.ccall("hs_extra", "string", ["number", "number"], [id, now(`extra ${id}`)]);
+        const job = core.ccall("hs_extra", "string", ["number", "number"], [id, now()]);
         schedule(core._hs_tick_delay());
         refresh();
         jobs[job]?.();
@@ -832,7 +826,7 @@ const Hopscape = (() => {
             const given = await ask(q.title, q.question, [["OK", "ok"]], field);
             const seconds = Number(given);
             if (given !== null && Number.isInteger(seconds) && seconds >= q.least && seconds <= q.most) {
-                schedule(core._hs_hold_down(seconds, now(`hold-down ${seconds}`)));
+                schedule(core._hs_hold_down(seconds, now()));
                 refresh();
             }
         },
@@ -840,7 +834,7 @@ const Hopscape = (() => {
         "save demonstration": () => download("demonstration.json", file("demonstration"), "application/json"),
         "save recording": () => {
             download("lesson.json", file("recording"), "application/json");
-            core._hs_recording_saved();
+            core._hs_recording_saved(now());
             refresh();
         },
         "export log": () => download("log.txt", file("log"), "text/plain"),
@@ -932,7 +926,7 @@ const Hopscape = (() => {
             item(e.label, e.keys, () => extra(e.id), e.kind === "plain" ? null : e.checked, e.enabled);
             if (e.label.startsWith("Open a demonstration")) {
                 lessons.forEach((title, index) => item(`Lesson: ${title}`, "", () => {
-                    schedule(core._hs_start_lesson(index, now(`lesson ${index}`)));
+                    schedule(core._hs_start_lesson(index, now()));
                     refresh();
                 }, null, true));
             }
@@ -943,7 +937,7 @@ const Hopscape = (() => {
         }
         menu.append(document.createElement("hr"));
         tables.forEach((t, router) => item(t.label, "", () => {
-            schedule(core._hs_magnify(router, now(`magnify ${router}`)));
+            core._hs_magnify(router);
             refresh();
         }, t.checked, t.enabled));
         lastFocus = document.activeElement;
@@ -993,7 +987,7 @@ const Hopscape = (() => {
         const buffer = core._malloc(bytes.length + 1);
         core.HEAPU8.set(bytes, buffer);
         const fault = core.ccall("hs_open", "string", ["number", "number", "string", "number"],
-            [buffer, bytes.length, chosen.name, Math.floor(performance.now())]);
+            [buffer, bytes.length, chosen.name, now()]);
         core._free(buffer);
         schedule(core._hs_tick_delay());
         refresh();
@@ -1086,6 +1080,9 @@ const Hopscape = (() => {
 
     const svg = () => { const [w, h] = size(); return core.UTF8ToString(core._hs_svg(w, h)); };
 
+    // The lecture's start and every event the core took since, a line each, for a test to replay
+    // through the native core.
+    const events = () => core.UTF8ToString(core._hs_journal()).split("\n").filter((line) => line);
     return { draw, open, openFile, state, sleeping, events, extra, copyLink, svg, picture, timing, redraw,
              ready: false, link: "" };
 })();

@@ -166,3 +166,17 @@ TEST(Event, TheStartLineGivesTheSameLectureAgain) {
     EXPECT_EQ(opened.TakeFile("a.json", first.Lecture().DemonstrationBytes(), true),
               "a.json: holds a demonstration, not a lesson; open it with --open");
 }
+
+// What a front end hands in is cut to what a follower's reader takes, so that no lecture can hold
+// an event its followers refuse.
+TEST(Event, WhatNoReaderTakesIsCutToWhatOneDoes) {
+    const Event answer = Event::Answer(std::vector<std::string>(70, std::string(20, '7')), 5);
+    std::string fault;
+    const std::optional<Event> read = Event::Read(answer.Text(), fault);
+    ASSERT_TRUE(read) << fault;
+    EXPECT_EQ(read->cells, std::vector<std::string>(64, std::string(16, '7')));
+    const Event open = Event::Open(std::string(300, 'n'), std::string((1 << 20) + 1, '{'), 5);
+    ASSERT_TRUE(Event::Read(open.Text(), fault)) << fault;
+    EXPECT_EQ(open.name.size(), 256u);
+    EXPECT_EQ(open.bytes, "");
+}

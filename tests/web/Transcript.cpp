@@ -3,8 +3,8 @@
 // demonstration as its file would hold it), then random lectures, the state and the moving
 // packets' places after every action.
 //   lecture_transcript [LECTURES]
-// With --page, replays what the page handed its core, for a test to compare the states:
-//   lecture_transcript --page "scenario=Example 1&seed=42" EVENTS_FILE
+// With --page, replays what the page's core took, for a test to compare the states:
+//   lecture_transcript --page JOURNAL_FILE
 #include "app/MainForm.h"
 #include "app/TabOrder.h"
 #include "common/JsonValue.h"
@@ -14,9 +14,11 @@
 #include "files/HopscapeFile.h"
 #include "session/BuiltInLessons.h"
 #include "session/Demonstration.h"
+#include "session/Event.h"
 #include "session/Fingerprint.h"
 #include "session/Lecture.h"
 #include "session/LessonPlayer.h"
+#include "session/Replica.h"
 #include "session/StartOptions.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
@@ -128,89 +130,30 @@ void PrintLectures(int lectures) {
     }
 }
 
-// Replays the events the page handed its core, one a line with its time in milliseconds last:
-// "tick T", "frames T" (the frame timer), "click POSITION BUTTON T" (a control by its place in the
-// Tab order), "choose INDEX T" (a scenario by its place in the list), "split CHECKED T", "extra ID
-// T", "lesson INDEX T" (a built-in lesson), "hold-down SECONDS T", "magnify ROUTER T" (which
-// changes no demonstration); a line "state" prints the demonstration as it stands.
-int ReplayPage(const char* startOptions, const char* file) {
-    StartOptions options;
-    std::string_view given = startOptions;
-    while (!given.empty()) {
-        const std::size_t end = given.find('&');
-        const std::string_view pair = given.substr(0, end);
-        given.remove_prefix(end == std::string_view::npos ? given.size() : end + 1);
-        const std::size_t equals = pair.find('=');
-        options.Set(pair.substr(0, equals), pair.substr(equals + 1));
-    }
-    FakePlatform platform{7};
-    SeededRandom random{3};
-    MainForm form{platform, random};
-    options.Start(form, random);
-    Demonstration demonstration{form};
-    Lecture lecture{demonstration};
-    if (options.practice) {
-        lecture.Practise(*options.practice, options.seed.value_or(1), 0);
-    }
-    const std::vector<TabOrder::Control> controls = TabOrder::Controls();
+// Replays what the page's core took: its start line, then its events, one a line (Event); a line
+// "state" prints the demonstration as it stands.
+int ReplayPage(const char* file) {
     std::ifstream events(file);
-    std::string kind;
-    while (events >> kind) {
-        if (kind == "state") {
-            Print(HopscapeFile::Bytes(DemonstrationFile::ToJson(demonstration.Capture())) +
-                  "----\n");
+    std::string line;
+    std::getline(events, line);
+    const Replica::Start start = Replica::ReadStart(line);
+    if (!start.fault.empty()) {
+        std::fprintf(stderr, "%s: %s\n", file, start.fault.c_str());
+        return 1;
+    }
+    Replica replica(start.options, start.seed);
+    while (std::getline(events, line)) {
+        if (line == "state") {
+            Print(replica.Lecture().DemonstrationBytes() + "----\n");
             continue;
         }
-        if (kind == "answer") {
-            // "=10|B||C": the cells after the "=", split at each "|".
-            std::string given;
-            long now = 0;
-            events >> given >> now;
-            std::vector<std::string> cells;
-            for (std::size_t from = 1; from <= given.size();) {
-                const std::size_t bar = std::min(given.find('|', from), given.size());
-                cells.push_back(given.substr(from, bar - from));
-                from = bar + 1;
-            }
-            lecture.Answer(cells, now);
-            lecture.Settle(now);
-            continue;
+        std::string fault;
+        const std::optional<Event> event = Event::Read(line, fault);
+        if (!event) {
+            std::fprintf(stderr, "%s: %s: %s\n", file, line.substr(0, 40).c_str(), fault.c_str());
+            return 1;
         }
-        long a = 0;
-        long b = 0;
-        if (kind == "click") {
-            events >> a >> b;
-        } else if (kind != "tick" && kind != "frames") {
-            events >> a;
-        }
-        long now = 0;
-        events >> now;
-        if (kind == "tick") {
-            lecture.Tick(now);
-            continue;
-        }
-        if (kind == "frames") {
-            lecture.Frames(now);
-            continue;
-        }
-        if (kind == "click") {
-            if (const auto action = TabOrder::Click(controls.at(static_cast<std::size_t>(a)),
-                                                    static_cast<int>(b))) {
-                demonstration.Act(*action, now);
-            }
-        } else if (kind == "choose") {
-            demonstration.Act(
-                Action::Choose(form.State().cmbSims.items.at(static_cast<std::size_t>(a))), now);
-        } else if (kind == "split") {
-            demonstration.Act(Action::Split(a != 0), now);
-        } else if (kind == "extra") {
-            lecture.Do(static_cast<Extras::Id>(a), now);
-        } else if (kind == "lesson") {
-            lecture.Player().Start(BuiltInLessons::All().at(static_cast<std::size_t>(a)), now);
-        } else if (kind == "hold-down") {
-            demonstration.SetHoldDownSeconds(static_cast<int>(a), now);
-        }
-        lecture.Settle(now);
+        event->Apply(replica.Lecture());
     }
     return 0;
 }
@@ -218,8 +161,8 @@ int ReplayPage(const char* startOptions, const char* file) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc > 3 && std::string_view(argv[1]) == "--page") {
-        return ReplayPage(argv[2], argv[3]);
+    if (argc > 2 && std::string_view(argv[1]) == "--page") {
+        return ReplayPage(argv[2]);
     }
     PrintLessons();
     PrintPractice();

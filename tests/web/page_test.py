@@ -332,15 +332,15 @@ for name, (width, height, ratio) in SIZES.items():
                 click(driver, step)
                 wait(driver, "Hopscape.sleeping()", f"nothing moving after {step}")
                 states.append(driver.execute_script("return Hopscape.state()"))
-                marks.append(driver.execute_script("return Hopscape.events.length"))
+                marks.append(driver.execute_script("return Hopscape.events().length"))
             # Every click and key reached the core.
             for i, step in enumerate(STEPS):
-                events = driver.execute_script("return Hopscape.events")
-                start = marks[i - 1] if i > 0 else 0
-                if not any(not e.startswith("tick") for e in events[start:marks[i]]):
+                events = driver.execute_script("return Hopscape.events()")
+                start = marks[i - 1] if i > 0 else 1  # after the start line
+                if not any(not e.startswith(("tick", "frames")) for e in events[start:marks[i]]):
                     faults.append(f"{step} reached no control and no extra")
             # The same events at the same times through the native core.
-            events = driver.execute_script("return Hopscape.events")
+            events = driver.execute_script("return Hopscape.events()")
             lines = []
             for i, event in enumerate(events):
                 lines.append(event)
@@ -348,7 +348,7 @@ for name, (width, height, ratio) in SIZES.items():
             script = os.path.join(SHOTS, "page-events.txt")
             with open(script, "w", encoding="utf-8") as out:
                 out.write("\n".join(lines) + "\n")
-            expected = subprocess.run([TRANSCRIPT, "--page", OPTIONS, script], check=True,
+            expected = subprocess.run([TRANSCRIPT, "--page", script], check=True,
                                       capture_output=True, text=True).stdout.split("----\n")[:-1]
             if len(expected) != len(STEPS):
                 faults.append(f"{len(expected)} states replayed, not {len(STEPS)}")
@@ -527,8 +527,8 @@ try:
     wait(driver, "Hopscape.sleeping()", "the table arriving after the answer")
     script = os.path.join(SHOTS, "page-practice.txt")
     with open(script, "w", encoding="utf-8") as out:
-        out.write("\n".join(driver.execute_script("return Hopscape.events") + ["state"]) + "\n")
-    replayed = subprocess.run([TRANSCRIPT, "--page", practice, script], check=True,
+        out.write("\n".join(driver.execute_script("return Hopscape.events()") + ["state"]) + "\n")
+    replayed = subprocess.run([TRANSCRIPT, "--page", script], check=True,
                               capture_output=True, text=True).stdout.split("----\n")[0]
     if replayed != driver.execute_script("return Hopscape.state()"):
         faults.append("practice: the page's answer plays otherwise through the native core")
