@@ -75,6 +75,14 @@ bool OpenFile(const QString& name, bool lessonOnly, CommandLine::Result& result)
 } // namespace
 
 CommandLine::Result CommandLine::Read(const QStringList& arguments, const QString& version) {
+    // --serve may stand alone: it then serves on every address at the usual port.
+    QStringList given = arguments;
+    for (qsizetype i = 1; i < given.size(); ++i) {
+        if (given[i] == QStringLiteral("--serve") &&
+            (i + 1 == given.size() || given[i + 1].startsWith(QLatin1Char('-')))) {
+            given.insert(i + 1, QString());
+        }
+    }
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Pelko's Hopscape Demo: distance-vector routing, step by step."));
@@ -85,11 +93,12 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
                                             QString::fromStdString(option.text),
                                             QString::fromStdString(option.value)));
     }
-    if (std::optional<Result> early = Early(parser, arguments, version)) {
+    if (std::optional<Result> early = Early(parser, given, version)) {
         return *early;
     }
     Result result;
-    for (const char* name : {"scenario", "seed", "rip", "fullscreen", "projector", "practice"}) {
+    for (const char* name :
+         {"scenario", "seed", "rip", "fullscreen", "projector", "practice", "serve"}) {
         const QString option = QString::fromLatin1(name);
         if (!parser.isSet(option)) {
             continue;

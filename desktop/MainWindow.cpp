@@ -5,6 +5,7 @@
 #include "desktop/CaptionStrip.h"
 #include "desktop/Corner.h"
 #include "desktop/DirectPaint.h"
+#include "desktop/HallControls.h"
 #include "desktop/LectureMenu.h"
 #include "desktop/LessonControls.h"
 #include "desktop/MagnifiedTables.h"
@@ -47,6 +48,7 @@ MainWindow::MainWindow(class Demonstration& demonstration, const QSize& room, QW
     extras_->AddSubmenu(magnified_->Submenu(), Extras::Id::Projector);
     connect(magnified_, &MagnifiedTables::Changed, this, &MainWindow::SyncSide);
     lessons_ = new LessonControls(stream_, *extras_, *this, clock_);
+    hall_ = new HallControls(stream_, this);
     connect(lessons_, &LessonControls::Changed, this, &MainWindow::Sync);
     connect(lessons_, &LessonControls::CaptionChanged, this, &MainWindow::SyncCaption);
     const auto explain = [this](int router, int row) {

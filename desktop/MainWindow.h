@@ -19,6 +19,7 @@ class BeatTimers;
 class CaptionStrip;
 class Corner;
 class LectureMenu;
+class HallControls;
 class LessonControls;
 class Demonstration;
 class MagnifiedTables;
@@ -59,6 +60,8 @@ public:
         return stream_;
     }
     LessonControls& Lessons() { return *lessons_; }
+    // Letting the hall follow.
+    HallControls& Hall() { return *hall_; }
     // Milliseconds since the window was made: the time handed to the lesson.
     long Now() const { return clock_.elapsed(); }
 
@@ -106,6 +109,7 @@ private:
     BeatTimers* timers_ = nullptr;
     LectureMenu* extras_ = nullptr;
     LessonControls* lessons_ = nullptr;
+    HallControls* hall_ = nullptr;
     CaptionStrip* strip_ = nullptr;
     PredictionCells* cells_ = nullptr;
     MagnifiedTables* magnified_ = nullptr;

@@ -1,4 +1,6 @@
 #include "desktop/CommandLine.h"
+#include "desktop/HallControls.h"
+#include "desktop/MainWindow.h"
 #include "desktop/Program.h"
 
 #include <QApplication>
@@ -22,6 +24,16 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     Program::SetUpApplication();
     Program program(command.options);
+    if (command.options.serve) {
+        // The address goes to standard output, where a script or the lecturer reads it.
+        const QString fault = program.Window().Hall().Start(*command.options.serve);
+        if (!fault.isEmpty()) {
+            std::fprintf(stderr, "%s\n", fault.toLocal8Bit().constData());
+            return 2;
+        }
+        std::printf("%s\n", program.Window().Hall().Address().toLocal8Bit().constData());
+        std::fflush(stdout);
+    }
     if (command.options.fullScreen) {
         program.Window().showFullScreen();
     } else {

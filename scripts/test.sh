@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Xvfb: the screen test runs again at a real X server.
-bash scripts/deps.sh xvfb xauth openbox xdotool x11-utils emscripten chromium chromium-driver python3-selenium
+bash scripts/deps.sh xvfb xauth openbox xdotool x11-utils emscripten chromium chromium-driver python3-selenium \
+    python3-websockets
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
@@ -57,6 +58,10 @@ rm -f "$native"
 # Debian's, seen by Debian's own Python).
 /usr/bin/python3 tests/web/page_test.py build-web/web build-web/one-file/hopscape.html \
     build/tests/web/lecture_transcript build-web/page-test build/hopscape_snapshot
+# The hall follows on loopback: 500 followers of a lesson the clicker plays, and a hostile client.
+HOPSCAPE_PAGE=build-web/web QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1366x768x24 -nolisten tcp" \
+    sh tests/support/with-openbox.sh /usr/bin/python3 tests/hall/hall_test.py build/desktop/hopscape \
+    build/tests/web/lecture_transcript build-web/hall-test
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHOPSCAPE_WERROR=ON \
       -DHOPSCAPE_SANITIZE=ON -DHOPSCAPE_BENCHMARKS=OFF

@@ -28,6 +28,10 @@ std::vector<StartOptions::Option> StartOptions::Options() {
         {"practice", "level",
          "Practise predicting the tables at <level>, 1, 2 or 3; with a seed, the first question "
          "is the one that seed draws."},
+        {"serve", "[address][:port]",
+         "Let the hall follow: serve the page and the lecture to phones at <address> (all the "
+         "machine's where none is given) and <port> (8321 where none is given, 0 for any free "
+         "one), and print the address they open."},
     };
 }
 
@@ -90,6 +94,11 @@ std::string StartOptions::Take(std::string_view name, std::string_view value) {
         }
         return "No built-in lesson is called " + quoted + ", and no file either; the lessons are " +
                titles + ".";
+    }
+    if (name == "serve") {
+        std::string fault;
+        serve = Hall::ReadPlace(value, fault);
+        return fault;
     }
     if (name == "practice") {
         if (value == "1" || value == "2" || value == "3") {

@@ -3,6 +3,7 @@
 #include "app/Snapshot.h"
 #include "files/LessonScript.h"
 #include "form/RipState.h"
+#include "session/Hall.h"
 
 #include <cstdint>
 #include <optional>
@@ -27,6 +28,7 @@ struct StartOptions {
     std::optional<LessonScript> lesson;    // a lesson to start
     bool projector = false;                // the look for a hall's projector
     std::optional<int> practice;           // practice at a level from 1 to 3
+    std::optional<Hall::Place> serve;      // where a hall that follows is served
     std::vector<std::string> notes;        // for the log: what a file held that was ignored
     // The options taken, one "name=value" a line as SetAll reads them, and the file opened by
     // its name and bytes: enough to open the same again elsewhere (Replica::StartLine).

@@ -14,13 +14,13 @@
 
 namespace {
 
-struct Hall {
+struct Room {
     FakePlatform platform{7};
     SeededRandom random{3};
     MainForm form{platform, random};
     Demonstration demonstration{form};
     Lecture lecture{demonstration};
-    Hall() { form.Form_Load(); }
+    Room() { form.Form_Load(); }
 };
 
 LessonScript Script(std::vector<LessonScript::Step> steps) {
@@ -34,7 +34,7 @@ LessonScript Script(std::vector<LessonScript::Step> steps) {
 } // namespace
 
 TEST(Lecture, AWaitEndsOnTheTickThatEndsItOrAtOnceWhereNothingMoves) {
-    Hall hall;
+    Room hall;
     LessonPlayer& player = hall.lecture.Player();
     ASSERT_TRUE(player.Start(
         Script({LessonScript::Step::Do(Action::Click(Action::Control::Update)),
@@ -72,7 +72,7 @@ TEST(Lecture, AWaitEndsOnTheTickThatEndsItOrAtOnceWhereNothingMoves) {
 }
 
 TEST(Lecture, TheStripAndTheCornerSayWhereTheLectureStands) {
-    Hall hall;
+    Room hall;
     EXPECT_FALSE(hall.lecture.CaptionStrip().shown);
     EXPECT_EQ(hall.lecture.Corner(), Lecture::Meter{});
 
@@ -106,7 +106,7 @@ TEST(Lecture, TheStripAndTheCornerSayWhereTheLectureStands) {
 TEST(Lecture, ExtrasDoTheirPartAndSayWhatIsLeft) {
     using Extras::Id;
     using Job = Lecture::Job;
-    Hall hall;
+    Room hall;
     Lecture& lecture = hall.lecture;
     EXPECT_EQ(lecture.Extra(Id::Highlight).label, "Highlight changed rows (now off)");
     EXPECT_EQ(lecture.Extra(Id::HoldDownTime).label, "RIP: hold-down time (now 180 s)...");
@@ -185,7 +185,7 @@ TEST(Lecture, TheHelpIsParagraphsTheScreenWraps) {
 // In the hall's look the lesson's longer lines are left out, but a count revealed is said under
 // the caption that follows it: "Infinity 16" asks when B gives a up, and Page Down shows 13.
 TEST(Lecture, TheHallSeesTheCountRevealed) {
-    Hall hall;
+    Room hall;
     hall.demonstration.SetProjector(true);
     LessonPlayer& player = hall.lecture.Player();
     ASSERT_TRUE(player.Start(*BuiltInLessons::Named("Infinity 16"), 0));
@@ -209,7 +209,7 @@ TEST(Lecture, TheHallSeesTheCountRevealed) {
 // Every switch of the menu turns over both ways: on, then off again (RIP's rules each and all,
 // the true costs, the projector look).
 TEST(Lecture, EverySwitchTurnsOnAndOffAgain) {
-    Hall hall;
+    Room hall;
     hall.demonstration.Act(Action::Choose("Example 1"), 0);
     for (const Extras::Entry& entry : Extras::kEntries) {
         if (entry.kind != Extras::Kind::Switch) {
@@ -228,7 +228,7 @@ TEST(Lecture, EverySwitchTurnsOnAndOffAgain) {
 // Practice and a lesson never cross: a lesson started during practice takes Page Down, with no
 // question drawn; ending the lesson ends practice too; practice started during a lesson stops it.
 TEST(Lecture, PracticeAndALessonNeverCross) {
-    Hall hall;
+    Room hall;
     hall.lecture.Practise(1, 42, 0);
     ASSERT_NE(hall.lecture.Practising(), nullptr);
     hall.lecture.Player().Start(*BuiltInLessons::Named("Count to infinity"), 0);
@@ -252,7 +252,7 @@ TEST(Lecture, PracticeAndALessonNeverCross) {
 // it opens again.
 TEST(Lecture, AHoldDownTimeOutOfRangeIsKeptInItAndTheFileOpens) {
     for (const int asked : {0, -5, 1, 600, 100000}) {
-        Hall hall;
+        Room hall;
         hall.demonstration.SetRule(RipControl::Rule::HoldDown, true, 0);
         hall.demonstration.SetHoldDownSeconds(asked, 0);
         EXPECT_EQ(hall.demonstration.HoldDownSeconds(), std::clamp(asked, 1, 600)) << asked;

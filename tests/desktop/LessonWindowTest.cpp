@@ -47,10 +47,10 @@
 
 namespace {
 
-struct Hall : WindowView {
+struct Room : WindowView {
     LessonControls& lessons = window.Lessons();
     QTemporaryDir dir;
-    Hall() {
+    Room() {
         QApplication::setActiveWindow(&window);
         window.activateWindow();
     }
@@ -81,7 +81,7 @@ struct Hall : WindowView {
 // A built-in lesson from the menu: the window grows by the caption strip at the same scale; Page
 // Down and Right step it (also while the scenario list has the focus), Page Up steps back to
 // exactly where the step began, and ending the lesson gives the window back its size.
-TEST_F(Hall, AClickerStepsALessonUnderItsCaption) {
+TEST_F(Room, AClickerStepsALessonUnderItsCaption) {
     const QSize before = window.size();
     const double scale = window.Transform().Scale();
     QMenu* menu = lessons.LessonsMenu();
@@ -140,7 +140,7 @@ TEST_F(Hall, AClickerStepsALessonUnderItsCaption) {
 // the keyboard with the main window, b blacks the screen until the next key (which does nothing
 // else), F5 enters full screen with the lesson where it was, and a stray click that opened the
 // scenario list does not swallow the next Page Down.
-TEST_F(Hall, TheClickerWorksFromEveryWindow) {
+TEST_F(Room, TheClickerWorksFromEveryWindow) {
     lessons.LessonsMenu()->actions()[1]->trigger(); // Count to infinity
     window.Sync();
     QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+L")));
@@ -186,7 +186,7 @@ TEST_F(Hall, TheClickerWorksFromEveryWindow) {
 
 // Recorded at one window with the mouse and the keys, captions written into the file by hand,
 // the lesson replays in a new window (a restart) and ends exactly where the lecturer ended.
-TEST_F(Hall, ARecordedLessonWithCaptionsReplaysInANewWindow) {
+TEST_F(Room, ARecordedLessonWithCaptionsReplaysInANewWindow) {
     Choose("Three Routers");
     window.Sync();
     QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Shift+R")));
@@ -254,7 +254,7 @@ TEST_F(Hall, ARecordedLessonWithCaptionsReplaysInANewWindow) {
 
 // Whatever is wrong with a file, opening it names the file and the fault in a box and leaves the
 // window exactly as it was.
-TEST_F(Hall, AHostileFileNeverChangesTheOpenDemonstration) {
+TEST_F(Room, AHostileFileNeverChangesTheOpenDemonstration) {
     Choose("Example 1");
     QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton);
     Ticks(5);
@@ -303,7 +303,7 @@ TEST_F(Hall, AHostileFileNeverChangesTheOpenDemonstration) {
 
 // Property: any demonstration reached by random actions, saved, opened and saved again, gives
 // the same bytes, and opens as it was.
-TEST_F(Hall, SaveOpenSaveGivesTheSameBytes) {
+TEST_F(Room, SaveOpenSaveGivesTheSameBytes) {
     const bool held = rc::check([this](std::uint64_t seed) {
         SeededRandom user(seed);
         for (int i = 0; i < 30; ++i) {
@@ -328,7 +328,7 @@ TEST_F(Hall, SaveOpenSaveGivesTheSameBytes) {
 
 // Saving where nothing can be written says where and why, and writes nothing; a file dropped on
 // the window opens.
-TEST_F(Hall, SavingWhereNothingCanBeWrittenAndDroppingAFile) {
+TEST_F(Room, SavingWhereNothingCanBeWrittenAndDroppingAFile) {
     QString said;
     CloseNextBox(said);
     EXPECT_FALSE(lessons.SaveDemonstration(QStringLiteral("/no/such/folder/demo.json")));
@@ -354,7 +354,7 @@ TEST_F(Hall, SavingWhereNothingCanBeWrittenAndDroppingAFile) {
 }
 
 // The projector look outlines every packet in a dark ring and writes the tables larger.
-TEST_F(Hall, TheProjectorLookOutlinesPacketsAndEnlargesTheTables) {
+TEST_F(Room, TheProjectorLookOutlinesPacketsAndEnlargesTheTables) {
     // The design's "Label2" at start is the plain window's, not the projector look's.
     const auto statusInk = [&] {
         const Box& line = Layout::kStatusLine;
@@ -432,7 +432,7 @@ TEST_F(Hall, TheProjectorLookOutlinesPacketsAndEnlargesTheTables) {
 
 // A wait longer than what moves ends when the timer goes to sleep, not at the lecturer's next
 // press: the caption shows once the tables have arrived.
-TEST_F(Hall, AWaitEndsWhenNothingMovesAnyMore) {
+TEST_F(Room, AWaitEndsWhenNothingMovesAnyMore) {
     Write(File("long.json"),
           R"({"format": "hopscape-lesson", "version": 1, "title": "Long wait",
               "start": {"scenario": "Three Routers"},
@@ -452,7 +452,7 @@ TEST_F(Hall, AWaitEndsWhenNothingMovesAnyMore) {
 // strip at the drawing's scale, and the magnified table follows its panel. At a 4K projector's
 // size, in the projector look, its capitals stand at least 100 pixels tall; a second right click
 // shrinks it back.
-TEST_F(Hall, ARightClickedTableIsMagnifiedBesideTheDrawing) {
+TEST_F(Room, ARightClickedTableIsMagnifiedBesideTheDrawing) {
     Choose("Example 1");
     window.Sync();
     const QSize before = window.size();
@@ -521,7 +521,7 @@ TEST_F(Hall, ARightClickedTableIsMagnifiedBesideTheDrawing) {
 // and tables A and B magnified: each magnified table's capitals stand 100 pixels tall or more
 // (the drawing makes room), and the docked log breaks its long lines to its width, the newest
 // in sight.
-TEST_F(Hall, AtFourKTheMagnifiedTablesStayLargeBesideTheDockedLog) {
+TEST_F(Room, AtFourKTheMagnifiedTablesStayLargeBesideTheDockedLog) {
     Choose("Example 1");
     for (int round = 0; round < 4; ++round) {
         QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton);
@@ -585,7 +585,7 @@ TEST_F(Hall, AtFourKTheMagnifiedTablesStayLargeBesideTheDockedLog) {
 // A student practising at the window: the cells on the asked rows take the keyboard (a cost,
 // Tab, a next hop, Enter checks), the strip grades the answer, and Page Down asks afresh; the
 // pad's keys type a letter after a number into its next hop, and its Check answers.
-TEST_F(Hall, AStudentPractisesByKeyboardAndByThePad) {
+TEST_F(Room, AStudentPractisesByKeyboardAndByThePad) {
     lessons.Practise(1, 42);
     QApplication::processEvents();
     // Seed 42 at level 1: B's table goes to A over the link of 7; A keeps c at 3 through C.

@@ -5,6 +5,8 @@
 //   lecture_transcript [LECTURES]
 // With --page, replays what the page's core took, for a test to compare the states:
 //   lecture_transcript --page JOURNAL_FILE
+// With --follow, plays what a follower received from a lecturer's program:
+//   lecture_transcript --follow MESSAGES_FILE
 #include "app/MainForm.h"
 #include "app/TabOrder.h"
 #include "common/JsonValue.h"
@@ -16,10 +18,12 @@
 #include "session/Demonstration.h"
 #include "session/Event.h"
 #include "session/Fingerprint.h"
+#include "session/Follower.h"
 #include "session/Lecture.h"
 #include "session/LessonPlayer.h"
 #include "session/Replica.h"
 #include "session/StartOptions.h"
+#include "session/Stream.h"
 #include "support/FakePlatform.h"
 #include "support/FormInvariants.h"
 
@@ -35,21 +39,21 @@
 
 namespace {
 
-struct Hall {
+struct Room {
     FakePlatform platform{7};
     SeededRandom random{3};
     MainForm form{platform, random};
     Demonstration demonstration{form};
     LessonPlayer player{demonstration};
     std::size_t logged = 0; // log lines printed, counting those the log dropped
-    Hall() { form.Form_Load(); }
+    Room() { form.Form_Load(); }
 };
 
 void Print(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
-void PrintNewLogLines(Hall& hall) {
+void PrintNewLogLines(Room& hall) {
     const auto& lines = hall.demonstration.LogLines();
     const std::size_t dropped = hall.demonstration.LogLinesDropped();
     for (std::size_t i = hall.logged > dropped ? hall.logged - dropped : 0; i < lines.size(); ++i) {
@@ -75,7 +79,7 @@ void PrintPackets(const FormState& state) {
 
 void PrintLessons() {
     for (const LessonScript& script : BuiltInLessons::All()) {
-        Hall hall;
+        Room hall;
         hall.player.Start(script, 0);
         for (int press = 0; !hall.player.AtEnd(); ++press) {
             hall.player.Next(0);
@@ -93,7 +97,7 @@ void PrintLessons() {
 // their gradings and explanations (the log's lines) and the strip.
 void PrintPractice() {
     for (int level = 1; level <= Practice::kLevels; ++level) {
-        Hall hall;
+        Room hall;
         Lecture lecture{hall.demonstration};
         lecture.Practise(level, static_cast<std::uint64_t>(1000 + level), 0);
         for (int question = 0; question < 8; ++question) {
@@ -115,7 +119,7 @@ void PrintPractice() {
 
 void PrintLectures(int lectures) {
     for (int seed = 1; seed <= lectures; ++seed) {
-        Hall hall;
+        Room hall;
         SeededRandom user(static_cast<std::uint64_t>(seed));
         for (int i = 0; i < 60; ++i) {
             const auto op = static_cast<std::uint8_t>(user.Next() * 256);
@@ -158,11 +162,45 @@ int ReplayPage(const char* file) {
     return 0;
 }
 
+// Plays what a follower received from a lecturer's program (each message as its length in bytes
+// on a line, then the message) through a follower, as a phone's core plays it: prints each thing
+// the follower said, then the fingerprint it ends at. Fails where it said anything.
+int ReplayFollower(const char* file) {
+    std::ifstream in(file, std::ios::binary);
+    Follower follower;
+    std::size_t length = 0;
+    long now = 0;
+    int said = 0;
+    while (in >> length) {
+        in.get();
+        std::string message(length, '\0');
+        in.read(message.data(), static_cast<std::streamsize>(length));
+        Follower::Outcome outcome = follower.Take(message, now);
+        while (outcome.said.empty() && follower.Next(now)) {
+            now += *follower.Next(now);
+            outcome = follower.Play(now);
+        }
+        if (!outcome.said.empty()) {
+            Print("said: " + outcome.said + "\n");
+            ++said;
+        }
+    }
+    if (follower.Copy() == nullptr) {
+        Print("no snapshot\n");
+        return 1;
+    }
+    Print(Stream::Head("ends", follower.Number(), Fingerprint::Of(follower.Copy()->Lecture())));
+    return said == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (argc > 2 && std::string_view(argv[1]) == "--page") {
         return ReplayPage(argv[2]);
+    }
+    if (argc > 2 && std::string_view(argv[1]) == "--follow") {
+        return ReplayFollower(argv[2]);
     }
     PrintLessons();
     PrintPractice();

@@ -1,0 +1,87 @@
+#include "desktop/HallControls.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHostAddress>
+#include <QNetworkInterface>
+#include <QRandomGenerator>
+
+HallControls::HallControls(Stream& stream, QObject* parent)
+    : QObject(parent), server_(stream, this) {
+    connect(&server_, &HallServer::FollowingChanged, this, &HallControls::Changed);
+}
+
+QString HallControls::PageFolder() {
+    const QString given = qEnvironmentVariable("HOPSCAPE_PAGE");
+    if (!given.isEmpty()) {
+        return given;
+    }
+    const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                  .filePath(QStringLiteral("../share/hopscape/page"));
+    if (QFileInfo::exists(installed + QStringLiteral("/index.html.gz"))) {
+        return installed;
+    }
+    return QStringLiteral(HOPSCAPE_BUILT_PAGE);
+}
+
+QString HallControls::ShownHost(const QString& host) {
+    const QHostAddress asked(host);
+    if (!host.isEmpty() && asked != QHostAddress::Any && asked != QHostAddress::AnyIPv4 &&
+        asked != QHostAddress::AnyIPv6) {
+        return asked.isNull() ? host : asked.toString();
+    }
+    QString any;
+    for (const QNetworkInterface& network : QNetworkInterface::allInterfaces()) {
+        const auto flags = network.flags();
+        if (!flags.testFlag(QNetworkInterface::IsUp) ||
+            !flags.testFlag(QNetworkInterface::IsRunning) ||
+            flags.testFlag(QNetworkInterface::IsLoopBack)) {
+            continue;
+        }
+        for (const QNetworkAddressEntry& entry : network.addressEntries()) {
+            const QHostAddress address = entry.ip();
+            if (address.protocol() != QAbstractSocket::IPv4Protocol) {
+                continue;
+            }
+            const quint32 ip = address.toIPv4Address();
+            const bool local = (ip >> 24) == 10 || (ip >> 20) == ((172u << 4) | 1u) ||
+                               (ip >> 16) == ((192u << 8) | 168u);
+            if (local) {
+                return address.toString();
+            }
+            if (any.isEmpty()) {
+                any = address.toString();
+            }
+        }
+    }
+    return any.isEmpty() ? QStringLiteral("127.0.0.1") : any;
+}
+
+QString HallControls::Start(const Hall::Place& place) {
+    const QString host = QString::fromStdString(place.host);
+    const QHostAddress address =
+        host.isEmpty() ? QHostAddress(QHostAddress::Any) : QHostAddress(host);
+    if (address.isNull()) {
+        return QStringLiteral(
+                   "'%1' is no address of this machine: give one as 192.168.4.20 or [::1].")
+            .arg(host);
+    }
+    const std::string code = Hall::NewCode(QRandomGenerator::system()->generate64());
+    const QString fault =
+        server_.Start(address, static_cast<quint16>(place.port), PageFolder(), code);
+    if (!fault.isEmpty()) {
+        address_.clear();
+        return fault;
+    }
+    address_ =
+        QString::fromStdString(Hall::Address(ShownHost(host).toStdString(), server_.Port(), code));
+    emit Changed();
+    return {};
+}
+
+void HallControls::Stop() {
+    server_.Stop();
+    address_.clear();
+    emit Changed();
+}

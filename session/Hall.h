@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A hall that follows the lecture: the join code a phone gives with the address, the address
+// shown, what a follower may send, and the sentences the lecturer reads about the hall.
+class Hall {
+public:
+    // Letters and digits no one misreads from the back row: no 0, O, 1 or I.
+    static constexpr std::string_view kCodeLetters = "ABCDEFGHJKLMNPQRSTUVWXYZ23456789";
+    static constexpr std::size_t kCodeLength = 6;
+    // The most a follower may send in one message, and how often.
+    static constexpr std::size_t kLongestMessage = 256;
+    static constexpr long kMessageEvery = 1000; // milliseconds
+
+    // Where the lecturer's program serves a hall: an address of the machine (empty: all of
+    // them) and a port (0: any free one).
+    static constexpr int kPort = 8321;
+    struct Place {
+        std::string host;
+        int port = kPort;
+        bool operator==(const Place&) const = default;
+    };
+    // "[ADDRESS][:PORT]", an IPv6 address in brackets: "", "127.0.0.1:0", "[::1]:9000", ":80".
+    // None, and why in `fault`, where the port is no port.
+    static std::optional<Place> ReadPlace(std::string_view text, std::string& fault);
+
+    // A fresh join code drawn from `seed`.
+    static std::string NewCode(std::uint64_t seed);
+    // The address a phone opens: "http://192.168.4.20:8321/?follow=K7QX2M" ([...] round an IPv6
+    // host).
+    static std::string Address(const std::string& host, int port, const std::string& code);
+    // The badge while the hall follows: "Hall: 37 following".
+    static std::string Badge(int following);
+
+    // What a follower sends: a request for a snapshot, or its answer to question `number` (the
+    // cells in their order), or nothing the lecture takes (with why).
+    struct Message {
+        enum class Kind { Snapshot, Answer, Refused };
+        Kind kind = Kind::Refused;
+        int number = 0;
+        std::vector<std::string> cells;
+        std::string fault;
+    };
+    static Message Read(std::string_view text);
+    // The same as its text: "snapshot", or "answer NUMBER COUNT =CELL...".
+    static std::string Snapshot() { return "snapshot"; }
+    static std::string Answer(int number, const std::vector<std::string>& cells);
+};

@@ -1,0 +1,222 @@
+"""A hall that follows, on loopback: the lecturer's program serves with --serve 127.0.0.1:0 at an
+X server under a window manager, 500 followers join (in five processes, five from each of a
+hundred loopback addresses, as phones on a hall's network), a lesson is played with the clicker's
+keys, and every follower must get a snapshot and then every frame in order; what one follower got,
+played through the native core, must stand where the lecturer's fingerprints say. Then a hostile
+client tries what a student's device might: a foreign origin, a wrong code, a path out of the
+page, a message of a megabyte, a click sent as an answer, a flood; none may change the lecture.
+Talks only to 127.0.0.0/8, every wait bounded.
+    hall_test.py HOPSCAPE LECTURE_TRANSCRIPT WORK_FOLDER [FOLLOWERS]
+Run it at an X server under a window manager (xvfb-run ... with-openbox.sh)."""
+import asyncio
+import json
+import os
+import re
+import signal
+import subprocess
+import sys
+import time
+import urllib.error
+import urllib.request
+
+import websockets
+
+PROCESSES = 5
+PER_ADDRESS = 5
+LESSON = "Example 1 converging"
+PRESSES = 8
+
+
+def follower_process(port, code, first, count, out):
+    """Runs `count` followers from loopback addresses starting at 127.0.0.`first`, each five to an
+    address, until the lecturer's program closes; writes what each got to `out` as JSON, and the
+    first follower's messages whole beside it."""
+
+    async def follow(index, joined):
+        host = f"127.0.0.{first + index // PER_ADDRESS}"
+        got = []
+        whole = []
+        try:
+            async with websockets.connect(
+                    f"ws://127.0.0.1:{port}/stream?follow={code}", origin=f"http://127.0.0.1:{port}",
+                    local_addr=(host, 0), open_timeout=30, max_size=8 * 1024 * 1024,
+                    ping_interval=None) as socket:
+                while True:
+                    message = await asyncio.wait_for(socket.recv(), 120)
+                    head = message.split("\n", 1)[0]
+                    got.append(head)
+                    if index == 0:
+                        whole.append(message)
+                    if len(got) == 1:
+                        joined.append(index)
+        except (websockets.ConnectionClosed, OSError, asyncio.TimeoutError) as e:
+            got.append(f"closed {type(e).__name__}")
+        return got, whole
+
+    async def main():
+        joined = []
+        tasks = [asyncio.create_task(follow(i, joined)) for i in range(count)]
+        deadline = time.monotonic() + 60
+        while len(joined) < count and time.monotonic() < deadline:
+            await asyncio.sleep(0.1)
+        print(f"joined {len(joined)}", flush=True)
+        results = await asyncio.gather(*tasks)
+        with open(out, "w", encoding="utf-8") as f:
+            json.dump([r[0] for r in results], f)
+        with open(out + ".whole", "wb") as f:
+            for message in results[0][1]:
+                data = message.encode("utf-8")
+                f.write(f"{len(data)}\n".encode() + data)
+
+    asyncio.run(main())
+
+
+def get(port, path, headers=None):
+    request = urllib.request.Request(f"http://127.0.0.1:{port}{path}", headers=headers or {})
+    try:
+        with urllib.request.urlopen(request, timeout=10) as answer:
+            return answer.status, answer.read()
+    except urllib.error.HTTPError as e:
+        return e.code, b""
+
+
+async def hostile(port, code, faults):
+    origin = f"http://127.0.0.1:{port}"
+    url = f"ws://127.0.0.1:{port}/stream?follow={code}"
+    for what, kwargs, target in [("a foreign origin", {"origin": "http://evil.test"}, url),
+                                 ("a wrong code", {"origin": origin},
+                                  f"ws://127.0.0.1:{port}/stream?follow=AAAAAA"),
+                                 ("no origin", {}, url)]:
+        try:
+            async with websockets.connect(target, local_addr=("127.0.1.1", 0), open_timeout=10,
+                                          **kwargs):
+                faults.append(f"{what} was let follow")
+        except websockets.InvalidStatusCode:
+            pass
+    async with websockets.connect(url, origin=origin, local_addr=("127.0.1.2", 0),
+                                  max_size=None, open_timeout=10) as socket:
+        await asyncio.wait_for(socket.recv(), 10)  # the snapshot
+        await socket.send("act 9 0 1 0 0 = 5")  # a click, sent as if it were an answer
+        for i in range(50):
+            await socket.send(f"answer 1 1 ={i}")
+        await socket.send("tick 5")
+        await asyncio.sleep(1.1)
+        await socket.send("snapshot")
+        snapshot = ""
+        while not snapshot.startswith("snapshot "):  # frames may come first
+            snapshot = await asyncio.wait_for(socket.recv(), 10)
+    try:
+        async with websockets.connect(url, origin=origin, local_addr=("127.0.1.3", 0),
+                                      max_size=None, open_timeout=10) as socket:
+            await asyncio.wait_for(socket.recv(), 10)
+            await socket.send("x" * (1024 * 1024))
+            await asyncio.wait_for(socket.recv(), 10)
+            faults.append("a message of a megabyte was taken")
+    except (websockets.ConnectionClosed, asyncio.TimeoutError):
+        pass
+    return snapshot
+
+
+def events(snapshot):
+    """The events of a snapshot other than the timers'."""
+    return [line for line in snapshot.split("\n")[2:] if line and
+            not line.startswith(("tick ", "frames "))]
+
+
+def main():
+    hopscape, transcript, work = sys.argv[1:4]
+    followers = int(sys.argv[4]) if len(sys.argv) > 4 else 500
+    os.makedirs(work, exist_ok=True)
+    faults = []
+    program = subprocess.Popen([hopscape, "--serve", "127.0.0.1:0", "--lesson", LESSON],
+                               stdout=subprocess.PIPE, text=True)
+    try:
+        line = program.stdout.readline()
+        found = re.fullmatch(r"http://127\.0\.0\.1:(\d+)/\?follow=([A-HJ-NP-Z2-9]{6})\n", line)
+        if not found:
+            raise SystemExit(f"FAILED: the program printed {line!r}, not the address")
+        port, code = found.group(1), found.group(2)
+        status, page = get(port, f"/?follow={code}", {"Accept-Encoding": "gzip"})
+        if status != 200 or not page.startswith(b"\x1f\x8b"):
+            faults.append(f"the page came as {status}, not compressed")
+        for path in ["/../CMakeLists.txt", "/fonts/../index.html", "/hopscape.js/..", "/etc/passwd",
+                     "/%2e%2e/index.html"]:
+            if get(port, path)[0] != 404:
+                faults.append(f"{path} was not refused")
+
+        each = followers // PROCESSES
+        outs = [os.path.join(work, f"followers-{p}.json") for p in range(PROCESSES)]
+        children = [subprocess.Popen(
+            [sys.executable, __file__, "--followers", port, code,
+             str(2 + p * each // PER_ADDRESS), str(each), outs[p]],
+            stdout=subprocess.PIPE, text=True) for p in range(PROCESSES)]
+        for child in children:
+            said = child.stdout.readline().strip()
+            if said != f"joined {each}":
+                faults.append(f"a process of followers said {said!r}")
+
+        # The lesson, by the clicker's key, a press every second and a half.
+        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                                 str(program.pid)], capture_output=True, text=True,
+                                timeout=60).stdout.split()[0]
+        subprocess.run(["xdotool", "windowactivate", "--sync", window], timeout=30)
+        for _ in range(PRESSES):
+            subprocess.run(["xdotool", "key", "--window", window, "Next"], timeout=30)
+            time.sleep(1.5)
+        time.sleep(2)
+
+        before = asyncio.run(hostile(port, code, []))
+        hostile_faults = []
+        after = asyncio.run(hostile(port, code, hostile_faults))
+        faults.extend(hostile_faults)
+        if events(before) != events(after):
+            faults.append("what a hostile client sent changed the lecture")
+        if not any(line.startswith("extra 25 ") for line in events(after)):
+            faults.append(f"the clicker's presses reached no lesson: {after[:200]!r}")
+    finally:
+        program.send_signal(signal.SIGTERM)
+        program.wait(timeout=30)
+
+    for child in children:
+        child.wait(timeout=120)
+    heads = []
+    for out in outs:
+        with open(out, encoding="utf-8") as f:
+            heads.extend(json.load(f))
+    frames = {}
+    for n, got in enumerate(heads):
+        if not got or not got[0].startswith("snapshot "):
+            faults.append(f"follower {n} began with {got[:1]!r}")
+            continue
+        number = int(got[0].split()[1])
+        for head in got[1:]:
+            if head.startswith("closed"):
+                break
+            kind, count, print_ = head.split()
+            if kind != "frame" or int(count) != number + 1 or not re.fullmatch(r"[0-9a-f]{16}", print_):
+                faults.append(f"follower {n} got {head!r} after frame {number}")
+                break
+            number += 1
+            if frames.setdefault(number, print_) != print_:
+                faults.append(f"follower {n} got frame {number} with another fingerprint")
+                break
+    if len(frames) < 10:
+        faults.append(f"only {len(frames)} frames were sent")
+    played = subprocess.run([transcript, "--follow", outs[0] + ".whole"], capture_output=True,
+                            text=True, timeout=300)
+    last = max(frames) if frames else 0
+    if played.returncode != 0 or f"ends {last} {frames.get(last)}" not in played.stdout:
+        faults.append(f"a follower's frames played through the core: {played.stdout[-300:]!r}")
+
+    for fault in faults[:20]:
+        print("FAILED:", fault)
+    print(f"hall: {followers} followers, {len(frames)} frames each in order with the lecturer's "
+          f"fingerprints, a hostile client refused; {len(faults)} faults")
+    sys.exit(1 if faults else 0)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) > 1 and sys.argv[1] == "--followers":
+        follower_process(sys.argv[2], sys.argv[3], int(sys.argv[4]), int(sys.argv[5]), sys.argv[6])
+    else:
+        main()
