@@ -128,14 +128,18 @@ Follower::Outcome Follower::Play(long now) {
         const Waiting next = std::move(waiting_.front());
         waiting_.pop_front();
         if (next.event) {
-            next.event->Apply(copy_->Lecture());
+            const Event::Outcome applied = next.event->Apply(copy_->Lecture());
             outcome.changed = true;
+            const bool timer =
+                next.event->kind == Event::Kind::Tick || next.event->kind == Event::Kind::Frames;
+            outcome.still = outcome.still || !timer || applied.next.stepsRan;
         }
         if (next.print && Fingerprint::Of(copy_->Lecture()) != *next.print) {
             waiting_.clear();
             Outcome asked = Ask("after frame " + std::to_string(next.frame) +
                                 " this copy differs from the lecturer's");
             asked.changed = outcome.changed;
+            asked.still = outcome.still;
             return asked;
         }
     }

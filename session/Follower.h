@@ -29,6 +29,7 @@ public:
         bool ask = false;     // a snapshot is wanted
         bool rebuilt = false; // a snapshot made the copy afresh
         bool changed = false; // events were played
+        bool still = false;   // more than a timer moved things: the still layer may have changed
         std::string said;     // for the log: why a snapshot is wanted, or what was refused
     };
     // A frame or snapshot received at `now` on this machine's clock, in milliseconds.

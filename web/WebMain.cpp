@@ -2,6 +2,7 @@
 // the page's performance.now() in whole milliseconds, which a 32-bit `long` holds for 24 days.
 #include "app/TabOrder.h"
 #include "common/JsonValue.h"
+#include "common/JsonWriter.h"
 #include "files/DemonstrationFile.h"
 #include "files/Extras.h"
 #include "files/HopscapeFile.h"
@@ -39,6 +40,9 @@ double Delays(const Lecture::Next& next) {
 // Any event but a timer's: the lecture takes it, and the still layer may have changed; the tick
 // timer's delay after it.
 double Took(const Event& event) {
+    if (session->Following()) {
+        return -1; // a follower's own controls change nothing
+    }
     session->StillChanged();
     const Event::Outcome outcome = session->Stream().Take(event);
     tickDelay = Delays(outcome.next);
@@ -54,6 +58,21 @@ std::vector<std::string> Lines(std::string_view text) {
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     }
     return lines;
+}
+
+// What following did, for the page: {"ask": a snapshot is wanted, "said": why, for the log,
+// "rebuilt": a snapshot made the lecture afresh, "changed": events were played, "next": when the
+// next event falls due (-1: none waits)}.
+const char* Followed(const Follower::Outcome& outcome, long now) {
+    const std::optional<long> next = session->NextEvent(now);
+    JsonValue all = JsonValue::Object();
+    all.Set("ask", JsonValue::Bool(outcome.ask))
+        .Set("said", JsonValue::String(outcome.said))
+        .Set("rebuilt", JsonValue::Bool(outcome.rebuilt))
+        .Set("changed", JsonValue::Bool(outcome.changed))
+        .Set("next", JsonValue::Number(next ? static_cast<double>(*next) : -1.0));
+    reply = JsonWriter::WriteCompact(all);
+    return reply.c_str();
 }
 
 } // namespace
@@ -87,6 +106,21 @@ EMSCRIPTEN_KEEPALIVE double hs_choose(const char* scenario, double now) {
 
 EMSCRIPTEN_KEEPALIVE double hs_split(int checked, double now) {
     return Took(Event::Act(Action::Split(checked != 0), static_cast<long>(now)));
+}
+
+// The page follows a lecturer: its own controls change nothing from now on.
+EMSCRIPTEN_KEEPALIVE void hs_follow() {
+    session->Follow();
+}
+
+// A frame or snapshot from the lecturer, received at `now`.
+EMSCRIPTEN_KEEPALIVE const char* hs_follow_take(const char* frame, double now) {
+    return Followed(session->Take(frame, static_cast<long>(now)), static_cast<long>(now));
+}
+
+// The lecturer's events whose time has come, played.
+EMSCRIPTEN_KEEPALIVE const char* hs_follow_play(double now) {
+    return Followed(session->Play(static_cast<long>(now)), static_cast<long>(now));
 }
 
 EMSCRIPTEN_KEEPALIVE double hs_tick(double now) {

@@ -47,6 +47,26 @@ WebSession::WebSession(StartOptions options) {
                                              replica_->Lecture());
 }
 
+void WebSession::Follow() {
+    follower_ = std::make_unique<Follower>();
+}
+
+Follower::Outcome WebSession::Take(std::string_view frame, long now) {
+    Follower::Outcome outcome = follower_ ? follower_->Take(frame, now) : Follower::Outcome{};
+    if (outcome.rebuilt) {
+        StillChanged();
+    }
+    return outcome;
+}
+
+Follower::Outcome WebSession::Play(long now) {
+    Follower::Outcome outcome = follower_ ? follower_->Play(now) : Follower::Outcome{};
+    if (outcome.still) {
+        StillChanged();
+    }
+    return outcome;
+}
+
 bool WebSession::SetViewport(int width, int height) {
     const bool was = Phone().has_value();
     viewportWidth_ = width;

@@ -10,6 +10,7 @@
 #include "scene/TickRepaint.h"
 #include "scene/TwipsToPixels.h"
 #include "session/Demonstration.h"
+#include "session/Follower.h"
 #include "session/Lecture.h"
 #include "session/Replica.h"
 #include "session/StartOptions.h"
@@ -19,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The page's platform: the out-of-packets message as the browser's own modal message, which
@@ -36,12 +38,13 @@ public:
 class WebSession {
 public:
     explicit WebSession(StartOptions options);
-    ::Lecture& Lecture() { return replica_->Lecture(); }
-    const ::Lecture& Lecture() const { return replica_->Lecture(); }
+    // The lecture shown: the lecturer's copy while following, else the page's own.
+    ::Lecture& Lecture() { return Current().Lecture(); }
+    const ::Lecture& Lecture() const { return Current().Lecture(); }
     class Demonstration& Demonstration() {
-        return replica_->Demonstration();
+        return Current().Demonstration();
     }
-    const class Demonstration& Demonstration() const { return replica_->Demonstration(); }
+    const class Demonstration& Demonstration() const { return Current().Demonstration(); }
     class Stream& Stream() {
         return *stream_;
     }
@@ -65,6 +68,17 @@ public:
     void Picture(int width, int height);
     // The window's picture as SVG.
     std::string Svg(int width, int height);
+
+    // Following a lecturer: what the page's own controls do is refused until it stops.
+    void Follow();
+    bool Following() const { return follower_ != nullptr; }
+    // A frame from the lecturer, and playing it: see Follower. The still layer is drawn afresh
+    // after a snapshot.
+    Follower::Outcome Take(std::string_view frame, long now);
+    Follower::Outcome Play(long now);
+    std::optional<long> NextEvent(long now) const {
+        return follower_ ? follower_->Next(now) : std::nullopt;
+    }
 
 private:
     friend class WebControls; // the page's controls are laid out over the drawing as it stands
@@ -100,6 +114,13 @@ private:
     WebPlatform platform_;
     std::unique_ptr<Replica> replica_;
     std::unique_ptr<class Stream> stream_;
+    std::unique_ptr<Follower> follower_;
+    Replica& Current() {
+        return follower_ && follower_->Copy() != nullptr ? *follower_->Copy() : *replica_;
+    }
+    const Replica& Current() const {
+        return follower_ && follower_->Copy() != nullptr ? *follower_->Copy() : *replica_;
+    }
     Kept kept_;
     int viewportWidth_ = 0;
     int viewportHeight_ = 0;

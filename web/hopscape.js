@@ -994,11 +994,58 @@ const Hopscape = (() => {
         if (fault) alert(fault);
     }
 
-    // The address's parameters are the command line's options.
+    // The address's parameters are the command line's options; "follow" is the hall's join code.
     function options() {
         const lines = [];
-        for (const [name, value] of new URLSearchParams(location.search)) lines.push(`${name}=${value}`);
+        for (const [name, value] of new URLSearchParams(location.search)) {
+            if (name !== "follow") lines.push(`${name}=${value}`);
+        }
         return lines.join("\n");
+    }
+
+    // ---- Following the lecturer's demonstration: its frames come over a WebSocket from the
+    // lecturer's program that served this page, and the core plays them. A lost connection is
+    // tried again, a second and then longer apart.
+    const following = { said: [], frames: 0, stopped: false };
+    function follow(code) {
+        core._hs_follow();
+        let socket = null;
+        let playTimer = null;
+        let retry = 1000;
+        const note = (text) => {
+            following.said.push(text);
+            console.info("following:", text);
+        };
+        const after = (reply) => {
+            const r = JSON.parse(reply);
+            if (r.said) note(r.said);
+            if (r.ask && socket && socket.readyState === WebSocket.OPEN) socket.send("snapshot");
+            if (r.changed || r.rebuilt) refresh(r.rebuilt);
+            clearTimeout(playTimer);
+            playTimer = r.next >= 0 ? setTimeout(() => {
+                after(core.UTF8ToString(core._hs_follow_play(now())));
+            }, r.next) : null;
+        };
+        const connect = () => {
+            const scheme = location.protocol === "https:" ? "wss" : "ws";
+            socket = new WebSocket(`${scheme}://${location.host}/stream?follow=${encodeURIComponent(code)}`);
+            socket.onopen = () => { retry = 1000; };
+            socket.onmessage = (e) => {
+                if (e.data === "stopped") {
+                    following.stopped = true;
+                    note("the lecturer stopped letting the hall follow");
+                    return;
+                }
+                following.frames += 1;
+                after(core.ccall("hs_follow_take", "string", ["string", "number"], [e.data, now()]));
+            };
+            socket.onclose = () => {
+                if (following.stopped) return;
+                setTimeout(connect, retry);
+                retry = Math.min(2 * retry, 10000);
+            };
+        };
+        connect();
     }
 
     async function open() {
@@ -1065,7 +1112,9 @@ const Hopscape = (() => {
         });
         refresh();
         Hopscape.firstFrame = performance.now();
-        await openLink();
+        const code = new URLSearchParams(location.search).get("follow");
+        if (code) follow(code);
+        else await openLink();
         // The keyboard starts in the first cell of a question asked at once (practice), else in
         // the scenario list.
         (document.querySelector("#cells input") || document.getElementById("cmbSims")).focus();
@@ -1084,6 +1133,9 @@ const Hopscape = (() => {
     // through the native core.
     const events = () => core.UTF8ToString(core._hs_journal()).split("\n").filter((line) => line);
     return { draw, open, openFile, state, sleeping, events, extra, copyLink, svg, picture, timing, redraw,
-             ready: false, link: "" };
+             following, ready: false, link: "" };
 })();
 window.Hopscape = Hopscape;
+// Opened once every script of the page has run (the core's comes after this one); no script
+// stands inline in the page, which its content policy forbids when a lecturer's program serves it.
+document.addEventListener("DOMContentLoaded", () => Hopscape.open());

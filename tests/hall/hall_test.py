@@ -117,6 +117,39 @@ async def hostile(port, code, faults):
     return snapshot
 
 
+def chromium_follower(port, code, faults):
+    """Chromium follows through a name, as a phone on a hall's network does (so not a secure
+    context), once the lecture has come to rest; answers the demonstration it shows."""
+    from selenium import webdriver
+    from selenium.webdriver.chrome.options import Options
+    options = Options()
+    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=360,740",
+                     "--host-resolver-rules=MAP hall.test 127.0.0.1"]:
+        options.add_argument(argument)
+    driver = webdriver.Chrome(options=options)
+    try:
+        driver.set_page_load_timeout(60)
+        driver.get(f"http://hall.test:{port}/?follow={code}")
+        end = time.monotonic() + 60
+        while time.monotonic() < end and not driver.execute_script(
+                "return window.Hopscape && Hopscape.ready && Hopscape.following.frames > 0"):
+            time.sleep(0.1)
+        time.sleep(1)
+        if not driver.execute_script("return window.isSecureContext") is False:
+            faults.append("the page through a name was a secure context: the test proves less")
+        said = driver.execute_script("return Hopscape.following.said")
+        if said:
+            faults.append(f"the page following said {said[:3]!r}")
+        driver.save_screenshot(os.path.join(os.path.dirname(__file__), "..", "..",
+                                            "build-web", "hall-follower.png"))
+        return driver.execute_script("return Hopscape.state()")
+    except Exception as e:  # a browser that cannot follow is a fault, not a crash of the test
+        faults.append(f"Chromium could not follow: {e}")
+        return None
+    finally:
+        driver.quit()
+
+
 def events(snapshot):
     """The events of a snapshot other than the timers'."""
     return [line for line in snapshot.split("\n")[2:] if line and
@@ -165,6 +198,8 @@ def main():
             time.sleep(1.5)
         time.sleep(2)
 
+        page = chromium_follower(port, code, faults)
+
         before = asyncio.run(hostile(port, code, []))
         hostile_faults = []
         after = asyncio.run(hostile(port, code, hostile_faults))
@@ -207,6 +242,8 @@ def main():
     last = max(frames) if frames else 0
     if played.returncode != 0 or f"ends {last} {frames.get(last)}" not in played.stdout:
         faults.append(f"a follower's frames played through the core: {played.stdout[-300:]!r}")
+    elif page is not None and played.stdout.split("\n", 1)[1] != page:
+        faults.append("the page following in Chromium shows another demonstration than the core")
 
     for fault in faults[:20]:
         print("FAILED:", fault)

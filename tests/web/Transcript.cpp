@@ -164,7 +164,8 @@ int ReplayPage(const char* file) {
 
 // Plays what a follower received from a lecturer's program (each message as its length in bytes
 // on a line, then the message) through a follower, as a phone's core plays it: prints each thing
-// the follower said, then the fingerprint it ends at. Fails where it said anything.
+// the follower said, then the fingerprint it ends at and the demonstration as its file would hold
+// it. Fails where it said anything.
 int ReplayFollower(const char* file) {
     std::ifstream in(file, std::ios::binary);
     Follower follower;
@@ -189,7 +190,8 @@ int ReplayFollower(const char* file) {
         Print("no snapshot\n");
         return 1;
     }
-    Print(Stream::Head("ends", follower.Number(), Fingerprint::Of(follower.Copy()->Lecture())));
+    Print(Stream::Head("ends", follower.Number(), Fingerprint::Of(follower.Copy()->Lecture())) +
+          follower.Copy()->Lecture().DemonstrationBytes());
     return said == 0 ? 0 : 1;
 }
 
