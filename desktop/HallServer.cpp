@@ -32,9 +32,10 @@ constexpr Served kServed[] = {
     {"/hopscape-core.js", "hopscape-core.js", "text/javascript; charset=utf-8", true},
     {"/hopscape-core.wasm", "hopscape-core.wasm", "application/wasm", true},
     {"/icon.svg", "icon.svg", "image/svg+xml", true},
-    {"/fonts/LiberationSans-Regular.ttf", "fonts/LiberationSans-Regular.ttf", "font/ttf", true},
-    {"/fonts/LiberationSans-Bold.ttf", "fonts/LiberationSans-Bold.ttf", "font/ttf", true},
-    {"/fonts/DejaVuSans-Bold.ttf", "fonts/DejaVuSans-Bold.ttf", "font/ttf", true},
+    {"/fonts/LiberationSans-Regular.woff2", "fonts/LiberationSans-Regular.woff2", "font/woff2",
+     true},
+    {"/fonts/LiberationSans-Bold.woff2", "fonts/LiberationSans-Bold.woff2", "font/woff2", true},
+    {"/fonts/DejaVuSans-Bold.woff2", "fonts/DejaVuSans-Bold.woff2", "font/woff2", true},
 };
 
 constexpr const char* kStreamPath = "/stream";

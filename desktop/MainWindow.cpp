@@ -60,6 +60,9 @@ MainWindow::MainWindow(class Demonstration& demonstration, const QSize& room, QW
     resize(room.isValid() ? size_.Opening(room) : size_.At(1.0));
     Place();
     Replica::Begin(options, options.seed.value_or(0), lecture_);
+    // The timers start at once: a demonstration opened with packets in flight moves on.
+    Schedule(stream_.Take(Event::Settle(Now())).next);
+    scheduled_ = stream_.Settled();
     lessons_->StepsRan();
     Sync();
 }

@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" = "--web" ]; then
-    bash scripts/deps.sh emscripten python3 >&2
+    bash scripts/deps.sh emscripten python3 python3-fonttools python3-brotli >&2
     export NODE_PATH=/usr/share/nodejs
     emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel >&2
     cmake --build build-web --target hopscape_web hopscape_one_file >&2
@@ -18,7 +18,7 @@ fi
 bash scripts/deps.sh >&2
 for argument in "$@"; do
     if [ "${argument%%=*}" = "--serve" ]; then
-        bash scripts/deps.sh emscripten python3 >&2
+        bash scripts/deps.sh emscripten python3 python3-fonttools python3-brotli >&2
         export NODE_PATH=/usr/share/nodejs
         emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel >&2
         cmake --build build-web --target hopscape_served >&2

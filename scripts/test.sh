@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # Xvfb: the screen test runs again at a real X server.
 bash scripts/deps.sh xvfb xauth openbox xdotool x11-utils emscripten chromium chromium-driver python3-selenium \
+    python3-fonttools python3-brotli \
     python3-websockets
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)

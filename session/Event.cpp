@@ -19,8 +19,8 @@ constexpr std::size_t kLongestScenario = 64;
 constexpr std::size_t kLongestName = 256;
 constexpr std::size_t kMostWords = 8 + Event::kMostCells;
 
-constexpr std::string_view kKinds[] = {"tick", "frames", "act",      "extra",     "lesson",
-                                       "open", "answer", "practise", "hold-down", "saved"};
+constexpr std::string_view kKinds[] = {"tick",   "frames",   "act",       "extra", "lesson", "open",
+                                       "answer", "practise", "hold-down", "saved", "settle"};
 
 // How far an action's index may go for its control.
 int MostIndex(Control control) {
@@ -100,6 +100,7 @@ std::string Event::Text() const {
     case Kind::Tick:
     case Kind::Frames:
     case Kind::Saved:
+    case Kind::Settle:
         break;
     case Kind::Act:
         add(std::to_string(static_cast<int>(action.control)));
@@ -151,6 +152,7 @@ std::optional<Event> Event::Read(std::string_view line, std::string& fault) {
     case Kind::Tick:
     case Kind::Frames:
     case Kind::Saved:
+    case Kind::Settle:
         break;
     case Kind::Act: {
         event.action.control = static_cast<Control>(words.Number("control", 0, kLastControl));
@@ -243,6 +245,8 @@ Event::Outcome Event::Apply(class Lecture& lecture) const {
         break;
     case Kind::Saved:
         demonstration.StopRecording();
+        break;
+    case Kind::Settle:
         break;
     }
     return {lecture.Settle(time)};

@@ -20,10 +20,22 @@
 // As text an event is one line of words, its time last:
 //   tick T | frames T | act CONTROL INDEX BUTTON CHECKED VALUE =SCENARIO T | extra ID T |
 //   lesson INDEX T | open =NAME =BYTES T | answer COUNT =CELL... T | practise LEVEL SEED T |
-//   hold-down SECONDS T | saved T
+//   hold-down SECONDS T | saved T | settle T
 // where a word after "=" is written with every byte but letters, digits and "-._~" as %XX.
 struct Event {
-    enum class Kind { Tick, Frames, Act, Extra, Lesson, Open, Answer, Practise, HoldDown, Saved };
+    enum class Kind {
+        Tick,
+        Frames,
+        Act,
+        Extra,
+        Lesson,
+        Open,
+        Answer,
+        Practise,
+        HoldDown,
+        Saved,
+        Settle
+    };
 
     Kind kind = Kind::Tick;
     long time = 0;
@@ -56,6 +68,8 @@ struct Event {
     static Event HoldDown(int seconds, long time);
     // The recorded lesson was saved: recording stops.
     static Event Saved(long time) { return Plain(Kind::Saved, time); }
+    // Nothing but the lecture settling: the desktop's window, opened, starts its timers so.
+    static Event Settle(long time) { return Plain(Kind::Settle, time); }
 
     // The event as its line, without the line's end.
     std::string Text() const;

@@ -27,8 +27,8 @@ def script(text):
     return "<script>" + text.replace("</", "<\\/") + "</script>"
 
 
-style = re.sub(r'url\("(fonts/[^"]+\.ttf)"\)',
-               lambda m: f'url("{data(os.path.join(folder, m.group(1)), "font/ttf")}")',
+style = re.sub(r'url\("(fonts/[^"]+\.woff2)"\)',
+               lambda m: f'url("{data(os.path.join(folder, m.group(1)), "font/woff2")}")',
                read(os.path.join(folder, "hopscape.css")))
 page = read(os.path.join(folder, "index.html"))
 replacements = {

@@ -38,6 +38,7 @@ TEST(Event, EachKindIsWrittenAsItsLineAndReadBackTheSame) {
         {Event::Practise(3, 18446744073709551615ull, 1), "practise 3 18446744073709551615 1"},
         {Event::HoldDown(180, 3), "hold-down 180 3"},
         {Event::Saved(12), "saved 12"},
+        {Event::Settle(0), "settle 0"},
     };
     for (const auto& [event, line] : cases) {
         EXPECT_EQ(event.Text(), line);
