@@ -1,15 +1,71 @@
 #include "desktop/HallControls.h"
 
+#include "desktop/HallCardView.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHostAddress>
+#include <QMessageBox>
 #include <QNetworkInterface>
 #include <QRandomGenerator>
+#include <QToolButton>
+#include <QWidget>
 
-HallControls::HallControls(Stream& stream, QObject* parent)
-    : QObject(parent), server_(stream, this) {
-    connect(&server_, &HallServer::FollowingChanged, this, &HallControls::Changed);
+#include <algorithm>
+
+HallControls::HallControls(Stream& stream, QWidget& window)
+    : QObject(&window), window_(window), server_(stream, this), card_(new HallCardView(&window)),
+      badge_(new QToolButton(&window)) {
+    badge_->setObjectName(QStringLiteral("HallBadge"));
+    badge_->setFocusPolicy(Qt::NoFocus);
+    badge_->hide();
+    connect(badge_, &QToolButton::clicked, this, [this] { card_->Show(address_, code_); });
+    connect(&server_, &HallServer::FollowingChanged, this, [this] {
+        ShowBadge();
+        emit Changed();
+    });
+}
+
+void HallControls::ShowBadge() {
+    badge_->setText(QString::fromStdString(Hall::Badge(server_.Following())));
+    badge_->adjustSize();
+    badge_->setVisible(Following());
+    badge_->raise();
+}
+
+bool HallControls::CardShown() const {
+    return card_->isVisible();
+}
+
+void HallControls::HideCard() {
+    card_->hide();
+}
+
+void HallControls::Place(double scale) {
+    const QSize room = window_.size();
+    card_->setGeometry(room.width() / 8, room.height() / 5, room.width() * 3 / 4,
+                       room.height() * 3 / 5);
+    QFont font = badge_->font();
+    font.setPixelSize(std::max(12, static_cast<int>(14 * scale)));
+    badge_->setFont(font);
+    badge_->adjustSize();
+    badge_->move(static_cast<int>(8 * scale),
+                 room.height() - badge_->height() - static_cast<int>(8 * scale));
+}
+
+void HallControls::Toggle() {
+    if (Following()) {
+        Stop();
+        return;
+    }
+    const QString fault = Start(place_);
+    if (!fault.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, window_.windowTitle(), fault, QMessageBox::Ok,
+                        &window_);
+        box.setObjectName(QStringLiteral("HallNotServed"));
+        box.exec();
+    }
 }
 
 QString HallControls::PageFolder() {
@@ -74,8 +130,11 @@ QString HallControls::Start(const Hall::Place& place) {
         address_.clear();
         return fault;
     }
+    code_ = QString::fromStdString(code);
     address_ =
         QString::fromStdString(Hall::Address(ShownHost(host).toStdString(), server_.Port(), code));
+    card_->Show(address_, code_);
+    ShowBadge();
     emit Changed();
     return {};
 }
@@ -83,5 +142,7 @@ QString HallControls::Start(const Hall::Place& place) {
 void HallControls::Stop() {
     server_.Stop();
     address_.clear();
+    card_->hide();
+    ShowBadge();
     emit Changed();
 }

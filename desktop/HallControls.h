@@ -6,15 +6,29 @@
 #include <QObject>
 #include <QString>
 
+class HallCardView;
+class QToolButton;
+class QWidget;
 class Stream;
 
 // Letting the hall follow, at the window: where the page is found, the join code, which of the
-// machine's addresses the phones are shown, and the server that runs while the hall follows.
+// machine's addresses the phones are shown, the server that runs while the hall follows, the card
+// a hall joins from and the badge that says how many follow (a click on it shows the card again).
 class HallControls : public QObject {
     Q_OBJECT
 
 public:
-    HallControls(Stream& stream, QObject* parent);
+    HallControls(Stream& stream, QWidget& window);
+
+    // Where the hall is served when the lecturer lets it follow from the menu.
+    void SetPlace(const Hall::Place& place) { place_ = place; }
+    // The menu's "Let the hall follow": starts serving, or stops; a fault is said in a message.
+    void Toggle();
+    // The card over the middle of the window, the badge at its bottom left, at `scale` pixels a
+    // design pixel.
+    void Place(double scale);
+    bool CardShown() const;
+    void HideCard();
 
     // Starts serving where `place` says; answers what kept it from starting, or the empty text.
     QString Start(const Hall::Place& place);
@@ -36,6 +50,13 @@ signals:
     void Changed();
 
 private:
+    void ShowBadge();
+
+    QWidget& window_;
     HallServer server_;
+    Hall::Place place_;
     QString address_;
+    QString code_;
+    HallCardView* card_ = nullptr;
+    QToolButton* badge_ = nullptr;
 };

@@ -48,7 +48,19 @@ MainWindow::MainWindow(class Demonstration& demonstration, const QSize& room, QW
     extras_->AddSubmenu(magnified_->Submenu(), Extras::Id::Projector);
     connect(magnified_, &MagnifiedTables::Changed, this, &MainWindow::SyncSide);
     lessons_ = new LessonControls(stream_, *extras_, *this, clock_);
-    hall_ = new HallControls(stream_, this);
+    hall_ = new HallControls(stream_, *this);
+    if (options.serve) {
+        hall_->SetPlace(*options.serve);
+    }
+    connect(extras_, &LectureMenu::Other, hall_, [this](::Lecture::Job job) {
+        if (job == ::Lecture::Job::HallFollows) {
+            hall_->Toggle();
+        }
+    });
+    connect(hall_, &HallControls::Changed, this, [this] {
+        lecture_.SetHallFollowing(hall_->Following());
+        extras_->Refresh(false);
+    });
     connect(lessons_, &LessonControls::Changed, this, &MainWindow::Sync);
     connect(lessons_, &LessonControls::CaptionChanged, this, &MainWindow::SyncCaption);
     const auto explain = [this](int router, int row) {
@@ -85,6 +97,10 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && hall_->CardShown()) {
+        hall_->HideCard();
+        return;
+    }
     if (event->key() == Qt::Key_Escape && isFullScreen()) {
         showNormal();
         return;
@@ -160,6 +176,7 @@ void MainWindow::Place() {
     strip_->Place(transform_, size_.Fit().CaptionHeight());
     cells_->Place();
     side_->Place(transform_, size(), logDocked_);
+    hall_->Place(transform_.Scale() * TwipsToPixels::kTwipsPerDesignPixel);
     canvas_.Invalidate(true);
     update();
 }

@@ -52,6 +52,7 @@ enum class Id {
     FullScreen,
     EnterFullScreen,
     BlackScreen,
+    HallFollows,
     Help,
 };
 
@@ -80,10 +81,11 @@ struct Entry {
     Kind kind = Kind::Plain;
     bool endsGroup = false; // the menu draws a separator after it
     Step step{};
-    bool acts = false; // as a step, it changes the window as a click does (an undo level)
+    bool acts = false;  // as a step, it changes the window as a click does (an undo level)
+    bool onPage = true; // the page offers it too (a hall is served by the desktop's program)
 };
 
-inline constexpr std::array<Entry, 40> kEntries{{
+inline constexpr std::array<Entry, 41> kEntries{{
     {.id = Id::QuarterSpeed,
      .name = "Quarter speed",
      .keys = "Ctrl+1",
@@ -214,6 +216,12 @@ inline constexpr std::array<Entry, 40> kEntries{{
      .name = "Black screen until the next key or click",
      .keys = "B",
      .otherKeys = "."},
+    {.id = Id::HallFollows,
+     .name = "Let the hall follow",
+     .keys = "Ctrl+Shift+H",
+     .kind = Kind::Switch,
+     .endsGroup = true,
+     .onPage = false},
     {.id = Id::Help, .name = "This list", .keys = "F1"},
 }};
 

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 # Xvfb: the screen test runs again at a real X server.
 bash scripts/deps.sh xvfb xauth openbox xdotool x11-utils emscripten chromium chromium-driver python3-selenium \
     python3-fonttools python3-brotli \
-    python3-websockets
+    python3-websockets zbar-tools
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

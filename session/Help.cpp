@@ -41,7 +41,7 @@ std::string Text(bool page) {
     text += "\nExtras for the lecture (also on a right click on an empty part of the window):\n\n";
     for (const Extras::Entry& entry : Extras::kEntries) {
         const char* keys = page ? Extras::PageKeys(entry) : entry.keys;
-        if (*keys != 0) {
+        if (*keys != 0 && (entry.onPage || !page)) {
             const std::string other =
                 *entry.otherKeys != 0 ? " or " + std::string(entry.otherKeys) : "";
             text += std::string(keys) + other + " - " + entry.name + "\n";

@@ -56,8 +56,9 @@ const char* Lecture::JobName(Job job) {
                                              "save demonstration",
                                              "save recording",
                                              "export log",
-                                             "export tables"};
-    static_assert(std::size(kNames) == static_cast<std::size_t>(Job::AskExportTables) + 1);
+                                             "export tables",
+                                             "hall follows"};
+    static_assert(std::size(kNames) == static_cast<std::size_t>(Job::HallFollows) + 1);
     return kNames[static_cast<std::size_t>(job)];
 }
 
@@ -112,6 +113,7 @@ Lecture::Job FrontEndsJob(Id id) {
         {Id::SaveDemonstration, Job::AskSaveDemonstration},
         {Id::ExportLog, Job::AskExportLog},
         {Id::ExportTables, Job::AskExportTables},
+        {Id::HallFollows, Job::HallFollows},
     };
     for (const auto& [extra, job] : kJobs) {
         if (extra == id) {
@@ -244,6 +246,9 @@ Lecture::ExtraState Lecture::Extra(Extras::Id id) const {
         break;
     case Id::Projector:
         state.checked = demonstration_.Projector();
+        break;
+    case Id::HallFollows:
+        state.checked = hallFollowing_;
         break;
     default:
         break;

@@ -65,12 +65,13 @@ public:
         AskSaveRecording,
         AskExportLog,
         AskExportTables,
+        HallFollows,
     };
     Job Do(Extras::Id id, long now);
     // A job by name, for a front end that speaks text (the page's script): "" for None, then
     // "log", "copy picture", "save picture", "enter full screen", "full screen", "black screen",
     // "hold-down time", "help", "open", "save demonstration", "save recording", "export log",
-    // "export tables".
+    // "export tables", "hall follows".
     static const char* JobName(Job job);
     // How an extra reads in a menu as the lecture stands: its label ("Highlight changed rows (now
     // off)"), whether a switch is on or the speed chosen, and whether it can be used.
@@ -81,6 +82,8 @@ public:
         bool operator==(const ExtraState&) const = default;
     };
     ExtraState Extra(Extras::Id id) const;
+    // Whether the front end lets a hall follow now, which the menu says.
+    void SetHallFollowing(bool following) { hallFollowing_ = following; }
 
     // A file read whole and valid (its fault, if any, the front end shows instead): a lesson
     // starts, a demonstration opens in place of any lesson; what the file held that no reader
@@ -136,4 +139,5 @@ private:
     class Demonstration& demonstration_;
     LessonPlayer player_;
     std::optional<Practice> practice_;
+    bool hallFollowing_ = false;
 };

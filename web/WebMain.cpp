@@ -211,6 +211,9 @@ EMSCRIPTEN_KEEPALIVE const char* hs_controls(int width, int height) {
 EMSCRIPTEN_KEEPALIVE const char* hs_extras() {
     JsonValue extras = JsonValue::Array();
     for (const Extras::Entry& entry : Extras::kEntries) {
+        if (!entry.onPage) {
+            continue;
+        }
         const Lecture::ExtraState state = session->Lecture().Extra(entry.id);
         const char* kinds[] = {"switch", "speed", "plain"};
         JsonValue item = JsonValue::Object();

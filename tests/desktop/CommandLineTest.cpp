@@ -1,6 +1,9 @@
 #include "desktop/CommandLine.h"
+#include "desktop/HallControls.h"
+#include "desktop/LectureMenu.h"
 #include "desktop/LessonControls.h"
 #include "desktop/MainWindow.h"
+#include "desktop/Picture.h"
 #include "desktop/Program.h"
 #include "support/Contrast.h"
 
@@ -17,8 +20,13 @@
 #include "support/FakePlatform.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -236,4 +244,57 @@ TEST(CommandLine, ALectureAtTheWindowReplaysElsewhereToTheSamePlace) {
     ASSERT_TRUE(outcome.rebuilt);
     EXPECT_EQ(outcome.said, "");
     EXPECT_TRUE(follower.Copy()->Lecture().DemonstrationBytes() == lecture.DemonstrationBytes());
+}
+
+// Letting the hall follow: the window shows the address as a QR code a phone scans (read back
+// here with zbarimg from the window's own picture), and the badge; the menu's extra stops it.
+TEST(CommandLine, LettingTheHallFollowShowsTheAddressAsACodeAPhoneScans) {
+    const QString zbarimg = QStandardPaths::findExecutable(QStringLiteral("zbarimg"));
+    if (zbarimg.isEmpty()) {
+        GTEST_SKIP() << "zbarimg (zbar-tools) is not installed";
+    }
+    // The server needs the page's files, not what is in them.
+    QTemporaryDir page;
+    QDir(page.path()).mkdir(QStringLiteral("fonts"));
+    for (const char* name : {"index.html", "hopscape.js", "hopscape.css", "hopscape-core.js",
+                             "hopscape-core.wasm", "icon.svg", "fonts/LiberationSans-Regular.woff2",
+                             "fonts/LiberationSans-Bold.woff2", "fonts/DejaVuSans-Bold.woff2"}) {
+        QFile file(page.filePath(QString::fromLatin1(name) + QStringLiteral(".gz")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("x");
+    }
+    qputenv("HOPSCAPE_PAGE", page.path().toLocal8Bit());
+    const CommandLine::Result read =
+        Read({QStringLiteral("--serve"), QStringLiteral("127.0.0.1:0")});
+    ASSERT_EQ(read.exitCode, -1);
+    FakePlatform platform;
+    Program program(read.options, QSize(1366, 768), &platform);
+    MainWindow& window = program.Window();
+    window.show();
+    ASSERT_EQ(window.Hall().Start(*read.options.serve), QString());
+    const QString address = window.Hall().Address();
+    EXPECT_TRUE(QRegularExpression(
+                    QStringLiteral("^http://127\\.0\\.0\\.1:[0-9]+/\\?follow=[A-HJ-NP-Z2-9]{6}$"))
+                    .match(address)
+                    .hasMatch())
+        << address.toStdString();
+    const auto* badge = window.findChild<QAbstractButton*>(QStringLiteral("HallBadge"));
+    ASSERT_NE(badge, nullptr);
+    EXPECT_TRUE(badge->isVisible());
+    EXPECT_EQ(badge->text(), QStringLiteral("Hall: 0 following"));
+
+    QTemporaryDir dir;
+    const QString shot = dir.filePath(QStringLiteral("window.png"));
+    ASSERT_TRUE(Picture::Bitmap(window, 1.0).save(shot));
+    QProcess scan;
+    scan.start(zbarimg, {QStringLiteral("--raw"), QStringLiteral("-q"), shot});
+    ASSERT_TRUE(scan.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(scan.readAllStandardOutput()).trimmed(), address);
+
+    // The menu's extra stops it, and the card and the badge go.
+    window.Lecture().Action(Extras::Id::HallFollows)->trigger();
+    EXPECT_FALSE(window.Hall().Following());
+    EXPECT_FALSE(badge->isVisible());
+    EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("HallCard"))->isVisible());
+    qunsetenv("HOPSCAPE_PAGE");
 }

@@ -115,6 +115,7 @@ TEST_F(LectureExtras, TheMenuListsEveryExtraWithItsKeysAndOpensOnlyOverEmptySpac
                            "F11",
                            "F5",
                            "B",
+                           "Ctrl+Shift+H",
                            "F1"};
     QStringList shown;
     QStringList active; // the keys of the entries that can be chosen now

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "scene/Canvas.h"
+
+#include <string>
+#include <vector>
+
+// The card a hall joins from, large enough to scan and read from the back row: the QR code of the
+// address (its modules given, dark ones true, row by row), and beside it what to do, the address
+// and the join code in large letters.
+class HallCard {
+public:
+    HallCard(std::vector<bool> modules, int size, std::string address, std::string code)
+        : modules_(std::move(modules)), size_(size), address_(std::move(address)),
+          code_(std::move(code)) {}
+
+    static constexpr const char* kHeading = "Follow on your phone";
+    static constexpr const char* kCodeLabel = "Join code";
+    static constexpr const char* kHide = "A click or Esc hides this.";
+
+    // Paints the card filling `box`, in pixels.
+    void Paint(Canvas& canvas, const PixelRect& box) const;
+
+private:
+    std::vector<bool> modules_;
+    int size_ = 0;
+    std::string address_;
+    std::string code_;
+};
