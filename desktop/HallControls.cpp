@@ -1,6 +1,8 @@
 #include "desktop/HallControls.h"
 
 #include "desktop/HallCardView.h"
+#include "session/Demonstration.h"
+#include "session/Stream.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,20 +17,46 @@
 #include <algorithm>
 
 HallControls::HallControls(Stream& stream, QWidget& window)
-    : QObject(&window), window_(window), server_(stream, this), card_(new HallCardView(&window)),
-      badge_(new QToolButton(&window)) {
+    : QObject(&window), window_(window), stream_(stream), server_(stream, this),
+      card_(new HallCardView(&window)), badge_(new QToolButton(&window)) {
     badge_->setObjectName(QStringLiteral("HallBadge"));
     badge_->setFocusPolicy(Qt::NoFocus);
     badge_->hide();
     connect(badge_, &QToolButton::clicked, this, [this] { card_->Show(address_, code_); });
+    connect(&server_, &HallServer::Answered, this, &HallControls::Take);
     connect(&server_, &HallServer::FollowingChanged, this, [this] {
         ShowBadge();
         emit Changed();
     });
 }
 
+void HallControls::Sync() {
+    const Demonstration& demonstration = stream_.Lecture().Demonstration();
+    if (demonstration.Asking()) {
+        answers_.Ask(demonstration.Questions().Number(),
+                     demonstration.Questions().Asked()->Cells().size());
+    }
+    ShowBadge();
+}
+
+void HallControls::Take(qint64 phone, int number, const QStringList& cells) {
+    Sync();
+    std::vector<std::string> given;
+    for (const QString& cell : cells) {
+        given.push_back(cell.toStdString());
+    }
+    if (stream_.Lecture().Demonstration().Asking() && answers_.Take(phone, number, given)) {
+        ShowBadge();
+    }
+}
+
 void HallControls::ShowBadge() {
-    badge_->setText(QString::fromStdString(Hall::Badge(server_.Following())));
+    std::string text = Hall::Badge(server_.Following());
+    if (stream_.Lecture().Demonstration().Asking() &&
+        answers_.Number() == stream_.Lecture().Demonstration().Questions().Number()) {
+        text += ", " + HallAnswers::Said(answers_.Answered(), server_.Following());
+    }
+    badge_->setText(QString::fromStdString(text));
     badge_->adjustSize();
     badge_->setVisible(Following());
     badge_->raise();

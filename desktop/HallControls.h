@@ -2,6 +2,7 @@
 
 #include "desktop/HallServer.h"
 #include "session/Hall.h"
+#include "session/HallAnswers.h"
 
 #include <QObject>
 #include <QString>
@@ -29,6 +30,10 @@ public:
     void Place(double scale);
     bool CardShown() const;
     void HideCard();
+    // The badge brought up to date with the question asked: "Hall: 37 following, 12 of 37
+    // answered".
+    void Sync();
+    const HallAnswers& Answers() const { return answers_; }
 
     // Starts serving where `place` says; answers what kept it from starting, or the empty text.
     QString Start(const Hall::Place& place);
@@ -52,8 +57,13 @@ signals:
 private:
     void ShowBadge();
 
+    // A phone's answer, kept where it answers the question asked now.
+    void Take(qint64 phone, int number, const QStringList& cells);
+
     QWidget& window_;
+    Stream& stream_;
     HallServer server_;
+    HallAnswers answers_;
     Hall::Place place_;
     QString address_;
     QString code_;

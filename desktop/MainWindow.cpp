@@ -207,6 +207,7 @@ void MainWindow::Sync() {
     }
     SyncSide();
     widgets_.Sync();
+    hall_->Sync();
     canvas_.Invalidate(false);
     SyncPackets(false);
     Schedule();

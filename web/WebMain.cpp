@@ -8,6 +8,7 @@
 #include "files/HopscapeFile.h"
 #include "session/BuiltInLessons.h"
 #include "session/Event.h"
+#include "session/Hall.h"
 #include "session/Help.h"
 #include "session/Magnifier.h"
 #include "session/Question.h"
@@ -116,6 +117,14 @@ EMSCRIPTEN_KEEPALIVE void hs_follow() {
 // A frame or snapshot from the lecturer, received at `now`.
 EMSCRIPTEN_KEEPALIVE const char* hs_follow_take(const char* frame, double now) {
     return Followed(session->Take(frame, static_cast<long>(now)), static_cast<long>(now));
+}
+
+// A follower's answer to the question asked, one cell a line, as the message that takes it to
+// the lecturer; "" with no question asked.
+EMSCRIPTEN_KEEPALIVE const char* hs_follow_answer(const char* cells) {
+    const Quiz& quiz = session->Demonstration().Questions();
+    reply = quiz.Asked() ? Hall::Answer(quiz.Number(), Lines(cells)) : "";
+    return reply.c_str();
 }
 
 // The lecturer's events whose time has come, played.

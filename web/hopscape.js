@@ -489,6 +489,14 @@ const Hopscape = (() => {
         // Blanks mean nothing in an answer; without them the event log keeps it as one word.
         const given = [...document.getElementById("cells").children]
             .map((c) => c.value.replace(/[\s|]+/g, ""));
+        if (following.send) {
+            // Following, the answer goes to the lecturer; the last one sent counts.
+            const message = core.ccall("hs_follow_answer", "string", ["string"], [given.join("\n")]);
+            if (message) following.send(message);
+            following.answered = given;
+            document.activeElement?.blur();
+            return;
+        }
         schedule(core.ccall("hs_answer", "number", ["string", "number"],
                             [given.join("\n"), now()]));
         refresh();
@@ -1006,7 +1014,7 @@ const Hopscape = (() => {
     // ---- Following the lecturer's demonstration: its frames come over a WebSocket from the
     // lecturer's program that served this page, and the core plays them. A lost connection is
     // tried again, a second and then longer apart.
-    const following = { said: [], frames: 0, stopped: false };
+    const following = { said: [], frames: 0, stopped: false, send: null, answered: null };
     function follow(code) {
         core._hs_follow();
         let socket = null;
@@ -1030,6 +1038,9 @@ const Hopscape = (() => {
             const scheme = location.protocol === "https:" ? "wss" : "ws";
             socket = new WebSocket(`${scheme}://${location.host}/stream?follow=${encodeURIComponent(code)}`);
             socket.onopen = () => { retry = 1000; };
+            following.send = (text) => {
+                if (socket.readyState === WebSocket.OPEN) socket.send(text);
+            };
             socket.onmessage = (e) => {
                 if (e.data === "stopped") {
                     following.stopped = true;

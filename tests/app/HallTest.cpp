@@ -1,5 +1,6 @@
 // A hall that follows: where it is served, the join code and address, and what a follower may send.
 #include "session/Hall.h"
+#include "session/HallAnswers.h"
 #include "session/StartOptions.h"
 
 #include <gtest/gtest.h>
@@ -78,4 +79,35 @@ TEST(Hall, AFollowerSendsOnlyARequestForASnapshotOrAnAnswer) {
         EXPECT_EQ(message.fault, fault) << text.substr(0, 40);
         EXPECT_TRUE(message.cells.empty());
     }
+}
+
+// The hall's answers: one a phone, the last counting, only to the question asked, and how the
+// hall answered a cell: the right answer's share, then the two wrong answers given most.
+TEST(HallAnswers, EachPhoneCountsOnceAndTheHistogramShowsTheRightAndTheCommonWrong) {
+    HallAnswers answers;
+    EXPECT_FALSE(answers.Take(1, 1, {"4", "B"})) << "nothing asked yet";
+    answers.Ask(3, 2);
+    EXPECT_FALSE(answers.Take(1, 2, {"4", "B"})) << "an earlier question's answer";
+    EXPECT_FALSE(answers.Take(1, 3, {"4", "B", "C"})) << "more cells than asked";
+    EXPECT_TRUE(answers.Take(1, 3, {"9", "c"}));
+    EXPECT_TRUE(answers.Take(1, 3, {" 04 ", "b"})) << "the last answer counts";
+    EXPECT_TRUE(answers.Take(2, 3, {"inf", "-"}));
+    EXPECT_TRUE(answers.Take(3, 3, {"\xE2\x88\x9E", "-"}));
+    EXPECT_TRUE(answers.Take(4, 3, {"5"}));
+    EXPECT_TRUE(answers.Take(5, 3, {"4", "B"}));
+    EXPECT_TRUE(answers.Take(6, 3, {"6", "B"}));
+    EXPECT_EQ(answers.Answered(), 6);
+    EXPECT_EQ(HallAnswers::Said(answers.Answered(), 37), "6 of 37 answered");
+    EXPECT_EQ(answers.Shares(0, " 4"),
+              (std::vector<HallAnswers::Share>{
+                  {"4", 2, 2 / 6.0, true}, {"inf", 2, 2 / 6.0, false}, {"5", 1, 1 / 6.0, false}}));
+    EXPECT_EQ(answers.Shares(1, "B"),
+              (std::vector<HallAnswers::Share>{
+                  {"B", 3, 3 / 6.0, true}, {"-", 2, 2 / 6.0, false}, {"", 1, 1 / 6.0, false}}));
+    answers.Ask(4, 1);
+    EXPECT_EQ(answers.Answered(), 0) << "a new question, answers afresh";
+    EXPECT_EQ(answers.Shares(0, "3"), (std::vector<HallAnswers::Share>{{"3", 0, 0, true}}));
+    EXPECT_EQ(HallAnswers::Plain("  "), "");
+    EXPECT_EQ(HallAnswers::Plain("000"), "0");
+    EXPECT_EQ(HallAnswers::Plain("InF"), "inf");
 }

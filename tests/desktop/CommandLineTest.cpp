@@ -15,6 +15,7 @@
 #include "session/Demonstration.h"
 #include "session/Fingerprint.h"
 #include "session/Follower.h"
+#include "session/Hall.h"
 #include "session/LessonPlayer.h"
 #include "session/Stream.h"
 #include "support/FakePlatform.h"
@@ -22,6 +23,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -29,8 +31,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWebSocket>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -246,15 +252,8 @@ TEST(CommandLine, ALectureAtTheWindowReplaysElsewhereToTheSamePlace) {
     EXPECT_TRUE(follower.Copy()->Lecture().DemonstrationBytes() == lecture.DemonstrationBytes());
 }
 
-// Letting the hall follow: the window shows the address as a QR code a phone scans (read back
-// here with zbarimg from the window's own picture), and the badge; the menu's extra stops it.
-TEST(CommandLine, LettingTheHallFollowShowsTheAddressAsACodeAPhoneScans) {
-    const QString zbarimg = QStandardPaths::findExecutable(QStringLiteral("zbarimg"));
-    if (zbarimg.isEmpty()) {
-        GTEST_SKIP() << "zbarimg (zbar-tools) is not installed";
-    }
-    // The server needs the page's files, not what is in them.
-    QTemporaryDir page;
+// A page to serve: the server needs its files, not what is in them.
+void ServeAPage(const QTemporaryDir& page) {
     QDir(page.path()).mkdir(QStringLiteral("fonts"));
     for (const char* name : {"index.html", "hopscape.js", "hopscape.css", "hopscape-core.js",
                              "hopscape-core.wasm", "icon.svg", "fonts/LiberationSans-Regular.woff2",
@@ -264,6 +263,17 @@ TEST(CommandLine, LettingTheHallFollowShowsTheAddressAsACodeAPhoneScans) {
         file.write("x");
     }
     qputenv("HOPSCAPE_PAGE", page.path().toLocal8Bit());
+}
+
+// Letting the hall follow: the window shows the address as a QR code a phone scans (read back
+// here with zbarimg from the window's own picture), and the badge; the menu's extra stops it.
+TEST(CommandLine, LettingTheHallFollowShowsTheAddressAsACodeAPhoneScans) {
+    const QString zbarimg = QStandardPaths::findExecutable(QStringLiteral("zbarimg"));
+    if (zbarimg.isEmpty()) {
+        GTEST_SKIP() << "zbarimg (zbar-tools) is not installed";
+    }
+    QTemporaryDir page;
+    ServeAPage(page);
     const CommandLine::Result read =
         Read({QStringLiteral("--serve"), QStringLiteral("127.0.0.1:0")});
     ASSERT_EQ(read.exitCode, -1);
@@ -296,5 +306,73 @@ TEST(CommandLine, LettingTheHallFollowShowsTheAddressAsACodeAPhoneScans) {
     EXPECT_FALSE(window.Hall().Following());
     EXPECT_FALSE(badge->isVisible());
     EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("HallCard"))->isVisible());
+    qunsetenv("HOPSCAPE_PAGE");
+}
+
+// The hall answers: phones on loopback follow, the lecturer asks a prediction, each phone's last
+// answer counts once, the badge counts them, and what a phone sends beyond an answer changes
+// nothing.
+TEST(CommandLine, TheHallsAnswersAreCountedOnceAPhoneAndNeverChangeTheLecture) {
+    QTemporaryDir page;
+    ServeAPage(page);
+    const CommandLine::Result read =
+        Read({QStringLiteral("--serve"), QStringLiteral("127.0.0.1:0"),
+              QStringLiteral("--scenario"), QStringLiteral("Example 1")});
+    FakePlatform platform;
+    Program program(read.options, QSize(1366, 768), &platform);
+    MainWindow& window = program.Window();
+    window.show();
+    ASSERT_EQ(window.Hall().Start(*read.options.serve), QString());
+    const QUrl address(window.Hall().Address());
+    const QString origin = QStringLiteral("http://127.0.0.1:%1").arg(address.port());
+    const QString stream =
+        QStringLiteral("ws://127.0.0.1:%1/stream?%2").arg(address.port()).arg(address.query());
+    std::vector<std::unique_ptr<QWebSocket>> phones;
+    for (int i = 0; i < 3; ++i) {
+        phones.push_back(std::make_unique<QWebSocket>(origin));
+        phones.back()->open(QUrl(stream));
+    }
+    const auto until = [](const std::function<bool()>& done) {
+        QDeadlineTimer deadline(30000);
+        while (!done() && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        return done();
+    };
+    ASSERT_TRUE(until([&] { return window.Hall().Server().Following() == 3; }));
+
+    // Two Updates, then the lecturer asks (Ctrl+K): a table with tables on their way.
+    window.findChild<QAbstractButton*>(QStringLiteral("Command4"))->click();
+    for (int t = 0; t < 26; ++t) {
+        window.Tick();
+    }
+    window.findChild<QAbstractButton*>(QStringLiteral("Command4"))->click();
+    window.Lecture().Action(Extras::Id::MarkPrediction)->trigger();
+    const Demonstration& demonstration = window.Demonstration();
+    ASSERT_TRUE(demonstration.Asking());
+    const int number = demonstration.Questions().Number();
+    const std::vector<std::string> right = demonstration.Questions().Asked()->Answer();
+    const std::string before = window.Stream().Lecture().DemonstrationBytes();
+    const auto send = [&](int phone, const std::string& text) {
+        phones[static_cast<std::size_t>(phone)]->sendTextMessage(QString::fromStdString(text));
+    };
+    std::vector<std::string> wrong = right;
+    wrong[0] = wrong[0] == "9" ? "8" : "9";
+    send(0, Hall::Answer(number, wrong));
+    send(1, Hall::Answer(number, right));
+    send(2, "act 9 0 1 0 0 = 5"); // a click, as if it were an answer: refused
+    ASSERT_TRUE(until([&] { return window.Hall().Answers().Answered() == 2; }));
+    QTest::qWait(1100);                       // one message a second a phone
+    send(0, Hall::Answer(number, right));     // the last answer counts
+    send(2, Hall::Answer(number + 1, right)); // another question's: not counted
+    ASSERT_TRUE(
+        until([&] { return window.Hall().Answers().Shares(0, right[0]).front().count == 2; }));
+    QTest::qWait(200);
+    EXPECT_EQ(window.Hall().Answers().Answered(), 2);
+    EXPECT_EQ(window.findChild<QAbstractButton*>(QStringLiteral("HallBadge"))->text(),
+              QStringLiteral("Hall: 3 following, 2 of 3 answered"));
+    EXPECT_TRUE(window.Stream().Lecture().DemonstrationBytes() == before)
+        << "nothing a phone sent changed the lecture";
+    window.Hall().Stop();
     qunsetenv("HOPSCAPE_PAGE");
 }
