@@ -1,6 +1,8 @@
 #include "desktop/HallControls.h"
 
-#include "desktop/HallCardView.h"
+#include "desktop/CardView.h"
+#include "scene/HallCard.h"
+#include "scene/HallHistogram.h"
 #include "session/Demonstration.h"
 #include "session/Stream.h"
 
@@ -14,15 +16,20 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include <qrcodegen.hpp>
+
 #include <algorithm>
+#include <cmath>
 
 HallControls::HallControls(Stream& stream, QWidget& window)
     : QObject(&window), window_(window), stream_(stream), server_(stream, this),
-      card_(new HallCardView(&window)), badge_(new QToolButton(&window)) {
+      card_(new CardView(&window, QStringLiteral("HallCard"))),
+      histogram_(new CardView(&window, QStringLiteral("HallHistogram"))),
+      badge_(new QToolButton(&window)) {
     badge_->setObjectName(QStringLiteral("HallBadge"));
     badge_->setFocusPolicy(Qt::NoFocus);
     badge_->hide();
-    connect(badge_, &QToolButton::clicked, this, [this] { card_->Show(address_, code_); });
+    connect(badge_, &QToolButton::clicked, this, &HallControls::ShowCard);
     connect(&server_, &HallServer::Answered, this, &HallControls::Take);
     connect(&server_, &HallServer::FollowingChanged, this, [this] {
         ShowBadge();
@@ -37,6 +44,64 @@ void HallControls::Sync() {
                      demonstration.Questions().Asked()->Cells().size());
     }
     ShowBadge();
+    ShowHistogram();
+}
+
+void HallControls::ShowCard() {
+    const qrcodegen::QrCode qr = qrcodegen::QrCode::encodeText(address_.toUtf8().constData(),
+                                                               qrcodegen::QrCode::Ecc::MEDIUM);
+    std::vector<bool> modules;
+    for (int y = 0; y < qr.getSize(); ++y) {
+        for (int x = 0; x < qr.getSize(); ++x) {
+            modules.push_back(qr.getModule(x, y));
+        }
+    }
+    const HallCard card(std::move(modules), qr.getSize(), address_.toStdString(),
+                        code_.toStdString());
+    card_->Show([card](Canvas& canvas, const PixelRect& box) { card.Paint(canvas, box); },
+                QString::fromLatin1(HallCard::kHeading) + QStringLiteral(": ") + address_);
+}
+
+void HallControls::ShowHistogram() {
+    const Quiz& quiz = stream_.Lecture().Demonstration().Questions();
+    const bool revealed = quiz.Answered() && !quiz.Asked() && Following() &&
+                          answers_.Number() == quiz.Number() && answers_.Answered() > 0;
+    if (!revealed) {
+        histogram_->hide();
+        histogramFor_ = 0;
+        return;
+    }
+    if (histogramFor_ == quiz.Number()) {
+        return; // shown already, or hidden by a click
+    }
+    histogramFor_ = quiz.Number();
+    const Question& question = *quiz.Answered();
+    const std::vector<Question::Cell> cells = question.Cells();
+    const std::vector<std::string> right = question.Answer();
+    std::vector<HallHistogram::Cell> shown;
+    for (std::size_t i = 0; i < cells.size() && i < right.size(); ++i) {
+        shown.push_back({cells[i].name, answers_.Shares(i, right[i])});
+    }
+    // A line for the heading, each cell's name and each share, at least 16 pixels tall (its
+    // letters 12), from where the table asked stands, kept inside the window.
+    int lines = 1;
+    for (const HallHistogram::Cell& cell : shown) {
+        lines += 1 + static_cast<int>(cell.shares.size());
+    }
+    const HallHistogram histogram(std::move(shown), answers_.Answered());
+    const QWidget* table =
+        window_.findChild<QWidget*>(QStringLiteral("RouterTable%1").arg(question.Router()));
+    const QPoint at = table != nullptr ? table->pos() : QPoint(0, 0);
+    const int line = std::max(16, static_cast<int>(std::lround(16 * scale_)));
+    const QSize size(std::max(table != nullptr ? table->width() : 0, 16 * line),
+                     lines * line + line / 2);
+    const QSize room = window_.size();
+    histogram_->setGeometry(std::clamp(at.x(), 0, std::max(0, room.width() - size.width())),
+                            std::clamp(at.y(), 0, std::max(0, room.height() - size.height())),
+                            size.width(), size.height());
+    histogram_->Show(
+        [histogram](Canvas& canvas, const PixelRect& box) { histogram.Paint(canvas, box); },
+        QString::fromStdString(histogram.Heading()));
 }
 
 void HallControls::Take(qint64 phone, int number, const QStringList& cells) {
@@ -78,8 +143,9 @@ void HallControls::Place(double scale) {
     font.setPixelSize(std::max(12, static_cast<int>(14 * scale)));
     badge_->setFont(font);
     badge_->adjustSize();
-    badge_->move(static_cast<int>(8 * scale),
+    badge_->move(room.width() - badge_->width() - static_cast<int>(8 * scale),
                  room.height() - badge_->height() - static_cast<int>(8 * scale));
+    scale_ = scale;
 }
 
 void HallControls::Toggle() {
@@ -161,7 +227,7 @@ QString HallControls::Start(const Hall::Place& place) {
     code_ = QString::fromStdString(code);
     address_ =
         QString::fromStdString(Hall::Address(ShownHost(host).toStdString(), server_.Port(), code));
-    card_->Show(address_, code_);
+    ShowCard();
     ShowBadge();
     emit Changed();
     return {};
@@ -171,6 +237,7 @@ void HallControls::Stop() {
     server_.Stop();
     address_.clear();
     card_->hide();
+    histogram_->hide();
     ShowBadge();
     emit Changed();
 }

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QString>
 
-class HallCardView;
+class CardView;
 class QToolButton;
 class QWidget;
 class Stream;
@@ -25,8 +25,8 @@ public:
     void SetPlace(const Hall::Place& place) { place_ = place; }
     // The menu's "Let the hall follow": starts serving, or stops; a fault is said in a message.
     void Toggle();
-    // The card over the middle of the window, the badge at its bottom left, at `scale` pixels a
-    // design pixel.
+    // The card over the middle of the window, the badge at its bottom right (where the caption
+    // strip's words do not reach), at `scale` pixels a design pixel.
     void Place(double scale);
     bool CardShown() const;
     void HideCard();
@@ -56,6 +56,10 @@ signals:
 
 private:
     void ShowBadge();
+    // The card a hall joins from: the address's QR code, the address, the join code.
+    void ShowCard();
+    // How the hall answered, over the table asked, once its answer is revealed; else none.
+    void ShowHistogram();
 
     // A phone's answer, kept where it answers the question asked now.
     void Take(qint64 phone, int number, const QStringList& cells);
@@ -67,6 +71,9 @@ private:
     Hall::Place place_;
     QString address_;
     QString code_;
-    HallCardView* card_ = nullptr;
+    CardView* card_ = nullptr;
+    CardView* histogram_ = nullptr;
+    int histogramFor_ = 0; // the question whose histogram was last shown
+    double scale_ = 1;     // pixels a design pixel
     QToolButton* badge_ = nullptr;
 };

@@ -1,7 +1,9 @@
 // A hall that follows: where it is served, the join code and address, and what a follower may send.
 #include "session/Hall.h"
+#include "scene/HallHistogram.h"
 #include "session/HallAnswers.h"
 #include "session/StartOptions.h"
+#include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -110,4 +112,30 @@ TEST(HallAnswers, EachPhoneCountsOnceAndTheHistogramShowsTheRightAndTheCommonWro
     EXPECT_EQ(HallAnswers::Plain("  "), "");
     EXPECT_EQ(HallAnswers::Plain("000"), "0");
     EXPECT_EQ(HallAnswers::Plain("InF"), "inf");
+}
+
+// How the hall answered, drawn: the heading, each cell's name, each share with its bar, the right
+// answer's bar green and the wrong ones red, as long as their shares.
+TEST(HallAnswers, TheHistogramDrawsEachShareAsABarAsLongAsItIs) {
+    const HallHistogram histogram(
+        {{"C's cost to network a", {{"4", 2, 2 / 3.0, true}, {"", 1, 1 / 3.0, false}}}}, 3);
+    EXPECT_EQ(histogram.Heading(), "The hall: 3 answers");
+    EXPECT_EQ(HallHistogram({}, 1).Heading(), "The hall: 1 answer");
+    RecordingCanvas canvas;
+    histogram.Paint(canvas, PixelRect{0, 0, 200, 100});
+    std::vector<std::string> texts;
+    std::vector<std::pair<double, int>> bars;
+    for (const RecordingCanvas::Mark& mark : canvas.marks) {
+        if (mark.kind == RecordingCanvas::Kind::kText) {
+            texts.push_back(mark.text);
+        } else if (mark.kind == RecordingCanvas::Kind::kFill) {
+            bars.emplace_back(mark.place.width, mark.colour);
+        }
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"The hall: 3 answers", "C's cost to network a",
+                                               "4: 67 %", "(blank): 33 %"}));
+    ASSERT_EQ(bars.size(), 2u);
+    EXPECT_NEAR(bars[0].first, 2 * bars[1].first, 1e-9);
+    EXPECT_EQ(bars[0].second, 0x3C9A3C);
+    EXPECT_EQ(bars[1].second, 0x3C3CC8);
 }

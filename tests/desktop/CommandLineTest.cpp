@@ -373,6 +373,14 @@ TEST(CommandLine, TheHallsAnswersAreCountedOnceAPhoneAndNeverChangeTheLecture) {
               QStringLiteral("Hall: 3 following, 2 of 3 answered"));
     EXPECT_TRUE(window.Stream().Lecture().DemonstrationBytes() == before)
         << "nothing a phone sent changed the lecture";
+    // No one sees the hall's answers before the reveal; Page Down reveals them over the table.
+    const auto* histogram = window.findChild<QWidget*>(QStringLiteral("HallHistogram"));
+    ASSERT_NE(histogram, nullptr);
+    EXPECT_FALSE(histogram->isVisible());
+    window.Lecture().Action(Extras::Id::NextStep)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(histogram->isVisible());
+    EXPECT_EQ(histogram->accessibleName(), QStringLiteral("The hall: 2 answers"));
     window.Hall().Stop();
     qunsetenv("HOPSCAPE_PAGE");
 }
