@@ -61,7 +61,13 @@ HallServer::HallServer(Stream& stream, QObject* parent) : QObject(parent), strea
 }
 
 HallServer::~HallServer() {
-    Stop();
+    // The stream and whoever listens may be gone already: only the sockets are closed.
+    frames_.stop();
+    blockSignals(true);
+    for (auto& [socket, follower] : followers_) {
+        socket->disconnect(this);
+        socket->abort();
+    }
 }
 
 QString HallServer::Load(const QString& page) {

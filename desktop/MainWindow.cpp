@@ -79,7 +79,10 @@ MainWindow::MainWindow(class Demonstration& demonstration, const QSize& room, QW
     Sync();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The hall goes before the lecture and stream it serves, which are members of this window.
+    delete hall_;
+}
 
 void MainWindow::Act(const Action& action) {
     stream_.Take(Event::Act(action, Now()));

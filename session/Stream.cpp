@@ -28,8 +28,10 @@ std::string Stream::Journal() const {
 void Stream::Serve(bool on) {
     serving_ = on;
     gathered_.clear();
-    framed_ = journal_.size();
-    print_ = Fingerprint::Of(lecture_);
+    if (on) {
+        framed_ = journal_.size();
+        print_ = Fingerprint::Of(lecture_);
+    }
 }
 
 void Stream::Add(const Event& event) {
