@@ -116,13 +116,17 @@ void HallControls::Take(qint64 phone, int number, const QStringList& cells) {
 }
 
 void HallControls::ShowBadge() {
-    std::string text = Hall::Badge(server_.Following());
-    if (stream_.Lecture().Demonstration().Asking() &&
-        answers_.Number() == stream_.Lecture().Demonstration().Questions().Number()) {
-        text += ", " + HallAnswers::Said(answers_.Answered(), server_.Following());
+    const Demonstration& demonstration = stream_.Lecture().Demonstration();
+    const bool asked =
+        demonstration.Asking() && answers_.Number() == demonstration.Questions().Number();
+    const QString text = QString::fromStdString(Hall::Badge(
+        server_.Following(), asked ? std::optional<int>(answers_.Answered()) : std::nullopt));
+    // Every repaint of the window asks: the badge changes only when what it says does.
+    if (text == badge_->text() && badge_->isVisible() == Following()) {
+        return;
     }
-    badge_->setText(QString::fromStdString(text));
-    badge_->adjustSize();
+    badge_->setText(text);
+    PlaceBadge();
     badge_->setVisible(Following());
     badge_->raise();
 }
@@ -139,13 +143,18 @@ void HallControls::Place(double scale) {
     const QSize room = window_.size();
     card_->setGeometry(room.width() / 8, room.height() / 5, room.width() * 3 / 4,
                        room.height() * 3 / 5);
+    scale_ = scale;
     QFont font = badge_->font();
     font.setPixelSize(std::max(12, static_cast<int>(14 * scale)));
     badge_->setFont(font);
+    PlaceBadge();
+}
+
+void HallControls::PlaceBadge() {
     badge_->adjustSize();
-    badge_->move(room.width() - badge_->width() - static_cast<int>(8 * scale),
-                 room.height() - badge_->height() - static_cast<int>(8 * scale));
-    scale_ = scale;
+    const int margin = static_cast<int>(8 * scale_);
+    badge_->move(window_.width() - badge_->width() - margin,
+                 window_.height() - badge_->height() - margin);
 }
 
 void HallControls::Toggle() {

@@ -56,6 +56,8 @@ signals:
 
 private:
     void ShowBadge();
+    // At the window's bottom right, as wide as what it says.
+    void PlaceBadge();
     // The card a hall joins from: the address's QR code, the address, the join code.
     void ShowCard();
     // How the hall answered, over the table asked, once its answer is revealed; else none.

@@ -1,24 +1,11 @@
 #include "session/Follower.h"
 
+#include "common/Fields.h"
+
 #include "session/EventWords.h"
 #include "session/Fingerprint.h"
 
 #include <vector>
-
-namespace {
-
-// A frame's lines, without their ends.
-std::vector<std::string_view> Lines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        lines.push_back(text.substr(0, end));
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    }
-    return lines;
-}
-
-} // namespace
 
 Follower::Outcome Follower::Ask(std::string said) {
     Outcome outcome;
@@ -29,7 +16,7 @@ Follower::Outcome Follower::Ask(std::string said) {
 }
 
 Follower::Outcome Follower::Take(std::string_view frame, long now) {
-    const std::vector<std::string_view> lines = Lines(frame);
+    const std::vector<std::string_view> lines = SplitLines(frame);
     if (lines.empty()) {
         return Ask("an empty frame");
     }
@@ -83,7 +70,7 @@ Follower::Outcome Follower::Take(std::string_view frame, long now) {
 
 Follower::Outcome Follower::Rebuild(std::string_view snapshot, long number, std::uint64_t print,
                                     long now) {
-    const std::vector<std::string_view> lines = Lines(snapshot);
+    const std::vector<std::string_view> lines = SplitLines(snapshot);
     if (lines.size() < 2) {
         return Ask("a snapshot without its start");
     }

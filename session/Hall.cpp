@@ -3,6 +3,7 @@
 #include "common/SeededRandom.h"
 #include "session/Event.h"
 #include "session/EventWords.h"
+#include "session/HallAnswers.h"
 
 #include <algorithm>
 #include <charconv>
@@ -63,8 +64,9 @@ std::string Hall::Address(const std::string& host, int port, const std::string& 
            "/?follow=" + code;
 }
 
-std::string Hall::Badge(int following) {
-    return "Hall: " + std::to_string(following) + " following";
+std::string Hall::Badge(int following, std::optional<int> answered) {
+    const std::string badge = "Hall: " + std::to_string(following) + " following";
+    return answered ? badge + ", " + HallAnswers::Said(*answered, following) : badge;
 }
 
 std::string Hall::Answer(int number, const std::vector<std::string>& cells) {

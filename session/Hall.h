@@ -34,8 +34,9 @@ public:
     // The address a phone opens: "http://192.168.4.20:8321/?follow=K7QX2M" ([...] round an IPv6
     // host).
     static std::string Address(const std::string& host, int port, const std::string& code);
-    // The badge while the hall follows: "Hall: 37 following".
-    static std::string Badge(int following);
+    // The badge while the hall follows: "Hall: 37 following", and while a question is asked
+    // "Hall: 37 following, 12 of 37 answered".
+    static std::string Badge(int following, std::optional<int> answered = std::nullopt);
 
     // What a follower sends: a request for a snapshot, or its answer to question `number` (the
     // cells in their order), or nothing the lecture takes (with why).

@@ -1,5 +1,7 @@
 #include "session/HallAnswers.h"
 
+#include "common/Fields.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -28,11 +30,10 @@ std::string HallAnswers::Said(int answered, int following) {
 }
 
 std::string HallAnswers::Plain(const std::string& cell) {
-    const std::size_t first = cell.find_first_not_of(" \t");
-    if (first == std::string::npos) {
+    const std::string text(TrimBlanks(cell));
+    if (text.empty()) {
         return "";
     }
-    std::string text = cell.substr(first, cell.find_last_not_of(" \t") - first + 1);
     if (text == "\xE2\x88\x9E") { // ∞
         return "inf";
     }

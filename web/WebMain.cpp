@@ -1,6 +1,7 @@
 // What the page's script calls: the core behind the page, one demonstration a page. Times are
 // the page's performance.now() in whole milliseconds, which a 32-bit `long` holds for 24 days.
 #include "app/TabOrder.h"
+#include "common/Fields.h"
 #include "common/JsonValue.h"
 #include "common/JsonWriter.h"
 #include "files/DemonstrationFile.h"
@@ -52,13 +53,8 @@ double Took(const Event& event) {
 
 // Lines of text, one a line ("" for none).
 std::vector<std::string> Lines(std::string_view text) {
-    std::vector<std::string> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        lines.emplace_back(text.substr(0, end));
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    }
-    return lines;
+    const std::vector<std::string_view> lines = SplitLines(text);
+    return {lines.begin(), lines.end()};
 }
 
 // What following did, for the page: {"ask": a snapshot is wanted, "said": why, for the log,

@@ -55,6 +55,7 @@ TEST(Hall, AJoinCodeIsSixLettersAndDigitsNoOneMisreads) {
               "http://192.168.4.20:8321/?follow=K7QX2M");
     EXPECT_EQ(Hall::Address("fe80::1", 80, "K7QX2M"), "http://[fe80::1]:80/?follow=K7QX2M");
     EXPECT_EQ(Hall::Badge(37), "Hall: 37 following");
+    EXPECT_EQ(Hall::Badge(37, 12), "Hall: 37 following, 12 of 37 answered");
 }
 
 TEST(Hall, AFollowerSendsOnlyARequestForASnapshotOrAnAnswer) {
