@@ -1,5 +1,7 @@
 #include "desktop/LectureMenu.h"
 
+#include "desktop/Clock.h"
+
 #include "app/Scenarios.h"
 #include "desktop/BlackScreen.h"
 #include "desktop/LogView.h"
@@ -14,7 +16,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -49,7 +50,7 @@ void CloseOnEscape(QWidget& second) {
 
 } // namespace
 
-LectureMenu::LectureMenu(Stream& stream, QWidget& window, const QElapsedTimer& clock)
+LectureMenu::LectureMenu(Stream& stream, QWidget& window, const Clock& clock)
     : QObject(&window), stream_(stream), lecture_(stream.Lecture()),
       demonstration_(lecture_.Demonstration()), window_(window), clock_(clock) {
     auto* speeds = new QActionGroup(this);
@@ -168,7 +169,7 @@ void LectureMenu::Refresh(bool tick) {
         return;
     }
     if (tick && ++ticksUnshown_ < kTicksBetweenLogLines &&
-        clock_.elapsed() - logShownAt_ < kLogLinesMilliseconds) {
+        clock_.Now() - logShownAt_ < kLogLinesMilliseconds) {
         if (logLater_ == nullptr) {
             logLater_ = new QTimer(this);
             logLater_->setSingleShot(true);
@@ -184,7 +185,7 @@ void LectureMenu::Refresh(bool tick) {
 
 void LectureMenu::ShowLogLines() {
     ticksUnshown_ = 0;
-    logShownAt_ = clock_.elapsed();
+    logShownAt_ = clock_.Now();
     if (logLater_ != nullptr) {
         logLater_->stop();
     }
@@ -249,7 +250,7 @@ void LectureMenu::ToggleLog() {
 
 void LectureMenu::Trigger(Id id) {
     using Job = ::Lecture::Job;
-    const Job job = stream_.Take(Event::Extra(id, clock_.elapsed())).job;
+    const Job job = stream_.Take(Event::Extra(id, clock_.Now())).job;
     switch (job) {
     case Job::ToggleLog:
         ToggleLog();
@@ -307,7 +308,7 @@ void LectureMenu::AskHoldDownTime() {
                                              QString::fromStdString(asked.question), asked.value,
                                              asked.least, asked.most, 10, &ok);
     if (ok) {
-        stream_.Take(Event::HoldDown(seconds, clock_.elapsed()));
+        stream_.Take(Event::HoldDown(seconds, clock_.Now()));
     }
 }
 

@@ -18,7 +18,7 @@ class BlackScreen;
 class LogWindow;
 class QTimer;
 class QAction;
-class QElapsedTimer;
+class Clock;
 class QMenu;
 class QWidget;
 
@@ -32,7 +32,7 @@ class LectureMenu : public QObject {
 
 public:
     // `window` is the main window; `clock` tells the time handed to the lesson.
-    LectureMenu(Stream& stream, QWidget& window, const QElapsedTimer& clock);
+    LectureMenu(Stream& stream, QWidget& window, const Clock& clock);
 
     void Popup(const QPoint& globalPosition);
     // Keeps what the extras show up to date: each entry's label, tick and whether it can be
@@ -80,7 +80,7 @@ private:
     ::Lecture& lecture_;
     Demonstration& demonstration_;
     QWidget& window_;
-    const QElapsedTimer& clock_;
+    const Clock& clock_;
     QMenu* menu_ = nullptr;
     std::map<Extras::Id, QAction*> actions_;
     std::array<::Lecture::ExtraState, Extras::kEntries.size()> shown_{}; // as the actions show

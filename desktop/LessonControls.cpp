@@ -1,5 +1,7 @@
 #include "desktop/LessonControls.h"
 
+#include "desktop/Clock.h"
+
 #include "desktop/DocumentFile.h"
 #include "desktop/LectureMenu.h"
 #include "files/PictureFile.h"
@@ -10,7 +12,6 @@
 #include <QAction>
 #include <QDir>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -32,7 +33,7 @@ std::string Named(const QString& path) {
 } // namespace
 
 LessonControls::LessonControls(Stream& stream, LectureMenu& menu, QWidget& window,
-                               const QElapsedTimer& clock)
+                               const Clock& clock)
     : QObject(&window), stream_(stream), lecture_(stream.Lecture()),
       demonstration_(lecture_.Demonstration()), menu_(menu), window_(window), clock_(clock),
       player_(lecture_.Player()) {
@@ -93,19 +94,19 @@ void LessonControls::Refresh() {
 }
 
 void LessonControls::StartLesson(std::size_t index) {
-    stream_.Take(Event::Lesson(static_cast<int>(index), clock_.elapsed()));
+    stream_.Take(Event::Lesson(static_cast<int>(index), clock_.Now()));
     Refresh();
     emit CaptionChanged();
 }
 
 void LessonControls::Practise(int level, std::uint64_t seed) {
-    stream_.Take(Event::Practise(level, seed, clock_.elapsed()));
+    stream_.Take(Event::Practise(level, seed, clock_.Now()));
     Refresh();
     emit CaptionChanged();
 }
 
 void LessonControls::EndLesson() {
-    stream_.Take(Event::Extra(Extras::Id::EndLesson, clock_.elapsed()));
+    stream_.Take(Event::Extra(Extras::Id::EndLesson, clock_.Now()));
     Refresh();
     emit CaptionChanged();
 }
@@ -142,7 +143,7 @@ bool LessonControls::OpenFile(const QString& path) {
         Warn(QStringLiteral("FileNotOpened"), QString::fromStdString(read.fault));
         return false;
     }
-    stream_.Take(Event::Open(Named(path), std::move(bytes), clock_.elapsed()));
+    stream_.Take(Event::Open(Named(path), std::move(bytes), clock_.Now()));
     Refresh();
     emit Changed();
     emit CaptionChanged();
@@ -159,7 +160,7 @@ bool LessonControls::SaveRecording(const QString& path) {
     if (!Saved("lesson", path, QByteArray::fromStdString(lecture_.RecordingBytes()))) {
         return false;
     }
-    stream_.Take(Event::Saved(clock_.elapsed()));
+    stream_.Take(Event::Saved(clock_.Now()));
     Refresh();
     emit CaptionChanged();
     return true;

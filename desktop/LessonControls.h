@@ -9,7 +9,7 @@
 class Demonstration;
 class Stream;
 class LectureMenu;
-class QElapsedTimer;
+class Clock;
 class QMenu;
 class QWidget;
 
@@ -22,7 +22,7 @@ class LessonControls : public QObject {
     Q_OBJECT
 
 public:
-    LessonControls(Stream& stream, LectureMenu& menu, QWidget& window, const QElapsedTimer& clock);
+    LessonControls(Stream& stream, LectureMenu& menu, QWidget& window, const Clock& clock);
 
     LessonPlayer& Player() { return player_; }
     // Each returns whether it did what it was asked; where not, a message box said why.
@@ -66,7 +66,7 @@ private:
     Demonstration& demonstration_;
     LectureMenu& menu_;
     QWidget& window_;
-    const QElapsedTimer& clock_;
+    const Clock& clock_;
     LessonPlayer& player_;
     QMenu* lessons_ = nullptr;
     std::string caption_; // the caption last shown

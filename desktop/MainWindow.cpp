@@ -28,7 +28,6 @@ MainWindow::MainWindow(class Demonstration& demonstration, const QSize& room, QW
       size_(*this, demonstration.State().ClientWidth, demonstration.State().ClientHeight),
       widgets_(*this, demonstration.State(), [this](const Action& action) { Act(action); }),
       canvas_(demonstration.State(), transform_) {
-    clock_.start();
     setWindowTitle(QString::fromStdString(demonstration_.State().Caption));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A click on an empty part of the window takes the focus from whichever control had it.

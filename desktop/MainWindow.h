@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/Clock.h"
 #include "desktop/FormCanvas.h"
 #include "desktop/FormWidgets.h"
 #include "desktop/TwipsTransform.h"
@@ -8,7 +9,6 @@
 #include "session/StartOptions.h"
 #include "session/Stream.h"
 
-#include <QElapsedTimer>
 #include <QWidget>
 
 #include <functional>
@@ -63,7 +63,10 @@ public:
     // Letting the hall follow.
     HallControls& Hall() { return *hall_; }
     // Milliseconds since the window was made: the time handed to the lesson.
-    long Now() const { return clock_.elapsed(); }
+    long Now() const { return clock_.Now(); }
+    class Clock& Clock() {
+        return clock_;
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -98,7 +101,7 @@ private:
     ::Lecture lecture_;
     class Stream stream_;
     long scheduled_ = 0; // the events settled when the timers were last set
-    QElapsedTimer clock_;
+    class Clock clock_;
     TwipsTransform transform_;
     QSize placedSize_; // the window size the widgets were last placed for
     bool projectorShown_ = false;

@@ -1,14 +1,15 @@
 #include "desktop/PredictionCells.h"
 
+#include "desktop/Clock.h"
+
 #include "desktop/RouterTable.h"
 #include "session/Lecture.h"
 #include "session/Stream.h"
 
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QLineEdit>
 
-PredictionCells::PredictionCells(Stream& stream, QWidget& window, const QElapsedTimer& clock)
+PredictionCells::PredictionCells(Stream& stream, QWidget& window, const Clock& clock)
     : QObject(&window), stream_(stream), lecture_(stream.Lecture()), window_(window),
       clock_(clock) {}
 
@@ -142,6 +143,6 @@ void PredictionCells::Check() {
     for (const QPointer<QLineEdit>& cell : cells_) {
         given.push_back(cell.isNull() ? std::string() : cell->text().toStdString());
     }
-    stream_.Take(Event::Answer(given, clock_.elapsed()));
+    stream_.Take(Event::Answer(given, clock_.Now()));
     emit Answered();
 }

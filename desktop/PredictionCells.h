@@ -8,7 +8,7 @@
 
 class Lecture;
 class Stream;
-class QElapsedTimer;
+class Clock;
 class QLineEdit;
 class QWidget;
 
@@ -20,7 +20,7 @@ class PredictionCells : public QObject {
 
 public:
     // `clock` gives the time handed to the lecture.
-    PredictionCells(Stream& stream, QWidget& window, const QElapsedTimer& clock);
+    PredictionCells(Stream& stream, QWidget& window, const Clock& clock);
 
     // Makes the cells for a question newly asked (the first takes the focus), or takes them away
     // once it is answered or gone.
@@ -49,5 +49,5 @@ private:
     QPointer<QLineEdit> current_;
     bool selected_ = false; // the cell in use had its whole text selected when it lost the focus
     static bool Selected(const QLineEdit& cell);
-    const QElapsedTimer& clock_;
+    const Clock& clock_;
 };
