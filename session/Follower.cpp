@@ -4,6 +4,9 @@
 
 #include "session/EventWords.h"
 #include "session/Fingerprint.h"
+#include "session/Hall.h"
+#include "session/Quiz.h"
+#include "session/Stream.h"
 
 #include <vector>
 
@@ -88,6 +91,10 @@ Follower::Outcome Follower::Rebuild(std::string_view snapshot, long number, std:
         events.push_back(std::move(*event));
     }
     auto copy = std::make_unique<Replica>(start.options, start.seed, messages_);
+    played_.assign(lines[1].data(), snapshot.data() + snapshot.size());
+    if (played_.back() != '\n') {
+        played_ += '\n';
+    }
     for (const Event& event : events) {
         event.Apply(copy->Lecture());
         lastTime_ = event.time;
@@ -116,6 +123,7 @@ Follower::Outcome Follower::Play(long now) {
         waiting_.pop_front();
         if (next.event) {
             const Event::Outcome applied = next.event->Apply(copy_->Lecture());
+            Played(*next.event);
             outcome.changed = true;
             const bool timer =
                 next.event->kind == Event::Kind::Tick || next.event->kind == Event::Kind::Frames;
@@ -139,4 +147,65 @@ std::optional<long> Follower::Next(long now) const {
     }
     const long due = waiting_.front().time + offset_ - now;
     return due > 0 ? due : 0;
+}
+
+void Follower::Played(const Event& event) {
+    if (played_.empty()) {
+        return; // grown too long: no copy is made of the moment any more
+    }
+    played_ += event.Text();
+    played_ += '\n';
+    if (played_.size() > Stream::kLongest) {
+        played_.clear();
+    }
+}
+
+std::string Follower::Answer(std::vector<std::string> cells) {
+    const Quiz* quiz = copy_ ? &copy_->Demonstration().Questions() : nullptr;
+    if (quiz == nullptr || !quiz->Asked()) {
+        return {};
+    }
+    answered_ = quiz->Number();
+    given_ = std::move(cells);
+    return Hall::Answer(answered_, given_);
+}
+
+Lecture::Strip Follower::Strip() const {
+    if (!copy_) {
+        return {};
+    }
+    const Lecture& lecture = copy_->Lecture();
+    Lecture::Strip strip = lecture.CaptionStrip(true);
+    const Quiz& quiz = copy_->Demonstration().Questions();
+    const bool playing = lecture.Player().Playing();
+    strip.keys = strip.answering ? "Check sends your answer to the lecturer"
+                 : playing       ? lecture.Player().Progress()
+                                 : "";
+    if (answered_ != quiz.Number() || answered_ == 0) {
+        return strip;
+    }
+    if (quiz.Asked()) {
+        strip.keys = "Sent: yours is graded when the lecturer shows the answer; the last one you "
+                     "send counts";
+        return strip;
+    }
+    const std::optional<Question>& shown = quiz.Answered();
+    if (!shown) {
+        return strip;
+    }
+    const Question::Result graded = shown->Grade(given_);
+    std::string said = "Yours: " + Quiz::Caption(*shown, graded);
+    std::string why;
+    for (const std::string& wrong : graded.wrong) {
+        why += (why.empty() ? "" : ". ") + wrong;
+    }
+    if (playing) {
+        // A lesson keeps its caption; how the student's answer fared stands under it.
+        strip.detail = said + (why.empty() ? "" : ". " + why);
+    } else {
+        strip.caption = std::move(said);
+        strip.detail = std::move(why);
+    }
+    strip.shown = true;
+    return strip;
 }

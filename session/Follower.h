@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A student's side of a hall that follows: the lecturer's lecture replayed in a copy of its own,
 // from a snapshot, then frame by frame. Events are played a little behind the lecturer, each at
@@ -44,6 +45,20 @@ public:
     const Replica* Copy() const { return copy_.get(); }
     // The last frame taken, whether played or waiting.
     long Number() const { return number_; }
+    // The lecturer's time of what the copy shows is this machine's time less this.
+    long Offset() const { return offset_; }
+    // The copy's start and every event played into it, a line each (as Stream::Journal): a
+    // student's own copy of the moment is made from it. None once it has grown too long.
+    const std::string& Journal() const { return played_; }
+
+    // The student's answer to the question the copy asks, one cell a line: the message that
+    // takes it to the lecturer ("" with none asked). The last one sent counts, and is kept to be
+    // graded once the lecturer shows the answer.
+    std::string Answer(std::vector<std::string> cells);
+    // The caption strip as the student sees it: the copy's, but for the keys a follower has (the
+    // lecturer's keys step the lecture), and an answer sent said so while the question stands,
+    // then graded and explained, every wrong row, once the answer is shown.
+    Lecture::Strip Strip() const;
 
 private:
     // An event to play at its time, or only the print of a frame that had none.
@@ -57,6 +72,9 @@ private:
     Outcome Rebuild(std::string_view snapshot, long number, std::uint64_t print, long now);
     Outcome Ask(std::string said);
 
+    // An event played into the copy, kept in the journal.
+    void Played(const Event& event);
+
     Replica::Messages messages_;
     std::unique_ptr<Replica> copy_;
     std::deque<Waiting> waiting_;
@@ -64,4 +82,7 @@ private:
     long offset_ = 0;    // this machine's time less the lecturer's, with kBehind
     long lastTime_ = 0;  // the lecturer's time of the last event taken
     bool asked_ = false; // a snapshot has been asked for and not come yet
+    std::string played_;
+    int answered_ = 0; // the number of the question the student last answered, and how
+    std::vector<std::string> given_;
 };

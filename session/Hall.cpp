@@ -105,3 +105,25 @@ Hall::Message Hall::Read(std::string_view text) {
     }
     return message;
 }
+
+Hall::Bar Hall::FollowBar(Link link, bool exploring, bool lecturerAsks) {
+    if (exploring) {
+        if (link == Link::Stopped) {
+            return {"Exploring on your own; the lecturer has stopped the hall following", ""};
+        }
+        return {lecturerAsks ? "The lecturer asks a question: follow again to answer it"
+                             : "Exploring on your own; the lecturer goes on",
+                std::string(kFollowAgain)};
+    }
+    switch (link) {
+    case Link::Joining:
+        return {"Joining the lecturer\u2019s demonstration\u2026", ""};
+    case Link::Following:
+        return {"Following the lecturer", std::string(kExplore)};
+    case Link::Lost:
+        return {"Connection lost: trying again", std::string(kExplore)};
+    case Link::Stopped:
+        break;
+    }
+    return {"The lecturer has stopped the hall following", std::string(kExplore)};
+}

@@ -51,4 +51,19 @@ public:
     // The same as its text: "snapshot", or "answer NUMBER COUNT =CELL...".
     static std::string Snapshot() { return "snapshot"; }
     static std::string Answer(int number, const std::vector<std::string>& cells);
+
+    // A student's page and the lecturer: joining (no snapshot yet), following, the connection
+    // lost (being tried again), or stopped by the lecturer.
+    enum class Link { Joining, Following, Lost, Stopped };
+    // The bar a follower reads at the top of the page, and its one button ("" for none):
+    // "Explore from here" gives the student a copy of the moment of their own, "Follow again"
+    // goes back to the lecturer's.
+    struct Bar {
+        std::string said;
+        std::string button;
+        bool operator==(const Bar&) const = default;
+    };
+    static constexpr std::string_view kExplore = "Explore from here";
+    static constexpr std::string_view kFollowAgain = "Follow again";
+    static Bar FollowBar(Link link, bool exploring, bool lecturerAsks);
 };

@@ -87,8 +87,7 @@ std::string Quiz::Caption() const {
         return asked_->Prompt();
     }
     if (graded_) {
-        const bool table = answered_->Asks() == Question::Kind::Table;
-        return graded_->AllRight() && table ? graded_->summary + ": well done" : graded_->summary;
+        return Caption(*answered_, *graded_);
     }
     if (answered_) { // revealed
         return answered_->Asks() == Question::Kind::Rounds
@@ -117,6 +116,11 @@ std::string Quiz::Detail() const {
                                                              "all.";
     }
     return {};
+}
+
+std::string Quiz::Caption(const Question& question, const Question::Result& graded) {
+    const bool table = question.Asks() == Question::Kind::Table;
+    return graded.AllRight() && table ? graded.summary + ": well done" : graded.summary;
 }
 
 std::optional<std::string> Quiz::Explain(int router, int network) const {

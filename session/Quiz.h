@@ -37,6 +37,8 @@ public:
     // What the caption strip says of the question asked, or of the answer given or revealed.
     std::string Caption() const;
     std::string Detail() const;
+    // What the caption says of an answer given to `question` and graded so.
+    static std::string Caption(const Question& question, const Question::Result& graded);
     // A row of the answer's table, as its row says it once answered or revealed: "Predicted
     // wrong: a: 4, next hop B. C: route to a now cost 4 via B (...)"; none for a row not asked.
     std::optional<std::string> Explain(int router, int network) const;

@@ -207,7 +207,13 @@ std::string WebControls::Texts() const {
     const auto place = [&](double left, double top, double across, double down) {
         return transform_.Pixels(left, top, across, down);
     };
-    const Lecture::Strip strip = session_.Lecture().CaptionStrip(true);
+    const Lecture::Strip strip = session_.Strip();
+    // A follower steps no lesson of its own: the strip's Back and Next are the lecturer's.
+    const bool own = !session_.Following() || session_.Exploring();
+    const auto step = [&](Extras::Id id) {
+        return JsonValue::Number(
+            own && session_.Lecture().Extra(id).enabled ? static_cast<double>(id) : -1);
+    };
     const Lecture::Meter meter = session_.Lecture().Corner();
     const Box& m = Layout::kMeter;
     const Box& h = Layout::kHelpButton;
@@ -255,14 +261,8 @@ std::string WebControls::Texts() const {
                          return keys;
                      }())
                 .Set("answering", JsonValue::Bool(strip.answering))
-                .Set("next step",
-                     JsonValue::Number(session_.Lecture().Extra(Extras::Id::NextStep).enabled
-                                           ? static_cast<double>(Extras::Id::NextStep)
-                                           : -1))
-                .Set("back step",
-                     JsonValue::Number(session_.Lecture().Extra(Extras::Id::PreviousStep).enabled
-                                           ? static_cast<double>(Extras::Id::PreviousStep)
-                                           : -1))
+                .Set("next step", step(Extras::Id::NextStep))
+                .Set("back step", step(Extras::Id::PreviousStep))
                 .Set("pad box", array(place(0, Layout::kClientHeight + Layout::kCaptionHeight,
                                             Layout::kClientWidth, Layout::kPadHeight)))
                 .Set("font", JsonValue::Number(stripFont))
@@ -286,5 +286,10 @@ std::string WebControls::Texts() const {
                  .Set("shown", JsonValue::Bool(!statusBox.Empty()))
                  .Set("text", JsonValue::String(session_.Demonstration().State().Label2.caption))
                  .Set("box", array(statusBox)));
+    const Hall::Bar bar = session_.Bar();
+    all.Set("follow", JsonValue::Object()
+                          .Set("said", JsonValue::String(bar.said))
+                          .Set("button", JsonValue::String(bar.button))
+                          .Set("explores", JsonValue::Bool(!session_.Exploring())));
     return JsonWriter::WriteCompact(all);
 }

@@ -42,12 +42,12 @@ double Delays(const Lecture::Next& next) {
 // Any event but a timer's: the lecture takes it, and the still layer may have changed; the tick
 // timer's delay after it.
 double Took(const Event& event) {
-    if (session->Following()) {
+    const std::optional<Event::Outcome> outcome = session->Own(event);
+    if (!outcome) {
         return -1; // a follower's own controls change nothing
     }
     session->StillChanged();
-    const Event::Outcome outcome = session->Stream().Take(event);
-    tickDelay = Delays(outcome.next);
+    tickDelay = Delays(outcome->next);
     return tickDelay;
 }
 
@@ -118,9 +118,27 @@ EMSCRIPTEN_KEEPALIVE const char* hs_follow_take(const char* frame, double now) {
 // A follower's answer to the question asked, one cell a line, as the message that takes it to
 // the lecturer; "" with no question asked.
 EMSCRIPTEN_KEEPALIVE const char* hs_follow_answer(const char* cells) {
-    const Quiz& quiz = session->Demonstration().Questions();
-    reply = quiz.Asked() ? Hall::Answer(quiz.Number(), Lines(cells)) : "";
+    reply = session->Answer(Lines(cells));
     return reply.c_str();
+}
+
+// The student's own copy of the lecturer's moment: 1 where it was made. The tick's delay is then
+// hs_tick_delay().
+EMSCRIPTEN_KEEPALIVE int hs_explore(double now) {
+    if (!session->Explore(static_cast<long>(now))) {
+        return 0;
+    }
+    tickDelay = Delays(session->Stream().Next());
+    return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE void hs_follow_again() {
+    session->FollowAgain();
+}
+
+// How the page's socket stands with the lecturer: 0 joining, 1 following, 2 lost, 3 stopped.
+EMSCRIPTEN_KEEPALIVE void hs_follow_link(int link) {
+    session->SetLink(static_cast<Hall::Link>(std::clamp(link, 0, 3)));
 }
 
 // The lecturer's events whose time has come, played.
@@ -129,7 +147,11 @@ EMSCRIPTEN_KEEPALIVE const char* hs_follow_play(double now) {
 }
 
 EMSCRIPTEN_KEEPALIVE double hs_tick(double now) {
-    const Lecture::Next next = session->Stream().Take(Event::Tick(static_cast<long>(now))).next;
+    const std::optional<Event::Outcome> outcome = session->Own(Event::Tick(static_cast<long>(now)));
+    if (!outcome) {
+        return -1;
+    }
+    const Lecture::Next& next = outcome->next;
     if (next.stepsRan) {
         session->StillChanged();
     }
@@ -143,7 +165,9 @@ EMSCRIPTEN_KEEPALIVE double hs_frame_delay() {
 
 // The frame timer fired: framed rows whose time is up clear. Answers the next delay, as above.
 EMSCRIPTEN_KEEPALIVE double hs_frames(double now) {
-    frameDelay = session->Stream().Take(Event::Frames(static_cast<long>(now))).next.frame;
+    const std::optional<Event::Outcome> outcome =
+        session->Own(Event::Frames(static_cast<long>(now)));
+    frameDelay = outcome ? outcome->next.frame : std::nullopt;
     return hs_frame_delay();
 }
 
@@ -258,11 +282,14 @@ EMSCRIPTEN_KEEPALIVE const char* hs_extras() {
 // An extra from the menu or a key: the lecture's part done, what is left to the page, by name
 // (Lecture::JobName). The tick's delay is then hs_tick_delay().
 EMSCRIPTEN_KEEPALIVE const char* hs_extra(int id, double now) {
+    const std::optional<Event::Outcome> outcome =
+        session->Own(Event::Extra(static_cast<Extras::Id>(id), static_cast<long>(now)));
+    if (!outcome) {
+        return Lecture::JobName(Lecture::Job::None);
+    }
     session->StillChanged();
-    const Event::Outcome outcome =
-        session->Stream().Take(Event::Extra(static_cast<Extras::Id>(id), static_cast<long>(now)));
-    tickDelay = Delays(outcome.next);
-    return Lecture::JobName(outcome.job);
+    tickDelay = Delays(outcome->next);
+    return Lecture::JobName(outcome->job);
 }
 
 EMSCRIPTEN_KEEPALIVE double hs_tick_delay() {

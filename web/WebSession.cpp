@@ -1,5 +1,6 @@
 #include "web/WebSession.h"
 
+#include "common/Fields.h"
 #include "files/HopscapeFile.h"
 #include "form/Layout.h"
 #include "scene/DrawingFit.h"
@@ -47,13 +48,24 @@ WebSession::WebSession(StartOptions options) {
                                              replica_->Lecture());
 }
 
+std::optional<Event::Outcome> WebSession::Own(Event event) {
+    if (follower_ && !exploring_) {
+        return std::nullopt;
+    }
+    event.time -= shift_;
+    return stream_->Take(event);
+}
+
 void WebSession::Follow() {
     follower_ = std::make_unique<Follower>();
 }
 
 Follower::Outcome WebSession::Take(std::string_view frame, long now) {
     Follower::Outcome outcome = follower_ ? follower_->Take(frame, now) : Follower::Outcome{};
-    if (outcome.rebuilt) {
+    if (exploring_) {
+        outcome.changed = outcome.rebuilt;
+        outcome.rebuilt = false;
+    } else if (outcome.rebuilt) {
         StillChanged();
     }
     return outcome;
@@ -61,10 +73,71 @@ Follower::Outcome WebSession::Take(std::string_view frame, long now) {
 
 Follower::Outcome WebSession::Play(long now) {
     Follower::Outcome outcome = follower_ ? follower_->Play(now) : Follower::Outcome{};
-    if (outcome.still) {
+    if (exploring_) {
+        outcome.changed = outcome.still;
+    } else if (outcome.still) {
         StillChanged();
     }
     return outcome;
+}
+
+std::string WebSession::Answer(std::vector<std::string> cells) {
+    return follower_ && !exploring_ ? follower_->Answer(std::move(cells)) : std::string();
+}
+
+bool WebSession::Explore(long now) {
+    if (!follower_ || follower_->Copy() == nullptr || follower_->Journal().empty()) {
+        return false;
+    }
+    const std::vector<std::string_view> lines = SplitLines(follower_->Journal());
+    const Replica::Start start = Replica::ReadStart(lines.front());
+    if (!start.fault.empty()) {
+        return false;
+    }
+    replaying_ = true;
+    auto replica =
+        std::make_unique<Replica>(start.options, start.seed, [this](const std::string& text) {
+            if (!replaying_) {
+                platform_.ShowMessage(text);
+            }
+        });
+    auto stream = std::make_unique<class Stream>(std::string(lines.front()), replica->Lecture());
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        std::string fault;
+        if (const std::optional<Event> event = Event::Read(lines[i], fault)) {
+            stream->Take(*event);
+        }
+    }
+    replaying_ = false;
+    replica_ = std::move(replica);
+    stream_ = std::move(stream);
+    exploring_ = true;
+    shift_ = follower_->Offset();
+    Own(Event::Settle(now));
+    StillChanged();
+    return true;
+}
+
+void WebSession::FollowAgain() {
+    exploring_ = false;
+    StillChanged();
+}
+
+Hall::Bar WebSession::Bar() const {
+    if (!follower_) {
+        return {};
+    }
+    const Replica* copy = follower_->Copy();
+    const bool asks = copy != nullptr && copy->Demonstration().Asking();
+    Hall::Bar bar = Hall::FollowBar(link_, exploring_, asks);
+    if (!exploring_ && (copy == nullptr || follower_->Journal().empty())) {
+        bar.button.clear(); // nothing yet, or too long a lecture, to explore
+    }
+    return bar;
+}
+
+::Lecture::Strip WebSession::Strip() const {
+    return Shown() ? follower_->Strip() : Lecture().CaptionStrip(true);
 }
 
 bool WebSession::SetViewport(int width, int height) {

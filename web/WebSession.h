@@ -10,7 +10,9 @@
 #include "scene/TickRepaint.h"
 #include "scene/TwipsToPixels.h"
 #include "session/Demonstration.h"
+#include "session/Event.h"
 #include "session/Follower.h"
+#include "session/Hall.h"
 #include "session/Lecture.h"
 #include "session/Replica.h"
 #include "session/StartOptions.h"
@@ -69,13 +71,32 @@ public:
     // The window's picture as SVG.
     std::string Svg(int width, int height);
 
-    // Following a lecturer: what the page's own controls do is refused until it stops.
+    // An event of the page's own, from its controls or its timers: the page's lecture takes it.
+    // While it follows a lecturer nothing does (none is answered); while it explores, the event
+    // falls at the lecturer's time of the moment explored, and on from there.
+    std::optional<Event::Outcome> Own(Event event);
+
+    // Following a lecturer: what the page's own controls do is refused until it explores.
     void Follow();
     bool Following() const { return follower_ != nullptr; }
     // A frame from the lecturer, and playing it: see Follower. The still layer is drawn afresh
-    // after a snapshot.
+    // after a snapshot. While the page explores the lecturer's copy plays on unseen: only an event
+    // that may change the bar's words (any but a timer's) is said to have changed anything.
     Follower::Outcome Take(std::string_view frame, long now);
     Follower::Outcome Play(long now);
+    // The student's answer to the lecturer's question: see Follower::Answer.
+    std::string Answer(std::vector<std::string> cells);
+    // The page's own copy of the lecturer's moment, as it stands at `now`, to play with (its
+    // journal goes on from the lecturer's); false before the first snapshot. Follow again goes
+    // back to the lecturer's copy, which has followed on meanwhile.
+    bool Explore(long now);
+    void FollowAgain();
+    bool Exploring() const { return exploring_; }
+    // How the page stands with the lecturer, as its socket says, and the bar that says so.
+    void SetLink(Hall::Link link) { link_ = link; }
+    Hall::Bar Bar() const;
+    // The caption strip the page shows: a follower's (Follower::Strip) while it follows.
+    ::Lecture::Strip Strip() const;
     std::optional<long> NextEvent(long now) const {
         return follower_ ? follower_->Next(now) : std::nullopt;
     }
@@ -115,12 +136,13 @@ private:
     std::unique_ptr<Replica> replica_;
     std::unique_ptr<class Stream> stream_;
     std::unique_ptr<Follower> follower_;
-    Replica& Current() {
-        return follower_ && follower_->Copy() != nullptr ? *follower_->Copy() : *replica_;
-    }
-    const Replica& Current() const {
-        return follower_ && follower_->Copy() != nullptr ? *follower_->Copy() : *replica_;
-    }
+    bool exploring_ = false;
+    long shift_ = 0;         // while exploring: the page's time less the lecturer's
+    bool replaying_ = false; // no message is shown while a copy is made
+    Hall::Link link_ = Hall::Link::Joining;
+    bool Shown() const { return follower_ && !exploring_ && follower_->Copy() != nullptr; }
+    Replica& Current() { return Shown() ? *follower_->Copy() : *replica_; }
+    const Replica& Current() const { return Shown() ? *follower_->Copy() : *replica_; }
     Kept kept_;
     int viewportWidth_ = 0;
     int viewportHeight_ = 0;

@@ -489,7 +489,7 @@ const Hopscape = (() => {
         // Blanks mean nothing in an answer; without them the event log keeps it as one word.
         const given = [...document.getElementById("cells").children]
             .map((c) => c.value.replace(/[\s|]+/g, ""));
-        if (following.send) {
+        if (following.send && !following.exploring) {
             // Following, the answer goes to the lecturer; the last one sent counts.
             const message = core.ccall("hs_follow_answer", "string", ["string"], [given.join("\n")]);
             if (message) following.send(message);
@@ -595,6 +595,18 @@ const Hopscape = (() => {
         if (changed("strip", [texts.strip, window.innerWidth, window.innerHeight, phone])) placeStrip(texts.strip);
         if (changed("meter", texts.meter)) placeMeter(texts.meter);
         if (changed("help", texts.help)) place(document.getElementById("help"), texts.help.box, texts.help.font);
+        if (changed("follow", texts.follow)) placeFollow(texts.follow);
+    }
+
+    // A follower's bar: what it says, and its button, which explores or follows again.
+    function placeFollow(bar) {
+        const holder = document.getElementById("follow");
+        holder.hidden = !bar.said;
+        holder.querySelector(".said").textContent = bar.said;
+        const button = holder.querySelector("button");
+        button.hidden = !bar.button;
+        button.textContent = bar.button;
+        following.explores = bar.explores;
     }
 
     function placeStrip(texts) {
@@ -808,8 +820,15 @@ const Hopscape = (() => {
             document.querySelector("#helptext pre").textContent = core.UTF8ToString(core._hs_help());
             toggle("helptext");
         },
-        "copy picture": () => picture().toBlob((blob) =>
-            navigator.clipboard?.write([new ClipboardItem({ "image/png": blob })]).catch(() => null)),
+        // Where the browser gives the page no clipboard (a page served from another machine) or
+        // refuses it, the picture is saved instead, and the page says so.
+        "copy picture": () => picture().toBlob(async (blob) => {
+            const copied = await (navigator.clipboard?.write([new ClipboardItem({ "image/png": blob })])
+                .then(() => true, () => false) ?? Promise.resolve(false));
+            if (copied) return;
+            download("hopscape.png", blob, "image/png");
+            tell("No clipboard on this page: the picture was saved as hopscape.png instead.");
+        }),
         "save picture": async () => {
             const kind = await ask("Save the picture", "The window's picture, with its controls:",
                                    [["PNG picture", "png"], ["SVG drawing, sharp at any size", "svg"]]);
@@ -1014,9 +1033,30 @@ const Hopscape = (() => {
     // ---- Following the lecturer's demonstration: its frames come over a WebSocket from the
     // lecturer's program that served this page, and the core plays them. A lost connection is
     // tried again, a second and then longer apart.
-    const following = { said: [], frames: 0, stopped: false, send: null, answered: null };
+    const following = { said: [], frames: 0, stopped: false, send: null, answered: null,
+                        exploring: false, explores: true };
+    // The bar's button: a copy of the moment of the student's own, its timers running; or back to
+    // the lecturer's, which has followed on meanwhile.
+    function exploreOrFollow() {
+        if (following.explores) {
+            if (!core._hs_explore(now())) return;
+            following.exploring = true;
+            document.body.classList.add("exploring");
+            schedule(core._hs_tick_delay());
+        } else {
+            core._hs_follow_again();
+            following.exploring = false;
+            document.body.classList.remove("exploring");
+            schedule(-1);
+        }
+        refresh(true);
+    }
     function follow(code) {
         core._hs_follow();
+        document.body.classList.add("following");
+        document.querySelector("#follow button").addEventListener("click", exploreOrFollow);
+        const link = (state) => { core._hs_follow_link(state); refresh(false); };
+        const LINK = { joining: 0, following: 1, lost: 2, stopped: 3 };
         let socket = null;
         let playTimer = null;
         let retry = 1000;
@@ -1045,13 +1085,17 @@ const Hopscape = (() => {
                 if (e.data === "stopped") {
                     following.stopped = true;
                     note("the lecturer stopped letting the hall follow");
+                    link(LINK.stopped);
                     return;
                 }
                 following.frames += 1;
+                // A frame come: the connection stands (again).
+                core._hs_follow_link(LINK.following);
                 after(core.ccall("hs_follow_take", "string", ["string", "number"], [e.data, now()]));
             };
             socket.onclose = () => {
                 if (following.stopped) return;
+                link(LINK.lost);
                 setTimeout(connect, retry);
                 retry = Math.min(2 * retry, 10000);
             };

@@ -4,11 +4,13 @@
 #include "session/Fingerprint.h"
 #include "session/Stream.h"
 
+#include "common/Fields.h"
 #include "common/SeededRandom.h"
 #include "session/BuiltInLessons.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -286,4 +288,59 @@ TEST(Stream, ALectureTooLongForASnapshotGoesOnInFrames) {
     lecturer.Do(Event::Tick(40));
     const std::string frame = lecturer.Frames().Frame();
     EXPECT_EQ(frame.substr(frame.find('\n') + 1), "tick 40\n");
+}
+
+// A student answers the lecturer's question from the copy: the answer goes to the lecturer, the
+// strip says it went, and once the lecturer shows the answer the student's own is graded and
+// every wrong row explained. The copy's journal makes a copy of the moment of the student's own.
+TEST(Follower, AStudentsAnswerIsSentThenGradedWhenTheLecturerShowsTheAnswer) {
+    Lecturer lecturer(1);
+    const auto& lessons = BuiltInLessons::All();
+    const auto lesson = std::find_if(lessons.begin(), lessons.end(), [](const LessonScript& l) {
+        return l.title == "Example 1 converging";
+    });
+    long now = 100;
+    lecturer.Do(Event::Lesson(static_cast<int>(lesson - lessons.begin()), now));
+    Follower follower;
+    follower.Take(lecturer.Frames().Snapshot(), 5000);
+    EXPECT_EQ(follower.Answer({"1"}), "") << "no question asked yet";
+    const Quiz& quiz = lecturer.Lecture().Demonstration().Questions();
+    const auto press = [&] {
+        lecturer.Do(Event::Extra(Extras::Id::NextStep, now += 50));
+        while (lecturer.Lecture().Player().Waiting()) {
+            lecturer.Do(Event::Tick(now += 40));
+        }
+        Deliver(follower, lecturer.Frames().Frame(), 5000 + now);
+    };
+    for (int presses = 0; presses < 10 && !quiz.Asked(); ++presses) {
+        press();
+    }
+    ASSERT_TRUE(quiz.Asked());
+    EXPECT_EQ(follower.Strip().keys, "Check sends your answer to the lecturer");
+    std::vector<std::string> given = quiz.Asked()->Answer();
+    ASSERT_GE(given.size(), 4u);
+    given[0] = "9";
+    given[3] = "Z";
+    EXPECT_EQ(follower.Answer(given).substr(0, 9), "answer 1 ");
+    EXPECT_EQ(follower.Strip().keys, "Sent: yours is graded when the lecturer shows the answer; "
+                                     "the last one you send counts");
+    press(); // the answer shown
+
+    const Lecture::Strip strip = follower.Strip();
+    EXPECT_EQ(strip.caption, lecturer.Lecture().CaptionStrip(true).caption) << "the lesson's own";
+    EXPECT_EQ(strip.detail,
+              "Yours: C's table: 1 of 3 rows right. a: 2, next hop A. C: route to a now cost 2 "
+              "via A (A offers 1, link A-C adds 1). b: 3, next hop B. C: route to b now cost 3 "
+              "via B (B offers 1, link B-C adds 2); C keeps b at 3 via B: A offers inf");
+
+    const std::vector<std::string_view> lines = SplitLines(follower.Journal());
+    ASSERT_GT(lines.size(), 2u);
+    const Replica::Start start = Replica::ReadStart(lines.front());
+    ASSERT_EQ(start.fault, "");
+    Replica own(start.options, start.seed);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        std::string fault;
+        Event::Read(lines[i], fault)->Apply(own.Lecture());
+    }
+    EXPECT_EQ(Fingerprint::Of(own.Lecture()), lecturer.Print());
 }

@@ -117,37 +117,128 @@ async def hostile(port, code, faults):
     return snapshot
 
 
-def chromium_follower(port, code, faults):
-    """Chromium follows through a name, as a phone on a hall's network does (so not a secure
-    context), once the lecture has come to rest; answers the demonstration it shows."""
-    from selenium import webdriver
-    from selenium.webdriver.chrome.options import Options
-    options = Options()
-    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=360,740",
-                     "--host-resolver-rules=MAP hall.test 127.0.0.1"]:
-        options.add_argument(argument)
-    driver = webdriver.Chrome(options=options)
-    try:
-        driver.set_page_load_timeout(60)
-        driver.get(f"http://hall.test:{port}/?follow={code}")
-        end = time.monotonic() + 60
-        while time.monotonic() < end and not driver.execute_script(
-                "return window.Hopscape && Hopscape.ready && Hopscape.following.frames > 0"):
-            time.sleep(0.1)
+SHOTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "build-web")
+
+
+def touch(driver, selector, text=None):
+    """A finger's tap on the middle of the element the selector finds (the one that reads `text`
+    where it is given), found as it stands at the tap: the page makes its pad afresh at times."""
+    box = driver.execute_script(
+        "const e = [...document.querySelectorAll(arguments[0])].find((e) => arguments[1] === null"
+        " || e.textContent === arguments[1]);"
+        "if (!e) return null;"
+        "e.scrollIntoView({block: 'center'});"
+        "const r = e.getBoundingClientRect();"
+        "return [r.left + r.width / 2, r.top + r.height / 2]", selector, text)
+    if box is None:
+        raise RuntimeError(f"nothing to touch at {selector} {text or ''}")
+    point = [{"x": box[0], "y": box[1]}]
+    driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": point})
+    driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+
+
+def wait_for(driver, script, seconds=20):
+    """Whether the script came to answer true within `seconds`."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        if driver.execute_script("return " + script):
+            return True
+        time.sleep(0.1)
+    return False
+
+
+BAR = "document.querySelector('#follow .said').textContent"
+
+
+class ChromiumFollower:
+    """Chromium as a phone held upright, following through a name as a phone on a hall's network
+    does (so not a secure context): it answers the lesson's question by touch, reads its own
+    answer graded at the reveal, explores a moment of its own and follows again."""
+
+    def __init__(self, port, code, faults):
+        from selenium import webdriver
+        from selenium.webdriver.chrome.options import Options
+        self.faults = faults
+        self.answered = False
+        self.graded = None
+        options = Options()
+        for argument in ["--headless=new", "--no-sandbox", "--disable-gpu",
+                         "--window-size=360,740", "--host-resolver-rules=MAP hall.test 127.0.0.1"]:
+            options.add_argument(argument)
+        self.driver = webdriver.Chrome(options=options)
+        self.driver.set_page_load_timeout(60)
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+        self.driver.get(f"http://hall.test:{port}/?follow={code}")
+        if not wait_for(self.driver, "window.Hopscape && Hopscape.ready && "
+                        "Hopscape.following.frames > 0", 60):
+            faults.append("Chromium did not begin to follow")
+
+    def after_press(self):
+        """Answers the question where one has come: the first cell 9 by the pad, then Check."""
+        d = self.driver
+        # The lesson's step played out on the phone too (its strip no longer says "running").
+        wait_for(d, "!document.querySelector('#strip .keys').textContent.includes('running')", 15)
+        if not self.answered and d.execute_script("return !!document.querySelector('#cells input')"):
+            wait_for(d, "document.querySelectorAll('#pad button').length > 0 && "
+                     "!document.getElementById('pad').hidden", 5)
+            d.save_screenshot(os.path.join(SHOTS, "hall-follower-asked.png"))
+            for key in ["9", "Check"]:
+                touch(d, "#pad button", key)
+            self.answered = wait_for(d, "Hopscape.following.answered !== null", 5)
+            if not self.answered:
+                self.faults.append("the follower's answer did not go")
+        elif self.answered and self.graded is None:
+            detail = d.execute_script("return document.querySelector('#strip .detail').textContent")
+            if detail.startswith("Yours: "):
+                self.graded = detail
+                d.execute_script("document.getElementById('strip').scrollIntoView()")
+                d.save_screenshot(os.path.join(SHOTS, "hall-follower-graded.png"))
+
+    def explore_and_return(self):
+        """Explores from the moment shown, changes it, and follows again; the lecture shown
+        after, as the page's state."""
+        d = self.driver
+        if not self.answered or not (self.graded or "").startswith("Yours: C's table: "):
+            self.faults.append(f"the follower's answer graded at the reveal: {self.graded!r}")
+        if not d.execute_script("return window.isSecureContext") is False:
+            self.faults.append("the page through a name was a secure context: the test proves less")
+        if d.execute_script(f"return {BAR}") != "Following the lecturer":
+            self.faults.append(f"the follower's bar said {d.execute_script(f'return {BAR}')!r}")
+        # The lecture come to rest: what the phone shows stands still for two seconds.
+        end, last = time.monotonic() + 30, None
+        while time.monotonic() < end:
+            state = d.execute_script("return Hopscape.state()")
+            if state == last:
+                break
+            last = state
+            time.sleep(2)
+        # The tables and packets shown.
+        shown = ("(() => { const s = JSON.parse(Hopscape.state()); "
+                 "return JSON.stringify([s.routers, s.packets]); })()")
+        lecturers = d.execute_script(f"return {shown}")
+        touch(d, "#follow button")
+        if not wait_for(d, f"{BAR} === 'Exploring on your own; the lecturer goes on'", 10):
+            self.faults.append("Explore from here did not explore")
+        # Update and a packet from a, on the student's own copy: tables and a packet on their way.
+        touch(d, "#Command4")
+        touch(d, "#btnNetwork0")
+        if not wait_for(d, f"{shown} !== {json.dumps(lecturers)}", 10):
+            self.faults.append("the controls did nothing to the student's own copy")
+        d.save_screenshot(os.path.join(SHOTS, "hall-follower-exploring.png"))
+        touch(d, "#follow button")
+        # What it then shows is the lecturer's: compared with the core's below.
+        if not wait_for(d, f"{BAR} === 'Following the lecturer'", 10):
+            self.faults.append("Follow again did not follow: the bar said "
+                               f"{d.execute_script(f'return {BAR}')!r}")
         time.sleep(1)
-        if not driver.execute_script("return window.isSecureContext") is False:
-            faults.append("the page through a name was a secure context: the test proves less")
-        said = driver.execute_script("return Hopscape.following.said")
+        said = d.execute_script("return Hopscape.following.said")
         if said:
-            faults.append(f"the page following said {said[:3]!r}")
-        driver.save_screenshot(os.path.join(os.path.dirname(__file__), "..", "..",
-                                            "build-web", "hall-follower.png"))
-        return driver.execute_script("return Hopscape.state()")
-    except Exception as e:  # a browser that cannot follow is a fault, not a crash of the test
-        faults.append(f"Chromium could not follow: {e}")
-        return None
-    finally:
-        driver.quit()
+            self.faults.append(f"the page following said {said[:3]!r}")
+        d.save_screenshot(os.path.join(SHOTS, "hall-follower.png"))
+        return d.execute_script("return Hopscape.state()")
+
+    def quit(self):
+        self.driver.quit()
 
 
 def events(snapshot):
@@ -193,12 +284,19 @@ def main():
                                  str(program.pid)], capture_output=True, text=True,
                                 timeout=60).stdout.split()[0]
         subprocess.run(["xdotool", "windowactivate", "--sync", window], timeout=30)
-        for _ in range(PRESSES):
-            subprocess.run(["xdotool", "key", "--window", window, "Next"], timeout=30)
-            time.sleep(1.5)
-        time.sleep(2)
-
-        page = chromium_follower(port, code, faults)
+        phone = ChromiumFollower(port, code, faults)
+        try:
+            for _ in range(PRESSES):
+                subprocess.run(["xdotool", "key", "--window", window, "Next"], timeout=30)
+                time.sleep(1.5)
+                phone.after_press()
+            time.sleep(2)
+            page = phone.explore_and_return()
+        except Exception as e:  # a browser that cannot follow is a fault, not a crash of the test
+            faults.append(f"Chromium could not follow: {e}")
+            page = None
+        finally:
+            phone.quit()
 
         before = asyncio.run(hostile(port, code, []))
         hostile_faults = []
@@ -243,7 +341,12 @@ def main():
     if played.returncode != 0 or f"ends {last} {frames.get(last)}" not in played.stdout:
         faults.append(f"a follower's frames played through the core: {played.stdout[-300:]!r}")
     elif page is not None and played.stdout.split("\n", 1)[1] != page:
-        faults.append("the page following in Chromium shows another demonstration than the core")
+        with open(os.path.join(work, "page-state.json"), "w", encoding="utf-8") as f:
+            f.write(page)
+        with open(os.path.join(work, "core-state.json"), "w", encoding="utf-8") as f:
+            f.write(played.stdout.split("\n", 1)[1])
+        faults.append("the page following in Chromium shows another demonstration than the core "
+                      f"(both in {work})")
 
     for fault in faults[:20]:
         print("FAILED:", fault)

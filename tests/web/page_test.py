@@ -672,8 +672,9 @@ def phone_session():
 
 def link_session():
     """A page served from another machine, reached by a name, is no secure context and has no
-    clipboard: "Copy a link" shows the link, selected, to copy by hand; on this machine it says
-    that it copied (or, where the browser refuses, shows it too)."""
+    clipboard: "Copy a link" shows the link, selected, to copy by hand, and the picture's copy is
+    saved instead; on this machine it says that it copied (or, where the browser refuses, shows it
+    too)."""
     for host, secure in [("hall.test", False), ("127.0.0.1", True)]:
         options = Options()
         for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1366,768",
@@ -697,6 +698,12 @@ def link_session():
                 click(driver, "key:ESCAPE")
             elif not secure:
                 faults.append(f"at {host}: with no clipboard, the link was not shown")
+            if not secure:
+                # The picture, with no clipboard to take it, is saved instead, and the page says so.
+                click(driver, "menu:Copy the window")
+                told = "document.getElementById('told').textContent"
+                wait(driver, f"{told}.startsWith('No clipboard on this page')",
+                     f"the picture's copy falling back at {host}", 20)
         finally:
             driver.quit()
 
