@@ -75,6 +75,8 @@ void HallControls::ShowHistogram() {
         return; // shown already, or hidden by a click
     }
     histogramFor_ = quiz.Number();
+    // The join card gives way to how the hall answered (the badge brings it back).
+    card_->hide();
     const Question& question = *quiz.Answered();
     const std::vector<Question::Cell> cells = question.Cells();
     const std::vector<std::string> right = question.Answer();

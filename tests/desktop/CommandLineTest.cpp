@@ -377,9 +377,14 @@ TEST(CommandLine, TheHallsAnswersAreCountedOnceAPhoneAndNeverChangeTheLecture) {
     const auto* histogram = window.findChild<QWidget*>(QStringLiteral("HallHistogram"));
     ASSERT_NE(histogram, nullptr);
     EXPECT_FALSE(histogram->isVisible());
+    // The join card, open again from the badge, gives way to the hall's answers at the reveal.
+    const auto* card = window.findChild<QWidget*>(QStringLiteral("HallCard"));
+    window.findChild<QAbstractButton*>(QStringLiteral("HallBadge"))->click();
+    EXPECT_TRUE(card->isVisible());
     window.Lecture().Action(Extras::Id::NextStep)->trigger();
     QCoreApplication::processEvents();
     EXPECT_TRUE(histogram->isVisible());
+    EXPECT_FALSE(card->isVisible());
     EXPECT_EQ(histogram->accessibleName(), QStringLiteral("The hall: 2 answers"));
     window.Hall().Stop();
     qunsetenv("HOPSCAPE_PAGE");

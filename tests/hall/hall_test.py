@@ -71,6 +71,80 @@ def follower_process(port, code, first, count, out):
     asyncio.run(main())
 
 
+def resident_kb(pid):
+    """The process's resident memory, in KB."""
+    with open(f"/proc/{pid}/status", encoding="utf-8") as f:
+        return int(re.search(r"VmRSS:\s+(\d+)", f.read()).group(1))
+
+
+def stalled(hopscape, work, faults):
+    """A follower that stops reading: it asks for a snapshot every second and reads none (its
+    receive buffer as small as the system allows), of a lecture whose snapshot is large (a lesson
+    file opened, padded to 700 KB). The server must let it go once it holds 256 KB unsent, and
+    its memory stay within a few megabytes of where it was."""
+    lesson = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "docs",
+                          "count-to-infinity-by-hand.json")
+    padded = os.path.join(work, "padded.json")
+    with open(lesson, encoding="utf-8") as f, open(padded, "w", encoding="utf-8") as out:
+        out.write(f.read() + " " * 700000)
+    program = subprocess.Popen([hopscape, "--serve", "127.0.0.1:0", "--open", padded],
+                               stdout=subprocess.PIPE, text=True)
+    try:
+        found = re.fullmatch(r"http://127\.0\.0\.1:(\d+)/\?follow=(\w{6})\n",
+                             program.stdout.readline())
+        if not found:
+            faults.append("the program with a large lesson did not serve")
+            return
+        stalled_follower(found.group(1), found.group(2), program.pid, faults)
+    finally:
+        program.send_signal(signal.SIGTERM)
+        program.wait(timeout=30)
+
+
+def stalled_follower(port, code, pid, faults):
+    import base64
+    import socket as sockets
+    time.sleep(2)
+    before = resident_kb(pid)
+    s = sockets.socket(sockets.AF_INET, sockets.SOCK_STREAM)
+    s.setsockopt(sockets.SOL_SOCKET, sockets.SO_RCVBUF, 1024)
+    s.bind(("127.0.1.4", 0))
+    s.settimeout(10)
+    s.connect(("127.0.0.1", int(port)))
+    key = base64.b64encode(os.urandom(16)).decode()
+    s.sendall((f"GET /stream?follow={code} HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\n"
+               f"Origin: http://127.0.0.1:{port}\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+               f"Sec-WebSocket-Key: {key}\r\nSec-WebSocket-Version: 13\r\n\r\n").encode())
+    head = b""
+    while b"\r\n\r\n" not in head:
+        head += s.recv(1)
+    if b" 101 " not in head.split(b"\r\n")[0]:
+        faults.append(f"the stalled follower was not let in: {head[:60]!r}")
+        return
+    mask = os.urandom(4)
+    word = b"snapshot"
+    frame = bytes([0x81, 0x80 | len(word)]) + mask + bytes(b ^ mask[i % 4] for i, b in enumerate(word))
+    dropped = False
+    most = before
+    end = time.monotonic() + 60
+    while time.monotonic() < end and not dropped:
+        try:
+            s.sendall(frame)
+        except OSError:
+            dropped = True
+            break
+        most = max(most, resident_kb(pid))
+        time.sleep(1.05)
+        # Let go, the server closes the socket: the next send finds it reset.
+    s.close()
+    if not dropped:
+        faults.append("a follower that read nothing for 60 s was not let go")
+    if most - before > 16 * 1024:
+        faults.append(f"the server grew by {most - before} KB for a follower that stopped reading")
+    print(f"a follower that stopped reading: let go {'yes' if dropped else 'no'}, the server grew "
+          f"by at most {most - before} KB", flush=True)
+
+
 def get(port, path, headers=None):
     request = urllib.request.Request(f"http://127.0.0.1:{port}{path}", headers=headers or {})
     try:
@@ -134,6 +208,7 @@ def touch(driver, selector, text=None):
         raise RuntimeError(f"nothing to touch at {selector} {text or ''}")
     point = [{"x": box[0], "y": box[1]}]
     driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": point})
+    time.sleep(0.05)
     driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
 
 
@@ -182,13 +257,19 @@ class ChromiumFollower:
             wait_for(d, "document.querySelectorAll('#pad button').length > 0 && "
                      "!document.getElementById('pad').hidden", 5)
             d.save_screenshot(os.path.join(SHOTS, "hall-follower-asked.png"))
-            for key in ["9", "Check"]:
-                touch(d, "#pad button", key)
-            self.answered = wait_for(d, "Hopscape.following.answered !== null", 5)
+            touch(d, "#pad button", "9")
+            for _ in range(3):  # a tap the page took as no click (its pad made afresh) again
+                touch(d, "#pad button", "Check")
+                self.answered = wait_for(d, "Hopscape.following.answered !== null", 3)
+                if self.answered:
+                    break
             if not self.answered:
                 self.faults.append("the follower's answer did not go")
         elif self.answered and self.graded is None:
-            detail = d.execute_script("return document.querySelector('#strip .detail').textContent")
+            # The press after the answer reveals it: the phone grades its own, a beat behind.
+            detail = "document.querySelector('#strip .detail').textContent"
+            wait_for(d, f"{detail}.startsWith('Yours: ')", 10)
+            detail = d.execute_script(f"return {detail}")
             if detail.startswith("Yours: "):
                 self.graded = detail
                 d.execute_script("document.getElementById('strip').scrollIntoView()")
@@ -312,6 +393,7 @@ def main():
 
     for child in children:
         child.wait(timeout=120)
+    stalled(hopscape, work, faults)
     heads = []
     for out in outs:
         with open(out, encoding="utf-8") as f:
