@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 HallControls::HallControls(Stream& stream, QWidget& window)
     : QObject(&window), window_(window), stream_(stream), server_(stream, this),
@@ -57,7 +58,8 @@ void HallControls::ShowCard() {
         }
     }
     const HallCard card(std::move(modules), qr.getSize(), address_.toStdString(),
-                        code_.toStdString());
+                        code_.toStdString(), static_cast<std::size_t>(host_),
+                        static_cast<std::size_t>(hosts_.size()));
     card_->Show([card](Canvas& canvas, const PixelRect& box) { card.Paint(canvas, box); },
                 QString::fromLatin1(HallCard::kHeading) + QStringLiteral(": ") + address_);
 }
@@ -104,6 +106,11 @@ void HallControls::ShowHistogram() {
     histogram_->Show(
         [histogram](Canvas& canvas, const PixelRect& box) { histogram.Paint(canvas, box); },
         QString::fromStdString(histogram.Heading()));
+    // A lecturer who started the program from a terminal keeps the figures there too.
+    for (const std::string& said : histogram.Lines()) {
+        std::printf("%s\n", said.c_str());
+    }
+    std::fflush(stdout);
 }
 
 void HallControls::Take(qint64 phone, int number, const QStringList& cells) {
@@ -186,37 +193,37 @@ QString HallControls::PageFolder() {
     return QStringLiteral(HOPSCAPE_BUILT_PAGE);
 }
 
-QString HallControls::ShownHost(const QString& host) {
+QStringList HallControls::Hosts(const QString& host) {
     const QHostAddress asked(host);
     if (!host.isEmpty() && asked != QHostAddress::Any && asked != QHostAddress::AnyIPv4 &&
         asked != QHostAddress::AnyIPv6) {
-        return asked.isNull() ? host : asked.toString();
+        return {asked.isNull() ? host : asked.toString()};
     }
-    QString any;
+    std::vector<std::string> addresses;
     for (const QNetworkInterface& network : QNetworkInterface::allInterfaces()) {
         const auto flags = network.flags();
-        if (!flags.testFlag(QNetworkInterface::IsUp) ||
-            !flags.testFlag(QNetworkInterface::IsRunning) ||
-            flags.testFlag(QNetworkInterface::IsLoopBack)) {
-            continue;
-        }
-        for (const QNetworkAddressEntry& entry : network.addressEntries()) {
-            const QHostAddress address = entry.ip();
-            if (address.protocol() != QAbstractSocket::IPv4Protocol) {
-                continue;
-            }
-            const quint32 ip = address.toIPv4Address();
-            const bool local = (ip >> 24) == 10 || (ip >> 20) == ((172u << 4) | 1u) ||
-                               (ip >> 16) == ((192u << 8) | 168u);
-            if (local) {
-                return address.toString();
-            }
-            if (any.isEmpty()) {
-                any = address.toString();
+        if (flags.testFlag(QNetworkInterface::IsUp) &&
+            flags.testFlag(QNetworkInterface::IsRunning)) {
+            for (const QNetworkAddressEntry& entry : network.addressEntries()) {
+                addresses.push_back(entry.ip().toString().toStdString());
             }
         }
     }
-    return any.isEmpty() ? QStringLiteral("127.0.0.1") : any;
+    QStringList hosts;
+    for (const std::string& shown : Hall::Hosts(addresses)) {
+        hosts.append(QString::fromStdString(shown));
+    }
+    return hosts;
+}
+
+void HallControls::NextHost() {
+    if (!Following() || hosts_.size() < 2) {
+        return;
+    }
+    host_ = (host_ + 1) % static_cast<int>(hosts_.size());
+    address_ = QString::fromStdString(
+        Hall::Address(hosts_[host_].toStdString(), server_.Port(), code_.toStdString()));
+    ShowCard();
 }
 
 QString HallControls::Start(const Hall::Place& place) {
@@ -236,8 +243,10 @@ QString HallControls::Start(const Hall::Place& place) {
         return fault;
     }
     code_ = QString::fromStdString(code);
+    hosts_ = Hosts(host);
+    host_ = 0;
     address_ =
-        QString::fromStdString(Hall::Address(ShownHost(host).toStdString(), server_.Port(), code));
+        QString::fromStdString(Hall::Address(hosts_.front().toStdString(), server_.Port(), code));
     ShowCard();
     ShowBadge();
     emit Changed();

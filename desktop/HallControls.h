@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class CardView;
 class QToolButton;
@@ -39,6 +40,8 @@ public:
     QString Start(const Hall::Place& place);
     void Stop();
     bool Following() const { return server_.Serving(); }
+    // The card shows the next of the machine's addresses, where it has several (the A key).
+    void NextHost();
     // The address a phone opens, with the join code; empty while the hall does not follow.
     const QString& Address() const { return address_; }
     HallServer& Server() { return server_; }
@@ -46,10 +49,10 @@ public:
     // The folder the page is served from: $HOPSCAPE_PAGE, the installed page beside the program,
     // or the one this source tree builds.
     static QString PageFolder();
-    // The machine's address a phone on the same network reaches, for a server on `host` (empty
-    // or a wildcard: all of the machine's): a private IPv4 address of a network that is up,
-    // else any, else loopback.
-    static QString ShownHost(const QString& host);
+    // The machine's addresses a phone may reach, for a server on `host` (empty or a wildcard:
+    // all of the machine's, of its networks that are up, the one a phone on the same network
+    // most likely reaches first); a host given alone.
+    static QStringList Hosts(const QString& host);
 
 signals:
     void Changed();
@@ -73,6 +76,8 @@ private:
     Hall::Place place_;
     QString address_;
     QString code_;
+    QStringList hosts_;
+    int host_ = 0; // of hosts_, the one shown
     CardView* card_ = nullptr;
     CardView* histogram_ = nullptr;
     int histogramFor_ = 0; // the question whose histogram was last shown

@@ -103,6 +103,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         hall_->HideCard();
         return;
     }
+    if (event->key() == Qt::Key_A && event->modifiers() == Qt::NoModifier && hall_->CardShown()) {
+        hall_->NextHost();
+        return;
+    }
     if (event->key() == Qt::Key_Escape && isFullScreen()) {
         showNormal();
         return;

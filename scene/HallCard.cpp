@@ -21,6 +21,14 @@ int FittingPixels(Canvas& canvas, std::string_view text, double width, int most,
 
 } // namespace
 
+std::string HallCard::Another(std::size_t host, std::size_t hosts) {
+    if (hosts < 2) {
+        return {};
+    }
+    return "Not reached? Press A for another address (" + std::to_string(host + 1) + " of " +
+           std::to_string(hosts) + ").";
+}
+
 void HallCard::Paint(Canvas& canvas, const PixelRect& box) const {
     canvas.Ground(box, kWhite);
     canvas.Rectangle(RectF{box.left + 1.0, box.top + 1.0, box.width - 2.0, box.height - 2.0},
@@ -60,6 +68,13 @@ void HallCard::Paint(Canvas& canvas, const PixelRect& box) const {
     y += small * 1.4;
     canvas.Text(RectF{textLeft, y, width, code * 1.3}, code_, Font{code, true, false}, kInk,
                 TextAlign::kLeft, false);
-    canvas.Text(RectF{textLeft, box.Bottom() - pad - small * 1.3, width, small * 1.3}, kHide,
-                Font{small, false, false}, 0x505050, TextAlign::kLeft, true);
+    const double bottom = box.Bottom() - pad - small * 1.3;
+    canvas.Text(RectF{textLeft, bottom, width, small * 1.3}, kHide, Font{small, false, false},
+                0x505050, TextAlign::kLeft, true);
+    const std::string another = Another(host_, hosts_);
+    if (!another.empty()) {
+        const int pixels = FittingPixels(canvas, another, width, small, false);
+        canvas.Text(RectF{textLeft, bottom - small * 1.5, width, small * 1.3}, another,
+                    Font{pixels, false, false}, kInk, TextAlign::kLeft, true);
+    }
 }

@@ -10,13 +10,19 @@
 // and the join code in large letters.
 class HallCard {
 public:
-    HallCard(std::vector<bool> modules, int size, std::string address, std::string code)
+    // `host` of `hosts`: which of the machine's addresses the card shows, where it has several.
+    HallCard(std::vector<bool> modules, int size, std::string address, std::string code,
+             std::size_t host = 0, std::size_t hosts = 1)
         : modules_(std::move(modules)), size_(size), address_(std::move(address)),
-          code_(std::move(code)) {}
+          code_(std::move(code)), host_(host), hosts_(hosts) {}
 
     static constexpr const char* kHeading = "Follow on your phone";
     static constexpr const char* kCodeLabel = "Join code";
     static constexpr const char* kHide = "A click or Esc hides this.";
+
+    // Where the machine has several addresses, how to show another: "Not reached? Press A for
+    // another address (1 of 2)."; else "".
+    static std::string Another(std::size_t host, std::size_t hosts);
 
     // Paints the card filling `box`, in pixels.
     void Paint(Canvas& canvas, const PixelRect& box) const;
@@ -26,4 +32,6 @@ private:
     int size_ = 0;
     std::string address_;
     std::string code_;
+    std::size_t host_ = 0;
+    std::size_t hosts_ = 1;
 };

@@ -22,6 +22,17 @@ std::string HallHistogram::Said(const HallAnswers::Share& share) {
            std::to_string(percent) + " %";
 }
 
+std::vector<std::string> HallHistogram::Lines() const {
+    std::vector<std::string> lines{Heading()};
+    for (const Cell& cell : cells_) {
+        lines.push_back(cell.name);
+        for (const HallAnswers::Share& share : cell.shares) {
+            lines.push_back(Said(share));
+        }
+    }
+    return lines;
+}
+
 void HallHistogram::Paint(Canvas& canvas, const PixelRect& box) const {
     canvas.Ground(box, kCard);
     canvas.Rectangle(RectF{box.left + 0.5, box.top + 0.5, box.width - 1.0, box.height - 1.0},

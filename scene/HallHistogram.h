@@ -22,6 +22,9 @@ public:
     std::string Heading() const;
     // A share as the bar says it: "4: 60 %", "(blank): 10 %".
     static std::string Said(const HallAnswers::Share& share);
+    // What the card says, a line each: the heading, then each cell's name followed by its shares
+    // ("C's cost to network a", "9: 60 %", "8: 25 %"), the right answer's first.
+    std::vector<std::string> Lines() const;
     void Paint(Canvas& canvas, const PixelRect& box) const;
 
 private:

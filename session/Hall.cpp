@@ -64,6 +64,85 @@ std::string Hall::Address(const std::string& host, int port, const std::string& 
            "/?follow=" + code;
 }
 
+namespace {
+
+// An IPv4 address's four bytes, or none for anything else.
+std::optional<std::uint32_t> FourBytes(std::string_view text) {
+    std::uint32_t address = 0;
+    for (int part = 0; part < 4; ++part) {
+        unsigned value = 256;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        const auto used = static_cast<std::size_t>(end - text.data());
+        if (error != std::errc() || value > 255 || used == 0 || used > 3) {
+            return std::nullopt;
+        }
+        address = (address << 8) | value;
+        text.remove_prefix(used);
+        if (part < 3) {
+            if (text.empty() || text.front() != '.') {
+                return std::nullopt;
+            }
+            text.remove_prefix(1);
+        }
+    }
+    if (!text.empty()) {
+        return std::nullopt;
+    }
+    return address;
+}
+
+// Where an address comes in the order a hall is offered them; none where it is left out.
+std::optional<int> HostRank(const std::string& text) {
+    if (const std::optional<std::uint32_t> four = FourBytes(text)) {
+        const std::uint32_t a = *four;
+        if ((a >> 24) == 127 || a == 0) {
+            return std::nullopt;
+        }
+        if ((a >> 24) == 10 || (a >> 20) == ((172u << 4) | 1u) ||
+            (a >> 16) == ((192u << 8) | 168u)) {
+            return 0;
+        }
+        return (a >> 16) == ((169u << 8) | 254u) ? 4 : 1;
+    }
+    if (text.find(':') == std::string::npos ||
+        text.find_first_not_of("0123456789abcdefABCDEF:.") != std::string::npos) {
+        return std::nullopt; // not an address, or one with a scope (link-local)
+    }
+    std::string lower;
+    for (const char c : text) {
+        lower += static_cast<char>(c >= 'A' && c <= 'F' ? c - 'A' + 'a' : c);
+    }
+    if (lower.find_first_not_of("0:") == std::string::npos || lower == "::1" ||
+        lower.rfind("fe8", 0) == 0 || lower.rfind("fe9", 0) == 0 || lower.rfind("fea", 0) == 0 ||
+        lower.rfind("feb", 0) == 0) {
+        return std::nullopt; // unspecified, loopback, link-local
+    }
+    return lower.rfind("fc", 0) == 0 || lower.rfind("fd", 0) == 0 ? 2 : 3;
+}
+
+} // namespace
+
+std::vector<std::string> Hall::Hosts(const std::vector<std::string>& addresses) {
+    std::vector<std::pair<int, std::string>> ranked;
+    for (const std::string& address : addresses) {
+        const std::optional<int> rank = HostRank(address);
+        const auto same = [&](const auto& kept) { return kept.second == address; };
+        if (rank && std::none_of(ranked.begin(), ranked.end(), same)) {
+            ranked.emplace_back(*rank, address);
+        }
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> hosts;
+    for (auto& [rank, address] : ranked) {
+        hosts.push_back(std::move(address));
+    }
+    if (hosts.empty()) {
+        hosts.emplace_back("127.0.0.1");
+    }
+    return hosts;
+}
+
 std::string Hall::Badge(int following, std::optional<int> answered) {
     const std::string badge = "Hall: " + std::to_string(following) + " following";
     return answered ? badge + ", " + HallAnswers::Said(*answered, following) : badge;

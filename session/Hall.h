@@ -34,6 +34,12 @@ public:
     // The address a phone opens: "http://192.168.4.20:8321/?follow=K7QX2M" ([...] round an IPv6
     // host).
     static std::string Address(const std::string& host, int port, const std::string& code);
+    // The machine's addresses (`addresses`, as written) in the order a hall is offered them:
+    // private IPv4 networks first (10/8, 172.16/12, 192.168/16: a hall's Wi-Fi, a lecturer's
+    // hotspot), then other IPv4 addresses, IPv6 ones (unique local before global) and IPv4
+    // link-local last; loopback, IPv6 link-local and what is no address left out, each kept once.
+    // None: loopback alone, "127.0.0.1".
+    static std::vector<std::string> Hosts(const std::vector<std::string>& addresses);
     // The badge while the hall follows: "Hall: 37 following", and while a question is asked
     // "Hall: 37 following, 12 of 37 answered".
     static std::string Badge(int following, std::optional<int> answered = std::nullopt);

@@ -1,5 +1,6 @@
 // A hall that follows: where it is served, the join code and address, and what a follower may send.
 #include "session/Hall.h"
+#include "scene/HallCard.h"
 #include "scene/HallHistogram.h"
 #include "session/HallAnswers.h"
 #include "session/StartOptions.h"
@@ -38,6 +39,22 @@ TEST(Hall, APlaceIsAnAddressAndAPortEitherLeftOut) {
               "The port must be a whole number from 0 to 65535, in '127.0.0.1:99999'.");
     EXPECT_EQ(options.Set("serve", "10.0.0.2:8000"), "");
     EXPECT_EQ(options.serve, (Hall::Place{"10.0.0.2", 8000}));
+}
+
+// The address a hall is shown comes from the machine's own: a private network's first (a hall's
+// Wi-Fi, a lecturer's hotspot), loopback and IPv6 link-local never (no phone reaches them).
+TEST(Hall, TheAddressShownIsTheOneAPhoneOnTheSameNetworkReaches) {
+    EXPECT_EQ(Hall::Hosts({"127.0.0.1", "::1", "fe80::1c2b:3ff:fe4d:5e6f%wlp2s0", "169.254.3.4",
+                           "203.0.113.5", "2001:db8::5", "192.168.4.20", "FD12::3", "10.1.2.3",
+                           "192.168.4.20", "0.0.0.0", "::", "172.31.0.9", "172.32.0.1", "wlan0",
+                           "1.2.3", "256.1.1.1", "1.2.3.4.5", "fe80::1"}),
+              (std::vector<std::string>{"192.168.4.20", "10.1.2.3", "172.31.0.9", "203.0.113.5",
+                                        "172.32.0.1", "FD12::3", "2001:db8::5", "169.254.3.4"}));
+    EXPECT_EQ(Hall::Hosts({"127.0.0.1", "::1"}), (std::vector<std::string>{"127.0.0.1"}))
+        << "a machine on no network: loopback, for a phone of its own";
+    EXPECT_EQ(Hall::Hosts({}), (std::vector<std::string>{"127.0.0.1"}));
+    EXPECT_EQ(HallCard::Another(0, 1), "") << "one address: nothing to choose";
+    EXPECT_EQ(HallCard::Another(1, 3), "Not reached? Press A for another address (2 of 3).");
 }
 
 TEST(Hall, AJoinCodeIsSixLettersAndDigitsNoOneMisreads) {
@@ -135,6 +152,7 @@ TEST(HallAnswers, TheHistogramDrawsEachShareAsABarAsLongAsItIs) {
     }
     EXPECT_EQ(texts, (std::vector<std::string>{"The hall: 3 answers", "C's cost to network a",
                                                "4: 67 %", "(blank): 33 %"}));
+    EXPECT_EQ(histogram.Lines(), texts) << "the lines written out are the lines drawn";
     ASSERT_EQ(bars.size(), 2u);
     EXPECT_NEAR(bars[0].first, 2 * bars[1].first, 1e-9);
     EXPECT_EQ(bars[0].second, 0x3C9A3C);

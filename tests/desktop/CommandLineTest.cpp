@@ -288,7 +288,7 @@ TEST(CommandLine, LettingTheHallFollowShowsTheAddressAsACodeAPhoneScans) {
                     .match(address)
                     .hasMatch())
         << address.toStdString();
-    const auto* badge = window.findChild<QAbstractButton*>(QStringLiteral("HallBadge"));
+    auto* badge = window.findChild<QAbstractButton*>(QStringLiteral("HallBadge"));
     ASSERT_NE(badge, nullptr);
     EXPECT_TRUE(badge->isVisible());
     EXPECT_EQ(badge->text(), QStringLiteral("Hall: 0 following"));
@@ -300,12 +300,21 @@ TEST(CommandLine, LettingTheHallFollowShowsTheAddressAsACodeAPhoneScans) {
     scan.start(zbarimg, {QStringLiteral("--raw"), QStringLiteral("-q"), shot});
     ASSERT_TRUE(scan.waitForFinished(30000));
     EXPECT_EQ(QString::fromUtf8(scan.readAllStandardOutput()).trimmed(), address);
+    // Served on one address, A has no other to show; Esc hides the card, the badge brings it back.
+    QTest::keyClick(&window, Qt::Key_A);
+    EXPECT_EQ(window.Hall().Address(), address);
+    const auto* card = window.findChild<QWidget*>(QStringLiteral("HallCard"));
+    EXPECT_TRUE(card->isVisible());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(card->isVisible());
+    badge->click();
+    EXPECT_TRUE(card->isVisible());
 
     // The menu's extra stops it, and the card and the badge go.
     window.Lecture().Action(Extras::Id::HallFollows)->trigger();
     EXPECT_FALSE(window.Hall().Following());
     EXPECT_FALSE(badge->isVisible());
-    EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("HallCard"))->isVisible());
+    EXPECT_FALSE(card->isVisible());
     qunsetenv("HOPSCAPE_PAGE");
 }
 

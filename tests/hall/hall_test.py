@@ -2,7 +2,10 @@
 X server under a window manager, 500 followers join (in five processes, five from each of a
 hundred loopback addresses, as phones on a hall's network), a lesson is played with the clicker's
 keys, and every follower must get a snapshot and then every frame in order; what one follower got,
-played through the native core, must stand where the lecturer's fingerprints say. Then a hostile
+played through the native core, must stand where the lecturer's fingerprints say. Every follower
+answers the lesson's question (a share of the hall each answer, known in advance), and so does
+Chromium as a phone, by touch: how the hall answered, as the lecturer's program shows it at the
+reveal, must be what they sent. Then a hostile
 client tries what a student's device might: a foreign origin, a wrong code, a path out of the
 page, a message of a megabyte, a click sent as an answer, a flood; none may change the lecture.
 Talks only to 127.0.0.0/8, every wait bounded.
@@ -15,6 +18,7 @@ import re
 import signal
 import subprocess
 import sys
+import threading
 import time
 import urllib.error
 import urllib.request
@@ -25,15 +29,74 @@ PROCESSES = 5
 PER_ADDRESS = 5
 LESSON = "Example 1 converging"
 PRESSES = 8
+# The second press asks the lesson's question, the first it asks; the third reveals the answer.
+ASKING_PRESS = 2
+QUESTION = 1
+CELLS = ["C's cost to network a", "C's next hop to network a", "C's cost to network b",
+         "C's next hop to network b", "C's cost to network d", "C's next hop to network d"]
+RIGHT = ["2", "A", "3", "B", "2", "D"]
 
 
-def follower_process(port, code, first, count, out):
+def hall_answer(index):
+    """What follower `index` answers: 55 % of the hall the right answer, 25 % each cell one off,
+    15 % every route lost, 5 % nothing at all."""
+    share = index % 20
+    if share < 11:
+        return RIGHT
+    if share < 16:
+        return ["3", "B", "4", "A", "3", "A"]
+    if share < 19:
+        return ["inf", "-"] * 3
+    return [""] * 6
+
+
+def shown_answers(answers):
+    """How the lecturer's program says the hall answered, line by line: the heading, then each
+    cell's name, the right answer's share and the two wrong answers given most."""
+    if not answers:
+        return []
+    lines = [f"The hall: {len(answers)} answers"]
+    for cell, (name, right) in enumerate(zip(CELLS, RIGHT)):
+        counts = {}
+        for given in answers:
+            text = given[cell].strip().upper().replace("INF", "inf") if cell < len(given) else ""
+            counts[text] = counts.get(text, 0) + 1
+        wrong = sorted(((n, t) for t, n in counts.items() if t != right), key=lambda w: -w[0])
+        lines.append(name)
+        for count, text in [(counts.get(right, 0), right)] + wrong[:2]:
+            lines.append(f"{text or '(blank)'}: {int(count * 100 / len(answers) + 0.5)} %")
+    return lines
+
+
+def follower_process(port, code, first, base, count, out):
     """Runs `count` followers from loopback addresses starting at 127.0.0.`first`, each five to an
     address, until the lecturer's program closes; writes what each got to `out` as JSON, and the
-    first follower's messages whole beside it."""
+    first follower's messages whole beside it. Told "ask" on its input, each follower answers
+    (follower `base` + i answers hall_answer(base + i)), and then it says "answered N"."""
+    asked = None
+    sent = []
+
+    async def answer(index, socket):
+        await asked.wait()
+        cells = hall_answer(base + index)
+        await socket.send(f"answer {QUESTION} {len(cells)} " + " ".join("=" + c for c in cells))
+        sent.append(index)
+
+    def listen(loop):
+        for line in sys.stdin:
+            if line.strip() == "ask":
+                loop.call_soon_threadsafe(asked.set)
+
+    async def say_answered():
+        await asked.wait()
+        deadline = time.monotonic() + 30
+        while len(sent) < count and time.monotonic() < deadline:
+            await asyncio.sleep(0.1)
+        print(f"answered {len(sent)}", flush=True)
 
     async def follow(index, joined):
         host = f"127.0.0.{first + index // PER_ADDRESS}"
+        answering = None
         got = []
         whole = []
         try:
@@ -41,6 +104,7 @@ def follower_process(port, code, first, count, out):
                     f"ws://127.0.0.1:{port}/stream?follow={code}", origin=f"http://127.0.0.1:{port}",
                     local_addr=(host, 0), open_timeout=30, max_size=8 * 1024 * 1024,
                     ping_interval=None) as socket:
+                answering = asyncio.create_task(answer(index, socket))
                 while True:
                     message = await asyncio.wait_for(socket.recv(), 120)
                     head = message.split("\n", 1)[0]
@@ -51,9 +115,15 @@ def follower_process(port, code, first, count, out):
                         joined.append(index)
         except (websockets.ConnectionClosed, OSError, asyncio.TimeoutError) as e:
             got.append(f"closed {type(e).__name__}")
+        if answering is not None:
+            answering.cancel()
         return got, whole
 
     async def main():
+        nonlocal asked
+        asked = asyncio.Event()
+        threading.Thread(target=listen, args=(asyncio.get_running_loop(),), daemon=True).start()
+        saying = asyncio.create_task(say_answered())
         joined = []
         tasks = [asyncio.create_task(follow(i, joined)) for i in range(count)]
         deadline = time.monotonic() + 60
@@ -61,6 +131,7 @@ def follower_process(port, code, first, count, out):
             await asyncio.sleep(0.1)
         print(f"joined {len(joined)}", flush=True)
         results = await asyncio.gather(*tasks)
+        saying.cancel()
         with open(out, "w", encoding="utf-8") as f:
             json.dump([r[0] for r in results], f)
         with open(out + ".whole", "wb") as f:
@@ -69,6 +140,23 @@ def follower_process(port, code, first, count, out):
                 f.write(f"{len(data)}\n".encode() + data)
 
     asyncio.run(main())
+
+
+def hall_answers(children, each, phone, faults):
+    """Every follower answers the question asked, and says so; what the hall answered, Chromium's
+    answer with them. The server has read them all well before the next press."""
+    for child in children:
+        child.stdin.write("ask\n")
+        child.stdin.flush()
+    for child in children:
+        said = child.stdout.readline().strip()
+        if said != f"answered {each}":
+            faults.append(f"a process of followers said {said!r}, not that all {each} answered")
+    answers = [hall_answer(i) for i in range(each * len(children))]
+    if phone.answered:
+        answers.append(phone.driver.execute_script("return Hopscape.following.answered"))
+    time.sleep(3)
+    return answers
 
 
 def resident_kb(pid):
@@ -248,9 +336,12 @@ class ChromiumFollower:
                         "Hopscape.following.frames > 0", 60):
             faults.append("Chromium did not begin to follow")
 
-    def after_press(self):
-        """Answers the question where one has come: the first cell 9 by the pad, then Check."""
+    def after_press(self, asked):
+        """Answers the question where one has come (and, where the lecturer has `asked` one,
+        waits for it to come): the first cell 9 by the pad, then Check."""
         d = self.driver
+        if asked and not wait_for(d, "!!document.querySelector('#cells input')", 20):
+            self.faults.append("the lecturer's question did not come to the follower")
         # The lesson's step played out on the phone too (its strip no longer says "running").
         wait_for(d, "!document.querySelector('#strip .keys').textContent.includes('running')", 15)
         if not self.answered and d.execute_script("return !!document.querySelector('#cells input')"):
@@ -333,6 +424,7 @@ def main():
     followers = int(sys.argv[4]) if len(sys.argv) > 4 else 500
     os.makedirs(work, exist_ok=True)
     faults = []
+    answers = []
     program = subprocess.Popen([hopscape, "--serve", "127.0.0.1:0", "--lesson", LESSON],
                                stdout=subprocess.PIPE, text=True)
     try:
@@ -353,8 +445,8 @@ def main():
         outs = [os.path.join(work, f"followers-{p}.json") for p in range(PROCESSES)]
         children = [subprocess.Popen(
             [sys.executable, __file__, "--followers", port, code,
-             str(2 + p * each // PER_ADDRESS), str(each), outs[p]],
-            stdout=subprocess.PIPE, text=True) for p in range(PROCESSES)]
+             str(2 + p * each // PER_ADDRESS), str(p * each), str(each), outs[p]],
+            stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True) for p in range(PROCESSES)]
         for child in children:
             said = child.stdout.readline().strip()
             if said != f"joined {each}":
@@ -367,10 +459,12 @@ def main():
         subprocess.run(["xdotool", "windowactivate", "--sync", window], timeout=30)
         phone = ChromiumFollower(port, code, faults)
         try:
-            for _ in range(PRESSES):
+            for press in range(1, PRESSES + 1):
                 subprocess.run(["xdotool", "key", "--window", window, "Next"], timeout=30)
                 time.sleep(1.5)
-                phone.after_press()
+                phone.after_press(press == ASKING_PRESS)
+                if press == ASKING_PRESS:
+                    answers = hall_answers(children, each, phone, faults)
             time.sleep(2)
             page = phone.explore_and_return()
         except Exception as e:  # a browser that cannot follow is a fault, not a crash of the test
@@ -389,10 +483,16 @@ def main():
             faults.append(f"the clicker's presses reached no lesson: {after[:200]!r}")
     finally:
         program.send_signal(signal.SIGTERM)
-        program.wait(timeout=30)
+        said = program.communicate(timeout=30)[0].split("\n")
 
     for child in children:
+        child.stdin.close()
         child.wait(timeout=120)
+    # How the hall answered, as the lecturer's program wrote it beside the histogram it showed.
+    shown = said[:len(said) - 1]
+    if shown != shown_answers(answers):
+        faults.append(f"the hall's answers were shown as {shown[:4]!r}..., not as "
+                      f"{shown_answers(answers)[:4]!r}...")
     stalled(hopscape, work, faults)
     heads = []
     for out in outs:
@@ -433,12 +533,14 @@ def main():
     for fault in faults[:20]:
         print("FAILED:", fault)
     print(f"hall: {followers} followers, {len(frames)} frames each in order with the lecturer's "
-          f"fingerprints, a hostile client refused; {len(faults)} faults")
+          f"fingerprints, {len(answers)} answers shown as sent, a hostile client refused; "
+          f"{len(faults)} faults")
     sys.exit(1 if faults else 0)
 
 
 if __name__ == "__main__":
     if len(sys.argv) > 1 and sys.argv[1] == "--followers":
-        follower_process(sys.argv[2], sys.argv[3], int(sys.argv[4]), int(sys.argv[5]), sys.argv[6])
+        follower_process(sys.argv[2], sys.argv[3], int(sys.argv[4]), int(sys.argv[5]),
+                         int(sys.argv[6]), sys.argv[7])
     else:
         main()
