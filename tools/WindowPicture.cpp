@@ -1,5 +1,6 @@
 // Renders the main window offscreen to a PNG:
-//   hopscape_snapshot FILE [SCENARIO] [ZOOM] [ACTIONS...]
+//   hopscape_snapshot FILE [SCENARIO | DEMONSTRATION.json] [ZOOM] [ACTIONS...]
+// A demonstration's file opens the moment it holds, as --open does.
 // ACTIONS, in order: "update", "ticks:N", "router:I", "network:I", "many", "break:I",
 // "pause", "step:N" (N ticks while paused), "highlight:N" (the highlighting's N-th choice: 1 until
 // the next tick, 2 for three seconds, 3 until the next change), "split" (the check box),
@@ -17,6 +18,8 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -79,7 +82,9 @@ bool Run(MainWindow& window, const std::string& verb, int n) {
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s FILE.png [SCENARIO] [ZOOM] [ACTIONS...]\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s FILE.png [SCENARIO | DEMONSTRATION.json] [ZOOM] [ACTIONS...]\n",
+                     argv[0]);
         return 2;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -88,7 +93,18 @@ int main(int argc, char* argv[]) {
     StartOptions options;
     options.seed = 1;
     if (argc > 2) {
-        options.scenario = argv[2];
+        const std::string named = argv[2];
+        std::ifstream file(named, std::ios::binary);
+        if (named.ends_with(".json") && file) {
+            const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+            if (const std::string problem = options.TakeFile(named, bytes, false);
+                !problem.empty()) {
+                std::fprintf(stderr, "%s\n", problem.c_str());
+                return 2;
+            }
+        } else {
+            options.scenario = named;
+        }
     }
     if (const std::string problem = options.Problem(); !problem.empty()) {
         std::fprintf(stderr, "%s\n", problem.c_str());

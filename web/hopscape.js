@@ -161,6 +161,8 @@ const Hopscape = (() => {
 
     function layout() {
         phone = core._hs_viewport(window.innerWidth, window.innerHeight);
+        // Turned from upright, the stage gives up the page's length before its room is read.
+        if (!phone) document.getElementById("stage").style.height = "";
         document.documentElement.classList.toggle("phone", phone > 0);
         document.documentElement.classList.toggle("touch", coarse.matches);
     }

@@ -5,7 +5,8 @@ keys, and every follower must get a snapshot and then every frame in order; what
 played through the native core, must stand where the lecturer's fingerprints say. Every follower
 answers the lesson's question (a share of the hall each answer, known in advance), and so does
 Chromium as a phone, by touch: how the hall answered, as the lecturer's program shows it at the
-reveal, must be what they sent. Then a hostile
+reveal, must be what they sent. The phone's drawing of the moment it ends on, at the window's size,
+must be the desktop's snapshot of the same moment at known points. Then a hostile
 client tries what a student's device might: a foreign origin, a wrong code, a path out of the
 page, a message of a megabyte, a click sent as an answer, a flood; none may change the lecture.
 Talks only to 127.0.0.0/8, every wait bounded.
@@ -24,6 +25,10 @@ import urllib.error
 import urllib.request
 
 import websockets
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import window_points  # noqa: E402
+from window_points import STILL_POINTS  # noqa: E402
 
 PROCESSES = 5
 PER_ADDRESS = 5
@@ -409,6 +414,35 @@ class ChromiumFollower:
         d.save_screenshot(os.path.join(SHOTS, "hall-follower.png"))
         return d.execute_script("return Hopscape.state()")
 
+    def same_as_desktop(self, snapshot, work):
+        """The moment the phone shows, drawn by the desktop (its snapshot of the same
+        demonstration) and by the page at the window's size, the bar above: the same at known
+        points."""
+        d = self.driver
+        moment = os.path.join(work, "moment.json")
+        with open(moment, "w", encoding="utf-8") as f:
+            f.write(d.execute_script("return Hopscape.state()"))
+        desktop = os.path.join(SHOTS, "hall-desktop-moment.png")
+        subprocess.run([snapshot, desktop, moment, "1"], check=True, capture_output=True,
+                       timeout=120, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+        # The window's size, with room above for the bar and below for the lesson's strip.
+        room = "[document.getElementById('follow').offsetHeight, " \
+               "document.getElementById('strip').offsetHeight]"
+        for _ in range(2):
+            above, below = d.execute_script(f"return {room}")
+            d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": 822, "height": 583 + above + below, "deviceScaleFactor": 1,
+                "mobile": False})
+            time.sleep(1)
+        wait_for(d, "Hopscape.sleeping()", 20)
+        origin = d.execute_script("const r = document.getElementById('drawing')"
+                                  ".getBoundingClientRect(); return [r.left, r.top, r.width, r.height]")
+        page = os.path.join(SHOTS, "hall-follower-moment.png")
+        d.save_screenshot(page)
+        pictures = {"desktop": window_points.read(d, desktop, STILL_POINTS),
+                    "page": window_points.read(d, page, STILL_POINTS, origin=origin[:2])}
+        self.faults.extend(window_points.differences(pictures, STILL_POINTS, "the follower"))
+
     def quit(self):
         self.driver.quit()
 
@@ -421,6 +455,8 @@ def events(snapshot):
 
 def main():
     hopscape, transcript, work = sys.argv[1:4]
+    snapshot = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(hopscape))),
+                            "hopscape_snapshot")
     followers = int(sys.argv[4]) if len(sys.argv) > 4 else 500
     os.makedirs(work, exist_ok=True)
     faults = []
@@ -467,6 +503,7 @@ def main():
                     answers = hall_answers(children, each, phone, faults)
             time.sleep(2)
             page = phone.explore_and_return()
+            phone.same_as_desktop(snapshot, work)
         except Exception as e:  # a browser that cannot follow is a fault, not a crash of the test
             faults.append(f"Chromium could not follow: {e}")
             page = None

@@ -18,7 +18,6 @@ clipboard) shows the link, selected.
 """
 import functools
 import http.server
-import base64
 import json
 import os
 import random
@@ -32,6 +31,10 @@ from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import window_points  # noqa: E402
+from window_points import STILL_POINTS, TEXT_BOXES  # noqa: E402
 
 PAGE, ONE_FILE, TRANSCRIPT, SHOTS, SNAPSHOT = sys.argv[1:6]
 OPTIONS = "scenario=Example 1&seed=42"
@@ -62,47 +65,17 @@ TABLES = """return [...document.querySelectorAll('#controls .table')]
     .map((t) => t.getAttribute('aria-label') + ': ' +
          [...t.querySelectorAll('[role=cell]')].map((c) => c.textContent).join('; '))"""
 
-# "Example 1" paused, Update, ten ticks stepped: known points of the window at its size of 822 x 583
-# (one device pixel to one; twice the coordinates at two), what lies there and its colour, read
-# from the desktop's snapshot and checked by eye against it.
+# "Example 1" paused, Update, ten ticks stepped: known points of the window where packets are on
+# their way at that moment, what lies there and its colour, read from the desktop's snapshot and
+# checked by eye against it.
 SAME_MOMENT = ["Command3", "Command4"] + ["key:CONTROL+ARROW_RIGHT"] * 10
-KNOWN_POINTS = [
-    (118, 240, "router A", (192, 192, 255)),
-    (330, 360, "router D", (255, 224, 192)),
-    (70, 150, "table A", (192, 192, 255)),
-    (700, 200, "table E", (255, 192, 255)),
-    (360, 430, "table D", (255, 224, 192)),
-    (430, 240, "the link B-E", (128, 128, 128)),
-    (540, 240, "the link B-E near E", (128, 128, 128)),
-    (37, 250, "network a's end", (192, 192, 255)),
+KNOWN_POINTS = STILL_POINTS + [
     (258, 232, "the centre of a packet on A-B", (255, 255, 255)),
     (258, 219, "its ring", (192, 192, 255)),
     (463, 253, "the ring of a packet on B-E", (255, 192, 255)),
     (605, 289, "the ring of a packet on E-F", (255, 192, 192)),
     (605, 318, "the centre of another on E-F", (255, 255, 255)),
-    (290, 240, "the ground", (240, 240, 240)),
 ]
-# Boxes of text (left, top, width, height): as many dark pixels in both, give or take half.
-TEXT_BOXES = [(60, 27, 114, 20, "the title of table A"), (62, 48, 90, 20, "table A's row"),
-              (540, 542, 175, 20, "the status line")]
-READ_PNG = """const [png, points, boxes, ratio] = arguments;
-    const done = arguments[arguments.length - 1];
-    const image = new Image();
-    image.onload = () => {
-        const c = document.createElement('canvas');
-        [c.width, c.height] = [image.width, image.height];
-        const g = c.getContext('2d');
-        g.drawImage(image, 0, 0);
-        const dark = ([x, y, w, h]) => {
-            const d = g.getImageData(x * ratio, y * ratio, w * ratio, h * ratio).data;
-            let n = 0;
-            for (let i = 0; i < d.length; i += 4) if (d[i] + d[i + 1] + d[i + 2] < 300) n++;
-            return n;
-        };
-        done([points.map(([x, y]) => [...g.getImageData(x * ratio, y * ratio, 1, 1).data]
-                             .slice(0, 3)), boxes.map(dark), [image.width, image.height]]);
-    };
-    image.src = 'data:image/png;base64,' + png;"""
 
 
 def same_as_desktop(ratio):
@@ -121,26 +94,12 @@ def same_as_desktop(ratio):
         wait(driver, "Hopscape.sleeping()", "the moment standing still")
         page = os.path.join(SHOTS, f"page-{ratio}x.png")
         driver.save_screenshot(page)
-        points = [p[:2] for p in KNOWN_POINTS]
-        boxes = [b[:4] for b in TEXT_BOXES]
-        read = {}
-        for name, path in [("desktop", desktop), ("page", page)]:
-            with open(path, "rb") as png:
-                data = base64.b64encode(png.read()).decode("ascii")
-            read[name] = driver.execute_async_script(READ_PNG, data, points, boxes, ratio)
+        read = {name: window_points.read(driver, path, KNOWN_POINTS, ratio)
+                for name, path in [("desktop", desktop), ("page", page)]}
         for name in read:
             if read[name][2] != [822 * ratio, 583 * ratio]:
                 faults.append(f"{ratio}x: the {name}'s picture is {read[name][2]}")
-        for k, (x, y, what, colour) in enumerate(KNOWN_POINTS):
-            for name in read:
-                if any(abs(a - b) > 8 for a, b in zip(read[name][0][k], colour)):
-                    faults.append(f"{ratio}x: {what} at {x},{y} is {read[name][0][k]} on the "
-                                  f"{name}, not {colour}")
-        for k, box in enumerate(TEXT_BOXES):
-            desk, shown = read["desktop"][1][k], read["page"][1][k]
-            if not 0.5 * desk <= shown <= 2 * desk or desk < 10:
-                faults.append(f"{ratio}x: {box[4]}: {shown} dark pixels on the page, {desk} on "
-                              "the desktop")
+        faults.extend(window_points.differences(read, KNOWN_POINTS, f"{ratio}x"))
         console_faults(driver, f"the same moment at {ratio}x")
     finally:
         driver.quit()
@@ -655,6 +614,11 @@ def phone_session():
         driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": 844, "height": 390, "deviceScaleFactor": 3, "mobile": True})
         time.sleep(0.5)
+        # Turned, the drawing is as tall as the room it now has, not the upright page's length.
+        tall = driver.execute_script("""const c = document.getElementById('drawing');
+            return [c.height / window.devicePixelRatio, document.getElementById('stage').clientHeight]""")
+        if tall[0] != tall[1]:
+            faults.append(f"turned sideways, the drawing is {tall[0]} pixels tall in a room of {tall[1]}")
         driver.execute_script("window.dispatchEvent(new Event('resize'))")
         time.sleep(0.5)
         if driver.execute_script("return document.documentElement.classList.contains('phone')"):
