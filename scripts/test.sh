@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 # Xvfb: the screen test runs again at a real X server.
 bash scripts/deps.sh xvfb xauth openbox xdotool x11-utils emscripten chromium chromium-driver python3-selenium \
     python3-fonttools python3-brotli \
-    python3-websockets zbar-tools
+    python3-websockets zbar-tools nats-server openssl
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
@@ -63,6 +63,8 @@ rm -f "$native"
 HOPSCAPE_PAGE=build-web/web QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1366x768x24 -nolisten tcp" \
     sh tests/support/with-openbox.sh /usr/bin/python3 tests/hall/hall_test.py build/desktop/hopscape \
     build/tests/web/lecture_transcript build-web/hall-test
+# The department's relay as deploy/nats configures it: two nats-server processes on loopback.
+/usr/bin/python3 tests/relay/relay_config_test.py build/relay-test
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHOPSCAPE_WERROR=ON \
       -DHOPSCAPE_SANITIZE=ON -DHOPSCAPE_BENCHMARKS=OFF
