@@ -97,8 +97,8 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
         return *early;
     }
     Result result;
-    for (const char* name :
-         {"scenario", "seed", "rip", "fullscreen", "projector", "practice", "serve"}) {
+    for (const char* name : {"scenario", "seed", "rip", "fullscreen", "projector", "practice",
+                             "serve", "relay", "relay-page"}) {
         const QString option = QString::fromLatin1(name);
         if (!parser.isSet(option)) {
             continue;

@@ -24,7 +24,7 @@
 
 HallControls::HallControls(Stream& stream, QWidget& window)
     : QObject(&window), window_(window), stream_(stream), server_(stream, this),
-      card_(new CardView(&window, QStringLiteral("HallCard"))),
+      relay_(stream, this), card_(new CardView(&window, QStringLiteral("HallCard"))),
       histogram_(new CardView(&window, QStringLiteral("HallHistogram"))),
       badge_(new QToolButton(&window)) {
     badge_->setObjectName(QStringLiteral("HallBadge"));
@@ -32,10 +32,16 @@ HallControls::HallControls(Stream& stream, QWidget& window)
     badge_->hide();
     connect(badge_, &QToolButton::clicked, this, &HallControls::ShowCard);
     connect(&server_, &HallServer::Answered, this, &HallControls::Take);
+    connect(&relay_, &RelayLink::Answered, this, &HallControls::Take);
     connect(&server_, &HallServer::FollowingChanged, this, [this] {
         ShowBadge();
         emit Changed();
     });
+    connect(&relay_, &RelayLink::FollowingChanged, this, [this] {
+        ShowBadge();
+        emit Changed();
+    });
+    connect(&relay_, &RelayLink::TroubleChanged, this, &HallControls::ShowBadge);
 }
 
 void HallControls::Sync() {
@@ -128,8 +134,12 @@ void HallControls::ShowBadge() {
     const Demonstration& demonstration = stream_.Lecture().Demonstration();
     const bool asked =
         demonstration.Asking() && answers_.Number() == demonstration.Questions().Number();
-    const QString text = QString::fromStdString(Hall::Badge(
-        server_.Following(), asked ? std::optional<int>(answers_.Answered()) : std::nullopt));
+    const int following = server_.Following() + relay_.Following();
+    const QString text =
+        !relay_.Trouble().isEmpty()
+            ? relay_.Trouble()
+            : QString::fromStdString(Hall::Badge(
+                  following, asked ? std::optional<int>(answers_.Answered()) : std::nullopt));
     // Every repaint of the window asks: the badge changes only when what it says does.
     if (text == badge_->text() && badge_->isVisible() == Following()) {
         return;
@@ -166,12 +176,17 @@ void HallControls::PlaceBadge() {
                  window_.height() - badge_->height() - margin);
 }
 
+void HallControls::SetRelay(const Relay::Place& relay, const QString& page) {
+    relayPlace_ = relay;
+    relayPage_ = page;
+}
+
 void HallControls::Toggle() {
     if (Following()) {
         Stop();
         return;
     }
-    const QString fault = Start(place_);
+    const QString fault = relayPlace_ ? StartRelay() : Start(place_);
     if (!fault.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, window_.windowTitle(), fault, QMessageBox::Ok,
                         &window_);
@@ -253,8 +268,27 @@ QString HallControls::Start(const Hall::Place& place) {
     return {};
 }
 
+QString HallControls::StartRelay() {
+    Stop();
+    const std::string code = Hall::NewCode(QRandomGenerator::system()->generate64());
+    if (const QString fault = relay_.Start(*relayPlace_, code); !fault.isEmpty()) {
+        return fault;
+    }
+    code_ = QString::fromStdString(code);
+    hosts_.clear();
+    host_ = 0;
+    const std::string page =
+        relayPage_.isEmpty() ? Relay::Page(*relayPlace_) : relayPage_.toStdString();
+    address_ = QString::fromStdString(Relay::Address(page, code));
+    ShowCard();
+    ShowBadge();
+    emit Changed();
+    return {};
+}
+
 void HallControls::Stop() {
     server_.Stop();
+    relay_.Stop();
     address_.clear();
     card_->hide();
     histogram_->hide();

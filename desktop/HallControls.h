@@ -1,12 +1,15 @@
 #pragma once
 
 #include "desktop/HallServer.h"
+#include "desktop/RelayLink.h"
 #include "session/Hall.h"
 #include "session/HallAnswers.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class CardView;
 class QToolButton;
@@ -22,8 +25,10 @@ class HallControls : public QObject {
 public:
     HallControls(Stream& stream, QWidget& window);
 
-    // Where the hall is served when the lecturer lets it follow from the menu.
+    // Where the hall is served when the lecturer lets it follow from the menu; or the relay it
+    // follows through, and the page phones open with it ("" for the page hosted with the relay).
     void SetPlace(const Hall::Place& place) { place_ = place; }
+    void SetRelay(const Relay::Place& relay, const QString& page);
     // The menu's "Let the hall follow": starts serving, or stops; a fault is said in a message.
     void Toggle();
     // The card over the middle of the window, the badge at its bottom right (where the caption
@@ -38,13 +43,16 @@ public:
 
     // Starts serving where `place` says; answers what kept it from starting, or the empty text.
     QString Start(const Hall::Place& place);
+    // Starts publishing through the relay set (connecting goes on in the background).
+    QString StartRelay();
     void Stop();
-    bool Following() const { return server_.Serving(); }
+    bool Following() const { return server_.Serving() || relay_.Linked(); }
     // The card shows the next of the machine's addresses, where it has several (the A key).
     void NextHost();
     // The address a phone opens, with the join code; empty while the hall does not follow.
     const QString& Address() const { return address_; }
     HallServer& Server() { return server_; }
+    RelayLink& Link() { return relay_; }
 
     // The folder the page is served from: $HOPSCAPE_PAGE, the installed page beside the program,
     // or the one this source tree builds.
@@ -72,8 +80,11 @@ private:
     QWidget& window_;
     Stream& stream_;
     HallServer server_;
+    RelayLink relay_;
     HallAnswers answers_;
     Hall::Place place_;
+    std::optional<Relay::Place> relayPlace_;
+    QString relayPage_;
     QString address_;
     QString code_;
     QStringList hosts_;

@@ -319,6 +319,7 @@ void HallServer::Received(QWebSocket* socket, const QString& text) {
         emit Answered(follower.id, message.number, cells);
         break;
     }
+    case Hall::Message::Kind::Here: // its socket says so already
     case Hall::Message::Kind::Refused:
         break;
     }

@@ -51,6 +51,9 @@ MainWindow::MainWindow(class Demonstration& demonstration, const QSize& room, QW
     if (options.serve) {
         hall_->SetPlace(*options.serve);
     }
+    if (options.relay) {
+        hall_->SetRelay(*options.relay, QString::fromStdString(options.relayPage));
+    }
     connect(extras_, &LectureMenu::Other, hall_, [this](::Lecture::Job job) {
         if (job == ::Lecture::Job::HallFollows) {
             hall_->Toggle();

@@ -24,9 +24,11 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     Program::SetUpApplication();
     Program program(command.options);
-    if (command.options.serve) {
+    if (command.options.serve || command.options.relay) {
         // The address goes to standard output, where a script or the lecturer reads it.
-        const QString fault = program.Window().Hall().Start(*command.options.serve);
+        HallControls& hall = program.Window().Hall();
+        const QString fault =
+            command.options.relay ? hall.StartRelay() : hall.Start(*command.options.serve);
         if (!fault.isEmpty()) {
             std::fprintf(stderr, "%s\n", fault.toLocal8Bit().constData());
             return 2;

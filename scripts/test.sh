@@ -63,8 +63,12 @@ rm -f "$native"
 HOPSCAPE_PAGE=build-web/web QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1366x768x24 -nolisten tcp" \
     sh tests/support/with-openbox.sh /usr/bin/python3 tests/hall/hall_test.py build/desktop/hopscape \
     build/tests/web/lecture_transcript build-web/hall-test
-# The department's relay as deploy/nats configures it: two nats-server processes on loopback.
+# The department's relay as deploy/nats configures it: two nats-server processes on loopback,
+# then a lecture through them to 500 followers, one server killed mid-lecture.
 /usr/bin/python3 tests/relay/relay_config_test.py build/relay-test
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1366x768x24 -nolisten tcp" \
+    sh tests/support/with-openbox.sh /usr/bin/python3 tests/relay/relay_follow_test.py \
+    build/desktop/hopscape build/tests/web/lecture_transcript build/relay-follow-test
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHOPSCAPE_WERROR=ON \
       -DHOPSCAPE_SANITIZE=ON -DHOPSCAPE_BENCHMARKS=OFF

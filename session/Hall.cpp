@@ -164,9 +164,9 @@ Hall::Message Hall::Read(std::string_view text) {
     }
     EventWords words(text, 3 + Event::kMostCells);
     const std::string_view kind = words.Next("message");
-    if (kind == "snapshot") {
+    if (kind == "snapshot" || kind == "here") {
         words.End();
-        message.kind = Message::Kind::Snapshot;
+        message.kind = kind == "here" ? Message::Kind::Here : Message::Kind::Snapshot;
     } else if (kind == "answer") {
         message.number = static_cast<int>(words.Number("question", 1, Event::kLatest));
         const long count = words.Number("cells", 0, static_cast<long>(Event::kMostCells));

@@ -45,17 +45,19 @@ public:
     static std::string Badge(int following, std::optional<int> answered = std::nullopt);
 
     // What a follower sends: a request for a snapshot, or its answer to question `number` (the
-    // cells in their order), or nothing the lecture takes (with why).
+    // cells in their order), or through a relay that it is still there; or nothing the lecture
+    // takes (with why).
     struct Message {
-        enum class Kind { Snapshot, Answer, Refused };
+        enum class Kind { Snapshot, Answer, Here, Refused };
         Kind kind = Kind::Refused;
         int number = 0;
         std::vector<std::string> cells;
         std::string fault;
     };
     static Message Read(std::string_view text);
-    // The same as its text: "snapshot", or "answer NUMBER COUNT =CELL...".
+    // The same as its text: "snapshot", "here", or "answer NUMBER COUNT =CELL...".
     static std::string Snapshot() { return "snapshot"; }
+    static std::string Here() { return "here"; }
     static std::string Answer(int number, const std::vector<std::string>& cells);
 
     // A student's page and the lecturer: joining (no snapshot yet), following, the connection

@@ -32,12 +32,21 @@ std::vector<StartOptions::Option> StartOptions::Options() {
          "Let the hall follow: serve the page and the lecture to phones at <address> (all the "
          "machine's where none is given) and <port> (8321 where none is given, 0 for any free "
          "one), and print the address they open."},
+        {"relay", "nats://[user:password@]host[:port]",
+         "Let the hall follow through a relay (a NATS server) rather than from this machine, "
+         "and print the address phones open."},
+        {"relay-page", "address",
+         "The page phones open with the relay's WebSocket address, as "
+         "https://course.example.edu/hopscape/?relay=wss://relay.example.edu (the page hosted "
+         "with the relay where none is given)."},
     };
 }
 
 std::string StartOptions::Set(std::string_view name, std::string_view value) {
     std::string fault = Take(name, value);
-    if (fault.empty()) {
+    // Where a hall follows is no part of the lecture (and a relay's address may hold a
+    // password): it is not given on to the followers.
+    if (fault.empty() && name != "serve" && name != "relay" && name != "relay-page") {
         given += std::string(name) + "=" + std::string(value) + "\n";
     }
     return fault;
@@ -99,6 +108,18 @@ std::string StartOptions::Take(std::string_view name, std::string_view value) {
         std::string fault;
         serve = Hall::ReadPlace(value, fault);
         return fault;
+    }
+    if (name == "relay") {
+        std::string fault;
+        relay = Relay::Read(value, fault);
+        return fault;
+    }
+    if (name == "relay-page") {
+        if (value.substr(0, 7) != "http://" && value.substr(0, 8) != "https://") {
+            return "The page phones open is an http:// or https:// address, not " + quoted + ".";
+        }
+        relayPage = std::string(value);
+        return "";
     }
     if (name == "practice") {
         if (value == "1" || value == "2" || value == "3") {
@@ -188,6 +209,10 @@ std::optional<std::string> StartOptions::ReadRules(std::string_view text, RipSwi
 }
 
 std::string StartOptions::Problem() const {
+    if (serve && relay) {
+        return "A hall follows either from this machine (--serve) or through a relay (--relay), "
+               "not both";
+    }
     if (scenario && !Scenarios::Known(*scenario)) {
         std::string names;
         for (const char* name : Scenarios::kNames) {

@@ -4,6 +4,7 @@
 #include "files/LessonScript.h"
 #include "form/RipState.h"
 #include "session/Hall.h"
+#include "session/Relay.h"
 
 #include <cstdint>
 #include <optional>
@@ -29,6 +30,8 @@ struct StartOptions {
     bool projector = false;                // the look for a hall's projector
     std::optional<int> practice;           // practice at a level from 1 to 3
     std::optional<Hall::Place> serve;      // where a hall that follows is served
+    std::optional<Relay::Place> relay;     // or the relay it follows through
+    std::string relayPage;                 // and the page phones open to, with the relay's address
     std::vector<std::string> notes;        // for the log: what a file held that was ignored
     // The options taken, one "name=value" a line as SetAll reads them, and the file opened by
     // its name and bytes: enough to open the same again elsewhere (Replica::StartLine).

@@ -19,7 +19,6 @@ import re
 import signal
 import subprocess
 import sys
-import threading
 import time
 import urllib.error
 import urllib.request
@@ -27,6 +26,7 @@ import urllib.request
 import websockets
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import crowd  # noqa: E402
 import window_points  # noqa: E402
 from window_points import STILL_POINTS  # noqa: E402
 
@@ -75,31 +75,16 @@ def shown_answers(answers):
 
 def follower_process(port, code, first, base, count, out):
     """Runs `count` followers from loopback addresses starting at 127.0.0.`first`, each five to an
-    address, until the lecturer's program closes; writes what each got to `out` as JSON, and the
-    first follower's messages whole beside it. Told "ask" on its input, each follower answers
-    (follower `base` + i answers hall_answer(base + i)), and then it says "answered N"."""
-    asked = None
-    sent = []
+    address, until the lecturer's program closes (see crowd.run); follower `base` + i answers
+    hall_answer(base + i) when told."""
 
-    async def answer(index, socket):
-        await asked.wait()
+    async def answer(index, socket, told):
+        await told.asked.wait()
         cells = hall_answer(base + index)
         await socket.send(f"answer {QUESTION} {len(cells)} " + " ".join("=" + c for c in cells))
-        sent.append(index)
+        told.answered.append(index)
 
-    def listen(loop):
-        for line in sys.stdin:
-            if line.strip() == "ask":
-                loop.call_soon_threadsafe(asked.set)
-
-    async def say_answered():
-        await asked.wait()
-        deadline = time.monotonic() + 30
-        while len(sent) < count and time.monotonic() < deadline:
-            await asyncio.sleep(0.1)
-        print(f"answered {len(sent)}", flush=True)
-
-    async def follow(index, joined):
+    async def follow(index, joined, told):
         host = f"127.0.0.{first + index // PER_ADDRESS}"
         answering = None
         got = []
@@ -109,7 +94,7 @@ def follower_process(port, code, first, base, count, out):
                     f"ws://127.0.0.1:{port}/stream?follow={code}", origin=f"http://127.0.0.1:{port}",
                     local_addr=(host, 0), open_timeout=30, max_size=8 * 1024 * 1024,
                     ping_interval=None) as socket:
-                answering = asyncio.create_task(answer(index, socket))
+                answering = asyncio.create_task(answer(index, socket, told))
                 while True:
                     message = await asyncio.wait_for(socket.recv(), 120)
                     head = message.split("\n", 1)[0]
@@ -124,27 +109,7 @@ def follower_process(port, code, first, base, count, out):
             answering.cancel()
         return got, whole
 
-    async def main():
-        nonlocal asked
-        asked = asyncio.Event()
-        threading.Thread(target=listen, args=(asyncio.get_running_loop(),), daemon=True).start()
-        saying = asyncio.create_task(say_answered())
-        joined = []
-        tasks = [asyncio.create_task(follow(i, joined)) for i in range(count)]
-        deadline = time.monotonic() + 60
-        while len(joined) < count and time.monotonic() < deadline:
-            await asyncio.sleep(0.1)
-        print(f"joined {len(joined)}", flush=True)
-        results = await asyncio.gather(*tasks)
-        saying.cancel()
-        with open(out, "w", encoding="utf-8") as f:
-            json.dump([r[0] for r in results], f)
-        with open(out + ".whole", "wb") as f:
-            for message in results[0][1]:
-                data = message.encode("utf-8")
-                f.write(f"{len(data)}\n".encode() + data)
-
-    asyncio.run(main())
+    crowd.run(count, out, follow)
 
 
 def hall_answers(children, each, phone, faults):
@@ -158,10 +123,22 @@ def hall_answers(children, each, phone, faults):
         if said != f"answered {each}":
             faults.append(f"a process of followers said {said!r}, not that all {each} answered")
     answers = [hall_answer(i) for i in range(each * len(children))]
-    if phone.answered:
+    if phone is not None and phone.answered:
         answers.append(phone.driver.execute_script("return Hopscape.following.answered"))
     time.sleep(3)
     return answers
+
+
+def played_through_core(transcript, whole, frames, faults):
+    """A follower's messages (the file `whole`) played through the native core must end at the
+    last frame with its fingerprint; the demonstration they end on, or none."""
+    played = subprocess.run([transcript, "--follow", whole], capture_output=True, text=True,
+                            timeout=300)
+    last = max(frames) if frames else 0
+    if played.returncode != 0 or f"ends {last} {frames.get(last)}" not in played.stdout:
+        faults.append(f"a follower's frames played through the core: {played.stdout[-300:]!r}")
+        return None
+    return played.stdout.split("\n", 1)[1]
 
 
 def resident_kb(pid):
@@ -554,16 +531,12 @@ def main():
                 break
     if len(frames) < 10:
         faults.append(f"only {len(frames)} frames were sent")
-    played = subprocess.run([transcript, "--follow", outs[0] + ".whole"], capture_output=True,
-                            text=True, timeout=300)
-    last = max(frames) if frames else 0
-    if played.returncode != 0 or f"ends {last} {frames.get(last)}" not in played.stdout:
-        faults.append(f"a follower's frames played through the core: {played.stdout[-300:]!r}")
-    elif page is not None and played.stdout.split("\n", 1)[1] != page:
+    played = played_through_core(transcript, outs[0] + ".whole", frames, faults)
+    if played is not None and page is not None and played != page:
         with open(os.path.join(work, "page-state.json"), "w", encoding="utf-8") as f:
             f.write(page)
         with open(os.path.join(work, "core-state.json"), "w", encoding="utf-8") as f:
-            f.write(played.stdout.split("\n", 1)[1])
+            f.write(played)
         faults.append("the page following in Chromium shows another demonstration than the core "
                       f"(both in {work})")
 

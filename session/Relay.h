@@ -1,0 +1,52 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A relay a lecture goes through past one hall: a NATS server that the lecturer's program and the
+// students' browsers both reach (deploy/nats configures one). Where it is, the subjects a lecture
+// uses on it, and the address a phone opens to follow through it.
+class Relay {
+public:
+    static constexpr int kPort = 4222;
+    // A lecturer's program connects as this user unless the address names another.
+    static constexpr std::string_view kLecturer = "lecturer";
+
+    struct Place {
+        std::string host;
+        int port = kPort;
+        std::string user{kLecturer};
+        std::string password;
+        bool operator==(const Place&) const = default;
+    };
+    // "nats://[USER[:PASSWORD]@]HOST[:PORT]", an IPv6 host in brackets; none, and why in `fault`.
+    static std::optional<Place> Read(std::string_view text, std::string& fault);
+    // "nats://HOST:PORT", as the client library connects to it (the user and password apart).
+    static std::string Server(const Place& place);
+
+    // The subjects of lecture `code`: the numbered frames the lecturer publishes, the snapshots,
+    // and what the phones send (the same texts as a hall's: Hall::Read).
+    static std::string Events(std::string_view code);
+    static std::string Snapshots(std::string_view code);
+    static std::string Answers(std::string_view code);
+
+    // Where phones open the page and reach the relay, unless the lecturer says: the page hosted
+    // with the relay, "https://HOST/?relay=wss://HOST".
+    static std::string Page(const Place& place);
+    // The address a phone opens: `page` (the page with its relay given) and the join code,
+    // "https://relay.example.edu/?relay=wss://relay.example.edu&follow=K7QX2M".
+    static std::string Address(std::string_view page, std::string_view code);
+
+    // How the lecturer's program stands with the relay, where it is not connected, for the badge.
+    static constexpr std::string_view kUnreachable = "Relay: unreachable, trying again";
+    // "Relay: refused: Authorization Violation", the relay's words.
+    static std::string Refused(std::string_view why) {
+        return "Relay: refused: " + std::string(why);
+    }
+
+    // How often a phone following through a relay says it is there, and how long the lecturer's
+    // program counts it after it last did.
+    static constexpr long kHereEvery = 20000; // milliseconds
+    static constexpr long kHereFor = 45000;
+};
