@@ -68,7 +68,7 @@ HOPSCAPE_PAGE=build-web/web QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1366x7
 /usr/bin/python3 tests/relay/relay_config_test.py build/relay-test
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1366x768x24 -nolisten tcp" \
     sh tests/support/with-openbox.sh /usr/bin/python3 tests/relay/relay_follow_test.py \
-    build/desktop/hopscape build/tests/web/lecture_transcript build/relay-follow-test
+    build/desktop/hopscape build/tests/web/lecture_transcript build-web/web build/relay-follow-test
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHOPSCAPE_WERROR=ON \
       -DHOPSCAPE_SANITIZE=ON -DHOPSCAPE_BENCHMARKS=OFF

@@ -53,7 +53,10 @@ std::vector<Magnifier::Standing> Magnifier::Stand(const FormState& state, int st
 int Magnifier::Height(const RouterPanel& panel) {
     int last = -1;
     for (int k = 0; k < Router::kRows; ++k) {
-        last = panel.Engine().Rows()[k].shown ? k : last;
+        // A row asked of a learner has its cells there before the route arrives.
+        const bool asked =
+            panel.prediction[static_cast<std::size_t>(k)] != RouterPanel::Prediction::None;
+        last = panel.Engine().Rows()[k].shown || asked ? k : last;
     }
     return std::min(panel.Height(),
                     PanelLayout::kFullHeight - PanelLayout::kRowPitch * (Router::kRows - 1 - last));

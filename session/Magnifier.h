@@ -55,8 +55,8 @@ public:
     // as they fit, the same for all: stacked, each centred across the strip, or where that makes
     // them larger, side by side at the top.
     static Arrangement Arrange(int stripWidth, int stripHeight, const std::vector<int>& heights);
-    // A magnified table's height: its panel down to the last row it shows, so that rows its
-    // scenario hides take no room.
+    // A magnified table's height: its panel down to the last row it shows or asks a learner to
+    // predict, so that rows its scenario hides take no room.
     static int Height(const RouterPanel& panel);
     // The drawing's scale, at most `fit` (pixels per twip, the drawing as large as the window
     // allows with the strip beside it), in a window `windowWidth` pixels wide whose strip gives

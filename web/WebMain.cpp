@@ -13,6 +13,7 @@
 #include "session/Help.h"
 #include "session/Magnifier.h"
 #include "session/Question.h"
+#include "session/Relay.h"
 #include "session/StartOptions.h"
 #include "web/WebControls.h"
 #include "web/WebSession.h"
@@ -119,6 +120,25 @@ EMSCRIPTEN_KEEPALIVE const char* hs_follow_take(const char* frame, double now) {
 // the lecturer; "" with no question asked.
 EMSCRIPTEN_KEEPALIVE const char* hs_follow_answer(const char* cells) {
     reply = session->Answer(Lines(cells));
+    return reply.c_str();
+}
+
+// Following through a relay: the subjects of lecture `code` and what the phone says, and how
+// often, while it is there, as JSON {"events", "answers", "here", "every"}; "" where `code` is no
+// join code.
+EMSCRIPTEN_KEEPALIVE const char* hs_relay(const char* code) {
+    const std::string_view given(code);
+    if (given.size() != Hall::kCodeLength ||
+        given.find_first_not_of(Hall::kCodeLetters) != std::string_view::npos) {
+        reply.clear();
+        return reply.c_str();
+    }
+    JsonValue all = JsonValue::Object();
+    all.Set("events", JsonValue::String(Relay::Events(given)))
+        .Set("answers", JsonValue::String(Relay::Answers(given)))
+        .Set("here", JsonValue::String(Hall::Here()))
+        .Set("every", JsonValue::Number(static_cast<double>(Relay::kHereEvery)));
+    reply = JsonWriter::WriteCompact(all);
     return reply.c_str();
 }
 

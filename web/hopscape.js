@@ -1027,14 +1027,14 @@ const Hopscape = (() => {
     function options() {
         const lines = [];
         for (const [name, value] of new URLSearchParams(location.search)) {
-            if (name !== "follow") lines.push(`${name}=${value}`);
+            if (name !== "follow" && name !== "relay") lines.push(`${name}=${value}`);
         }
         return lines.join("\n");
     }
 
     // ---- Following the lecturer's demonstration: its frames come over a WebSocket from the
-    // lecturer's program that served this page, and the core plays them. A lost connection is
-    // tried again, a second and then longer apart.
+    // lecturer's program that served this page, or through a relay, and the core plays them. A
+    // lost connection is tried again, a second and then longer apart.
     const following = { said: [], frames: 0, stopped: false, send: null, answered: null,
                         exploring: false, explores: true };
     // The bar's button: a copy of the moment of the student's own, its timers running; or back to
@@ -1053,38 +1053,128 @@ const Hopscape = (() => {
         }
         refresh(true);
     }
-    function follow(code) {
+    // The lecturer's program that served this page: its stream, on the same address.
+    function hallChannel(code, relay, on) {
+        const scheme = location.protocol === "https:" ? "wss" : "ws";
+        const socket = new WebSocket(`${scheme}://${location.host}/stream?follow=${encodeURIComponent(code)}`);
+        socket.onopen = on.opened;
+        socket.onmessage = (e) => on.message(e.data);
+        socket.onclose = on.closed;
+        return { send: (text) => { if (socket.readyState === WebSocket.OPEN) socket.send(text); } };
+    }
+
+    // Through a relay: the NATS protocol over the browser's WebSocket, as the phones' user, and
+    // only what following needs (a client library would outweigh this page's own script). The
+    // lecture's events and the replies to this phone's own subject come in; what it sends goes to
+    // the lecture's answers with that subject, so that the lecturer tells one phone from another.
+    const RELAY_MOST = 8 * 1024 * 1024;
+    function relayChannel(code, relay, on) {
+        const reply = core.UTF8ToString(core.ccall("hs_relay", "number", ["string"], [code]));
+        if (!reply || !/^wss?:\/\/[^\s]+$/.test(relay)) {
+            on.note(reply ? `"${relay}" is no relay's address` : `"${code}" is no join code`);
+            return { send: () => {} };
+        }
+        const subjects = JSON.parse(reply);
+        const inbox = "_INBOX." + [...crypto.getRandomValues(new Uint32Array(4))]
+            .map((n) => n.toString(36)).join("");
+        const encoder = new TextEncoder();
+        const decoder = new TextDecoder();
+        const socket = new WebSocket(relay);
+        socket.binaryType = "arraybuffer";
+        let pending = new Uint8Array(0);
+        let here = null;
+        const write = (...parts) => {
+            if (socket.readyState !== WebSocket.OPEN) return;
+            const bytes = parts.map((p) => (typeof p === "string" ? encoder.encode(p) : p));
+            const all = new Uint8Array(bytes.reduce((n, b) => n + b.length, 0));
+            bytes.reduce((at, b) => { all.set(b, at); return at + b.length; }, 0);
+            socket.send(all);
+        };
+        const send = (text) => {
+            const body = encoder.encode(text);
+            write(`PUB ${subjects.answers} ${inbox} ${body.length}\r\n`, body, "\r\n");
+        };
+        const lineEnd = (bytes, from) => {
+            for (let i = from; i + 1 < bytes.length; i++) {
+                if (bytes[i] === 13 && bytes[i + 1] === 10) return i;
+            }
+            return -1;
+        };
+        socket.onmessage = (e) => {
+            const data = typeof e.data === "string" ? encoder.encode(e.data) : new Uint8Array(e.data);
+            const bytes = new Uint8Array(pending.length + data.length);
+            bytes.set(pending);
+            bytes.set(data, pending.length);
+            let at = 0;
+            for (let end = lineEnd(bytes, at); end >= 0; end = lineEnd(bytes, at)) {
+                const line = decoder.decode(bytes.subarray(at, end));
+                if (line.startsWith("MSG ")) {
+                    const size = Number(line.slice(line.lastIndexOf(" ") + 1));
+                    if (!Number.isInteger(size) || size < 0 || size > RELAY_MOST) {
+                        on.note("the relay sent a message too long to take");
+                        socket.close();
+                        return;
+                    }
+                    if (bytes.length < end + 2 + size + 2) break; // the rest is on its way
+                    on.message(decoder.decode(bytes.subarray(end + 2, end + 2 + size)));
+                    at = end + 2 + size + 2;
+                    continue;
+                }
+                at = end + 2;
+                if (line.startsWith("INFO ")) {
+                    const hello = { verbose: false, pedantic: false, user: "follower", pass: "follower",
+                                    lang: "hopscape", version: "1", protocol: 1, echo: false };
+                    write(`CONNECT ${JSON.stringify(hello)}\r\nSUB ${subjects.events} 1\r\n` +
+                          `SUB ${inbox} 2\r\n`);
+                    send("snapshot");
+                    clearInterval(here);
+                    here = setInterval(() => send(subjects.here), subjects.every);
+                    on.opened();
+                } else if (line === "PING") {
+                    write("PONG\r\n");
+                } else if (line.startsWith("-ERR")) {
+                    on.note(`the relay said ${line.slice(5)}`);
+                }
+            }
+            pending = bytes.slice(at);
+            if (pending.length > RELAY_MOST + 1024) socket.close();
+        };
+        socket.onclose = () => {
+            clearInterval(here);
+            on.closed();
+        };
+        return { send };
+    }
+
+    function follow(code, relay) {
         core._hs_follow();
         document.body.classList.add("following");
         document.querySelector("#follow button").addEventListener("click", exploreOrFollow);
         const link = (state) => { core._hs_follow_link(state); refresh(false); };
         const LINK = { joining: 0, following: 1, lost: 2, stopped: 3 };
-        let socket = null;
+        let channel = null;
         let playTimer = null;
         let retry = 1000;
         const note = (text) => {
             following.said.push(text);
             console.info("following:", text);
         };
+        following.send = (text) => channel && channel.send(text);
         const after = (reply) => {
             const r = JSON.parse(reply);
             if (r.said) note(r.said);
-            if (r.ask && socket && socket.readyState === WebSocket.OPEN) socket.send("snapshot");
+            if (r.ask) following.send("snapshot");
             if (r.changed || r.rebuilt) refresh(r.rebuilt);
             clearTimeout(playTimer);
             playTimer = r.next >= 0 ? setTimeout(() => {
                 after(core.UTF8ToString(core._hs_follow_play(now())));
             }, r.next) : null;
         };
-        const connect = () => {
-            const scheme = location.protocol === "https:" ? "wss" : "ws";
-            socket = new WebSocket(`${scheme}://${location.host}/stream?follow=${encodeURIComponent(code)}`);
-            socket.onopen = () => { retry = 1000; };
-            following.send = (text) => {
-                if (socket.readyState === WebSocket.OPEN) socket.send(text);
-            };
-            socket.onmessage = (e) => {
-                if (e.data === "stopped") {
+        const on = {
+            note,
+            opened: () => { retry = 1000; },
+            message: (data) => {
+                if (data === "stopped") {
                     following.stopped = true;
                     note("the lecturer stopped letting the hall follow");
                     link(LINK.stopped);
@@ -1093,15 +1183,16 @@ const Hopscape = (() => {
                 following.frames += 1;
                 // A frame come: the connection stands (again).
                 core._hs_follow_link(LINK.following);
-                after(core.ccall("hs_follow_take", "string", ["string", "number"], [e.data, now()]));
-            };
-            socket.onclose = () => {
+                after(core.ccall("hs_follow_take", "string", ["string", "number"], [data, now()]));
+            },
+            closed: () => {
                 if (following.stopped) return;
                 link(LINK.lost);
                 setTimeout(connect, retry);
                 retry = Math.min(2 * retry, 10000);
-            };
+            },
         };
+        const connect = () => { channel = (relay ? relayChannel : hallChannel)(code, relay, on); };
         connect();
     }
 
@@ -1169,8 +1260,9 @@ const Hopscape = (() => {
         });
         refresh();
         Hopscape.firstFrame = performance.now();
-        const code = new URLSearchParams(location.search).get("follow");
-        if (code) follow(code);
+        const given = new URLSearchParams(location.search);
+        const code = given.get("follow");
+        if (code) follow(code, given.get("relay"));
         else await openLink();
         // The keyboard starts in the first cell of a question asked at once (practice), else in
         // the scenario list.

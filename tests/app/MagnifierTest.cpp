@@ -78,6 +78,10 @@ TEST_F(Magnified, ATableTakesOnlyTheRoomOfItsRows) {
     };
     Choose("Three Routers");
     EXPECT_EQ(Magnifier::Height(state.RouterTable[0]), 885) << "a alone";
+    // A row asked of a learner takes its room before its route arrives: its cells stand there.
+    state.RouterTable[0].prediction[2] = RouterPanel::Prediction::Asked;
+    EXPECT_EQ(Magnifier::Height(state.RouterTable[0]), 1605) << "c asked, not yet there";
+    state.RouterTable[0].prediction[2] = RouterPanel::Prediction::None;
     rounds(2);
     EXPECT_EQ(state.RouterTable[0].Height(), 2685);
     EXPECT_EQ(Magnifier::Height(state.RouterTable[0]), 1605);

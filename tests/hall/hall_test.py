@@ -300,7 +300,7 @@ class ChromiumFollower:
     does (so not a secure context): it answers the lesson's question by touch, reads its own
     answer graded at the reveal, explores a moment of its own and follows again."""
 
-    def __init__(self, port, code, faults):
+    def __init__(self, address, faults):
         from selenium import webdriver
         from selenium.webdriver.chrome.options import Options
         self.faults = faults
@@ -312,8 +312,10 @@ class ChromiumFollower:
             options.add_argument(argument)
         self.driver = webdriver.Chrome(options=options)
         self.driver.set_page_load_timeout(60)
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True})
         self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
-        self.driver.get(f"http://hall.test:{port}/?follow={code}")
+        self.driver.get(address)
         if not wait_for(self.driver, "window.Hopscape && Hopscape.ready && "
                         "Hopscape.following.frames > 0", 60):
             faults.append("Chromium did not begin to follow")
@@ -470,7 +472,7 @@ def main():
                                  str(program.pid)], capture_output=True, text=True,
                                 timeout=60).stdout.split()[0]
         subprocess.run(["xdotool", "windowactivate", "--sync", window], timeout=30)
-        phone = ChromiumFollower(port, code, faults)
+        phone = ChromiumFollower(f"http://hall.test:{port}/?follow={code}", faults)
         try:
             for press in range(1, PRESSES + 1):
                 subprocess.run(["xdotool", "key", "--window", window, "Next"], timeout=30)
