@@ -129,6 +129,36 @@ def hall_answers(children, each, phone, faults):
     return answers
 
 
+def play_lesson(program, address, children, each, snapshot, work, faults, pressed=None):
+    """The lesson played at the program's window by the clicker's key, a press every second and
+    a half (`pressed(press)` after each), followed by Chromium as a phone from `address`: it and
+    every follower answer the question asked. What the hall answered, and the moment the phone
+    ends on (as the page's state), or none."""
+    window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                             str(program.pid)], capture_output=True, text=True,
+                            timeout=60).stdout.split()[0]
+    subprocess.run(["xdotool", "windowactivate", "--sync", window], timeout=30)
+    phone = ChromiumFollower(address, faults)
+    answers, page = [], None
+    try:
+        for press in range(1, PRESSES + 1):
+            subprocess.run(["xdotool", "key", "--window", window, "Next"], timeout=30)
+            time.sleep(1.5)
+            phone.after_press(press == ASKING_PRESS)
+            if press == ASKING_PRESS:
+                answers = hall_answers(children, each, phone, faults)
+            if pressed is not None:
+                pressed(press)
+        time.sleep(2)
+        page = phone.explore_and_return()
+        phone.same_as_desktop(snapshot, work)
+    except Exception as e:  # a browser that cannot follow is a fault, not a crash of the test
+        faults.append(f"Chromium could not follow: {e}")
+    finally:
+        phone.quit()
+    return answers, page
+
+
 def played_through_core(transcript, whole, frames, faults):
     """A follower's messages (the file `whole`) played through the native core must end at the
     last frame with its fingerprint; the demonstration they end on, or none."""
@@ -467,27 +497,8 @@ def main():
             if said != f"joined {each}":
                 faults.append(f"a process of followers said {said!r}")
 
-        # The lesson, by the clicker's key, a press every second and a half.
-        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
-                                 str(program.pid)], capture_output=True, text=True,
-                                timeout=60).stdout.split()[0]
-        subprocess.run(["xdotool", "windowactivate", "--sync", window], timeout=30)
-        phone = ChromiumFollower(f"http://hall.test:{port}/?follow={code}", faults)
-        try:
-            for press in range(1, PRESSES + 1):
-                subprocess.run(["xdotool", "key", "--window", window, "Next"], timeout=30)
-                time.sleep(1.5)
-                phone.after_press(press == ASKING_PRESS)
-                if press == ASKING_PRESS:
-                    answers = hall_answers(children, each, phone, faults)
-            time.sleep(2)
-            page = phone.explore_and_return()
-            phone.same_as_desktop(snapshot, work)
-        except Exception as e:  # a browser that cannot follow is a fault, not a crash of the test
-            faults.append(f"Chromium could not follow: {e}")
-            page = None
-        finally:
-            phone.quit()
+        answers, page = play_lesson(program, f"http://hall.test:{port}/?follow={code}", children,
+                                    each, snapshot, work, faults)
 
         before = asyncio.run(hostile(port, code, []))
         hostile_faults = []

@@ -24,7 +24,6 @@ import signal
 import subprocess
 import sys
 import threading
-import time
 import uuid
 
 import websockets
@@ -32,9 +31,8 @@ import websockets
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(HERE, "..", "hall"))
-from hall_test import (ASKING_PRESS, LESSON, PRESSES, QUESTION, ChromiumFollower,  # noqa: E402
-                       crowd, hall_answer, hall_answers, played_through_core,
-                       shown_answers)
+from hall_test import (LESSON, QUESTION, crowd, hall_answer, play_lesson,  # noqa: E402
+                       played_through_core, shown_answers)
 from nats_wire import Nats  # noqa: E402
 from relay_servers import PASSWORD, free_ports, start  # noqa: E402
 
@@ -190,30 +188,14 @@ def main():
             if said != f"joined {each}":
                 faults.append(f"a process of followers said {said!r}")
 
-        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
-                                 str(program.pid)], capture_output=True, text=True,
-                                timeout=60).stdout.split()[0]
-        subprocess.run(["xdotool", "windowactivate", "--sync", window], timeout=30)
+        def pressed(press):
+            if press == KILL_PRESS:
+                servers[1].kill()
+                servers[1].wait(timeout=30)
+
         # Chromium as a phone, through a name (no secure context), opens the address printed.
-        phone = ChromiumFollower(line.strip(), faults)
-        try:
-            for press in range(1, PRESSES + 1):
-                subprocess.run(["xdotool", "key", "--window", window, "Next"], timeout=30)
-                time.sleep(1.5)
-                phone.after_press(press == ASKING_PRESS)
-                if press == ASKING_PRESS:
-                    answers = hall_answers(children, each, phone, faults)
-                if press == KILL_PRESS:
-                    servers[1].kill()
-                    servers[1].wait(timeout=30)
-            time.sleep(2)
-            shown_page = phone.explore_and_return()
-            phone.same_as_desktop(snapshot, work)
-        except Exception as e:  # a browser that cannot follow is a fault, not a crash of the test
-            faults.append(f"Chromium could not follow through the relay: {e}")
-            shown_page = None
-        finally:
-            phone.quit()
+        answers, shown_page = play_lesson(program, line.strip(), children, each, snapshot, work,
+                                          faults, pressed)
     finally:
         program.send_signal(signal.SIGTERM)
         said = program.communicate(timeout=30)[0].split("\n")
