@@ -18,13 +18,14 @@ class QWebSocket;
 class QWebSocketServer;
 class Stream;
 
-// The one networked class: the page's files and the lecture's stream to the phones of a hall, on
-// one port. A GET is answered from a fixed table of the page's files, read and compressed ahead
-// (no address maps to a path on disk); an Upgrade to the stream, from the page's own origin with
-// the join code, is handed to the WebSocket server. Every follower is sent a snapshot on joining,
-// then the frames the stream gathers, five a second; from a follower only a request for a snapshot
-// or an answer is taken, at most one message a second, each under Hall::kLongestMessage bytes.
-// A follower that stops reading is dropped (it may join again).
+// The hall served from this machine: the page's files and the lecture's stream to the phones of
+// a hall, on one port (RelayLink carries the same stream through a relay). A GET is answered from a
+// fixed table of the page's files, read and compressed ahead (no address maps to a path on disk);
+// an Upgrade to the stream, from the page's own origin with the join code, is handed to the
+// WebSocket server. Every follower is sent a snapshot on joining, then the frames the stream
+// gathers, five a second; from a follower only a request for a snapshot or an answer is taken, at
+// most one message a second, each under Hall::kLongestMessage bytes. A follower that stops reading
+// is dropped (it may join again).
 class HallServer : public QObject {
     Q_OBJECT
 

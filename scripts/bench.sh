@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh emscripten chromium chromium-driver python3-selenium python3-websockets python3-fonttools \
-    python3-brotli
+    python3-brotli nats-server
 export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cmake --build build-release -j "$(nproc)"
@@ -28,3 +28,6 @@ cmake --build build-web -j "$(nproc)" --target hopscape_web hopscape_served
 # serving 500 followers while 51 packets move, all on loopback.
 HOPSCAPE_PAGE=build-web/web /usr/bin/python3 bench/hall_bench.py build-release/desktop/hopscape \
     build-web/spread.json
+# Through a relay (nats-server on loopback with the deploy's users): 2,000 followers, and the
+# program's CPU publishing to it.
+/usr/bin/python3 bench/relay_bench.py build-release/desktop/hopscape build-web/spread.json
