@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QNetworkInterface>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QToolButton>
 #include <QWidget>
 
@@ -179,6 +180,47 @@ void HallControls::PlaceBadge() {
 void HallControls::SetRelay(const Relay::Place& relay, const QString& page) {
     relayPlace_ = relay;
     relayPage_ = page;
+    relayChoice_ = {QString::fromStdString(Relay::Server(relay)),
+                    QString::fromStdString(relay.password), page, true};
+}
+
+namespace {
+
+QSettings Kept() {
+    return QSettings(QStringLiteral("hopscape"), QStringLiteral("hopscape"));
+}
+
+} // namespace
+
+void HallControls::LoadRelay() {
+    const QSettings kept = Kept();
+    const RelayDialog::Choice choice{kept.value(QStringLiteral("relay/server")).toString(),
+                                     {},
+                                     kept.value(QStringLiteral("relay/page")).toString(),
+                                     kept.value(QStringLiteral("relay/use")).toBool()};
+    std::string fault;
+    const std::optional<Relay::Place> place = RelayDialog::Place(choice, fault);
+    relayChoice_ = choice;
+    if (choice.use && place) {
+        relayPlace_ = place;
+        relayPage_ = choice.page;
+    }
+}
+
+void HallControls::AskRelay() {
+    RelayDialog dialogue(relayChoice_, &window_);
+    if (dialogue.exec() != QDialog::Accepted) {
+        return;
+    }
+    relayChoice_ = dialogue.Chosen();
+    QSettings kept = Kept();
+    kept.setValue(QStringLiteral("relay/server"), relayChoice_.server);
+    kept.setValue(QStringLiteral("relay/page"), relayChoice_.page);
+    kept.setValue(QStringLiteral("relay/use"), relayChoice_.use);
+    std::string fault;
+    const std::optional<Relay::Place> place = RelayDialog::Place(relayChoice_, fault);
+    relayPlace_ = relayChoice_.use ? place : std::nullopt;
+    relayPage_ = relayChoice_.page;
 }
 
 void HallControls::Toggle() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop/HallServer.h"
+#include "desktop/RelayDialog.h"
 #include "desktop/RelayLink.h"
 #include "session/Hall.h"
 #include "session/HallAnswers.h"
@@ -29,6 +30,11 @@ public:
     // follows through, and the page phones open with it ("" for the page hosted with the relay).
     void SetPlace(const Hall::Place& place) { place_ = place; }
     void SetRelay(const Relay::Place& relay, const QString& page);
+    // The relay chosen last time (all but its password), where the lecturer chose to use it.
+    void LoadRelay();
+    // The menu's "Follow through a relay...": the relay to use from the next time the hall
+    // follows, kept for next time.
+    void AskRelay();
     // The menu's "Let the hall follow": starts serving, or stops; a fault is said in a message.
     void Toggle();
     // The card over the middle of the window, the badge at its bottom right (where the caption
@@ -85,6 +91,7 @@ private:
     Hall::Place place_;
     std::optional<Relay::Place> relayPlace_;
     QString relayPage_;
+    RelayDialog::Choice relayChoice_;
     QString address_;
     QString code_;
     QStringList hosts_;

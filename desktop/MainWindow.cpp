@@ -53,10 +53,14 @@ MainWindow::MainWindow(class Demonstration& demonstration, const QSize& room, QW
     }
     if (options.relay) {
         hall_->SetRelay(*options.relay, QString::fromStdString(options.relayPage));
+    } else if (!options.serve) {
+        hall_->LoadRelay();
     }
     connect(extras_, &LectureMenu::Other, hall_, [this](::Lecture::Job job) {
         if (job == ::Lecture::Job::HallFollows) {
             hall_->Toggle();
+        } else if (job == ::Lecture::Job::AskRelay) {
+            hall_->AskRelay();
         }
     });
     connect(hall_, &HallControls::Changed, this, [this] {

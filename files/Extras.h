@@ -53,6 +53,7 @@ enum class Id {
     EnterFullScreen,
     BlackScreen,
     HallFollows,
+    HallRelay,
     Help,
 };
 
@@ -85,7 +86,7 @@ struct Entry {
     bool onPage = true; // the page offers it too (a hall is served by the desktop's program)
 };
 
-inline constexpr std::array<Entry, 41> kEntries{{
+inline constexpr std::array<Entry, 42> kEntries{{
     {.id = Id::QuarterSpeed,
      .name = "Quarter speed",
      .keys = "Ctrl+1",
@@ -220,8 +221,8 @@ inline constexpr std::array<Entry, 41> kEntries{{
      .name = "Let the hall follow",
      .keys = "Ctrl+Shift+H",
      .kind = Kind::Switch,
-     .endsGroup = true,
      .onPage = false},
+    {.id = Id::HallRelay, .name = "Follow through a relay...", .endsGroup = true, .onPage = false},
     {.id = Id::Help, .name = "This list", .keys = "F1"},
 }};
 

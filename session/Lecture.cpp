@@ -57,8 +57,9 @@ const char* Lecture::JobName(Job job) {
                                              "save recording",
                                              "export log",
                                              "export tables",
-                                             "hall follows"};
-    static_assert(std::size(kNames) == static_cast<std::size_t>(Job::HallFollows) + 1);
+                                             "hall follows",
+                                             "relay"};
+    static_assert(std::size(kNames) == static_cast<std::size_t>(Job::AskRelay) + 1);
     return kNames[static_cast<std::size_t>(job)];
 }
 
@@ -114,6 +115,7 @@ Lecture::Job FrontEndsJob(Id id) {
         {Id::ExportLog, Job::AskExportLog},
         {Id::ExportTables, Job::AskExportTables},
         {Id::HallFollows, Job::HallFollows},
+        {Id::HallRelay, Job::AskRelay},
     };
     for (const auto& [extra, job] : kJobs) {
         if (extra == id) {

@@ -66,12 +66,13 @@ public:
         AskExportLog,
         AskExportTables,
         HallFollows,
+        AskRelay,
     };
     Job Do(Extras::Id id, long now);
     // A job by name, for a front end that speaks text (the page's script): "" for None, then
     // "log", "copy picture", "save picture", "enter full screen", "full screen", "black screen",
     // "hold-down time", "help", "open", "save demonstration", "save recording", "export log",
-    // "export tables", "hall follows".
+    // "export tables", "hall follows", "relay".
     static const char* JobName(Job job);
     // How an extra reads in a menu as the lecture stands: its label ("Highlight changed rows (now
     // off)"), whether a switch is on or the speed chosen, and whether it can be used.

@@ -76,6 +76,14 @@ std::string Relay::Page(const Place& place) {
     return "https://" + Host(place.host) + "/?relay=wss://" + Host(place.host);
 }
 
+std::string Relay::PageFault(std::string_view text) {
+    if (text.substr(0, 7) != "http://" && text.substr(0, 8) != "https://") {
+        return "The page phones open is an http:// or https:// address, not '" +
+               std::string(text) + "'.";
+    }
+    return "";
+}
+
 std::string Relay::Address(std::string_view page, std::string_view code) {
     const bool asks = page.find('?') != std::string_view::npos;
     return std::string(page) + (asks ? "&" : "?") + "follow=" + std::string(code);

@@ -34,9 +34,22 @@ public:
     // Where phones open the page and reach the relay, unless the lecturer says: the page hosted
     // with the relay, "https://HOST/?relay=wss://HOST".
     static std::string Page(const Place& place);
+    // Whether `text` is a page's address a phone may open ("" where it is, else why).
+    static std::string PageFault(std::string_view text);
     // The address a phone opens: `page` (the page with its relay given) and the join code,
     // "https://relay.example.edu/?relay=wss://relay.example.edu&follow=K7QX2M".
     static std::string Address(std::string_view page, std::string_view code);
+
+    // The lecturer's dialogue for a relay (the menu's "Follow through a relay..."); the password
+    // is not kept.
+    static constexpr std::string_view kDialogue = "Follow through a relay";
+    static constexpr std::string_view kUse = "Let the hall follow through this relay";
+    static constexpr std::string_view kServerLabel = "Relay:";
+    static constexpr std::string_view kServerHint = "nats://relay.example.edu:4222";
+    static constexpr std::string_view kPasswordLabel = "Lecturer's password:";
+    static constexpr std::string_view kPageLabel = "Page phones open:";
+    static constexpr std::string_view kPageHint = "the page hosted with the relay";
+    static constexpr std::string_view kKept = "Kept for next time, but for the password.";
 
     // How the lecturer's program stands with the relay, where it is not connected, for the badge.
     static constexpr std::string_view kUnreachable = "Relay: unreachable, trying again";

@@ -115,11 +115,11 @@ std::string StartOptions::Take(std::string_view name, std::string_view value) {
         return fault;
     }
     if (name == "relay-page") {
-        if (value.substr(0, 7) != "http://" && value.substr(0, 8) != "https://") {
-            return "The page phones open is an http:// or https:// address, not " + quoted + ".";
+        std::string fault = Relay::PageFault(value);
+        if (fault.empty()) {
+            relayPage = std::string(value);
         }
-        relayPage = std::string(value);
-        return "";
+        return fault;
     }
     if (name == "practice") {
         if (value == "1" || value == "2" || value == "3") {

@@ -80,7 +80,7 @@ TEST(Event, AMalformedLineIsRefusedWithItsFault) {
         {"act 4 0 1 0 0 =%4 5", "scenario: % without two capital hex digits"},
         {"act 4 0 1 0 0 =%4a 5", "scenario: % without two capital hex digits"},
         {"act 4 0 1 0 0 =a/b 5", "scenario: a byte not escaped"},
-        {"extra 41 5", "extra 41 out of range"},
+        {"extra 42 5", "extra 42 out of range"},
         {"lesson 99 5", "lesson 99 out of range"},
         {"practise 4 1 5", "level 4 out of range"},
         {"practise 1 -1 5", "seed -1 is no number"},

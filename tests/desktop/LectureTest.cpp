@@ -116,6 +116,7 @@ TEST_F(LectureExtras, TheMenuListsEveryExtraWithItsKeysAndOpensOnlyOverEmptySpac
                            "F5",
                            "B",
                            "Ctrl+Shift+H",
+                           "",
                            "F1"};
     QStringList shown;
     QStringList active; // the keys of the entries that can be chosen now

@@ -4,6 +4,7 @@
 #include "desktop/RelayLink.h"
 #include "desktop/CommandLine.h"
 #include "desktop/HallControls.h"
+#include "desktop/LectureMenu.h"
 #include "desktop/MainWindow.h"
 #include "desktop/Program.h"
 #include "session/Demonstration.h"
@@ -11,13 +12,19 @@
 #include "support/FakePlatform.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -136,4 +143,62 @@ TEST(RelayLink, ARelayDownOrRefusingIsSaidAtOnceAndTheLectureGoesOn) {
     }));
     EXPECT_EQ(badge->text(), QStringLiteral("Relay: refused: Authorization Violation"));
     hall.Stop();
+}
+
+// The menu's "Follow through a relay...": an address that is no relay's is refused with why; one
+// that is, chosen for use, is where "Let the hall follow" goes next, and the next window
+// remembers it (but not the password). No hall is served from this machine here.
+TEST(RelayLink, TheRelayChosenInTheDialogueIsUsedAndKept) {
+    const CommandLine::Result read = CommandLine::Read(
+        {QStringLiteral("hopscape"), QStringLiteral("--scenario"), QStringLiteral("Example 1")},
+        QStringLiteral("1.0"));
+    const quint16 port = FreePort();
+    const QString server = QStringLiteral("nats://127.0.0.1:%1").arg(port);
+    {
+        FakePlatform platform;
+        Program program(read.options, QSize(1366, 768), &platform);
+        MainWindow& window = program.Window();
+        window.show();
+        bool refused = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialogue = window.findChild<QDialog*>(QStringLiteral("RelayDialog"));
+            ASSERT_NE(dialogue, nullptr);
+            dialogue->findChild<QLineEdit*>(QStringLiteral("RelayServer"))
+                ->setText(QStringLiteral("relay.example.edu"));
+            dialogue->findChild<QCheckBox*>(QStringLiteral("RelayUse"))->setChecked(true);
+            dialogue->accept();
+            const auto* fault = dialogue->findChild<QLabel*>(QStringLiteral("RelayFault"));
+            refused = dialogue->isVisible() &&
+                      fault->text() == QStringLiteral("A relay's address begins nats://, as "
+                                                      "nats://relay.example.edu:4222, not "
+                                                      "'relay.example.edu'.");
+            dialogue->findChild<QLineEdit*>(QStringLiteral("RelayServer"))->setText(server);
+            dialogue->findChild<QLineEdit*>(QStringLiteral("RelayPassword"))
+                ->setText(QStringLiteral("secret"));
+            dialogue->accept();
+        });
+        window.Lecture().Action(Extras::Id::HallRelay)->trigger();
+        EXPECT_TRUE(refused) << "an address that is no relay's kept the dialogue open";
+        window.Lecture().Action(Extras::Id::HallFollows)->trigger();
+        EXPECT_TRUE(window.Hall().Link().Linked()) << "the hall follows through the relay";
+        EXPECT_EQ(window.Hall().Link().Trouble(),
+                  QStringLiteral("Relay: unreachable, trying again"));
+        window.Hall().Stop();
+    }
+    FakePlatform platform;
+    Program program(read.options, QSize(1366, 768), &platform);
+    MainWindow& window = program.Window();
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* dialogue = window.findChild<QDialog*>(QStringLiteral("RelayDialog"));
+        ASSERT_NE(dialogue, nullptr);
+        shown = dialogue->findChild<QLineEdit*>(QStringLiteral("RelayServer"))->text() + " " +
+                dialogue->findChild<QLineEdit*>(QStringLiteral("RelayPassword"))->text() + "|" +
+                (dialogue->findChild<QCheckBox*>(QStringLiteral("RelayUse"))->isChecked() ? "use"
+                                                                                          : "not");
+        dialogue->findChild<QCheckBox*>(QStringLiteral("RelayUse"))->setChecked(false);
+        dialogue->accept();
+    });
+    window.Lecture().Action(Extras::Id::HallRelay)->trigger();
+    EXPECT_EQ(shown, server + QStringLiteral(" |use")) << "kept, but for the password";
 }

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStandardPaths>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -24,6 +25,8 @@ int main(int argc, char* argv[]) {
     // test can look at what is on the screen right after a tick.
     setenv("QT_QPA_UPDATE_IDLE_TIME", "0", 1);
     QApplication application(argc, argv);
+    // What the program keeps for next time goes where a test's run leaves no trace.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
