@@ -34,14 +34,12 @@ HallControls::HallControls(Stream& stream, QWidget& window)
     connect(badge_, &QToolButton::clicked, this, &HallControls::ShowCard);
     connect(&server_, &HallServer::Answered, this, &HallControls::Take);
     connect(&relay_, &RelayLink::Answered, this, &HallControls::Take);
-    connect(&server_, &HallServer::FollowingChanged, this, [this] {
+    const auto following = [this] {
         ShowBadge();
         emit Changed();
-    });
-    connect(&relay_, &RelayLink::FollowingChanged, this, [this] {
-        ShowBadge();
-        emit Changed();
-    });
+    };
+    connect(&server_, &HallServer::FollowingChanged, this, following);
+    connect(&relay_, &RelayLink::FollowingChanged, this, following);
     connect(&relay_, &RelayLink::TroubleChanged, this, &HallControls::ShowBadge);
 }
 

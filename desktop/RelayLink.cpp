@@ -56,10 +56,7 @@ struct RelayLink::Mailbox {
 
     static void Connected(natsConnection*, void* closure) { Said(closure, QString()); }
     static void Lost(natsConnection* connection, void* closure) {
-        const QString error = LastError(connection);
-        Said(closure, QString::fromStdString(error.contains(QStringLiteral("Authorization"))
-                                                 ? Relay::Refused(error.toStdString())
-                                                 : std::string(Relay::kUnreachable)));
+        Said(closure, QString::fromStdString(Relay::Trouble(LastError(connection).toStdString())));
     }
     static void Error(natsConnection* connection, natsSubscription*, natsStatus status,
                       void* closure) {
@@ -99,7 +96,6 @@ RelayLink::~RelayLink() {
 
 QString RelayLink::Start(const Relay::Place& place, const std::string& code, int frameEvery) {
     Stop();
-    code_ = code;
     events_ = Relay::Events(code);
     Mailboxes().push_back(std::make_unique<Mailbox>());
     mailbox_ = Mailboxes().back().get();
@@ -130,11 +126,9 @@ QString RelayLink::Start(const Relay::Place& place, const std::string& code, int
     const std::string answers = Relay::Answers(code);
     natsConnection_Subscribe(&answers_, connection_, answers.c_str(), &Mailbox::Message, mailbox_);
     // Not connected at once: the window says why while the library tries again.
-    const QString error = status == NATS_OK ? QString() : Mailbox::LastError(connection_);
     SetTrouble(status == NATS_OK ? QString()
-               : error.contains(QStringLiteral("Authorization"))
-                   ? QString::fromStdString(Relay::Refused(error.toStdString()))
-                   : QString::fromLatin1(Relay::kUnreachable));
+                                 : QString::fromStdString(Relay::Trouble(
+                                       Mailbox::LastError(connection_).toStdString())));
     stream_.Serve(true);
     frames_.start(frameEvery);
     forget_.start(kForgetEvery);

@@ -65,7 +65,6 @@ private:
     };
 
     Stream& stream_;
-    std::string code_;
     std::string events_;
     Mailbox* mailbox_ = nullptr; // kept while the library may still call back
     natsOptions* options_ = nullptr;

@@ -76,10 +76,15 @@ std::string Relay::Page(const Place& place) {
     return "https://" + Host(place.host) + "/?relay=wss://" + Host(place.host);
 }
 
+std::string Relay::Trouble(std::string_view error) {
+    return error.find("Authorization") != std::string_view::npos ? Refused(error)
+                                                                 : std::string(kUnreachable);
+}
+
 std::string Relay::PageFault(std::string_view text) {
     if (text.substr(0, 7) != "http://" && text.substr(0, 8) != "https://") {
-        return "The page phones open is an http:// or https:// address, not '" +
-               std::string(text) + "'.";
+        return "The page phones open is an http:// or https:// address, not '" + std::string(text) +
+               "'.";
     }
     return "";
 }

@@ -57,6 +57,9 @@ public:
     static std::string Refused(std::string_view why) {
         return "Relay: refused: " + std::string(why);
     }
+    // What the badge says while the program is not connected, the client library's last error
+    // given: refused where the relay turned the lecturer away, else unreachable.
+    static std::string Trouble(std::string_view error);
 
     // How often a phone following through a relay says it is there, and how long the lecturer's
     // program counts it after it last did.

@@ -93,6 +93,8 @@ TEST(Hall, ARelayIsANatsAddressAndAPhoneOpensThePageWithIt) {
               "https://relay.example.edu/?relay=wss://relay.example.edu&follow=K7QX2M");
     EXPECT_EQ(Relay::Address("http://hall.test:8000/index.html", "K7QX2M"),
               "http://hall.test:8000/index.html?follow=K7QX2M");
+    EXPECT_EQ(Relay::Trouble("Authorization Violation"), "Relay: refused: Authorization Violation");
+    EXPECT_EQ(Relay::Trouble("Connection refused"), "Relay: unreachable, trying again");
     EXPECT_EQ(Hall::Read("here").kind, Hall::Message::Kind::Here);
     EXPECT_EQ(Hall::Read("here now").kind, Hall::Message::Kind::Refused);
 
