@@ -3,6 +3,7 @@
 #include "common/Fields.h"
 #include "common/Letters.h"
 #include "common/NumberText.h"
+#include "common/Translate.h"
 #include "form/FormRuntime.h"
 #include "form/FormState.h"
 #include "packets/PacketMotion.h"
@@ -20,7 +21,16 @@ std::string Said(const std::string& cost) {
     return std::string(TrimBlanks(cost));
 }
 
+// Networks as a list in a sentence: "a, c".
+void List(std::string& list, const std::string& item) {
+    list += (list.empty() ? "" : ", ") + item;
+}
+
 } // namespace
+
+std::string ChangeLog::Line::Shown() const {
+    return Translate("tick {tick}  {line}", {{"tick", std::to_string(tick)}, {"line", text}});
+}
 
 ChangeLog::ChangeLog(FormState& form, FormRuntime& runtime) : form_(form), runtime_(runtime) {
     // Whoever watched the messages before goes on being told, first.
@@ -65,15 +75,15 @@ ChangeLog::Highlight ChangeLog::Next(Highlight mode) {
 const char* ChangeLog::Name(Highlight mode) {
     switch (mode) {
     case Highlight::UntilNextTick:
-        return "until the next tick";
+        return Message("until the next tick").data();
     case Highlight::ForSeconds:
-        return "for three seconds";
+        return Message("for three seconds").data();
     case Highlight::UntilNextChange:
-        return "until the next change";
+        return Message("until the next change").data();
     case Highlight::Off:
         break;
     }
-    return "off";
+    return Message("off").data();
 }
 
 void ChangeLog::ClearMarks() {
@@ -156,7 +166,8 @@ void ChangeLog::OnMessage(const RouterMessage& message) {
     if (kind == "R") {
         TellUpdate(message, fields);
     } else if (kind == "Z" || kind == "W" || kind == "Q" || kind == "Y") {
-        Add(me + " answers " + runtime_.ReadTable(router));
+        Add(Translate("{router} answers {table}",
+                      {{"router", me}, {"table", runtime_.ReadTable(router)}}));
         if (kind == "Z" || kind == "W") {
             TellRequest(router, fields);
         }
@@ -164,19 +175,25 @@ void ChangeLog::OnMessage(const RouterMessage& message) {
         std::string lost;
         for (int k = 0; k < Router::kRows; ++k) {
             if (before[k] != after[k]) {
-                lost += (lost.empty() ? "" : ", ") + NetworkLetter(k);
+                List(lost, NetworkLetter(k));
             }
         }
-        Add(me + ": link to " + fields[1] + " broken" +
-            (lost.empty() ? "" : "; routes to " + lost + " now inf"));
+        Add(lost.empty()
+                ? Translate("{router}: link to {neighbour} broken",
+                            {{"router", me}, {"neighbour", fields[1]}})
+                : Translate("{router}: link to {neighbour} broken; routes to {networks} "
+                            "now inf",
+                            {{"router", me}, {"neighbour", fields[1]}, {"networks", lost}}));
         for (int k = 0; k < Router::kRows; ++k) {
             if (before[k] != after[k]) {
                 reasons_[router][k] =
-                    Reason{after[k], "the link to " + fields[1] + " broke", runtime_.TickNumber};
+                    Reason{after[k],
+                           Translate("the link to {neighbour} broke", {{"neighbour", fields[1]}}),
+                           runtime_.TickNumber};
             }
         }
     } else if (kind == "I") {
-        Add(me + ": table reset");
+        Add(Translate("{router}: table reset", {{"router", me}}));
     }
     if (before != after && highlight_ != Highlight::Off) {
         MarkChanges(message);
@@ -232,36 +249,68 @@ void ChangeLog::TellUpdate(const RouterMessage& message, const std::vector<std::
         if (was == now) {
             if (IsNumeric(c) && engine.Held(k)) {
                 const long left = engine.Clocks()[k].heldUntil - engine.Clock();
-                Add(me + ": route to " + network + " held down, " + sender + "'s offer refused (" +
-                    offer(c) + "); " + std::to_string(RipRules::Seconds(left)) + " s more");
+                Add(Translate("{router}: route to {network} held down, {sender}'s offer refused "
+                              "({offer}); {seconds} s more",
+                              {{"router", me},
+                               {"network", network},
+                               {"sender", sender},
+                               {"offer", offer(c)},
+                               {"seconds", std::to_string(RipRules::Seconds(left))}}));
             } else if (IsNumeric(c) && IsNumeric(was.cost) && was.nextHop != sender &&
                        ReadNumber(c) == ReadNumber(was.cost)) {
-                Add(me + ": route to " + network + " kept at cost " + Said(was.cost) + " via " +
-                    was.nextHop + " (" + sender + " offers the same)");
+                Add(Translate("{router}: route to {network} kept at cost {cost} via {hop} "
+                              "({sender} offers the same)",
+                              {{"router", me},
+                               {"network", network},
+                               {"cost", Said(was.cost)},
+                               {"hop", was.nextHop},
+                               {"sender", sender}}));
             }
             continue;
         }
         const double link = message.linkCost ? *message.linkCost : 0;
-        reasons_[router][k] =
-            Reason{now,
-                   IsNumeric(c) && message.linkCost
-                       ? sender + " offered " + Said(ReadNumber(c) - link) + " and the link " +
-                             sender + "-" + me + " adds " + Said(link)
-                       : sender + " offered " + Said(c),
-                   runtime_.TickNumber};
+        reasons_[router][k] = Reason{
+            now,
+            IsNumeric(c) && message.linkCost
+                ? Translate("{sender} offered {offer} and the link {sender}-{router} adds "
+                            "{link}",
+                            {{"sender", sender},
+                             {"offer", Said(ReadNumber(c) - link)},
+                             {"router", me},
+                             {"link", Said(link)}})
+                : Translate("{sender} offered {offer}", {{"sender", sender}, {"offer", Said(c)}}),
+            runtime_.TickNumber};
         if (!IsNumeric(now.cost) && IsNumeric(c)) {
-            Add(me + ": route to " + network + " now inf, " + std::to_string(RipRules::kInfinity) +
-                " being unreachable (" + offer(c) + ")");
+            Add(Translate("{router}: route to {network} now inf, {infinity} being unreachable "
+                          "({offer})",
+                          {{"router", me},
+                           {"network", network},
+                           {"infinity", std::to_string(RipRules::kInfinity)},
+                           {"offer", offer(c)}}));
         } else if (!IsNumeric(now.cost)) {
-            Add(me + ": route to " + network + " now " + Said(now.cost) + " (next hop " + sender +
-                " offers " + Said(c) + ")");
+            Add(Translate("{router}: route to {network} now {cost} (next hop {sender} offers "
+                          "{offer})",
+                          {{"router", me},
+                           {"network", network},
+                           {"cost", Said(now.cost)},
+                           {"sender", sender},
+                           {"offer", Said(c)}}));
         } else if (was.nextHop == sender && IsNumeric(was.cost) &&
                    ReadNumber(now.cost) > ReadNumber(was.cost)) {
-            Add(me + ": route to " + network + " now cost " + Said(now.cost) + " via " + sender +
-                ", following its next hop up (" + offer(c) + ")");
+            Add(Translate("{router}: route to {network} now cost {cost} via {sender}, following "
+                          "its next hop up ({offer})",
+                          {{"router", me},
+                           {"network", network},
+                           {"cost", Said(now.cost)},
+                           {"sender", sender},
+                           {"offer", offer(c)}}));
         } else {
-            Add(me + ": route to " + network + " now cost " + Said(now.cost) + " via " +
-                now.nextHop + " (" + offer(c) + ")");
+            Add(Translate("{router}: route to {network} now cost {cost} via {hop} ({offer})",
+                          {{"router", me},
+                           {"network", network},
+                           {"cost", Said(now.cost)},
+                           {"hop", now.nextHop},
+                           {"offer", offer(c)}}));
         }
     }
 }
@@ -269,10 +318,13 @@ void ChangeLog::TellUpdate(const RouterMessage& message, const std::vector<std::
 std::string ChangeLog::Offer(const std::string& sender, const std::string& receiver,
                              const std::string& carried, std::optional<double> linkCost) {
     if (!linkCost || !IsNumeric(carried)) {
-        return sender + " offers " + Said(carried);
+        return Translate("{sender} offers {offer}", {{"sender", sender}, {"offer", Said(carried)}});
     }
-    return sender + " offers " + Said(ReadNumber(carried) - *linkCost) + ", link " + sender + "-" +
-           receiver + " adds " + Said(*linkCost);
+    return Translate("{sender} offers {offer}, link {sender}-{receiver} adds {link}",
+                     {{"sender", sender},
+                      {"offer", Said(ReadNumber(carried) - *linkCost)},
+                      {"receiver", receiver},
+                      {"link", Said(*linkCost)}});
 }
 
 void ChangeLog::TellRequest(int router, const std::vector<std::string>& fields) {
@@ -291,13 +343,17 @@ void ChangeLog::TellRequest(int router, const std::vector<std::string>& fields) 
     for (int k = 0; k < Router::kRows; ++k) {
         const bool sent = !rip || (static_cast<int>(fields[4].size()) > k && fields[4][k] == '1');
         if (sent && rows[k].nextHop == fields[3]) {
-            through += (through.empty() ? "" : ", ") + NetworkLetter(k);
+            List(through, NetworkLetter(k));
         }
     }
     if (!through.empty()) {
-        Add(RouterLetter(router) + " -> " + fields[3] +
-            (split == "P" ? ": poisoned reverse, " + through + " sent as inf"
-                          : ": split horizon, " + through + " left out"));
+        const MessageArguments arguments = {
+            {"router", RouterLetter(router)}, {"neighbour", fields[3]}, {"networks", through}};
+        Add(split == "P"
+                ? Translate("{router} -> {neighbour}: poisoned reverse, {networks} sent as inf",
+                            arguments)
+                : Translate("{router} -> {neighbour}: split horizon, {networks} left out",
+                            arguments));
     }
 }
 
@@ -306,16 +362,23 @@ std::string ChangeLog::Explain(int router, int k) const {
     const std::string me = RouterLetter(router);
     const std::string network = NetworkLetter(k);
     if (row.nextHop == "L") {
-        return "Network " + network + " is " + me + "'s own: cost " + Said(row.cost) +
-               ", next hop L";
+        return Translate("Network {network} is {router}'s own: cost {cost}, next hop L",
+                         {{"network", network}, {"router", me}, {"cost", Said(row.cost)}});
     }
+    const std::string said =
+        IsNumeric(row.cost)
+            ? Translate("{router} reaches network {network} at cost {cost} through {hop}",
+                        {{"router", me},
+                         {"network", network},
+                         {"cost", Said(row.cost)},
+                         {"hop", row.nextHop}})
+            : Translate("{cost}: {router} has no route to network {network}",
+                        {{"cost", Said(row.cost)}, {"router", me}, {"network", network}});
     const std::optional<Reason>& reason = reasons_[router][k];
-    const std::string why = reason && reason->row == row ? ": " + reason->why + " (tick " +
-                                                               std::to_string(reason->tick) + ")"
-                                                         : "";
-    if (!IsNumeric(row.cost)) {
-        return Said(row.cost) + ": " + me + " has no route to network " + network + why;
+    if (!reason || reason->row != row) {
+        return said;
     }
-    return me + " reaches network " + network + " at cost " + Said(row.cost) + " through " +
-           row.nextHop + why;
+    return Translate(
+        "{row}: {reason} (tick {tick})",
+        {{"row", said}, {"reason", reason->why}, {"tick", std::to_string(reason->tick)}});
 }

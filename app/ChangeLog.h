@@ -27,7 +27,7 @@ public:
         long tick;
         std::string text;
         // As the log window shows it: "tick 12  B <- ...".
-        std::string Shown() const { return "tick " + std::to_string(tick) + "  " + text; }
+        std::string Shown() const;
     };
     using Rows = std::array<RouteRow, Router::kRows>;
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev qt6-websockets-dev
           libqrcodegencpp-dev libnats-dev pkg-config libgl-dev googletest
           libgtest-dev libbenchmark-dev librapidcheck-dev fonts-dejavu-core fonts-liberation2
-          appstream desktop-file-utils locales "$@")
+          appstream desktop-file-utils locales gettext python3-polib "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,0 +1,149 @@
+#!/usr/bin/env python3
+"""The translators' .po files and what the program reads of them.
+
+  catalogue.py template OUT.pot SOURCE...   the messages the code writes, as gettext's template
+  catalogue.py json PO OUT.json              one language as the core reads it
+  catalogue.py check POT PO...               every message translated, none stale or fuzzy, the
+                                             same {arguments} in each translation
+  catalogue.py pseudo POT OUT.json           a made-up language, accented and 40 % longer, to
+                                             find the texts that would not fit
+"""
+import json
+import re
+import subprocess
+import sys
+
+import polib
+
+ARGUMENT = re.compile(r"\{[a-z_]+\}")
+
+
+def template(out, sources):
+    cpp = [s for s in sources if not s.endswith(".js")]
+    js = [s for s in sources if s.endswith(".js")]
+    common = ["xgettext", "--from-code=UTF-8", "--sort-by-file", "--add-location=file",
+              "--add-comments=Translators:", "--package-name=hopscape",
+              "--msgid-bugs-address=translators@hopscape.invalid", "-o", out]
+    subprocess.run(common + ["--language=C++", "--keyword=", "--keyword=Translate:1",
+                             "--keyword=TranslateCount:1,2", "--keyword=Message:1"] + cpp,
+                   check=True)
+    if js:
+        subprocess.run(common + ["--join-existing", "--language=JavaScript", "--keyword=",
+                                 "--keyword=say:1", "--keyword=sayCount:1,2"] + js, check=True)
+    # The template's own header is gettext's; fill in what it leaves for the project.
+    pot = polib.pofile(out)
+    pot.metadata["Content-Type"] = "text/plain; charset=UTF-8"
+    pot.metadata.pop("POT-Creation-Date", None)
+    pot.save(out)
+
+
+def plural_expression(po):
+    forms = po.metadata.get("Plural-Forms", "nplurals=2; plural=n != 1;")
+    match = re.search(r"plural\s*=\s*(.+?);?\s*$", forms)
+    return match.group(1).strip().rstrip(";") if match else "n != 1"
+
+
+def to_json(po_path, out):
+    po = polib.pofile(po_path)
+    messages = {}
+    for entry in po.translated_entries():
+        if entry.obsolete or "fuzzy" in entry.flags:
+            continue
+        if entry.msgid_plural:
+            messages[entry.msgid] = [entry.msgstr_plural[k] for k in sorted(entry.msgstr_plural)]
+        else:
+            messages[entry.msgid] = [entry.msgstr]
+    language = po.metadata.get("Language", "")
+    document = {"language": language, "plural": plural_expression(po), "messages": messages}
+    with open(out, "w", encoding="utf-8") as f:
+        json.dump(document, f, ensure_ascii=False, separators=(",", ":"), sort_keys=True)
+
+
+def check(pot_path, po_paths):
+    pot = polib.pofile(pot_path)
+    wanted = {(e.msgid, e.msgid_plural) for e in pot}
+    faults = []
+    for path in po_paths:
+        result = subprocess.run(["msgfmt", "--check", "--statistics", "-o", "/dev/null", path],
+                                capture_output=True, text=True)
+        if result.returncode != 0:
+            faults.append(f"{path}: msgfmt --check: {result.stderr.strip()}")
+        po = polib.pofile(path)
+        if not po.metadata.get("Language"):
+            faults.append(f"{path}: no Language in the header")
+        have = {}
+        for entry in po:
+            if entry.obsolete:
+                continue
+            have[(entry.msgid, entry.msgid_plural)] = entry
+        for key in sorted(wanted - have.keys()):
+            faults.append(f"{path}: missing {key[0]!r}")
+        for key in sorted(have.keys() - wanted):
+            faults.append(f"{path}: stale {key[0]!r} (no longer in the code)")
+        for key, entry in sorted(have.items()):
+            if key not in wanted:
+                continue
+            if "fuzzy" in entry.flags:
+                faults.append(f"{path}: fuzzy {entry.msgid!r}")
+                continue
+            forms = list(entry.msgstr_plural.values()) if entry.msgid_plural else [entry.msgstr]
+            if not all(forms):
+                faults.append(f"{path}: untranslated {entry.msgid!r}")
+                continue
+            english = set(ARGUMENT.findall(entry.msgid + (entry.msgid_plural or "")))
+            english.discard("{count}")
+            for form in forms:
+                said = set(ARGUMENT.findall(form))
+                said.discard("{count}")
+                if said != english:
+                    faults.append(f"{path}: {entry.msgid!r} has arguments {sorted(said)}, "
+                                  f"English {sorted(english)}")
+    for fault in faults:
+        print(fault)
+    print(f"{len(po_paths)} catalogues, {len(wanted)} messages, {len(faults)} faults")
+    return 1 if faults else 0
+
+
+ACCENTED = str.maketrans("aceinosuyACEINOSUY", "àçéîñôšûýÀÇÉÎÑÔŠÛÝ")
+
+
+def pseudo_text(text):
+    # Accents on the letters, arguments left alone, and 40 % more, in brackets that show cuts.
+    parts = re.split(r"(\{[a-z_]+\})", text)
+    said = "".join(p if ARGUMENT.fullmatch(p) else p.translate(ACCENTED) for p in parts)
+    extra = max(1, round(len(text) * 0.4) - 2)
+    padding = ("~" * extra)
+    return "[" + said + padding + "]"
+
+
+def pseudo(pot_path, out):
+    pot = polib.pofile(pot_path)
+    messages = {}
+    for entry in pot:
+        if entry.msgid_plural:
+            messages[entry.msgid] = [pseudo_text(entry.msgid), pseudo_text(entry.msgid_plural)]
+        else:
+            messages[entry.msgid] = [pseudo_text(entry.msgid)]
+    document = {"language": "en-XA", "plural": "n != 1", "messages": messages}
+    with open(out, "w", encoding="utf-8") as f:
+        json.dump(document, f, ensure_ascii=False, separators=(",", ":"), sort_keys=True)
+
+
+def main(argv):
+    if len(argv) >= 3 and argv[1] == "template":
+        template(argv[2], argv[3:])
+        return 0
+    if len(argv) == 4 and argv[1] == "json":
+        to_json(argv[2], argv[3])
+        return 0
+    if len(argv) >= 4 and argv[1] == "check":
+        return check(argv[2], argv[3:])
+    if len(argv) == 4 and argv[1] == "pseudo":
+        pseudo(argv[2], argv[3])
+        return 0
+    print(__doc__, file=sys.stderr)
+    return 2
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
