@@ -3,6 +3,7 @@
 #include "app/AccessibleText.h"
 #include "app/MainForm.h"
 #include "common/Letters.h"
+#include "common/Translate.h"
 #include "form/Layout.h"
 #include "form/Topology.h"
 
@@ -59,51 +60,62 @@ void Action::Perform(MainForm& form) const {
     }
 }
 
+namespace {
+
+// A switch turned on or off, as an undo level calls it: "Split Horizons on".
+std::string Switched(const std::string& what, bool on) {
+    return on ? Translate("{switch} on", {{"switch", what}})
+              : Translate("{switch} off", {{"switch", what}});
+}
+
+} // namespace
+
 std::string Action::Describe(const FormState& before) const {
     switch (control) {
     case Control::Router:
-        return "click on router " + RouterLetter(index);
+        return Translate("click on router {router}", {{"router", RouterLetter(index)}});
     case Control::Network:
-        return "click on network " + NetworkLetter(index);
+        return Translate("click on network {network}", {{"network", NetworkLetter(index)}});
     case Control::Break: {
         const int link = Topology::LinkOfBreak(index);
         const auto [lo, hi] = Topology::LinkRouters(link);
         const bool up = before.lne[link].colour == Layout::kGrey;
-        return std::string(up ? "break" : "mend") + " of link " + RouterLetter(lo) + "-" +
-               RouterLetter(hi);
+        const MessageArguments routers = {{"link", RouterLetter(lo) + "-" + RouterLetter(hi)}};
+        return up ? Translate("break of link {link}", routers)
+                  : Translate("mend of link {link}", routers);
     }
     case Control::Cost: {
         std::string name = AccessibleText::CostName(index);
         name[0] = 'c';
-        return name + (button == MouseButton::kLeft ? " up" : " down");
+        return button == MouseButton::kLeft ? Translate("{cost} up", {{"cost", name}})
+                                            : Translate("{cost} down", {{"cost", name}});
     }
     case Control::Scenario:
-        return "scenario " + scenario;
+        return Translate("scenario {scenario}", {{"scenario", Translate(scenario)}});
     case Control::Split:
-        return std::string(before.chkSplit.caption) + (checked ? " on" : " off");
+        return Switched(Translate(before.chkSplit.caption), checked);
     case Control::One:
-        return before.Command1.caption;
+        return Translate(before.Command1.caption);
     case Control::Many:
-        return before.Command2.caption;
+        return Translate(before.Command2.caption);
     case Control::Pause:
-        return before.Command3.caption;
+        return Translate(before.Command3.caption);
     case Control::Update:
-        return before.Command4.caption;
+        return Translate(before.Command4.caption);
     case Control::Reset:
-        return before.Command5.caption;
+        return Translate(before.Command5.caption);
     case Control::Kill:
-        return before.Command7.caption;
+        return Translate(before.Command7.caption);
     case Control::Rule: {
-        const std::string state = checked ? " on" : " off";
         for (const RipControl::RuleName& rule : RipControl::kRules) {
             if (index == static_cast<int>(rule.rule)) {
-                return rule.name + state;
+                return Switched(Translate(rule.name), checked);
             }
         }
-        return "all of RIP" + state;
+        return Switched(Translate("all of RIP"), checked);
     }
     case Control::HoldDownTime:
-        return "hold-down of " + std::to_string(value) + " s";
+        return Translate("hold-down of {seconds} s", {{"seconds", std::to_string(value)}});
     }
     return {};
 }

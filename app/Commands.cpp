@@ -2,6 +2,7 @@
 
 #include "app/RipControl.h"
 #include "common/Letters.h"
+#include "common/Translate.h"
 #include "form/FormState.h"
 #include "form/Layout.h"
 #include "form/Topology.h"
@@ -39,13 +40,14 @@ void Commands::Command4_Click() {
 
 bool Commands::Pick(int index, bool& startChosen) {
     if (!startChosen) {
-        form_.Label2.caption = "Start from " + RouterLetter(index);
+        form_.Label2.caption = Translate("Start from {router}", {{"router", RouterLetter(index)}});
         form_.StartIndex = static_cast<std::int16_t>(index);
         startChosen = true;
         return false;
     }
     form_.Label2.caption =
-        "Start from " + RouterLetter(form_.StartIndex) + "; end at " + RouterLetter(index);
+        Translate("Start from {router}; end at {end}",
+                  {{"router", RouterLetter(form_.StartIndex)}, {"end", RouterLetter(index)}});
     form_.EndIndex = static_cast<std::int16_t>(index);
     startChosen = false;
     return true;

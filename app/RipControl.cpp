@@ -5,6 +5,7 @@
 #include "common/Letters.h"
 #include "common/NumberText.h"
 #include "common/RandomSource.h"
+#include "common/Translate.h"
 #include "form/FormRuntime.h"
 #include "form/FormState.h"
 #include "form/Topology.h"
@@ -51,22 +52,23 @@ const std::array<RipControl::RuleName, RipControl::kRuleCount> RipControl::kRule
 }};
 
 std::string RipControl::Summary(const RipSwitches& on) {
-    const std::string holdDown = "hold-down " + std::to_string(on.holdDownSeconds) + " s";
+    const std::string holdDown =
+        Translate("hold-down {seconds} s", {{"seconds", std::to_string(on.holdDownSeconds)}});
     if (std::all_of(kRules.begin(), kRules.end(),
                     [&on](const RuleName& rule) { return IsOn(on, rule.rule); })) {
-        return "RIP: all rules, " + holdDown;
+        return Translate("RIP: all rules, {holddown}", {{"holddown", holdDown}});
     }
     // Short names: the corner is narrow.
-    std::string text;
+    std::string rules;
     for (const RuleName& rule : kRules) {
         if (IsOn(on, rule.rule)) {
-            text += text.empty() ? "RIP: " : ", ";
-            text += rule.rule == Rule::Infinity   ? "infinity 16"
-                    : rule.rule == Rule::HoldDown ? holdDown
-                                                  : std::string(rule.option);
+            rules += rules.empty() ? "" : ", ";
+            rules += rule.rule == Rule::Infinity   ? Translate("infinity 16")
+                     : rule.rule == Rule::HoldDown ? holdDown
+                                                   : Translate(rule.option);
         }
     }
-    return text;
+    return rules.empty() ? rules : Translate("RIP: {rules}", {{"rules", rules}});
 }
 
 bool RipControl::Active() const {

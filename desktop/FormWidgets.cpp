@@ -2,6 +2,7 @@
 
 #include "app/AccessibleText.h"
 #include "app/TabOrder.h"
+#include "common/Translate.h"
 #include "desktop/CheckBox.h"
 #include "desktop/ColourButton.h"
 #include "desktop/LabelSpot.h"
@@ -45,7 +46,7 @@ FormWidgets::FormWidgets(QWidget& window, FormState& form, std::function<void(co
     list_->setObjectName(QStringLiteral("cmbSims"));
     list_->setAccessibleName(QString::fromLatin1(AccessibleText::kScenarioList));
     QObject::connect(list_, &QComboBox::activated, &window_, [this](int index) {
-        act_(Action::Choose(list_->itemText(index).toStdString()));
+        act_(Action::Choose(list_->itemData(index).toString().toStdString()));
     });
     // Painted labels get their stand-ins next, so that every button stays above them.
     MakeStandIns();
@@ -69,7 +70,7 @@ FormWidgets::FormWidgets(QWidget& window, FormState& form, std::function<void(co
     AddButton(form_.Command5, QStringLiteral("Command5"), Action::Click(Control::Reset));
     AddButton(form_.Command4, QStringLiteral("Command4"), Action::Click(Control::Update));
 
-    split_ = new CheckBox(Q(form_.chkSplit.caption), &window_);
+    split_ = new CheckBox(Q(Translate(form_.chkSplit.caption)), &window_);
     split_->setObjectName(QStringLiteral("chkSplit"));
     QObject::connect(split_, &QCheckBox::clicked, &window_,
                      [this] { act_(Action::Split(split_->checkState() == Qt::Checked)); });
@@ -152,7 +153,7 @@ void FormWidgets::SyncButton(const BoundButton& b) {
     const ButtonControl& control = *b.control;
     // A blank caption (the break buttons' " ") shows nothing, so nothing is drawn for it.
     const bool blank = control.caption.find_first_not_of(' ') == std::string::npos;
-    const QString caption = blank ? QString() : Q(control.caption);
+    const QString caption = blank ? QString() : Q(Translate(control.caption));
     if (b.widget->text() != caption) {
         b.widget->setText(caption);
         if (b.namedByCaption) {

@@ -1,6 +1,7 @@
 #include "desktop/ScenarioList.h"
 
 #include "app/Scenarios.h"
+#include "common/Translate.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -132,17 +133,21 @@ void ScenarioList::Show(const std::vector<std::string>& items, const std::string
     const int all = static_cast<int>(items.size() + 1 + Scenarios::kDemonstrations.size());
     if (count() != all) {
         clear();
+        // Each item shows its name in the program's language and keeps the name it is known by.
+        const auto add = [this](const std::string& name) {
+            addItem(QString::fromStdString(Translate(name)), QString::fromStdString(name));
+        };
         for (const std::string& item : items) {
-            addItem(QString::fromStdString(item));
+            add(item);
         }
         insertSeparator(count());
         for (const char* demonstration : Scenarios::kDemonstrations) {
-            addItem(QString::fromUtf8(demonstration));
+            add(demonstration);
         }
     }
     // A name no item has (none the window chooses) is shown as it is.
-    setPlaceholderText(QString::fromStdString(chosen));
-    setCurrentIndex(findText(QString::fromStdString(chosen)));
+    setPlaceholderText(QString::fromStdString(Translate(chosen)));
+    setCurrentIndex(findData(QString::fromStdString(chosen)));
 }
 
 QString ScenarioList::Chosen() const {

@@ -18,7 +18,7 @@ public:
     explicit ScenarioList(QWidget* parent = nullptr);
     // Shows the form's items, with `chosen` as the current one.
     void Show(const std::vector<std::string>& items, const std::string& chosen);
-    // The scenario chosen: the current item, or the demonstration shown in its place.
+    // The scenario chosen as it is shown: the current item, or the demonstration in its place.
     QString Chosen() const;
     // Whether the user gave the list the focus, so that keys may choose.
     bool ChosenByUser() const { return chosenByUser_; }

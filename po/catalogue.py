@@ -1,7 +1,11 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """The translators' .po files and what the program reads of them.
 
-  catalogue.py template OUT.pot SOURCE...   the messages the code writes, as gettext's template
+  catalogue.py template OUT.pot TABLES SOURCE...
+                                             the messages the code writes, and those the program
+                                             TABLES prints from the core's tables, as gettext's
+                                             template
+  catalogue.py merge POT PO...               each language brought up to the template (msgmerge)
   catalogue.py json PO OUT.json              one language as the core reads it
   catalogue.py check POT PO...               every message translated, none stale or fuzzy, the
                                              same {arguments} in each translation
@@ -9,6 +13,7 @@
                                              find the texts that would not fit
 """
 import json
+import os
 import re
 import subprocess
 import sys
@@ -18,7 +23,8 @@ import polib
 ARGUMENT = re.compile(r"\{[a-z_]+\}")
 
 
-def template(out, sources):
+def template(out, tables, sources):
+    sources = sorted(os.path.relpath(s) for s in sources)
     cpp = [s for s in sources if not s.endswith(".js")]
     js = [s for s in sources if s.endswith(".js")]
     common = ["xgettext", "--from-code=UTF-8", "--sort-by-file", "--add-location=file",
@@ -34,7 +40,19 @@ def template(out, sources):
     pot = polib.pofile(out)
     pot.metadata["Content-Type"] = "text/plain; charset=UTF-8"
     pot.metadata.pop("POT-Creation-Date", None)
+    printed = subprocess.run([tables], check=True, capture_output=True, text=True).stdout
+    known = {e.msgid for e in pot}
+    for entry in polib.pofile(printed):
+        if entry.msgid not in known:
+            pot.append(entry)
+            known.add(entry.msgid)
     pot.save(out)
+
+
+def merge(pot, pos):
+    for po in pos:
+        subprocess.run(["msgmerge", "--quiet", "--update", "--backup=none", "--no-wrap", po, pot],
+                       check=True)
 
 
 def plural_expression(po):
@@ -130,8 +148,11 @@ def pseudo(pot_path, out):
 
 
 def main(argv):
-    if len(argv) >= 3 and argv[1] == "template":
-        template(argv[2], argv[3:])
+    if len(argv) >= 4 and argv[1] == "template":
+        template(argv[2], argv[3], argv[4:])
+        return 0
+    if len(argv) >= 3 and argv[1] == "merge":
+        merge(argv[2], argv[3:])
         return 0
     if len(argv) == 4 and argv[1] == "json":
         to_json(argv[2], argv[3])

@@ -1,6 +1,7 @@
 #include "scene/WindowScene.h"
 
 #include "app/TabOrder.h"
+#include "common/Translate.h"
 #include "form/FormState.h"
 #include "form/Layout.h"
 #include "scene/Canvas.h"
@@ -43,7 +44,7 @@ void WindowScene::PaintControls(Canvas& canvas) const {
         const FontMetrics metrics = canvas.Metrics(font);
         const RectF line{box.left, box.top + (box.height - metrics.ascent - metrics.descent) / 2,
                          box.width, metrics.ascent + metrics.descent};
-        canvas.Text(line, b.caption, font, look_.text, TextAlign::kCentre, true);
+        canvas.Text(line, Translate(b.caption), font, look_.text, TextAlign::kCentre, true);
     };
     for (const ButtonControl* b : TabOrder::Commands(form_)) {
         button(*b);
@@ -71,8 +72,8 @@ void WindowScene::PaintControls(Canvas& canvas) const {
         canvas.Line({tick.left + side * 0.42, tick.top + side * 0.75},
                     {tick.left + side * 0.8, tick.top + side * 0.25}, mark);
     }
-    canvas.Text({tick.Right() + side / 2, tick.top, place.width - side * 1.5, side}, check.caption,
-                font, look_.text, TextAlign::kLeft, false);
+    canvas.Text({tick.Right() + side / 2, tick.top, place.width - side * 1.5, side},
+                Translate(check.caption), font, look_.text, TextAlign::kLeft, false);
     // The scenario list: its text in a white box with the arrow that opens it.
     const ComboControl& list = form_.cmbSims;
     const Font listFont = transform_.FontOf(list.fontPoints, false);

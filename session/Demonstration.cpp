@@ -2,6 +2,7 @@
 
 #include "app/AccessibleText.h"
 #include "app/MainForm.h"
+#include "common/Translate.h"
 #include "files/FileWords.h"
 #include "form/Layout.h"
 #include "packets/PacketRecord.h"
@@ -128,7 +129,8 @@ bool Demonstration::Travel(bool undo) {
     undoPosition_ += undo ? -1 : 1;
     recordedUndos_ += undo ? -1 : 1;
     recordedRedos_ += undo ? 1 : -1;
-    const std::string said = (undo ? "Undone: " : "Redone: ") + *what;
+    const std::string said = undo ? Translate("Undone: {action}", {{"action", *what}})
+                                  : Translate("Redone: {action}", {{"action", *what}});
     State().Label2.caption = said;
     log_.Note(said);
     log_.ClearMarks();

@@ -17,7 +17,10 @@ std::uint64_t Fingerprint::Of(std::string_view bytes) {
 std::uint64_t Fingerprint::Of(const Lecture& lecture) {
     const Demonstration& demonstration = lecture.Demonstration();
     const LessonPlayer& player = lecture.Player();
-    std::string text = JsonWriter::WriteCompact(DemonstrationFile::ToJson(demonstration.Capture()));
+    // The status line is in each copy's own language: the rest of the window says the same.
+    Snapshot window = demonstration.Capture();
+    window.status.clear();
+    std::string text = JsonWriter::WriteCompact(DemonstrationFile::ToJson(window));
     const auto add = [&text](const std::string& part) {
         text += '\n';
         text += part;

@@ -1,5 +1,7 @@
 #include "session/Lecture.h"
 
+#include "common/Translate.h"
+
 #include "app/Convergence.h"
 #include "app/RipControl.h"
 #include "app/Scenarios.h"
@@ -199,7 +201,7 @@ Lecture::Job Lecture::Do(Extras::Id id, long now) {
 
 Lecture::ExtraState Lecture::Extra(Extras::Id id) const {
     ExtraState state;
-    state.label = Extras::kEntries[static_cast<std::size_t>(id)].name;
+    state.label = Translate(Extras::kEntries[static_cast<std::size_t>(id)].name);
     if (Extras::Of(id).kind == Extras::Kind::Speed) {
         state.checked = demonstration_.CurrentSpeed() == ::Demonstration::SpeedOf(id);
     } else if (const std::optional<RipControl::Rule> rule = RuleOf(id)) {
@@ -207,15 +209,17 @@ Lecture::ExtraState Lecture::Extra(Extras::Id id) const {
     }
     switch (id) {
     case Id::Highlight:
-        state.label = std::string("Highlight changed rows (now ") +
-                      ChangeLog::Name(demonstration_.CurrentHighlight()) + ")";
+        state.label =
+            Translate("Highlight changed rows (now {choice})",
+                      {{"choice", Translate(ChangeLog::Name(demonstration_.CurrentHighlight()))}});
         break;
     case Id::HoldDownTime:
-        state.label = "RIP: hold-down time (now " +
-                      std::to_string(demonstration_.HoldDownSeconds()) + " s)...";
+        state.label = Translate("RIP: hold-down time (now {seconds} s)...",
+                                {{"seconds", std::to_string(demonstration_.HoldDownSeconds())}});
         break;
     case Id::RecordLesson:
-        state.label = demonstration_.Recording() ? "Stop recording" : "Record lesson";
+        state.label =
+            demonstration_.Recording() ? Translate("Stop recording") : Translate("Record lesson");
         break;
     case Id::Undo:
         state.enabled = demonstration_.CanUndo();
@@ -229,7 +233,9 @@ Lecture::ExtraState Lecture::Extra(Extras::Id id) const {
     case Id::PracticeLevel1:
     case Id::PracticeLevel2:
     case Id::PracticeLevel3:
-        state.label += std::string(": ") + Practice::LevelName(LevelOf(id));
+        state.label =
+            Translate("{extra}: {level}", {{"extra", state.label},
+                                           {"level", Translate(Practice::LevelName(LevelOf(id)))}});
         break;
     case Id::MarkPrediction:
         state.enabled = !demonstration_.Asking();
@@ -300,7 +306,8 @@ bool Lecture::AllRulesOn() const {
 }
 
 Lecture::NumberQuestion Lecture::HoldDownQuestion() const {
-    return {"RIP: hold-down time", "Seconds a route gone unreachable refuses every offer:",
+    return {Translate("RIP: hold-down time"),
+            Translate("Seconds a route gone unreachable refuses every offer:"),
             demonstration_.HoldDownSeconds(), 1, RipSwitches::kMostHoldDownSeconds};
 }
 
@@ -314,27 +321,28 @@ Lecture::Strip Lecture::CaptionStrip(bool page) const {
         strip.pad = Question::PadKeys();
         strip.answering = asking;
     }
-    const std::string reveal = asking ? "Enter checks  \u2022  Page Down: reveal" : "";
+    const std::string reveal = asking ? Translate("Enter checks  \u2022  Page Down: reveal") : "";
     // The student's longer lines are left out in the hall's look.
     const bool hall = demonstration_.Projector();
     if (practice != nullptr) {
-        strip.keys =
-            practice->Status() + "  \u2022  " + (asking ? reveal : "Page Down: next question");
+        strip.keys = practice->Status() + "  \u2022  " +
+                     (asking ? reveal : Translate("Page Down: next question"));
     } else if (player_.Playing()) {
-        strip.caption = player_.Caption();
-        strip.detail = hall ? "" : player_.Detail();
-        strip.keys = player_.Progress() + "  \u2022  " +
-                     (asking              ? reveal
-                      : player_.CanGoOn() ? "Page Down or \u2192: next   Page Up or \u2190: back"
-                                          : "Page Up or \u2190: back");
+        strip.caption = player_.ShownCaption();
+        strip.detail = hall ? "" : player_.ShownDetail();
+        strip.keys =
+            player_.Progress() + "  \u2022  " +
+            (asking              ? reveal
+             : player_.CanGoOn() ? Translate("Page Down or \u2192: next   Page Up or \u2190: back")
+                                 : Translate("Page Up or \u2190: back"));
     } else if (demonstration_.Recording()) {
         // While recording, the strip says so, lest a lecturer forget it is on.
         const long actions = demonstration_.Recorded().Actions();
-        strip.caption = "Recording: " + std::to_string(actions) + " action" +
-                        (actions == 1 ? "" : "s") + " so far";
+        strip.caption = TranslateCount("Recording: {count} action so far",
+                                       "Recording: {count} actions so far", actions);
         const Extras::Entry& record = Extras::Of(Id::RecordLesson);
-        strip.keys = std::string(page ? Extras::PageKeys(record) : record.keys) +
-                     " or \u201cStop recording\u201d in the menu saves the lesson";
+        strip.keys = Translate("{keys} or \u201cStop recording\u201d in the menu saves the lesson",
+                               {{"keys", page ? Extras::PageKeys(record) : record.keys}});
     }
     if (!said.empty()) {
         if (asking || !player_.Playing()) {
@@ -345,7 +353,8 @@ Lecture::Strip Lecture::CaptionStrip(bool page) const {
             // A lesson goes on to its own caption; how the answer fared stands under it, in the
             // hall's look too (the count revealed is nowhere else on the screen).
             const std::string why = quiz.Detail();
-            strip.detail = said + (why.empty() ? "" : ". " + why);
+            strip.detail =
+                why.empty() ? said : Translate("{answer}. {why}", {{"answer", said}, {"why", why}});
         }
         if (strip.keys.empty()) {
             strip.keys = reveal;
@@ -364,9 +373,9 @@ Lecture::Meter Lecture::Corner() const {
     if (paths) {
         const Convergence& convergence = demonstration_.Meter();
         const int since = convergence.TablesSinceChange();
-        meter.state = convergence.Converged() ? "Converged" : "Not converged";
-        meter.since = std::to_string(since) + " table" + (since == 1 ? "" : "s") +
-                      " since a table last changed";
+        meter.state = convergence.Converged() ? Translate("Converged") : Translate("Not converged");
+        meter.since = TranslateCount("{count} table since a table last changed",
+                                     "{count} tables since a table last changed", since);
     }
     return meter;
 }

@@ -3,10 +3,14 @@
 #include "packets/PacketMotion.h"
 #include "session/BuiltInLessons.h"
 
+#include "common/Translate.h"
+
+#include <algorithm>
+
 bool LessonPlayer::Record(long now) {
     if (playing_) {
-        demonstration_.State().Label2.caption =
-            "Not recording: a lesson is playing (\"Lesson: end it\" in the menu ends it)";
+        demonstration_.State().Label2.caption = Translate(
+            "Not recording: a lesson is playing (\"Lesson: end it\" in the menu ends it)");
         return false;
     }
     demonstration_.StartRecording(now);
@@ -15,8 +19,8 @@ bool LessonPlayer::Record(long now) {
 
 bool LessonPlayer::Start(const LessonScript& script, long now) {
     if (demonstration_.Recording()) {
-        demonstration_.State().Label2.caption =
-            "No lesson started: recording (Ctrl+Shift+R stops it and saves the recording)";
+        demonstration_.State().Label2.caption = Translate(
+            "No lesson started: recording (Ctrl+Shift+R stops it and saves the recording)");
         return false;
     }
     script_ = script;
@@ -193,11 +197,32 @@ bool LessonPlayer::CanGoOn() const {
 }
 
 std::string LessonPlayer::Progress() const {
-    std::string text = script_.title + ": ";
+    const std::string title = Shown(script_.title);
     if (AtEnd()) {
         const std::optional<LessonScript> after = BuiltInLessons::After(script_);
-        return text + "the end" + (after ? "; next, \"" + after->title + "\"" : std::string());
+        return after ? Translate("{lesson}: the end; next, \"{next}\"",
+                                 {{"lesson", title}, {"next", Shown(after->title)}})
+                     : Translate("{lesson}: the end", {{"lesson", title}});
     }
-    text += "step " + std::to_string(marks_.size()) + " of " + std::to_string(script_.Presses());
-    return held_ ? text + ", a question" : waiting_ ? text + ", running" : text;
+    const MessageArguments arguments = {{"lesson", title},
+                                        {"step", std::to_string(marks_.size())},
+                                        {"steps", std::to_string(script_.Presses())}};
+    return held_      ? Translate("{lesson}: step {step} of {steps}, a question", arguments)
+           : waiting_ ? Translate("{lesson}: step {step} of {steps}, running", arguments)
+                      : Translate("{lesson}: step {step} of {steps}", arguments);
+}
+
+std::string LessonPlayer::Shown(const std::string& text) const {
+    // A built-in lesson speaks the program's language; a lesson file its lecturer's.
+    const std::vector<LessonScript>& builtIn = BuiltInLessons::All();
+    return std::find(builtIn.begin(), builtIn.end(), script_) != builtIn.end() ? Translate(text)
+                                                                               : text;
+}
+
+std::string LessonPlayer::ShownCaption() const {
+    return Shown(caption_);
+}
+
+std::string LessonPlayer::ShownDetail() const {
+    return Shown(detail_);
 }

@@ -33,6 +33,10 @@ public:
     const std::string& Caption() const { return caption_; }
     // The caption's longer line for a student, empty where it has none.
     const std::string& Detail() const { return detail_; }
+    // The caption and its line as they are shown: a built-in lesson's in the program's language,
+    // a lesson file's as its lecturer wrote them.
+    std::string ShownCaption() const;
+    std::string ShownDetail() const;
     // The next press; at the end of a built-in lesson, the start of the one after it.
     void Next(long now);
     // Whether Next would do anything.
@@ -63,6 +67,7 @@ public:
     std::string Progress() const;
 
 private:
+    std::string Shown(const std::string& text) const;
     // Where a press began: its first step, the lesson's moment and the caption before it.
     struct Mark {
         std::size_t step;

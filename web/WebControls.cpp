@@ -4,6 +4,7 @@
 #include "app/TabOrder.h"
 #include "common/JsonValue.h"
 #include "common/JsonWriter.h"
+#include "common/Translate.h"
 #include "form/Layout.h"
 #include "scene/Look.h"
 #include "scene/PanelScene.h"
@@ -55,7 +56,7 @@ std::string WebControls::Controls() const {
         }
         case Kind::Check:
             box = state.chkSplit.box;
-            caption = state.chkSplit.caption;
+            caption = Translate(state.chkSplit.caption);
             points = state.chkSplit.fontPoints;
             break;
         case Kind::List:
@@ -95,7 +96,7 @@ std::string WebControls::Controls() const {
         }
         if (button != nullptr) {
             box = button->box;
-            caption = button->caption;
+            caption = Translate(button->caption);
             points = button->fontPoints;
             bold = button->bold;
             visible = button->visible;
@@ -133,8 +134,10 @@ std::string WebControls::Controls() const {
         controls.items.push_back(std::move(item));
     }
     JsonValue scenarios = JsonValue::Array();
+    // Each scenario as it is known, and as it is shown.
     for (const std::string& name : state.cmbSims.items) {
-        scenarios.items.push_back(JsonValue::String(name));
+        scenarios.items.push_back(
+            JsonValue::Array({JsonValue::String(name), JsonValue::String(Translate(name))}));
     }
     JsonValue magnified = JsonValue::Array();
     for (const WebSession::PanelPlace& place : session_.Panels(transform_, width_, height_)) {

@@ -385,10 +385,12 @@ const Hopscape = (() => {
             if (item.kind === KIND.list) {
                 // A demonstration's own scenario, which the list does not offer, shows as the
                 // desktop's list shows it: its name, not to be picked again.
-                const names = state.scenarios.includes(state.scenario) ? state.scenarios
-                    : [...state.scenarios, state.scenario];
-                if ([...element.options].map((o) => o.value).join("\n") !== names.join("\n")) {
-                    element.replaceChildren(...names.map((name) => new Option(name, name)));
+                // Each scenario comes as [its name, the name shown].
+                const known = state.scenarios.map(([name]) => name);
+                const names = known.includes(state.scenario) ? state.scenarios
+                    : [...state.scenarios, [state.scenario, state.scenario]];
+                if ([...element.options].map((o) => o.value).join("\n") !== names.map(([name]) => name).join("\n")) {
+                    element.replaceChildren(...names.map(([name, shown]) => new Option(shown, name)));
                     if (names.length > state.scenarios.length) element.lastChild.disabled = true;
                 }
                 element.value = state.scenario;
