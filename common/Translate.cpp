@@ -1,5 +1,7 @@
 #include "common/Translate.h"
 
+#include <algorithm>
+
 namespace {
 
 std::optional<Catalogue>& Current() {
@@ -67,4 +69,30 @@ std::string TranslateCount(std::string_view one, std::string_view many, long cou
         translated ? std::string_view(*translated) : (count == 1 ? one : many);
     const MessageArgument number{"count", std::to_string(count)};
     return Fill(text, arguments, &number);
+}
+
+std::string ChooseLanguage(const std::vector<std::string>& wanted,
+                           const std::vector<std::string>& available) {
+    const auto has = [&available](const std::string& code) {
+        for (const std::string& language : available) {
+            if (language == code) {
+                return true;
+            }
+        }
+        return false;
+    };
+    for (std::string code : wanted) {
+        std::replace(code.begin(), code.end(), '_', '-');
+        const std::string language = code.substr(0, code.find('-'));
+        if (language == "en" && code != "en-XA") {
+            return "";
+        }
+        if (has(code)) {
+            return code;
+        }
+        if (has(language)) {
+            return language;
+        }
+    }
+    return "";
 }

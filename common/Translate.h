@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Every text a person reads is a message: its English text, written once where it is used, with
 // named arguments in braces ("{router}: route to {network} now cost {cost} via {hop}"), never
@@ -34,6 +35,14 @@ std::string TranslateCount(std::string_view one, std::string_view many, long cou
                            MessageArguments arguments = {});
 // Puts the arguments in a text, with no translation.
 std::string FillArguments(std::string_view text, MessageArguments arguments);
+
+// The language to speak of those `available` (catalogues by their codes, "de", "pt-BR"), for
+// someone who reads `wanted` in that order (a system's or a browser's languages, "de-AT", "fr"):
+// the first wanted that is available, by its whole code or by its language alone ("de-AT" reads
+// "de"); a wanted language none is available for is passed over. English, the program's own, is
+// "", and is chosen where it comes first or nothing else is found.
+std::string ChooseLanguage(const std::vector<std::string>& wanted,
+                           const std::vector<std::string>& available);
 
 // Marks a message written where it is not yet shown (a table's label, a constant): the catalogue's
 // template finds it here, and the place that shows it translates it.

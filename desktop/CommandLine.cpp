@@ -1,11 +1,15 @@
 #include "desktop/CommandLine.h"
 
 #include "app/RipControl.h"
+#include "common/Translate.h"
 #include "desktop/DocumentFile.h"
 #include "session/BuiltInLessons.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <optional>
 
@@ -72,6 +76,57 @@ bool OpenFile(const QString& name, bool lessonOnly, CommandLine::Result& result)
     return true;
 }
 
+// The languages the program has catalogues for, by their codes.
+std::vector<std::string> Languages() {
+    std::vector<std::string> codes;
+    for (const QString& file :
+         QDir(QStringLiteral(":/lang")).entryList({QStringLiteral("*.json")})) {
+        codes.push_back(file.chopped(5).toStdString());
+    }
+    return codes;
+}
+
+// Speaks the language --lang asks for, or else the system's; the fault where --lang asks for one
+// there is none of.
+std::string Speak(const QStringList& arguments) {
+    std::optional<QString> asked;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QStringLiteral("--lang") && i + 1 < arguments.size()) {
+            asked = arguments[i + 1];
+        } else if (arguments[i].startsWith(QStringLiteral("--lang="))) {
+            asked = arguments[i].mid(7);
+        }
+    }
+    const std::vector<std::string> available = Languages();
+    std::vector<std::string> wanted;
+    if (asked) {
+        wanted.push_back(asked->toStdString());
+    } else {
+        for (const QString& language : QLocale::system().uiLanguages()) {
+            wanted.push_back(language.toStdString());
+        }
+    }
+    const std::string code = ChooseLanguage(wanted, available);
+    if (asked && code.empty() && !asked->startsWith(QStringLiteral("en"))) {
+        return StartOptions::NoLanguage(asked->toStdString(), available);
+    }
+    if (code.empty()) {
+        UseCatalogue(std::nullopt);
+        return "";
+    }
+    QFile file(QStringLiteral(":/lang/%1.json").arg(QString::fromStdString(code)));
+    std::string fault = "cannot be read";
+    std::optional<Catalogue> catalogue;
+    if (file.open(QIODevice::ReadOnly)) {
+        catalogue = Catalogue::Read(file.readAll().toStdString(), &fault);
+    }
+    if (!catalogue) {
+        return "Language " + code + ": " + fault;
+    }
+    UseCatalogue(std::move(catalogue));
+    return "";
+}
+
 } // namespace
 
 CommandLine::Result CommandLine::Read(const QStringList& arguments, const QString& version) {
@@ -83,9 +138,13 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
             given.insert(i + 1, QString());
         }
     }
+    // The language first: the help and every fault are said in it.
+    if (const std::string fault = Speak(given); !fault.empty()) {
+        return Stop(2, QString::fromStdString(fault) + QLatin1Char('\n'));
+    }
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Pelko's Hopscape Demo: distance-vector routing, step by step."));
+    parser.setApplicationDescription(QString::fromStdString(
+        Translate("Pelko's Hopscape Demo: distance-vector routing, step by step.")));
     parser.addHelpOption();
     parser.addVersionOption();
     for (const StartOptions::Option& option : StartOptions::Options()) {
@@ -98,7 +157,7 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
     }
     Result result;
     for (const char* name : {"scenario", "seed", "rip", "fullscreen", "projector", "practice",
-                             "serve", "relay", "relay-page"}) {
+                             "serve", "relay", "relay-page", "lang"}) {
         const QString option = QString::fromLatin1(name);
         if (!parser.isSet(option)) {
             continue;

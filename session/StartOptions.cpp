@@ -4,6 +4,7 @@
 #include "app/RipControl.h"
 #include "app/Scenarios.h"
 #include "common/RandomSource.h"
+#include "common/Translate.h"
 #include "files/HopscapeFile.h"
 #include "session/BuiltInLessons.h"
 
@@ -12,33 +13,39 @@
 
 std::vector<StartOptions::Option> StartOptions::Options() {
     return {
-        {"scenario", "name", "Open in the scenario called <name>."},
+        {"scenario", "name", Translate("Open in the scenario called <name>.")},
         {"seed", "n",
-         "Seed the random source with <n> instead of the clock, so that random and flooding runs "
-         "repeat."},
-        {"fullscreen", "", "Open full screen."},
+         Translate("Seed the random source with <n> instead of the clock, so that random and "
+                   "flooding runs repeat.")},
+        {"fullscreen", "", Translate("Open full screen.")},
         {"rip", "rules",
-         "Switch RIP's rules on: all, or a comma-separated list of " + RuleNames() + "."},
-        {"open", "file", "Open the demonstration (or lesson) saved in <file>."},
+         Translate("Switch RIP's rules on: all, or a comma-separated list of {rules}.",
+                   {{"rules", RuleNames()}})},
+        {"open", "file", Translate("Open the demonstration (or lesson) saved in <file>.")},
         {"lesson", "name|file",
-         "Start the built-in lesson called <name>, or the lesson in a file."},
-        {"lessons", "", "Print the built-in lessons' names."},
+         Translate("Start the built-in lesson called <name>, or the lesson in a file.")},
+        {"lessons", "", Translate("Print the built-in lessons' names.")},
         {"projector", "",
-         "Open in the look for a hall's projector: larger table text, outlined packets."},
+         Translate(
+             "Open in the look for a hall's projector: larger table text, outlined packets.")},
         {"practice", "level",
-         "Practise predicting the tables at <level>, 1, 2 or 3; with a seed, the first question "
-         "is the one that seed draws."},
+         Translate("Practise predicting the tables at <level>, 1, 2 or 3; with a seed, the first "
+                   "question is the one that seed draws.")},
         {"serve", "[address][:port]",
-         "Let the hall follow: serve the page and the lecture to phones at <address> (all the "
-         "machine's where none is given) and <port> (8321 where none is given, 0 for any free "
-         "one), and print the address they open."},
+         Translate("Let the hall follow: serve the page and the lecture to phones at <address> "
+                   "(all the machine's where none is given) and <port> (8321 where none is "
+                   "given, 0 for any free one), and print the address they open.")},
         {"relay", "nats://[user:password@]host[:port]",
-         "Let the hall follow through a relay (a NATS server) rather than from this machine, "
-         "and print the address phones open."},
+         Translate("Let the hall follow through a relay (a NATS server) rather than from this "
+                   "machine, and print the address phones open.")},
+        {"lang", "code",
+         Translate("Show every text in the language <code> (en for English) rather than the "
+                   "system's.")},
         {"relay-page", "address",
-         "The page phones open with the relay's WebSocket address, as "
-         "https://course.example.edu/hopscape/?relay=wss://relay.example.edu (the page hosted "
-         "with the relay where none is given)."},
+         Translate(
+             "The page phones open with the relay's WebSocket address, as {example} (the "
+             "page hosted with the relay where none is given).",
+             {{"example", "https://course.example.edu/hopscape/?relay=wss://relay.example.edu"}})},
     };
 }
 
@@ -46,7 +53,9 @@ std::string StartOptions::Set(std::string_view name, std::string_view value) {
     std::string fault = Take(name, value);
     // Where a hall follows is no part of the lecture (and a relay's address may hold a
     // password): it is not given on to the followers.
-    if (fault.empty() && name != "serve" && name != "relay" && name != "relay-page") {
+    // Nor is the language: every follower reads its own.
+    if (fault.empty() && name != "serve" && name != "relay" && name != "relay-page" &&
+        name != "lang") {
         given += std::string(name) + "=" + std::string(value) + "\n";
     }
     return fault;
@@ -113,6 +122,19 @@ std::string StartOptions::Take(std::string_view name, std::string_view value) {
         std::string fault;
         relay = Relay::Read(value, fault);
         return fault;
+    }
+    if (name == "lang") {
+        const bool code =
+            !value.empty() && value.size() <= 16 &&
+            std::all_of(value.begin(), value.end(), [](char c) {
+                return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '_';
+            });
+        if (code) {
+            language = std::string(value);
+        }
+        return code ? ""
+                    : Translate("A language is a code such as de or pt-BR, not {value}.",
+                                {{"value", quoted}});
     }
     if (name == "relay-page") {
         std::string fault = Relay::PageFault(value);
@@ -241,4 +263,14 @@ void StartOptions::Start(MainForm& form, RandomSource& random) const {
             form.Rip().Set(rule.rule, true);
         }
     }
+}
+
+std::string StartOptions::NoLanguage(const std::string& code,
+                                     const std::vector<std::string>& available) {
+    std::string codes = "en";
+    for (const std::string& language : available) {
+        codes += ", " + language;
+    }
+    return Translate("No language is called '{code}'; there are {codes}.",
+                     {{"code", code}, {"codes", codes}});
 }

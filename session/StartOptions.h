@@ -32,6 +32,7 @@ struct StartOptions {
     std::optional<Hall::Place> serve;      // where a hall that follows is served
     std::optional<Relay::Place> relay;     // or the relay it follows through
     std::string relayPage;                 // and the page phones open to, with the relay's address
+    std::optional<std::string> language;   // the language to speak, by its code ("en", "de")
     std::vector<std::string> notes;        // for the log: what a file held that was ignored
     // The options taken, one "name=value" a line as SetAll reads them, and the file opened by
     // its name and bytes: enough to open the same again elsewhere (Replica::StartLine).
@@ -66,6 +67,11 @@ struct StartOptions {
     // alone), as "open" and "lesson" do. Returns what is wrong, as HopscapeFile::Problem says
     // it, and changes nothing then, or the empty text.
     std::string TakeFile(const std::string& name, std::string bytes, bool lessonOnly);
+
+    // Why a language asked for cannot be spoken: "No language is called 'it'; there are en, de,
+    // es, fr." (`available` the codes of the catalogues there are).
+    static std::string NoLanguage(const std::string& code,
+                                  const std::vector<std::string>& available);
 
     // Reads a seed written as decimal digits only, the same in every locale.
     static std::optional<std::uint64_t> ReadSeed(std::string_view text);

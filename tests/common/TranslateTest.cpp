@@ -110,3 +110,20 @@ TEST(TranslateTest, RefusesABrokenCatalogue) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TranslateTest, ChoosesTheFirstLanguageWantedThatThereIs) {
+    const std::vector<std::string> available = {"de", "es", "fr", "pt-BR", "en-XA"};
+    EXPECT_EQ(ChooseLanguage({"de-AT", "fr"}, available), "de");
+    EXPECT_EQ(ChooseLanguage({"it", "fr_CA"}, available), "fr");
+    EXPECT_EQ(ChooseLanguage({"pt-BR"}, available), "pt-BR");
+    EXPECT_EQ(ChooseLanguage({"pt-PT"}, available), "");
+    // English first is English, though other languages follow.
+    EXPECT_EQ(ChooseLanguage({"en-GB", "de"}, available), "");
+    EXPECT_EQ(ChooseLanguage({"it", "ja"}, available), "");
+    EXPECT_EQ(ChooseLanguage({}, available), "");
+    EXPECT_EQ(ChooseLanguage({"en-XA"}, available), "en-XA");
+}
+
+} // namespace
