@@ -152,6 +152,13 @@ void ChangeLog::Add(std::string text) {
     lines_.push_back({runtime_.TickNumber, std::move(text)});
 }
 
+void ChangeLog::AddAbout(int router, int network, std::string text, bool tie) {
+    Add(std::move(text));
+    lines_.back().router = router;
+    lines_.back().network = network;
+    lines_.back().tie = tie;
+}
+
 void ChangeLog::OnMessage(const RouterMessage& message) {
     const std::vector<std::string> fields = SplitFields(message.text);
     const int router = message.router;
@@ -249,7 +256,9 @@ void ChangeLog::TellUpdate(const RouterMessage& message, const std::vector<std::
         if (was == now) {
             if (IsNumeric(c) && engine.Held(k)) {
                 const long left = engine.Clocks()[k].heldUntil - engine.Clock();
-                Add(Translate("{router}: route to {network} held down, {sender}'s offer refused "
+                AddAbout(
+                    router, k,
+                    Translate("{router}: route to {network} held down, {sender}'s offer refused "
                               "({offer}); {seconds} s more",
                               {{"router", me},
                                {"network", network},
@@ -258,13 +267,15 @@ void ChangeLog::TellUpdate(const RouterMessage& message, const std::vector<std::
                                {"seconds", std::to_string(RipRules::Seconds(left))}}));
             } else if (IsNumeric(c) && IsNumeric(was.cost) && was.nextHop != sender &&
                        ReadNumber(c) == ReadNumber(was.cost)) {
-                Add(Translate("{router}: route to {network} kept at cost {cost} via {hop} "
-                              "({sender} offers the same)",
-                              {{"router", me},
-                               {"network", network},
-                               {"cost", Said(was.cost)},
-                               {"hop", was.nextHop},
-                               {"sender", sender}}));
+                AddAbout(router, k,
+                         Translate("{router}: route to {network} kept at cost {cost} via {hop} "
+                                   "({sender} offers the same)",
+                                   {{"router", me},
+                                    {"network", network},
+                                    {"cost", Said(was.cost)},
+                                    {"hop", was.nextHop},
+                                    {"sender", sender}}),
+                         true);
             }
             continue;
         }
@@ -281,23 +292,27 @@ void ChangeLog::TellUpdate(const RouterMessage& message, const std::vector<std::
                 : Translate("{sender} offered {offer}", {{"sender", sender}, {"offer", Said(c)}}),
             runtime_.TickNumber};
         if (!IsNumeric(now.cost) && IsNumeric(c)) {
-            Add(Translate("{router}: route to {network} now inf, {infinity} being unreachable "
-                          "({offer})",
-                          {{"router", me},
-                           {"network", network},
-                           {"infinity", std::to_string(RipRules::kInfinity)},
-                           {"offer", offer(c)}}));
+            AddAbout(router, k,
+                     Translate("{router}: route to {network} now inf, {infinity} being unreachable "
+                               "({offer})",
+                               {{"router", me},
+                                {"network", network},
+                                {"infinity", std::to_string(RipRules::kInfinity)},
+                                {"offer", offer(c)}}));
         } else if (!IsNumeric(now.cost)) {
-            Add(Translate("{router}: route to {network} now {cost} (next hop {sender} offers "
-                          "{offer})",
-                          {{"router", me},
-                           {"network", network},
-                           {"cost", Said(now.cost)},
-                           {"sender", sender},
-                           {"offer", Said(c)}}));
+            AddAbout(router, k,
+                     Translate("{router}: route to {network} now {cost} (next hop {sender} offers "
+                               "{offer})",
+                               {{"router", me},
+                                {"network", network},
+                                {"cost", Said(now.cost)},
+                                {"sender", sender},
+                                {"offer", Said(c)}}));
         } else if (was.nextHop == sender && IsNumeric(was.cost) &&
                    ReadNumber(now.cost) > ReadNumber(was.cost)) {
-            Add(Translate("{router}: route to {network} now cost {cost} via {sender}, following "
+            AddAbout(
+                router, k,
+                Translate("{router}: route to {network} now cost {cost} via {sender}, following "
                           "its next hop up ({offer})",
                           {{"router", me},
                            {"network", network},
@@ -305,12 +320,13 @@ void ChangeLog::TellUpdate(const RouterMessage& message, const std::vector<std::
                            {"sender", sender},
                            {"offer", offer(c)}}));
         } else {
-            Add(Translate("{router}: route to {network} now cost {cost} via {hop} ({offer})",
-                          {{"router", me},
-                           {"network", network},
-                           {"cost", Said(now.cost)},
-                           {"hop", now.nextHop},
-                           {"offer", offer(c)}}));
+            AddAbout(router, k,
+                     Translate("{router}: route to {network} now cost {cost} via {hop} ({offer})",
+                               {{"router", me},
+                                {"network", network},
+                                {"cost", Said(now.cost)},
+                                {"hop", now.nextHop},
+                                {"offer", offer(c)}}));
         }
     }
 }

@@ -26,6 +26,11 @@ public:
     struct Line {
         long tick;
         std::string text;
+        // The row a line tells of, by router and network, where it tells of one; and whether it
+        // tells of an offer the same as the route kept (which says nothing of the link's cost).
+        int router = -1;
+        int network = -1;
+        bool tie = false;
         // As the log window shows it: "tick 12  B <- ...".
         std::string Shown() const;
     };
@@ -86,6 +91,7 @@ private:
     void TellRequest(int router, const std::vector<std::string>& fields);
     void MarkChanges(const RouterMessage& message);
     void Add(std::string text);
+    void AddAbout(int router, int network, std::string text, bool tie = false);
     bool Alive(const Mark& mark) const;
 
     FormState& form_;

@@ -57,17 +57,16 @@ std::string RouteWords(const RouteRow& row) {
 std::string Why(const Rehearsal& rehearsal, int router, int k) {
     const std::string me = RouterLetter(router);
     const std::string network = NetworkLetter(k);
-    const std::string about = me + ": route to " + network + " ";
     // What each table said of the row; an offer of inf to a row at inf tells nothing, and is
     // said only when nothing else is.
     std::vector<std::string> parts;
     std::vector<std::string> idle;
     for (const Rehearsal::Heard& heard : rehearsal.HeardBy(router)) {
         std::vector<std::string> said;
-        for (const std::string& line : heard.lines) {
+        for (const ChangeLog::Line& line : heard.lines) {
             // A tie the log tells without the link's cost is told below, with it.
-            if (line.rfind(about, 0) == 0 && line.find(" offers the same") == std::string::npos) {
-                said.push_back(line);
+            if (line.router == router && line.network == k && !line.tie) {
+                said.push_back(line.text);
             }
         }
         if (!said.empty()) {

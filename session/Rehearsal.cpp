@@ -44,7 +44,7 @@ void Rehearsal::OnMessage(const RouterMessage& message) {
     for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
         if (line->text == arrived) {
             for (auto after = line.base(); after != lines.end(); ++after) {
-                heard.lines.push_back(after->text);
+                heard.lines.push_back(*after);
             }
             break;
         }

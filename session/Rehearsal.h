@@ -23,7 +23,7 @@ public:
         std::optional<double> linkCost;
         ChangeLog::Rows before;
         ChangeLog::Rows after;
-        std::vector<std::string> lines;
+        std::vector<ChangeLog::Line> lines;
     };
 
     explicit Rehearsal(const MainForm& original);
