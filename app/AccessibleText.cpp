@@ -2,6 +2,7 @@
 
 #include "common/Fields.h"
 #include "common/Letters.h"
+#include "common/Translate.h"
 #include "form/Layout.h"
 #include "form/Topology.h"
 
@@ -31,39 +32,47 @@ std::pair<int, int> Direction(int costLabel) {
 } // namespace
 
 std::string RouterName(int router) {
-    return "Router " + RouterLetter(router);
+    return Translate("Router {router}", {{"router", RouterLetter(router)}});
 }
 
 std::string NetworkName(int network) {
-    return "Network " + NetworkLetter(network);
+    return Translate("Network {network}", {{"network", NetworkLetter(network)}});
 }
 
 std::string BreakName(int breakButton) {
-    return "Break link " + LinkText(breakButton);
+    return Translate("Break link {link}", {{"link", LinkText(breakButton)}});
 }
 
 std::string BreakTip(int breakButton) {
-    return "Breaks link " + LinkText(breakButton) +
-           " and tells both routers; press again to mend it";
+    return Translate("Breaks link {link} and tells both routers; press again to mend it",
+                     {{"link", LinkText(breakButton)}});
 }
 
 std::string CostName(int costLabel) {
     const auto [sender, receiver] = Direction(costLabel);
-    return "Cost from " + RouterLetter(sender) + " to " + RouterLetter(receiver);
+    return Translate("Cost from {sender} to {receiver}",
+                     {{"sender", RouterLetter(sender)}, {"receiver", RouterLetter(receiver)}});
+}
+
+std::string CostWords(int costLabel) {
+    const auto [sender, receiver] = Direction(costLabel);
+    return Translate("cost from {sender} to {receiver}",
+                     {{"sender", RouterLetter(sender)}, {"receiver", RouterLetter(receiver)}});
 }
 
 std::string CostTip(int costLabel) {
-    return CostName(costLabel) +
-           ": a left click raises it (up to 9), a right click lowers it (down to 0)";
+    return Translate(
+        "{cost}: a left click raises it (up to 9), a right click lowers it (down to 0)",
+        {{"cost", CostName(costLabel)}});
 }
 
 std::string CostValue(const std::string& caption) {
     const std::string_view value = TrimBlanks(caption);
-    return value.empty() ? "blank, counts as 0" : std::string(value);
+    return value.empty() ? Translate("blank, counts as 0") : std::string(value);
 }
 
 std::string PanelName(int router) {
-    return "Table " + RouterLetter(router);
+    return Translate("Table {router}", {{"router", RouterLetter(router)}});
 }
 
 } // namespace AccessibleText

@@ -85,8 +85,7 @@ std::string Action::Describe(const FormState& before) const {
                   : Translate("mend of link {link}", routers);
     }
     case Control::Cost: {
-        std::string name = AccessibleText::CostName(index);
-        name[0] = 'c';
+        const std::string name = AccessibleText::CostWords(index);
         return button == MouseButton::kLeft ? Translate("{cost} up", {{"cost", name}})
                                             : Translate("{cost} down", {{"cost", name}});
     }

@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 
+#include "app/AccessibleText.h"
 #include "common/Letters.h"
 #include "common/RandomSource.h"
 #include "form/Layout.h"
@@ -114,7 +115,7 @@ void MainForm::LoadAfresh() {
     form_.ManyMode = false;
     for (int i = 0; i < kRouterCount; ++i) {
         form_.RouterTable[i].SetBackground(form_.RouterColour[i]);
-        form_.RouterTable[i].SetTitle("Table " + RouterLetter(i));
+        form_.RouterTable[i].SetTitle(AccessibleText::PanelName(i));
     }
     for (ShapeControl& packet : form_.shpPacket) {
         packet.visible = false;

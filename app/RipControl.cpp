@@ -37,7 +37,7 @@ std::string Networks(std::uint8_t rows) {
 }
 
 std::string Seconds(long ticks) {
-    return std::to_string(RipRules::Seconds(ticks)) + " s";
+    return Translate("{seconds} s", {{"seconds", std::to_string(RipRules::Seconds(ticks))}});
 }
 
 } // namespace
@@ -196,7 +196,7 @@ void RipControl::LaunchQueued() {
     }
 }
 
-void RipControl::SendToNeighbours(int router, std::uint8_t rows, const char* why) {
+void RipControl::SendToNeighbours(int router, std::uint8_t rows, bool periodic) {
     std::string to;
     for (int q = 0; q < kRouterCount; ++q) {
         if (form_.LinkUp(router, q)) {
@@ -205,8 +205,17 @@ void RipControl::SendToNeighbours(int router, std::uint8_t rows, const char* why
         }
     }
     if (!to.empty()) {
-        runtime_.Tell(router, RouterLetter(router) + ": " + why + " to " + to +
-                                  (rows == kAllRows ? "" : " (" + Networks(rows) + ")"));
+        const MessageArguments sent = {
+            {"router", RouterLetter(router)}, {"neighbours", to}, {"networks", Networks(rows)}};
+        const bool all = rows == kAllRows;
+        runtime_.Tell(
+            router,
+            periodic
+                ? (all ? Translate("{router}: periodic update to {neighbours}", sent)
+                       : Translate("{router}: periodic update to {neighbours} ({networks})", sent))
+                : (all ? Translate("{router}: triggered update to {neighbours}", sent)
+                       : Translate("{router}: triggered update to {neighbours} ({networks})",
+                                   sent)));
     }
 }
 
@@ -239,15 +248,23 @@ void RipControl::EndTick() {
             const std::string network = NetworkLetter(event.row);
             switch (event.kind) {
             case RouteEvent::Kind::TimedOut:
-                runtime_.Tell(r, me + ": route to " + network + " timed out after " + timeout +
-                                     "; advertised as unreachable for " + garbage);
+                runtime_.Tell(r,
+                              Translate("{router}: route to {network} timed out after {timeout}; "
+                                        "advertised as unreachable for {garbage}",
+                                        {{"router", me},
+                                         {"network", network},
+                                         {"timeout", timeout},
+                                         {"garbage", garbage}}));
                 break;
             case RouteEvent::Kind::Cleared:
-                runtime_.Tell(r, me + ": route to " + network + " cleared after " + garbage +
-                                     " of garbage collection");
+                runtime_.Tell(
+                    r, Translate("{router}: route to {network} cleared after {garbage} of "
+                                 "garbage collection",
+                                 {{"router", me}, {"network", network}, {"garbage", garbage}}));
                 break;
             case RouteEvent::Kind::HoldDownOver:
-                runtime_.Tell(r, me + ": hold-down of the route to " + network + " over");
+                runtime_.Tell(r, Translate("{router}: hold-down of the route to {network} over",
+                                           {{"router", me}, {"network", network}}));
                 break;
             }
         }
@@ -256,14 +273,14 @@ void RipControl::EndTick() {
     for (int r = 0; r < kRouterCount; ++r) {
         if (rip.on.periodic && rip.clock >= rip.nextPeriodic[r]) {
             // The whole table goes: the changes waiting for a triggered update with it.
-            SendToNeighbours(r, kAllRows, "periodic update");
+            SendToNeighbours(r, kAllRows, true);
             rip.changed[r] = 0;
             Schedule(r);
         }
         if (!rip.on.triggered) {
             rip.changed[r] = 0;
         } else if (rip.changed[r] != 0 && rip.clock >= rip.nextTriggered[r]) {
-            SendToNeighbours(r, rip.changed[r], "triggered update");
+            SendToNeighbours(r, rip.changed[r], false);
             rip.changed[r] = 0;
             const double wait =
                 kTriggerWaitFrom + (kTriggerWaitTo - kTriggerWaitFrom) * random_.Next();

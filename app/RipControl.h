@@ -68,7 +68,7 @@ public:
 
 private:
     void Schedule(int router);
-    void SendToNeighbours(int router, std::uint8_t rows, const char* why);
+    void SendToNeighbours(int router, std::uint8_t rows, bool periodic);
     void NoteChanges();
     bool TableInFlight(int p, int q) const;
     std::string Request(int p, int q, std::uint8_t rows) const;

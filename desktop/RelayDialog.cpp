@@ -1,4 +1,5 @@
 #include "desktop/RelayDialog.h"
+#include "common/Translate.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -10,7 +11,7 @@
 namespace {
 
 QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromStdString(Translate(text));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "scene/HallCard.h"
+#include "common/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,8 +26,8 @@ std::string HallCard::Another(std::size_t host, std::size_t hosts) {
     if (hosts < 2) {
         return {};
     }
-    return "Not reached? Press A for another address (" + std::to_string(host + 1) + " of " +
-           std::to_string(hosts) + ").";
+    return Translate("Not reached? Press A for another address ({number} of {count}).",
+                     {{"number", std::to_string(host + 1)}, {"count", std::to_string(hosts)}});
 }
 
 void HallCard::Paint(Canvas& canvas, const PixelRect& box) const {

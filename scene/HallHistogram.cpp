@@ -1,4 +1,5 @@
 #include "scene/HallHistogram.h"
+#include "common/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,13 +14,14 @@ constexpr int kWrong = 0x3C3CC8; // red
 } // namespace
 
 std::string HallHistogram::Heading() const {
-    return "The hall: " + std::to_string(answered_) + (answered_ == 1 ? " answer" : " answers");
+    return TranslateCount("The hall: {count} answer", "The hall: {count} answers", answered_);
 }
 
 std::string HallHistogram::Said(const HallAnswers::Share& share) {
     const long percent = std::lround(share.share * 100);
-    return (share.text.empty() ? std::string("(blank)") : share.text) + ": " +
-           std::to_string(percent) + " %";
+    return Translate("{answer}: {percent} %",
+                     {{"answer", share.text.empty() ? Translate("(blank)") : share.text},
+                      {"percent", std::to_string(percent)}});
 }
 
 std::vector<std::string> HallHistogram::Lines() const {

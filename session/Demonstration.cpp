@@ -46,7 +46,7 @@ void Demonstration::Open(const Snapshot& demonstration, long now) {
     Begin(now);
     CloseQuestion();
     quiz_.ClearMarks();
-    KeepForUndo("opening of a demonstration");
+    KeepForUndo(Translate("opening of a demonstration"));
     demonstration.ApplyTo(form_);
     timer_.Restart(demonstration.speed, now);
     log_.ClearMarks();
@@ -57,7 +57,7 @@ void Demonstration::StartLesson(const LessonScript& script, long now) {
     Begin(now);
     CloseQuestion();
     quiz_.ClearMarks();
-    KeepForUndo("start of lesson \"" + script.title + "\"");
+    KeepForUndo(Translate("start of lesson \"{lesson}\"", {{"lesson", script.title}}));
     if (script.demonstration) {
         script.demonstration->ApplyTo(form_);
         timer_.Restart(script.demonstration->speed, now);
@@ -107,9 +107,12 @@ void Demonstration::Act(const Action& action, long now) {
     const std::string before = cost ? State().lblCost[action.index].caption : std::string();
     action.Perform(form_);
     if (cost && State().lblCost[action.index].caption != before) {
-        log_.Note(AccessibleText::CostName(action.index) +
-                  (action.button == MouseButton::kLeft ? " raised to " : " lowered to ") +
-                  AccessibleText::CostValue(State().lblCost[action.index].caption));
+        const MessageArguments change = {
+            {"cost", AccessibleText::CostName(action.index)},
+            {"value", AccessibleText::CostValue(State().lblCost[action.index].caption)}};
+        log_.Note(action.button == MouseButton::kLeft
+                      ? Translate("{cost} raised to {value}", change)
+                      : Translate("{cost} lowered to {value}", change));
     }
     Refresh();
 }
@@ -177,8 +180,9 @@ bool Demonstration::Do(Extras::Id extra, long value, long now) {
     case Id::Redo:
         return Travel(extra == Id::Undo);
     case Id::StepTick:
-        KeepForUndo(value == 1 ? "step of one tick"
-                               : "step of " + std::to_string(value) + " ticks");
+        KeepForUndo(value == 1
+                        ? Translate("step of one tick")
+                        : TranslateCount("step of {count} tick", "step of {count} ticks", value));
         form_.StepTicks(static_cast<int>(value));
         // The ticks stepped are the step's own, not a wait before the next.
         recordedTick_ = TickNumber();
@@ -249,13 +253,15 @@ void Demonstration::GoBack(const Moment& moment, long now) {
     CloseQuestion();
     // The log says what going back undid.
     const long undone = undoPosition_ - moment.undoPosition;
-    std::string said = "Back one step";
     const std::vector<std::string> whats =
         history_.Newest(static_cast<std::size_t>(std::max(0L, undone)));
-    for (std::size_t i = 0; i < whats.size(); ++i) {
-        said += (i == 0 ? ": undone " : ", ") + whats[i];
+    std::string undoneList;
+    for (const std::string& what : whats) {
+        undoneList += (undoneList.empty() ? "" : ", ") + what;
     }
-    log_.Note(said);
+    log_.Note(whats.empty()
+                  ? Translate("Back one step")
+                  : Translate("Back one step: undone {actions}", {{"actions", undoneList}}));
     history_.Restore(moment.history);
     quiz_.ClearMarks();
     undoPosition_ = moment.undoPosition;
@@ -351,7 +357,7 @@ void Demonstration::HoldAnswer() {
 void Demonstration::CloseQuestion() {
     holdFrom_.reset();
     if (quiz_.Drop()) {
-        log_.Note("Question left unanswered");
+        log_.Note(Translate("Question left unanswered"));
     }
 }
 
@@ -377,7 +383,7 @@ bool Demonstration::Ask(std::optional<Question> question, long now) {
     if (!question) {
         return false;
     }
-    log_.Note("Asked: " + question->Prompt());
+    log_.Note(Translate("Asked: {question}", {{"question", question->Prompt()}}));
     quiz_.Ask(std::move(*question));
     return true;
 }
@@ -416,7 +422,7 @@ bool Demonstration::MarkPrediction(long now) {
     }
     Begin(now);
     CloseQuestion();
-    const std::string why = "Not asked: no table is on its way to predict";
+    const std::string why = Translate("Not asked: no table is on its way to predict");
     log_.Note(why);
     quiz_.Refuse(why);
     return false;

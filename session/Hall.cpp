@@ -1,6 +1,7 @@
 #include "session/Hall.h"
 
 #include "common/SeededRandom.h"
+#include "common/Translate.h"
 #include "session/Event.h"
 #include "session/EventWords.h"
 #include "session/HallAnswers.h"
@@ -15,8 +16,9 @@ std::optional<Hall::Place> Hall::ReadPlace(std::string_view text, std::string& f
         const std::size_t close = text.find(']');
         if (close == std::string_view::npos ||
             (close + 1 < text.size() && text[close + 1] != ':')) {
-            fault = "An IPv6 address is written in brackets, as [::1]:8321, not '" +
-                    std::string(text) + "'.";
+            fault =
+                Translate("An IPv6 address is written in brackets, as [::1]:8321, not '{given}'.",
+                          {{"given", std::string(text)}});
             return std::nullopt;
         }
         place.host = std::string(text.substr(1, close - 1));
@@ -39,8 +41,8 @@ std::optional<Hall::Place> Hall::ReadPlace(std::string_view text, std::string& f
         const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), value);
         if (error != std::errc() || end != port.data() + port.size() || value < 0 ||
             value > 65535) {
-            fault =
-                "The port must be a whole number from 0 to 65535, in '" + std::string(text) + "'.";
+            fault = Translate("The port must be a whole number from 0 to 65535, in '{given}'.",
+                              {{"given", std::string(text)}});
             return std::nullopt;
         }
         place.port = value;
@@ -144,8 +146,12 @@ std::vector<std::string> Hall::Hosts(const std::vector<std::string>& addresses) 
 }
 
 std::string Hall::Badge(int following, std::optional<int> answered) {
-    const std::string badge = "Hall: " + std::to_string(following) + " following";
-    return answered ? badge + ", " + HallAnswers::Said(*answered, following) : badge;
+    const std::string badge =
+        Translate("Hall: {count} following", {{"count", std::to_string(following)}});
+    return answered ? Translate(
+                          "{badge}, {answered}",
+                          {{"badge", badge}, {"answered", HallAnswers::Said(*answered, following)}})
+                    : badge;
 }
 
 std::string Hall::Answer(int number, const std::vector<std::string>& cells) {
@@ -188,21 +194,22 @@ Hall::Message Hall::Read(std::string_view text) {
 Hall::Bar Hall::FollowBar(Link link, bool exploring, bool lecturerAsks) {
     if (exploring) {
         if (link == Link::Stopped) {
-            return {"Exploring on your own; the lecturer has stopped the hall following", ""};
+            return {Translate("Exploring on your own; the lecturer has stopped the hall following"),
+                    ""};
         }
-        return {lecturerAsks ? "The lecturer asks a question: follow again to answer it"
-                             : "Exploring on your own; the lecturer goes on",
-                std::string(kFollowAgain)};
+        return {lecturerAsks ? Translate("The lecturer asks a question: follow again to answer it")
+                             : Translate("Exploring on your own; the lecturer goes on"),
+                Translate(kFollowAgain)};
     }
     switch (link) {
     case Link::Joining:
-        return {"Joining the lecturer\u2019s demonstration\u2026", ""};
+        return {Translate("Joining the lecturer\u2019s demonstration\u2026"), ""};
     case Link::Following:
-        return {"Following the lecturer", std::string(kExplore)};
+        return {Translate("Following the lecturer"), Translate(kExplore)};
     case Link::Lost:
-        return {"Connection lost: trying again", std::string(kExplore)};
+        return {Translate("Connection lost: trying again"), Translate(kExplore)};
     case Link::Stopped:
         break;
     }
-    return {"The lecturer has stopped the hall following", std::string(kExplore)};
+    return {Translate("The lecturer has stopped the hall following"), Translate(kExplore)};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Translate.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -71,7 +73,7 @@ public:
         std::string button;
         bool operator==(const Bar&) const = default;
     };
-    static constexpr std::string_view kExplore = "Explore from here";
-    static constexpr std::string_view kFollowAgain = "Follow again";
+    static constexpr std::string_view kExplore = ::Message("Explore from here");
+    static constexpr std::string_view kFollowAgain = ::Message("Follow again");
     static Bar FollowBar(Link link, bool exploring, bool lecturerAsks);
 };

@@ -1,6 +1,7 @@
 #include "session/HallAnswers.h"
 
 #include "common/Fields.h"
+#include "common/Translate.h"
 
 #include <algorithm>
 #include <cctype>
@@ -26,7 +27,9 @@ bool HallAnswers::Take(long long phone, int number, const std::vector<std::strin
 }
 
 std::string HallAnswers::Said(int answered, int following) {
-    return std::to_string(answered) + " of " + std::to_string(following) + " answered";
+    return Translate(
+        "{answered} of {following} answered",
+        {{"answered", std::to_string(answered)}, {"following", std::to_string(following)}});
 }
 
 std::string HallAnswers::Plain(const std::string& cell) {

@@ -1,6 +1,7 @@
 #include "session/Magnifier.h"
 
 #include "common/Letters.h"
+#include "common/Translate.h"
 #include "form/FormState.h"
 #include "router/PanelLayout.h"
 
@@ -8,7 +9,7 @@
 #include <cmath>
 
 std::string Magnifier::Label(int router) {
-    return "Magnify table " + RouterLetter(router);
+    return Translate("Magnify table {router}", {{"router", RouterLetter(router)}});
 }
 
 bool Magnifier::Toggle(int router) {

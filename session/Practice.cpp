@@ -5,6 +5,7 @@
 #include "common/Fields.h"
 #include "common/NumberText.h"
 #include "common/SeededRandom.h"
+#include "common/Translate.h"
 #include "form/Layout.h"
 #include "form/Topology.h"
 #include "session/Demonstration.h"
@@ -168,7 +169,11 @@ void Practice::Revealed() {
 }
 
 std::string Practice::Status() const {
-    return "Practice, level " + std::to_string(level_) + ": " + std::to_string(right_) + " of " +
-           std::to_string(asked_) + " right, streak " + std::to_string(streak_) + "; seed " +
-           std::to_string(seed_);
+    return Translate(
+        "Practice, level {level}: {right} of {asked} right, streak {streak}; seed {seed}",
+        {{"level", std::to_string(level_)},
+         {"right", std::to_string(right_)},
+         {"asked", std::to_string(asked_)},
+         {"streak", std::to_string(streak_)},
+         {"seed", std::to_string(seed_)}});
 }

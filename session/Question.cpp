@@ -4,6 +4,7 @@
 #include "common/Fields.h"
 #include "common/Letters.h"
 #include "common/NumberText.h"
+#include "common/Translate.h"
 #include "session/Rehearsal.h"
 
 #include <algorithm>
@@ -43,12 +44,12 @@ bool SameHop(const std::string& given, const std::string& shown) {
 // "3 via A", "inf", "1, its own network".
 std::string RouteWords(const RouteRow& row) {
     if (row.nextHop == "L") {
-        return Said(row.cost) + ", its own network";
+        return Translate("{cost}, its own network", {{"cost", Said(row.cost)}});
     }
     if (!IsNumeric(TrimBlanks(row.cost)) || row.nextHop == "-") {
         return Said(row.cost);
     }
-    return Said(row.cost) + " via " + row.nextHop;
+    return Translate("{cost} via {hop}", {{"cost", Said(row.cost)}, {"hop", row.nextHop}});
 }
 
 // Why a router's row for a network stands as it does after the tables it heard: the log's line
@@ -74,20 +75,27 @@ std::string Why(const Rehearsal& rehearsal, int router, int k) {
             continue;
         }
         const RouteRow& row = heard.after[k];
-        const std::string kept = me + " keeps " + network + " at " + RouteWords(row);
+        const std::string kept =
+            Translate("{router} keeps {network} at {route}",
+                      {{"router", me}, {"network", network}, {"route", RouteWords(row)}});
         const std::size_t index = static_cast<std::size_t>(k);
         if (index >= heard.carried.size() || heard.carried[index].empty()) {
-            parts.push_back(kept + ": " + heard.sender + "'s table leaves " + network + " out");
+            parts.push_back(
+                Translate("{kept}: {sender}'s table leaves {network} out",
+                          {{"kept", kept}, {"sender", heard.sender}, {"network", network}}));
             continue;
         }
         const std::string& carried = heard.carried[index];
-        const std::string offer =
-            kept + ": " + ChangeLog::Offer(heard.sender, me, carried, heard.linkCost);
+        const std::string offer = ChangeLog::Offer(heard.sender, me, carried, heard.linkCost);
         if (!IsNumeric(carried)) {
-            (IsNumeric(TrimBlanks(row.cost)) ? parts : idle).push_back(offer);
+            (IsNumeric(TrimBlanks(row.cost)) ? parts : idle)
+                .push_back(Translate("{kept}: {offer}", {{"kept", kept}, {"offer", offer}}));
+        } else if (heard.linkCost) {
+            parts.push_back(
+                Translate("{kept}: {offer}, and {carried} is no better",
+                          {{"kept", kept}, {"offer", offer}, {"carried", Said(carried)}}));
         } else {
-            parts.push_back(offer + (heard.linkCost ? ", and " + Said(carried) + " is no better"
-                                                    : std::string()));
+            parts.push_back(Translate("{kept}: {offer}", {{"kept", kept}, {"offer", offer}}));
         }
     }
     if (parts.empty()) {
@@ -98,7 +106,8 @@ std::string Why(const Rehearsal& rehearsal, int router, int k) {
         if (row.nextHop == "L") {
             return rehearsal.Explain(router, k);
         }
-        return me + " keeps " + network + " at " + RouteWords(row) + ": no table reached " + me;
+        return Translate("{router} keeps {network} at {route}: no table reached {router}",
+                         {{"router", me}, {"network", network}, {"route", RouteWords(row)}});
     }
     std::string why;
     for (const std::string& part : parts) {
@@ -114,8 +123,9 @@ Question::Attempt Question::Table(const MainForm& form, int router, std::vector<
     const ChangeLog::Rows now = rehearsal.Rows(router);
     const long arrives = rehearsal.ArriveTables();
     if (arrives == 0) {
-        return {std::nullopt, "Not asked: no table is on its way, so " + RouterLetter(router) +
-                                  "'s table stays as it is"};
+        return {std::nullopt, Translate("Not asked: no table is on its way, so {router}'s table "
+                                        "stays as it is",
+                                        {{"router", RouterLetter(router)}})};
     }
     const ChangeLog::Rows& then = rehearsal.Rows(router);
     if (networks.empty()) {
@@ -127,7 +137,8 @@ Question::Attempt Question::Table(const MainForm& form, int router, std::vector<
     }
     if (networks.empty()) {
         return {std::nullopt,
-                "Not asked: " + RouterLetter(router) + "'s table will show no network but its own"};
+                Translate("Not asked: {router}'s table will show no network but its own",
+                          {{"router", RouterLetter(router)}})};
     }
     Question question(Kind::Table, router);
     question.arrives_ = arrives;
@@ -141,12 +152,14 @@ Question::Attempt Question::Rounds(const MainForm& form, int router, int network
     Rehearsal rehearsal(form);
     rehearsal.Settle();
     const std::string me = RouterLetter(router);
-    const std::string route = me + "'s route to " + NetworkLetter(network);
+    const std::string route = Translate("{router}'s route to {network}",
+                                        {{"router", me}, {"network", NetworkLetter(network)}});
     const auto cost = [&] { return Said(rehearsal.Rows(router)[network].cost); };
     const RouteRow now = rehearsal.Rows(router)[network];
     if (!IsNumeric(cost())) {
-        return {std::nullopt, "Not asked: " + me + " shows network " + NetworkLetter(network) +
-                                  " at inf already"};
+        return {std::nullopt,
+                Translate("Not asked: {router} shows network {network} at inf already",
+                          {{"router", me}, {"network", NetworkLetter(network)}})};
     }
     // The cost now and after each round, and the round from which the route has stayed at inf.
     std::vector<std::string> costs{cost()};
@@ -178,65 +191,82 @@ Question::Attempt Question::Rounds(const MainForm& form, int router, int network
             question.sixteen_ = form.State().Rip.on.infinity;
             question.rounds_ = givenUp;
             question.rows_.push_back({network, now, then,
-                                      route + " went " + went(static_cast<std::size_t>(givenUp)) +
-                                          ", then inf for good: " + Rounds(givenUp)});
+                                      Translate("{route} went {costs}, then inf for good: {rounds}",
+                                                {{"route", route},
+                                                 {"costs", went(static_cast<std::size_t>(givenUp))},
+                                                 {"rounds", Rounds(givenUp)}})});
             return {std::move(question), {}};
         }
     }
     constexpr std::size_t kShown = 8;
     const std::string seen = went(kShown) + (costs.size() > kShown ? ", ..." : "");
     if (cameBack) {
-        return {std::nullopt, "Not asked: " + route + " comes back after it is given up (" + seen +
-                                  "), so no round gives it up for good"};
+        return {std::nullopt, Translate("Not asked: {route} comes back after it is given up "
+                                        "({costs}), so no round gives it up for good",
+                                        {{"route", route}, {"costs", seen}})};
     }
     if (givenUp == 0) {
-        return {std::nullopt, "Not asked: " + route + " still stands after " +
-                                  std::to_string(kMostRounds) + " rounds of Update (" + seen +
-                                  "), with no infinity to end the count"};
+        return {std::nullopt,
+                Translate(
+                    "Not asked: {route} still stands after {rounds} rounds of "
+                    "Update ({costs}), with no infinity to end the count",
+                    {{"route", route}, {"rounds", std::to_string(kMostRounds)}, {"costs", seen}})};
     }
-    return {std::nullopt, "Not asked: the tables do not come to rest, so whether " + route +
-                              " is given up for good is not known"};
+    return {std::nullopt, Translate("Not asked: the tables do not come to rest, so whether "
+                                    "{route} is given up for good is not known",
+                                    {{"route", route}})};
 }
 
 std::string Question::Rounds(int count) {
-    return std::to_string(count) + " more round" + (count == 1 ? "" : "s") + " of Update";
+    return TranslateCount("{count} more round of Update", "{count} more rounds of Update", count);
 }
 
 std::string Question::Prompt() const {
     const std::string me = RouterLetter(router_);
     if (kind_ == Kind::Rounds) {
-        return "After how many more rounds of Update does " + me + " give up network " +
-               NetworkLetter(rows_.front().network) + " for good" +
-               (sixteen_ ? ", with RIP's infinity of 16 on?" : "?");
+        const MessageArguments about = {{"router", me},
+                                        {"network", NetworkLetter(rows_.front().network)}};
+        return sixteen_ ? Translate("After how many more rounds of Update does {router} give up "
+                                    "network {network} for good, with RIP's infinity of 16 on?",
+                                    about)
+                        : Translate("After how many more rounds of Update does {router} give up "
+                                    "network {network} for good?",
+                                    about);
     }
-    return "Predict " + me + "'s table once the tables on their way have arrived";
+    return Translate("Predict {router}'s table once the tables on their way have arrived",
+                     {{"router", me}});
 }
 
 std::string Question::Hint() const {
     if (kind_ == Kind::Rounds) {
-        return "A route given up for good shows inf, and still inf a round later. Type a number "
-               "and press Enter; Page Down reveals the answer.";
+        return Translate("A route given up for good shows inf, and still inf a round later. Type a "
+                         "number and press Enter; Page Down reveals the answer.");
     }
-    return "Type each row's cost (a number or inf), Tab to its next hop (a router's letter), "
-           "Enter to check; Page Down reveals the answer.";
+    return Translate("Type each row's cost (a number or inf), Tab to its next hop (a router's "
+                     "letter), Enter to check; Page Down reveals the answer.");
 }
 
 std::vector<Question::Cell> Question::Cells() const {
     const std::string me = RouterLetter(router_);
     std::vector<Cell> cells;
     if (kind_ == Kind::Rounds) {
-        cells.push_back({rows_.front().network, false,
-                         "Rounds of Update until " + me + " gives up network " +
-                             NetworkLetter(rows_.front().network) + " for good",
-                         ""});
+        cells.push_back(
+            {rows_.front().network, false,
+             Translate("Rounds of Update until {router} gives up network {network} for good",
+                       {{"router", me}, {"network", NetworkLetter(rows_.front().network)}}),
+             ""});
         return cells;
     }
     for (const Row& row : rows_) {
         const std::string network = NetworkLetter(row.network);
         const bool shown = row.now.shown;
-        cells.push_back({row.network, false, me + "'s cost to network " + network,
+        cells.push_back({row.network, false,
+                         Translate("{router}'s cost to network {network}",
+                                   {{"router", me}, {"network", network}}),
                          shown ? Said(row.now.cost) : ""});
-        cells.push_back({row.network, true, me + "'s next hop to network " + network,
+        cells.push_back({row.network, true,
+                         Translate("{router}'s next hop to network {network}",
+                                   {{"router", me}, {"network", network}}),
                          shown ? row.now.nextHop : ""});
     }
     return cells;
@@ -255,8 +285,11 @@ std::vector<std::string> Question::Answer() const {
 }
 
 std::string Question::Told(const Row& row) const {
-    return NetworkLetter(row.network) + ": " + Said(row.shows.cost) + ", next hop " +
-           row.shows.nextHop + ". " + row.why;
+    return Translate("{network}: {cost}, next hop {hop}. {why}",
+                     {{"network", NetworkLetter(row.network)},
+                      {"cost", Said(row.shows.cost)},
+                      {"hop", row.shows.nextHop},
+                      {"why", row.why}});
 }
 
 Question::Result Question::Grade(const std::vector<std::string>& cells) const {
@@ -268,10 +301,11 @@ Question::Result Question::Grade(const std::vector<std::string>& cells) const {
         const bool right = IsNumeric(given) && ReadNumber(given) == rounds_;
         result.right = {right};
         result.rightCount = right ? 1 : 0;
-        result.summary = (right           ? "Right: "
-                          : given.empty() ? std::string("No answer: ")
-                                          : "Not " + given + ": ") +
-                         Rounds(rounds_);
+        const std::string rounds = Rounds(rounds_);
+        result.summary = right           ? Translate("Right: {answer}", {{"answer", rounds}})
+                         : given.empty() ? Translate("No answer: {answer}", {{"answer", rounds}})
+                                         : Translate("Not {given}: {answer}",
+                                                     {{"given", given}, {"answer", rounds}});
         if (!right) {
             result.wrong.push_back(rows_.front().why);
         }
@@ -287,8 +321,10 @@ Question::Result Question::Grade(const std::vector<std::string>& cells) const {
             result.wrong.push_back(Told(row));
         }
     }
-    result.summary = me + "'s table: " + std::to_string(result.rightCount) + " of " +
-                     std::to_string(rows_.size()) + " rows right";
+    result.summary = Translate("{router}'s table: {right} of {rows} rows right",
+                               {{"router", me},
+                                {"right", std::to_string(result.rightCount)},
+                                {"rows", std::to_string(rows_.size())}});
     return result;
 }
 

@@ -1,6 +1,7 @@
 #include "session/Quiz.h"
 
 #include "common/Letters.h"
+#include "common/Translate.h"
 #include "form/FormState.h"
 
 void Quiz::Ask(Question question) {
@@ -41,7 +42,8 @@ std::vector<std::string> Quiz::Answer(const std::vector<std::string>& cells) {
     asked_.reset();
     graded_ = answered_->Grade(cells);
     Mark(graded_->right);
-    std::vector<std::string> lines{"Predicted: " + graded_->summary};
+    std::vector<std::string> lines{
+        Translate("Predicted: {result}", {{"result", graded_->summary}})};
     lines.insert(lines.end(), graded_->wrong.begin(), graded_->wrong.end());
     return lines;
 }
@@ -54,7 +56,8 @@ std::vector<std::string> Quiz::Reveal() {
     asked_.reset();
     graded_.reset();
     Unmark();
-    std::vector<std::string> lines{"Revealed: " + answered_->Prompt()};
+    std::vector<std::string> lines{
+        Translate("Revealed: {question}", {{"question", answered_->Prompt()}})};
     const std::vector<std::string> told = answered_->Told();
     lines.insert(lines.end(), told.begin(), told.end());
     return lines;
@@ -91,8 +94,10 @@ std::string Quiz::Caption() const {
     }
     if (answered_) { // revealed
         return answered_->Asks() == Question::Kind::Rounds
-                   ? "The answer: " + std::to_string(answered_->Count()) + " more rounds of Update"
-                   : "The answer: " + RouterLetter(answered_->Router()) + "'s table as it arrives";
+                   ? TranslateCount("The answer: {count} more rounds of Update",
+                                    "The answer: {count} more rounds of Update", answered_->Count())
+                   : Translate("The answer: {router}'s table as it arrives",
+                               {{"router", RouterLetter(answered_->Router())}});
     }
     return refused_;
 }
@@ -104,23 +109,29 @@ std::string Quiz::Detail() const {
     if (graded_ && !graded_->wrong.empty()) {
         // The first wrong row; the others each say why on their row, and all are in the log.
         const std::size_t more = graded_->wrong.size() - 1;
-        return graded_->wrong.front() +
-               (more == 0 ? ""
-                          : " (and " + std::to_string(more) + " more row" + (more == 1 ? "" : "s") +
-                                " framed red: each says why on its row)");
+        return more == 0
+                   ? graded_->wrong.front()
+                   : TranslateCount("{first} (and {count} more row framed red: each says why "
+                                    "on its row)",
+                                    "{first} (and {count} more rows framed red: each says why "
+                                    "on its row)",
+                                    static_cast<long>(more), {{"first", graded_->wrong.front()}});
     }
     if (answered_) { // revealed
-        return answered_->Asks() == Question::Kind::Rounds ? answered_->Told().front()
-                                                           : "Each row says why where the mouse "
-                                                             "rests on it, and the log has them "
-                                                             "all.";
+        return answered_->Asks() == Question::Kind::Rounds
+                   ? answered_->Told().front()
+                   : Translate("Each row says why where the mouse "
+                               "rests on it, and the log has them "
+                               "all.");
     }
     return {};
 }
 
 std::string Quiz::Caption(const Question& question, const Question::Result& graded) {
     const bool table = question.Asks() == Question::Kind::Table;
-    return graded.AllRight() && table ? graded.summary + ": well done" : graded.summary;
+    return graded.AllRight() && table
+               ? Translate("{result}: well done", {{"result", graded.summary}})
+               : graded.summary;
 }
 
 std::optional<std::string> Quiz::Explain(int router, int network) const {
@@ -130,10 +141,10 @@ std::optional<std::string> Quiz::Explain(int router, int network) const {
     const std::vector<Question::Row>& rows = answered_->Rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].network == network) {
-            const std::string how = !graded_            ? "The answer"
-                                    : graded_->right[i] ? "Predicted right"
-                                                        : "Predicted wrong";
-            return how + ": " + answered_->Told(rows[i]);
+            const MessageArguments told = {{"row", answered_->Told(rows[i])}};
+            return !graded_            ? Translate("The answer: {row}", told)
+                   : graded_->right[i] ? Translate("Predicted right: {row}", told)
+                                       : Translate("Predicted wrong: {row}", told);
         }
     }
     return std::nullopt;

@@ -1,13 +1,14 @@
 #include "session/Relay.h"
 
+#include "common/Translate.h"
 #include "session/Hall.h"
 
 std::optional<Relay::Place> Relay::Read(std::string_view text, std::string& fault) {
     const std::string given(text);
     constexpr std::string_view kScheme = "nats://";
     if (text.substr(0, kScheme.size()) != kScheme) {
-        fault = "A relay's address begins nats://, as nats://relay.example.edu:4222, not '" +
-                given + "'.";
+        fault = Translate("A relay's address begins nats://, as {example}, not '{given}'.",
+                          {{"example", "nats://relay.example.edu:4222"}, {"given", given}});
         return std::nullopt;
     }
     text.remove_prefix(kScheme.size());
@@ -33,12 +34,13 @@ std::optional<Relay::Place> Relay::Read(std::string_view text, std::string& faul
     place.port = ported ? at->port : kPort;
     if (place.host.empty() || place.user.empty() ||
         place.host.find_first_of("/?#@ ") != std::string::npos) {
-        fault = "A relay's address names its host, as nats://relay.example.edu:4222, not '" +
-                given + "'.";
+        fault = Translate("A relay's address names its host, as {example}, not '{given}'.",
+                          {{"example", "nats://relay.example.edu:4222"}, {"given", given}});
         return std::nullopt;
     }
     if (place.port == 0) {
-        fault = "The relay's port must be a whole number from 1 to 65535, in '" + given + "'.";
+        fault = Translate("The relay's port must be a whole number from 1 to 65535, in '{given}'.",
+                          {{"given", given}});
         return std::nullopt;
     }
     return place;
@@ -78,13 +80,13 @@ std::string Relay::Page(const Place& place) {
 
 std::string Relay::Trouble(std::string_view error) {
     return error.find("Authorization") != std::string_view::npos ? Refused(error)
-                                                                 : std::string(kUnreachable);
+                                                                 : Translate(kUnreachable);
 }
 
 std::string Relay::PageFault(std::string_view text) {
     if (text.substr(0, 7) != "http://" && text.substr(0, 8) != "https://") {
-        return "The page phones open is an http:// or https:// address, not '" + std::string(text) +
-               "'.";
+        return Translate("The page phones open is an http:// or https:// address, not '{given}'.",
+                         {{"given", std::string(text)}});
     }
     return "";
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Translate.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,20 +44,20 @@ public:
 
     // The lecturer's dialogue for a relay (the menu's "Follow through a relay..."); the password
     // is not kept.
-    static constexpr std::string_view kDialogue = "Follow through a relay";
-    static constexpr std::string_view kUse = "Let the hall follow through this relay";
-    static constexpr std::string_view kServerLabel = "Relay:";
+    static constexpr std::string_view kDialogue = Message("Follow through a relay");
+    static constexpr std::string_view kUse = Message("Let the hall follow through this relay");
+    static constexpr std::string_view kServerLabel = Message("Relay:");
     static constexpr std::string_view kServerHint = "nats://relay.example.edu:4222";
-    static constexpr std::string_view kPasswordLabel = "Lecturer's password:";
-    static constexpr std::string_view kPageLabel = "Page phones open:";
-    static constexpr std::string_view kPageHint = "the page hosted with the relay";
-    static constexpr std::string_view kKept = "Kept for next time, but for the password.";
+    static constexpr std::string_view kPasswordLabel = Message("Lecturer's password:");
+    static constexpr std::string_view kPageLabel = Message("Page phones open:");
+    static constexpr std::string_view kPageHint = Message("the page hosted with the relay");
+    static constexpr std::string_view kKept = Message("Kept for next time, but for the password.");
 
     // How the lecturer's program stands with the relay, where it is not connected, for the badge.
-    static constexpr std::string_view kUnreachable = "Relay: unreachable, trying again";
+    static constexpr std::string_view kUnreachable = Message("Relay: unreachable, trying again");
     // "Relay: refused: Authorization Violation", the relay's words.
     static std::string Refused(std::string_view why) {
-        return "Relay: refused: " + std::string(why);
+        return Translate("Relay: refused: {why}", {{"why", std::string(why)}});
     }
     // What the badge says while the program is not connected, the client library's last error
     // given: refused where the relay turned the lecturer away, else unreachable.

@@ -8,6 +8,7 @@
 #include "form/FormState.h"
 #include "form/Layout.h"
 #include "session/BuiltInLessons.h"
+#include "session/Practice.h"
 
 #include <iostream>
 #include <set>
@@ -49,6 +50,9 @@ int main() {
     for (const RipControl::RuleName& rule : RipControl::kRules) {
         messages.emplace_back(rule.name, "rule");
         messages.emplace_back(rule.option, "rule, short");
+    }
+    for (int level = 1; level <= Practice::kLevels; ++level) {
+        messages.emplace_back(Practice::LevelName(level), "practice level");
     }
     for (const char* scenario : Layout::kScenarioNames) {
         messages.emplace_back(scenario, "scenario");
