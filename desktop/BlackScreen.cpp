@@ -1,11 +1,12 @@
 #include "desktop/BlackScreen.h"
+#include "desktop/QtText.h"
 
 #include <QEvent>
 #include <QPainter>
 
 BlackScreen::BlackScreen(QWidget& window) : QWidget(&window) {
     setObjectName(QStringLiteral("BlackScreen"));
-    setAccessibleName(QStringLiteral("Black screen: press any key"));
+    setAccessibleName(QtText("Black screen: press any key"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();

@@ -1,5 +1,6 @@
 #include "desktop/CaptionStrip.h"
 
+#include "desktop/QtText.h"
 #include "form/Layout.h"
 
 #include <QAccessible>
@@ -21,11 +22,11 @@ CaptionStrip::CaptionStrip(QWidget* parent) : QWidget(parent) {
     caption_->setObjectName(QStringLiteral("Caption"));
     caption_->setWordWrap(true);
     caption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    caption_->setAccessibleDescription(QStringLiteral("Lesson caption"));
+    caption_->setAccessibleDescription(QtText("Lesson caption"));
     detail_ = new QLabel(this);
     detail_->setObjectName(QStringLiteral("CaptionDetail"));
     detail_->setWordWrap(true);
-    detail_->setAccessibleDescription(QStringLiteral("Lesson caption, explained"));
+    detail_->setAccessibleDescription(QtText("Lesson caption, explained"));
     detail_->hide();
     step_ = new QLabel(this);
     step_->setObjectName(QStringLiteral("CaptionStep"));
@@ -33,7 +34,7 @@ CaptionStrip::CaptionStrip(QWidget* parent) : QWidget(parent) {
     step_->setPalette(colours);
     pad_ = new QWidget(this);
     pad_->setObjectName(QStringLiteral("Pad"));
-    pad_->setAccessibleName(QStringLiteral("Keys to answer with"));
+    pad_->setAccessibleName(QtText("Keys to answer with"));
     new QHBoxLayout(pad_);
     pad_->layout()->setContentsMargins(0, 0, 0, 0);
     pad_->hide();

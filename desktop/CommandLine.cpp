@@ -3,6 +3,7 @@
 #include "app/RipControl.h"
 #include "common/Translate.h"
 #include "desktop/DocumentFile.h"
+#include "desktop/QtText.h"
 #include "session/BuiltInLessons.h"
 
 #include <QCommandLineParser>
@@ -15,7 +16,10 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral("\nTry '--help' for the options.\n");
+// Said after a fault in the options.
+QString Usage() {
+    return QStringLiteral("\n") + QtText("Try '--help' for the options.") + QStringLiteral("\n");
+}
 
 CommandLine::Result Stop(int exitCode, const QString& message) {
     CommandLine::Result result;
@@ -34,7 +38,7 @@ CommandLine::Result Refuse(const std::string& fault) {
 std::optional<CommandLine::Result> Early(QCommandLineParser& parser, const QStringList& arguments,
                                          const QString& version) {
     if (!parser.parse(arguments)) {
-        return Stop(2, parser.errorText() + kUsage);
+        return Stop(2, parser.errorText() + Usage());
     }
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         // Read before the application exists, the parser cannot name the program: it is named
@@ -54,9 +58,10 @@ std::optional<CommandLine::Result> Early(QCommandLineParser& parser, const QStri
         return Stop(0, QString::fromStdString(StartOptions::LessonTitles()));
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return Stop(2, QStringLiteral("Unexpected argument '%1'.")
-                               .arg(parser.positionalArguments().constFirst()) +
-                           kUsage);
+        return Stop(
+            2, QtText("Unexpected argument '{argument}'.",
+                      {{"argument", parser.positionalArguments().constFirst().toStdString()}}) +
+                   Usage());
     }
     return std::nullopt;
 }
@@ -121,7 +126,7 @@ std::string Speak(const QStringList& arguments) {
         catalogue = Catalogue::Read(file.readAll().toStdString(), &fault);
     }
     if (!catalogue) {
-        return "Language " + code + ": " + fault;
+        return "Language " + code + ": " + fault; // the build's own file: never a reader's
     }
     UseCatalogue(std::move(catalogue));
     return "";
@@ -164,7 +169,7 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
         }
         const std::string fault = result.options.Set(name, parser.value(option).toStdString());
         if (!fault.empty()) {
-            return Stop(2, QString::fromStdString(fault) + kUsage);
+            return Stop(2, QString::fromStdString(fault) + Usage());
         }
     }
     if (parser.isSet(QStringLiteral("open")) &&
@@ -185,7 +190,7 @@ CommandLine::Result CommandLine::Read(const QStringList& arguments, const QStrin
     }
     const std::string problem = result.options.Problem();
     if (!problem.empty()) {
-        return Stop(2, QString::fromStdString(problem) + QStringLiteral(".") + kUsage);
+        return Stop(2, QString::fromStdString(problem) + QStringLiteral(".") + Usage());
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #include "desktop/Corner.h"
 
+#include "desktop/QtText.h"
 #include "desktop/TwipsTransform.h"
 #include "form/Layout.h"
 
@@ -20,8 +21,8 @@ Corner::Corner(QWidget& window, QAction& help) : QObject(&window) {
     help_->setText(QStringLiteral("?"));
     help_->setAutoRaise(true);
     help_->setFocusPolicy(Qt::NoFocus);
-    help_->setAccessibleName(QStringLiteral("Help: what the window shows, and its keys"));
-    help_->setToolTip(QStringLiteral("Help (F1): what the window shows, the lessons, the keys"));
+    help_->setAccessibleName(QtText("Help: what the window shows, and its keys"));
+    help_->setToolTip(QtText("Help (F1): what the window shows, the lessons, the keys"));
     connect(help_, &QToolButton::clicked, &help, &QAction::trigger);
 }
 

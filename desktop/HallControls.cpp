@@ -1,6 +1,7 @@
 #include "desktop/HallControls.h"
 
 #include "desktop/CardView.h"
+#include "desktop/QtText.h"
 #include "scene/HallCard.h"
 #include "scene/HallHistogram.h"
 #include "session/Demonstration.h"
@@ -66,7 +67,8 @@ void HallControls::ShowCard() {
                         code_.toStdString(), static_cast<std::size_t>(host_),
                         static_cast<std::size_t>(hosts_.size()));
     card_->Show([card](Canvas& canvas, const PixelRect& box) { card.Paint(canvas, box); },
-                QString::fromLatin1(HallCard::kHeading) + QStringLiteral(": ") + address_);
+                QtText("{heading}: {address}", {{"heading", Translate(HallCard::kHeading)},
+                                                {"address", address_.toStdString()}}));
 }
 
 void HallControls::ShowHistogram() {

@@ -1,5 +1,6 @@
 #include "desktop/HallServer.h"
 
+#include "desktop/QtText.h"
 #include "session/Hall.h"
 #include "session/Stream.h"
 
@@ -76,8 +77,8 @@ QString HallServer::Load(const QString& page) {
     for (const Served& served : kServed) {
         QFile file(folder.filePath(QString::fromLatin1(served.file) + QStringLiteral(".gz")));
         if (!file.open(QIODevice::ReadOnly)) {
-            return QStringLiteral("The page to serve is not built: %1 cannot be read")
-                .arg(file.fileName());
+            return QtText("The page to serve is not built: {file} cannot be read",
+                          {{"file", file.fileName().toStdString()}});
         }
         File& kept = files_[served.path];
         kept.body = file.readAll();
@@ -103,10 +104,10 @@ QString HallServer::Start(const QHostAddress& address, quint16 port, const QStri
     if (!tcp_->listen(address, port)) {
         QString fault = tcp_->errorString();
         tcp_.reset();
-        return QStringLiteral("The hall cannot be served on %1:%2: %3")
-            .arg(address.toString())
-            .arg(port)
-            .arg(fault);
+        return QtText("The hall cannot be served on {address}:{port}: {fault}",
+                      {{"address", address.toString().toStdString()},
+                       {"port", std::to_string(port)},
+                       {"fault", fault.toStdString()}});
     }
     sockets_ = std::make_unique<QWebSocketServer>(QStringLiteral("hopscape"),
                                                   QWebSocketServer::NonSecureMode);

@@ -7,6 +7,7 @@
 #include "desktop/LogView.h"
 #include "desktop/LogWindow.h"
 #include "desktop/Picture.h"
+#include "desktop/QtText.h"
 #include "packets/PacketMotion.h"
 #include "scene/WindowPlacement.h"
 #include "session/Demonstration.h"
@@ -119,7 +120,7 @@ QWidget* LectureMenu::Help() {
     if (help_ == nullptr) {
         help_ = new QWidget(&window_, Qt::Window);
         help_->setObjectName(QStringLiteral("HelpWindow"));
-        help_->setWindowTitle(QStringLiteral("Pelko's Hopscape Demo - help"));
+        help_->setWindowTitle(QtText("Pelko's Hopscape Demo - help"));
         auto* text = new QLabel(QString::fromStdString(Help::Text()));
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         text->setMargin(12);
@@ -313,18 +314,18 @@ void LectureMenu::AskHoldDownTime() {
 }
 
 void LectureMenu::AskAndSavePicture() {
-    const QString png = QStringLiteral("PNG picture (*.png)");
+    const QString png = QtText("PNG picture (*.png)");
     QString chosen;
     const QString file = QFileDialog::getSaveFileName(
-        &window_, QStringLiteral("Save the picture"), QStringLiteral("hopscape.png"),
-        png + QStringLiteral(";;SVG drawing (*.svg)"), &chosen);
+        &window_, QtText("Save the picture"), QStringLiteral("hopscape.png"),
+        png + QStringLiteral(";;") + QtText("SVG drawing (*.svg)"), &chosen);
     if (file.isEmpty()) {
         return;
     }
     bool ok = false;
     const double scale = QInputDialog::getDouble(
-        &window_, QStringLiteral("Save the picture"),
-        QStringLiteral("Scale (1 is the window's size on the screen):"), 2.0, 0.25, 8.0, 2, &ok);
+        &window_, QtText("Save the picture"),
+        QtText("Scale (1 is the window's size on the screen):"), 2.0, 0.25, 8.0, 2, &ok);
     if (ok) {
         SavePicture(file, chosen == png ? PictureFile::Format::Png : PictureFile::Format::Svg,
                     scale);

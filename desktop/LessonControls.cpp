@@ -4,6 +4,7 @@
 
 #include "desktop/DocumentFile.h"
 #include "desktop/LectureMenu.h"
+#include "desktop/QtText.h"
 #include "files/PictureFile.h"
 #include "session/BuiltInLessons.h"
 #include "session/Demonstration.h"
@@ -24,7 +25,10 @@ namespace {
 
 using Extras::Id;
 
-const QString kFilesFilter = QStringLiteral("Demonstrations and lessons (*.json)");
+// The files a demonstration or lesson is saved in, as a file dialogue lists them.
+QString FilesFilter() {
+    return QtText("Demonstrations and lessons (*.json)");
+}
 
 std::string Named(const QString& path) {
     return QDir::toNativeSeparators(path).toStdString();
@@ -46,7 +50,7 @@ LessonControls::LessonControls(Stream& stream, LectureMenu& menu, QWidget& windo
 
 QMenu* LessonControls::LessonsMenu() {
     if (lessons_ == nullptr) {
-        lessons_ = new QMenu(QStringLiteral("Lessons"), &window_);
+        lessons_ = new QMenu(QtText("Lessons"), &window_);
         lessons_->setObjectName(QStringLiteral("LessonsMenu"));
         const std::vector<LessonScript>& all = BuiltInLessons::All();
         for (std::size_t index = 0; index < all.size(); ++index) {
@@ -67,21 +71,20 @@ void LessonControls::Trigger(::Lecture::Job job) {
         AskAndOpen();
         break;
     case Job::AskSaveDemonstration:
-        AskAndSave(QStringLiteral("Save the demonstration"), QStringLiteral("demonstration.json"),
-                   kFilesFilter, ".json", &LessonControls::SaveDemonstration);
+        AskAndSave(QtText("Save the demonstration"), QStringLiteral("demonstration.json"),
+                   FilesFilter(), ".json", &LessonControls::SaveDemonstration);
         break;
     case Job::AskSaveRecording:
-        AskAndSave(QStringLiteral("Save the recorded lesson"), QStringLiteral("lesson.json"),
-                   kFilesFilter, ".json", &LessonControls::SaveRecording);
+        AskAndSave(QtText("Save the recorded lesson"), QStringLiteral("lesson.json"), FilesFilter(),
+                   ".json", &LessonControls::SaveRecording);
         break;
     case Job::AskExportLog:
-        AskAndSave(QStringLiteral("Export the message log"), QStringLiteral("log.txt"),
-                   QStringLiteral("Text (*.txt)"), ".txt", &LessonControls::ExportLog);
+        AskAndSave(QtText("Export the message log"), QStringLiteral("log.txt"),
+                   QtText("Text (*.txt)"), ".txt", &LessonControls::ExportLog);
         break;
     case Job::AskExportTables:
-        AskAndSave(QStringLiteral("Export the tables"), QStringLiteral("tables.csv"),
-                   QStringLiteral("Comma-separated values (*.csv)"), ".csv",
-                   &LessonControls::ExportTables);
+        AskAndSave(QtText("Export the tables"), QStringLiteral("tables.csv"),
+                   QtText("Comma-separated values (*.csv)"), ".csv", &LessonControls::ExportTables);
         break;
     default:
         break;
@@ -191,9 +194,9 @@ void LessonControls::Warn(const QString& objectName, const QString& text) {
 }
 
 void LessonControls::AskAndOpen() {
-    const QString file =
-        QFileDialog::getOpenFileName(&window_, QStringLiteral("Open a demonstration or a lesson"),
-                                     QString(), kFilesFilter + QStringLiteral(";;All files (*)"));
+    const QString file = QFileDialog::getOpenFileName(
+        &window_, QtText("Open a demonstration or a lesson"), QString(),
+        FilesFilter() + QStringLiteral(";;") + QtText("All files (*)"));
     if (!file.isEmpty()) {
         OpenFile(file);
     }

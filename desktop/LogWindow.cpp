@@ -1,6 +1,7 @@
 #include "desktop/LogWindow.h"
 
 #include "desktop/LogView.h"
+#include "desktop/QtText.h"
 
 #include <QKeyEvent>
 #include <QVBoxLayout>
@@ -9,8 +10,8 @@
 
 LogWindow::LogWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("LogWindow"));
-    setWindowTitle(QStringLiteral("Pelko's Hopscape Demo - message log"));
-    setAccessibleName(QStringLiteral("Message log"));
+    setWindowTitle(QtText("Pelko's Hopscape Demo - message log"));
+    setAccessibleName(QtText("Message log"));
     view_ = new LogView(ChangeLog::kMostLines, this);
     view_->setObjectName(QStringLiteral("LogLines"));
     auto* layout = new QVBoxLayout(this);

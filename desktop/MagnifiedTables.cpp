@@ -1,5 +1,6 @@
 #include "desktop/MagnifiedTables.h"
 
+#include "desktop/QtText.h"
 #include "desktop/RouterTable.h"
 #include "form/FormState.h"
 #include "router/PanelLayout.h"
@@ -72,7 +73,7 @@ int MagnifiedTables::Place(const QRect& strip, double scale, bool projector) {
             table = new RouterTable(state.RouterTable[r], &window_);
             table->setObjectName(QStringLiteral("MagnifiedTable%1").arg(r));
             table->setAccessibleName(
-                QStringLiteral("Table %1, magnified").arg(QChar(RouterLetter(r)[0])));
+                QtText("Table {router}, magnified", {{"router", RouterLetter(r)}}));
             // The drawing's own table is the one on the Tab path.
             table->setFocusPolicy(Qt::NoFocus);
             table->CropToShownRows();

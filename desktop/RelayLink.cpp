@@ -1,5 +1,6 @@
 #include "desktop/RelayLink.h"
 
+#include "desktop/QtText.h"
 #include "session/Hall.h"
 #include "session/Stream.h"
 
@@ -117,9 +118,8 @@ QString RelayLink::Start(const Relay::Place& place, const std::string& code, int
     natsOptions_SetRetryOnFailedConnect(options_, true, &Mailbox::Connected, mailbox_);
     const natsStatus status = natsConnection_Connect(&connection_, options_);
     if (status != NATS_OK && status != NATS_NOT_YET_CONNECTED) {
-        const QString fault =
-            QStringLiteral("The relay at %1 cannot be reached: %2")
-                .arg(QString::fromStdString(server), QString::fromUtf8(natsStatus_GetText(status)));
+        const QString fault = QtText("The relay at {relay} cannot be reached: {fault}",
+                                     {{"relay", server}, {"fault", natsStatus_GetText(status)}});
         Stop();
         return fault;
     }

@@ -53,19 +53,20 @@ void HallCard::Paint(Canvas& canvas, const PixelRect& box) const {
     // The words beside it, each as large as its room allows.
     const double textLeft = left + side + pad;
     const double width = box.Right() - pad - textLeft;
-    const int heading = FittingPixels(canvas, kHeading, width, box.height / 9, true);
+    const std::string title = Translate(kHeading);
+    const int heading = FittingPixels(canvas, title, width, box.height / 9, true);
     const int address = FittingPixels(canvas, address_, width, box.height / 12, false);
     const int code = FittingPixels(canvas, code_, width, box.height / 4, true);
     const int small = std::max(8, std::min(address, box.height / 20));
     double y = box.top + pad;
-    canvas.Text(RectF{textLeft, y, width, heading * 1.3}, kHeading, Font{heading, true, false},
-                kInk, TextAlign::kLeft, false);
+    canvas.Text(RectF{textLeft, y, width, heading * 1.3}, title, Font{heading, true, false}, kInk,
+                TextAlign::kLeft, false);
     y += heading * 1.6;
     canvas.Text(RectF{textLeft, y, width, address * 1.3}, address_, Font{address, false, false},
                 kInk, TextAlign::kLeft, false);
     y += address * 1.8;
-    canvas.Text(RectF{textLeft, y, width, small * 1.3}, kCodeLabel, Font{small, false, false}, kInk,
-                TextAlign::kLeft, false);
+    canvas.Text(RectF{textLeft, y, width, small * 1.3}, Translate(kCodeLabel),
+                Font{small, false, false}, kInk, TextAlign::kLeft, false);
     y += small * 1.4;
     canvas.Text(RectF{textLeft, y, width, code * 1.3}, code_, Font{code, true, false}, kInk,
                 TextAlign::kLeft, false);

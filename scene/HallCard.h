@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Translate.h"
 #include "scene/Canvas.h"
 
 #include <string>
@@ -16,8 +17,8 @@ public:
         : modules_(std::move(modules)), size_(size), address_(std::move(address)),
           code_(std::move(code)), host_(host), hosts_(hosts) {}
 
-    static constexpr const char* kHeading = "Follow on your phone";
-    static constexpr const char* kCodeLabel = "Join code";
+    static constexpr std::string_view kHeading = Message("Follow on your phone");
+    static constexpr std::string_view kCodeLabel = Message("Join code");
     static constexpr const char* kHide = "A click or Esc hides this.";
 
     // Where the machine has several addresses, how to show another: "Not reached? Press A for
