@@ -1,6 +1,7 @@
 #include "common/Translate.h"
 
 #include <algorithm>
+#include <span>
 
 namespace {
 
@@ -11,7 +12,7 @@ std::optional<Catalogue>& Current() {
 
 // Puts in the arguments, and `extra` where one is given, in one pass: an argument's value is
 // never read for braces itself.
-std::string Fill(std::string_view text, MessageArguments arguments,
+std::string Fill(std::string_view text, std::span<const MessageArgument> arguments,
                  const MessageArgument* extra = nullptr) {
     std::string filled;
     filled.reserve(text.size() + 16);
@@ -53,6 +54,12 @@ const Catalogue* CurrentCatalogue() {
 
 std::string FillArguments(std::string_view text, MessageArguments arguments) {
     return Fill(text, arguments);
+}
+
+std::string Translate(std::string_view message, std::span<const MessageArgument> arguments) {
+    const Catalogue* catalogue = CurrentCatalogue();
+    const std::string* translated = catalogue ? catalogue->Find(message) : nullptr;
+    return Fill(translated ? std::string_view(*translated) : message, arguments);
 }
 
 std::string Translate(std::string_view message, MessageArguments arguments) {

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,8 @@ const Catalogue* CurrentCatalogue();
 // `message` in the current language with its arguments put in. An argument the message does not
 // name is left out; a name in braces no argument gives stays as written.
 std::string Translate(std::string_view message, MessageArguments arguments = {});
+// The same with arguments gathered at run time.
+std::string Translate(std::string_view message, std::span<const MessageArgument> arguments);
 // The same for a message about a count, by the language's plural rule: `one` is English's
 // singular, `many` its plural; `{count}` is the count.
 std::string TranslateCount(std::string_view one, std::string_view many, long count,

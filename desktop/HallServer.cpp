@@ -74,16 +74,28 @@ HallServer::~HallServer() {
 QString HallServer::Load(const QString& page) {
     files_.clear();
     const QDir folder(page);
-    for (const Served& served : kServed) {
-        QFile file(folder.filePath(QString::fromLatin1(served.file) + QStringLiteral(".gz")));
+    // The page's files, and the languages the build put beside it (lang/*.json): each served
+    // under its own fixed path, made here once; no request names a file.
+    std::vector<Served> served(std::begin(kServed), std::end(kServed));
+    std::vector<QByteArray> names;
+    for (const QString& name : QDir(folder.filePath(QStringLiteral("lang")))
+                                   .entryList({QStringLiteral("*.json.gz")}, QDir::Files)) {
+        names.push_back(QStringLiteral("lang/%1").arg(name.chopped(3)).toLatin1());
+    }
+    for (const QByteArray& name : names) {
+        served.push_back({nullptr, name.constData(), "application/json; charset=utf-8", true});
+    }
+    for (const Served& one : served) {
+        QFile file(folder.filePath(QString::fromLatin1(one.file) + QStringLiteral(".gz")));
         if (!file.open(QIODevice::ReadOnly)) {
             return QtText("The page to serve is not built: {file} cannot be read",
                           {{"file", file.fileName().toStdString()}});
         }
-        File& kept = files_[served.path];
+        File& kept =
+            files_[one.path != nullptr ? QByteArray(one.path) : "/" + QByteArray(one.file)];
         kept.body = file.readAll();
-        kept.type = served.type;
-        kept.cached = served.cached;
+        kept.type = one.type;
+        kept.cached = one.cached;
         kept.tag =
             '"' + QCryptographicHash::hash(kept.body, QCryptographicHash::Sha256).toHex().left(20) +
             '"';

@@ -54,7 +54,7 @@ QMenu* LessonControls::LessonsMenu() {
         lessons_->setObjectName(QStringLiteral("LessonsMenu"));
         const std::vector<LessonScript>& all = BuiltInLessons::All();
         for (std::size_t index = 0; index < all.size(); ++index) {
-            QAction* entry = lessons_->addAction(QString::fromStdString(all[index].title));
+            QAction* entry = lessons_->addAction(QtText(all[index].title));
             connect(entry, &QAction::triggered, this, [this, index] {
                 StartLesson(index);
                 emit Changed();

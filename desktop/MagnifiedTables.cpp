@@ -17,7 +17,7 @@
 
 MagnifiedTables::MagnifiedTables(Demonstration& demonstration, QWidget& window)
     : QObject(&window), demonstration_(demonstration), window_(window) {
-    menu_ = new QMenu(QString::fromUtf8(Magnifier::kTitle), &window);
+    menu_ = new QMenu(QtText(Magnifier::kTitle), &window);
     menu_->setObjectName(QStringLiteral("MagnifyMenu"));
     for (int r = 0; r < kRouterCount; ++r) {
         auto* choice = new QAction(QString::fromStdString(Magnifier::Label(r)), menu_);

@@ -122,7 +122,7 @@ def check(pot_path, po_paths):
     return 1 if faults else 0
 
 
-ACCENTED = str.maketrans("aceinosuyACEINOSUY", "àçéîñôšûýÀÇÉÎÑÔŠÛÝ")
+ACCENTED = str.maketrans("aceinouyACEINOUY", "àçéîñôûýÀÇÉÎÑÔÛÝ")  # Latin-1: the page's fonts hold it
 
 
 def pseudo_text(text):

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Translate.h"
 #include "form/Controls.h"
 
 #include <string>
@@ -26,8 +27,8 @@ public:
     static constexpr double kOverLog = 2.0 / 3;
 
     // The menu's words: its title, and each router's choice ("Magnify table A").
-    static constexpr const char* kTitle =
-        "Tables magnified beside the drawing (or right-click a table)";
+    static constexpr std::string_view kTitle =
+        Message("Tables magnified beside the drawing (or right-click a table)");
     static std::string Label(int router);
 
     // Magnifies the router's table, or shrinks it back if it was magnified. Returns whether it

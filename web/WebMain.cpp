@@ -2,8 +2,11 @@
 // the page's performance.now() in whole milliseconds, which a 32-bit `long` holds for 24 days.
 #include "app/TabOrder.h"
 #include "common/Fields.h"
+#include "common/JsonText.h"
 #include "common/JsonValue.h"
 #include "common/JsonWriter.h"
+#include "common/NumberText.h"
+#include "common/Translate.h"
 #include "files/DemonstrationFile.h"
 #include "files/Extras.h"
 #include "files/HopscapeFile.h"
@@ -76,6 +79,60 @@ const char* Followed(const Follower::Outcome& outcome, long now) {
 } // namespace
 
 extern "C" {
+
+// The language to speak of those `available` (a line each) for a reader of `wanted` (a line each,
+// the address's ?lang= alone where it gives one): {"code": "" for English, "fault": why the
+// language the address asks for is none there is, or ""}.
+EMSCRIPTEN_KEEPALIVE const char* hs_choose_language(const char* wanted, const char* available,
+                                                    int asked) {
+    const auto lines = [](std::string_view text) {
+        std::vector<std::string> all;
+        for (const std::string_view line : SplitLines(text)) {
+            if (!line.empty()) {
+                all.emplace_back(line);
+            }
+        }
+        return all;
+    };
+    const std::vector<std::string> codes = lines(available);
+    const std::vector<std::string> readers = lines(wanted);
+    const std::string code = ChooseLanguage(readers, codes);
+    const bool english = readers.empty() || readers.front().rfind("en", 0) == 0;
+    JsonValue all = JsonValue::Object();
+    all.Set("code", JsonValue::String(code))
+        .Set("fault", JsonValue::String(asked != 0 && code.empty() && !english
+                                            ? StartOptions::NoLanguage(readers.front(), codes)
+                                            : ""));
+    reply = JsonWriter::WriteCompact(all);
+    return reply.c_str();
+}
+
+// Speaks the language a catalogue holds from now on; answers what is wrong with it, or "".
+EMSCRIPTEN_KEEPALIVE const char* hs_use_catalogue(const char* json) {
+    reply.clear();
+    std::optional<Catalogue> catalogue = Catalogue::Read(json, &reply);
+    if (catalogue) {
+        reply.clear();
+        UseCatalogue(std::move(catalogue));
+    }
+    return reply.c_str();
+}
+
+// A message in the language spoken, its arguments given as a JSON object of texts.
+EMSCRIPTEN_KEEPALIVE const char* hs_translate(const char* message, const char* arguments) {
+    const JsonText::Parsed parsed = JsonText::Parse(arguments);
+    std::vector<MessageArgument> given;
+    if (parsed.document && parsed.document->kind == JsonValue::Kind::Object) {
+        for (const auto& [name, value] : parsed.document->members) {
+            given.push_back({name, value.kind == JsonValue::Kind::String
+                                       ? value.text
+                                       : std::string(TrimBlanks(NumberText(value.number)))});
+        }
+    }
+    std::string text = Translate(message, std::span<const MessageArgument>(given));
+    reply = std::move(text);
+    return reply.c_str();
+}
 
 // Opens the demonstration as the lines of options ask; where one is wrong, opens it as it
 // opens by default and answers what was wrong.
@@ -274,7 +331,10 @@ EMSCRIPTEN_KEEPALIVE const char* hs_extras() {
             .Set("kind", JsonValue::String(kinds[static_cast<int>(entry.kind)]))
             .Set("checked", JsonValue::Bool(state.checked))
             .Set("enabled", JsonValue::Bool(state.enabled))
-            .Set("ends group", JsonValue::Bool(entry.endsGroup));
+            .Set("ends group", JsonValue::Bool(entry.endsGroup))
+            // The built-in lessons follow opening a file, and copying a link saving one.
+            .Set("lessons after", JsonValue::Bool(entry.id == Extras::Id::OpenFile))
+            .Set("link after", JsonValue::Bool(entry.id == Extras::Id::SaveDemonstration));
         extras.items.push_back(std::move(item));
     }
     JsonValue tables = JsonValue::Array();
@@ -288,12 +348,13 @@ EMSCRIPTEN_KEEPALIVE const char* hs_extras() {
     }
     JsonValue lessons = JsonValue::Array();
     for (const LessonScript& lesson : BuiltInLessons::All()) {
-        lessons.items.push_back(JsonValue::String(lesson.title));
+        lessons.items.push_back(JsonValue::String(
+            Translate("Lesson: {lesson}", {{"lesson", Translate(lesson.title)}})));
     }
     JsonValue all = JsonValue::Object();
     all.Set("extras", std::move(extras))
         .Set("lessons", std::move(lessons))
-        .Set("tables title", JsonValue::String(Magnifier::kTitle))
+        .Set("tables title", JsonValue::String(Translate(Magnifier::kTitle)))
         .Set("tables", std::move(tables));
     reply = HopscapeFile::Bytes(all);
     return reply.c_str();

@@ -669,7 +669,7 @@ const Hopscape = (() => {
                 button.type = "button";
                 button.textContent = key;
                 button.tabIndex = -1; // the keyboard types in the cells themselves
-                if (key === "\u232B") button.setAttribute("aria-label", "Erase");
+                if (key === "\u232B") button.setAttribute("aria-label", say("Erase"));
                 // Pressed without taking the focus from the cell in use.
                 button.addEventListener("pointerdown", (e) => e.preventDefault());
                 button.addEventListener("click", () => padKey(key));
@@ -800,7 +800,7 @@ const Hopscape = (() => {
         input.readOnly = false;
         input.style.width = field?.readOnly ? "min(30em, 80vw)" : "";
         if (field) Object.assign(input, field);
-        const buttons = [...choices, ["Cancel", ""]].map(([label, value]) => {
+        const buttons = [...choices, [say("Cancel"), ""]].map(([label, value]) => {
             const button = document.createElement("button");
             button.value = value;
             button.textContent = label;
@@ -831,11 +831,11 @@ const Hopscape = (() => {
                 .then(() => true, () => false) ?? Promise.resolve(false));
             if (copied) return;
             download("hopscape.png", blob, "image/png");
-            tell("No clipboard on this page: the picture was saved as hopscape.png instead.");
+            tell(say("No clipboard on this page: the picture was saved as {file} instead.", { file: "hopscape.png" }));
         }),
         "save picture": async () => {
-            const kind = await ask("Save the picture", "The window's picture, with its controls:",
-                                   [["PNG picture", "png"], ["SVG drawing, sharp at any size", "svg"]]);
+            const kind = await ask(say("Save the picture"), say("The window's picture, with its controls:"),
+                                   [[say("PNG picture"), "png"], [say("SVG drawing, sharp at any size"), "svg"]]);
             if (kind === "svg") {
                 const [w, h] = size();
                 download("hopscape.svg", core.UTF8ToString(core._hs_svg(w, h)), "image/svg+xml");
@@ -854,7 +854,7 @@ const Hopscape = (() => {
         "hold-down time": async () => {
             const q = JSON.parse(core.UTF8ToString(core._hs_hold_down_question()));
             const field = { type: "number", min: q.least, max: q.most, step: 1, value: q.value };
-            const given = await ask(q.title, q.question, [["OK", "ok"]], field);
+            const given = await ask(q.title, q.question, [[say("OK"), "ok"]], field);
             const seconds = Number(given);
             if (given !== null && Number.isInteger(seconds) && seconds >= q.least && seconds <= q.most) {
                 schedule(core._hs_hold_down(seconds, now()));
@@ -895,10 +895,10 @@ const Hopscape = (() => {
         const copied = await (navigator.clipboard?.writeText(link).then(() => true, () => false)
             ?? Promise.resolve(false));
         if (copied) {
-            tell("Link copied: whoever opens it sees this moment of the demonstration.");
+            tell(say("Link copied: whoever opens it sees this moment of the demonstration."));
         } else {
-            const shown = ask("A link to this demonstration",
-                              "Copy this link; whoever opens it sees this moment:", [["Close", "ok"]],
+            const shown = ask(say("A link to this demonstration"),
+                              say("Copy this link; whoever opens it sees this moment:"), [[say("Close"), "ok"]],
                               { type: "text", value: link, readOnly: true });
             const input = document.querySelector("#ask input");
             input.select();
@@ -923,7 +923,7 @@ const Hopscape = (() => {
             const bytes = await squeeze(unbase64url(given), new DecompressionStream("deflate-raw"));
             await openFile(new File([bytes], "the link"));
         } catch {
-            alert("The link's demonstration cannot be read: it was cut short or changed.");
+            alert(say("The link's demonstration cannot be read: it was cut short or changed."));
         }
     }
 
@@ -955,14 +955,14 @@ const Hopscape = (() => {
         };
         for (const e of list) {
             item(e.label, e.keys, () => extra(e.id), e.kind === "plain" ? null : e.checked, e.enabled);
-            if (e.label.startsWith("Open a demonstration")) {
-                lessons.forEach((title, index) => item(`Lesson: ${title}`, "", () => {
+            if (e["lessons after"]) {
+                lessons.forEach((title, index) => item(title, "", () => {
                     schedule(core._hs_start_lesson(index, now()));
                     refresh();
                 }, null, true));
             }
-            if (e.label.startsWith("Save the demonstration")) {
-                item("Copy a link to this demonstration", "", copyLink, null, true);
+            if (e["link after"]) {
+                item(say("Copy a link to this demonstration"), "", copyLink, null, true);
             }
             if (e["ends group"]) menu.append(document.createElement("hr"));
         }
@@ -1029,7 +1029,8 @@ const Hopscape = (() => {
     function options() {
         const lines = [];
         for (const [name, value] of new URLSearchParams(location.search)) {
-            if (name !== "follow" && name !== "relay") lines.push(`${name}=${value}`);
+            // Where to follow and the language are the page's to take, not the lecture's.
+            if (name !== "follow" && name !== "relay" && name !== "lang") lines.push(`${name}=${value}`);
         }
         return lines.join("\n");
     }
@@ -1198,12 +1199,56 @@ const Hopscape = (() => {
         connect();
     }
 
+    // A message in the language the page speaks (the core's catalogue), with its arguments.
+    function say(message, args = {}) {
+        return core.ccall("hs_translate", "string", ["string", "string"], [message, JSON.stringify(args)]);
+    }
+
+    // Speaks the language ?lang= asks for, or the browser's: the one-file page holds every
+    // catalogue, the served page fetches the one it needs. Answers why the language asked for
+    // cannot be spoken, or "".
+    async function speak() {
+        const asked = new URLSearchParams(location.search).get("lang");
+        const wanted = asked !== null ? [asked] : [...(navigator.languages ?? [navigator.language ?? "en"])];
+        const held = window.HopscapeCatalogues;
+        const available = held ? Object.keys(held)
+            : await fetch("lang/languages.json").then((r) => (r.ok ? r.json() : [])).catch(() => []);
+        const chosen = JSON.parse(core.ccall("hs_choose_language", "string", ["string", "string", "number"],
+                                             [wanted.join("\n"), available.join("\n"), asked !== null ? 1 : 0]));
+        if (chosen.code) {
+            const catalogue = held ? held[chosen.code]
+                : await fetch(`lang/${chosen.code}.json`).then((r) => (r.ok ? r.text() : "")).catch(() => "");
+            if (catalogue && !core.ccall("hs_use_catalogue", "string", ["string"], [catalogue])) {
+                document.documentElement.lang = chosen.code;
+            }
+        }
+        // The page's own words, in the language now spoken.
+        const words = [
+            ["#stage", "aria-label", say("Distance-vector routing: six routers, their networks and their routing tables")],
+            ["#pad", "aria-label", say("Keys to answer with")],
+            ["#strip .back", "textContent", say("Back")],
+            ["#strip .next", "textContent", say("Next")],
+            ["#help", "aria-label", say("Help: what the window shows, and its keys")],
+            ["#menubutton", "aria-label", say("Extras for the lecture")],
+            ["#log", "aria-label", say("Message log")],
+            ["#helptext", "aria-label", say("Help")],
+        ];
+        for (const [selector, attribute, text] of words) {
+            const element = document.querySelector(selector);
+            if (attribute === "textContent") element.textContent = text;
+            else element.setAttribute(attribute, text);
+        }
+        return chosen.fault;
+    }
+
     async function open() {
         ctx = canvas().getContext("2d");
         await Promise.all(['12px "Liberation Sans"', 'bold 12px "Liberation Sans"', 'bold 12px "DejaVu Sans"']
             .map((f) => document.fonts.load(f).catch(() => null)));
         core = await HopscapeCore();
-        const problem = core.ccall("hs_start", "string", ["string"], [options()]);
+        const unspoken = await speak();
+        const problem = [unspoken, core.ccall("hs_start", "string", ["string"], [options()])]
+            .filter((p) => p).join("\n");
         if (problem) {
             const p = document.getElementById("problem");
             p.textContent = problem;
