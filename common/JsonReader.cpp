@@ -2,6 +2,7 @@
 
 #include "common/Fields.h"
 #include "common/NumberText.h"
+#include "common/Translate.h"
 
 #include <algorithm>
 #include <charconv>
@@ -28,7 +29,9 @@ std::string JsonReader::At(const std::string& path, std::string_view key) {
 
 void JsonReader::Fail(const std::string& path, const std::string& what) {
     if (fault_.empty()) {
-        fault_ = (path.empty() ? "the document" : path) + ": " + what;
+        fault_ = Translate(
+            "{where}: {fault}",
+            {{"where", path.empty() ? Translate("the document") : path}, {"fault", what}});
     }
 }
 
@@ -38,7 +41,7 @@ bool JsonReader::Expect(const JsonValue& value, const std::string& path, JsonVal
         return false;
     }
     if (value.kind != kind) {
-        Fail(path, std::string("is not ") + what);
+        Fail(path, Translate("is not {kind}", {{"kind", Translate(what)}}));
         return false;
     }
     return true;
@@ -51,14 +54,14 @@ void JsonReader::Members(const JsonValue& object, const std::string& path,
 
 void JsonReader::Members(const JsonValue& object, const std::string& path,
                          const std::vector<std::string_view>& known) {
-    if (!Expect(object, path, JsonValue::Kind::Object, "an object")) {
+    if (!Expect(object, path, JsonValue::Kind::Object, Message("an object").data())) {
         return;
     }
     for (std::size_t i = 0; i < object.members.size(); ++i) {
         const std::string& key = object.members[i].first;
         for (std::size_t j = 0; j < i; ++j) {
             if (object.members[j].first == key) {
-                Fail(At(path, key), "is given twice");
+                Fail(At(path, key), Translate("is given twice"));
                 return;
             }
         }
@@ -70,61 +73,66 @@ void JsonReader::Members(const JsonValue& object, const std::string& path,
 
 const JsonValue& JsonReader::Member(const JsonValue& object, const std::string& path,
                                     std::string_view key) {
-    if (!Expect(object, path, JsonValue::Kind::Object, "an object")) {
+    if (!Expect(object, path, JsonValue::Kind::Object, Message("an object").data())) {
         return kNull;
     }
     if (const JsonValue* member = object.Find(key)) {
         return *member;
     }
-    Fail(At(path, key), "is missing");
+    Fail(At(path, key), Translate("is missing"));
     return kNull;
 }
 
 const std::vector<JsonValue>& JsonReader::Array(const JsonValue& value, const std::string& path,
                                                 std::size_t count) {
-    if (!Expect(value, path, JsonValue::Kind::Array, "a list")) {
+    if (!Expect(value, path, JsonValue::Kind::Array, Message("a list").data())) {
         return kNoItems;
     }
     if (count != std::string::npos && value.items.size() != count) {
-        Fail(path,
-             "has " + std::to_string(value.items.size()) + " items, not " + std::to_string(count));
+        Fail(path, Translate("has {items} items, not {count}",
+                             {{"items", std::to_string(value.items.size())},
+                              {"count", std::to_string(count)}}));
         return kNoItems;
     }
     return value.items;
 }
 
 bool JsonReader::Bool(const JsonValue& value, const std::string& path) {
-    return Expect(value, path, JsonValue::Kind::Bool, "true or false") && value.boolean;
+    return Expect(value, path, JsonValue::Kind::Bool, Message("true or false").data()) &&
+           value.boolean;
 }
 
 std::string JsonReader::String(const JsonValue& value, const std::string& path) {
-    return Expect(value, path, JsonValue::Kind::String, "a text") ? value.text : std::string();
+    return Expect(value, path, JsonValue::Kind::String, Message("a text").data()) ? value.text
+                                                                                  : std::string();
 }
 
 long long JsonReader::Integer(const JsonValue& value, const std::string& path, long long lo,
                               long long hi) {
-    if (!Expect(value, path, JsonValue::Kind::Number, "a number")) {
+    if (!Expect(value, path, JsonValue::Kind::Number, Message("a number").data())) {
         return lo;
     }
     const double number = value.number;
     if (!std::isfinite(number) || number != std::trunc(number)) {
-        Fail(path, Said(number) + " is not a whole number");
+        Fail(path, Translate("{number} is not a whole number", {{"number", Said(number)}}));
         return lo;
     }
     if (number < static_cast<double>(lo) || number > static_cast<double>(hi)) {
-        Fail(path,
-             Said(number) + " is not from " + std::to_string(lo) + " to " + std::to_string(hi));
+        Fail(path, Translate("{number} is not from {lo} to {hi}", {{"number", Said(number)},
+                                                                   {"lo", std::to_string(lo)},
+                                                                   {"hi", std::to_string(hi)}}));
         return lo;
     }
     return static_cast<long long>(number);
 }
 
 double JsonReader::Number(const JsonValue& value, const std::string& path, double lo, double hi) {
-    if (!Expect(value, path, JsonValue::Kind::Number, "a number")) {
+    if (!Expect(value, path, JsonValue::Kind::Number, Message("a number").data())) {
         return lo;
     }
     if (!std::isfinite(value.number) || value.number < lo || value.number > hi) {
-        Fail(path, Said(value.number) + " is not from " + Said(lo) + " to " + Said(hi));
+        Fail(path, Translate("{number} is not from {lo} to {hi}",
+                             {{"number", Said(value.number)}, {"lo", Said(lo)}, {"hi", Said(hi)}}));
         return lo;
     }
     return value.number;
@@ -135,7 +143,8 @@ std::uint64_t JsonReader::Unsigned(const JsonValue& value, const std::string& pa
     std::uint64_t number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
     if (Ok() && (text.empty() || error != std::errc() || end != text.data() + text.size())) {
-        Fail(path, Quote(text) + " is not a whole number from 0 to 18446744073709551615");
+        Fail(path, Translate("{value} is not a whole number from 0 to {most}",
+                             {{"value", Quote(text)}, {"most", "18446744073709551615"}}));
     }
     return number;
 }
@@ -160,7 +169,8 @@ int JsonReader::Choice(const JsonValue& value, const std::string& path,
         listed += (listed.empty() ? "\"" : ", \"") + std::string(choice) + "\"";
     }
     if (Ok()) {
-        Fail(path, Quote(text) + " is none of " + listed);
+        Fail(path, Translate("{value} is none of {choices}",
+                             {{"value", Quote(text)}, {"choices", listed}}));
     }
     return 0;
 }
@@ -175,6 +185,6 @@ std::string JsonReader::Quote(std::string_view text) {
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
         --cut;
     }
-    return "\"" + std::string(text.substr(0, cut)) + "...\" (" + std::to_string(text.size()) +
-           " bytes)";
+    return Translate("\"{start}...\" ({bytes} bytes)", {{"start", std::string(text.substr(0, cut))},
+                                                        {"bytes", std::to_string(text.size())}});
 }

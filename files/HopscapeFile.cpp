@@ -2,6 +2,7 @@
 
 #include "common/JsonText.h"
 #include "common/JsonWriter.h"
+#include "common/Translate.h"
 #include "files/DemonstrationFile.h"
 #include "files/LessonFile.h"
 
@@ -32,7 +33,7 @@ HopscapeFile::Read HopscapeFile::FromBytes(std::string_view bytes) {
     }
     const JsonText::Parsed parsed = JsonText::Parse(bytes);
     if (!parsed.document) {
-        read.fault = "is not valid JSON: " + parsed.fault;
+        read.fault = Translate("is not valid JSON: {fault}", {{"fault", parsed.fault}});
         return read;
     }
     return FromJson(*parsed.document);
@@ -47,5 +48,6 @@ std::string HopscapeFile::Problem(const std::string& file, const std::string& fa
 }
 
 std::string HopscapeFile::IgnoredLine(const std::string& file, const std::string& member) {
-    return file + ": " + member + " ignored (not a member this program reads)";
+    return Translate("{file}: {member} ignored (not a member this program reads)",
+                     {{"file", file}, {"member", member}});
 }

@@ -1,4 +1,5 @@
 #include "files/PictureFile.h"
+#include "common/Translate.h"
 
 #include <algorithm>
 #include <cctype>
@@ -27,7 +28,21 @@ std::string SaveFailed(const std::string& file, const std::string& reason) {
 
 std::string SaveFailed(const std::string& what, const std::string& file,
                        const std::string& reason) {
-    return "The " + what + " could not be saved to " + file + ": " + reason + ".";
+    // A sentence each: a language may need another word order or article for each.
+    const MessageArguments said = {{"file", file}, {"reason", reason}};
+    if (what == "demonstration") {
+        return Translate("The demonstration could not be saved to {file}: {reason}.", said);
+    }
+    if (what == "lesson") {
+        return Translate("The lesson could not be saved to {file}: {reason}.", said);
+    }
+    if (what == "log") {
+        return Translate("The log could not be saved to {file}: {reason}.", said);
+    }
+    if (what == "tables") {
+        return Translate("The tables could not be saved to {file}: {reason}.", said);
+    }
+    return Translate("The picture could not be saved to {file}: {reason}.", said);
 }
 
 } // namespace PictureFile
