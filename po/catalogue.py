@@ -9,6 +9,10 @@
   catalogue.py json PO OUT.json              one language as the core reads it
   catalogue.py check POT PO...               every message translated, none stale or fuzzy, the
                                              same {arguments} in each translation
+  catalogue.py verify WORK TABLES POT PO... -- SOURCE...
+                                             the template made afresh from the code (in WORK)
+                                             holds what POT holds, and each PO is checked
+                                             against it
   catalogue.py pseudo POT OUT.json           a made-up language, accented and 40 % longer, to
                                              find the texts that would not fit
 """
@@ -147,6 +151,22 @@ def pseudo(pot_path, out):
         json.dump(document, f, ensure_ascii=False, separators=(",", ":"), sort_keys=True)
 
 
+def verify(work, tables, pot_path, pos, sources):
+    fresh = os.path.join(work, "hopscape.pot")
+    os.makedirs(work, exist_ok=True)
+    template(fresh, tables, sources)
+    made = {(e.msgid, e.msgid_plural) for e in polib.pofile(fresh)}
+    kept = {(e.msgid, e.msgid_plural) for e in polib.pofile(pot_path)}
+    faults = 0
+    for key in sorted(made - kept):
+        print(f"{pot_path}: lacks {key[0]!r}, which the code says (make catalogue-template)")
+        faults += 1
+    for key in sorted(kept - made):
+        print(f"{pot_path}: holds {key[0]!r}, which the code no longer says")
+        faults += 1
+    return 1 if check(fresh, pos) or faults else 0
+
+
 def main(argv):
     if len(argv) >= 4 and argv[1] == "template":
         template(argv[2], argv[3], argv[4:])
@@ -159,6 +179,9 @@ def main(argv):
         return 0
     if len(argv) >= 4 and argv[1] == "check":
         return check(argv[2], argv[3:])
+    if len(argv) >= 6 and argv[1] == "verify" and "--" in argv:
+        split = argv.index("--")
+        return verify(argv[2], argv[3], argv[4], argv[5:split], argv[split + 1:])
     if len(argv) == 4 and argv[1] == "pseudo":
         pseudo(argv[2], argv[3])
         return 0
