@@ -20,6 +20,12 @@ void CheckBox::Fit(const QFont& font, int tick) {
         fitted.setStretch(std::max(kNarrowest, 100 * room / needed));
         setFont(fitted);
     }
+    // A caption longer still (another language's) is written smaller as well, never cut.
+    for (int tries = 0; tries < kSmaller && sizeHint().width() > room && fitted.pointSizeF() > 1;
+         ++tries) {
+        fitted.setPointSizeF(fitted.pointSizeF() * 0.92);
+        setFont(fitted);
+    }
 }
 
 void CheckBox::paintEvent(QPaintEvent* event) {

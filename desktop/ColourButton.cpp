@@ -3,9 +3,30 @@
 #include "common/Colours.h"
 #include "desktop/TwipsTransform.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOption>
+
+#include <algorithm>
+
+void ColourButton::Fit(const QFont& font) {
+    given_ = font;
+    QFont fitted = font;
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this);
+    const int room = width() - 2 * margin;
+    const auto needed = [this, &fitted] { return QFontMetrics(fitted).horizontalAdvance(text()); };
+    if (room > 0 && !text().isEmpty() && needed() > room) {
+        fitted.setStretch(std::max(70, 100 * room / std::max(1, needed())));
+        for (int tries = 0; tries < 11 && needed() > room && fitted.pointSizeF() > 1; ++tries) {
+            fitted.setPointSizeF(fitted.pointSizeF() * 0.92);
+        }
+    }
+    if (fitted != this->font()) {
+        setFont(fitted);
+    }
+}
 
 void ColourButton::SetColour(const QColor& colour) {
     if (colour != colour_) {

@@ -17,6 +17,11 @@ class ColourButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
     void SetColour(const QColor& colour);
+    // Takes the font, or where the caption runs wider than the button, the font narrowed (to 70 %
+    // at most) and then smaller, so that no caption, in any language, is cut.
+    void Fit(const QFont& font);
+    // The font Fit was last given.
+    const QFont& Given() const { return given_; }
     // Whether the style's last drawing of the button is kept, to be copied (not for a coloured
     // button, nor for a look not seen twice yet).
     bool HasStyledCopy() const { return !colour_.isValid() && !styled_.isNull(); }
@@ -35,6 +40,7 @@ private:
     // style's own drawing would come out as a bitmap.
     void PaintVector();
 
+    QFont given_;
     QColor colour_;
     QImage styled_;
     std::tuple<int, int, QSize, QString, QFont, double, qint64> styledKey_;

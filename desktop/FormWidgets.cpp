@@ -125,7 +125,7 @@ void FormWidgets::Place(const TwipsTransform& transform) {
     for (const BoundButton& b : buttons_) {
         const Box& box = b.control->box;
         b.widget->setGeometry(transform.Rect(box.left, box.top, box.width, box.height));
-        b.widget->setFont(transform.Font(b.control->fontPoints, b.control->bold));
+        b.widget->Fit(transform.Font(b.control->fontPoints, b.control->bold));
     }
     const Box& check = form_.chkSplit.box;
     split_->setGeometry(transform.Rect(check.left, check.top, check.width, check.height));
@@ -156,6 +156,7 @@ void FormWidgets::SyncButton(const BoundButton& b) {
     const QString caption = blank ? QString() : Q(Translate(control.caption));
     if (b.widget->text() != caption) {
         b.widget->setText(caption);
+        b.widget->Fit(b.widget->Given());
         if (b.namedByCaption) {
             b.widget->setAccessibleName(caption);
         }
