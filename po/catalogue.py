@@ -35,7 +35,7 @@ def template(out, tables, sources):
               "--add-comments=Translators:", "--package-name=hopscape",
               "--msgid-bugs-address=translators@hopscape.invalid", "-o", out]
     subprocess.run(common + ["--language=C++", "--keyword=", "--keyword=Translate:1",
-                             "--keyword=TranslateCount:1,2", "--keyword=Message:1"] + cpp,
+                             "--keyword=TranslateCount:1,2", "--keyword=Message:1", "--keyword=QtText:1"] + cpp,
                    check=True)
     if js:
         subprocess.run(common + ["--join-existing", "--language=JavaScript", "--keyword=",
