@@ -56,6 +56,10 @@ std::string FillArguments(std::string_view text, MessageArguments arguments) {
     return Fill(text, arguments);
 }
 
+std::string FillArguments(std::string_view text, std::span<const MessageArgument> arguments) {
+    return Fill(text, arguments);
+}
+
 std::string Translate(std::string_view message, std::span<const MessageArgument> arguments) {
     const Catalogue* catalogue = CurrentCatalogue();
     const std::string* translated = catalogue ? catalogue->Find(message) : nullptr;

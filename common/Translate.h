@@ -38,6 +38,7 @@ std::string TranslateCount(std::string_view one, std::string_view many, long cou
                            MessageArguments arguments = {});
 // Puts the arguments in a text, with no translation.
 std::string FillArguments(std::string_view text, MessageArguments arguments);
+std::string FillArguments(std::string_view text, std::span<const MessageArgument> arguments);
 
 // The language to speak of those `available` (catalogues by their codes, "de", "pt-BR"), for
 // someone who reads `wanted` in that order (a system's or a browser's languages, "de-AT", "fr"):

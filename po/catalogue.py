@@ -24,7 +24,7 @@ import sys
 
 import polib
 
-ARGUMENT = re.compile(r"\{[a-z_]+\}")
+ARGUMENT = re.compile(r"\{[a-zA-Z_]+\}")
 
 
 def template(out, tables, sources):
@@ -131,7 +131,7 @@ ACCENTED = str.maketrans("aceinouyACEINOUY", "àçéîñôûýÀÇÉÎÑÔÛÝ")
 
 def pseudo_text(text):
     # Accents on the letters, arguments left alone, and 40 % more, in brackets that show cuts.
-    parts = re.split(r"(\{[a-z_]+\})", text)
+    parts = re.split(r"(\{[a-zA-Z_]+\})", text)
     said = "".join(p if ARGUMENT.fullmatch(p) else p.translate(ACCENTED) for p in parts)
     extra = max(1, round(len(text) * 0.4) - 2)
     padding = ("~" * extra)

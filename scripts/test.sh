@@ -53,8 +53,16 @@ if ! node --no-experimental-fetch build-web/tests/web/lecture_transcript.js | cm
     echo "FAILED: the WebAssembly build's transcript differs from the native build's"
     exit 1
 fi
-echo "webassembly: the transcript of $(wc -c <"$native") bytes is the same; 1 passed, 0 failed"
-rm -f "$native"
+# And once more in German: the same sentences from the same catalogue.
+./build/tests/web/lecture_transcript --lang <build/lang/de.json >"$native.de"
+if ! node --no-experimental-fetch build-web/tests/web/lecture_transcript.js --lang <build/lang/de.json |
+    cmp -s - "$native.de"; then
+    echo "FAILED: the WebAssembly build's German transcript differs from the native build's"
+    exit 1
+fi
+echo "webassembly: the transcript of $(wc -c <"$native") bytes is the same, and in German" \
+     "$(wc -c <"$native.de") bytes; 2 passed, 0 failed"
+rm -f "$native" "$native.de"
 # The page in headless Chromium, driven by real clicks, against the native core (Selenium is
 # Debian's, seen by Debian's own Python).
 /usr/bin/python3 tests/web/page_test.py build-web/web build-web/one-file/hopscape.html \

@@ -10,7 +10,7 @@ namespace {
 
 // A scenario's name as the help quotes it, in the language spoken.
 std::string Quoted(const char* scenario) {
-    return "\"" + Translate(scenario) + "\"";
+    return Translate("\"{scenario}\"", {{"scenario", Translate(scenario)}});
 }
 
 } // namespace

@@ -7,11 +7,15 @@
 //   lecture_transcript --page JOURNAL_FILE
 // With --follow, plays what a follower received from a lecturer's program:
 //   lecture_transcript --follow MESSAGES_FILE
+// With --lang, the same in the language of the catalogue read from standard input (the way both
+// builds read a file alike):
+//   lecture_transcript --lang [LECTURES] < build/lang/de.json
 #include "app/MainForm.h"
 #include "app/TabOrder.h"
 #include "common/JsonValue.h"
 #include "common/NumberText.h"
 #include "common/SeededRandom.h"
+#include "common/Translate.h"
 #include "files/DemonstrationFile.h"
 #include "files/HopscapeFile.h"
 #include "session/BuiltInLessons.h"
@@ -204,8 +208,24 @@ int main(int argc, char* argv[]) {
     if (argc > 2 && std::string_view(argv[1]) == "--follow") {
         return ReplayFollower(argv[2]);
     }
+    int first = 1;
+    if (argc > 1 && std::string_view(argv[1]) == "--lang") {
+        std::string json;
+        char buffer[4096];
+        for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) {
+            json.append(buffer, read);
+        }
+        std::string fault;
+        std::optional<Catalogue> catalogue = Catalogue::Read(json, &fault);
+        if (!catalogue) {
+            std::fprintf(stderr, "lecture_transcript: the catalogue: %s\n", fault.c_str());
+            return 2;
+        }
+        UseCatalogue(std::move(catalogue));
+        first = 2;
+    }
     PrintLessons();
     PrintPractice();
-    PrintLectures(argc > 1 ? std::atoi(argv[1]) : 40);
+    PrintLectures(argc > first ? std::atoi(argv[first]) : 40);
     return 0;
 }
