@@ -1,5 +1,8 @@
 #include "desktop/CheckBox.h"
 
+#include "desktop/FontFit.h"
+
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
@@ -13,19 +16,19 @@ void CheckBox::Fit(const QFont& font, int tick) {
             QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(tick));
     }
     QFont fitted = font;
-    setFont(fitted);
+    // The tick box, the space after it and the caption in a font.
+    const int tickRoom =
+        tick + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, this);
+    const auto needed = [&] { return tickRoom + QFontMetrics(fitted).horizontalAdvance(text()); };
     const int room = width();
-    const int needed = sizeHint().width();
-    if (needed > room && needed > 0) {
-        fitted.setStretch(std::max(kNarrowest, 100 * room / needed));
-        setFont(fitted);
+    if (needed() > room && needed() > 0) {
+        fitted.setStretch(
+            std::max(kNarrowest, 100 * (room - tickRoom) / std::max(1, needed() - tickRoom)));
     }
     // A caption longer still (another language's) is written smaller as well, never cut.
-    for (int tries = 0; tries < kSmaller && sizeHint().width() > room && fitted.pointSizeF() > 1;
-         ++tries) {
-        fitted.setPointSizeF(fitted.pointSizeF() * 0.92);
-        setFont(fitted);
+    for (int tries = 0; tries < kSmaller && needed() > room && Smaller(fitted); ++tries) {
     }
+    setFont(fitted);
 }
 
 void CheckBox::paintEvent(QPaintEvent* event) {

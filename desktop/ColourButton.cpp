@@ -1,6 +1,7 @@
 #include "desktop/ColourButton.h"
 
 #include "common/Colours.h"
+#include "desktop/FontFit.h"
 #include "desktop/TwipsTransform.h"
 
 #include <QFontMetrics>
@@ -19,8 +20,7 @@ void ColourButton::Fit(const QFont& font) {
     const auto needed = [this, &fitted] { return QFontMetrics(fitted).horizontalAdvance(text()); };
     if (room > 0 && !text().isEmpty() && needed() > room) {
         fitted.setStretch(std::max(70, 100 * room / std::max(1, needed())));
-        for (int tries = 0; tries < 11 && needed() > room && fitted.pointSizeF() > 1; ++tries) {
-            fitted.setPointSizeF(fitted.pointSizeF() * 0.92);
+        for (int tries = 0; tries < 11 && needed() > room && Smaller(fitted); ++tries) {
         }
     }
     if (fitted != this->font()) {

@@ -24,6 +24,9 @@ int main(int argc, char* argv[]) {
     // A repaint asked for reaches the window as soon as the events are processed, so that a
     // test can look at what is on the screen right after a tick.
     setenv("QT_QPA_UPDATE_IDLE_TIME", "0", 1);
+    // The window's texts are English here whatever the machine's language; a test that wants
+    // another asks for it with --lang.
+    setenv("LANGUAGE", "en", 1);
     QApplication application(argc, argv);
     // What the program keeps for next time goes where a test's run leaves no trace.
     QStandardPaths::setTestModeEnabled(true);
