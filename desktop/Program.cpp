@@ -1,12 +1,16 @@
 #include "desktop/Program.h"
 
+#include "common/Translate.h"
+
 #include "desktop/LessonControls.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include <malloc.h>
 
@@ -19,6 +23,16 @@ void Program::SetUpApplication() {
     // Ties the window to its installed menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.hopscape.Hopscape"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.hopscape.Hopscape")));
+    // Qt's own words (a message box's buttons, a file dialogue's) in the language spoken, where
+    // Debian's Qt translations are installed.
+    if (const Catalogue* catalogue = CurrentCatalogue()) {
+        auto* qt = new QTranslator(qApp);
+        if (qt->load(QStringLiteral("qtbase_") + QString::fromStdString(catalogue->Language())
+                                                     .replace(QLatin1Char('-'), QLatin1Char('_')),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qt);
+        }
+    }
 }
 
 namespace {

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev qt6-websockets-dev
-          libqrcodegencpp-dev libnats-dev pkg-config libgl-dev googletest
+          libqrcodegencpp-dev libnats-dev qt6-translations-l10n pkg-config libgl-dev googletest
           libgtest-dev libbenchmark-dev librapidcheck-dev fonts-dejavu-core fonts-liberation2
           appstream desktop-file-utils locales gettext python3-polib "$@")
 missing=()

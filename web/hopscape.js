@@ -352,6 +352,28 @@ const Hopscape = (() => {
     }
 
     // Brings the page's controls up to date with the core: place, caption, colour, shown or not.
+    // A caption wider than its control (another language's) is written smaller, never cut: on a
+    // phone no smaller than 12 px, elsewhere to 40 % at most.
+    function fitText(element, font) {
+        const phone = document.documentElement.classList.contains("phone");
+        const least = Math.max(font * 0.4, phone ? 12 : 1);
+        for (let size = font; overrun(element) > 1 && size > least;) {
+            size = Math.max(least, size * 0.92);
+            element.style.fontSize = `${size}px`;
+        }
+    }
+
+    // How far what an element holds runs wider than the room inside its padding, in CSS pixels.
+    function overrun(element) {
+        const range = document.createRange();
+        range.selectNodeContents(element);
+        const style = getComputedStyle(element);
+        const room = element.getBoundingClientRect().width - parseFloat(style.paddingLeft) -
+            parseFloat(style.paddingRight) - parseFloat(style.borderLeftWidth) -
+            parseFloat(style.borderRightWidth);
+        return range.getBoundingClientRect().width - room;
+    }
+
     function sync(w, h) {
         const text = core.UTF8ToString(core._hs_controls(w, h));
         // Most ticks change none of them.
@@ -397,6 +419,7 @@ const Hopscape = (() => {
             } else if (item.kind === KIND.check) {
                 element.querySelector("input").checked = state.split;
                 element.querySelector("span").textContent = item.caption;
+                fitText(element, item.font);
             } else if (item.kind === KIND.table) {
                 // Row by row, for a screen reader: each row a cell of its own.
                 // Each row says why it reads so: to a screen reader, under the mouse, and in a
@@ -420,6 +443,7 @@ const Hopscape = (() => {
             } else if (element.tagName === "BUTTON") {
                 element.textContent = item.caption;
                 element.style.background = colour(item.colour);
+                fitText(element, item.font);
             }
         }
         // Over each magnified table, a place that takes its right click or long press; made

@@ -14,7 +14,9 @@ The page in one file opens from disk and works too. A phone held upright, by tou
 laid out for it (no text under 12 CSS pixels, no target under 44 x 44, nothing cut), a lesson
 stepped by the strip's buttons and a swipe, a question answered with the pad; held sideways, the
 pad's keys a finger's size. "Copy a link" on a page reached by a name (no secure context, no
-clipboard) shows the link, selected.
+clipboard) shows the link, selected. ?lang= speaks French (and German from the page in one file),
+a made-up language 40 % longer cuts no text on a laptop or a phone, and a language there is none
+of is said so.
 """
 import functools
 import http.server
@@ -548,6 +550,75 @@ for (const e of targets) {
 return faults;"""
 
 
+# Text that runs over its control, in whatever language: a button's caption, the check box's, the
+# strip's lines, the corner, the menu's entries, the follow bar.
+CUTS = """
+const shown = (e) => !e.hidden && e.offsetParent !== null && getComputedStyle(e).display !== 'none';
+return [...document.querySelectorAll('#controls > button, #controls > label, #strip p, #strip button, #meter span, #meter b, #menu .label, #follow .said, #follow button')]
+    .filter(shown).filter((e) => e.textContent.trim() !== '')
+    .map((e) => {
+        const range = document.createRange();
+        range.selectNodeContents(e);
+        const s = getComputedStyle(e);
+        const room = e.getBoundingClientRect().width - parseFloat(s.paddingLeft) -
+            parseFloat(s.paddingRight) - parseFloat(s.borderLeftWidth) - parseFloat(s.borderRightWidth);
+        return [e, range.getBoundingClientRect().width, room];
+    })
+    .filter(([e, text, room]) => text > room + 1)
+    .map(([e, text, room]) => `${e.id || e.className || e.tagName}: "${e.textContent.slice(0, 40)}" ${Math.round(text)} > ${Math.round(room)}`);"""
+
+
+def language_session():
+    """?lang= chooses the language: French shown, the made-up language (40 % longer) cutting no
+    text at a laptop's size nor on a phone, a language there is none of said so."""
+    caption = "return document.getElementById('Command4').textContent"
+    for query, size, name in [("?lang=fr&scenario=Example%201", (1366, 768), "fr"),
+                              ("?lang=en-XA&lesson=Count%20to%20infinity", (1366, 768), "en-XA"),
+                              ("?lang=en-XA&lesson=Count%20to%20infinity", (360, 740), "en-XA-phone"),
+                              ("?lang=it", (1366, 768), "it")]:
+        driver = browser(*size)
+        try:
+            if name.endswith("phone"):
+                driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": 360, "height": 740, "deviceScaleFactor": 3, "mobile": True})
+            driver.get(root + query)
+            wait(driver, "window.Hopscape && Hopscape.ready", f"the page opening in {name}")
+            spoken = driver.execute_script("return document.documentElement.lang")
+            problem = driver.execute_script(
+                "const p = document.getElementById('problem'); return p.hidden ? '' : p.textContent")
+            if name == "fr" and (spoken != "fr" or driver.execute_script(caption) != "Mise à jour"):
+                faults.append(f"?lang=fr: the page speaks {spoken!r}, Update reads "
+                              f"{driver.execute_script(caption)!r}")
+            if name == "it" and problem != "No language is called 'it'; there are en, de, es, fr, en-XA.":
+                faults.append(f"?lang=it: the page says {problem!r}")
+            if name.startswith("en-XA"):
+                driver.find_element("id", "menubutton").click()
+                time.sleep(0.3)
+                menu = driver.execute_script(
+                    "const r = document.getElementById('menu').getBoundingClientRect();"
+                    "return [r.left, r.right, innerWidth]")
+                # Every entry's keys inside the menu too.
+                cut_keys = driver.execute_script(
+                    "const m = document.getElementById('menu').getBoundingClientRect();"
+                    "return [...document.querySelectorAll('#menu .keys')]"
+                    ".filter((k) => k.getBoundingClientRect().right > m.right + 0.5)"
+                    ".map((k) => k.textContent)")
+                if cut_keys:
+                    faults.append(f"in the made-up language, {name}: keys cut in the menu: "
+                                  f"{cut_keys[:3]}")
+                if menu[0] < -0.5 or menu[1] > menu[2] + 0.5:
+                    faults.append(f"in the made-up language, {name}: the menu runs off the screen "
+                                  f"({menu[0]:.0f} to {menu[1]:.0f} of {menu[2]})")
+                for cut in driver.execute_script(CUTS):
+                    faults.append(f"in the made-up language, {name}: {cut}")
+                if name.endswith("phone"):
+                    for fault in driver.execute_script(PHONE_MEASURES):
+                        faults.append(f"in the made-up language on a phone: {fault}")
+            driver.save_screenshot(os.path.join(SHOTS, f"page-language-{name}.png"))
+        finally:
+            driver.quit()
+
+
 def phone_session():
     driver = browser(360, 740)
     try:
@@ -676,6 +747,7 @@ server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
 threading.Thread(target=server.serve_forever, daemon=True).start()
 root = f"http://127.0.0.1:{server.server_address[1]}/index.html"
 phone_session()
+language_session()
 link_session()
 server.shutdown()
 
@@ -690,10 +762,22 @@ try:
 finally:
     driver.quit()
 
+# The page in one file holds every language: German from disk, with nothing fetched.
+driver = browser(1366, 768)
+try:
+    driver.get("file://" + os.path.abspath(ONE_FILE) + "?lang=de")
+    wait(driver, "window.Hopscape && Hopscape.ready", "the page in one file opening in German")
+    reset = driver.execute_script("return document.getElementById('Command5').textContent")
+    if reset != "Neustart":
+        faults.append(f"the page in one file with ?lang=de: Reset reads {reset!r}")
+finally:
+    driver.quit()
+
 for fault in faults:
     print("FAILED:", fault)
 print(f"page: {len(STEPS)} clicks and keys compared, {len(SIZES)} sizes opened, the desktop's "
       f"pictures at 1x and 2x compared at {len(KNOWN_POINTS) + len(TEXT_BOXES)} known points, "
       f"a student's session, practice by keyboard and by touch, a phone held upright and "
-      f"sideways, a link copied or shown, and a storm checked, {len(faults)} faults")
+      f"sideways, a link copied or shown, a storm checked, and French, German and a made-up "
+      f"language 40 % longer, {len(faults)} faults")
 sys.exit(1 if faults else 0)
