@@ -4,6 +4,7 @@
 #include "app/Scenarios.h"
 #include "common/JsonReader.h"
 #include "common/Letters.h"
+#include "common/Translate.h"
 #include "files/FileWords.h"
 #include "form/Layout.h"
 
@@ -30,7 +31,7 @@ int Letter(JsonReader& r, const Json& value, const std::string& path, char first
            const char* what) {
     const std::string text = r.String(value, path);
     if (r.Ok() && (text.size() != 1 || text[0] < first || text[0] >= first + count)) {
-        r.Fail(path, JsonReader::Quote(text) + " is no " + what + " of the window");
+        r.Fail(path, Translate(what, {{"value", JsonReader::Quote(text)}}));
         return 0;
     }
     return text.empty() ? 0 : text[0] - first;
@@ -95,8 +96,9 @@ Action ActionWords::Read(JsonReader& r, const JsonValue& value, const std::strin
     if (kind == "router" || kind == "network") {
         r.Members(value, path, {kind});
         const bool router = kind == "router";
-        const int index =
-            Letter(r, first, at, router ? 'A' : 'a', kRouterCount, router ? "router" : "network");
+        const int index = Letter(r, first, at, router ? 'A' : 'a', kRouterCount,
+                                 router ? Message("{value} is no router of the window").data()
+                                        : Message("{value} is no network of the window").data());
         return (Action::Click(router ? Control::Router : Control::Network, index));
     }
     if (kind == "break") {
@@ -107,7 +109,8 @@ Action ActionWords::Read(JsonReader& r, const JsonValue& value, const std::strin
                 return (Action::Click(Control::Break, b));
             }
         }
-        r.Fail(at, JsonReader::Quote(name) + " is no link of the window");
+        r.Fail(at,
+               Translate("{value} is no link of the window", {{"value", JsonReader::Quote(name)}}));
         return {};
     }
     if (kind == "cost") {
@@ -121,14 +124,16 @@ Action ActionWords::Read(JsonReader& r, const JsonValue& value, const std::strin
                 return (Action::CostPress(c, button));
             }
         }
-        r.Fail(at, JsonReader::Quote(name) + " is no cost of the window (\"A to B\", say)");
+        r.Fail(at, Translate("{value} is no cost of the window (\"A to B\", say)",
+                             {{"value", JsonReader::Quote(name)}}));
         return {};
     }
     if (kind == "scenario") {
         r.Members(value, path, {"scenario"});
         const std::string name = r.String(first, at);
         if (r.Ok() && !Scenarios::Known(name)) {
-            r.Fail(at, "no scenario is called " + JsonReader::Quote(name));
+            r.Fail(at, Translate("no scenario is called {value}",
+                                 {{"value", JsonReader::Quote(name)}}));
         }
         return (Action::Choose(name));
     }
@@ -148,7 +153,7 @@ Action ActionWords::Read(JsonReader& r, const JsonValue& value, const std::strin
                 return (Action::Rule(static_cast<int>(i), on));
             }
         }
-        r.Fail(at, "no RIP rule is called \"" + name + "\"");
+        r.Fail(at, Translate("no RIP rule is called \"{name}\"", {{"name", name}}));
         return {};
     }
     if (kind == "hold-down seconds") {

@@ -3,6 +3,7 @@
 #include "app/Scenarios.h"
 #include "common/Fields.h"
 #include "common/JsonReader.h"
+#include "common/Translate.h"
 #include "files/DemonstrationParts.h"
 #include "files/FileWords.h"
 #include "packets/PacketMotion.h"
@@ -24,8 +25,8 @@ bool CostText(const std::string& text) {
 
 std::string DemonstrationFile::CheckSize(std::size_t bytes) {
     if (bytes > kMostBytes) {
-        return "is " + std::to_string(bytes) + " bytes long; a demonstration is at most " +
-               std::to_string(kMostBytes) + " bytes";
+        return Translate("is {bytes} bytes long; a demonstration is at most {most} bytes",
+                         {{"bytes", std::to_string(bytes)}, {"most", std::to_string(kMostBytes)}});
     }
     return "";
 }
@@ -77,20 +78,22 @@ JsonValue DemonstrationFile::ToJson(const Snapshot& d) {
 
 void DemonstrationFile::CheckFormat(JsonReader& r, const JsonValue& document, const char* format) {
     if (document.kind != JsonValue::Kind::Object) {
-        r.Fail("", "is not a JSON object");
+        r.Fail("", Translate("is not a JSON object"));
         return;
     }
     const std::string name = r.String(r.Member(document, "", "format"), "format");
     if (r.Ok() && name != format) {
-        r.Fail("format", JsonReader::Quote(name) + " is not \"" + format + "\"");
+        r.Fail("format", Translate("{value} is not \"{format}\"",
+                                   {{"value", JsonReader::Quote(name)}, {"format", format}}));
         return;
     }
     const JsonValue& version = r.Member(document, "", "version");
     const long long number = r.Integer(version, "version", 1, 1LL << 31);
     if (r.Ok() && number > kVersion) {
-        r.Fail("version", "the file was written in version " + std::to_string(number) +
-                              " of the format; this program reads version " +
-                              std::to_string(kVersion) + " and older");
+        r.Fail("version", Translate("the file was written in version {version} of the format; "
+                                    "this program reads version {read} and older",
+                                    {{"version", std::to_string(number)},
+                                     {"read", std::to_string(kVersion)}}));
     }
 }
 
@@ -105,14 +108,16 @@ Snapshot DemonstrationFile::ReadDemonstration(JsonReader& r, const JsonValue& v,
     Snapshot d;
     d.scenario = r.String(member("scenario"), at("scenario"));
     if (r.Ok() && !Scenarios::Known(d.scenario)) {
-        r.Fail(at("scenario"), "no scenario is called " + JsonReader::Quote(d.scenario));
+        r.Fail(at("scenario"), Translate("no scenario is called {value}",
+                                         {{"value", JsonReader::Quote(d.scenario)}}));
     }
     const auto& costs = r.Array(member("costs"), at("costs"), Layout::kCostLabelCount);
     for (std::size_t c = 0; c < costs.size(); ++c) {
         d.costs[c] = r.String(costs[c], JsonReader::At(at("costs"), c));
         if (r.Ok() && !CostText(d.costs[c])) {
             r.Fail(JsonReader::At(at("costs"), c),
-                   JsonReader::Quote(d.costs[c]) + " is neither blank nor one digit");
+                   Translate("{value} is neither blank nor one digit",
+                             {{"value", JsonReader::Quote(d.costs[c])}}));
         }
     }
     const Json& links = member("links");
@@ -177,8 +182,9 @@ DemonstrationFile::Read DemonstrationFile::FromJson(const JsonValue& document) {
     JsonReader r;
     Read read;
     if (document.Depth() > kDeepest) {
-        read.fault = "the document nests " + std::to_string(document.Depth()) +
-                     " deep; a demonstration nests at most " + std::to_string(kDeepest);
+        read.fault = Translate(
+            "the document nests {depth} deep; a demonstration nests at most {most}",
+            {{"depth", std::to_string(document.Depth())}, {"most", std::to_string(kDeepest)}});
         return read;
     }
     CheckFormat(r, document, kFormat);

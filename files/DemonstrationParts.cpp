@@ -3,6 +3,7 @@
 #include "common/Fields.h"
 #include "common/JsonReader.h"
 #include "common/NumberText.h"
+#include "common/Translate.h"
 #include "form/Topology.h"
 #include "packets/PacketMotion.h"
 #include "packets/PacketRecord.h"
@@ -49,14 +50,16 @@ RouteRow ReadRow(JsonReader& r, const Json& value, const std::string& path, bool
     if (r.Ok() && row.cost != "inf" &&
         (!IsNumeric(row.cost) || std::abs(ReadNumber(row.cost)) > kFarthest)) {
         r.Fail(JsonReader::At(path, "cost"),
-               JsonReader::Quote(row.cost) + " is neither inf nor a number from -100000 to 100000");
+               Translate("{value} is neither inf nor a number from -100000 to 100000",
+                         {{"value", JsonReader::Quote(row.cost)}}));
     }
     row.nextHop = r.String(r.Member(value, path, "next hop"), JsonReader::At(path, "next hop"));
     const bool hop = row.nextHop == "L" || row.nextHop == "-" ||
                      (row.nextHop.size() == 1 && RouterIndex(row.nextHop) >= 0);
     if (r.Ok() && !hop) {
         r.Fail(JsonReader::At(path, "next hop"),
-               JsonReader::Quote(row.nextHop) + " is none of L, - and the routers A to F");
+               Translate("{value} is none of L, - and the routers A to F",
+                         {{"value", JsonReader::Quote(row.nextHop)}}));
     }
     row.shown = r.Bool(r.Member(value, path, "shown"), JsonReader::At(path, "shown"));
     return row;
@@ -75,30 +78,34 @@ void CheckRecord(JsonReader& r, const std::string& text, const std::string& path
     const PacketRecord record = PacketRecord::Parse(text);
     const int fields = static_cast<int>(SplitFields(text).size());
     if (fields != PacketRecord::kFieldCount) {
-        r.Fail(path, "has " + std::to_string(fields) + " fields, not 7");
+        r.Fail(path, Translate("has {fields} fields, not 7", {{"fields", std::to_string(fields)}}));
         return;
     }
     if (!IsNumeric(record.stepCount) || ReadNumber(record.stepCount) < 0 ||
         ReadNumber(record.stepCount) >= PacketMotion::kArrivalTick) {
-        r.Fail(path, "the step count \"" + record.stepCount + "\" is not from 0 to 25");
+        r.Fail(path, Translate("the step count \"{value}\" is not from 0 to 25",
+                               {{"value", record.stepCount}}));
         return;
     }
     const std::string_view kinds[] = {PacketRecord::kTable, PacketRecord::kUp,
                                       PacketRecord::kRouted, PacketRecord::kDelivery};
     if (std::find(std::begin(kinds), std::end(kinds), record.kind) == std::end(kinds)) {
-        r.Fail(path, "the kind \"" + record.kind + "\" is none of T, U, R and D");
+        r.Fail(path, Translate("the kind \"{value}\" is none of T, U, R and D",
+                               {{"value", record.kind}}));
         return;
     }
     const struct {
         const std::string& letter;
         const char* what;
-    } routers[] = {{record.destination, "the destination is"},
-                   {record.hopEnd, "the hop ends at"},
-                   {record.hopStart, "the hop starts at"}};
+    } routers[] = {
+        {record.destination,
+         Message("the destination is router {router}, which does not exist").data()},
+        {record.hopEnd, Message("the hop ends at router {router}, which does not exist").data()},
+        {record.hopStart,
+         Message("the hop starts at router {router}, which does not exist").data()}};
     for (const auto& router : routers) {
         if (router.letter.size() != 1 || RouterIndex(router.letter) < 0) {
-            r.Fail(path, std::string(router.what) + " router " + router.letter +
-                             ", which does not exist");
+            r.Fail(path, Translate(router.what, {{"router", router.letter}}));
             return;
         }
     }
@@ -107,13 +114,14 @@ void CheckRecord(JsonReader& r, const std::string& text, const std::string& path
         record.kind == PacketRecord::kTable || record.kind == PacketRecord::kRouted;
     if (between &&
         Topology::CostLabel(RouterIndex(record.hopStart), RouterIndex(record.hopEnd)) < 0) {
-        r.Fail(path,
-               "the hop from " + record.hopStart + " to " + record.hopEnd + " follows no link");
+        r.Fail(path, Translate("the hop from {from} to {to} follows no link",
+                               {{"from", record.hopStart}, {"to", record.hopEnd}}));
         return;
     }
     for (const std::string* step : {&record.stepX, &record.stepY}) {
         if (!IsNumeric(*step) || std::abs(ReadNumber(*step)) > kWidest) {
-            r.Fail(path, "the step \"" + *step + "\" is not a number from -10000 to 10000");
+            r.Fail(path, Translate("the step \"{value}\" is not a number from -10000 to 10000",
+                                   {{"value", *step}}));
             return;
         }
     }
@@ -229,9 +237,9 @@ RipState DemonstrationParts::ReadRip(JsonReader& r, const Json& value, const std
             const int from = static_cast<int>(p);
             const int to = static_cast<int>(q);
             if (r.Ok() && rip.queued[p][q] != 0 && Topology::CostLabel(from, to) < 0) {
-                r.Fail(JsonReader::At(at, q), "a table waits to go from " + RouterLetter(from) +
-                                                  " to " + RouterLetter(to) +
-                                                  ", which no link joins");
+                r.Fail(JsonReader::At(at, q),
+                       Translate("a table waits to go from {from} to {to}, which no link joins",
+                                 {{"from", RouterLetter(from)}, {"to", RouterLetter(to)}}));
             }
         }
     }
@@ -304,7 +312,8 @@ void DemonstrationParts::CheckAgainstRules(JsonReader& r, const Snapshot& d,
         for (std::size_t c = 0; c < d.costs.size() && r.Ok(); ++c) {
             if (ReadNumber(d.costs[c]) < 1) {
                 r.Fail(JsonReader::At(at("costs"), c),
-                       JsonReader::Quote(d.costs[c]) + " costs less than 1, and infinity is 16");
+                       Translate("{value} costs less than 1, and infinity is 16",
+                                 {{"value", JsonReader::Quote(d.costs[c])}}));
             }
         }
     }
@@ -312,9 +321,10 @@ void DemonstrationParts::CheckAgainstRules(JsonReader& r, const Snapshot& d,
     const long ahead = RipRules::Ticks(RipSwitches::kMostHoldDownSeconds);
     const auto late = [&](long tick, long now, const std::string& where) {
         if (r.Ok() && tick > now + ahead) {
-            r.Fail(where, std::to_string(tick) + " lies more than " +
-                              std::to_string(RipSwitches::kMostHoldDownSeconds) +
-                              " s after RIP's clock");
+            r.Fail(where,
+                   Translate("{tick} lies more than {seconds} s after RIP's clock",
+                             {{"tick", std::to_string(tick)},
+                              {"seconds", std::to_string(RipSwitches::kMostHoldDownSeconds)}}));
         }
     };
     for (int i = 0; i < kRouterCount; ++i) {
@@ -330,7 +340,8 @@ void DemonstrationParts::CheckAgainstRules(JsonReader& r, const Snapshot& d,
             if (rip.on.infinity && IsNumeric(route.cost) &&
                 ReadNumber(route.cost) >= RipRules::kInfinity) {
                 r.Fail(JsonReader::At(row, "cost"),
-                       JsonReader::Quote(route.cost) + " is 16 or more, and infinity is 16");
+                       Translate("{value} is 16 or more, and infinity is 16",
+                                 {{"value", JsonReader::Quote(route.cost)}}));
             }
             late(panel.clocks[k].heard, panel.clock, JsonReader::At(row, "heard"));
             late(panel.clocks[k].garbageUntil, panel.clock, JsonReader::At(row, "collected at"));

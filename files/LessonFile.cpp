@@ -5,6 +5,7 @@
 #include "common/JsonReader.h"
 #include "common/Letters.h"
 #include "common/SeededRandom.h"
+#include "common/Translate.h"
 #include "files/ActionWords.h"
 #include "files/DemonstrationFile.h"
 #include "files/Extras.h"
@@ -132,7 +133,7 @@ Step ReadPredict(JsonReader& r, const Json& value, const std::string& path) {
     const Json* networks = asked.Find("networks");
     const Json* rounds = asked.Find("rounds to inf");
     if (networks != nullptr && rounds != nullptr) {
-        r.Fail(at, "asks for networks and for rounds to inf at once");
+        r.Fail(at, Translate("asks for networks and for rounds to inf at once"));
         return {};
     }
     if (networks == nullptr && rounds == nullptr) {
@@ -142,13 +143,14 @@ Step ReadPredict(JsonReader& r, const Json& value, const std::string& path) {
     const std::string letters = r.String(rounds ? *rounds : *networks, where);
     for (std::size_t i = 0; i < letters.size() && r.Ok(); ++i) {
         if (letters[i] < 'a' || letters[i] > 'f' || letters.find(letters[i]) != i) {
-            r.Fail(where, JsonReader::Quote(letters) +
-                              " is not network letters from a to f, each at most once");
+            r.Fail(where, Translate("{value} is not network letters from a to f, each at most once",
+                                    {{"value", JsonReader::Quote(letters)}}));
         }
     }
     if (r.Ok() && (letters.empty() || (rounds != nullptr && letters.size() != 1))) {
-        r.Fail(where, JsonReader::Quote(letters) +
-                          (rounds ? " is not one network letter" : " names no network"));
+        const MessageArguments given = {{"value", JsonReader::Quote(letters)}};
+        r.Fail(where, rounds ? Translate("{value} is not one network letter", given)
+                             : Translate("{value} names no network", given));
     }
     return rounds ? Step::PredictRounds(router, letters.empty() ? 'a' : letters.front())
                   : Step::Predict(router, letters);
@@ -156,7 +158,7 @@ Step ReadPredict(JsonReader& r, const Json& value, const std::string& path) {
 
 Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
     if (value.kind != Json::Kind::Object || value.members.empty()) {
-        r.Fail(path, "is not a step (an object naming what to do)");
+        r.Fail(path, Translate("is not a step (an object naming what to do)"));
         return {};
     }
     // The member that names the kind of step; others ("button", "on") qualify it.
@@ -167,7 +169,7 @@ Step ReadStep(JsonReader& r, const Json& value, const std::string& path) {
                            [&](const Extras::Entry& e) { return m.first == e.step.member; });
     });
     if (named == value.members.end()) {
-        r.Fail(path, "names no kind of step");
+        r.Fail(path, Translate("names no kind of step"));
         return {};
     }
     const std::string& kind = named->first;
@@ -230,23 +232,30 @@ void CheckClicksShown(JsonReader& r, const LessonScript& lesson) {
         } else if (step.kind == Step::Kind::Predict && scenario &&
                    !Shown(*scenario, Action::Click(Control::Router, step.router))) {
             r.Fail(JsonReader::At(JsonReader::At(JsonReader::At("steps", i), "predict"), "router"),
-                   "router " + RouterLetter(step.router) + " is not in the scenario \"" +
-                       *scenario + "\"");
+                   Translate("router {router} is not in the scenario \"{scenario}\"",
+                             {{"router", RouterLetter(step.router)}, {"scenario", *scenario}}));
         } else if (step.kind == Step::Kind::Act && scenario && !Shown(*scenario, step.action)) {
             const Action& action = step.action;
             const bool link = action.control == Control::Break;
             const bool cost = action.control == Control::Cost;
-            const std::string what = link   ? "link " + FileWords::LinkName(action.index)
-                                     : cost ? "the cost from " + FileWords::CostName(action.index)
-                                     : action.control == Control::Router
-                                         ? "router " + RouterLetter(action.index)
-                                         : "network " + NetworkLetter(action.index);
+            const std::string what =
+                link ? Translate(
+                           "link {link} is not in the scenario \"{scenario}\"",
+                           {{"link", FileWords::LinkName(action.index)}, {"scenario", *scenario}})
+                : cost ? Translate(
+                             "the cost from {cost} is not in the scenario \"{scenario}\"",
+                             {{"cost", FileWords::CostName(action.index)}, {"scenario", *scenario}})
+                : action.control == Control::Router
+                    ? Translate("router {router} is not in the scenario \"{scenario}\"",
+                                {{"router", RouterLetter(action.index)}, {"scenario", *scenario}})
+                    : Translate(
+                          "network {network} is not in the scenario \"{scenario}\"",
+                          {{"network", NetworkLetter(action.index)}, {"scenario", *scenario}});
             const char* member = link                                ? "break"
                                  : cost                              ? "cost"
                                  : action.control == Control::Router ? "router"
                                                                      : "network";
-            r.Fail(JsonReader::At(JsonReader::At("steps", i), member),
-                   what + " is not in the scenario \"" + *scenario + "\"");
+            r.Fail(JsonReader::At(JsonReader::At("steps", i), member), what);
         }
     }
 }
@@ -289,8 +298,9 @@ LessonFile::Read LessonFile::FromJson(const JsonValue& document) {
     // A start that holds a demonstration nests two deeper than the demonstration.
     const std::size_t deepest = DemonstrationFile::kDeepest + 2;
     if (document.Depth() > deepest) {
-        read.fault = "the document nests " + std::to_string(document.Depth()) +
-                     " deep; a lesson nests at most " + std::to_string(deepest);
+        read.fault = Translate(
+            "the document nests {depth} deep; a lesson nests at most {most}",
+            {{"depth", std::to_string(document.Depth())}, {"most", std::to_string(deepest)}});
         return read;
     }
     JsonReader r;
@@ -304,7 +314,7 @@ LessonFile::Read LessonFile::FromJson(const JsonValue& document) {
         for (const char* member : {"split horizons", "rules"}) {
             if (start.Find(member) != nullptr) {
                 r.Fail(JsonReader::At("start", member),
-                       "goes with a scenario; a demonstration holds its own");
+                       Translate("goes with a scenario; a demonstration holds its own"));
             }
         }
         DemonstrationFile::CheckFormat(r, *demonstration, DemonstrationFile::kFormat);
@@ -314,14 +324,16 @@ LessonFile::Read LessonFile::FromJson(const JsonValue& document) {
     } else {
         lesson.scenario = r.String(r.Member(start, "start", "scenario"), "start.scenario");
         if (r.Ok() && !Scenarios::Known(lesson.scenario)) {
-            r.Fail("start.scenario", "no scenario is called " + JsonReader::Quote(lesson.scenario));
+            r.Fail("start.scenario", Translate("no scenario is called {value}",
+                                               {{"value", JsonReader::Quote(lesson.scenario)}}));
         }
         ReadStartSwitches(r, start, lesson);
     }
     const auto& steps = r.Array(r.Member(document, "", "steps"), "steps", std::string::npos);
     if (steps.size() > kMostSteps) {
-        r.Fail("steps", "has " + std::to_string(steps.size()) + " steps; a lesson has at most " +
-                            std::to_string(kMostSteps));
+        r.Fail("steps", Translate("has {steps} steps; a lesson has at most {most}",
+                                  {{"steps", std::to_string(steps.size())},
+                                   {"most", std::to_string(kMostSteps)}}));
     }
     for (std::size_t i = 0; i < steps.size() && r.Ok(); ++i) {
         lesson.steps.push_back(ReadStep(r, steps[i], JsonReader::At("steps", i)));
