@@ -268,7 +268,24 @@ def storm(driver, seed, count):
                     and "not interactable" not in str(fault).lower():
                 faults.append(f"storm {seed}: {type(fault).__name__}: {str(fault)[:200]}")
         dismiss_dialogues(driver)
+        # F5 reloads the page, as a restless student may: the next click waits for it, as the
+        # student would (a driver asked mid-reload answers nothing).
+        if not ready_again(driver):
+            faults.append(f"storm {seed}: the page did not come back after a reload")
+            return
         time.sleep(chance.choice([0, 0.02, 0.1]))
+
+
+def ready_again(driver, seconds=60):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        try:
+            if driver.execute_script("return !!(window.Hopscape && Hopscape.ready)"):
+                return True
+        except Exception:  # the document being replaced
+            pass
+        time.sleep(0.05)
+    return False
 
 
 def key_steps(driver, key, until):
