@@ -1004,6 +1004,10 @@ const Hopscape = (() => {
     }
 
     function keys(e) {
+        const key = pressed(e);
+        // A reload by habit (Ctrl+R, which is all of RIP's rules on the desktop; F5) would lose
+        // the demonstration: it never happens, whatever is open.
+        if (same("Ctrl+R", key) || same("Ctrl+Shift+R", key) || key === "F5") e.preventDefault();
         if (document.getElementById("ask").open) return; // the dialogue's own keys
         const black = document.getElementById("black");
         if (!black.hidden) {
@@ -1011,7 +1015,6 @@ const Hopscape = (() => {
             e.preventDefault();
             return;
         }
-        const key = pressed(e);
         if (key === "Esc") {
             closeMenu();
             document.getElementById("why").hidden = true;
@@ -1024,15 +1027,12 @@ const Hopscape = (() => {
         // Page Down and Page Up, and the function keys still work.
         if (e.target.classList?.contains("cell") && !e.ctrlKey && !e.altKey &&
             !/^(Shift\+)?(PgDown|PgUp|F[0-9]+)$/.test(key)) return;
-        // The desktop's keys work too where the browser lets the page have them; a reload by
-        // habit (Ctrl+R, which is all of RIP's rules on the desktop) never happens.
+        // The desktop's keys work too where the browser lets the page have them.
         const found = extras().extras.find((x) => same(x.keys, key) || same(x["other keys"], key) ||
                                                   same(x["desktop keys"], key));
         if (found) {
             e.preventDefault();
             if (found.enabled) extra(found.id);
-        } else if (same("Ctrl+R", key) || same("Ctrl+Shift+R", key) || key === "F5") {
-            e.preventDefault();
         }
     }
 

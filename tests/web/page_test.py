@@ -141,6 +141,26 @@ def wait(driver, script, what, seconds=120):
     raise TimeoutError(what)
 
 
+def element(driver, by, value):
+    """The element found, as a user finds it: a message the page opens meanwhile (out of packets,
+    from a timer) interrupts the driver's search, which then answers nothing; the user accepts the
+    message and looks again."""
+    for _ in range(10):
+        found = driver.find_element(by, value)
+        if found is not None:
+            return found
+        dismiss_dialogues(driver)
+    raise RuntimeError(f"the driver never answered where {value} is")
+
+
+def open_menu(driver):
+    """A right click on the drawing's empty corner (bottom left), at any size of window."""
+    drawing = element(driver, "id", "drawing")
+    ActionChains(driver).move_to_element_with_offset(
+        drawing, 8 - drawing.size["width"] // 2, drawing.size["height"] // 2 - 8
+    ).context_click().perform()
+
+
 def click(driver, step):
     if step.startswith("key:"):
         *held, key = step[4:].split("+")
@@ -154,17 +174,17 @@ def click(driver, step):
     elif step.startswith("menu:"):
         # A right click on an empty part of the drawing opens the extras' menu.
         ActionChains(driver).move_to_element_with_offset(
-            driver.find_element("id", "drawing"), -600, 250).context_click().perform()
-        driver.find_element("xpath", f"//div[@id='menu']/button[span[@class='label']"
-                            f"[starts-with(., '{step[5:]}')]]").click()
+            element(driver, "id", "drawing"), -600, 250).context_click().perform()
+        element(driver, "xpath", f"//div[@id='menu']/button[span[@class='label']"
+                f"[starts-with(., '{step[5:]}')]]").click()
     elif step.startswith("cmbSims="):
-        Select(driver.find_element("id", "cmbSims")).select_by_visible_text(step[8:])
+        Select(element(driver, "id", "cmbSims")).select_by_visible_text(step[8:])
     elif step == "chkSplit":
-        driver.find_element("css selector", "#chkSplit input").click()
+        element(driver, "css selector", "#chkSplit input").click()
     elif step.endswith(":right"):
-        ActionChains(driver).context_click(driver.find_element("id", step[:-6])).perform()
+        ActionChains(driver).context_click(element(driver, "id", step[:-6])).perform()
     else:
-        driver.find_element("id", step).click()
+        element(driver, "id", step).click()
 
 
 def console_faults(driver, name):
@@ -238,6 +258,7 @@ STORM_KEYS = ["key:PAGE_DOWN", "key:PAGE_UP", "key:ARROW_RIGHT", "key:ESCAPE", "
 def storm(driver, seed, count):
     """Any clicks and keys in any order, as a restless student gives them."""
     chance = random.Random(seed)
+    driver.execute_script("window.stormMark = true")
     ids = driver.execute_script("return [...document.querySelectorAll('#controls > *')]"
                                 ".filter((e) => e.style.display !== 'none').map((e) => e.id)")
     for _ in range(count):
@@ -254,10 +275,7 @@ def storm(driver, seed, count):
             elif roll < 0.85:
                 click(driver, chance.choice(STORM_KEYS))
             else:
-                drawing = driver.find_element("id", "drawing")
-                ActionChains(driver).move_to_element_with_offset(
-                    drawing, 8 - drawing.size["width"] // 2, drawing.size["height"] // 2 - 8
-                ).context_click().perform()
+                open_menu(driver)
                 items = [i for i in driver.find_elements("css selector",
                                                          "#menu button:not(:disabled)")
                          if not (i.text or "").startswith(("Open", "Full screen"))]
@@ -268,11 +286,14 @@ def storm(driver, seed, count):
                     and "not interactable" not in str(fault).lower():
                 faults.append(f"storm {seed}: {type(fault).__name__}: {str(fault)[:200]}")
         dismiss_dialogues(driver)
-        # F5 reloads the page, as a restless student may: the next click waits for it, as the
-        # student would (a driver asked mid-reload answers nothing).
+        # No key reloads the page (F5 and Ctrl+R by habit would lose the demonstration), whatever
+        # is open: the page marked at the start is the page still there.
         if not ready_again(driver):
             faults.append(f"storm {seed}: the page did not come back after a reload")
             return
+        if not driver.execute_script("return window.stormMark === true"):
+            faults.append(f"storm {seed}: the page was reloaded, losing the demonstration")
+            driver.execute_script("window.stormMark = true")
         time.sleep(chance.choice([0, 0.02, 0.1]))
 
 
@@ -480,6 +501,20 @@ try:
     click(driver, "key:ESCAPE")
     driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
     console_faults(driver, "a student's session")
+    # A reload by habit never happens, the menu open or not (a headless browser reloads on no
+    # key, so the page's answer to the key is what is seen).
+    for opened in ("with nothing open", "with the menu open"):
+        if opened.endswith("menu open"):
+            click(driver, "key:ESCAPE")
+            open_menu(driver)
+        for key, ctrl in (("F5", False), ("r", True)):
+            kept = driver.execute_script(
+                "return !document.dispatchEvent(new KeyboardEvent('keydown', {key: arguments[0], "
+                "code: arguments[1], ctrlKey: arguments[2], bubbles: true, cancelable: true}))",
+                key, "F5" if key == "F5" else "KeyR", ctrl)
+            if not kept:
+                faults.append(f"{'Ctrl+R' if ctrl else key} {opened} would reload the page")
+    click(driver, "key:ESCAPE")
     # A storm of clicks and keys leaves a page that works, and no fault in the console.
     storm(driver, 2026, 300)
     click(driver, "key:ESCAPE")
@@ -795,6 +830,6 @@ for fault in faults:
 print(f"page: {len(STEPS)} clicks and keys compared, {len(SIZES)} sizes opened, the desktop's "
       f"pictures at 1x and 2x compared at {len(KNOWN_POINTS) + len(TEXT_BOXES)} known points, "
       f"a student's session, practice by keyboard and by touch, a phone held upright and "
-      f"sideways, a link copied or shown, a storm checked, and French, German and a made-up "
-      f"language 40 % longer, {len(faults)} faults")
+      f"sideways, a link copied or shown, no reload by habit, a storm checked, and French, German "
+      f"and a made-up language 40 % longer, {len(faults)} faults")
 sys.exit(1 if faults else 0)
