@@ -93,11 +93,11 @@ std::string ChooseLanguage(const std::vector<std::string>& wanted,
         return false;
     };
     for (std::string code : wanted) {
-        std::replace(code.begin(), code.end(), '_', '-');
-        const std::string language = code.substr(0, code.find('-'));
-        if (language == "en" && code != "en-XA") {
+        if (IsEnglish(code)) {
             return "";
         }
+        std::replace(code.begin(), code.end(), '_', '-');
+        const std::string language = code.substr(0, code.find('-'));
         if (has(code)) {
             return code;
         }
@@ -106,4 +106,8 @@ std::string ChooseLanguage(const std::vector<std::string>& wanted,
         }
     }
     return "";
+}
+
+bool IsEnglish(std::string_view code) {
+    return code.substr(0, code.find_first_of("-_")) == "en" && code != "en-XA" && code != "en_XA";
 }

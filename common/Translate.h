@@ -47,6 +47,9 @@ std::string FillArguments(std::string_view text, std::span<const MessageArgument
 // "", and is chosen where it comes first or nothing else is found.
 std::string ChooseLanguage(const std::vector<std::string>& wanted,
                            const std::vector<std::string>& available);
+// Whether `code` is English, spoken without a catalogue ("en", "en-GB", "en_US"; not the made-up
+// "en-XA", which has one).
+bool IsEnglish(std::string_view code);
 
 // Marks a message written where it is not yet shown (a table's label, a constant): the catalogue's
 // template finds it here, and the place that shows it translates it.

@@ -106,15 +106,16 @@ std::string Speak(const QStringList& arguments) {
     std::vector<std::string> wanted;
     if (asked) {
         wanted.push_back(asked->toStdString());
+        if (std::string fault = StartOptions::LanguageFault(wanted.front(), available);
+            !fault.empty()) {
+            return fault;
+        }
     } else {
         for (const QString& language : QLocale::system().uiLanguages()) {
             wanted.push_back(language.toStdString());
         }
     }
     const std::string code = ChooseLanguage(wanted, available);
-    if (asked && code.empty() && !asked->startsWith(QStringLiteral("en"))) {
-        return StartOptions::NoLanguage(asked->toStdString(), available);
-    }
     if (code.empty()) {
         UseCatalogue(std::nullopt);
         return "";

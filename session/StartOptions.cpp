@@ -265,12 +265,15 @@ void StartOptions::Start(MainForm& form, RandomSource& random) const {
     }
 }
 
-std::string StartOptions::NoLanguage(const std::string& code,
-                                     const std::vector<std::string>& available) {
+std::string StartOptions::LanguageFault(const std::string& asked,
+                                        const std::vector<std::string>& available) {
+    if (IsEnglish(asked) || !ChooseLanguage({asked}, available).empty()) {
+        return "";
+    }
     std::string codes = "en";
     for (const std::string& language : available) {
         codes += ", " + language;
     }
     return Translate("No language is called '{code}'; there are {codes}.",
-                     {{"code", code}, {"codes", codes}});
+                     {{"code", asked}, {"codes", codes}});
 }

@@ -68,10 +68,11 @@ struct StartOptions {
     // it, and changes nothing then, or the empty text.
     std::string TakeFile(const std::string& name, std::string bytes, bool lessonOnly);
 
-    // Why a language asked for cannot be spoken: "No language is called 'it'; there are en, de,
-    // es, fr." (`available` the codes of the catalogues there are).
-    static std::string NoLanguage(const std::string& code,
-                                  const std::vector<std::string>& available);
+    // Why the language asked for by name cannot be spoken: "No language is called 'it'; there
+    // are en, de, es, fr." (`available` the codes of the catalogues there are), or the empty text
+    // when there is its catalogue or it is English, spoken without one.
+    static std::string LanguageFault(const std::string& asked,
+                                     const std::vector<std::string>& available);
 
     // Reads a seed written as decimal digits only, the same in every locale.
     static std::optional<std::uint64_t> ReadSeed(std::string_view text);

@@ -96,13 +96,12 @@ EMSCRIPTEN_KEEPALIVE const char* hs_choose_language(const char* wanted, const ch
     };
     const std::vector<std::string> codes = lines(available);
     const std::vector<std::string> readers = lines(wanted);
-    const std::string code = ChooseLanguage(readers, codes);
-    const bool english = readers.empty() || readers.front().rfind("en", 0) == 0;
     JsonValue all = JsonValue::Object();
-    all.Set("code", JsonValue::String(code))
-        .Set("fault", JsonValue::String(asked != 0 && code.empty() && !english
-                                            ? StartOptions::NoLanguage(readers.front(), codes)
-                                            : ""));
+    all.Set("code", JsonValue::String(ChooseLanguage(readers, codes)))
+        .Set("fault",
+             JsonValue::String(asked != 0 ? StartOptions::LanguageFault(
+                                                readers.empty() ? "" : readers.front(), codes)
+                                          : ""));
     reply = JsonWriter::WriteCompact(all);
     return reply.c_str();
 }

@@ -27,6 +27,26 @@ TEST(StartOptions, OnlyTheSevenScenariosAreKnown) {
     EXPECT_NE(options.Problem().find("\"Everything\""), std::string::npos) << "and listed";
 }
 
+TEST(StartOptions, ALanguageAskedForIsOneThereIsOrEnglish) {
+    const std::vector<std::string> available = {"de", "fr", "pt-BR"};
+    for (const char* spoken : {"de", "de-AT", "de_CH", "fr", "pt-BR", "en", "en-GB", "en_US"}) {
+        EXPECT_EQ(StartOptions::LanguageFault(spoken, available), "") << spoken;
+    }
+    EXPECT_EQ(StartOptions::LanguageFault("it", available),
+              "No language is called 'it'; there are en, de, fr, pt-BR.");
+    EXPECT_EQ(StartOptions::LanguageFault("pt-PT", available),
+              "No language is called 'pt-PT'; there are en, de, fr, pt-BR.");
+    EXPECT_EQ(StartOptions::LanguageFault("eng", available),
+              "No language is called 'eng'; there are en, de, fr, pt-BR.")
+        << "English by its two letters only";
+    EXPECT_EQ(StartOptions::LanguageFault("en-XA", available),
+              "No language is called 'en-XA'; there are en, de, fr, pt-BR.")
+        << "the made-up language is no English";
+    EXPECT_EQ(StartOptions::LanguageFault("en-XA", {"en-XA"}), "");
+    EXPECT_EQ(StartOptions::LanguageFault("", available),
+              "No language is called ''; there are en, de, fr, pt-BR.");
+}
+
 TEST(StartOptions, OpenInTheScenarioWithTheSeedGiven) {
     FakePlatform platform;
     SeededRandom random;
