@@ -15,20 +15,10 @@ void CheckBox::Fit(const QFont& font, int tick) {
         setStyleSheet(
             QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(tick));
     }
-    QFont fitted = font;
-    // The tick box, the space after it and the caption in a font.
+    // The caption has the box's width less the tick box and the space after it.
     const int tickRoom =
         tick + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, this);
-    const auto needed = [&] { return tickRoom + QFontMetrics(fitted).horizontalAdvance(text()); };
-    const int room = width();
-    if (needed() > room && needed() > 0) {
-        fitted.setStretch(
-            std::max(kNarrowest, 100 * (room - tickRoom) / std::max(1, needed() - tickRoom)));
-    }
-    // A caption longer still (another language's) is written smaller as well, never cut.
-    for (int tries = 0; tries < kSmaller && needed() > room && Smaller(fitted); ++tries) {
-    }
-    setFont(fitted);
+    setFont(Fitted(font, text(), width() - tickRoom));
 }
 
 void CheckBox::paintEvent(QPaintEvent* event) {

@@ -10,13 +10,9 @@ class CheckBox : public QCheckBox {
 
 public:
     using QCheckBox::QCheckBox;
-    // Takes the font, narrowed as far as needed (but no further than kNarrowest percent) for the
-    // caption to fit the box's width, and smaller beyond that, and a tick box of `tick` pixels.
+    // Takes the font, narrowed and smaller as far as needed for the caption to fit the box's
+    // width (Fitted), and a tick box of `tick` pixels.
     void Fit(const QFont& font, int tick);
-
-    static constexpr int kNarrowest = 70;
-    // How many steps of 8 % smaller the caption may take beyond that (to about 40 %).
-    static constexpr int kSmaller = 11;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -14,15 +14,8 @@
 
 void ColourButton::Fit(const QFont& font) {
     given_ = font;
-    QFont fitted = font;
     const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this);
-    const int room = width() - 2 * margin;
-    const auto needed = [this, &fitted] { return QFontMetrics(fitted).horizontalAdvance(text()); };
-    if (room > 0 && !text().isEmpty() && needed() > room) {
-        fitted.setStretch(std::max(70, 100 * room / std::max(1, needed())));
-        for (int tries = 0; tries < 11 && needed() > room && Smaller(fitted); ++tries) {
-        }
-    }
+    const QFont fitted = Fitted(font, text(), width() - 2 * margin);
     if (fitted != this->font()) {
         setFont(fitted);
     }
