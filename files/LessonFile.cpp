@@ -217,6 +217,35 @@ bool Shown(const std::string& scenario, const Action& action) {
     return action.OnWindow(state);
 }
 
+// What a click the scenario shown hides names: the step's member, the message saying so, and the
+// router, network, link or cost by its name, as the message's argument.
+struct Hidden {
+    const char* member;
+    std::string_view message;
+    MessageArgument named;
+};
+
+Hidden HiddenBy(const Action& action) {
+    switch (action.control) {
+    case Control::Break:
+        return {"break",
+                Message("link {link} is not in the scenario \"{scenario}\""),
+                {"link", FileWords::LinkName(action.index)}};
+    case Control::Cost:
+        return {"cost",
+                Message("the cost from {cost} is not in the scenario \"{scenario}\""),
+                {"cost", FileWords::CostName(action.index)}};
+    case Control::Router:
+        return {"router",
+                Message("router {router} is not in the scenario \"{scenario}\""),
+                {"router", RouterLetter(action.index)}};
+    default:
+        return {"network",
+                Message("network {network} is not in the scenario \"{scenario}\""),
+                {"network", NetworkLetter(action.index)}};
+    }
+}
+
 // A click on a router, network, link or cost the scenario then shown hides would do nothing:
 // the lesson is refused at that step. After an undo or redo the scenario is not known until the
 // next one is chosen, and nothing is refused meanwhile.
@@ -231,31 +260,14 @@ void CheckClicksShown(JsonReader& r, const LessonScript& lesson) {
             scenario = step.action.scenario;
         } else if (step.kind == Step::Kind::Predict && scenario &&
                    !Shown(*scenario, Action::Click(Control::Router, step.router))) {
-            r.Fail(JsonReader::At(JsonReader::At(JsonReader::At("steps", i), "predict"), "router"),
-                   Translate("router {router} is not in the scenario \"{scenario}\"",
-                             {{"router", RouterLetter(step.router)}, {"scenario", *scenario}}));
+            const Hidden hidden = HiddenBy(Action::Click(Control::Router, step.router));
+            r.Fail(JsonReader::At(JsonReader::At(JsonReader::At("steps", i), "predict"),
+                                  hidden.member),
+                   Translate(hidden.message, {hidden.named, {"scenario", *scenario}}));
         } else if (step.kind == Step::Kind::Act && scenario && !Shown(*scenario, step.action)) {
-            const Action& action = step.action;
-            const bool link = action.control == Control::Break;
-            const bool cost = action.control == Control::Cost;
-            const std::string what =
-                link ? Translate(
-                           "link {link} is not in the scenario \"{scenario}\"",
-                           {{"link", FileWords::LinkName(action.index)}, {"scenario", *scenario}})
-                : cost ? Translate(
-                             "the cost from {cost} is not in the scenario \"{scenario}\"",
-                             {{"cost", FileWords::CostName(action.index)}, {"scenario", *scenario}})
-                : action.control == Control::Router
-                    ? Translate("router {router} is not in the scenario \"{scenario}\"",
-                                {{"router", RouterLetter(action.index)}, {"scenario", *scenario}})
-                    : Translate(
-                          "network {network} is not in the scenario \"{scenario}\"",
-                          {{"network", NetworkLetter(action.index)}, {"scenario", *scenario}});
-            const char* member = link                                ? "break"
-                                 : cost                              ? "cost"
-                                 : action.control == Control::Router ? "router"
-                                                                     : "network";
-            r.Fail(JsonReader::At(JsonReader::At("steps", i), member), what);
+            const Hidden hidden = HiddenBy(step.action);
+            r.Fail(JsonReader::At(JsonReader::At("steps", i), hidden.member),
+                   Translate(hidden.message, {hidden.named, {"scenario", *scenario}}));
         }
     }
 }

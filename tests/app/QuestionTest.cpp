@@ -8,6 +8,7 @@
 #include "common/SeededRandom.h"
 #include "files/HopscapeFile.h"
 #include "files/LessonFile.h"
+#include "form/Layout.h"
 #include "form/Topology.h"
 #include "session/BuiltInLessons.h"
 #include "session/Lecture.h"
@@ -695,4 +696,20 @@ TEST(Questions, ARecordingKeepsTheQuestionsMarked) {
     hidden.steps = {LessonScript::Step::Predict(4)};
     EXPECT_EQ(HopscapeFile::FromJson(LessonFile::ToJson(hidden)).fault,
               "steps[0].predict.router: router E is not in the scenario \"Three Routers\"");
+    // So is a click on anything else it hides, named as the file names it.
+    const struct {
+        Action click;
+        const char* fault;
+    } clicks[] = {
+        {Action::Click(Action::Control::Router, 4),
+         "steps[0].router: router E is not in the scenario \"Three Routers\""},
+        {Action::Click(Action::Control::Network, 3),
+         "steps[0].network: network d is not in the scenario \"Three Routers\""},
+        {Action::CostPress(Layout::kCostLabelCount - 1, 1),
+         "steps[0].cost: the cost from F to E is not in the scenario \"Three Routers\""},
+    };
+    for (const auto& click : clicks) {
+        hidden.steps = {LessonScript::Step::Do(click.click)};
+        EXPECT_EQ(HopscapeFile::FromJson(LessonFile::ToJson(hidden)).fault, click.fault);
+    }
 }
