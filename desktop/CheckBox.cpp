@@ -2,7 +2,6 @@
 
 #include "desktop/FontFit.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>

@@ -4,7 +4,6 @@
 #include "desktop/FontFit.h"
 #include "desktop/TwipsTransform.h"
 
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
